@@ -1,0 +1,49 @@
+# Set-up and everyday commands. Each target installs missing Debian packages first.
+BUILD     ?= build
+JOBS      ?= $(shell nproc)
+PACKAGES  := build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+             libbenchmark-dev fonts-liberation
+SAN_PACKAGES := clang-14 libclang-rt-14-dev
+SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build run test bench sanitize fuzz format clean
+
+deps:
+	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/vantrel $(ARGS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench:
+	$(MAKE) build BUILD=build-bench CMAKE_ARGS="-DVANTREL_BENCH=ON"
+	QT_QPA_PLATFORM=offscreen ./build-bench/bench/vantrel_bench
+
+# The whole test suite built with clang under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize:
+	$(MAKE) deps EXTRA_PACKAGES="$(SAN_PACKAGES)"
+	[ -f build-san/build.ninja ] || CC=clang-14 CXX=clang++-14 cmake -S . -B build-san -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	cmake --build build-san -j $(JOBS)
+	cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build build-bench build-san build-fuzz

@@ -1,0 +1,7 @@
+#include "app/Cli.h"
+
+namespace vantrel {
+
+int RunCommandLine(int, char**) { return kNotACommand; }
+
+}  // namespace vantrel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+// Files on disk are Windows-1252; the program works in UTF-8.
+std::string Cp1252ToUtf8(std::string_view bytes);
+// Characters Windows-1252 cannot hold become '?'; invalid UTF-8 bytes too.
+std::string Utf8ToCp1252(std::string_view text);
+
+}  // namespace vantrel

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "TestCatalog.h"
+#include "model/Design.h"
+#include "model/TextCodec.h"
+#include "model/ValueReader.h"
+
+namespace vantrel {
+namespace {
+
+TEST(Lookups, FindIndexAndAddToStash) {
+    Catalog c = test::PlainCatalog();
+    c[5].Name = "Twin";
+    c[9].Name = "Twin";
+    EXPECT_EQ(FindIndex(c, "Twin"), 5);
+    EXPECT_EQ(FindIndex(c, "Twin Ammo"), 5);
+    EXPECT_EQ(FindIndex(c, "twin"), -1);
+    EXPECT_EQ(FindIndex(c, "Twin  Ammo"), -1);
+    Design d;
+    NewDesign(d);
+    AddToStash(c, d, "Twin", 1);  // every record of the name, not just the first
+    EXPECT_EQ(d.OwnedCount[5], 1);
+    EXPECT_EQ(d.OwnedCount[9], 1);
+    AddToStash(c, d, "Twin Ammo", 2);
+    EXPECT_EQ(d.OwnedAmmo[5], 2);
+    const Design before = d;
+    AddToStash(c, d, "Heat Sink", 1);
+    EXPECT_EQ(d, before);
+}
+
+TEST(NewDesign, FieldsAndSlots) {
+    Design d;
+    d.History = "old";
+    d.OwnedCount[3] = 4;
+    NewDesign(d);
+    EXPECT_EQ(d.MechName, "Battle Armor");
+    EXPECT_EQ(d.Model, "0");
+    EXPECT_EQ(d.WeightClass, 1);
+    EXPECT_EQ(d.SuitSystems, 1);
+    EXPECT_EQ(d.GroundMP, 1);
+    EXPECT_EQ(d.Spare1, 1);
+    EXPECT_TRUE(d.History.empty());
+    EXPECT_EQ(d.OwnedCount[3], 0);
+    for (int loc = 0; loc < kLocationCount; ++loc) {
+        auto a = Slots(d, loc);
+        for (int i = 0; i < a.count; ++i) EXPECT_EQ(a.slots[i], -1);
+        for (int i = 0; i < a.count; ++i) EXPECT_EQ(a.spans[i], -1);
+    }
+    EXPECT_EQ(d.CurrentKg, 100);
+    EXPECT_EQ(d.FreeCSlots, 19);
+    EXPECT_EQ(d.Cost, 0);
+}
+
+TEST(Values, SeparatorsQuotesAndTrimming) {
+    ValueReader r("\"a, b\",  12 ,-3\r\n\"two\r\nlines\"\n4.5\r#TRUE#,x");
+    std::string t;
+    int32_t n = 0;
+    double v = 0;
+    bool f = false;
+    EXPECT_EQ(r.ReadText(t), ValueReader::Status::Ok);
+    EXPECT_EQ(t, "a, b");
+    EXPECT_EQ(r.ReadInt(n), ValueReader::Status::Ok);
+    EXPECT_EQ(n, 12);
+    EXPECT_EQ(r.ReadInt(n), ValueReader::Status::Ok);
+    EXPECT_EQ(n, -3);
+    EXPECT_EQ(r.ReadText(t), ValueReader::Status::Ok);
+    EXPECT_EQ(t, "two\r\nlines");
+    EXPECT_EQ(r.ReadDouble(v), ValueReader::Status::Ok);
+    EXPECT_DOUBLE_EQ(v, 4.5);
+    EXPECT_EQ(r.ReadFlag(f), ValueReader::Status::Ok);
+    EXPECT_TRUE(f);
+    EXPECT_EQ(r.ReadInt(n), ValueReader::Status::Bad);
+    EXPECT_EQ(r.ReadInt(n), ValueReader::Status::End);
+
+    ValueReader big("2147483648\r\n\"open");
+    EXPECT_EQ(big.ReadInt(n), ValueReader::Status::Bad);
+    EXPECT_EQ(big.ReadText(t), ValueReader::Status::End);
+}
+
+TEST(Values, WriterAndCodepage) {
+    ValueWriter w;
+    w.Text("Sa\xC3\xA9 \"Q\" \xE2\x82\xAC \xE4\xB8\xAD");  // é, quotes, euro, a character 1252 lacks
+    w.Int(-1);
+    w.Flag(false);
+    EXPECT_EQ(w.bytes(), "\"Sa\xE9 'Q' \x80 ?\"\r\n-1\r\n#FALSE#\r\n");
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    EXPECT_EQ(FormatNumber(3 * 10.8), "32.4");
+    EXPECT_EQ(FormatNumber(5 * 10.8), "54");
+    EXPECT_EQ(FormatNumber(7.5), "7.5");
+    EXPECT_EQ(FormatNumber(0), "0");
+}
+
+TEST(CatalogFile, LayoutAndFailures) {
+    std::string rec;
+    for (int i = 0; i < kCatalogSize; ++i) {
+        // Split over two lines on even records, two records on one line otherwise: only separators count.
+        rec += "\"Item " + std::to_string(i) + "\",\"1, 2\",10,1,-1,-1,0,-1,\"-1\",\"-1\",\"-1\",3,\"\",0,0,-1";
+        rec += i % 2 ? "\r\n" : ",";
+    }
+    rec += "trailing junk that is never read";
+    Catalog c;
+    CatalogError e;
+    ASSERT_TRUE(ParseCatalog(rec, c, e)) << e.message;
+    EXPECT_EQ(c[0].Name, "Item 0");
+    EXPECT_EQ(c[301].Name, "Item 301");
+    EXPECT_EQ(c[7].Damage, "1, 2");
+    EXPECT_EQ(c[7].BV, -1.0);
+
+    // 301 records: the first missing value is record 302, field 1.
+    const std::string shorter = rec.substr(0, rec.find("\"Item 301\""));
+    ASSERT_FALSE(ParseCatalog(shorter, c, e));
+    EXPECT_EQ(e.record, 302);
+    EXPECT_EQ(e.field, 1);
+
+    std::string bad = rec;
+    bad.replace(bad.find(",10,1,"), 6, ",ten,1,");
+    ASSERT_FALSE(ParseCatalog(bad, c, e));
+    EXPECT_EQ(e.record, 1);
+    EXPECT_EQ(e.field, 3);
+    EXPECT_NE(FormatCatalogError("x.plb", e).find("record 1, field 3"), std::string::npos);
+
+    ASSERT_FALSE(LoadCatalog("/nonexistent/stuff.plb", c, e));
+    EXPECT_EQ(e.record, 0);
+}
+
+}  // namespace
+}  // namespace vantrel
