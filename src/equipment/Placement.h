@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "model/Design.h"
+
+namespace vantrel {
+
+// What a drop on a slot did. The page always redraws the slots afterwards; the status line is
+// refreshed only when `refreshMain` is set.
+struct DropResult {
+    enum class Kind {
+        Placed,       // the entry went into the slot(s): one owned unit moved to the placed counts
+        NotPlaced,    // nothing placed (occupied slot, no text, unknown name, equipment on the turret)
+        Refused,      // a construction rule or the room check refused it: show `message`
+        SilentRefusal // refused without a message (second space adaptation, manipulator on a body, ...)
+    };
+    Kind kind = Kind::NotPlaced;
+    std::string message;       // for Refused
+    bool exclamation = false;  // icon of the message; "Not enough room." has none
+    bool refreshMain = false;
+};
+
+// Drop of `text` (the dragged data; `hasText` false when the data carried no plain text) on slot
+// `slot` of `location`. `ownedEntry` is the selected entry of the page's owned list (the drag source),
+// `armorText` the text the armor type list shows.
+DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& text, bool hasText,
+                      const std::string& ownedEntry, const std::string& armorText);
+
+// A click on a slot: selects it when it holds anything but a free or movement code.
+// Returns true when the selection was set (the page then redraws).
+bool ClickSlot(Context& ctx, int location, int slot);
+
+// Slots a location offers: 12, 4, 4, 16, and the turret size less one for a configurable turret.
+int UsableSlots(const Design& d, int location);
+
+}  // namespace vantrel

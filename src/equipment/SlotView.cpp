@@ -1,0 +1,42 @@
+#include "equipment/SlotView.h"
+
+namespace vantrel {
+
+const char* const kHeatSinkEntry = "Heat Sink";
+const char* const kArmorPrefix = "Armor: ";
+const char* const kASysPrefix = "ASys: ";
+const char* const kAvailable = "Available";
+const char* const kMovementCaptions[5] = {"", "Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"};
+
+std::string SlotCaption(const Catalog& catalog, int code, const std::string& armorText) {
+    if (code == kSlotArmorSystem) return kASysPrefix + armorText;
+    if (code == kSlotFree) return kAvailable;
+    if (code == kSlotHeatSink) return kHeatSinkEntry;
+    if (code >= kSlotGround && code <= kSlotUMU) return kMovementCaptions[code];
+    if (code == kSlotArmor) return kArmorPrefix + armorText;
+    if (code >= kSlotItemBase && code < kSlotItemBase + kCatalogSize) return catalog[code - kSlotItemBase].Name;
+    if (code >= kSlotAmmoBase && code <= kSlotAmmoLast) return catalog[code - kSlotAmmoBase].Name + kAmmoSuffix;
+    return {};
+}
+
+Rgb SlotColour(int code) {
+    if (code == kSlotFree) return kColourFree;
+    if (code == kSlotHeatSink) return kColourHeatSink;
+    if (code >= kSlotGround && code <= kSlotUMU) return kColourMovement;
+    if (code == kSlotArmor || code == kSlotArmorSystem) return kColourArmor;
+    return kColourItem;
+}
+
+std::vector<std::string> OwnedEntries(const Catalog& catalog, const Design& d, const std::string& armorText) {
+    std::vector<std::string> out;
+    for (int i = 0; i < d.HeatSinks; ++i) out.emplace_back(kHeatSinkEntry);
+    const std::string asys = kASysPrefix + armorText;
+    for (int i = 0; i < d.ArmorSlots; ++i) out.push_back(asys);
+    for (int i = 0; i < kCatalogSize; ++i) {
+        for (int k = 0; k < d.OwnedCount[i]; ++k) out.push_back(catalog[i].Name);
+        for (int k = 0; k < d.OwnedAmmo[i]; ++k) out.push_back(catalog[i].Name + kAmmoSuffix);
+    }
+    return out;
+}
+
+}  // namespace vantrel

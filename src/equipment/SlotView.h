@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/Design.h"
+
+namespace vantrel {
+
+// Fixed texts of entries and slot captions.
+extern const char* const kHeatSinkEntry;    // "Heat Sink"
+extern const char* const kArmorPrefix;      // "Armor: "
+extern const char* const kASysPrefix;       // "ASys: "
+extern const char* const kAvailable;        // "Available"
+extern const char* const kMovementCaptions[5];  // index 1..4: "Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"
+
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb&) const = default;
+};
+constexpr Rgb kColourFree{0, 192, 0};
+constexpr Rgb kColourHover{255, 255, 255};
+constexpr Rgb kColourHeatSink{255, 0, 0};
+constexpr Rgb kColourMovement{255, 128, 0};
+constexpr Rgb kColourArmor{192, 192, 192};
+constexpr Rgb kColourItem{255, 0, 255};
+constexpr Rgb kColourSelected{0, 255, 255};
+
+// Caption of a slot code; `armorText` is the text the armor type list shows.
+// Codes outside the known ranges give an empty caption.
+std::string SlotCaption(const Catalog& catalog, int code, const std::string& armorText);
+Rgb SlotColour(int code);
+
+// The owned list of the equipment and slot pages: heat sinks, armor-system entries, then per catalog
+// index the item lines followed by its ammunition lines.
+std::vector<std::string> OwnedEntries(const Catalog& catalog, const Design& d, const std::string& armorText);
+
+}  // namespace vantrel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+namespace vantrel {
+
+// The per-user settings of application "Quillmoor", section "Vantrel". Values are stored as
+// texts; a missing value reads as its default.
+class SettingsStore {
+public:
+    // The user's real store.
+    SettingsStore();
+    // A store kept in the given INI file (tests).
+    explicit SettingsStore(const QString& iniFile);
+
+    QString Read(const QString& key, const QString& defaultValue) const;
+    // The numeric value of the stored text; non-numeric text counts as 0.
+    int ReadNumber(const QString& key, int defaultValue) const;
+    void Write(const QString& key, const QString& value);
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+// Keys and defaults.
+inline const QString kKeySplash = QStringLiteral("Splash");        // default 1
+inline const QString kKeyFileAssoc = QStringLiteral("FileAssoc");  // default 0
+inline const QString kKeyBiped = QStringLiteral("Biped");          // default 0
+
+}  // namespace vantrel

@@ -1,0 +1,55 @@
+#include "ui/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace vantrel {
+
+QStringList FilterList(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // The description already names the pattern, as "Vantrel Files (*.vnt)".
+        out << parts[i];
+    }
+    return out;
+}
+
+Dialogs::Answer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                                   Buttons buttons) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (buttons == Buttons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+    }
+}
+
+QString QtDialogs::File(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(FilterList(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace vantrel {
+
+// Every message box and file dialog of the windows goes through this interface, so that tests
+// answer them and never block.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Exclamation, Critical };
+    enum class Answer { Ok, Yes, No, Cancel };
+    enum class Buttons { Ok, YesNoCancel };
+
+    struct FileRequest {
+        bool save = false;        // save dialog (asks before overwriting) or open dialog
+        QString folder;           // initial folder
+        QString fileName;         // proposed name (may be a full path)
+        QString filter;           // "Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*"
+        QString defaultSuffix;    // added to a typed name without extension
+    };
+
+    virtual ~Dialogs() = default;
+    virtual Answer Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                           Buttons buttons) = 0;
+    // The chosen path, or an empty text when cancelled.
+    virtual QString File(QWidget* parent, const FileRequest& request) = 0;
+};
+
+// The real dialogs of the toolkit.
+class QtDialogs : public Dialogs {
+public:
+    Answer Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                   Buttons buttons) override;
+    QString File(QWidget* parent, const FileRequest& request) override;
+};
+
+// Turns the "Description (*.a)|*.a|..." filter text into the toolkit's filter list.
+QStringList FilterList(const QString& filter);
+
+}  // namespace vantrel
