@@ -1,0 +1,215 @@
+#include "ui/DibSection.h"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "FakeDialogs.h"
+
+namespace vantrel {
+namespace {
+
+// A picture whose every pixel differs: red = x * 25 + 1, green = y * 50 + 2, blue = x + y * 7 + 3.
+QImage Pattern(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x * 25 + 1, y * 50 + 2, x + y * 7 + 3));
+    return image;
+}
+
+TEST(DibSectionTest, ScanLinesArePaddedToFourBytesAndCreateRefusesEmptySizes) {
+    const int expected[] = {4, 8, 12, 12, 16};
+    for (int w = 1; w <= 5; ++w) {
+        DibSection dib;
+        ASSERT_TRUE(dib.Create(w, 3));
+        EXPECT_EQ(dib.BytesPerScanLine(), expected[w - 1]) << "width " << w;
+        EXPECT_EQ(dib.Width(), w);
+        EXPECT_EQ(dib.Height(), 3);
+        for (int i = 0; i < expected[w - 1] * 3; ++i) ASSERT_EQ(dib.Bits()[i], 0) << "new section is black";
+    }
+    DibSection dib;
+    ASSERT_TRUE(dib.Create(2, 2));
+    EXPECT_FALSE(dib.Create(0, 5));
+    EXPECT_EQ(dib.Bits(), nullptr) << "a failed Create leaves nothing behind";
+    EXPECT_FALSE(dib.Create(5, -1));
+    EXPECT_FALSE(dib.Create(1 << 20, 1 << 20)) << "too large to hold";
+    EXPECT_FALSE(dib.CreateFromPicture(QImage()));
+}
+
+TEST(DibSectionTest, RowsAreStoredBottomUpAsBlueGreenRed) {
+    QImage image(2, 2, QImage::Format_RGB888);
+    image.setPixel(0, 0, qRgb(10, 20, 30));  // top left
+    image.setPixel(1, 0, qRgb(11, 21, 31));
+    image.setPixel(0, 1, qRgb(40, 50, 60));  // bottom left
+    image.setPixel(1, 1, qRgb(41, 51, 61));
+    DibSection dib;
+    ASSERT_TRUE(dib.CreateFromPicture(image));
+    const std::uint8_t* b = dib.Bits();
+    const std::uint8_t bottom[] = {60, 50, 40, 61, 51, 41};
+    const std::uint8_t top[] = {30, 20, 10, 31, 21, 11};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(b[i], bottom[i]) << "byte " << i;
+        EXPECT_EQ(b[8 + i], top[i]) << "byte " << 8 + i;
+    }
+}
+
+TEST(DibSectionTest, PictureRoundTripsExactlyThroughTheSection) {
+    for (int w : {1, 2, 3, 5, 6}) {
+        const QImage in = Pattern(w, 4);
+        DibSection dib;
+        ASSERT_TRUE(dib.CreateFromPicture(in));
+        const QImage out = dib.ToImage();
+        ASSERT_EQ(out.size(), in.size());
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < w; ++x) ASSERT_EQ(out.pixel(x, y), in.pixel(x, y)) << w << ": " << x << "," << y;
+    }
+    // A picture with an alpha channel comes in as its colours.
+    QImage argb(3, 2, QImage::Format_ARGB32);
+    argb.fill(qRgb(200, 100, 50));
+    DibSection dib;
+    ASSERT_TRUE(dib.CreateFromPicture(argb));
+    EXPECT_EQ(dib.ToImage().pixel(2, 1), qRgb(200, 100, 50));
+}
+
+TEST(DibSectionTest, FadeScalesEveryPixelByteAndTruncates) {
+    DibSection dib;
+    ASSERT_TRUE(dib.Create(1, 2));  // 3 pixel bytes and one padding byte per row
+    std::uint8_t* b = dib.Bits();
+    const std::uint8_t start[] = {200, 255, 1, 77, 254, 128, 0, 99};
+    auto reset = [&] { std::copy(std::begin(start), std::end(start), b); };
+
+    reset();
+    Fade(dib, 128);
+    // 200*128/255 = 100.39, 255 -> 128, 1 -> 0.50, 254 -> 127.50, 128 -> 64.25.
+    const std::uint8_t half[] = {100, 128, 0, 77, 127, 64, 0, 99};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(b[i], half[i]) << "byte " << i;
+
+    reset();
+    Fade(dib, 0);
+    const std::uint8_t black[] = {0, 0, 0, 77, 0, 0, 0, 99};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(b[i], black[i]) << "byte " << i << " (padding kept)";
+
+    reset();
+    Fade(dib, 255);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(b[i], start[i]) << "byte " << i;
+
+    reset();
+    Fade(dib, 300);  // held to 255 rather than overflowing
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(b[i], start[i]) << "byte " << i;
+    Fade(dib, -10);
+    EXPECT_EQ(b[0], 0);
+
+    DibSection empty;
+    Fade(empty, 100);  // nothing to do, no crash
+}
+
+TEST(DibSectionTest, FadeFramesRestoreFromTheFullBrightnessCopy) {
+    // The splash and about effects: A faded per frame, B painted back onto A after each.
+    const QImage picture = Pattern(5, 3);
+    DibSection a, b;
+    ASSERT_TRUE(a.CreateFromPicture(picture));
+    ASSERT_TRUE(b.Create(a.Width(), a.Height()));
+    a.PaintPicture(b);
+    for (int level = 0; level <= 250; level += 10) {
+        Fade(a, level);
+        EXPECT_EQ(a.ToImage().pixel(4, 2), qRgb((4 * 25 + 1) * level / 255, (2 * 50 + 2) * level / 255,
+                                                (4 + 14 + 3) * level / 255))
+            << "level " << level;
+        b.PaintPicture(a);
+    }
+    EXPECT_EQ(a.ToImage(), picture);
+}
+
+TEST(DibSectionTest, BlockCopiesInAndOutHonourOffsetsAndClipping) {
+    const QImage source = Pattern(6, 5);
+    DibSection dib;
+    ASSERT_TRUE(dib.Create(3, 2));
+    dib.LoadPictureBlt(source, 2, 1);  // -1: the section's own size
+    QImage got = dib.ToImage();
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(got.pixel(x, y), source.pixel(x + 2, y + 1));
+
+    // Only the part inside the source is copied; the rest stays as it was.
+    ASSERT_TRUE(dib.Create(3, 2));
+    dib.LoadPictureBlt(source, 5, 4);
+    got = dib.ToImage();
+    EXPECT_EQ(got.pixel(0, 0), source.pixel(5, 4));
+    EXPECT_EQ(got.pixel(1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(got.pixel(0, 1), qRgb(0, 0, 0));
+
+    ASSERT_TRUE(dib.CreateFromPicture(source));
+    QImage dest(4, 4, QImage::Format_RGB32);
+    dest.fill(qRgb(9, 9, 9));
+    dib.PaintPicture(dest, 1, 2, 2, -1, 3, 1);  // 2 wide, the section's height, from (3, 1)
+    EXPECT_EQ(dest.pixel(0, 2), qRgb(9, 9, 9));
+    EXPECT_EQ(dest.pixel(1, 2), source.pixel(3, 1));
+    EXPECT_EQ(dest.pixel(2, 3), source.pixel(4, 2));
+    EXPECT_EQ(dest.pixel(3, 3), qRgb(9, 9, 9));
+    EXPECT_EQ(dest.pixel(1, 1), qRgb(9, 9, 9));
+}
+
+TEST(DibSectionTest, ResampleGivesTheNewSizeAndInterpolates) {
+    DibSection dib;
+    ASSERT_TRUE(dib.CreateFromPicture(Pattern(10, 4)));
+    const DibSection smaller = dib.Resample(7, 3);
+    EXPECT_EQ(smaller.Width(), 3);
+    EXPECT_EQ(smaller.Height(), 7);
+    EXPECT_EQ(smaller.BytesPerScanLine(), 12);
+    EXPECT_EQ(dib.Resample(4, 10).ToImage(), dib.ToImage()) << "same size is an exact copy";
+    EXPECT_TRUE(dib.Resample(0, 5).IsNull());
+
+    // One row black to white, doubled: samples fall at a quarter and three quarters between the two.
+    QImage ramp(2, 1, QImage::Format_RGB888);
+    ramp.setPixel(0, 0, qRgb(0, 0, 0));
+    ramp.setPixel(1, 0, qRgb(255, 255, 255));
+    ASSERT_TRUE(dib.CreateFromPicture(ramp));
+    const QImage wide = dib.Resample(1, 4).ToImage();
+    const int expected[] = {0, 64, 191, 255};
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(qRed(wide.pixel(x, 0)), expected[x]) << "x " << x;
+}
+
+TEST(DibSectionTest, RandomiseBitsFollowsTheGreyAndColourRules) {
+    DibSection dib;
+    ASSERT_TRUE(dib.Create(40, 30));
+    dib.RandomiseBits(true);
+    QImage image = dib.ToImage();
+    bool varied = false;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const QRgb p = image.pixel(x, y);
+            ASSERT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p));
+            varied |= p != image.pixel(0, 0);
+        }
+    EXPECT_TRUE(varied);
+    dib.RandomiseBits(false);
+    image = dib.ToImage();
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(qBlue(image.pixel(x, y)), 0);
+}
+
+TEST(DibSectionTest, CopyToClipboardRefusesTheDibFormatAndCopiesTheBitmap) {
+    test::FakeDialogs dialogs;
+    DibSection dib;
+    ASSERT_TRUE(dib.CreateFromPicture(Pattern(5, 3)));
+    EXPECT_FALSE(dib.CopyToClipboard(true, dialogs));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("I don't know how to put a DIB on the clipboard! Copy as bitmap instead!!!"));
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Vantrel"));
+    EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::Ok);
+
+    EXPECT_TRUE(dib.CopyToClipboard(false, dialogs));
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "no message for a plain copy";
+    const QImage pasted = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(pasted.size(), QSize(5, 3));
+    EXPECT_EQ(pasted.pixel(4, 2), Pattern(5, 3).pixel(4, 2));
+
+    DibSection empty;
+    EXPECT_FALSE(empty.CopyToClipboard(false, dialogs));
+}
+
+}  // namespace
+}  // namespace vantrel
