@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace vantrel {
+
+// The four values a registration of the design-file type stands for, as the Windows shell keeps
+// them: the type name (default value of the type key), the extension key naming that type, the
+// open command and the icon.
+struct FileTypeValues {
+    QString typeName;     // "Vantrel"
+    QString extensionKey; // "." + extension: ".VNT"
+    QString openCommand;  // program path, a blank, then "%1" in double quotes
+    QString icon;         // program path followed by ",0"
+
+    bool operator==(const FileTypeValues&) const = default;
+};
+
+FileTypeValues MakeFileTypeValues(const QString& ext, const QString& programPath, const QString& typeName);
+
+// MIME type name for the type: "application/x-" + lower-case type name.
+QString MimeTypeName(const QString& typeName);
+
+// The shared-mime-info package declaring the type for "*.<ext>" in any letter case.
+QString MimePackageXml(const FileTypeValues& values);
+
+// The desktop entry whose command opens a document with the program at programPath.
+QString DesktopEntry(const FileTypeValues& values, const QString& programPath);
+
+// One argument of a desktop entry's Exec key, quoted and escaped so that any path survives.
+QString DesktopExecArgument(const QString& arg);
+
+// Writes the per-user registration under dataDir (the user's data folder, ~/.local/share):
+// mime/packages/<type>.xml, applications/<type>.desktop and, when iconSource exists,
+// icons/hicolor/256x256/apps/<type>.png. Then refreshes the desktop's databases when their
+// tools exist. Failures are ignored: a missing registration only costs a file-manager nicety.
+void RegisterPerUser(const QString& dataDir, const FileTypeValues& values, const QString& programPath,
+                     const QString& iconSource, bool runTools);
+
+}  // namespace vantrel

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "platform/FileAssociation.h"
+
+using namespace vantrel;
+
+namespace {
+
+QString ReadAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+}  // namespace
+
+TEST(FileAssociation, TheFourValuesOfTheRegistration) {
+    const FileTypeValues v =
+        MakeFileTypeValues(QStringLiteral("VNT"), QStringLiteral("/opt/my games/vantrel"), QStringLiteral("Vantrel"));
+    EXPECT_EQ(v.typeName, QStringLiteral("Vantrel"));
+    EXPECT_EQ(v.extensionKey, QStringLiteral(".VNT"));
+    // No quotes around the program path, "%1" in quotes after one blank.
+    EXPECT_EQ(v.openCommand, QStringLiteral("/opt/my games/vantrel \"%1\""));
+    EXPECT_EQ(v.icon, QStringLiteral("/opt/my games/vantrel,0"));
+}
+
+TEST(FileAssociation, ExecArgumentSurvivesAwkwardPaths) {
+    EXPECT_EQ(DesktopExecArgument(QStringLiteral("/opt/a b/vantrel")), QStringLiteral("\"/opt/a b/vantrel\""));
+    // $ ` " take one backslash; the string level then doubles every backslash.
+    EXPECT_EQ(DesktopExecArgument(QStringLiteral("/x/$a`b\"c")), QStringLiteral("\"/x/\\\\$a\\\\`b\\\\\"c\""));
+    // A literal backslash needs four.
+    EXPECT_EQ(DesktopExecArgument(QStringLiteral("/x\\y")), QStringLiteral("\"/x\\\\\\\\y\""));
+    EXPECT_EQ(DesktopExecArgument(QStringLiteral("/100%/v")), QStringLiteral("\"/100%%/v\""));
+}
+
+TEST(FileAssociation, PerUserRegistrationFiles) {
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    QTemporaryDir src;
+    const QString icon = QDir(src.path()).filePath(QStringLiteral("icon.png"));
+    {
+        QFile f(icon);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("PNGDATA");
+    }
+    const QString program = QStringLiteral("/opt/a b/vantrel");
+    const FileTypeValues v = MakeFileTypeValues(QStringLiteral("VNT"), program, QStringLiteral("Vantrel"));
+    RegisterPerUser(data.path(), v, program, icon, true);
+
+    const QDir d(data.path());
+    const QString xml = ReadAll(d.filePath(QStringLiteral("mime/packages/vantrel.xml")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<mime-type type=\"application/x-vantrel\">")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<glob pattern=\"*.vnt\" case-sensitive=\"false\"/>")));
+
+    const QString desktop = ReadAll(d.filePath(QStringLiteral("applications/vantrel.desktop")));
+    EXPECT_TRUE(desktop.startsWith(QStringLiteral("[Desktop Entry]\n")));
+    EXPECT_TRUE(desktop.contains(QStringLiteral("\nExec=\"/opt/a b/vantrel\" %f\n")));
+    EXPECT_TRUE(desktop.contains(QStringLiteral("\nMimeType=application/x-vantrel;\n")));
+    EXPECT_TRUE(desktop.contains(QStringLiteral("\nIcon=vantrel\n")));
+
+    EXPECT_EQ(ReadAll(d.filePath(QStringLiteral("icons/hicolor/256x256/apps/vantrel.png"))), QStringLiteral("PNGDATA"));
+
+    // Where the tool is installed, it accepted the package: the glob reached its database.
+    if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
+        const QString globs = ReadAll(d.filePath(QStringLiteral("mime/globs2")));
+        EXPECT_TRUE(globs.contains(QStringLiteral("application/x-vantrel:*.vnt"))) << globs.toStdString();
+    }
+}
+
+TEST(FileAssociation, MissingIconAndUnwritableFolderAreIgnored) {
+    QTemporaryDir data;
+    const FileTypeValues v =
+        MakeFileTypeValues(QStringLiteral("VNT"), QStringLiteral("/opt/vantrel"), QStringLiteral("Vantrel"));
+    RegisterPerUser(data.path(), v, QStringLiteral("/opt/vantrel"), QStringLiteral(":/no/such/icon.png"), false);
+    EXPECT_TRUE(QFile::exists(QDir(data.path()).filePath(QStringLiteral("applications/vantrel.desktop"))));
+    EXPECT_FALSE(QFile::exists(QDir(data.path()).filePath(QStringLiteral("icons"))));
+    // A folder that cannot be created: nothing is written, nothing is thrown or shown.
+    RegisterPerUser(QStringLiteral("/proc/vantrel-no-such"), v, QStringLiteral("/opt/vantrel"), QString(), false);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/vantrel-no-such")));
+}
