@@ -1,0 +1,146 @@
+#include "files/Readout.h"
+
+#include <charconv>
+#include <string_view>
+#include <vector>
+
+#include "equipment/SlotView.h"
+#include "files/AtomicFile.h"
+#include "model/TextCodec.h"
+#include "model/ValueReader.h"
+
+namespace vantrel {
+
+namespace {
+
+const char* const kEol = "\r\n";
+
+const char* const kChassisClass[5] = {"Exoskeleton (400Kg)", "Light (750Kg)", "Medium (1000Kg)",
+                                      "Heavy (1500Kg)", "Assault (1900Kg)"};
+const char* const kTechBaseLine[3] = {"Inner Sphere", "Clan", "Mixed"};
+
+// The number a damage text holds; false when it is not a plain decimal number.
+bool DamageValue(std::string_view text, double& value) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return false;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    return r.ec == std::errc() && r.ptr == text.data() + text.size();
+}
+
+double CombinedDamage(const Catalog& catalog, const Design& d) {
+    double sum = 0;
+    for (int i = 0; i < kCatalogSize; ++i) {
+        double damage = 0;
+        if (catalog[i].Damage == "-1" || !DamageValue(catalog[i].Damage, damage)) continue;
+        sum += (static_cast<double>(d.OwnedCount[i]) + d.PlacedCount[i]) * damage;
+    }
+    return sum;
+}
+
+// Every line of the readout ends in CR LF, the lines of the history notes too, whatever breaks
+// the notes were typed with.
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += kEol;
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (text[i] == '\n') {
+            out += kEol;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+class Lines {
+public:
+    void Add(const std::string& line) { out_ += line + kEol; }
+    std::string& text() { return out_; }
+
+private:
+    std::string out_;
+};
+
+// Slots 0..count-1 of a location that show something, a multi-slot item on its first slot only.
+void SlotLines(Lines& out, const Catalog& catalog, const Design& d, int location, int count,
+               const std::string& armorText) {
+    const ConstSlotArrays a = Slots(d, location);
+    for (int s = 0; s < count && s < a.count; ++s) {
+        const std::string caption = SlotCaption(catalog, a.slots[s], armorText);
+        if (caption != kAvailable && a.spans[s] != kSpanFollow) out.Add("    " + caption);
+    }
+}
+
+void EquipmentSection(Lines& out, const Catalog& catalog, const Design& d, const std::string& armorText) {
+    if (!d.IsQuad) {
+        out.Add("  Body:");
+        SlotLines(out, catalog, d, kBody, kBodySlotCount, armorText);
+        out.Add("  Right Arm:");
+        SlotLines(out, catalog, d, kRightArm, kArmSlotCount, armorText);
+        out.Add("  Left Arm:");
+        SlotLines(out, catalog, d, kLeftArm, kArmSlotCount, armorText);
+    } else {
+        out.Add("  Body:");
+        SlotLines(out, catalog, d, kQuadBody, kQuadSlotCount, armorText);
+        out.Add("  Turret:");
+        const int usable = d.TurretSize - (d.TurretConfig ? 1 : 0);
+        if (d.TurretSize != 0 && usable > 0)
+            SlotLines(out, catalog, d, kTurret, usable, armorText);
+        else
+            out.Add("    N/A");
+    }
+    const std::vector<std::string> owned = OwnedEntries(catalog, d, armorText);
+    if (!owned.empty()) {
+        out.Add("  Unequipped:");
+        for (const std::string& entry : owned) out.Add("    " + entry);
+    }
+}
+
+}  // namespace
+
+std::string SpeedCaption(int points) { return FormatNumber(points * 10.8) + " Km/H"; }
+std::string JumpCaption(int points) { return FormatNumber(points * 30.0) + " Meters"; }
+
+std::string Readout(const Catalog& catalog, const Design& d, const std::string& armorText) {
+    Lines out;
+    out.Add("Name: " + d.MechName);
+    if (!d.Model.empty()) out.Add("Model: " + d.Model);
+    out.Add("");
+    if (d.WeightClass >= 0 && d.WeightClass <= 4)
+        out.Add(std::string("Chassis: ") + (d.IsQuad ? "Quad " : "Bipedal ") + kChassisClass[d.WeightClass]);
+    if (d.TechBase >= 0 && d.TechBase <= 2) out.Add(std::string("Tech Base: ") + kTechBaseLine[d.TechBase]);
+    out.Add("");
+    out.Add("Ground Speed: " + SpeedCaption(d.GroundMP));
+    out.Add("Jump Capability: " + (d.JumpMP == 0 ? std::string("N/A") : JumpCaption(d.JumpMP)));
+    out.Add("VTOL Speed: " + (d.VTOLMP == 0 ? std::string("N/A") : SpeedCaption(d.VTOLMP)));
+    out.Add("Underwater Speed: " + (d.UMUMP == 0 ? std::string("N/A") : SpeedCaption(d.UMUMP)));
+    out.Add("");
+    out.Add("Armor:");
+    out.Add("  Type: " + armorText);
+    out.Add("  Points: " + std::to_string(static_cast<int64_t>(d.ArmorPoints) + d.PlacedArmor));
+    out.Add("  Weight: " + std::to_string(d.ArmorWeight) + "Kg");
+    out.Add("");
+    out.Add("Equipment:");
+    EquipmentSection(out, catalog, d, armorText);
+    if (!d.History.empty()) {
+        out.Add("");
+        out.Add("History:");
+        out.Add(WithCrLf(d.History));
+    }
+    out.Add("");
+    out.Add("All Weapons - Combined Damage: " + FormatNumber(CombinedDamage(catalog, d)));
+    out.Add("");
+    out.Add("Cost: " + std::to_string(d.Cost) + " C-Bills");
+    out.Add("Estimated Battle Value: " + std::to_string(d.EstimatedBV));
+    return std::move(out.text());
+}
+
+bool WriteReadout(const std::string& path, const std::string& text, std::string& error) {
+    return WriteFileAtomically(path, Utf8ToCp1252(text), error);
+}
+
+}  // namespace vantrel

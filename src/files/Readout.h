@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "model/Design.h"
+
+namespace vantrel {
+
+// Speed captions of the movement sliders: "32.4 Km/H" for 3 ground, VTOL or underwater points,
+// "60 Meters" for 2 jump points.
+std::string SpeedCaption(int points);
+std::string JumpCaption(int points);
+
+// The plain-text readout of the design, UTF-8, CR LF after every line. `armorText` is the text the
+// armor type list shows. The totals are taken as they stand: run MainCalc first.
+// A damage text that is not a number adds nothing to the combined damage.
+std::string Readout(const Catalog& catalog, const Design& design, const std::string& armorText);
+
+// Writes the readout encoded to Windows-1252, replacing `path` in one step (the old file stays on failure).
+bool WriteReadout(const std::string& path, const std::string& text, std::string& error);
+
+}  // namespace vantrel

@@ -1,0 +1,403 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include "TestCatalog.h"
+#include "files/DesignFile.h"
+#include "files/Readout.h"
+#include "model/Design.h"
+#include "rules/MainCalc.h"
+#include "rules/Tables.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kData = fs::path(VANTREL_SOURCE_DIR) / "tests" / "data";
+
+std::string ReadBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary);
+    out << bytes;
+}
+
+// A fresh folder per test, removed afterwards.
+struct TempDir {
+    fs::path path;
+    TempDir() {
+        std::random_device rd;
+        path = fs::temp_directory_path() / ("vantrel-test-" + std::to_string(rd()) + std::to_string(rd()));
+        fs::create_directories(path);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path, ec);
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(path)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+std::vector<std::string> Records(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t at; (at = bytes.find("\r\n", start)) != std::string::npos; start = at + 2)
+        lines.push_back(bytes.substr(start, at - start));
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) out += l + "\r\n";
+    return out;
+}
+
+// The new design as the New command leaves it: ground movement laid down, totals calculated.
+Design NewDesignAfterRefresh() {
+    Design d;
+    NewDesign(d);
+    d.BodySlots[0] = kSlotGround;
+    MainCalc(test::PlainCatalog(), d, "Standard");
+    return d;
+}
+
+TEST(DesignFile, NewDesignBytes) {
+    const std::string bytes = DesignFileBytes(NewDesignAfterRefresh());
+    EXPECT_EQ(bytes, ReadBytes(kData / "new-design" / "design.vnt"));
+
+    const std::vector<std::string> lines = Records(bytes);
+    ASSERT_EQ(lines.size(), 1332u);
+    const std::vector<std::string> first = {"\"Battle Armor\"", "\"0\"", "1", "0", "#FALSE#", "0", "#FALSE#", "1"};
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 8), first);
+    EXPECT_EQ(lines[621], "\"\"");                         // empty history
+    EXPECT_EQ(lines[622], "100");                          // CurrentKg
+    EXPECT_EQ(lines[629], "47500");                        // Cost
+    EXPECT_EQ(lines[630], "1");                            // body slot 0: ground movement
+    for (int r = 632; r <= 720; ++r) EXPECT_EQ(lines[r - 1], "-1") << "record " << r;
+    EXPECT_EQ(lines[721], "1");                            // Spare1
+    EXPECT_EQ(lines.back(), "#FALSE#");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+TEST(DesignFile, TextsKeepCommasAndLineBreaks) {
+    TempDir dir;
+    Design d = NewDesignAfterRefresh();
+    d.MechName = "Hauberk, Mk II";
+    d.Model = "Caf\xC3\xA9 \xE2\x82\xAC";  // "Café €" in UTF-8
+    d.History = "First line, with a comma\r\nSecond line\r\n\r\nFourth";
+    const fs::path file = dir.path / "notes.vnt";
+    std::string error;
+    ASSERT_TRUE(DoSaveAs(d, file.string(), error)) << error;
+
+    const std::string bytes = ReadBytes(file);
+    EXPECT_NE(bytes.find("\r\n\"First line, with a comma\r\nSecond line\r\n\r\nFourth\"\r\n100\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.substr(0, 26), "\"Hauberk, Mk II\"\r\n\"Caf\xE9 \x80\"");  // Windows-1252 on disk
+    EXPECT_EQ(Records(bytes).size(), 1332u + 3);
+
+    Design back;
+    int bad = -1;
+    ASSERT_TRUE(DoOpen(file.string(), back, error, bad)) << error;
+    EXPECT_EQ(bad, 0);
+    EXPECT_EQ(back, d);
+
+    // The format cannot carry a double quote: it is written as an apostrophe.
+    d.MechName = "The \"Best\"";
+    ASSERT_TRUE(DoSaveAs(d, file.string(), error));
+    ASSERT_TRUE(DoOpen(file.string(), back, error, bad));
+    EXPECT_EQ(back.MechName, "The 'Best'");
+    EXPECT_EQ(back.History, d.History);
+}
+
+// Every record with a value of its own, at the edges of the limits where there are limits.
+Design EveryRecordDistinct() {
+    Design d;
+    int32_t n = 0;
+    auto next = [&n](int32_t mod) { return ++n % mod; };
+    d.MechName = "Name, \xC3\xA9";
+    d.Model = "MK-7";
+    d.WeightClass = 4;
+    d.TechBase = 2;
+    d.IsQuad = true;
+    d.TurretSize = 9;
+    d.TurretConfig = true;
+    d.SuitSystems = 2;
+    d.HeatSinks = 11;
+    d.GroundMP = 3;
+    d.JumpMP = 16;
+    d.VTOLMP = 5;
+    d.UMUMP = 4;
+    d.ArmorType = 8;  // the last of the nine a Mixed base offers
+    d.ArmorPoints = 17;
+    d.ArmorWeight = 850;
+    d.ArmorSlots = 6;
+    for (int i = 0; i < kCatalogSize; ++i) {
+        d.OwnedCount[i] = next(kMaxCount + 1);
+        d.OwnedAmmo[i] = next(kMaxCount + 1);
+    }
+    d.History = "line 1\r\nline 2";
+    d.CurrentKg = INT32_MIN;
+    d.FreeKg = -145;
+    d.MaxHeat = INT32_MAX;
+    d.HeatDissipation = 23;
+    d.UsedCSlots = -7;
+    d.FreeCSlots = 24;
+    d.EstimatedBV = -3;
+    d.Cost = 123456789;
+    int32_t code = kSlotArmorSystem;
+    for (int loc : {kBody, kRightArm, kLeftArm, kQuadBody, kTurret}) {
+        SlotArrays a = Slots(d, loc);
+        for (int s = 0; s < a.count; ++s) {
+            a.slots[s] = code;
+            code = code == kSlotAmmoLast ? kSlotArmorSystem : code + 13;
+            if (code > kSlotAmmoLast) code = kSlotAmmoLast;
+            a.spans[s] = s % 3 == 0 ? a.count - s : s % 3 == 1 ? kSpanFollow : kSpanNone;
+        }
+    }
+    d.PlacedHeatSinks = 12;
+    d.Spare1 = -1;
+    d.Spare2 = 987654321;
+    d.Spare3 = INT32_MIN;
+    d.Spare4 = INT32_MAX;
+    d.PlacedArmor = 13;
+    d.PlacedArmorSlots = 14;
+    for (int i = 0; i < kCatalogSize; ++i) {
+        d.PlacedCount[i] = next(kMaxCount + 1);
+        d.PlacedAmmo[i] = next(kMaxCount + 1);
+    }
+    d.PlacedCount[0] = kMaxCount;
+    d.EnhancedImaging = true;
+    return d;
+}
+
+TEST(DesignFile, RoundTripOfEveryRecord) {
+    TempDir dir;
+    const Design d = EveryRecordDistinct();
+    const fs::path file = dir.path / "full.vnt";
+    std::string error;
+    ASSERT_TRUE(DoSaveAs(d, file.string(), error)) << error;
+    Design back;
+    NewDesign(back);
+    int bad = -1;
+    ASSERT_TRUE(DoOpen(file.string(), back, error, bad)) << FormatOpenError(file.string(), bad, error);
+    EXPECT_EQ(back, d);
+    EXPECT_EQ(back.Spare1, -1);
+    EXPECT_EQ(back.Spare4, INT32_MAX);
+    EXPECT_EQ(DesignFileBytes(back), ReadBytes(file));
+    EXPECT_EQ(fs::directory_iterator(dir.path)->path().filename(), "full.vnt");  // no temporary file left
+
+    // A Humanoid keeps the quad and turret values it carries, a Quad its arm values.
+    Design humanoid = d;
+    humanoid.IsQuad = false;
+    humanoid.TurretSize = 0;
+    humanoid.TurretConfig = false;
+    ASSERT_TRUE(DoSaveAs(humanoid, file.string(), error));
+    ASSERT_TRUE(DoOpen(file.string(), back, error, bad));
+    EXPECT_EQ(back.QuadSlots, d.QuadSlots);
+    EXPECT_EQ(back.TurretSpan, d.TurretSpan);
+}
+
+TEST(DesignFile, ShortFileNamesFirstMissingRecord) {
+    const std::vector<std::string> lines = Records(ReadBytes(kData / "new-design" / "design.vnt"));
+    ASSERT_EQ(lines.size(), 1332u);
+    Design held = EveryRecordDistinct();
+    const Design before = held;
+    for (int kept : {0, 1, 16, 621, 622, 630, 1000, 1331}) {
+        const std::string bytes = Join(std::vector<std::string>(lines.begin(), lines.begin() + kept));
+        std::string error;
+        int bad = -1;
+        EXPECT_FALSE(ParseDesignFile(bytes, held, error, bad)) << kept;
+        EXPECT_EQ(bad, kept + 1);
+        EXPECT_NE(error.find("ends before"), std::string::npos) << error;
+        EXPECT_EQ(held, before);
+    }
+    // The last record without its line end is still a record.
+    std::string whole = Join(lines);
+    whole.resize(whole.size() - 2);
+    std::string error;
+    int bad = -1;
+    EXPECT_TRUE(ParseDesignFile(whole, held, error, bad)) << error;
+
+    // Cut inside the history notes: the text is not closed.
+    const std::string cut = Join(std::vector<std::string>(lines.begin(), lines.begin() + 621)) + "\"Notes, cut";
+    held = before;
+    EXPECT_FALSE(ParseDesignFile(cut, held, error, bad));
+    EXPECT_EQ(bad, 622);
+    EXPECT_EQ(held, before);
+
+    // A missing file or a folder: no record to blame.
+    TempDir dir;
+    EXPECT_FALSE(DoOpen((dir.path / "missing.vnt").string(), held, error, bad));
+    EXPECT_EQ(bad, 0);
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(DoOpen(dir.path.string(), held, error, bad));
+    EXPECT_EQ(bad, 0);
+    EXPECT_EQ(held, before);
+    EXPECT_EQ(FormatOpenError("a.vnt", 623, "CurrentKg: the file ends before this value"),
+              "Cannot open the design file a.vnt: record 623, CurrentKg: the file ends before this value.");
+}
+
+TEST(DesignFile, ValuesOutsideTheLimitsAreRefusedWhole) {
+    const std::vector<std::string> lines = Records(ReadBytes(kData / "new-design" / "design.vnt"));
+    struct Case {
+        int record;
+        std::string value;
+        bool accepted;
+    };
+    const std::vector<Case> cases = {
+        {3, "4", true},      {3, "5", false},     {3, "-1", false},     {4, "2", true},
+        {4, "3", false},     {5, "#TRUE#", true}, {5, "1", false},      {6, "9", true},
+        {6, "10", false},    {8, "2", true},      {8, "3", false},      {9, "1000", true},
+        {9, "1001", false},  {9, "-1", false},    {10, "16", true},     {10, "17", false},
+        {11, "-1", false},   {13, "17", false},   {14, "7", true},      {14, "8", false},  // Inner Sphere: 8 types
+        {14, "-1", false},   {15, "-2", false},   {16, "-5", false},    {17, "-1", false},
+        {18, "1001", false}, {19, "-1", false},   {621, "-1", false},   {622, "plain", true},
+        {623, "-999", true}, {624, "-2147483648", true},                {3, "2147483648", false},
+        {3, "1.5", false},   {3, "", false},      {3, "abc", false},    {3, "+2", true},
+        {631, "609", true},  {631, "610", false}, {631, "-3", false},   {631, "\"5\"", true},
+        {632, "12", true},   {632, "13", false},  {632, "0", false},    {632, "-2", true},
+        {653, "-2", true},   {654, "1", true},    {654, "2", false},    {662, "2", false},
+        {670, "1", true},    {702, "2", false},   {703, "-2", true},    {720, "1", true},
+        {720, "2", false},   {721, "-1", false},  {722, "-7", true},    {725, "2147483647", true},
+        {726, "-1", false},  {727, "-1", false},  {728, "-1", false},   {1331, "1001", false},
+        {1332, "#MAYBE#", false}, {1332, "#TRUE#", true},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> edited = lines;
+        edited[c.record - 1] = c.value;
+        Design held;
+        NewDesign(held);
+        held.MechName = "held";
+        const Design before = held;
+        std::string error;
+        int bad = -1;
+        const bool ok = ParseDesignFile(Join(edited), held, error, bad);
+        EXPECT_EQ(ok, c.accepted) << "record " << c.record << " = " << c.value << ": " << error;
+        if (!ok) {
+            EXPECT_EQ(bad, c.record) << c.value;
+            EXPECT_EQ(held, before);
+        }
+    }
+    // The armor type is checked against the list of the file's own tech base.
+    std::vector<std::string> mixed = lines;
+    mixed[3] = "2";
+    mixed[13] = "8";
+    Design d;
+    std::string error;
+    int bad = -1;
+    EXPECT_TRUE(ParseDesignFile(Join(mixed), d, error, bad)) << error;
+    EXPECT_EQ(ArmorTypeName(d.TechBase, d.ArmorType), "Mimetic");
+    mixed[3] = "1";  // Clan offers five
+    mixed[13] = "5";
+    EXPECT_FALSE(ParseDesignFile(Join(mixed), d, error, bad));
+    EXPECT_EQ(bad, 14);
+}
+
+TEST(DesignFile, FailedSaveLeavesTheOldFile) {
+    TempDir dir;
+    const Design d = NewDesignAfterRefresh();
+    std::string error;
+
+    // The target is a folder.
+    fs::create_directory(dir.path / "folder.vnt");
+    EXPECT_FALSE(DoSaveAs(d, (dir.path / "folder.vnt").string(), error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(dir.path / "folder.vnt"));
+
+    // The folder does not exist.
+    error.clear();
+    EXPECT_FALSE(DoSaveAs(d, (dir.path / "nowhere" / "x.vnt").string(), error));
+    EXPECT_FALSE(error.empty());
+
+    // Writing stops half way (the file size limit of the process): the old file stays whole.
+    const fs::path file = dir.path / "old.vnt";
+    WriteBytes(file, "old contents\r\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved1 = DoSaveAs(d, file.string(), error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved1);
+    EXPECT_NE(error.find("writing failed"), std::string::npos) << error;
+    EXPECT_EQ(ReadBytes(file), "old contents\r\n");
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"folder.vnt", "old.vnt"}));
+
+    // A folder that does not let us write (meaningless for root, who may write anywhere).
+    if (geteuid() != 0) {
+        fs::permissions(dir.path, fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_FALSE(DoSaveAs(d, file.string(), error));
+        fs::permissions(dir.path, fs::perms::owner_all);
+        EXPECT_EQ(ReadBytes(file), "old contents\r\n");
+    }
+
+    // A successful save replaces the file, keeps its permissions and leaves nothing else behind.
+    ASSERT_TRUE(DoSaveAs(d, file.string(), error)) << error;
+    EXPECT_EQ(ReadBytes(file), ReadBytes(kData / "new-design" / "design.vnt"));
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"folder.vnt", "old.vnt"}));
+}
+
+// Each folder of tests/data holding a design.vnt is a case: a good file reads, writes back the
+// same bytes, calculates to the totals it stores and exports as readout.txt; a refused file names
+// the record of error.txt.
+TEST(DesignFileCases, GoldenFolders) {
+    Catalog catalog;
+    CatalogError catalogError;
+    ASSERT_TRUE(LoadCatalog((kData / "catalog" / "stuff.plb").string(), catalog, catalogError))
+        << FormatCatalogError("stuff.plb", catalogError);
+    int cases = 0;
+    for (const auto& entry : fs::directory_iterator(kData)) {
+        const fs::path file = entry.path() / "design.vnt";
+        if (!fs::exists(file)) continue;
+        ++cases;
+        SCOPED_TRACE(entry.path().filename().string());
+        Design d;
+        std::string error;
+        int bad = -1;
+        const bool ok = DoOpen(file.string(), d, error, bad);
+        if (fs::exists(entry.path() / "error.txt")) {
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(bad, std::stoi(ReadBytes(entry.path() / "error.txt")));
+            continue;
+        }
+        ASSERT_TRUE(ok) << FormatOpenError(file.string(), bad, error);
+        EXPECT_EQ(DesignFileBytes(d), ReadBytes(file));
+        const std::string armor = ArmorTypeName(d.TechBase, d.ArmorType);
+        Design calculated = d;
+        MainCalc(catalog, calculated, armor);
+        EXPECT_EQ(calculated, d) << "stored totals " << d.CurrentKg << " " << d.FreeKg << " " << d.MaxHeat << " "
+                                 << d.HeatDissipation << " " << d.FreeCSlots << " " << d.EstimatedBV << " " << d.Cost
+                                 << ", calculated " << calculated.CurrentKg << " " << calculated.FreeKg << " "
+                                 << calculated.MaxHeat << " " << calculated.HeatDissipation << " "
+                                 << calculated.FreeCSlots << " " << calculated.EstimatedBV << " " << calculated.Cost;
+        if (fs::exists(entry.path() / "readout.txt")) {
+            EXPECT_EQ(Readout(catalog, calculated, armor), ReadBytes(entry.path() / "readout.txt"));
+        }
+    }
+    EXPECT_GE(cases, 4);
+}
+
+}  // namespace
+}  // namespace vantrel
