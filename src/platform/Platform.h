@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace vantrel {
+
+// The operating-system services the main window needs: registering the design file type with the
+// desktop and opening a document with the user's default program. Tests pass recorders.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual void RegisterFileType(const QString& ext, const QString& programPath, const QString& typeName) = 0;
+    virtual void ShellDef(const QString& fileName) = 0;
+    // Full path of the running program, as the file-type registration names it.
+    virtual QString ProgramPath() { return QCoreApplication::applicationFilePath(); }
+};
+
+// Does nothing: for tests and for builds without desktop integration.
+class NullPlatform : public Platform {
+public:
+    void RegisterFileType(const QString&, const QString&, const QString&) override {}
+    void ShellDef(const QString&) override {}
+};
+
+}  // namespace vantrel

@@ -1,0 +1,385 @@
+// Core headers come before Qt's: Design.h has a field named like Qt's `slots` keyword.
+#include "model/Design.h"
+#include "platform/AppPaths.h"
+#include "rules/Tables.h"
+
+#include "ui/MainForm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QRegularExpressionValidator>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "ui/MainFormControls.h"
+
+#if __has_include("ui/SlotPage.h")
+#include "ui/SlotPage.h"
+#define VANTREL_HAVE_SLOT_PAGE 1
+#endif
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kFormWidth = 660;
+constexpr int kFormHeight = 540;
+constexpr int kFontPoints = 9;
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// All fixed texts are in Arial; where Arial is missing the metric-compatible Liberation Sans (or
+// its twin Arimo) keeps every caption the width it was laid out for.
+QFont ArialFont() {
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+        return true;
+    }();
+    (void)substituted;
+    QFont f(QStringLiteral("Arial"), kFontPoints);
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
+
+// A fixed-entry list that starts with no selection, so the first refresh that selects an entry
+// runs the list's handler as it does for every later change.
+QComboBox* FixedList(const QStringList& entries, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->addItems(entries);
+    box->setCurrentIndex(-1);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
+// The illustration of the armor page: a suit seen from the front.
+QPixmap ArmorIllustration() {
+    QPixmap pm(150, 210);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor plate(112, 122, 134), edge(48, 54, 62), visor(90, 200, 230);
+    p.setPen(QPen(edge, 2));
+    p.setBrush(plate);
+    p.drawRoundedRect(QRectF(52, 8, 46, 44), 18, 18);           // helmet
+    p.drawRoundedRect(QRectF(38, 56, 74, 72), 10, 10);           // torso
+    p.drawRoundedRect(QRectF(14, 60, 22, 64), 8, 8);             // right arm
+    p.drawRoundedRect(QRectF(114, 60, 22, 64), 8, 8);            // left arm
+    p.drawRoundedRect(QRectF(44, 130, 26, 72), 8, 8);            // right leg
+    p.drawRoundedRect(QRectF(80, 130, 26, 72), 8, 8);            // left leg
+    p.setBrush(plate.lighter(125));
+    p.drawRoundedRect(QRectF(52, 68, 46, 34), 6, 6);             // chest plate
+    p.setBrush(visor);
+    p.drawRoundedRect(QRectF(58, 22, 34, 12), 5, 5);             // visor
+    p.setPen(QPen(edge, 1.5));
+    p.drawLine(QPointF(75, 102), QPointF(75, 126));
+    return pm;
+}
+
+}  // namespace
+
+MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      ctx_(ctx),
+      settings_(settings),
+      dialogs_(dialogs),
+      platform_(platform),
+      catalogPath_(CatalogPath()) {
+    setFont(ArialFont());
+    setWindowTitle(QStringLiteral("Vantrel - "));
+
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(8, 6, 8, 4);
+    outer->setSpacing(6);
+
+    // Name and model boxes. A double quote cannot be stored in a design file, so the boxes refuse it.
+    auto* names = new QHBoxLayout;
+    CapMechName = Caption(Q("Battle Armor Name:"), central);
+    TextMechName = new QLineEdit(central);
+    CapModel = Caption(Q("Model:"), central);
+    TextModel = new QLineEdit(central);
+    const QRegularExpression noQuote(QStringLiteral("[^\"]*"));
+    TextMechName->setValidator(new QRegularExpressionValidator(noQuote, TextMechName));
+    TextModel->setValidator(new QRegularExpressionValidator(noQuote, TextModel));
+    names->addWidget(CapMechName);
+    names->addWidget(TextMechName, 3);
+    names->addSpacing(12);
+    names->addWidget(CapModel);
+    names->addWidget(TextModel, 2);
+    outer->addLayout(names);
+
+    // Tab strip above the page area; the frames of the pages share one cell of the area.
+    TabStrip1 = new QTabBar(central);
+    for (const char* caption : {"Setup Battle Armor", "Allocate Armor", "Select Equipment", "Allocate Equipment"})
+        TabStrip1->addTab(Q(caption));
+    TabStrip1->setExpanding(false);
+    TabStrip1->setDrawBase(false);
+    auto* pageFrame = new QFrame(central);
+    pageFrame->setFrameShape(QFrame::StyledPanel);
+    pageFrame->setFrameShadow(QFrame::Raised);
+    pageArea_ = pageFrame;
+    auto* grid = new QGridLayout(pageArea_);
+    grid->setContentsMargins(8, 8, 8, 8);
+    auto* tabs = new QVBoxLayout;
+    tabs->setSpacing(0);
+    tabs->addWidget(TabStrip1);
+    tabs->addWidget(pageArea_, 1);
+    outer->addLayout(tabs, 1);
+
+    BuildFrame1();
+    BuildFrame2();
+    grid->addWidget(Frame1, 0, 0);
+    grid->addWidget(Frame2, 0, 0);
+    Frame2->hide();
+    SetupEquipmentPages();
+
+    setCentralWidget(central);
+    BuildMenu();
+    BuildStatusBar();
+    ConnectHandlers();
+    setFixedSize(kFormWidth, kFormHeight);
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    MFile = bar->addMenu(Q("&File"));
+    MNew = MFile->addAction(Q("&New"));
+    MNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    MOpen = MFile->addAction(Q("&Open..."));
+    MOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    MSave = MFile->addAction(Q("&Save"));
+    MSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MSaveAs = MFile->addAction(Q("Save &As..."));
+    MSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    MExport = MFile->addAction(Q("&Export to Text..."));
+    MExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    MFile->addSeparator();
+    MQuit = MFile->addAction(Q("&Quit"));
+    MQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    MOptions = bar->addMenu(Q("&Options"));
+    MHistory = MOptions->addAction(Q("&History..."));
+    MPreferences = MOptions->addAction(Q("&Preferences..."));
+    MAbout = bar->addMenu(Q("&About"));
+    MAbout2 = MAbout->addAction(Q("&About Vantrel Beta 0.1..."));
+    // Menus are windows of their own and do not inherit the form's font.
+    for (QMenu* m : {MFile, MOptions, MAbout}) m->setFont(font());
+}
+
+void MainForm::BuildFrame1() {
+    Frame1 = new QFrame(pageArea_);
+    auto* grid = new QGridLayout(Frame1);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+
+    CapType = Caption(Q("Weight Class:"), Frame1);
+    QStringList classes, bases, chassis, suits, turrets;
+    for (const char* n : kWeightClassNames) classes << Q(n);
+    for (const char* n : kTechBaseNames) bases << Q(n);
+    for (const char* n : kChassisNames) chassis << Q(n);
+    for (const char* n : kSuitSystemNames) suits << Q(n);
+    for (int i = 0; i <= 9; ++i) turrets << QString::fromStdString(TurretCaption(i));
+    ComboType = FixedList(classes, Frame1);
+    CapChassis = Caption(Q("Chassis Type:"), Frame1);
+    ComboChassis = FixedList(chassis, Frame1);
+    CapTechBase = Caption(Q("Technology Base:"), Frame1);
+    ComboTechBase = FixedList(bases, Frame1);
+    CapTechLevel = Caption(Q("Technology Level: 2"), Frame1);
+    CapSS = Caption(Q("Suit Systems:"), Frame1);
+    ComboSS = FixedList(suits, Frame1);
+    LabTurret = Caption(Q("Turret:"), Frame1);
+    ComboTurret = FixedList(turrets, Frame1);
+    ChkConfig = new MouseUpCheckBox(Q("Configurable (+10 Kg, -1 CSlot):"), Frame1);
+    ChkEnhanced = new MouseUpCheckBox(Q("Enhanced Imaging:"), Frame1);
+    LabHeatSink = Caption(Q("Heat Sinks:"), Frame1);
+    HeatSinkSlide = new ReleaseSlider(Frame1);
+    HeatSinkSlide->setRange(0, 5);
+    NumHeatLab = Caption(Q("- 0"), Frame1);
+
+    // Left column: the suit; right column: technology.
+    grid->addWidget(CapType, 0, 0);
+    grid->addWidget(ComboType, 0, 1);
+    grid->addWidget(CapChassis, 1, 0);
+    grid->addWidget(ComboChassis, 1, 1);
+    grid->addWidget(CapSS, 2, 0);
+    grid->addWidget(ComboSS, 2, 1);
+    grid->addWidget(LabTurret, 3, 0);
+    grid->addWidget(ComboTurret, 3, 1);
+    grid->addWidget(CapTechBase, 0, 3);
+    grid->addWidget(ComboTechBase, 0, 4);
+    grid->addWidget(CapTechLevel, 1, 3, 1, 2);
+    grid->addWidget(ChkEnhanced, 2, 3, 1, 2);
+    grid->addWidget(ChkConfig, 3, 3, 1, 2);
+    grid->setColumnMinimumWidth(2, 16);
+    grid->setColumnStretch(2, 1);
+
+    auto* heat = new QHBoxLayout;
+    heat->addWidget(LabHeatSink);
+    heat->addWidget(HeatSinkSlide, 1);
+    heat->addWidget(NumHeatLab);
+    NumHeatLab->setMinimumWidth(50);
+    grid->addLayout(heat, 4, 0, 1, 5);
+
+    FrmMove = new QGroupBox(Q("Movement"), Frame1);
+    auto* move = new QGridLayout(FrmMove);
+    move->setHorizontalSpacing(10);
+    move->setVerticalSpacing(6);
+    CapGS = Caption(Q("Ground Speed:"), FrmMove);
+    Slider1 = new ReleaseSlider(FrmMove);
+    Slider1->setRange(1, 3);
+    MLab1 = Caption(Q("10.8 Km/H"), FrmMove);
+    CapJS = Caption(Q("Jump Capability:"), FrmMove);
+    Slider2 = new ReleaseSlider(FrmMove);
+    Slider2->setRange(0, 3);
+    MLab2 = Caption(Q("0 Meters"), FrmMove);
+    CapVTOL = Caption(Q("VTOL Speed:"), FrmMove);
+    Slider3 = new ReleaseSlider(FrmMove);
+    Slider3->setRange(0, kVTOLMax);
+    MLab3 = Caption(Q("0 Km/H"), FrmMove);
+    Label5 = Caption(Q("Underwater Speed:"), FrmMove);
+    Slider4 = new ReleaseSlider(FrmMove);
+    Slider4->setRange(0, kUMUMax);
+    MLab4 = Caption(Q("0 Km/H"), FrmMove);
+    QLabel* rows[4][2] = {{CapGS, MLab1}, {CapJS, MLab2}, {CapVTOL, MLab3}, {Label5, MLab4}};
+    ReleaseSlider* sliders[4] = {Slider1, Slider2, Slider3, Slider4};
+    for (int r = 0; r < 4; ++r) {
+        move->addWidget(rows[r][0], r, 0);
+        move->addWidget(sliders[r], r, 1);
+        move->addWidget(rows[r][1], r, 2);
+        rows[r][1]->setMinimumWidth(80);
+    }
+    move->setColumnStretch(1, 1);
+    grid->addWidget(FrmMove, 5, 0, 1, 5);
+    grid->setRowStretch(6, 1);
+}
+
+void MainForm::BuildFrame2() {
+    Frame2 = new QFrame(pageArea_);
+    auto* grid = new QGridLayout(Frame2);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
+
+    Label7 = Caption(Q("Armor Type:"), Frame2);
+    ComboAType = new QComboBox(Frame2);
+    ComboAType->setMinimumWidth(170);
+    AllOrig = new QComboBox(Frame2);
+    for (const char* name : vantrel::AllOrig) AllOrig->addItem(Q(name));
+    AllOrig->hide();
+    ArmorSlide = new ReleaseSlider(Frame2);
+    ArmorSlide->setRange(0, ClassLimits[1].armorMax);
+    LabArmorP = Caption(Q("Armor Points: 0"), Frame2);
+    LabArmorW = Caption(Q("Armor Weight: 0 Kg"), Frame2);
+    Label10 = Caption(Q("Note: All Battle Armor can take 1 point of damage. This represents the operator who is "
+                        "wearing the Armor."),
+                      Frame2);
+    Label10->setWordWrap(true);
+    Picture1 = new QLabel(Frame2);
+    Picture1->setPixmap(ArmorIllustration());
+    Picture1->setAlignment(Qt::AlignCenter);
+
+    auto* type = new QHBoxLayout;
+    type->addWidget(Label7);
+    type->addWidget(ComboAType);
+    type->addStretch(1);
+    grid->addLayout(type, 0, 0);
+    grid->addWidget(ArmorSlide, 1, 0);
+    grid->addWidget(LabArmorP, 2, 0);
+    grid->addWidget(LabArmorW, 3, 0);
+    grid->addWidget(Label10, 4, 0);
+    grid->addWidget(Picture1, 0, 1, 6, 1);
+    grid->setRowStretch(5, 1);
+    grid->setColumnStretch(0, 1);
+}
+
+void MainForm::BuildStatusBar() {
+    StatBar = statusBar();
+    StatBar->setSizeGripEnabled(false);
+    for (QLabel*& panel : Panels) {
+        panel = new QLabel(StatBar);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(2, 0, 2, 0);
+        StatBar->addPermanentWidget(panel, 1);
+    }
+}
+
+void MainForm::OnSelect(QComboBox* box, void (MainForm::*handler)()) {
+    connect(box, &QComboBox::currentIndexChanged, this, [this, handler](int index) {
+        if (filling_ || index < 0) return;
+        (this->*handler)();
+    });
+}
+
+void MainForm::ConnectHandlers() {
+    OnSelect(ComboType, &MainForm::ComboType_Click);
+    OnSelect(ComboChassis, &MainForm::ComboChassis_Click);
+    OnSelect(ComboTechBase, &MainForm::ComboTechBase_Click);
+    OnSelect(ComboSS, &MainForm::ComboSS_Click);
+    OnSelect(ComboTurret, &MainForm::ComboTurret_Click);
+    OnSelect(ComboAType, &MainForm::ComboAType_Click);
+    connect(ChkConfig, &MouseUpCheckBox::mouseUp, this, &MainForm::ChkConfig_MouseUp);
+    connect(ChkEnhanced, &MouseUpCheckBox::mouseUp, this, &MainForm::ChkEnhanced_MouseUp);
+
+    connect(Slider1, &QSlider::valueChanged, this, &MainForm::Slider1_Change);
+    connect(Slider2, &QSlider::valueChanged, this, &MainForm::Slider2_Change);
+    connect(Slider3, &QSlider::valueChanged, this, &MainForm::Slider3_Change);
+    connect(Slider4, &QSlider::valueChanged, this, &MainForm::Slider4_Change);
+    connect(Slider1, &ReleaseSlider::mouseReleased, this, &MainForm::Slider1_MouseUp);
+    connect(Slider2, &ReleaseSlider::mouseReleased, this, &MainForm::Slider2_MouseUp);
+    connect(Slider3, &ReleaseSlider::mouseReleased, this, &MainForm::Slider3_MouseUp);
+    connect(Slider4, &ReleaseSlider::mouseReleased, this, &MainForm::Slider4_MouseUp);
+    connect(ArmorSlide, &QSlider::valueChanged, this, &MainForm::ArmorSlide_Change);
+    connect(ArmorSlide, &ReleaseSlider::mouseReleased, this, &MainForm::ArmorSlide_MouseUp);
+    connect(HeatSinkSlide, &ReleaseSlider::mouseReleased, this, &MainForm::HeatSinkSlide_MouseUp);
+    connect(HeatSinkSlide, &ReleaseSlider::keyReleased, this, &MainForm::HeatSinkSlide_MouseUp);
+
+    connect(TabStrip1, &QTabBar::currentChanged, this, [this](int index) {
+        if (index >= 0) TabStrip1_Click(index + 1);
+    });
+    connect(TextMechName, &QLineEdit::textChanged, this, &MainForm::TextMechName_Change);
+    connect(TextModel, &QLineEdit::textChanged, this, &MainForm::TextModel_Change);
+
+    connect(MNew, &QAction::triggered, this, &MainForm::MNew_Click);
+    connect(MOpen, &QAction::triggered, this, &MainForm::MOpen_Click);
+    connect(MSave, &QAction::triggered, this, &MainForm::MSave_Click);
+    connect(MSaveAs, &QAction::triggered, this, &MainForm::MSaveAs_Click);
+    connect(MExport, &QAction::triggered, this, &MainForm::MExport_Click);
+    connect(MQuit, &QAction::triggered, this, &MainForm::MQuit_Click);
+    connect(MHistory, &QAction::triggered, this, &MainForm::MHistory_Click);
+    connect(MPreferences, &QAction::triggered, this, &MainForm::MPreferences_Click);
+    connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);
+}
+
+std::string MainForm::ArmorText() const { return ComboAType->currentText().toStdString(); }
+
+void MainForm::SetBipedLine(int biped) {
+    bipedLine_ = biped;
+#ifdef VANTREL_HAVE_SLOT_PAGE
+    if (bipedPage_) bipedPage_->SetEmotLine(biped != 0);
+#endif
+}
+
+}  // namespace vantrel

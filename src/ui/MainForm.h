@@ -1,0 +1,214 @@
+#pragma once
+
+// First, before any Qt header: Design.h names a field `slots`, which Qt's keyword macro would eat.
+// A file that includes Qt headers before this one must include "model/Design.h" before them.
+#include "model/Design.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QStatusBar;
+class QTabBar;
+
+namespace vantrel {
+
+class Dialogs;
+class Platform;
+class SettingsStore;
+class ReleaseSlider;
+class MouseUpCheckBox;
+class EquipmentPage;
+class SlotPage;
+
+// The main window: menu, name and model boxes, four pages on a tab strip and the status bar.
+// The design state in Context is the only truth; the refresh routines write it into the controls,
+// and the handlers write the controls' choices back into it. Members are public so that tests drive
+// the real widgets.
+class MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
+             QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    Context& ctx_;
+    SettingsStore& settings_;
+    Dialogs& dialogs_;
+    Platform& platform_;
+
+    // Start-up of the window; false when start-up must stop (the catalog could not be read).
+    // `args` are the command-line arguments after the program name.
+    bool Form_Load(const QStringList& args);
+    // Where Form_Load reads the catalog when the splash screen is off (CatalogPath() by default).
+    QString catalogPath_;
+
+    // --- refreshes and the redraw lock ---
+    void RefreshMain();
+    void RefreshP1();
+    void RefreshP2();
+    void TabStrip1_Click(int tab /*1..4*/);
+    // Nest-safe suspension of painting: the outermost release enables updates and repaints once.
+    void SetRedraw(bool enable);
+    std::string ArmorText() const;  // ComboAType's text as UTF-8
+
+    // Position of the biped figure's line: 0 "Happy Biped" (480), anything else "Sad Biped" (360).
+    void SetBipedLine(int biped);
+    int bipedLine_ = 0;
+
+    // --- handlers of page 1 and page 2 ---
+    void ComboChassis_Click();
+    void ComboType_Click();
+    void ComboTechBase_Click();
+    void ComboSS_Click();
+    void ComboTurret_Click();
+    void ChkConfig_MouseUp();
+    void ChkEnhanced_MouseUp();
+    void Slider1_Change();
+    void Slider2_Change();
+    void Slider3_Change();
+    void Slider4_Change();
+    void Slider1_MouseUp();
+    void Slider2_MouseUp();
+    void Slider3_MouseUp();
+    void Slider4_MouseUp();
+    void ArmorSlide_Change();
+    void ArmorSlide_MouseUp();
+    void HeatSinkSlide_MouseUp();  // also on a key released while the slider has the focus
+    void ComboAType_Click();
+    void RebuildAType();
+
+    // --- controls outside the pages ---
+    QMenu* MFile = nullptr;
+    QMenu* MOptions = nullptr;
+    QMenu* MAbout = nullptr;
+    QAction* MNew = nullptr;
+    QAction* MOpen = nullptr;
+    QAction* MSave = nullptr;
+    QAction* MSaveAs = nullptr;
+    QAction* MExport = nullptr;
+    QAction* MQuit = nullptr;
+    QAction* MHistory = nullptr;
+    QAction* MPreferences = nullptr;
+    QAction* MAbout2 = nullptr;
+    QLabel* CapMechName = nullptr;
+    QLineEdit* TextMechName = nullptr;
+    QLabel* CapModel = nullptr;
+    QLineEdit* TextModel = nullptr;
+    QTabBar* TabStrip1 = nullptr;
+    QStatusBar* StatBar = nullptr;
+    QLabel* Panels[7] = {};
+    QWidget* pageArea_ = nullptr;  // the frames are its children, stacked in one cell
+
+    // --- page 1: chassis and movement ---
+    QFrame* Frame1 = nullptr;
+    QLabel* CapType = nullptr;
+    QComboBox* ComboType = nullptr;
+    QLabel* CapChassis = nullptr;
+    QComboBox* ComboChassis = nullptr;
+    QLabel* CapTechBase = nullptr;
+    QComboBox* ComboTechBase = nullptr;
+    QLabel* CapTechLevel = nullptr;
+    QLabel* CapSS = nullptr;
+    QComboBox* ComboSS = nullptr;
+    QLabel* LabTurret = nullptr;
+    QComboBox* ComboTurret = nullptr;
+    MouseUpCheckBox* ChkConfig = nullptr;
+    MouseUpCheckBox* ChkEnhanced = nullptr;
+    QLabel* LabHeatSink = nullptr;
+    ReleaseSlider* HeatSinkSlide = nullptr;
+    QLabel* NumHeatLab = nullptr;
+    QGroupBox* FrmMove = nullptr;
+    QLabel* CapGS = nullptr;
+    ReleaseSlider* Slider1 = nullptr;
+    QLabel* MLab1 = nullptr;
+    QLabel* CapJS = nullptr;
+    ReleaseSlider* Slider2 = nullptr;
+    QLabel* MLab2 = nullptr;
+    QLabel* CapVTOL = nullptr;
+    ReleaseSlider* Slider3 = nullptr;
+    QLabel* MLab3 = nullptr;
+    QLabel* Label5 = nullptr;
+    ReleaseSlider* Slider4 = nullptr;
+    QLabel* MLab4 = nullptr;
+
+    // --- page 2: armor ---
+    QFrame* Frame2 = nullptr;
+    QLabel* Label7 = nullptr;
+    QComboBox* ComboAType = nullptr;  // its text is "the armor type text" of captions and MainCalc
+    QComboBox* AllOrig = nullptr;     // hidden: the nine armor type names in master order
+    ReleaseSlider* ArmorSlide = nullptr;
+    QLabel* LabArmorP = nullptr;
+    QLabel* LabArmorW = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Picture1 = nullptr;
+
+    // --- equipment and slot pages (implemented in MainFormEquipment.cpp / MainFormSlots.cpp) ---
+    QWidget* Frame3 = nullptr;    // the equipment page
+    QWidget* Frame4 = nullptr;    // slot page, Humanoid
+    QWidget* Frame4B = nullptr;   // slot page, Quad
+    EquipmentPage* equipmentPage_ = nullptr;
+    SlotPage* bipedPage_ = nullptr;
+    SlotPage* quadPage_ = nullptr;
+    // Called once by the constructor after the page area exists; puts Frame3/Frame4/Frame4B into
+    // pageArea_ (hidden).
+    void SetupEquipmentPages();
+    void RefreshP3();
+    void RefreshP4();
+    void ShowItemInfo(const QString& strName);
+    void ComAdd_Click();
+    void ComRemove_Click();
+    void ComClear_Click();
+    void ClearCS_Click();
+    void ClearCST_Click();
+    void ClearSel1_Click();
+    void ClearSel2_Click();
+    void ResetItemPanel();  // LPName "None Selected", the value labels "-"
+
+    // --- file commands (implemented in MainFormFile.cpp) ---
+    void MNew_Click();
+    void MOpen_Click();
+    void MSave_Click();
+    void MSaveAs_Click();
+    void MExport_Click();
+    void MQuit_Click();
+    bool Form_QueryUnload();  // true = may close
+    void closeEvent(QCloseEvent* e) override;  // calls Form_QueryUnload
+    void TextMechName_Change();
+    void TextModel_Change();
+    void FirstStartRegistration();
+    bool CommandLineOpen(const QStringList& args);  // true when it opened a design
+    void ShellDef(const QString& fileName);
+    // menu entries of the auxiliary windows
+    void MHistory_Click();
+    void MPreferences_Click();
+    void MAbout_Click();  // "&About Vantrel Beta 0.1..." (MAbout2)
+
+private:
+    void BuildMenu();
+    void BuildFrame1();
+    void BuildFrame2();
+    void BuildStatusBar();
+    void ConnectHandlers();
+    void MoveSlider_Change(int k);
+    void MoveSlider_MouseUp(int k);
+    // Wires a list's selection handler: it runs when the index really changes (by the user or a
+    // refresh), never while the program fills or clears the list, and never for "no selection".
+    void OnSelect(QComboBox* box, void (MainForm::*handler)());
+
+    bool filling_ = false;
+    int redrawDepth_ = 0;
+
+    // --- members added by other parts of the window go below this line ---
+};
+
+}  // namespace vantrel

@@ -1,0 +1,50 @@
+#include "ui/MainFormControls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace vantrel {
+
+ReleaseSlider::ReleaseSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    setTickPosition(QSlider::TicksBelow);
+    setTickInterval(1);
+    setSingleStep(1);
+    setPageStep(1);
+}
+
+void ReleaseSlider::mousePressEvent(QMouseEvent* e) {
+    pressed_ = true;
+    QSlider::mousePressEvent(e);
+    // Whatever the style does with the button, the release belongs to this slider.
+    e->accept();
+}
+
+void ReleaseSlider::mouseReleaseEvent(QMouseEvent* e) {
+    QSlider::mouseReleaseEvent(e);
+    if (!pressed_) return;
+    pressed_ = false;
+    emit mouseReleased();
+}
+
+void ReleaseSlider::keyReleaseEvent(QKeyEvent* e) {
+    QSlider::keyReleaseEvent(e);
+    // A held key repeats presses; only the real release counts.
+    if (!e->isAutoRepeat()) emit keyReleased();
+}
+
+MouseUpCheckBox::MouseUpCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {}
+
+void MouseUpCheckBox::mousePressEvent(QMouseEvent* e) {
+    pressed_ = true;
+    QCheckBox::mousePressEvent(e);
+    e->accept();
+}
+
+void MouseUpCheckBox::mouseReleaseEvent(QMouseEvent* e) {
+    QCheckBox::mouseReleaseEvent(e);
+    if (!pressed_) return;
+    pressed_ = false;
+    emit mouseUp();
+}
+
+}  // namespace vantrel

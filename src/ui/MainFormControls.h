@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QSlider>
+
+namespace vantrel {
+
+// A slider that reports the release of a mouse button pressed anywhere on it (handle or track),
+// wherever the pointer is then, and the release of a key while it has the focus. Qt's own
+// sliderReleased only covers a drag of the handle.
+class ReleaseSlider : public QSlider {
+    Q_OBJECT
+public:
+    explicit ReleaseSlider(QWidget* parent = nullptr);
+
+signals:
+    void mouseReleased();
+    void keyReleased();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A check box whose tick is written only by the program: a click never toggles it by itself, and a
+// mouse button released after a press on it is reported so that the handler changes the design
+// state and the refresh writes the tick from it.
+class MouseUpCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit MouseUpCheckBox(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void mouseUp();
+
+protected:
+    void nextCheckState() override {}
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    bool pressed_ = false;
+};
+
+}  // namespace vantrel

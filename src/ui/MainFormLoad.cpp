@@ -1,0 +1,51 @@
+// Start-up of the main window: the catalog when the splash screen is off, the first-start
+// registration, the biped line, then either the design named on the command line or a new design.
+
+// Core headers come before Qt's: Design.h has a field named like Qt's `slots` keyword.
+#include "model/Design.h"
+
+#include <QDir>
+#include <QFile>
+#include <memory>
+
+#include "platform/SettingsStore.h"
+#include "ui/Dialogs.h"
+#include "ui/MainForm.h"
+
+namespace vantrel {
+
+bool MainForm::Form_Load(const QStringList& args) {
+    ctx_.Saved = true;
+    ctx_.SelLocation = -1;
+    ctx_.SelSlot = 0;
+
+    if (settings_.ReadNumber(kKeySplash, 1) == 0) {
+        // Read into a scratch catalog so that a failure never leaves a partial one behind.
+        auto loaded = std::make_unique<Catalog>();
+        CatalogError error;
+        if (!LoadCatalog(QFile::encodeName(catalogPath_).toStdString(), *loaded, error)) {
+            const std::string text = FormatCatalogError(QDir::toNativeSeparators(catalogPath_).toStdString(), error);
+            dialogs_.Message(this, QString::fromStdString(text), QStringLiteral("Vantrel"), Dialogs::Icon::Critical,
+                             Dialogs::Buttons::Ok);
+            return false;
+        }
+        ctx_.catalog = *loaded;
+    }
+
+    FirstStartRegistration();
+    SetBipedLine(settings_.ReadNumber(kKeyBiped, 0));
+    if (CommandLineOpen(args)) return true;
+
+    ctx_.DesignFile.clear();
+    NewDesign(ctx_.design);
+    RefreshP1();
+    RefreshP2();
+    RefreshP3();
+    RefreshP4();
+    RefreshMain();
+    ctx_.Saved = true;
+    ResetItemPanel();
+    return true;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,173 @@
+// Writing the design state into the status line and the first two pages, and page switching.
+
+// Core headers come before Qt's: Design.h has a field named like Qt's `slots` keyword.
+#include "model/ValueReader.h"
+#include "rules/MainCalc.h"
+#include "rules/Tables.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
+
+namespace vantrel {
+
+namespace {
+
+const char* const kPanelLabels[7] = {"Current Kg: ",   "Free Kg: ",      "Max Heat: ", "Heat Dissipation: ",
+                                     "Free CSlots: ",  "Estimated BV: ", "Cost: "};
+
+QString SpeedCaption(int points) { return QString::fromStdString(FormatNumber(points * 10.8)) + QStringLiteral(" Km/H"); }
+QString JumpCaption(int points) { return QString::fromStdString(FormatNumber(points * 30.0)) + QStringLiteral(" Meters"); }
+
+// Range changes must not let the slider's old position overwrite the design state through the
+// value-change handler; the positions are written from the state afterwards.
+void SetMaximumQuietly(QSlider* s, int maximum) {
+    const QSignalBlocker block(s);
+    s->setMaximum(maximum);
+}
+
+}  // namespace
+
+void MainForm::SetRedraw(bool enable) {
+    if (!enable) {
+        if (redrawDepth_++ == 0) setUpdatesEnabled(false);
+        return;
+    }
+    if (redrawDepth_ == 0) return;  // unbalanced release: nothing is locked
+    if (--redrawDepth_ == 0) {
+        setUpdatesEnabled(true);
+        update();  // one repaint, coalesced by the event loop
+    }
+}
+
+void MainForm::RefreshMain() {
+    SetRedraw(false);
+    setWindowTitle(QStringLiteral("Vantrel - ") + TextMechName->text());
+    TextMechName->setText(QString::fromStdString(ctx_.design.MechName));
+    TextModel->setText(QString::fromStdString(ctx_.design.Model));
+    MainCalc(ctx_.catalog, ctx_.design, ArmorText());
+    const Design& d = ctx_.design;
+    const int32_t values[7] = {d.CurrentKg, d.FreeKg, d.MaxHeat, d.HeatDissipation, d.FreeCSlots, d.EstimatedBV, d.Cost};
+    for (int i = 0; i < 7; ++i) {
+        const QString text = QString::fromUtf8(kPanelLabels[i]) + QString::number(values[i]) + QLatin1Char(' ');
+        if (Panels[i]->text() != text) Panels[i]->setText(text);
+    }
+    ctx_.Saved = false;
+    SetRedraw(true);
+}
+
+void MainForm::RefreshP1() {
+    Design& d = ctx_.design;
+    SetRedraw(false);
+    // Each selection that differs from the list's current one runs that list's handler.
+    ComboType->setCurrentIndex(d.WeightClass);
+    ComboTechBase->setCurrentIndex(d.TechBase);
+    if (d.TechBase != 0) {
+        ChkEnhanced->setEnabled(true);
+    } else {
+        ChkEnhanced->setChecked(false);
+        ChkEnhanced->setEnabled(false);
+    }
+    const bool quad = d.IsQuad;
+    LabTurret->setVisible(quad);
+    ComboTurret->setVisible(quad);
+    ChkConfig->setVisible(quad);
+    ComboChassis->setCurrentIndex(quad ? 1 : 0);
+    ComboSS->setCurrentIndex(d.SuitSystems);
+
+    SetMaximumQuietly(HeatSinkSlide, d.MaxHeat + 5);
+    HeatSinkSlide->setValue(d.HeatSinks + d.PlacedHeatSinks);
+    NumHeatLab->setText(QStringLiteral("- ") + QString::number(d.HeatSinks + d.PlacedHeatSinks));
+    ChkEnhanced->setChecked(d.EnhancedImaging);
+    ComboTurret->setCurrentIndex(d.TurretSize);
+    ChkConfig->setChecked(d.TurretConfig);
+
+    if (d.TechBase == 0 || d.WeightClass > 1) {
+        d.VTOLMP = 0;
+        Slider3->setEnabled(false);
+    } else {
+        Slider3->setEnabled(true);
+    }
+    if (d.WeightClass == 0) {
+        d.UMUMP = 0;
+        Slider4->setEnabled(false);
+    } else {
+        Slider4->setEnabled(true);
+    }
+    if (d.WeightClass >= 0 && d.WeightClass < kWeightClassCount) {
+        const ClassLimit& lim = ClassLimits[d.WeightClass];
+        SetMaximumQuietly(Slider1, d.IsQuad ? lim.groundMaxQuad : lim.groundMaxHumanoid);
+        SetMaximumQuietly(Slider2, lim.jumpMax);
+        SetMaximumQuietly(ArmorSlide, lim.armorMax);
+    }
+    int32_t* values[4] = {&d.GroundMP, &d.JumpMP, &d.VTOLMP, &d.UMUMP};
+    ReleaseSlider* sliders[4] = {Slider1, Slider2, Slider3, Slider4};
+    for (int k = 0; k < 4; ++k)
+        if (*values[k] > sliders[k]->maximum()) *values[k] = sliders[k]->maximum();
+    // Read each value before writing its slider: a position change runs the value-change handler.
+    for (int k = 0; k < 4; ++k) sliders[k]->setValue(*values[k]);
+    MLab1->setText(SpeedCaption(Slider1->value()));
+    MLab2->setText(JumpCaption(Slider2->value()));
+    MLab3->setText(SpeedCaption(Slider3->value()));
+    MLab4->setText(SpeedCaption(Slider4->value()));
+    CapTechLevel->setText(ComboTechBase->currentText() == QStringLiteral("Mixed") ? QStringLiteral("Technology Level: 3")
+                                                                                   : QStringLiteral("Technology Level: 2"));
+    SetRedraw(true);
+}
+
+void MainForm::RefreshP2() {
+    Design& d = ctx_.design;
+    SetRedraw(false);
+    ComboAType->setCurrentIndex(d.ArmorType);
+    int kg = 0;
+    if (ArmorKgPerPoint(d.TechBase, d.ArmorType, kg)) d.ArmorWeight = (d.PlacedArmor + d.ArmorPoints) * kg;
+    // The unplaced points are taken before the minimum moves: a minimum that pushes the slider up
+    // runs the value-change handler, which would rewrite them.
+    const int unplaced = d.ArmorPoints;
+    {
+        const QSignalBlocker block(ArmorSlide);
+        ArmorSlide->setMinimum(d.PlacedArmor);
+    }
+    const int wanted = ArmorSlide->minimum() + unplaced;
+    ArmorSlide->setValue(wanted <= ArmorSlide->maximum() ? wanted : ArmorSlide->maximum());
+    // A position the slider already had emits nothing; the state must still follow the position,
+    // or points above the maximum would stay on the design unseen.
+    if (ArmorSlide->value() - ArmorSlide->minimum() != d.ArmorPoints) ArmorSlide_Change();
+    LabArmorP->setText(QStringLiteral("Armor Points: ") + QString::number(d.ArmorPoints + d.PlacedArmor));
+    LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) + QStringLiteral(" Kg"));
+    SetRedraw(true);
+}
+
+void MainForm::TabStrip1_Click(int tab) {
+    RefreshMain();
+    for (QWidget* frame : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), Frame3, Frame4, Frame4B})
+        if (frame) frame->hide();
+    switch (tab) {
+        case 1:
+            Frame1->show();
+            RefreshP1();
+            break;
+        case 2:
+            Frame2->show();
+            RefreshP2();
+            break;
+        case 3:
+            if (Frame3) Frame3->show();
+            RefreshP3();
+            break;
+        case 4:
+            if (QWidget* page = ctx_.design.IsQuad ? Frame4B : Frame4) page->show();
+            ctx_.SelLocation = -1;
+            ctx_.SelSlot = -1;
+            RefreshP4();
+            break;
+        default: break;
+    }
+}
+
+}  // namespace vantrel
