@@ -1,0 +1,258 @@
+// Guards the catalog shipped beside the program (data/stuff.plb, written by
+// tools/make_catalog.py): the names the construction rules look up, the conventions the lists
+// rely on, and the bytes of the file itself.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestCatalog.h"
+#include "model/Catalog.h"
+
+namespace vantrel {
+namespace {
+
+const Catalog& Shipped() { return test::ShippedCatalog(); }
+
+int CountNamed(const std::string& name) {
+    int n = 0;
+    for (const CatalogItem& it : Shipped()) n += it.Name == name ? 1 : 0;
+    return n;
+}
+
+const CatalogItem* Named(const std::string& name) {
+    for (const CatalogItem& it : Shipped())
+        if (it.Name == name) return &it;
+    return nullptr;
+}
+
+bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+
+bool EndsWith(const std::string& s, const std::string& suffix) {
+    return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// "12", "0", "1.5": what the text readout can add up.
+bool IsPlainDecimal(const std::string& s) {
+    size_t i = 0;
+    if (i < s.size() && s[i] == '-') ++i;
+    const size_t digits = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    if (i == digits) return false;
+    if (i < s.size() && s[i] == '.') {
+        const size_t frac = ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+        if (i == frac) return false;
+    }
+    return i == s.size();
+}
+
+std::string FileBytes() {
+    std::ifstream in(VANTREL_CATALOG_PATH, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST(ShippedCatalog, LoadsWithUniqueUsableNames) {
+    Catalog c;
+    CatalogError e;
+    ASSERT_TRUE(LoadCatalog(VANTREL_CATALOG_PATH, c, e)) << FormatCatalogError(VANTREL_CATALOG_PATH, e);
+
+    std::set<std::string> names;
+    for (int i = 0; i < kCatalogSize; ++i) {
+        const CatalogItem& it = Shipped()[i];
+        SCOPED_TRACE("record " + std::to_string(i + 1) + " " + it.Name);
+        EXPECT_FALSE(it.Name.empty());
+        EXPECT_TRUE(names.insert(it.Name).second) << "duplicate name";
+        EXPECT_GE(it.Category, kEnergy);
+        EXPECT_LE(it.Category, kAmmunition);
+        // A name ending in "Ammo" would be taken for a load by placement and clearing.
+        EXPECT_FALSE(EndsWith(it.Name, "Ammo"));
+        EXPECT_EQ(it.Name.find('"'), std::string::npos);
+        EXPECT_EQ(it.Name.find(','), std::string::npos);
+        // Entries the lists make up themselves must not also name a record.
+        EXPECT_NE(it.Name, "Heat Sink");
+        EXPECT_FALSE(StartsWith(it.Name, "Armor: ") || StartsWith(it.Name, "ASys: "));
+        for (const char* movement : {"Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"}) {
+            EXPECT_NE(it.Name, movement);
+        }
+        // An item of no slots could never be placed or cleared as a whole.
+        EXPECT_GE(it.CSlots, 1);
+        EXPECT_GE(it.Weight, 0);
+        EXPECT_GT(it.Price, 0);
+    }
+    // Design files store catalog indices: the first and last records pin the order.
+    EXPECT_EQ(Shipped()[0].Name, "(C) ER Flamer");
+    EXPECT_EQ(Shipped()[kCatalogSize - 1].Name, "Vibrabomb Mine");
+    for (int i = 1; i < kCatalogSize; ++i) EXPECT_LE(Shipped()[i - 1].Category, Shipped()[i].Category) << i;
+}
+
+TEST(ShippedCatalog, RuleItemsServeEveryTechBase) {
+    struct Required {
+        const char* name;
+        int slots;  // 0 = any
+    };
+    const Required required[] = {
+        {"Camo System", 2},      {"Para Foil", 0},         {"Partial Wing", 0},
+        {"Jump Booster", 0},     {"Mine Dispenser", 0},    {"Bomb Rack", 0},
+        {"Magnetic Clamps", 1},  {"Claws and Magnetic Clamps", 1},
+        {"Space Operations Adaptation", 1},                {"Armored Glove", 1},
+        {"Vibro-Claws", 1},      {"Battle Claw", 1},       {"Heavy Battle Claw", 1},
+        {"Manipulator", 1},      {"Salvage Arm", 1},
+    };
+    for (const Required& r : required) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(CountNamed(r.name), 1);
+        const CatalogItem* it = Named(r.name);
+        ASSERT_NE(it, nullptr);
+        EXPECT_EQ(it->Category, kEquipment);
+        if (r.slots != 0) {
+            EXPECT_EQ(it->CSlots, r.slots);
+        }
+    }
+
+    // Tech marks are "(C) " and "(I) " exactly; anything else starting "(C" or "(I" would be
+    // filtered without being meant as a mark.
+    int clan = 0, innerSphere = 0;
+    for (const CatalogItem& it : Shipped()) {
+        if (StartsWith(it.Name, "(C) ")) ++clan;
+        else if (StartsWith(it.Name, "(I) ")) ++innerSphere;
+        else EXPECT_NE(it.Name[0], '(') << it.Name;
+    }
+    EXPECT_GE(clan, 30);
+    EXPECT_GE(innerSphere, 30);
+}
+
+TEST(ShippedCatalog, ValuesFollowTheConventions) {
+    bool torpedo = false, detachable = false;
+    for (const CatalogItem& it : Shipped()) {
+        SCOPED_TRACE(it.Name);
+        EXPECT_TRUE(it.Damage == "-1" || (IsPlainDecimal(it.Damage) && it.Damage[0] != '-')) << it.Damage;
+        if (it.AmmoWeight > 0) {
+            EXPECT_GT(it.Shots, 0);
+            EXPECT_GT(it.AmmoPrice, 0);
+        } else {
+            EXPECT_EQ(it.AmmoWeight, -1);
+            EXPECT_EQ(it.Shots, -1);
+            EXPECT_EQ(it.AmmoPrice, -1);
+        }
+        EXPECT_TRUE(it.BV == -1.0 || it.BV >= 0.0) << it.BV;
+        EXPECT_GE(it.MinRange, -1);
+        if (it.Category == kEquipment) {
+            EXPECT_LT(it.Heat, 0);
+        } else if (it.Category <= kMissile) {
+            EXPECT_GE(it.Heat, 0);
+        }
+
+        if (it.Name.find(" (T)") != std::string::npos) {
+            torpedo = true;
+            EXPECT_EQ(it.Category, kMissile);
+        }
+        if (EndsWith(it.Name, " (D)")) {
+            detachable = true;
+            EXPECT_EQ(it.Category, kMissile);
+            EXPECT_EQ(it.AmmoWeight, -1);
+        }
+        // A one-shot launcher carries its only volley: lighter, half the price, no loads.
+        if (EndsWith(it.Name, " (OS)")) {
+            EXPECT_EQ(it.AmmoWeight, -1);
+            const CatalogItem* full = Named(it.Name.substr(0, it.Name.size() - 5));
+            ASSERT_NE(full, nullptr);
+            EXPECT_LT(it.Weight, full->Weight);
+            EXPECT_EQ(it.Price * 2, full->Price);
+            EXPECT_EQ(it.Damage, full->Damage);
+        }
+        // Where both bases build an item differently, the Clan one is never heavier.
+        if (StartsWith(it.Name, "(C) ")) {
+            if (const CatalogItem* is = Named("(I) " + it.Name.substr(4))) {
+                EXPECT_LE(it.Weight, is->Weight);
+            }
+        }
+    }
+    EXPECT_TRUE(torpedo);
+    EXPECT_TRUE(detachable);
+}
+
+TEST(ShippedCatalog, TableValues) {
+    const CatalogItem* srm4 = Named("(I) SRM 4");
+    ASSERT_NE(srm4, nullptr);
+    EXPECT_EQ(srm4->Damage, "8");  // the full volley
+    EXPECT_EQ(srm4->Weight, 240);
+    EXPECT_EQ(srm4->CSlots, 2);
+    EXPECT_EQ(srm4->Category, kMissile);
+    EXPECT_GT(srm4->AmmoWeight, 0);
+
+    const CatalogItem* ml = Named("(I) Medium Laser");
+    ASSERT_NE(ml, nullptr);
+    EXPECT_EQ(ml->Weight, 500);
+    EXPECT_EQ(ml->CSlots, 3);
+    EXPECT_EQ(ml->Heat, 3);
+    EXPECT_EQ(ml->BV, 46.0);
+    EXPECT_EQ(ml->Price, 40000);
+    EXPECT_EQ(ml->MinRange, -1);
+    EXPECT_EQ(ml->Short + "/" + ml->Medium + "/" + ml->Long, "3/6/9");
+    EXPECT_EQ(ml->Category, kEnergy);
+    EXPECT_EQ(ml->AmmoWeight, -1);
+
+    const CatalogItem* lrm4os = Named("(C) LRM 4 (OS)");
+    ASSERT_NE(lrm4os, nullptr);
+    EXPECT_EQ(lrm4os->Weight, 100);
+    EXPECT_EQ(lrm4os->CSlots, 3);
+    EXPECT_EQ(lrm4os->BV, 9.0);
+    EXPECT_EQ(lrm4os->Price, 12000);
+    EXPECT_EQ(lrm4os->MinRange, 6);
+    EXPECT_EQ(lrm4os->Long, "21");
+
+    ASSERT_NE(Named("Claws and Magnetic Clamps"), nullptr);
+    EXPECT_EQ(Named("Claws and Magnetic Clamps")->BV, 1.5);
+    EXPECT_EQ(Named("Magnetic Clamps")->BV, 1.0);
+    EXPECT_EQ(Named("Mine Dispenser")->BV, 8.0);
+
+    ASSERT_NE(Named("(I) ECM Suite"), nullptr);
+    ASSERT_NE(Named("(C) ECM Suite"), nullptr);
+    EXPECT_EQ(Named("(I) ECM Suite")->Weight, 100);
+    EXPECT_EQ(Named("(C) ECM Suite")->Weight, 75);
+    EXPECT_EQ(CountNamed("ECM Suite"), 0);
+
+    const CatalogItem* bombs = Named("(C) Micro Bomb Rack");
+    ASSERT_NE(bombs, nullptr);
+    EXPECT_EQ(bombs->MinRange, -1);
+    EXPECT_EQ(bombs->Short, "-1");
+}
+
+TEST(ShippedCatalog, FileBytes) {
+    const std::string bytes = FileBytes();
+    ASSERT_FALSE(bytes.empty());
+    ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    int lines = 0;
+    int commas = 0;
+    bool quoted = false;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        if (b == '\r') {
+            ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
+            continue;
+        }
+        if (b == '\n') {
+            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
+            ASSERT_FALSE(quoted) << "line " << lines + 1 << " ends inside a text";
+            EXPECT_EQ(commas, kValuesPerItem - 1) << "line " << lines + 1;
+            commas = 0;
+            ++lines;
+            continue;
+        }
+        ASSERT_GE(b, 0x20) << "control byte at " << i;
+        // DEL and the five positions Windows-1252 leaves undefined.
+        ASSERT_TRUE(b != 0x7F && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D)
+            << "byte " << static_cast<int>(b) << " at " << i;
+        if (b == '"') quoted = !quoted;
+        if (b == ',' && !quoted) ++commas;
+    }
+    EXPECT_EQ(lines, kCatalogSize);  // one record per line, nothing after the last
+}
+
+}  // namespace
+}  // namespace vantrel
