@@ -1,0 +1,377 @@
+#include <gtest/gtest.h>
+
+#include "TestCatalog.h"
+#include "equipment/Clearing.h"
+#include "equipment/Placement.h"
+#include "model/Design.h"
+
+namespace vantrel {
+namespace {
+
+using test::Put;
+
+constexpr int kClawClamps = 5, kSpaceAdaptation = 6, kMediumLaser = 20, kSrm4 = 21, kSmallLaser = 22;
+
+struct Clearing : ::testing::Test {
+    Context ctx;
+    Design& d = ctx.design;
+    std::string armor = "Standard";
+
+    void SetUp() override {
+        Catalog& c = ctx.catalog = test::PlainCatalog();
+        Put(c, 4, "Magnetic Clamps", 30, 1);
+        Put(c, kClawClamps, "Claws and Magnetic Clamps", 35, 1);
+        Put(c, kSpaceAdaptation, "Space Operations Adaptation", 100, 1);
+        Put(c, kMediumLaser, "Medium Laser", 500, 3, kEnergy);
+        Put(c, kSrm4, "SRM 4", 240, 2, kMissile).AmmoWeight = 40;
+        Put(c, kSmallLaser, "Small Laser", 200, 1, kEnergy);
+        NewDesign(d);
+        ctx.RebuildSlots = false;
+        d.BodySlots[0] = kSlotGround;
+        d.BodySlots[1] = kSlotJump;
+    }
+
+    // Places through the drop, as the user would, owning the entry first.
+    void Place(int loc, int slot, const std::string& entry) {
+        if (entry == "Heat Sink")
+            ++d.HeatSinks;
+        else if (entry == "ASys: " + armor)
+            ++d.ArmorSlots;
+        else if (entry == "Armor: " + armor)
+            ++d.ArmorPoints;
+        else
+            AddToStash(ctx.catalog, d, entry, 1);
+        ASSERT_EQ(DropOnSlot(ctx, loc, slot, entry, true, entry, armor).kind, DropResult::Kind::Placed)
+            << entry;
+    }
+
+    void Select(int loc, int slot) { ASSERT_TRUE(ClickSlot(ctx, loc, slot)); }
+
+    void ExpectFree(int loc, std::initializer_list<int> slots) {
+        const auto a = Slots(d, loc);
+        for (int j : slots) {
+            EXPECT_EQ(a.slots[j], -1) << "location " << loc << " slot " << j;
+            EXPECT_EQ(a.spans[j], -1) << "location " << loc << " slot " << j;
+        }
+    }
+};
+
+TEST_F(Clearing, ClearAllHumanoidReturnsEachUnitOnce) {
+    ClearAllHumanoid(ctx, armor);  // nothing placed: movement stays
+    EXPECT_EQ(d.BodySlots[0], kSlotGround);
+    EXPECT_EQ(d.BodySlots[1], kSlotJump);
+
+    Place(kBody, 4, "SRM 4");
+    Place(kBody, 9, "Medium Laser");
+    Place(kBody, 6, "Space Operations Adaptation");    // with right arm 0 and left arm 0
+    Place(kRightArm, 2, "Claws and Magnetic Clamps");  // with left arm 1
+    Place(kBody, 2, "SRM 4 Ammo");
+    Place(kBody, 3, "SRM 4 Ammo");
+    Place(kLeftArm, 3, "SRM 4 Ammo");
+    Place(kBody, 7, "Heat Sink");
+    Place(kBody, 8, "Heat Sink");
+    Place(kRightArm, 3, "ASys: Standard");
+    Place(kRightArm, 1, "Armor: Standard");
+    ASSERT_EQ(d.LeftArmSlots[0], kSpaceAdaptation + 6);
+    ASSERT_EQ(d.LeftArmSlots[1], kClawClamps + 6);
+    d.LeftArmSlots[2] = kSlotVTOL;  // a movement text dropped in an arm is freed without return
+    ctx.SelLocation = kBody;
+
+    ClearAllHumanoid(ctx, armor);
+    EXPECT_EQ(ctx.SelLocation, -1);
+    EXPECT_EQ(d.OwnedCount[kSrm4], 1);
+    EXPECT_EQ(d.PlacedCount[kSrm4], 0);
+    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
+    EXPECT_EQ(d.PlacedCount[kMediumLaser], 0);
+    EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 1);
+    EXPECT_EQ(d.PlacedCount[kSpaceAdaptation], 0);
+    EXPECT_EQ(d.OwnedCount[kClawClamps], 1);
+    EXPECT_EQ(d.PlacedCount[kClawClamps], 0);
+    EXPECT_EQ(d.OwnedAmmo[kSrm4], 3);
+    EXPECT_EQ(d.PlacedAmmo[kSrm4], 0);
+    EXPECT_EQ(d.HeatSinks, 2);
+    EXPECT_EQ(d.PlacedHeatSinks, 0);
+    EXPECT_EQ(d.ArmorSlots, 1);
+    EXPECT_EQ(d.PlacedArmorSlots, 0);
+    EXPECT_EQ(d.ArmorPoints, 1);
+    EXPECT_EQ(d.PlacedArmor, 0);
+    ExpectFree(kLeftArm, {0, 1, 2, 3});
+    ExpectFree(kRightArm, {0, 1, 2, 3});
+    ExpectFree(kBody, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    EXPECT_EQ(d.BodySlots[0], kSlotGround);
+    EXPECT_EQ(d.BodySlots[1], kSlotJump);
+}
+
+TEST_F(Clearing, ClearAllQuadSweepsTurretAndQuadBodyOnly) {
+    d.IsQuad = true;
+    d.TurretSize = 5;
+    d.QuadSlots[0] = kSlotGround;
+    Place(kQuadBody, 3, "Medium Laser");
+    Place(kQuadBody, 7, "Space Operations Adaptation");  // an ordinary item on the quad body
+    Place(kTurret, 1, "SRM 4");
+    Place(kTurret, 0, "SRM 4 Ammo");
+    Place(kQuadBody, 15, "Heat Sink");
+    Place(kBody, 5, "Small Laser");  // a humanoid location: untouched
+    ClearAllQuad(ctx, armor);
+    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
+    EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 1);
+    EXPECT_EQ(d.OwnedCount[kSrm4], 1);
+    EXPECT_EQ(d.OwnedAmmo[kSrm4], 1);
+    EXPECT_EQ(d.HeatSinks, 1);
+    EXPECT_EQ(d.PlacedCount[kSmallLaser], 1);
+    EXPECT_EQ(d.BodySlots[5], kSmallLaser + 6);
+    EXPECT_EQ(d.QuadSlots[0], kSlotGround);
+    ExpectFree(kQuadBody, {3, 4, 5, 7, 15});
+    ExpectFree(kTurret, {0, 1, 2});
+}
+
+TEST_F(Clearing, ArmorEntriesAreRecognisedByCode) {
+    armor = "Advanced";
+    Place(kBody, 4, "ASys: Advanced");
+    Place(kBody, 5, "ASys: Advanced");
+    Place(kLeftArm, 0, "Armor: Advanced");
+    d.ArmorSlots = 3;  // the new type's count comes later; the returned slots add to what stands
+    ClearAllHumanoid(ctx, "Basic Stealth");
+    EXPECT_EQ(d.PlacedArmorSlots, 0);
+    EXPECT_EQ(d.ArmorSlots, 5);
+    EXPECT_EQ(d.PlacedArmor, 0);
+    EXPECT_EQ(d.ArmorPoints, 1);
+    ExpectFree(kBody, {4, 5});
+    ExpectFree(kLeftArm, {0});
+
+    Place(kQuadBody, 2, "ASys: Advanced");
+    Select(kQuadBody, 2);
+    ClearSelected(ctx, false, "Mimetic");
+    EXPECT_EQ(d.PlacedArmorSlots, 0);
+    EXPECT_EQ(d.ArmorSlots, 6);
+    ExpectFree(kQuadBody, {2});
+}
+
+TEST_F(Clearing, ClearSelectedFreesTheMarkedItem) {
+    Place(kBody, 3, "Medium Laser");
+    Place(kBody, 6, "Medium Laser");  // the same item right behind: stays
+    Select(kBody, 4);
+    ClearSelected(ctx, true, armor);
+    EXPECT_EQ(ctx.SelLocation, -1);
+    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
+    EXPECT_EQ(d.PlacedCount[kMediumLaser], 1);
+    ExpectFree(kBody, {3, 4, 5});
+    EXPECT_EQ(d.BodySlots[6], kMediumLaser + 6);
+    EXPECT_EQ(d.BodySpan[6], 3);
+
+    Place(kLeftArm, 0, "SRM 4 Ammo");
+    Place(kLeftArm, 1, "SRM 4 Ammo");
+    Place(kLeftArm, 2, "SRM 4 Ammo");
+    Select(kLeftArm, 1);
+    ClearSelected(ctx, true, armor);
+    EXPECT_EQ(d.OwnedAmmo[kSrm4], 1);
+    EXPECT_EQ(d.PlacedAmmo[kSrm4], 2);
+    ExpectFree(kLeftArm, {1});
+    EXPECT_EQ(d.LeftArmSlots[0], kSrm4 + 308);
+    EXPECT_EQ(d.LeftArmSlots[2], kSrm4 + 308);
+
+    Place(kBody, 10, "Heat Sink");
+    Place(kBody, 11, "Heat Sink");
+    Select(kBody, 11);
+    ClearSelected(ctx, true, armor);
+    EXPECT_EQ(d.HeatSinks, 1);
+    EXPECT_EQ(d.PlacedHeatSinks, 1);
+    EXPECT_EQ(d.BodySlots[10], kSlotHeatSink);
+    ExpectFree(kBody, {11});
+}
+
+TEST_F(Clearing, ClearSelectedSpaceAdaptationFromAnyOfItsSlots) {
+    for (int loc : {kBody, kLeftArm, kRightArm}) {
+        SCOPED_TRACE(loc);
+        d.RightArmSlots[0] = kSlotHeatSink;  // the unit takes right arm 1 and left arm 0
+        ++d.PlacedHeatSinks;
+        Place(kBody, 5, "Space Operations Adaptation");
+        Select(loc, loc == kBody ? 5 : loc == kRightArm ? 1 : 0);
+        ClearSelected(ctx, true, armor);
+        EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 1);
+        EXPECT_EQ(d.PlacedCount[kSpaceAdaptation], 0);
+        ExpectFree(kBody, {5});
+        ExpectFree(kRightArm, {1});
+        ExpectFree(kLeftArm, {0});
+        EXPECT_EQ(d.RightArmSlots[0], kSlotHeatSink);
+        d.OwnedCount[kSpaceAdaptation] = 0;
+    }
+}
+
+TEST_F(Clearing, ClampsFromEitherArm) {
+    Place(kLeftArm, 2, "Claws and Magnetic Clamps");
+    ClearAllHumanoid(ctx, armor);
+    EXPECT_EQ(d.OwnedCount[kClawClamps], 1);
+    EXPECT_EQ(d.PlacedCount[kClawClamps], 0);
+    ExpectFree(kLeftArm, {2});
+    ExpectFree(kRightArm, {0});
+
+    for (int loc : {kLeftArm, kRightArm}) {
+        d.OwnedCount[kClawClamps] = 0;
+        Place(kRightArm, 3, "Claws and Magnetic Clamps");  // with left arm 0
+        Select(loc, loc == kLeftArm ? 0 : 3);
+        ClearSelected(ctx, true, armor);
+        EXPECT_EQ(d.OwnedCount[kClawClamps], 1);
+        EXPECT_EQ(d.PlacedCount[kClawClamps], 0);
+        ExpectFree(kLeftArm, {0});
+        ExpectFree(kRightArm, {3});
+    }
+}
+
+TEST_F(Clearing, ClearSelectedOnlyForItsOwnPage) {
+    Place(kBody, 4, "Small Laser");
+    Place(kQuadBody, 4, "Small Laser");
+    const Design placed = d;
+    ClearSelected(ctx, true, armor);  // nothing selected
+    EXPECT_EQ(d, placed);
+    Select(kQuadBody, 4);
+    ClearSelected(ctx, true, armor);  // the humanoid button ignores a quad selection
+    EXPECT_EQ(d, placed);
+    EXPECT_EQ(ctx.SelLocation, -1);
+    Select(kBody, 4);
+    ClearSelected(ctx, false, armor);
+    EXPECT_EQ(d, placed);
+    EXPECT_EQ(ctx.SelLocation, -1);
+    ctx.SelLocation = kBody;
+    ctx.SelSlot = 40;  // damaged selection
+    ClearSelected(ctx, true, armor);
+    EXPECT_EQ(d, placed);
+    EXPECT_EQ(ctx.SelLocation, -1);
+}
+
+TEST_F(Clearing, SelectionHighlight) {
+    Place(kBody, 3, "Medium Laser");
+    Place(kBody, 6, "Medium Laser");
+    Place(kBody, 9, "Heat Sink");
+    EXPECT_EQ(SelectionHighlight(ctx, armor), Highlight{});  // nothing selected
+
+    Select(kBody, 4);
+    Highlight want{};
+    want[kBody][3] = want[kBody][4] = want[kBody][5] = true;
+    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    Select(kBody, 8);
+    want = {};
+    want[kBody][6] = want[kBody][7] = want[kBody][8] = true;
+    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    Select(kBody, 9);
+    want = {};
+    want[kBody][9] = true;
+    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+
+    Place(kLeftArm, 1, "Magnetic Clamps");  // with right arm 0
+    d.RightArmSlots[2] = kClawClamps + 6;   // any name ending in the clamp text is marked
+    Select(kRightArm, 0);
+    want = {};
+    want[kRightArm][0] = want[kLeftArm][1] = true;
+    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    Select(kLeftArm, 1);
+    want[kRightArm][2] = true;
+    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+
+    Place(kBody, 11, "Space Operations Adaptation");  // with right arm 1 and left arm 0
+    want = {};
+    want[kBody][11] = want[kRightArm][1] = want[kLeftArm][0] = true;
+    for (auto [loc, slot] : {std::pair{kBody, 11}, {kRightArm, 1}, {kLeftArm, 0}}) {
+        Select(loc, slot);
+        EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    }
+    // On the quad body it is an ordinary item.
+    d.QuadSlots[2] = kSpaceAdaptation + 6;
+    d.QuadSpan[2] = 1;
+    Select(kQuadBody, 2);
+    want = {};
+    want[kQuadBody][2] = true;
+    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+}
+
+TEST_F(Clearing, DamagedSpansStayInBounds) {
+    // Spans as a damaged file might hold them: the mark never leaves the item or the location.
+    d.QuadSlots[0] = d.QuadSlots[1] = kSmallLaser + 6;
+    d.QuadSpan[0] = -2;
+    d.QuadSpan[1] = -2;
+    d.QuadSlots[14] = d.QuadSlots[15] = kMediumLaser + 6;
+    d.QuadSpan[14] = 90;
+    d.QuadSpan[15] = -2;
+    d.QuadSlots[13] = kSlotHeatSink;
+    d.QuadSpan[13] = -2;
+    d.PlacedCount[kSmallLaser] = 1;
+    d.PlacedCount[kMediumLaser] = 1;
+    Select(kQuadBody, 1);
+    Highlight want{};
+    want[kQuadBody][0] = want[kQuadBody][1] = true;
+    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    Select(kQuadBody, 15);
+    want = {};
+    want[kQuadBody][14] = want[kQuadBody][15] = true;
+    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    ClearSelected(ctx, false, armor);
+    EXPECT_EQ(d.QuadSlots[13], kSlotHeatSink);
+    ExpectFree(kQuadBody, {14, 15});
+
+    // Codes naming nothing are freed without touching any count.
+    d.TurretSlots[2] = 9000;
+    d.TurretSlots[3] = -7;
+    d.TurretSpan[4] = 50;
+    d.TurretSlots[4] = kMediumLaser + 6;
+    ctx.catalog[kMediumLaser].CSlots = 40;
+    ClearAllQuad(ctx, armor);
+    ExpectFree(kTurret, {2, 3, 4});
+    EXPECT_EQ(d.PlacedCount[kMediumLaser], -1);  // no floor: counts follow what the slots held
+}
+
+TEST_F(Clearing, CatalogSlotCountChangedSincePlacing) {
+    // A two-slot item placed before its record grew to three slots: the heat sink after it is
+    // still returned by the sweep.
+    Place(kBody, 4, "SRM 4");
+    Place(kBody, 6, "Heat Sink");
+    ctx.catalog[kSrm4].CSlots = 3;
+    ClearAllHumanoid(ctx, armor);
+    EXPECT_EQ(d.OwnedCount[kSrm4], 1);
+    EXPECT_EQ(d.HeatSinks, 1);
+    EXPECT_EQ(d.PlacedHeatSinks, 0);
+    ExpectFree(kBody, {4, 5, 6});
+}
+
+TEST_F(Clearing, RebuildMovementSlots) {
+    ctx.RebuildSlots = true;
+    d.GroundMP = 2;
+    d.JumpMP = 3;
+    d.VTOLMP = 1;
+    d.UMUMP = 1;
+    Place(kBody, 4, "Heat Sink");
+    Place(kLeftArm, 0, "Small Laser");
+    d.QuadSlots[7] = kSlotGround;
+    d.QuadSpan[7] = 4;
+    ctx.SelLocation = kLeftArm;
+    RebuildMovementSlots(ctx, armor);
+    EXPECT_FALSE(ctx.RebuildSlots);
+    EXPECT_EQ(ctx.SelLocation, -1);
+    EXPECT_EQ(d.HeatSinks, 1);
+    EXPECT_EQ(d.OwnedCount[kSmallLaser], 1);
+    const int want[12] = {1, 1, 2, 2, 2, 3, 4, -1, -1, -1, -1, -1};
+    for (int j = 0; j < 12; ++j) EXPECT_EQ(d.BodySlots[j], want[j]) << j;
+    for (int j = 0; j < 16; ++j) EXPECT_EQ(d.QuadSlots[j], -1) << j;
+    EXPECT_EQ(d.QuadSpan[7], -1);
+    ExpectFree(kLeftArm, {0});
+
+    // Quad: the quad body gets the movement; more points than slots fill the array and stop.
+    d.IsQuad = true;
+    d.GroundMP = 10;
+    d.JumpMP = 10;
+    d.VTOLMP = -3;
+    d.UMUMP = 0;
+    d.TurretSize = 3;
+    Place(kTurret, 2, "Small Laser");
+    const auto rightArm = d.RightArmSlots;
+    const auto turretSpan = d.TurretSpan;
+    RebuildMovementSlots(ctx, armor);
+    for (int j = 0; j < 16; ++j) EXPECT_EQ(d.QuadSlots[j], j < 10 ? 1 : 2) << j;
+    for (int j = 0; j < 12; ++j) EXPECT_EQ(d.BodySlots[j], -1) << j;
+    EXPECT_EQ(d.RightArmSlots, rightArm);
+    EXPECT_EQ(d.OwnedCount[kSmallLaser], 2);
+    EXPECT_EQ(d.TurretSlots[2], -1);
+    EXPECT_NE(d.TurretSpan, turretSpan);  // the freed turret slot lost its span
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,412 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "TestCatalog.h"
+#include "equipment/Placement.h"
+#include "model/Design.h"
+
+namespace vantrel {
+namespace {
+
+using test::Put;
+using Kind = DropResult::Kind;
+
+constexpr int kParaFoil = 0, kMineDispenser = 1, kJumpBooster = 2, kPartialWing = 3, kClamps = 4,
+              kClawClamps = 5, kSpaceAdaptation = 6, kBombRack = 7, kCamo = 8, kManipulator = 9,
+              kMediumLaser = 20, kSrm4 = 21, kSmallLaser = 22, kEcm = 23, kAngelEcm = 24;
+
+const char* const kRoom = "Not enough room.";
+
+int OwnedTotal(const Design& d) {
+    return std::accumulate(d.OwnedCount.begin(), d.OwnedCount.end(), 0) +
+           std::accumulate(d.OwnedAmmo.begin(), d.OwnedAmmo.end(), 0) + d.HeatSinks + d.ArmorPoints +
+           d.ArmorSlots;
+}
+int PlacedTotal(const Design& d) {
+    return std::accumulate(d.PlacedCount.begin(), d.PlacedCount.end(), 0) +
+           std::accumulate(d.PlacedAmmo.begin(), d.PlacedAmmo.end(), 0) + d.PlacedHeatSinks + d.PlacedArmor +
+           d.PlacedArmorSlots;
+}
+
+struct Placement : ::testing::Test {
+    Context ctx;
+    Design& d = ctx.design;
+    std::string armor = "Standard";
+
+    void SetUp() override {
+        Catalog& c = ctx.catalog = test::PlainCatalog();
+        Put(c, kParaFoil, "Para Foil", 35, 1);
+        Put(c, kMineDispenser, "Mine Dispenser", 50, 2);
+        Put(c, kJumpBooster, "Jump Booster", 125, 2);
+        Put(c, kPartialWing, "Partial Wing", 200, 1);
+        Put(c, kClamps, "Magnetic Clamps", 30, 1);
+        Put(c, kClawClamps, "Claws and Magnetic Clamps", 35, 1);
+        Put(c, kSpaceAdaptation, "Space Operations Adaptation", 100, 1);
+        Put(c, kBombRack, "Bomb Rack", 100, 2);
+        Put(c, kCamo, "Camo System", 200, 2);
+        Put(c, kManipulator, "Manipulator", 0, 1);
+        Put(c, kMediumLaser, "Medium Laser", 500, 3, kEnergy);
+        Put(c, kSrm4, "SRM 4", 240, 2, kMissile).AmmoWeight = 40;
+        Put(c, kSmallLaser, "Small Laser", 200, 1, kEnergy);
+        Put(c, kEcm, "ECM Suite", 100, 1);
+        Put(c, kAngelEcm, "Angel ECM Suite", 250, 3);
+        NewDesign(d);
+        d.BodySlots[0] = kSlotGround;
+    }
+
+    // Owns one more of every entry, so drops have something to take from.
+    void OwnPlenty() {
+        for (int i = 0; i < kCatalogSize; ++i) d.OwnedCount[i] = d.OwnedAmmo[i] = 5;
+        d.HeatSinks = d.ArmorPoints = d.ArmorSlots = 5;
+    }
+
+    DropResult Drop(int loc, int slot, const std::string& entry) {
+        return DropOnSlot(ctx, loc, slot, entry, true, entry, armor);
+    }
+
+    // A refusal with a message leaves the design exactly as it was.
+    void ExpectRefused(int loc, int slot, const std::string& entry, const std::string& message,
+                       bool exclamation) {
+        SCOPED_TRACE(entry);
+        const Design before = d;
+        const DropResult r = Drop(loc, slot, entry);
+        EXPECT_EQ(r.kind, Kind::Refused);
+        EXPECT_EQ(r.message, message);
+        EXPECT_EQ(r.exclamation, exclamation);
+        EXPECT_FALSE(r.refreshMain);
+        EXPECT_EQ(d, before);
+    }
+    void ExpectRule(int loc, int slot, const std::string& entry, const std::string& message) {
+        ExpectRefused(loc, slot, entry, message, true);
+    }
+    void ExpectNoRoom(int loc, int slot, const std::string& entry) {
+        ExpectRefused(loc, slot, entry, kRoom, false);
+    }
+    void ExpectSilent(int loc, int slot, const std::string& entry) {
+        SCOPED_TRACE(entry);
+        const Design before = d;
+        const DropResult r = Drop(loc, slot, entry);
+        EXPECT_EQ(r.kind, Kind::SilentRefusal);
+        EXPECT_TRUE(r.message.empty());
+        EXPECT_FALSE(r.refreshMain);
+        EXPECT_EQ(d, before);
+    }
+    void ExpectNotPlaced(int loc, int slot, const std::string& entry, bool hasText = true) {
+        SCOPED_TRACE(entry);
+        const Design before = d;
+        const DropResult r = DropOnSlot(ctx, loc, slot, entry, hasText, entry, armor);
+        EXPECT_EQ(r.kind, Kind::NotPlaced);
+        EXPECT_TRUE(r.message.empty());
+        EXPECT_TRUE(r.refreshMain);
+        EXPECT_EQ(d, before);
+    }
+    void ExpectPlaced(int loc, int slot, const std::string& entry) {
+        SCOPED_TRACE(entry);
+        const int owned = OwnedTotal(d), placed = PlacedTotal(d);
+        const DropResult r = Drop(loc, slot, entry);
+        EXPECT_EQ(r.kind, Kind::Placed);
+        EXPECT_TRUE(r.refreshMain);
+        EXPECT_EQ(OwnedTotal(d), owned - 1);
+        EXPECT_EQ(PlacedTotal(d), placed + 1);
+    }
+};
+
+TEST_F(Placement, MovementAndClassRules) {
+    OwnPlenty();
+    d.BodySlots[3] = kSlotHeatSink;
+    ExpectRule(kBody, 1, "Para Foil", "A Battle Armor must be able to jump to equip a Para Foil.");
+    // The rules come before any look at the target: an occupied slot still gets the rule's message.
+    ExpectRule(kBody, 3, "Para Foil", "A Battle Armor must be able to jump to equip a Para Foil.");
+    ExpectRule(kQuadBody, 0, "Para Foil", "A Battle Armor must be able to jump to equip a Para Foil.");
+
+    const char* mine = "You must have a Jump/VTOL MP of at least 1 to equip a Mine Dispenser.";
+    ExpectRule(kLeftArm, 0, "Mine Dispenser", mine);
+    d.JumpMP = 1;
+    ExpectPlaced(kLeftArm, 0, "Mine Dispenser");
+    EXPECT_EQ(d.LeftArmSlots[0], kMineDispenser + 6);
+    EXPECT_EQ(d.LeftArmSlots[1], kMineDispenser + 6);
+    ExpectPlaced(kBody, 1, "Para Foil");
+    d.JumpMP = 0;
+    d.VTOLMP = 1;
+    ExpectPlaced(kRightArm, 2, "Mine Dispenser");
+
+    d.WeightClass = 2;
+    ExpectRule(kBody, 5, "Jump Booster", "Only Light Battle Armors may use a Jump Booster.");
+    ExpectRule(kBody, 5, "Partial Wing", "Only Light Battle Armors may use a Partial Wing.");
+    d.PlacedCount[kPartialWing] = 1;
+    // The class rule comes before the conjunction rule for the booster, after it for the wing.
+    ExpectRule(kBody, 5, "Jump Booster", "Only Light Battle Armors may use a Jump Booster.");
+    d.PlacedCount[kPartialWing] = 0;
+    d.PlacedCount[kJumpBooster] = 1;
+    ExpectRule(kBody, 5, "Partial Wing", "Jump Boosters cannot be used in conjunction with Partial Wings.");
+    d.WeightClass = 1;
+    d.PlacedCount[kJumpBooster] = 0;
+    d.PlacedCount[kPartialWing] = 1;
+    ExpectRule(kRightArm, 0, "Jump Booster",
+               "Jump Boosters cannot be used in conjunction with Partial Wings.");
+    d.PlacedCount[kPartialWing] = 0;
+    ExpectPlaced(kBody, 5, "Jump Booster");
+    ExpectRule(kBody, 8, "Partial Wing", "Jump Boosters cannot be used in conjunction with Partial Wings.");
+}
+
+TEST_F(Placement, BombRackAndCamoRulesComeAfterTheRoomCheck) {
+    OwnPlenty();
+    d.BodySlots[6] = kSlotHeatSink;
+    ExpectRule(kBody, 2, "Bomb Rack", "Only Battle Armors equipped with VTOL may use Bomb Racks.");
+    ExpectNoRoom(kBody, 5, "Bomb Rack");  // slot 6 taken: the room check fires before the VTOL rule
+    d.VTOLMP = 1;
+    ExpectPlaced(kBody, 2, "Bomb Rack");
+    d.VTOLMP = 0;
+    // One per suit is tested before the VTOL rule, in any location.
+    ExpectRule(kQuadBody, 0, "Bomb Rack", "Only 1 Bomb Rack is allowed per Battle Armor.");
+
+    armor = "Mimetic";
+    ExpectRule(kBody, 8, "Camo System", "Camo System cannot be used in conjunction with Mimetic Armor.");
+    ExpectNoRoom(kBody, 11, "Camo System");
+    armor = "Standard";
+    ExpectPlaced(kBody, 8, "Camo System");
+}
+
+TEST_F(Placement, RoomCheck) {
+    OwnPlenty();
+    ExpectNoRoom(kBody, 10, "Medium Laser");  // only slots 10 and 11 lie inside
+    ExpectPlaced(kBody, 9, "Medium Laser");
+    for (int j = 9; j < 12; ++j) EXPECT_EQ(d.BodySlots[j], kMediumLaser + 6);
+    EXPECT_EQ(d.BodySpan[9], 3);
+    EXPECT_EQ(d.BodySpan[10], -2);
+    EXPECT_EQ(d.BodySpan[11], -2);
+    EXPECT_EQ(d.BodySpan[8], -1);
+
+    d.BodySlots[5] = kSlotHeatSink;
+    ExpectNoRoom(kBody, 4, "SRM 4");        // next slot taken
+    ExpectNoRoom(kBody, 0, "Small Laser");  // the target itself holds ground movement
+    ExpectNoRoom(kLeftArm, 2, "Medium Laser");
+    ExpectPlaced(kLeftArm, 1, "Medium Laser");
+    ExpectPlaced(kQuadBody, 13, "Medium Laser");
+    ExpectNoRoom(kQuadBody, 14, "SRM 4");
+    EXPECT_EQ(d.OwnedCount[kMediumLaser], 2);
+    EXPECT_EQ(d.PlacedCount[kMediumLaser], 3);
+}
+
+TEST_F(Placement, AmmunitionAndFixedEntries) {
+    OwnPlenty();
+    d.BodySpan[4] = 7;  // left over from something older: single-slot entries write no span
+    ExpectPlaced(kBody, 4, "SRM 4 Ammo");
+    EXPECT_EQ(d.BodySlots[4], kSrm4 + 308);
+    EXPECT_EQ(d.BodySlots[5], -1);  // one slot, whatever the weapon's size
+    EXPECT_EQ(d.BodySpan[4], 7);
+    EXPECT_EQ(d.PlacedAmmo[kSrm4], 1);
+    EXPECT_EQ(d.OwnedAmmo[kSrm4], 4);
+    EXPECT_EQ(d.PlacedCount[kSrm4], 0);
+    ExpectNotPlaced(kBody, 4, "SRM 4 Ammo");  // occupied: no message
+    ExpectPlaced(kBody, 11, "SRM 4 Ammo");    // the last slot is enough for a load
+
+    ExpectPlaced(kBody, 1, "Heat Sink");
+    EXPECT_EQ(d.BodySlots[1], kSlotHeatSink);
+    EXPECT_EQ(d.HeatSinks, 4);
+    EXPECT_EQ(d.PlacedHeatSinks, 1);
+    ExpectPlaced(kLeftArm, 3, "ASys: Standard");
+    EXPECT_EQ(d.LeftArmSlots[3], kSlotArmorSystem);
+    EXPECT_EQ(d.ArmorSlots, 4);
+    EXPECT_EQ(d.PlacedArmorSlots, 1);
+    ExpectPlaced(kQuadBody, 2, "Armor: Standard");
+    EXPECT_EQ(d.QuadSlots[2], kSlotArmor);
+    EXPECT_EQ(d.ArmorPoints, 4);
+    EXPECT_EQ(d.PlacedArmor, 1);
+
+    // A movement text writes its code and takes nothing from the owned counts.
+    const int owned = OwnedTotal(d);
+    EXPECT_EQ(Drop(kBody, 2, "Jump Jets").kind, Kind::Placed);
+    EXPECT_EQ(Drop(kBody, 3, "UMU (Underwater)").kind, Kind::Placed);
+    EXPECT_EQ(d.BodySlots[2], kSlotJump);
+    EXPECT_EQ(d.BodySlots[3], kSlotUMU);
+    EXPECT_EQ(OwnedTotal(d), owned);
+
+    ExpectNotPlaced(kBody, 6, "ASys: Advanced");  // another armor type's entry names nothing
+    ExpectNotPlaced(kBody, 6, "Plasma Rifle");
+    ExpectNotPlaced(kBody, 6, "Small Laser", false);  // the data carried no text
+    ExpectNotPlaced(kBody, 1, "Heat Sink");           // occupied
+}
+
+TEST_F(Placement, ClampsAndManipulators) {
+    OwnPlenty();
+    for (int j = 0; j < 4; ++j) d.LeftArmSlots[j] = kSlotHeatSink;
+    ExpectNoRoom(kRightArm, 1, "Magnetic Clamps");
+    d.LeftArmSlots[2] = -1;
+    d.LeftArmSpan[2] = 3;  // a stale span must not stay under a spanless unit
+    d.LeftArmSlots[3] = -1;
+    ExpectPlaced(kRightArm, 1, "Magnetic Clamps");
+    EXPECT_EQ(d.RightArmSlots[1], kClamps + 6);
+    EXPECT_EQ(d.LeftArmSlots[2], kClamps + 6);
+    EXPECT_EQ(d.LeftArmSlots[3], -1);
+    EXPECT_EQ(d.LeftArmSpan[2], -1);
+    EXPECT_EQ(d.RightArmSpan[1], -1);
+    EXPECT_EQ(d.PlacedCount[kClamps], 1);
+    EXPECT_EQ(d.OwnedCount[kClamps], 4);
+
+    const char* one = "Only one piece of clamp type equipment can be equipped at once.";
+    ExpectRule(kLeftArm, 3, "Claws and Magnetic Clamps", one);
+    ExpectRule(kRightArm, 2, "Magnetic Clamps", one);
+    ExpectRule(kRightArm, 1, "Magnetic Clamps", one);  // occupied target: the rule still speaks first
+
+    // Manipulators go in the arms only; the body refusal is silent (after the room check).
+    ExpectSilent(kBody, 3, "Manipulator");
+    ExpectSilent(kQuadBody, 3, "Manipulator");
+    ExpectSilent(kBody, 3, "Claws and Magnetic Clamps");  // the clamp rule is for the arms only
+    ExpectNoRoom(kBody, 0, "Manipulator");
+    ExpectPlaced(kRightArm, 0, "Manipulator");
+
+    // A clamp pair takes one slot in each arm whatever its slot count: no room check in the arms.
+    d.PlacedCount[kClamps] = 0;
+    ctx.catalog[kClawClamps].CSlots = 2;
+    ExpectPlaced(kLeftArm, 3, "Claws and Magnetic Clamps");
+    EXPECT_EQ(d.LeftArmSlots[3], kClawClamps + 6);
+    EXPECT_EQ(d.RightArmSlots[2], kClawClamps + 6);
+    EXPECT_EQ(d.RightArmSlots[3], -1);
+}
+
+TEST_F(Placement, SpaceOperationsAdaptation) {
+    OwnPlenty();
+    const std::string soa = "Space Operations Adaptation";
+    ExpectRule(kLeftArm, 0, soa, "Space Operation Adaptation should be placed on the body.");
+    ExpectSilent(kRightArm, 0, soa);
+    d.RightArmSlots[0] = kSlotHeatSink;
+    d.LeftArmSlots[0] = d.LeftArmSlots[1] = kSlotHeatSink;
+    ExpectNotPlaced(kBody, 0, soa);  // the body skips the room check; the occupied target places nothing
+    ExpectPlaced(kBody, 5, soa);
+    EXPECT_EQ(d.BodySlots[5], kSpaceAdaptation + 6);
+    EXPECT_EQ(d.RightArmSlots[1], kSpaceAdaptation + 6);
+    EXPECT_EQ(d.LeftArmSlots[2], kSpaceAdaptation + 6);
+    EXPECT_EQ(d.BodySpan[5], -1);
+    EXPECT_EQ(d.PlacedCount[kSpaceAdaptation], 1);
+    EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 4);
+    ExpectSilent(kBody, 6, soa);  // one per suit, silently
+    // On the quad body it is an ordinary item, room check and span included.
+    ExpectPlaced(kQuadBody, 15, soa);
+    EXPECT_EQ(d.QuadSpan[15], 1);
+
+    d.PlacedCount[kSpaceAdaptation] = 0;
+    for (int j = 0; j < 4; ++j) d.RightArmSlots[j] = kSlotHeatSink;
+    ExpectNoRoom(kBody, 6, soa);
+}
+
+TEST_F(Placement, Turret) {
+    OwnPlenty();
+    d.IsQuad = true;
+    d.TurretSize = 4;
+    d.TurretConfig = true;
+    EXPECT_EQ(UsableSlots(d, kTurret), 3);
+    ExpectNoRoom(kTurret, 2, "SRM 4");
+    ExpectPlaced(kTurret, 1, "SRM 4");
+    EXPECT_EQ(d.TurretSpan[1], 2);
+    EXPECT_EQ(d.TurretSpan[2], -2);
+    ExpectPlaced(kTurret, 0, "SRM 4 Ammo");
+    EXPECT_EQ(d.TurretSlots[0], kSrm4 + 308);
+
+    d.TurretConfig = false;
+    d.TurretSize = 6;
+    // Equipment: the room check speaks first, then the category refuses without a word.
+    ExpectNoRoom(kTurret, 4, "Angel ECM Suite");
+    ExpectNotPlaced(kTurret, 4, "ECM Suite");
+    ExpectNotPlaced(kTurret, 4, "Para Foil");   // no construction rules here
+    ExpectNotPlaced(kTurret, 4, "Heat Sink");   // nor fixed entries
+    ExpectNotPlaced(kTurret, 0, "SRM 4 Ammo");  // occupied
+    ExpectNoRoom(kTurret, 0, "Small Laser");
+    ExpectPlaced(kTurret, 5, "Small Laser");
+
+    // The turret takes the dragged text itself from the owned counts.
+    const DropResult r = DropOnSlot(ctx, kTurret, 3, "Small Laser", true, "Heat Sink", armor);
+    EXPECT_EQ(r.kind, Kind::Placed);
+    EXPECT_EQ(d.OwnedCount[kSmallLaser], 3);
+    EXPECT_EQ(d.HeatSinks, 5);
+
+    d.TurretSize = 0;
+    EXPECT_EQ(UsableSlots(d, kTurret), 0);
+    d.TurretSize = 40;  // damaged value: never more than the array
+    EXPECT_EQ(UsableSlots(d, kTurret), 9);
+    d.TurretSize = 0;
+    d.TurretConfig = true;
+    EXPECT_EQ(UsableSlots(d, kTurret), 0);
+    ExpectNoRoom(kTurret, 6, "Small Laser");
+    ExpectNotPlaced(kTurret, 6, "SRM 4 Ammo");  // a hidden slot takes nothing
+}
+
+TEST_F(Placement, EveryAcceptedDropMovesOneUnit) {
+    OwnPlenty();
+    d.JumpMP = d.VTOLMP = 1;
+    d.TurretSize = 2;
+    struct Case {
+        int loc, slot;
+        const char* entry;
+    } cases[] = {
+        {kBody, 1, "Para Foil"},           {kBody, 2, "Mine Dispenser"},
+        {kBody, 4, "Jump Booster"},        {kBody, 6, "Bomb Rack"},
+        {kBody, 8, "Camo System"},         {kBody, 10, "Space Operations Adaptation"},
+        {kBody, 11, "Heat Sink"},          {kRightArm, 2, "Claws and Magnetic Clamps"},
+        {kRightArm, 3, "Manipulator"},     {kLeftArm, 2, "SRM 4 Ammo"},
+        {kLeftArm, 3, "ASys: Standard"},   {kQuadBody, 0, "Medium Laser"},
+        {kQuadBody, 5, "Armor: Standard"}, {kTurret, 1, "Small Laser"},
+        {kTurret, 0, "SRM 4 Ammo"},
+    };
+    for (const Case& c : cases) ExpectPlaced(c.loc, c.slot, c.entry);
+    EXPECT_EQ(d.LeftArmSlots[0], kSpaceAdaptation + 6);
+    EXPECT_EQ(d.LeftArmSlots[1], kClawClamps + 6);
+}
+
+TEST_F(Placement, ClickSelectsOccupiedNonMovementSlots) {
+    d.BodySlots[1] = kSlotJump;
+    d.BodySlots[2] = kSlotHeatSink;
+    d.TurretSlots[4] = kSlotArmorSystem;
+    d.LeftArmSlots[3] = kSrm4 + 308;
+    ctx.SelLocation = 3;
+    ctx.SelSlot = 7;
+    EXPECT_FALSE(ClickSlot(ctx, kBody, 0));  // ground movement
+    EXPECT_FALSE(ClickSlot(ctx, kBody, 1));
+    EXPECT_FALSE(ClickSlot(ctx, kBody, 3));  // free
+    EXPECT_FALSE(ClickSlot(ctx, kBody, 12));
+    EXPECT_FALSE(ClickSlot(ctx, 5, 0));
+    EXPECT_EQ(ctx.SelLocation, 3);
+    EXPECT_EQ(ctx.SelSlot, 7);
+    EXPECT_TRUE(ClickSlot(ctx, kBody, 2));
+    EXPECT_EQ(ctx.SelLocation, 0);
+    EXPECT_EQ(ctx.SelSlot, 2);
+    EXPECT_TRUE(ClickSlot(ctx, kTurret, 4));
+    EXPECT_EQ(ctx.SelLocation, 4);
+    EXPECT_TRUE(ClickSlot(ctx, kLeftArm, 3));
+    EXPECT_EQ(ctx.SelLocation, 1);
+    EXPECT_EQ(ctx.SelSlot, 3);
+}
+
+TEST_F(Placement, OddInputsStayInBounds) {
+    OwnPlenty();
+    ExpectSilent(kBody, 12, "Small Laser");
+    ExpectSilent(kBody, -1, "Small Laser");
+    ExpectSilent(7, 0, "Small Laser");
+    ExpectSilent(kRightArm, 4, "Heat Sink");
+
+    // Names the rules look up may be missing from a catalog: nothing is read outside it.
+    ctx.catalog = test::PlainCatalog();
+    Put(ctx.catalog, kJumpBooster, "Jump Booster", 125, 2);
+    Put(ctx.catalog, kClamps, "Magnetic Clamps", 30, 1);
+    Put(ctx.catalog, kBombRack, "Bomb Rack", 100, 2);
+    d.VTOLMP = 1;
+    ExpectPlaced(kBody, 1, "Jump Booster");
+    ExpectPlaced(kLeftArm, 0, "Magnetic Clamps");
+    ExpectPlaced(kBody, 3, "Bomb Rack");
+    ExpectNotPlaced(kBody, 6, "Space Operations Adaptation");
+    ExpectNotPlaced(kBody, 6, "Manipulator");
+
+    // A record without a slot count still takes one slot, so that it can be cleared again.
+    ctx.catalog[30].CSlots = 0;
+    ExpectPlaced(kBody, 6, "Item 30");
+    EXPECT_EQ(d.BodySlots[6], 36);
+    EXPECT_EQ(d.BodySpan[6], 1);
+    ctx.catalog[31].CSlots = 1000000;
+    ExpectNoRoom(kBody, 7, "Item 31");
+    ctx.catalog[31].CSlots = 2147483647;
+    ExpectNoRoom(kBody, 7, "Item 31");
+}
+
+}  // namespace
+}  // namespace vantrel
