@@ -11,6 +11,10 @@
 
 #include "ui/Dialogs.h"
 
+// The resource initialiser is declared at global scope by the macro, so it cannot be called from inside the
+// namespace.
+static void RegisterArtResources() { Q_INIT_RESOURCE(vantrel); }
+
 namespace vantrel {
 
 namespace {
@@ -200,6 +204,25 @@ DibSection DibSection::Resample(int newHeight, int newWidth) const {
         }
     }
     return out;
+}
+
+void InitArtwork() {
+    static const bool registered = [] {
+        RegisterArtResources();
+        return true;
+    }();
+    (void)registered;
+}
+
+QImage ResourcePicture(int id) {
+    InitArtwork();
+    switch (id) {
+        case 101: return QImage(QStringLiteral(":/art/splash.png"));
+        case 102: return QImage(QStringLiteral(":/art/about1.png"));
+        case 103: return QImage(QStringLiteral(":/art/about2.png"));
+        case 104: return QImage(QStringLiteral(":/art/about3.png"));
+        default: return {};
+    }
 }
 
 void Fade(DibSection& dib, int level) {

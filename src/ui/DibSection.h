@@ -79,6 +79,15 @@ private:
     std::vector<std::uint8_t> bits_;
 };
 
+// Registers the program's pictures (prefix ":/art"). They are compiled into the user-interface library, whose
+// resource object is only linked in when something refers to it: call this (or ResourcePicture) before
+// loading any ":/art/..." path. Calling it again does nothing.
+void InitArtwork();
+
+// The picture of a resource id: 101 the splash picture (397 x 359), 102 to 104 the about pictures
+// (218 x 197); a null image for any other id.
+QImage ResourcePicture(int id);
+
 // Darkens the section to the level 0 (black) .. 255 (unchanged): every pixel byte becomes byte * level / 255,
 // truncated. Levels outside that range are held to it. Padding bytes are left alone.
 void Fade(DibSection& dib, int level);

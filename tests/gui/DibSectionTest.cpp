@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 
 #include "FakeDialogs.h"
 
@@ -188,6 +189,37 @@ TEST(DibSectionTest, RandomiseBitsFollowsTheGreyAndColourRules) {
     image = dib.ToImage();
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) ASSERT_EQ(qBlue(image.pixel(x, y)), 0);
+}
+
+TEST(DibSectionTest, ResourcePicturesLoadAtTheirSizes) {
+    const struct {
+        const char* path;
+        int w, h;
+    } pictures[] = {{":/art/splash.png", 397, 359}, {":/art/about1.png", 218, 197}, {":/art/about2.png", 218, 197},
+                    {":/art/about3.png", 218, 197}, {":/art/icon.png", 64, 64}, {":/art/icon-256.png", 256, 256},
+                    {":/art/biped.png", 160, 300}, {":/art/quad.png", 300, 200}};
+    InitArtwork();
+    for (const auto& pic : pictures) {
+        const QImage image(QString::fromLatin1(pic.path));
+        ASSERT_FALSE(image.isNull()) << pic.path;
+        EXPECT_EQ(image.size(), QSize(pic.w, pic.h)) << pic.path;
+    }
+    // Pictures by resource id, as the splash and about windows ask for them: opaque art, not blank.
+    const QSize sizes[] = {{397, 359}, {218, 197}, {218, 197}, {218, 197}};
+    for (int id = 101; id <= 104; ++id) {
+        const QImage picture = ResourcePicture(id);
+        ASSERT_EQ(picture.size(), sizes[id - 101]) << id;
+        EXPECT_FALSE(picture.hasAlphaChannel()) << id;
+        DibSection dib;
+        ASSERT_TRUE(dib.CreateFromPicture(picture));
+        const QImage back = dib.ToImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < back.height(); y += 5)
+            for (int x = 0; x < back.width(); x += 5) colours.insert(back.pixel(x, y));
+        EXPECT_GT(colours.size(), 300) << id;
+    }
+    EXPECT_TRUE(ResourcePicture(100).isNull());
+    EXPECT_TRUE(ResourcePicture(105).isNull());
 }
 
 TEST(DibSectionTest, CopyToClipboardRefusesTheDibFormatAndCopiesTheBitmap) {
