@@ -1,0 +1,25 @@
+#include <QDesktopServices>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "platform/LinuxPlatform.h"
+
+namespace vantrel {
+
+namespace {
+const QString kIconResource = QStringLiteral(":/art/icon-256.png");
+}
+
+void LinuxPlatform::RegisterFileType(const QString& ext, const QString& programPath, const QString& typeName) {
+    registered_ = MakeFileTypeValues(ext, programPath, typeName);
+    const QString dataDir =
+        dataDir_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : dataDir_;
+    RegisterPerUser(dataDir, registered_, programPath, kIconResource, true);
+}
+
+void LinuxPlatform::ShellDef(const QString& fileName) {
+    // A local path, blanks and all, never a command line; the result is not looked at.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+}
+
+}  // namespace vantrel

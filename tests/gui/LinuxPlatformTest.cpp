@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "platform/LinuxPlatform.h"
+
+using namespace vantrel;
+
+namespace {
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+}  // namespace
+
+TEST(LinuxPlatform, RegistrationRecordsTheValuesAndWritesUnderTheDataFolder) {
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    LinuxPlatform platform(data.path());
+    platform.RegisterFileType(QStringLiteral("VNT"), QStringLiteral("/opt/vantrel/vantrel"), QStringLiteral("Vantrel"));
+    EXPECT_EQ(platform.Registered(),
+              (FileTypeValues{QStringLiteral("Vantrel"), QStringLiteral(".VNT"),
+                              QStringLiteral("/opt/vantrel/vantrel \"%1\""), QStringLiteral("/opt/vantrel/vantrel,0")}));
+    const QDir d(data.path());
+    EXPECT_TRUE(QFile::exists(d.filePath(QStringLiteral("mime/packages/vantrel.xml"))));
+    EXPECT_TRUE(QFile::exists(d.filePath(QStringLiteral("applications/vantrel.desktop"))));
+}
+
+TEST(LinuxPlatform, ShellDefHandsThePathOverUnchanged) {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    LinuxPlatform platform(QStringLiteral("/nonexistent"));
+    platform.ShellDef(QStringLiteral("/tmp/my designs/Suit #1.txt"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(recorder.urls.size(), 1);
+    EXPECT_TRUE(recorder.urls[0].isLocalFile());
+    EXPECT_EQ(recorder.urls[0].toLocalFile(), QStringLiteral("/tmp/my designs/Suit #1.txt"));
+}
+
+#include "LinuxPlatformTest.moc"
