@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QWidget>
+
+class QPushButton;
+
+namespace vantrel {
+
+struct Context;
+
+// A multi-line box that never holds a double quote: the design file cannot carry one inside a text.
+// Typed, pasted, dropped or composed quotes are all taken out again.
+class NoQuoteTextEdit : public QPlainTextEdit {
+public:
+    explicit NoQuoteTextEdit(QWidget* parent = nullptr);
+
+private:
+    void RemoveQuotes();
+    bool removing_ = false;
+};
+
+// "History - " + name: edits the design's free-text history notes. A change of the notes alone does
+// not mark the design changed.
+class HistoryForm : public QWidget {
+public:
+    explicit HistoryForm(Context& ctx, QWidget* parent = nullptr);
+
+    // Runs each time the window is opened: caption and notes of the current design.
+    void Form_Load();
+    void ComChange_Click();
+    void ComCancel_Click();
+
+    NoQuoteTextEdit* TextHistory = nullptr;
+    QPushButton* ComChange = nullptr;
+    QPushButton* ComCancel = nullptr;
+
+private:
+    Context& ctx_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,147 @@
+// The model first: its field names must not meet the toolkit's keyword macros.
+#include "model/Catalog.h"
+#include "model/Design.h"
+#include "ui/SplashForm.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "platform/SettingsStore.h"
+#include "ui/DibSection.h"
+#include "ui/Dialogs.h"
+
+namespace vantrel {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Vantrel");
+constexpr int kSplashPicture = 101;
+constexpr int kPictureWidth = 397;
+constexpr int kPictureHeight = 359;
+
+void SetBlack(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+SplashForm::SplashForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, const QString& catalogPath,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      ctx_(ctx),
+      settings_(settings),
+      dialogs_(dialogs),
+      catalogPath_(catalogPath) {
+    setWindowTitle(kTitle);
+    SetBlack(this);
+
+    Picture2 = new ClickLabel(this);
+    Picture2->setFixedSize(kPictureWidth, kPictureHeight);
+    Picture2->setAlignment(Qt::AlignCenter);
+    SetBlack(Picture2);
+    Picture2->onClick = [this] { Picture2_Click(); };
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setRange(0, kCatalogSize);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setFixedHeight(12);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Picture2);
+    layout->addWidget(ProgressBar1);
+    setFixedSize(sizeHint());
+
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void SplashForm::Form_Load() {
+    CatalogReady = false;
+    if (settings_.ReadNumber(kKeySplash, 1) == 0) {
+        Timer1->stop();
+        HandOver();
+        return;
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    show();
+    Timer1->start();
+}
+
+void SplashForm::Timer1_Timer() {
+    Timer1->stop();
+    if (stopped_) return;
+
+    ProgressBar1->setMaximum(kCatalogSize);
+    ProgressBar1->setValue(0);
+    CatalogError error;
+    auto progress = [](int recordsRead, void* bar) { static_cast<QProgressBar*>(bar)->setValue(recordsRead); };
+    if (!LoadCatalog(QFile::encodeName(catalogPath_).toStdString(), ctx_.catalog, error, progress,
+                     ProgressBar1)) {
+        const std::string shownName = QDir::toNativeSeparators(catalogPath_).toStdString();
+        dialogs_.Message(this, QString::fromStdString(FormatCatalogError(shownName, error)), kTitle,
+                         Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+        Stop(1);
+        return;
+    }
+
+    const QImage picture = ResourcePicture(kSplashPicture);
+    FadeSteps in{0, 250, 10, frameMs, onFadeFrame, [this] { return StillOpen(); }};
+    if (!FadePicture(*Picture2, picture, in)) return;
+    Picture2->setPixmap(QPixmap::fromImage(picture));
+    Picture2->setCursor(Qt::PointingHandCursor);
+    CatalogReady = true;
+}
+
+void SplashForm::Picture2_Click() {
+    // A click during the fade-out arrives inside its loop; starting a second fade-out would hand
+    // over twice.
+    if (!CatalogReady || fadingOut_ || stopped_) return;
+    fadingOut_ = true;
+    const QImage picture = ResourcePicture(kSplashPicture);
+    FadeSteps out{255, 5, -10, frameMs, onFadeFrame, [this] { return StillOpen(); }};
+    if (!FadePicture(*Picture2, picture, out)) return;
+    HandOver();
+}
+
+void SplashForm::HandOver() {
+    stopped_ = true;
+    closingByProgram_ = true;
+    close();
+    if (onDone) onDone();
+}
+
+void SplashForm::Stop(int status) {
+    stopped_ = true;
+    Timer1->stop();
+    closingByProgram_ = true;
+    close();
+    if (onStop) onStop(status);
+}
+
+void SplashForm::closeEvent(QCloseEvent* e) {
+    e->accept();
+    if (closingByProgram_ || stopped_) return;
+    // Closed by the user before the hand-over: start-up ends without the main window.
+    stopped_ = true;
+    Timer1->stop();
+    if (onStop) onStop(0);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,459 @@
+// The model first: its field names must not meet the toolkit's keyword macros.
+#include "model/Catalog.h"
+#include "model/Design.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "FakeDialogs.h"
+#include "platform/SettingsStore.h"
+#include "ui/AboutForm.h"
+#include "ui/DibSection.h"
+#include "ui/HistoryForm.h"
+#include "ui/OptionsForm.h"
+#include "ui/PictureEffects.h"
+#include "ui/SplashForm.h"
+
+namespace vantrel {
+namespace {
+
+// A left click as the user gives it: press and release over the middle of the widget.
+void Click(QWidget* w) {
+    const QPointF p(w->width() / 2.0, w->height() / 2.0);
+    const QPointF g = w->mapToGlobal(p);
+    QMouseEvent press(QEvent::MouseButtonPress, p, g, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, g, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+QImage Art(int id) { return ResourcePicture(id).convertToFormat(QImage::Format_RGB888); }
+QImage Shown(const QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_RGB888); }
+
+bool AllBlack(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(0, 0, 0)) return false;
+        }
+    return true;
+}
+
+// Counts the times a window was shown.
+class ShowCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show) ++count;
+        return false;
+    }
+};
+
+std::vector<int> Levels(int from, int to, int step) {
+    std::vector<int> out;
+    for (int l = from; step > 0 ? l <= to : l >= to; l += step) out.push_back(l);
+    return out;
+}
+
+// 302 records in the catalog's own syntax; record k is named "Suit part k".
+QByteArray CatalogText(int records) {
+    QByteArray text;
+    for (int k = 1; k <= records; ++k) {
+        text += "\"Suit part " + QByteArray::number(k) +
+                "\",\"-1\",10,1,-1,-1,0,-1,\"-1\",\"-1\",\"-1\",3,\"-1\",0,0,-1\r\n";
+    }
+    return text;
+}
+
+class WindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        settings = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")));
+        // The shipped catalog when it reads; a generated one of the same size otherwise.
+        Catalog probe;
+        CatalogError error;
+        if (LoadCatalog(VANTREL_CATALOG_PATH, probe, error)) {
+            catalogPath = QString::fromUtf8(VANTREL_CATALOG_PATH);
+            lastName = probe[kCatalogSize - 1].Name;
+        } else {
+            catalogPath = WriteFile(QStringLiteral("stuff.plb"), CatalogText(kCatalogSize));
+            lastName = "Suit part 302";
+        }
+    }
+
+    QString WriteFile(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+
+    // A splash window wired to record what it hands over.
+    std::unique_ptr<SplashForm> MakeSplash(const QString& path) {
+        auto splash = std::make_unique<SplashForm>(ctx, *settings, dialogs, path);
+        splash->frameMs = 0;
+        splash->onDone = [this] { ++handovers; };
+        splash->onStop = [this](int status) { stops.push_back(status); };
+        splash->onFadeFrame = [this](int level) { frames.push_back(level); };
+        return splash;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<SettingsStore> settings;
+    test::FakeDialogs dialogs;
+    Context ctx;
+    QString catalogPath;
+    std::string lastName;
+    int handovers = 0;
+    std::vector<int> stops;
+    std::vector<int> frames;
+};
+
+TEST_F(WindowsTest, SplashOffNeverShowsAndHandsOverAtOnce) {
+    settings->Write(kKeySplash, QStringLiteral("0"));
+    auto splash = MakeSplash(catalogPath);
+    ShowCounter shows;
+    splash->installEventFilter(&shows);
+    splash->Form_Load();
+    EXPECT_EQ(handovers, 1);
+    EXPECT_EQ(shows.count, 0);
+    EXPECT_FALSE(splash->Timer1->isActive());
+    // The main window reads the catalog on this road, not the splash.
+    EXPECT_EQ(ctx.catalog[0].Name, "");
+    QApplication::processEvents();
+    EXPECT_EQ(handovers, 1);
+    EXPECT_TRUE(stops.empty());
+}
+
+TEST_F(WindowsTest, SplashReadsCatalogFadesInAndHandsOverOnClick) {
+    auto splash = MakeSplash(catalogPath);
+    std::vector<int> progress;
+    QObject::connect(splash->ProgressBar1, &QProgressBar::valueChanged, [&](int v) { progress.push_back(v); });
+    // Clicks during the fade-in arrive inside its loop and must do nothing.
+    splash->onFadeFrame = [&](int level) {
+        frames.push_back(level);
+        if (level == 100 && frames.size() < 30) Click(splash->Picture2);
+    };
+
+    splash->Form_Load();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->Timer1->isActive());
+    EXPECT_TRUE(splash->Timer1->isSingleShot());
+    EXPECT_EQ(splash->Timer1->interval(), 1);
+    EXPECT_FALSE(splash->CatalogReady);
+
+    Click(splash->Picture2);  // before the catalog is read
+    EXPECT_EQ(handovers, 0);
+
+    splash->Timer1_Timer();
+    EXPECT_FALSE(splash->Timer1->isActive());
+    EXPECT_EQ(splash->ProgressBar1->maximum(), 302);
+    EXPECT_EQ(splash->ProgressBar1->value(), 302);
+    ASSERT_EQ(progress.size(), 302u);  // one step per record
+    EXPECT_EQ(progress.front(), 1);
+    EXPECT_EQ(progress.back(), 302);
+    EXPECT_EQ(ctx.catalog[kCatalogSize - 1].Name, lastName);
+    EXPECT_EQ(frames, Levels(0, 250, 10));
+    EXPECT_EQ(handovers, 0);
+    EXPECT_TRUE(splash->CatalogReady);
+    const QImage art = Art(101);
+    ASSERT_FALSE(art.isNull());
+    EXPECT_EQ(art.size(), QSize(397, 359));
+    EXPECT_EQ(Shown(splash->Picture2), art);  // the picture itself at the end, not the last fade frame
+
+    // The click fades out; a second click during the fade-out must not hand over twice.
+    frames.clear();
+    splash->onFadeFrame = [&](int level) {
+        frames.push_back(level);
+        if (level == 255) {
+            EXPECT_EQ(Shown(splash->Picture2), art);
+        }
+        if (level == 105) Click(splash->Picture2);
+    };
+    Click(splash->Picture2);
+    EXPECT_EQ(frames, Levels(255, 5, -10));
+    EXPECT_EQ(handovers, 1);
+    EXPECT_FALSE(splash->isVisible());
+    Click(splash->Picture2);
+    EXPECT_EQ(handovers, 1);
+    EXPECT_TRUE(stops.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(WindowsTest, SplashStopsStartUpOnABadCatalog) {
+    // Ten good records, then the file ends: record 11, field 1.
+    const QString shortFile = WriteFile(QStringLiteral("short.plb"), CatalogText(10));
+    auto splash = MakeSplash(shortFile);
+    splash->Form_Load();
+    splash->Timer1_Timer();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const auto& m = dialogs.messages[0];
+    EXPECT_EQ(m.title, QStringLiteral("Vantrel"));
+    EXPECT_EQ(m.icon, Dialogs::Icon::Critical);
+    EXPECT_TRUE(m.text.contains(QStringLiteral("short.plb"))) << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QStringLiteral("record 11, field 1"))) << m.text.toStdString();
+    EXPECT_EQ(stops, std::vector<int>{1});
+    EXPECT_EQ(handovers, 0);
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_FALSE(splash->CatalogReady);
+    Click(splash->Picture2);
+    EXPECT_EQ(handovers, 0);
+
+    // A missing file is named as well.
+    dialogs.messages.clear();
+    stops.clear();
+    auto missing = MakeSplash(dir.filePath(QStringLiteral("gone.plb")));
+    missing->Form_Load();
+    missing->Timer1_Timer();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("gone.plb")));
+    EXPECT_EQ(stops, std::vector<int>{1});
+}
+
+TEST_F(WindowsTest, SplashClosedByTheUserEndsStartUp) {
+    auto splash = MakeSplash(catalogPath);
+    splash->onFadeFrame = [&](int level) {
+        frames.push_back(level);
+        if (level == 50) splash->close();
+    };
+    splash->Form_Load();
+    splash->Timer1_Timer();
+    EXPECT_EQ(stops, std::vector<int>{0});
+    EXPECT_EQ(frames, Levels(0, 50, 10));  // the fade stops with its window
+    EXPECT_FALSE(splash->CatalogReady);
+    EXPECT_EQ(handovers, 0);
+}
+
+TEST_F(WindowsTest, AboutTextFadeTicksInOrder) {
+    AboutForm about;
+    about.Form_Load();
+    EXPECT_EQ(about.LineIndex, 1);
+    EXPECT_EQ(about.PresLabel->text(), AboutForm::CreditLine(1));
+    EXPECT_EQ(about.PresLabel2->text(), AboutForm::CreditLine(1));
+    EXPECT_EQ(about.PresLabel->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(about.PresLabel2->font().family(), QStringLiteral("Arial"));
+    EXPECT_FALSE(about.Timer1->isActive());
+
+    auto grey = [](const QLabel* l) { return l->palette().color(QPalette::WindowText); };
+    Click(about.PresLabel);
+    EXPECT_EQ(about.LineIndex, 2);
+    EXPECT_EQ(about.Level, 250);
+    EXPECT_TRUE(about.Timer1->isActive());
+    EXPECT_EQ(about.Timer1->interval(), 25);
+
+    // Level before the tick -> caption colour, shadow colour, caption text.
+    struct Step {
+        int level, text, shadow, line;
+    };
+    const Step steps[] = {
+        {250, 250, 57, 1}, {200, 200, 7, 1},  {150, 150, 7, 1},  {100, 100, 7, 1},   {50, 50, 7, 1},
+        {0, 50, 7, 2},     {-50, 50, 7, 2},   {-100, 100, 7, 2}, {-150, 150, 7, 2},  {-200, 200, 7, 2},
+        {-250, 250, 57, 2},
+    };
+    for (const Step& s : steps) {
+        ASSERT_EQ(about.Level, s.level);
+        about.Timer1_Timer();
+        EXPECT_EQ(grey(about.PresLabel), QColor(s.text, s.text, s.text)) << "level " << s.level;
+        EXPECT_EQ(grey(about.PresLabel2), QColor(s.shadow, s.shadow, s.shadow)) << "level " << s.level;
+        EXPECT_EQ(about.PresLabel->text(), AboutForm::CreditLine(s.line)) << "level " << s.level;
+        EXPECT_EQ(about.PresLabel2->text(), AboutForm::CreditLine(s.line)) << "level " << s.level;
+        EXPECT_TRUE(about.Timer1->isActive()) << "level " << s.level;
+    }
+    ASSERT_EQ(about.Level, -300);
+    about.Timer1_Timer();
+    EXPECT_FALSE(about.Timer1->isActive());
+    EXPECT_EQ(grey(about.PresLabel), QColor(250, 250, 250));
+}
+
+TEST_F(WindowsTest, AboutLinesCycleOverThirteenClicks) {
+    AboutForm about;
+    about.Form_Load();
+    QStringList seen;
+    for (int click = 1; click <= 13; ++click) {
+        about.PresLabel_Click();
+        for (int guard = 0; about.Timer1->isActive() && guard < 50; ++guard) about.Timer1_Timer();
+        ASSERT_FALSE(about.Timer1->isActive());
+        seen << about.PresLabel->text();
+        EXPECT_EQ(about.PresLabel2->text(), about.PresLabel->text());
+    }
+    QStringList expected;
+    for (int line = 2; line <= 13; ++line) expected << AboutForm::CreditLine(line);
+    expected << AboutForm::CreditLine(1);
+    EXPECT_EQ(seen, expected);
+    // Thirteen different, non-empty lines.
+    QStringList all = expected;
+    all.removeDuplicates();
+    EXPECT_EQ(all.size(), 13);
+    EXPECT_FALSE(all.contains(QString()));
+    EXPECT_TRUE(AboutForm::CreditLine(0).isEmpty());
+    EXPECT_TRUE(AboutForm::CreditLine(14).isEmpty());
+}
+
+TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
+    const QImage art[4] = {QImage(), Art(102),
+                           Art(103), Art(104)};
+    for (int i = 1; i <= 3; ++i) {
+        ASSERT_FALSE(art[i].isNull());
+        EXPECT_EQ(art[i].size(), QSize(218, 197));
+    }
+    EXPECT_NE(art[1], art[2]);
+    EXPECT_NE(art[2], art[3]);
+
+    AboutForm about;
+    about.frameMs = 0;
+    AboutForm::PictureState = 3;  // left over from an earlier window
+    about.Form_Load();
+    about.show();
+    EXPECT_EQ(AboutForm::PictureState, 1);
+    EXPECT_EQ(Shown(about.Picture2), art[1]);
+
+    std::vector<int> levels;
+    std::vector<QImage> blackFrames;
+    int nestedClicks = 0;
+    about.onFadeFrame = [&](int level) {
+        levels.push_back(level);
+        if (level == 0) blackFrames.push_back(Shown(about.Picture2));
+        // A click during the cycle is ignored.
+        if (level == 125 && nestedClicks++ == 0) Click(about.Picture2);
+    };
+    std::vector<int> expectedLevels = Levels(255, 5, -10);
+    for (int l : Levels(0, 250, 10)) expectedLevels.push_back(l);
+
+    const int order[] = {2, 3, 1, 2};
+    for (int next : order) {
+        levels.clear();
+        nestedClicks = 0;
+        Click(about.Picture2);
+        EXPECT_EQ(levels, expectedLevels);
+        EXPECT_EQ(AboutForm::PictureState, next);
+        EXPECT_EQ(Shown(about.Picture2), art[next]);
+    }
+    ASSERT_EQ(blackFrames.size(), 4u);
+    for (const QImage& f : blackFrames) EXPECT_TRUE(AllBlack(f));
+
+    // Opening the window again starts from the first picture.
+    about.close();
+    about.Form_Load();
+    EXPECT_EQ(AboutForm::PictureState, 1);
+    EXPECT_EQ(Shown(about.Picture2), art[1]);
+}
+
+TEST_F(WindowsTest, PreferencesOkWritesTextsAndMovesTheLineCancelWritesNothing) {
+    std::vector<int> lines;
+    OptionsForm options(*settings, [&](int biped) { lines.push_back(biped); });
+    EXPECT_EQ(options.windowTitle(), QStringLiteral("Vantrel Preferences"));
+    EXPECT_EQ(options.Label1->text(), QStringLiteral("Show long, annoying splash screen:"));
+    EXPECT_EQ(options.Biped[0]->text(), QStringLiteral("Happy Biped"));
+    EXPECT_EQ(options.Biped[1]->text(), QStringLiteral("Sad Biped"));
+    EXPECT_EQ(options.cmdOK->text(), QStringLiteral("OK"));
+    EXPECT_EQ(options.cmdCancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(options.fraSample2->title(), QStringLiteral("Sample 2"));
+    EXPECT_EQ(options.fraSample3->title(), QStringLiteral("Sample 3"));
+    EXPECT_EQ(options.fraSample4->title(), QStringLiteral("Sample 4"));
+
+    // Defaults: splash on, happy biped.
+    options.Form_Load();
+    options.show();
+    EXPECT_TRUE(options.SplashChk->isChecked());
+    EXPECT_TRUE(options.Biped[0]->isChecked());
+
+    options.SplashChk->setChecked(false);
+    options.Biped[1]->click();
+    options.cmdOK->click();
+    EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("0"));
+    EXPECT_EQ(settings->Read(kKeyBiped, QStringLiteral("?")), QStringLiteral("1"));
+    EXPECT_EQ(lines, std::vector<int>{1});
+    EXPECT_FALSE(options.isVisible());
+
+    // Opened again it shows what was stored; Cancel keeps it.
+    options.Form_Load();
+    options.show();
+    EXPECT_FALSE(options.SplashChk->isChecked());
+    EXPECT_TRUE(options.Biped[1]->isChecked());
+    options.SplashChk->setChecked(true);
+    options.Biped[0]->click();
+    options.cmdCancel->click();
+    EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("0"));
+    EXPECT_EQ(settings->Read(kKeyBiped, QStringLiteral("?")), QStringLiteral("1"));
+    EXPECT_EQ(lines, std::vector<int>{1});
+    EXPECT_FALSE(options.isVisible());
+
+    // Back to happy with the splash on.
+    options.Form_Load();
+    options.SplashChk->setChecked(true);
+    options.Biped[0]->click();
+    options.cmdOK->click();
+    EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("1"));
+    EXPECT_EQ(settings->Read(kKeyBiped, QStringLiteral("?")), QStringLiteral("0"));
+    EXPECT_EQ(lines, (std::vector<int>{1, 0}));
+
+    // Stored texts of other shapes: not a number counts as 0; another number than 0 is the sad figure.
+    settings->Write(kKeySplash, QStringLiteral("yes"));
+    settings->Write(kKeyBiped, QStringLiteral("7"));
+    options.Form_Load();
+    EXPECT_FALSE(options.SplashChk->isChecked());
+    EXPECT_TRUE(options.Biped[1]->isChecked());
+}
+
+TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
+    NewDesign(ctx.design);
+    ctx.design.History = "Built for the\r\nnight raid";
+    HistoryForm history(ctx);
+    history.Form_Load();
+    history.show();
+    EXPECT_EQ(history.windowTitle(), QStringLiteral("History - Battle Armor"));
+    EXPECT_EQ(history.ComChange->text(), QStringLiteral("Change"));
+    EXPECT_EQ(history.ComCancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Built for the\nnight raid"));
+
+    // The box refuses the double quote however it arrives.
+    history.TextHistory->setPlainText(QStringLiteral("Line one\nLine two"));
+    history.TextHistory->moveCursor(QTextCursor::End);
+    QKeyEvent quote(QEvent::KeyPress, Qt::Key_QuoteDbl, Qt::ShiftModifier, QStringLiteral("\""));
+    QApplication::sendEvent(history.TextHistory, &quote);
+    QKeyEvent bang(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, QStringLiteral("!"));
+    QApplication::sendEvent(history.TextHistory, &bang);
+    history.TextHistory->insertPlainText(QStringLiteral(" \"said\" he"));
+    EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Line one\nLine two! said he"));
+
+    ctx.Saved = true;
+    history.ComChange->click();
+    EXPECT_EQ(ctx.design.History, "Line one\r\nLine two! said he");
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_FALSE(history.isVisible());
+
+    // Cancel keeps the notes; an unsaved design stays unsaved after a Change.
+    ctx.design.MechName = "Grenadier";
+    history.Form_Load();
+    history.show();
+    EXPECT_EQ(history.windowTitle(), QStringLiteral("History - Grenadier"));
+    history.TextHistory->setPlainText(QStringLiteral("thrown away"));
+    history.ComCancel->click();
+    EXPECT_EQ(ctx.design.History, "Line one\r\nLine two! said he");
+    EXPECT_FALSE(history.isVisible());
+
+    ctx.Saved = false;
+    history.Form_Load();
+    history.TextHistory->setPlainText(QString());
+    history.ComChange->click();
+    EXPECT_EQ(ctx.design.History, "");
+    EXPECT_FALSE(ctx.Saved);
+}
+
+}  // namespace
+}  // namespace vantrel
