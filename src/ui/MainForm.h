@@ -1,8 +1,15 @@
 #pragma once
 
-// First, before any Qt header: Design.h names a field `slots`, which Qt's keyword macro would eat.
-// A file that includes Qt headers before this one must include "model/Design.h" before them.
+// Design.h names a field `slots`, which Qt's keyword macro would eat: the macro is set aside while
+// it is read, so this header may follow any Qt header (the generated moc files do exactly that).
+#ifdef slots
+#pragma push_macro("slots")
+#undef slots
 #include "model/Design.h"
+#pragma pop_macro("slots")
+#else
+#include "model/Design.h"
+#endif
 
 #include <QMainWindow>
 #include <QString>
@@ -29,6 +36,9 @@ class ReleaseSlider;
 class MouseUpCheckBox;
 class EquipmentPage;
 class SlotPage;
+class OptionsForm;
+class HistoryForm;
+class AboutForm;
 
 // The main window: menu, name and model boxes, four pages on a tab strip and the status bar.
 // The design state in Context is the only truth; the refresh routines write it into the controls,
@@ -209,6 +219,12 @@ private:
     int redrawDepth_ = 0;
 
     // --- members added by other parts of the window go below this line ---
+
+    // --- auxiliary windows (MainFormWindows.cpp): created on first use, at most one of each ---
+public:
+    OptionsForm* optionsForm_ = nullptr;
+    HistoryForm* historyForm_ = nullptr;
+    AboutForm* aboutForm_ = nullptr;
 };
 
 }  // namespace vantrel

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 namespace vantrel {
 
@@ -10,6 +12,12 @@ ReleaseSlider::ReleaseSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) 
     setTickInterval(1);
     setSingleStep(1);
     setPageStep(1);
+}
+
+QRect ReleaseSlider::HandleRect() const {
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    return style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, this);
 }
 
 void ReleaseSlider::mousePressEvent(QMouseEvent* e) {

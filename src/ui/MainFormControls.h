@@ -13,6 +13,9 @@ class ReleaseSlider : public QSlider {
 public:
     explicit ReleaseSlider(QWidget* parent = nullptr);
 
+    // Where the handle is drawn now, in the slider's coordinates.
+    QRect HandleRect() const;
+
 signals:
     void mouseReleased();
     void keyReleased();

@@ -1,0 +1,156 @@
+#pragma once
+
+// The model first: its field names must not meet the toolkit's keyword macros.
+#include "model/Catalog.h"
+#include "model/Design.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+#include <vector>
+
+#include "FakeDialogs.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+#include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
+
+// Readable failures for texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace vantrel::test {
+
+// UTF-8 text literal as a QString: "Armor Points: 6"_q.
+inline QString operator""_q(const char* s, size_t n) { return QString::fromUtf8(s, static_cast<qsizetype>(n)); }
+
+// Records the desktop calls instead of making them.
+class RecordingPlatform : public Platform {
+public:
+    struct Registration {
+        QString ext, programPath, typeName;
+    };
+    std::vector<Registration> registrations;
+    QStringList opened;  // ShellDef calls
+    QString programPath = QStringLiteral("/opt/vantrel/vantrel");
+
+    void RegisterFileType(const QString& ext, const QString& path, const QString& typeName) override {
+        registrations.push_back({ext, path, typeName});
+    }
+    void ShellDef(const QString& fileName) override { opened << fileName; }
+    QString ProgramPath() override { return programPath; }
+};
+
+// The catalog shipped with the program, read once per test run.
+inline const Catalog& GuiShippedCatalog() {
+    static const std::unique_ptr<Catalog> catalog = [] {
+        auto c = std::make_unique<Catalog>();
+        CatalogError e;
+        if (!LoadCatalog(VANTREL_CATALOG_PATH, *c, e))
+            throw std::runtime_error(FormatCatalogError(VANTREL_CATALOG_PATH, e));
+        return c;
+    }();
+    return *catalog;
+}
+
+// The pieces of a main window, not yet loaded: tests of start-up set the settings first.
+// Settings live in an INI file in a temporary folder.
+class MainFormHarness : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Context ctx;
+    FakeDialogs dialogs;
+    RecordingPlatform platform;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<MainForm> form;
+
+    MainFormHarness() : settings(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")))) {}
+
+    void Create() {
+        form = std::make_unique<MainForm>(ctx, *settings, dialogs, platform);
+        form->show();  // offscreen: laid out and visible, so geometry and visibility mean something
+    }
+
+    Design& d() { return ctx.design; }
+
+    // --- the user's gestures on the real widgets ---
+
+    // Picks an entry of a list, as a click in its drop-down does.
+    static void Choose(QComboBox* box, int index) { box->setCurrentIndex(index); }
+
+    static void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        const QPointF local(at);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        QMouseEvent e(type, local, w->mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    static QPoint Centre(QWidget* w) { return QPoint(w->width() / 2, w->height() / 2); }
+
+    // A click on a check box: press and release over it.
+    static void Click(QWidget* w) {
+        Mouse(w, QEvent::MouseButtonPress, Centre(w));
+        Mouse(w, QEvent::MouseButtonRelease, Centre(w));
+    }
+
+    // Grabs the handle, drags it to `value` and lets go.
+    static void DragTo(ReleaseSlider* s, int value) {
+        Mouse(s, QEvent::MouseButtonPress, s->HandleRect().center());
+        s->setValue(value);  // what the pointer's moves do, step by step
+        Mouse(s, QEvent::MouseButtonRelease, s->HandleRect().center());
+    }
+
+    // A click on the track at its far right end (not on the handle).
+    static void ClickTrackRight(ReleaseSlider* s) {
+        const QPoint at(s->width() - 2, s->HandleRect().center().y());
+        Mouse(s, QEvent::MouseButtonPress, at);
+        Mouse(s, QEvent::MouseButtonRelease, at);
+    }
+
+    static void Key(QWidget* w, int key, const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(w, &release);
+    }
+
+    QStringList Panels() const {
+        QStringList out;
+        for (QLabel* p : form->Panels) out << p->text();
+        return out;
+    }
+
+    // First catalog item of `slots` critical slots whose name the placement rules do not treat
+    // specially (no ammunition, no tech mark).
+    int PlainItem(int slotCount) const {
+        for (int i = 0; i < kCatalogSize; ++i) {
+            const CatalogItem& it = ctx.catalog[i];
+            if (it.CSlots == slotCount && it.AmmoWeight == -1 && it.Name.rfind("(", 0) != 0 &&
+                it.Name.find("Clamps") == std::string::npos && it.Name.find("Space") == std::string::npos)
+                return i;
+        }
+        return -1;
+    }
+};
+
+// A main window started as a user sees it: the shipped catalog already read (as the splash screen
+// does, "Splash" 1), then Form_Load with no command line, which starts a new design.
+class MainFormFixture : public MainFormHarness {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        settings->Write(kKeySplash, QStringLiteral("1"));
+        ctx.catalog = GuiShippedCatalog();
+        Create();
+        ASSERT_TRUE(form->Form_Load({}));
+    }
+};
+
+}  // namespace vantrel::test

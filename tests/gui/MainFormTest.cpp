@@ -1,0 +1,579 @@
+// The main window driven through its real widgets: lists chosen, sliders dragged and released,
+// check boxes clicked, keys pressed. Each test reads back the design state and the captions.
+
+#include "MainFormFixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabBar>
+
+#include "rules/Tables.h"
+
+namespace vantrel::test {
+namespace {
+
+using MainFormTest = MainFormFixture;
+using MainFormStartTest = MainFormHarness;
+
+QStringList Entries(const QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+    return out;
+}
+
+TEST_F(MainFormTest, NewDesignAsTheUserFirstSeesIt) {
+    EXPECT_EQ(Panels(), (QStringList{"Current Kg: 100 "_q, "Free Kg: 650 "_q, "Max Heat: 0 "_q, "Heat Dissipation: 1 "_q,
+                                     "Free CSlots: 19 "_q, "Estimated BV: 11 "_q, "Cost: 47500 "_q}));
+    EXPECT_EQ(form->windowTitle(), "Vantrel - Battle Armor"_q);
+    EXPECT_EQ(form->TextMechName->text(), "Battle Armor"_q);
+    EXPECT_EQ(form->TextModel->text(), "0"_q);
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_EQ(ctx.SelLocation, -1);
+    EXPECT_EQ(ctx.SelSlot, 0);
+    EXPECT_TRUE(ctx.DesignFile.empty());
+
+    EXPECT_EQ(form->ComboType->currentText(), "Light - 750 Kg"_q);
+    EXPECT_EQ(form->ComboChassis->currentText(), "Humanoid"_q);
+    EXPECT_TRUE(form->ComboChassis->isEnabled());
+    EXPECT_EQ(form->ComboTechBase->currentText(), "Inner Sphere"_q);
+    EXPECT_EQ(form->ComboSS->currentText(), "Inner Sphere"_q);
+    EXPECT_EQ(form->CapTechLevel->text(), "Technology Level: 2"_q);
+    EXPECT_FALSE(form->ComboTurret->isVisible());
+    EXPECT_FALSE(form->LabTurret->isVisible());
+    EXPECT_FALSE(form->ChkConfig->isVisible());
+    EXPECT_FALSE(form->ChkEnhanced->isEnabled());
+    EXPECT_EQ(form->MLab1->text(), "10.8 Km/H"_q);
+    EXPECT_EQ(form->MLab2->text(), "0 Meters"_q);
+    EXPECT_EQ(form->MLab3->text(), "0 Km/H"_q);
+    EXPECT_EQ(form->MLab4->text(), "0 Km/H"_q);
+    EXPECT_FALSE(form->Slider3->isEnabled());
+    EXPECT_TRUE(form->Slider4->isEnabled());
+    EXPECT_EQ(form->NumHeatLab->text(), "- 0"_q);
+    EXPECT_EQ(form->HeatSinkSlide->maximum(), 5);
+
+    // The armor list was filled by the technology base and its first entry chosen by the armor page.
+    EXPECT_EQ(form->ComboAType->currentText(), "Standard"_q);
+    EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 0"_q);
+    EXPECT_EQ(form->LabArmorW->text(), "Armor Weight: 0 Kg"_q);
+
+    // The ground movement is laid out in the body; nothing else is placed.
+    EXPECT_EQ(d().BodySlots[0], kSlotGround);
+    for (int i = 1; i < kBodySlotCount; ++i) EXPECT_EQ(d().BodySlots[i], kSlotFree) << i;
+    EXPECT_FALSE(ctx.RebuildSlots);
+
+    // Exactly the first page shows.
+    EXPECT_TRUE(form->Frame1->isVisible());
+    for (QWidget* f : {static_cast<QWidget*>(form->Frame2), form->Frame3, form->Frame4, form->Frame4B})
+        EXPECT_FALSE(f->isVisible());
+}
+
+TEST_F(MainFormTest, MenuAndFixedCaptions) {
+    EXPECT_EQ(form->MFile->title(), "&File"_q);
+    EXPECT_EQ(form->MOptions->title(), "&Options"_q);
+    EXPECT_EQ(form->MAbout->title(), "&About"_q);
+    const std::vector<std::pair<QAction*, QString>> items = {
+        {form->MNew, "&New"_q},         {form->MOpen, "&Open..."_q},          {form->MSave, "&Save"_q},
+        {form->MSaveAs, "Save &As..."_q}, {form->MExport, "&Export to Text..."_q}, {form->MQuit, "&Quit"_q},
+        {form->MHistory, "&History..."_q}, {form->MPreferences, "&Preferences..."_q},
+        {form->MAbout2, "&About Vantrel Beta 0.1..."_q}};
+    for (const auto& [action, text] : items) EXPECT_EQ(action->text(), text);
+    EXPECT_EQ(form->MNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(form->MOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(form->MSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(form->MSaveAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(form->MExport->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    EXPECT_EQ(form->MQuit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+
+    QStringList tabs;
+    for (int i = 0; i < form->TabStrip1->count(); ++i) tabs << form->TabStrip1->tabText(i);
+    EXPECT_EQ(tabs, (QStringList{"Setup Battle Armor"_q, "Allocate Armor"_q, "Select Equipment"_q, "Allocate Equipment"_q}));
+    EXPECT_EQ(Entries(form->ComboType), (QStringList{"Exoskeleton - 400 Kg"_q, "Light - 750 Kg"_q, "Medium - 1,000 Kg"_q,
+                                                     "Heavy - 1,500 Kg"_q, "Assault - 1,900 Kg"_q}));
+    EXPECT_EQ(Entries(form->ComboTurret).size(), 10);
+    EXPECT_EQ(form->ComboTurret->itemText(0), "None (0 Kg, 0 CSlot)"_q);
+    EXPECT_EQ(form->ComboTurret->itemText(9), "90 Kg (9 CSlot)"_q);
+    EXPECT_EQ(form->ChkConfig->text(), "Configurable (+10 Kg, -1 CSlot):"_q);
+    EXPECT_EQ(form->FrmMove->title(), "Movement"_q);
+    EXPECT_EQ(form->Label10->text(),
+              "Note: All Battle Armor can take 1 point of damage. This represents the operator who is wearing the Armor."_q);
+    EXPECT_EQ(Entries(form->AllOrig).size(), kArmorTypeCount);
+    EXPECT_FALSE(form->AllOrig->isVisibleTo(form->Frame2));
+    // Arial, or a face with Arial's metrics where Arial is missing.
+    EXPECT_EQ(form->CapType->font().family(), "Arial"_q);
+    EXPECT_TRUE(form->CapType->font().families().contains("Liberation Sans"_q));
+}
+
+TEST_F(MainFormTest, ExoskeletonFromATurretedQuad) {
+    Choose(form->ComboChassis, 1);
+    ASSERT_TRUE(d().IsQuad);
+    EXPECT_EQ(d().QuadSlots[0], kSlotGround);  // the movement moved to the quad body
+    EXPECT_EQ(d().BodySlots[0], kSlotFree);
+    EXPECT_TRUE(form->ComboTurret->isVisible());
+    Choose(form->ComboTurret, 3);
+    Click(form->ChkConfig);
+    ASSERT_TRUE(d().TurretConfig);
+    ASSERT_TRUE(form->ChkConfig->isChecked());
+    DragTo(form->Slider1, 5);
+    ASSERT_EQ(d().GroundMP, 5);
+    // Something owned, and a heat sink placed in the quad body.
+    const int item = PlainItem(1);
+    ASSERT_GE(item, 0);
+    d().OwnedCount[item] = 2;
+    d().QuadSlots[7] = kSlotHeatSink;
+    d().PlacedHeatSinks = 1;
+
+    Choose(form->ComboType, 0);
+
+    EXPECT_EQ(d().WeightClass, 0);
+    EXPECT_EQ(form->ComboChassis->currentIndex(), 0);
+    EXPECT_FALSE(form->ComboChassis->isEnabled());
+    EXPECT_FALSE(d().IsQuad);
+    EXPECT_EQ(d().TurretSize, 0);
+    EXPECT_FALSE(d().TurretConfig);
+    EXPECT_EQ(form->ComboTurret->currentIndex(), 0);
+    EXPECT_FALSE(form->ChkConfig->isChecked());
+    EXPECT_FALSE(form->ComboTurret->isVisible());
+    EXPECT_EQ(d().OwnedCount[item], 0);  // all equipment gone
+    EXPECT_EQ(d().PlacedHeatSinks, 0);   // the heat sink went back to the unplaced ones
+    EXPECT_EQ(d().HeatSinks, 1);
+    EXPECT_EQ(form->Slider1->maximum(), 3);
+    EXPECT_EQ(form->ArmorSlide->maximum(), 2);
+    EXPECT_EQ(d().GroundMP, 3);
+    EXPECT_EQ(form->MLab1->text(), "32.4 Km/H"_q);
+    EXPECT_FALSE(form->Slider4->isEnabled());
+    // The humanoid body carries the movement now; the quad body is empty.
+    EXPECT_EQ(d().BodySlots[2], kSlotGround);
+    EXPECT_EQ(d().BodySlots[3], kSlotFree);
+    for (int i = 0; i < kQuadSlotCount; ++i) EXPECT_EQ(d().QuadSlots[i], kSlotFree) << i;
+    EXPECT_FALSE(ctx.Saved);
+
+    // Light again: the chassis list is usable, the chassis stays Humanoid until the user picks Quad.
+    Choose(form->ComboType, 1);
+    EXPECT_TRUE(form->ComboChassis->isEnabled());
+    EXPECT_EQ(form->ComboChassis->currentIndex(), 0);
+    EXPECT_FALSE(d().IsQuad);
+    EXPECT_EQ(form->Slider1->maximum(), 3);
+    EXPECT_EQ(form->ArmorSlide->maximum(), 6);
+}
+
+TEST_F(MainFormTest, ChassisChangeReturnsTheOldLayoutAndLaysMovementInTheNew) {
+    const int item = PlainItem(1);
+    ASSERT_GE(item, 0);
+    d().BodySlots[4] = item + kSlotItemBase;
+    d().BodySpan[4] = 1;
+    d().PlacedCount[item] = 1;
+    d().BodySlots[5] = kSlotHeatSink;
+    d().PlacedHeatSinks = 1;
+
+    Choose(form->ComboChassis, 1);
+    EXPECT_TRUE(d().IsQuad);
+    EXPECT_EQ(d().PlacedCount[item], 0);
+    EXPECT_EQ(d().OwnedCount[item], 0);  // returned, then the owned equipment is emptied
+    EXPECT_EQ(d().PlacedHeatSinks, 0);
+    EXPECT_EQ(d().HeatSinks, 1);
+    for (int i = 0; i < kBodySlotCount; ++i) EXPECT_EQ(d().BodySlots[i], kSlotFree) << i;
+    EXPECT_EQ(d().QuadSlots[0], kSlotGround);
+    EXPECT_EQ(d().QuadSlots[1], kSlotFree);
+    EXPECT_EQ(form->Slider1->maximum(), 5);
+    EXPECT_EQ(Panels()[4], "Free CSlots: 15 "_q);  // 16 quad slots, no turret, 1 used
+
+    // The turret keeps its slots on suit-system and turret changes.
+    Choose(form->ComboTurret, 2);
+    d().TurretSlots[0] = kSlotHeatSink;
+    d().PlacedHeatSinks = 1;
+    d().HeatSinks = 0;
+    Choose(form->ComboSS, 2);
+    Choose(form->ComboTurret, 4);
+    EXPECT_EQ(d().TurretSlots[0], kSlotHeatSink);
+    EXPECT_EQ(d().PlacedHeatSinks, 1);
+    EXPECT_EQ(d().SuitSystems, 2);
+
+    // Back to Humanoid: the turret goes, the movement returns to the humanoid body.
+    Choose(form->ComboChassis, 0);
+    EXPECT_FALSE(d().IsQuad);
+    EXPECT_EQ(d().TurretSize, 0);
+    EXPECT_EQ(d().PlacedHeatSinks, 0);
+    EXPECT_EQ(d().HeatSinks, 1);
+    EXPECT_EQ(d().BodySlots[0], kSlotGround);
+    EXPECT_EQ(d().QuadSlots[0], kSlotFree);
+}
+
+TEST_F(MainFormTest, WeightClassClampsMovement) {
+    // Medium with VTOL under Clan: the VTOL slider goes and its speed with it.
+    Choose(form->ComboTechBase, 1);
+    ASSERT_TRUE(form->Slider3->isEnabled());
+    EXPECT_EQ(form->Slider3->maximum(), 7);
+    EXPECT_EQ(form->Slider4->maximum(), 5);
+    EXPECT_EQ(form->Slider2->maximum(), 3);
+    DragTo(form->Slider3, 4);
+    ASSERT_EQ(d().VTOLMP, 4);
+    EXPECT_EQ(form->MLab3->text(), "43.2 Km/H"_q);
+    Choose(form->ComboType, 2);
+    EXPECT_FALSE(form->Slider3->isEnabled());
+    EXPECT_EQ(d().VTOLMP, 0);
+    EXPECT_EQ(form->Slider3->value(), 0);
+    EXPECT_EQ(form->MLab3->text(), "0 Km/H"_q);
+
+    // Heavy lowers a humanoid's ground speed from 3 to 2 ...
+    DragTo(form->Slider1, 3);
+    ASSERT_EQ(d().GroundMP, 3);
+    Choose(form->ComboType, 3);
+    EXPECT_EQ(d().GroundMP, 2);
+    EXPECT_EQ(form->Slider1->value(), 2);
+    EXPECT_EQ(form->Slider2->maximum(), 2);
+    EXPECT_EQ(form->MLab1->text(), "21.6 Km/H"_q);
+
+    // ... and a quad's from 5 to 4.
+    Choose(form->ComboType, 1);
+    Choose(form->ComboChassis, 1);
+    DragTo(form->Slider1, 5);
+    ASSERT_EQ(d().GroundMP, 5);
+    Choose(form->ComboType, 3);
+    EXPECT_EQ(d().GroundMP, 4);
+    EXPECT_EQ(form->Slider1->maximum(), 4);
+    EXPECT_EQ(form->MLab1->text(), "43.2 Km/H"_q);
+    EXPECT_EQ(d().QuadSlots[3], kSlotGround);
+    EXPECT_EQ(d().QuadSlots[4], kSlotFree);
+}
+
+TEST_F(MainFormTest, ConfigurableTurretNeedsATurret) {
+    Choose(form->ComboChassis, 1);
+    ASSERT_EQ(d().TurretSize, 0);
+    Click(form->ChkConfig);
+    EXPECT_FALSE(d().TurretConfig);
+    EXPECT_FALSE(form->ChkConfig->isChecked());
+
+    Choose(form->ComboTurret, 2);
+    Click(form->ChkConfig);
+    EXPECT_TRUE(d().TurretConfig);
+    EXPECT_TRUE(form->ChkConfig->isChecked());
+    EXPECT_EQ(Panels()[0], "Current Kg: 130 "_q);  // 100 + 20 Kg turret + 10 Kg configurable
+
+    // The keyboard does not toggle the box behind the state's back.
+    Key(form->ChkConfig, Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_TRUE(form->ChkConfig->isChecked());
+    EXPECT_TRUE(d().TurretConfig);
+
+    Choose(form->ComboTurret, 0);
+    EXPECT_FALSE(d().TurretConfig);
+    EXPECT_FALSE(form->ChkConfig->isChecked());
+}
+
+TEST_F(MainFormTest, EnhancedImagingSurvivesTheChangeToInnerSphere) {
+    Click(form->ChkEnhanced);  // disabled under Inner Sphere
+    EXPECT_FALSE(d().EnhancedImaging);
+
+    Choose(form->ComboTechBase, 1);
+    ASSERT_TRUE(form->ChkEnhanced->isEnabled());
+    Click(form->ChkEnhanced);
+    EXPECT_TRUE(d().EnhancedImaging);
+    EXPECT_TRUE(form->ChkEnhanced->isChecked());
+
+    Choose(form->ComboTechBase, 0);
+    EXPECT_FALSE(form->ChkEnhanced->isEnabled());
+    EXPECT_TRUE(form->ChkEnhanced->isChecked());
+    EXPECT_TRUE(d().EnhancedImaging);
+
+    Choose(form->ComboTechBase, 2);
+    EXPECT_EQ(form->CapTechLevel->text(), "Technology Level: 3"_q);
+    Click(form->ChkEnhanced);
+    EXPECT_FALSE(d().EnhancedImaging);
+    EXPECT_FALSE(form->ChkEnhanced->isChecked());
+}
+
+TEST_F(MainFormTest, MovementReleasesRebuildAndExcludeEachOther) {
+    Choose(form->ComboTechBase, 1);
+    DragTo(form->Slider3, 3);
+    EXPECT_EQ(d().VTOLMP, 3);
+    EXPECT_EQ(d().BodySlots[1], kSlotVTOL);
+    EXPECT_EQ(d().BodySlots[3], kSlotVTOL);
+
+    // Jump released at 2: VTOL goes to 0 and the body is laid out anew.
+    DragTo(form->Slider2, 2);
+    EXPECT_EQ(d().JumpMP, 2);
+    EXPECT_EQ(d().VTOLMP, 0);
+    EXPECT_EQ(form->Slider3->value(), 0);
+    EXPECT_EQ(form->MLab3->text(), "0 Km/H"_q);
+    EXPECT_EQ(form->MLab2->text(), "60 Meters"_q);
+    const std::array<int, 4> jumpLayout = {kSlotGround, kSlotJump, kSlotJump, kSlotFree};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(d().BodySlots[i], jumpLayout[i]) << i;
+
+    // Keyboard moves change the value and its caption only.
+    form->Slider4->setFocus();
+    Key(form->Slider4, Qt::Key_Right);
+    EXPECT_EQ(d().UMUMP, 1);
+    EXPECT_EQ(form->MLab4->text(), "10.8 Km/H"_q);
+    EXPECT_EQ(d().JumpMP, 2);
+    EXPECT_FALSE(ctx.RebuildSlots);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(d().BodySlots[i], jumpLayout[i]) << i;
+
+    // A click on the UMU track is a release on that slider: jump goes.
+    ClickTrackRight(form->Slider4);
+    EXPECT_EQ(d().UMUMP, 2);
+    EXPECT_EQ(d().JumpMP, 0);
+    EXPECT_EQ(form->Slider2->value(), 0);
+    const std::array<int, 4> umuLayout = {kSlotGround, kSlotUMU, kSlotUMU, kSlotFree};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(d().BodySlots[i], umuLayout[i]) << i;
+
+    // Releasing the ground slider without moving it still rebuilds: placed things come back.
+    const int item = PlainItem(1);
+    ASSERT_GE(item, 0);
+    d().BodySlots[6] = item + kSlotItemBase;
+    d().BodySpan[6] = 1;
+    d().PlacedCount[item] = 1;
+    d().LeftArmSlots[0] = kSlotHeatSink;
+    d().PlacedHeatSinks = 1;
+    DragTo(form->Slider1, d().GroundMP);
+    EXPECT_EQ(d().PlacedCount[item], 0);
+    EXPECT_EQ(d().OwnedCount[item], 1);
+    EXPECT_EQ(d().PlacedHeatSinks, 0);
+    EXPECT_EQ(d().HeatSinks, 1);
+    EXPECT_EQ(d().BodySlots[6], kSlotFree);
+    EXPECT_EQ(d().LeftArmSlots[0], kSlotFree);
+    EXPECT_EQ(d().UMUMP, 2);  // ground combines with the others
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(d().BodySlots[i], umuLayout[i]) << i;
+}
+
+TEST_F(MainFormTest, ArmorSliderFollowsTheMaximumAndThePlacedPoints) {
+    form->TabStrip1->setCurrentIndex(1);
+    ASSERT_TRUE(form->Frame2->isVisible());
+    EXPECT_EQ(form->ArmorSlide->maximum(), 6);
+    DragTo(form->ArmorSlide, 5);
+    EXPECT_EQ(d().ArmorPoints, 5);
+    EXPECT_EQ(d().ArmorWeight, 250);
+    EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 5"_q);
+    EXPECT_EQ(form->LabArmorW->text(), "Armor Weight: 250 Kg"_q);
+    EXPECT_EQ(Panels()[0], "Current Kg: 350 "_q);
+
+    // Assault with 18 points, then Light: the total comes down to Light's 6.
+    Choose(form->ComboType, 4);
+    DragTo(form->ArmorSlide, 18);
+    ASSERT_EQ(d().ArmorPoints, 18);
+    Choose(form->ComboType, 1);
+    EXPECT_EQ(form->ArmorSlide->value(), 6);
+    EXPECT_EQ(d().ArmorPoints, 6);
+    EXPECT_EQ(d().ArmorWeight, 300);
+    EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 6"_q);
+
+    // A design read from a file with 4 points placed and 20 unplaced on a Light suit: 2 stay unplaced.
+    for (int i = 1; i <= 4; ++i) d().BodySlots[i] = kSlotArmor;
+    d().PlacedArmor = 4;
+    d().ArmorPoints = 20;
+    form->RefreshP2();
+    EXPECT_EQ(form->ArmorSlide->minimum(), 4);
+    EXPECT_EQ(form->ArmorSlide->value(), 6);
+    EXPECT_EQ(d().ArmorPoints, 2);
+    EXPECT_EQ(d().ArmorWeight, 300);
+    EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 6"_q);
+    EXPECT_EQ(form->LabArmorW->text(), "Armor Weight: 300 Kg"_q);
+    // The placed points cannot be taken away with the slider.
+    form->ArmorSlide->setFocus();
+    for (int i = 0; i < 4; ++i) Key(form->ArmorSlide, Qt::Key_Left);
+    EXPECT_EQ(form->ArmorSlide->value(), 4);
+    EXPECT_EQ(d().ArmorPoints, 0);
+    EXPECT_EQ(d().PlacedArmor, 4);
+    EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 4"_q);
+}
+
+TEST_F(MainFormTest, HeatSinkReleaseCannotGoBelowThePlacedOnes) {
+    d().BodySlots[3] = kSlotHeatSink;
+    d().BodySlots[4] = kSlotHeatSink;
+    d().PlacedHeatSinks = 2;
+    d().HeatSinks = 1;
+    form->RefreshP1();
+    ASSERT_EQ(form->HeatSinkSlide->value(), 3);
+    EXPECT_EQ(form->NumHeatLab->text(), "- 3"_q);
+
+    DragTo(form->HeatSinkSlide, 1);
+    EXPECT_EQ(d().HeatSinks, 0);
+    EXPECT_EQ(d().PlacedHeatSinks, 2);
+    EXPECT_EQ(form->HeatSinkSlide->value(), 2);
+    EXPECT_EQ(form->NumHeatLab->text(), "- 2"_q);
+
+    // A key released on the heat sink slider counts as a release.
+    form->HeatSinkSlide->setFocus();
+    Key(form->HeatSinkSlide, Qt::Key_Right);
+    Key(form->HeatSinkSlide, Qt::Key_Right);
+    EXPECT_EQ(d().HeatSinks, 2);
+    EXPECT_EQ(form->NumHeatLab->text(), "- 4"_q);
+    EXPECT_EQ(Panels()[3], "Heat Dissipation: 5 "_q);
+}
+
+TEST_F(MainFormTest, ArmorTypeListPerTechnologyBase) {
+    EXPECT_EQ(Entries(form->ComboAType),
+              (QStringList{"Standard"_q, "Advanced"_q, "Prototype"_q, "Basic Stealth"_q, "Prototype Stealth"_q, "Standard Stealth"_q,
+                           "Improved Stealth"_q, "Mimetic"_q}));
+
+    Choose(form->ComboTechBase, 1);
+    EXPECT_EQ(Entries(form->ComboAType),
+              (QStringList{"Standard"_q, "Basic Stealth"_q, "Standard Stealth"_q, "Improved Stealth"_q, "Fire Resistant"_q}));
+    // No entry chosen until the armor page is opened.
+    EXPECT_EQ(form->ComboAType->currentIndex(), -1);
+    EXPECT_EQ(d().ArmorType, 0);
+    form->TabStrip1->setCurrentIndex(1);
+    EXPECT_EQ(form->ComboAType->currentText(), "Standard"_q);
+
+    Choose(form->ComboTechBase, 2);
+    EXPECT_EQ(form->ComboAType->count(), 9);
+    EXPECT_EQ(form->ComboAType->currentIndex(), -1);
+    form->TabStrip1->setCurrentIndex(0);
+    form->TabStrip1->setCurrentIndex(1);
+    Choose(form->ComboAType, 3);
+    ASSERT_EQ(form->ComboAType->currentText(), "Basic Stealth"_q);
+    EXPECT_EQ(d().ArmorSlots, 3);
+    DragTo(form->ArmorSlide, 2);
+    EXPECT_EQ(d().ArmorWeight, 90);
+    // 47500 for the suit, 2 points of Basic Stealth at 15000 under Mixed.
+    EXPECT_EQ(Panels()[6], "Cost: 77500 "_q);
+
+    Choose(form->ComboTechBase, 0);
+    form->TabStrip1->setCurrentIndex(0);
+    form->TabStrip1->setCurrentIndex(1);
+    Choose(form->ComboAType, 3);
+    ASSERT_EQ(form->ComboAType->currentText(), "Basic Stealth"_q);
+    DragTo(form->ArmorSlide, 2);
+    EXPECT_EQ(d().ArmorWeight, 110);
+    EXPECT_EQ(Panels()[6], "Cost: 71500 "_q);  // 12000 a point under Inner Sphere
+}
+
+TEST_F(MainFormTest, ArmorTypeChoiceFreesTheArmorSystemSlots) {
+    form->TabStrip1->setCurrentIndex(1);
+    Choose(form->ComboAType, 1);
+    ASSERT_EQ(form->ComboAType->currentText(), "Advanced"_q);
+    ASSERT_EQ(d().ArmorSlots, 8);
+    for (int i = 1; i <= 5; ++i) d().BodySlots[i] = kSlotArmorSystem;
+    d().PlacedArmorSlots = 5;
+    d().ArmorSlots = 3;
+
+    Choose(form->ComboAType, 3);
+    EXPECT_EQ(d().PlacedArmorSlots, 0);
+    EXPECT_EQ(d().ArmorSlots, 3);  // Basic Stealth's three wait to be placed
+    EXPECT_EQ(d().ArmorType, 3);
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(d().BodySlots[i], kSlotFree) << i;
+    EXPECT_EQ(d().BodySlots[0], kSlotGround);
+
+    Choose(form->ComboAType, 2);
+    EXPECT_EQ(form->ComboAType->currentText(), "Prototype"_q);
+    EXPECT_EQ(d().ArmorSlots, 0);
+}
+
+TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
+    // Typing changes the name at once and the title at the next status refresh.
+    form->TextMechName->setText(QStringLiteral("Elemental"));
+    EXPECT_EQ(d().MechName, "Elemental");
+    EXPECT_EQ(form->windowTitle(), "Vantrel - Battle Armor"_q);
+    form->RefreshMain();
+    EXPECT_EQ(form->windowTitle(), "Vantrel - Elemental"_q);
+    // A double quote cannot be typed into the boxes.
+    form->TextModel->setFocus();
+    Key(form->TextModel, Qt::Key_QuoteDbl, QStringLiteral("\""));
+    EXPECT_FALSE(form->TextModel->text().contains(QLatin1Char('"')));
+
+    // Opening the slot page on a quad shows the quad frame and drops the selection.
+    Choose(form->ComboChassis, 1);
+    ctx.SelLocation = 3;
+    ctx.SelSlot = 2;
+    ctx.Saved = true;
+    form->TabStrip1->setCurrentIndex(3);
+    EXPECT_TRUE(form->Frame4B->isVisible());
+    EXPECT_FALSE(form->Frame4->isVisible());
+    EXPECT_FALSE(form->Frame1->isVisible());
+    EXPECT_EQ(ctx.SelLocation, -1);
+    EXPECT_EQ(ctx.SelSlot, -1);
+    EXPECT_FALSE(ctx.Saved);  // switching pages counts as a change
+    form->TabStrip1->setCurrentIndex(2);
+    EXPECT_TRUE(form->Frame3->isVisible());
+    EXPECT_FALSE(form->Frame4B->isVisible());
+
+    // Nested locks release at the outermost release only.
+    form->SetRedraw(false);
+    form->SetRedraw(false);
+    EXPECT_FALSE(form->updatesEnabled());
+    form->SetRedraw(true);
+    EXPECT_FALSE(form->updatesEnabled());
+    form->SetRedraw(true);
+    EXPECT_TRUE(form->updatesEnabled());
+    form->SetRedraw(true);  // unbalanced: harmless
+    form->SetRedraw(false);
+    form->SetRedraw(true);
+    EXPECT_TRUE(form->updatesEnabled());
+}
+
+TEST_F(MainFormTest, OverweightShowsTheMinusSign) {
+    Choose(form->ComboType, 0);
+    Choose(form->ComboTechBase, 0);
+    form->TabStrip1->setCurrentIndex(1);
+    DragTo(form->ArmorSlide, 2);
+    // Exoskeleton, Inner Sphere: 50 chassis + 25 ground + 15 suit + 100 armor = 190 of 400.
+    EXPECT_EQ(Panels()[0], "Current Kg: 190 "_q);
+    d().HeatSinks = 3;
+    form->RefreshMain();
+    EXPECT_EQ(Panels()[1], "Free Kg: -90 "_q);
+}
+
+// --- start-up ---
+
+TEST_F(MainFormStartTest, WithoutSplashTheWindowReadsTheCatalog) {
+    settings->Write(kKeySplash, QStringLiteral("0"));
+    settings->Write(kKeyBiped, QStringLiteral("1"));
+    Create();
+    form->catalogPath_ = QStringLiteral(VANTREL_CATALOG_PATH);
+    ASSERT_TRUE(form->Form_Load({}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(ctx.catalog[0].Name, GuiShippedCatalog()[0].Name);
+    EXPECT_EQ(ctx.catalog[301].Name, GuiShippedCatalog()[301].Name);
+    EXPECT_EQ(form->bipedLine_, 1);
+    EXPECT_EQ(Panels()[6], "Cost: 47500 "_q);
+    EXPECT_TRUE(ctx.Saved);
+}
+
+TEST_F(MainFormStartTest, UnreadableCatalogStopsStartUp) {
+    settings->Write(kKeySplash, QStringLiteral("0"));
+    Create();
+    form->catalogPath_ = dir.filePath(QStringLiteral("missing.plb"));
+    EXPECT_FALSE(form->Form_Load({}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Vantrel"_q);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Critical);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("missing.plb"))) << dialogs.messages[0].text.toStdString();
+
+    // A catalog whose third record has a weight that is no number: file, record and field named.
+    QFile shipped(QStringLiteral(VANTREL_CATALOG_PATH));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = shipped.readAll().split('\n');
+    QList<QByteArray> fields = lines[2].split(',');
+    fields[2] = "heavy";
+    lines[2] = fields.join(',');
+    const QString bad = dir.filePath(QStringLiteral("bad.plb"));
+    QFile out(bad);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(lines.join('\n'));
+    out.close();
+    dialogs.messages.clear();
+    const std::string before = ctx.catalog[0].Name;
+    form->catalogPath_ = bad;
+    EXPECT_FALSE(form->Form_Load({}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString text = dialogs.messages[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("bad.plb"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("record 3"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("field 3"))) << text.toStdString();
+    EXPECT_EQ(ctx.catalog[0].Name, before);  // no partial catalog left behind
+}
+
+TEST_F(MainFormStartTest, SplashOnLeavesTheCatalogToTheSplash) {
+    // "Splash" missing counts as 1: the window does not read the catalog itself.
+    ctx.catalog = GuiShippedCatalog();
+    Create();
+    form->catalogPath_ = dir.filePath(QStringLiteral("missing.plb"));
+    ASSERT_TRUE(form->Form_Load({}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(form->bipedLine_, 0);
+    EXPECT_EQ(Panels()[0], "Current Kg: 100 "_q);
+}
+
+}  // namespace
+}  // namespace vantrel::test
