@@ -1,0 +1,667 @@
+// The File menu, the close request, the export, first-start registration and the command-line
+// open, driven on the real main window with recorded dialogs.
+
+#include "MainFormFixture.h"
+
+#include "files/DesignFile.h"
+#include "model/TextCodec.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTabBar>
+#include <csignal>
+
+#include "platform/AppPaths.h"
+
+namespace vantrel::test {
+
+namespace {
+
+const QString kVantrel = QStringLiteral("Vantrel");
+const QString kOverweight = QStringLiteral("Warning: Your Battle Armor is overweight and will not function.");
+const QString kTooHot = QStringLiteral("Warning: Your Battle Armor generates too much heat and will not function.");
+const QString kDesignFilter = QStringLiteral("Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*");
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QString Golden(const QString& name) { return QStringLiteral(VANTREL_SOURCE_DIR "/tests/data/") + name; }
+
+QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The readout's lines, decoded; every line must end in CR LF.
+QStringList ReadoutLines(const QString& path) {
+    const QByteArray raw = ReadBytes(path);
+    EXPECT_TRUE(raw.endsWith("\r\n"));
+    QString text = QString::fromStdString(Cp1252ToUtf8(raw.toStdString()));
+    text.chop(2);
+    return text.split(QStringLiteral("\r\n"));
+}
+
+int Count(const QStringList& list, const QString& s) { return static_cast<int>(list.count(s)); }
+
+// A design far from the New values on every record, the slots of both chassis included, that a
+// Quad's and a tech base's refreshes would rewrite if they were left to stand.
+Design RichDesign() {
+    Design d;
+    NewDesign(d);
+    d.MechName = "Grendel, Mk 2";
+    d.Model = "GX-2";
+    d.WeightClass = 2;
+    d.TechBase = 1;
+    d.IsQuad = true;
+    d.TurretSize = 3;
+    d.TurretConfig = true;
+    d.SuitSystems = 2;
+    d.HeatSinks = 2;
+    d.GroundMP = 2;
+    d.JumpMP = 0;
+    d.VTOLMP = 0;
+    d.UMUMP = 1;
+    d.ArmorType = 1;
+    d.ArmorPoints = 4;
+    d.ArmorWeight = 300;
+    d.ArmorSlots = 1;
+    d.OwnedCount[5] = 2;
+    d.OwnedAmmo[40] = 3;
+    d.History = "First line, with a comma\r\nSecond line";
+    d.CurrentKg = 1234;
+    d.FreeKg = -234;
+    d.MaxHeat = 9;
+    d.HeatDissipation = 3;
+    d.UsedCSlots = 8;
+    d.FreeCSlots = 8;
+    d.EstimatedBV = 77;
+    d.Cost = 654321;
+    // Quad body: a three-slot item, a heat sink, ground movement, armor, an armor-system slot.
+    d.QuadSlots[0] = kSlotItemBase + 2;
+    d.QuadSpan[0] = 3;
+    d.QuadSlots[1] = d.QuadSlots[2] = kSlotItemBase + 2;
+    d.QuadSpan[1] = d.QuadSpan[2] = kSpanFollow;
+    d.QuadSlots[3] = kSlotHeatSink;
+    d.QuadSpan[3] = 1;
+    d.QuadSlots[4] = kSlotGround;
+    d.QuadSpan[4] = 1;
+    d.QuadSlots[5] = kSlotArmor;
+    d.QuadSpan[5] = 1;
+    d.QuadSlots[6] = kSlotArmorSystem;
+    d.QuadSpan[6] = 1;
+    d.TurretSlots[0] = kSlotItemBase + 0;
+    d.TurretSpan[0] = 1;
+    // Leftovers of a Humanoid past, kept as they are.
+    d.BodySlots[4] = kSlotGround;
+    d.BodySpan[4] = 1;
+    d.RightArmSlots[1] = kSlotItemBase + 0;
+    d.RightArmSpan[1] = 1;
+    d.PlacedCount[2] = 1;
+    d.PlacedCount[0] = 1;
+    d.PlacedHeatSinks = 1;
+    d.PlacedArmor = 2;
+    d.PlacedArmorSlots = 1;
+    d.Spare1 = 7;
+    d.Spare2 = 8;
+    d.Spare3 = 9;
+    d.Spare4 = -10;
+    d.EnhancedImaging = true;
+    return d;
+}
+
+}  // namespace
+
+class FileCommands : public MainFormFixture {
+protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // What typing into the name box does to its text.
+    void TypeName(const QString& name) { form->TextMechName->setText(name); }
+
+    // A change the window treats as one: the page switch runs RefreshMain.
+    void ChangeSomething() {
+        form->TabStrip1->setCurrentIndex(form->TabStrip1->currentIndex() == 1 ? 0 : 1);
+        ASSERT_FALSE(ctx.Saved);
+    }
+
+    void MakeOverweight() {
+        d().OwnedCount[2] = 1;  // an 800 kg laser on a 750 kg suit
+        form->RefreshMain();
+        ASSERT_LT(d().FreeKg, 0);
+    }
+    void MakeTooHot() {
+        d().OwnedCount[0] = 1;  // a light flamer: heat 4 against a dissipation of 1
+        form->RefreshMain();
+        ASSERT_GE(d().FreeKg, 0);
+        ASSERT_GT(d().MaxHeat, d().HeatDissipation);
+    }
+};
+
+TEST_F(FileCommands, SaveWithoutAFileActsAsSaveAsWarningOnce) {
+    MakeOverweight();
+    const QString path = Path(QStringLiteral("heavy.vnt"));
+    dialogs.fileNames.push_back(path);
+    form->MSave_Click();
+
+    // One warning, then the dialog, then the confirmation.
+    ASSERT_EQ(dialogs.texts(), (QStringList{kOverweight, QStringLiteral("Saved to: ") + path}));
+    EXPECT_EQ(dialogs.messages[0].title, kVantrel);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(dialogs.messages[1].title, QStringLiteral("Saved"));
+    EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::Information);
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    const Dialogs::FileRequest& r = dialogs.files[0];
+    EXPECT_TRUE(r.save);
+    EXPECT_EQ(r.folder, QDir(ProgramDirectory()).filePath(QStringLiteral("saves")));
+    EXPECT_EQ(r.fileName, QStringLiteral("Battle Armor.vnt"));
+    EXPECT_EQ(r.filter, kDesignFilter);
+    EXPECT_EQ(r.defaultSuffix, QStringLiteral("vnt"));
+
+    EXPECT_EQ(ctx.DesignFile, path.toStdString());
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_FALSE(ctx.WarnedOnSave);
+    EXPECT_EQ(ReadBytes(path), Bytes(DesignFileBytes(d())));
+
+    // Save As on its own gives its warning once as well, and proposes the current file.
+    dialogs.messages.clear();
+    dialogs.fileNames.push_back(Path(QStringLiteral("heavy2.vnt")));
+    form->MSaveAs_Click();
+    EXPECT_EQ(dialogs.texts(), (QStringList{kOverweight, QStringLiteral("Saved to: ") + Path(QStringLiteral("heavy2.vnt"))}));
+    EXPECT_EQ(dialogs.files.back().fileName, path);
+
+    // The heat warning stands in when the weight is fine; a cancelled dialog writes nothing.
+    dialogs.messages.clear();
+    d().OwnedCount[2] = 0;
+    MakeTooHot();
+    ctx.DesignFile.clear();
+    form->MSave_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{kTooHot});
+    EXPECT_TRUE(ctx.DesignFile.empty());
+    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(ctx.WarnedOnSave);
+}
+
+TEST_F(FileCommands, NewDesignSavedBytes) {
+    const QString path = Path(QStringLiteral("new.vnt"));
+    dialogs.fileNames.push_back(path);
+    form->MSaveAs_Click();
+    const QByteArray bytes = ReadBytes(path);
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 1332);
+    EXPECT_EQ(bytes.count('\n'), 1332);  // no bare line feeds
+    const QStringList lines = QString::fromLatin1(bytes.chopped(2)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 1332);
+    auto line = [&lines](int record) { return lines[record - 1].toStdString(); };
+    EXPECT_EQ(line(1), "\"Battle Armor\"");
+    EXPECT_EQ(line(2), "\"0\"");
+    EXPECT_EQ(line(3), "1");
+    EXPECT_EQ(line(5), "#FALSE#");
+    EXPECT_EQ(line(8), "1");
+    EXPECT_EQ(line(10), "1");
+    EXPECT_EQ(line(622), "\"\"");
+    EXPECT_EQ(line(722), "1");  // Spare1
+    EXPECT_EQ(line(1332), "#FALSE#");
+    // Arms, quad body and turret of a new Humanoid are empty.
+    for (int r = 655; r <= 720; ++r) EXPECT_EQ(line(r), "-1") << "record " << r;
+    // The whole file, as the format's reference case has it.
+    EXPECT_EQ(bytes, ReadBytes(Golden(QStringLiteral("new-design/design.vnt"))));
+}
+
+TEST_F(FileCommands, SaveWithAFileWritesSilently) {
+    const QString path = Path(QStringLiteral("suit.vnt"));
+    dialogs.fileNames.push_back(path);
+    form->MSaveAs_Click();
+    dialogs.messages.clear();
+
+    Choose(form->ComboType, 3);  // Heavy
+    ASSERT_FALSE(ctx.Saved);
+    form->MSave_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.files.size(), 1u);
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_EQ(ctx.DesignFile, path.toStdString());
+    EXPECT_EQ(ReadBytes(path), Bytes(DesignFileBytes(d())));
+    EXPECT_TRUE(ReadBytes(path).contains("\r\n3\r\n"));  // record 3, the weight class
+
+    // Straight after a save, New does not ask.
+    form->MNew_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(ctx.DesignFile.empty());
+    EXPECT_EQ(d().WeightClass, 1);
+    EXPECT_TRUE(ctx.Saved);
+}
+
+TEST_F(FileCommands, YesThenCancelledSaveAsStillGoesOn) {
+    // New: asks, the Save As dialog is cancelled, the new design comes anyway.
+    Choose(form->ComboType, 3);
+    TypeName(QStringLiteral("Wolf"));
+    dialogs.answers.push_back(Dialogs::Answer::Yes);
+    form->MNew_Click();
+    ASSERT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Wolf?")});
+    EXPECT_EQ(dialogs.messages[0].title, kVantrel);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::YesNoCancel);
+    EXPECT_EQ(dialogs.files.size(), 1u);
+    EXPECT_EQ(dialogs.files[0].fileName, QStringLiteral("Wolf.vnt"));
+    EXPECT_EQ(d().WeightClass, 1);
+    EXPECT_EQ(d().MechName, "Battle Armor");
+    EXPECT_TRUE(ctx.Saved);
+
+    // Open: the question, the cancelled Save As, then the open dialog all the same.
+    ChangeSomething();
+    dialogs.messages.clear();
+    dialogs.files.clear();
+    dialogs.answers.push_back(Dialogs::Answer::Yes);
+    form->MOpen_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    ASSERT_EQ(dialogs.files.size(), 2u);
+    EXPECT_TRUE(dialogs.files[0].save);
+    EXPECT_FALSE(dialogs.files[1].save);
+
+    // Closing: Yes and a cancelled dialog let the window close; Cancel keeps it open.
+    dialogs.answers.push_back(Dialogs::Answer::Cancel);
+    form->MQuit_Click();
+    EXPECT_TRUE(form->isVisible());
+    dialogs.answers.push_back(Dialogs::Answer::Yes);
+    form->MQuit_Click();
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(FileCommands, NameAndModelEditsDoNotCountAsChanges) {
+    TypeName(QStringLiteral("Elemental"));
+    form->TextModel->setText(QStringLiteral("E-2"));
+    EXPECT_EQ(d().MechName, "Elemental");
+    EXPECT_EQ(d().Model, "E-2");
+    EXPECT_TRUE(ctx.Saved);
+    form->MQuit_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(FileCommands, NameAndModelRefuseTheDoubleQuote) {
+    // Typed: the box does not take the character.
+    form->TextMechName->setFocus();
+    form->TextMechName->end(false);
+    Key(form->TextMechName, Qt::Key_QuoteDbl, QStringLiteral("\""));
+    Key(form->TextMechName, Qt::Key_X, QStringLiteral("x"));
+    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Battle Armorx"));
+    // Written by other means (a paste, a program): taken out, the rest kept.
+    form->TextMechName->setText(QStringLiteral("Wolf \"Alpha\" II"));
+    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Wolf Alpha II"));
+    EXPECT_EQ(d().MechName, "Wolf Alpha II");
+    form->TextModel->setText(QStringLiteral("\"M\"-1"));
+    EXPECT_EQ(d().Model, "M-1");
+}
+
+TEST_F(FileCommands, OpenGivesExactlyTheFileState) {
+    const Design wanted = RichDesign();
+    const QString path = Path(QStringLiteral("rich.vnt"));
+    WriteBytes(path, Bytes(DesignFileBytes(wanted)));
+
+    dialogs.fileNames.push_back(path);
+    form->MOpen_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    EXPECT_FALSE(dialogs.files[0].save);
+    EXPECT_EQ(dialogs.files[0].folder, QDir(ProgramDirectory()).filePath(QStringLiteral("saves")));
+    EXPECT_EQ(dialogs.files[0].fileName, QString());
+    EXPECT_EQ(dialogs.files[0].filter, kDesignFilter);
+
+    EXPECT_TRUE(d() == wanted);
+    EXPECT_EQ(d().QuadSlots, wanted.QuadSlots);
+    EXPECT_EQ(d().TurretSlots, wanted.TurretSlots);
+    EXPECT_EQ(d().TurretSize, 3);
+    EXPECT_EQ(d().History, wanted.History);
+    EXPECT_EQ(d().CurrentKg, 1234);
+    EXPECT_EQ(ctx.DesignFile, path.toStdString());
+    EXPECT_TRUE(ctx.Saved);
+    // The controls show the file's choices, and the window works again.
+    EXPECT_EQ(form->ComboChassis->currentIndex(), 1);
+    EXPECT_EQ(form->ComboType->currentIndex(), 2);
+    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Grendel, Mk 2"));
+    EXPECT_TRUE(form->isEnabled());
+    for (QWidget* f : {static_cast<QWidget*>(form->Frame1), static_cast<QWidget*>(form->Frame2), form->Frame3,
+                       form->Frame4, form->Frame4B})
+        if (f) {
+            EXPECT_TRUE(f->isEnabled());
+        }
+
+    // A second open proposes the current file; saving it again gives the same bytes.
+    dialogs.fileNames.push_back(path);
+    form->MOpen_Click();
+    EXPECT_EQ(dialogs.files[1].fileName, path);
+    EXPECT_TRUE(d() == wanted);
+    WriteBytes(path, QByteArray());
+    form->MSave_Click();
+    EXPECT_EQ(ReadBytes(path), Bytes(DesignFileBytes(wanted)));
+}
+
+TEST_F(FileCommands, RefusedFileKeepsTheDesignAndItsFile) {
+    const QString kept = Path(QStringLiteral("kept.vnt"));
+    Choose(form->ComboType, 4);
+    dialogs.fileNames.push_back(kept);
+    form->MSaveAs_Click();
+    Choose(form->ComboTechBase, 1);  // unsaved work on top of the file
+    const Design before = d();
+    dialogs.messages.clear();
+
+    // Cut short after record 700.
+    const std::string full = DesignFileBytes(RichDesign());
+    size_t at = 0;
+    for (int lines = 0; lines < 701; ++lines) at = full.find("\r\n", at) + 2;  // the history covers 2 lines
+    const QString cut = Path(QStringLiteral("cut.vnt"));
+    WriteBytes(cut, Bytes(full.substr(0, at)));
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    dialogs.fileNames.push_back(cut);
+    form->MOpen_Click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    const auto& refusal = dialogs.messages[1];
+    EXPECT_TRUE(refusal.text.contains(cut)) << refusal.text.toStdString();
+    EXPECT_TRUE(refusal.text.contains(QStringLiteral("record 701"))) << refusal.text.toStdString();
+    EXPECT_EQ(refusal.title, kVantrel);
+    EXPECT_EQ(refusal.icon, Dialogs::Icon::Exclamation);
+    EXPECT_TRUE(d() == before);
+    EXPECT_EQ(ctx.DesignFile, kept.toStdString());
+    EXPECT_FALSE(ctx.Saved);
+    EXPECT_TRUE(form->isEnabled());
+
+    // A value outside the format's limits: weight class 7 is record 3.
+    std::string bad = DesignFileBytes(RichDesign());
+    const size_t third = bad.find("\r\n", bad.find("\r\n") + 2) + 2;
+    bad.replace(third, 1, "7");
+    const QString badPath = Path(QStringLiteral("bad.vnt"));
+    WriteBytes(badPath, Bytes(bad));
+    dialogs.messages.clear();
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    dialogs.fileNames.push_back(badPath);
+    form->MOpen_Click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("record 3"))) << dialogs.messages[1].text.toStdString();
+    EXPECT_TRUE(d() == before);
+    EXPECT_EQ(ctx.DesignFile, kept.toStdString());
+
+    // A missing file.
+    dialogs.messages.clear();
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    dialogs.fileNames.push_back(Path(QStringLiteral("missing.vnt")));
+    form->MOpen_Click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains(Path(QStringLiteral("missing.vnt"))));
+    EXPECT_TRUE(d() == before);
+}
+
+TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
+    const QString path = Path(QStringLiteral("old.vnt"));
+    dialogs.fileNames.push_back(path);
+    form->MSaveAs_Click();
+    const QByteArray old = ReadBytes(path);
+    ASSERT_FALSE(old.isEmpty());
+    Choose(form->ComboType, 3);
+    dialogs.messages.clear();
+
+    // Writing stops after a kilobyte (a full disk, a quota): the save fails half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    form->MSave_Click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Could not save ") + path))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(dialogs.messages[0].title, kVantrel);
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_FALSE(ctx.Saved);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")), QStringList());
+
+    // Save As into a folder that does not exist: no "Saved to", DesignFile unchanged.
+    dialogs.messages.clear();
+    dialogs.fileNames.push_back(Path(QStringLiteral("no/such/folder/x.vnt")));
+    form->MSaveAs_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Could not save ")));
+    EXPECT_EQ(ctx.DesignFile, path.toStdString());
+    EXPECT_FALSE(ctx.Saved);
+
+    // A read-only folder, where permissions hold (not for the superuser).
+    if (geteuid() != 0) {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        dialogs.messages.clear();
+        form->MSave_Click();
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(ReadBytes(path), old);
+        EXPECT_FALSE(ctx.Saved);
+    }
+
+    // Answering Yes on closing and failing to write keeps the window and the design.
+    dialogs.messages.clear();
+    dialogs.answers.push_back(Dialogs::Answer::Yes);
+    ctx.DesignFile = Path(QStringLiteral("no/such/folder/y.vnt")).toStdString();
+    form->MQuit_Click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith(QStringLiteral("Could not save ")));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(d().WeightClass, 3);
+}
+
+TEST_F(FileCommands, ReadoutOfANewDesign) {
+    const QString path = Path(QStringLiteral("readout.txt"));
+    dialogs.fileNames.push_back(path);
+    form->MExport_Click();
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    const Dialogs::FileRequest& r = dialogs.files[0];
+    EXPECT_TRUE(r.save);
+    EXPECT_EQ(r.folder, ProgramDirectory());
+    EXPECT_EQ(r.fileName, QDir(ProgramDirectory()).filePath(QStringLiteral("Battle Armor.txt")));
+    EXPECT_EQ(r.filter, QStringLiteral("Text Files (*.txt)|*.txt|Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*"));
+    EXPECT_EQ(r.defaultSuffix, QStringLiteral("txt"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(platform.opened, QStringList{path});
+    EXPECT_FALSE(ctx.Saved);  // the export refreshes, which counts as a change
+
+    const QStringList expected = {
+        QStringLiteral("Name: Battle Armor"),
+        QStringLiteral("Model: 0"),
+        QString(),
+        QStringLiteral("Chassis: Bipedal Light (750Kg)"),
+        QStringLiteral("Tech Base: Inner Sphere"),
+        QString(),
+        QStringLiteral("Ground Speed: 10.8 Km/H"),
+        QStringLiteral("Jump Capability: N/A"),
+        QStringLiteral("VTOL Speed: N/A"),
+        QStringLiteral("Underwater Speed: N/A"),
+        QString(),
+        QStringLiteral("Armor:"),
+        QStringLiteral("  Type: ") + form->ComboAType->currentText(),
+        QStringLiteral("  Points: 0"),
+        QStringLiteral("  Weight: 0Kg"),
+        QString(),
+        QStringLiteral("Equipment:"),
+        QStringLiteral("  Body:"),
+        QStringLiteral("    Ground Movement"),
+        QStringLiteral("  Right Arm:"),
+        QStringLiteral("  Left Arm:"),
+        QString(),
+        QStringLiteral("All Weapons - Combined Damage: 0"),
+        QString(),
+        QStringLiteral("Cost: ") + QString::number(d().Cost) + QStringLiteral(" C-Bills"),
+        QStringLiteral("Estimated Battle Value: ") + QString::number(d().EstimatedBV),
+    };
+    const QStringList lines = ReadoutLines(path);
+    ASSERT_EQ(lines.size(), expected.size()) << lines.join(QLatin1Char('|')).toStdString();
+    for (int i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+    EXPECT_EQ(form->ComboAType->currentText(), QStringLiteral("Standard"));
+    EXPECT_EQ(ReadBytes(path), ReadBytes(Golden(QStringLiteral("new-design/readout.txt"))));
+
+    // Cancelled: nothing written, nothing shown, and Save As still proposes the design extension.
+    platform.opened.clear();
+    form->MExport_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(platform.opened.isEmpty());
+    form->MSaveAs_Click();
+    EXPECT_EQ(dialogs.files.back().defaultSuffix, QStringLiteral("vnt"));
+
+    // A file that cannot be created: a message, and nothing opened.
+    dialogs.fileNames.push_back(Path(QStringLiteral("no/such/folder/r.txt")));
+    form->MExport_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Could not save ")));
+    EXPECT_TRUE(platform.opened.isEmpty());
+}
+
+TEST_F(FileCommands, QuadWithConfigurableOneSlotTurretHasNoTurretSlots) {
+    Choose(form->ComboChassis, 1);
+    Choose(form->ComboTurret, 1);
+    Click(form->ChkConfig);
+    ASSERT_TRUE(d().IsQuad);
+    ASSERT_EQ(d().TurretSize, 1);
+    ASSERT_TRUE(d().TurretConfig);
+    const QString path = Path(QStringLiteral("quad.txt"));
+    dialogs.fileNames.push_back(path);
+    form->MExport_Click();
+    const QStringList lines = ReadoutLines(path);
+    EXPECT_EQ(lines[3], QStringLiteral("Chassis: Quad Light (750Kg)"));
+    const int turret = static_cast<int>(lines.indexOf(QStringLiteral("  Turret:")));
+    ASSERT_GT(turret, 0);
+    EXPECT_EQ(lines[turret + 1], QStringLiteral("    N/A"));
+    EXPECT_EQ(Count(lines, QStringLiteral("  Right Arm:")), 0);
+}
+
+// The reference Quad of the format's tests, with its own catalog: opened by the menu, exported
+// and saved again, it gives the reference readout and the very bytes it came from.
+class ReferenceQuad : public MainFormHarness {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        CatalogError error;
+        ASSERT_TRUE(LoadCatalog(Golden(QStringLiteral("catalog/stuff.plb")).toStdString(), ctx.catalog, error));
+        Create();
+        ASSERT_TRUE(form->Form_Load({}));
+    }
+};
+
+TEST_F(ReferenceQuad, OpenExportSave) {
+    const QString source = Golden(QStringLiteral("quad-turret/design.vnt"));
+    const QByteArray original = ReadBytes(source);
+    Design wanted;
+    std::string error;
+    int record = 0;
+    ASSERT_TRUE(ParseDesignFile(original.toStdString(), wanted, error, record)) << error;
+
+    dialogs.fileNames.push_back(source);
+    form->MOpen_Click();
+    ASSERT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(d() == wanted);
+
+    const QString readout = dir.filePath(QStringLiteral("quad.txt"));
+    dialogs.fileNames.push_back(readout);
+    form->MExport_Click();
+    EXPECT_EQ(ReadBytes(readout), ReadBytes(Golden(QStringLiteral("quad-turret/readout.txt"))));
+
+    // The export refreshed every page; the design still holds the file's values.
+    const QString copy = dir.filePath(QStringLiteral("copy.vnt"));
+    dialogs.fileNames.push_back(copy);
+    form->MSaveAs_Click();
+    EXPECT_EQ(ReadBytes(copy), original);
+}
+
+// --- start-up: registration and the command line ---
+
+class StartUp : public MainFormHarness {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ctx.catalog = GuiShippedCatalog();
+    }
+    void Load(const QStringList& args) {
+        form.reset();
+        Create();
+        ASSERT_TRUE(form->Form_Load(args));
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(StartUp, RegistersTheFileTypeOnce) {
+    Load({});
+    ASSERT_EQ(platform.registrations.size(), 1u);
+    EXPECT_EQ(platform.registrations[0].ext, QStringLiteral("VNT"));
+    EXPECT_EQ(platform.registrations[0].programPath, QStringLiteral("/opt/vantrel/vantrel"));
+    EXPECT_EQ(platform.registrations[0].typeName, QStringLiteral("Vantrel"));
+    EXPECT_EQ(settings->Read(kKeyFileAssoc, QString()), QStringLiteral("1"));
+
+    Load({});
+    EXPECT_EQ(platform.registrations.size(), 1u);
+
+    // Any text that is not a number counts as 0.
+    settings->Write(kKeyFileAssoc, QStringLiteral("no"));
+    Load({});
+    EXPECT_EQ(platform.registrations.size(), 2u);
+    EXPECT_EQ(settings->Read(kKeyFileAssoc, QString()), QStringLiteral("1"));
+}
+
+TEST_F(StartUp, CommandLineOpensADesign) {
+    const Design wanted = RichDesign();
+    const QString path = Path(QStringLiteral("My Suit.VNT"));
+    WriteBytes(path, Bytes(DesignFileBytes(wanted)));
+
+    // As a Windows shell passes it: in quotes, upper-case extension.
+    Load({QLatin1Char('"') + path + QLatin1Char('"')});
+    EXPECT_TRUE(d() == wanted);
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(ctx.DesignFile.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Grendel, Mk 2"));
+    // Saved, yet the first Save asks for a name.
+    form->MSave_Click();
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    EXPECT_EQ(dialogs.files[0].fileName, QStringLiteral("Grendel, Mk 2.vnt"));
+
+    // As a terminal or a file manager passes it: bare.
+    Load({path});
+    EXPECT_TRUE(d() == wanted);
+    EXPECT_TRUE(ctx.Saved);
+    // No question on closing a design straight from the command line.
+    dialogs.messages.clear();
+    form->close();
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StartUp, CommandLineFallsBackToANewDesign) {
+    Design fresh;
+    NewDesign(fresh);
+
+    // Not a design file name: ignored.
+    const QString text = Path(QStringLiteral("notes.txt"));
+    WriteBytes(text, Bytes(DesignFileBytes(RichDesign())));
+    Load({text});
+    EXPECT_EQ(d().MechName, "Battle Armor");
+    EXPECT_FALSE(d().IsQuad);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // A design file that is refused: said so, then a new design.
+    const QString cut = Path(QStringLiteral("cut.vnt"));
+    WriteBytes(cut, QByteArray("\"Half\"\r\n\"0\"\r\n1\r\n"));
+    Load({QLatin1Char('"') + cut + QLatin1Char('"')});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(cut));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("record 4")));
+    EXPECT_EQ(d().MechName, "Battle Armor");
+    EXPECT_EQ(d().WeightClass, fresh.WeightClass);
+    EXPECT_TRUE(ctx.Saved);
+}
+
+}  // namespace vantrel::test
