@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,12 +18,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QRegularExpressionValidator>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/MainFormControls.h"
 
@@ -35,7 +36,7 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kFormWidth = 660;
+constexpr int kFormWidth = 760;
 constexpr int kFormHeight = 540;
 constexpr int kFontPoints = 9;
 
@@ -192,7 +193,7 @@ void MainForm::BuildFrame1() {
     auto* grid = new QGridLayout(Frame1);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    grid->setVerticalSpacing(12);
 
     CapType = Caption(Q("Weight Class:"), Frame1);
     QStringList classes, bases, chassis, suits, turrets;
@@ -232,20 +233,25 @@ void MainForm::BuildFrame1() {
     grid->addWidget(CapTechLevel, 1, 3, 1, 2);
     grid->addWidget(ChkEnhanced, 2, 3, 1, 2);
     grid->addWidget(ChkConfig, 3, 3, 1, 2);
-    grid->setColumnMinimumWidth(2, 16);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(2, 40);
+    grid->setColumnStretch(5, 1);
+    // The lists of a column share one width.
+    int left = 0;
+    for (QComboBox* box : {ComboType, ComboChassis, ComboSS, ComboTurret}) left = std::max(left, box->sizeHint().width());
+    for (QComboBox* box : {ComboType, ComboChassis, ComboSS, ComboTurret}) box->setFixedWidth(left);
 
     auto* heat = new QHBoxLayout;
+    heat->setSpacing(10);
     heat->addWidget(LabHeatSink);
     heat->addWidget(HeatSinkSlide, 1);
     heat->addWidget(NumHeatLab);
     NumHeatLab->setMinimumWidth(50);
-    grid->addLayout(heat, 4, 0, 1, 5);
+    grid->addLayout(heat, 4, 0, 1, 6);
 
     FrmMove = new QGroupBox(Q("Movement"), Frame1);
     auto* move = new QGridLayout(FrmMove);
     move->setHorizontalSpacing(10);
-    move->setVerticalSpacing(6);
+    move->setVerticalSpacing(10);
     CapGS = Caption(Q("Ground Speed:"), FrmMove);
     Slider1 = new ReleaseSlider(FrmMove);
     Slider1->setRange(1, 3);
@@ -271,7 +277,7 @@ void MainForm::BuildFrame1() {
         rows[r][1]->setMinimumWidth(80);
     }
     move->setColumnStretch(1, 1);
-    grid->addWidget(FrmMove, 5, 0, 1, 5);
+    grid->addWidget(FrmMove, 5, 0, 1, 6);
     grid->setRowStretch(6, 1);
 }
 
@@ -317,11 +323,19 @@ void MainForm::BuildFrame2() {
 void MainForm::BuildStatusBar() {
     StatBar = statusBar();
     StatBar->setSizeGripEnabled(false);
-    for (QLabel*& panel : Panels) {
+    // Each panel is wide enough for its label and a value of everyday size, so that no caption is
+    // cut while the design changes; the cost gets room for millions.
+    const char* const widest[7] = {"Current Kg: -8888 ",    "Free Kg: -8888 ",      "Max Heat: 888 ",
+                                   "Heat Dissipation: 88 ", "Free CSlots: -88 ", "Estimated BV: 8888 ",
+                                   "Cost: 88888888 "};
+    const QFontMetrics metrics(font());
+    for (int i = 0; i < 7; ++i) {
+        QLabel*& panel = Panels[i];
         panel = new QLabel(StatBar);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setContentsMargins(2, 0, 2, 0);
+        panel->setMinimumWidth(metrics.horizontalAdvance(Q(widest[i])) + 8);
         StatBar->addPermanentWidget(panel, 1);
     }
 }

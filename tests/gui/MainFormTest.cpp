@@ -577,3 +577,39 @@ TEST_F(MainFormStartTest, SplashOnLeavesTheCatalogToTheSplash) {
 
 }  // namespace
 }  // namespace vantrel::test
+
+namespace vantrel::test {
+namespace {
+
+// Pictures of every page for a person to look at: run with VANTREL_SCREENSHOTS=<folder>
+// (under Xvfb with QT_QPA_PLATFORM=xcb, or offscreen).
+TEST_F(MainFormTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("VANTREL_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
+    const auto shoot = [&](const QString& name) {
+        QApplication::processEvents();
+        ASSERT_TRUE(form->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
+    };
+    for (int tab = 0; tab < 4; ++tab) {
+        form->TabStrip1->setCurrentIndex(tab);
+        shoot(QStringLiteral("humanoid-page%1").arg(tab + 1));
+    }
+    form->TabStrip1->setCurrentIndex(0);
+    Choose(form->ComboTechBase, 2);
+    Choose(form->ComboChassis, 1);
+    Choose(form->ComboTurret, 9);
+    Click(form->ChkConfig);
+    Click(form->ChkEnhanced);
+    DragTo(form->Slider1, 5);
+    DragTo(form->Slider2, 3);
+    shoot(QStringLiteral("quad-page1"));
+    form->TabStrip1->setCurrentIndex(1);
+    Choose(form->ComboAType, 6);
+    DragTo(form->ArmorSlide, 6);
+    shoot(QStringLiteral("quad-page2"));
+    form->TabStrip1->setCurrentIndex(3);
+    shoot(QStringLiteral("quad-page4"));
+}
+
+}  // namespace
+}  // namespace vantrel::test
