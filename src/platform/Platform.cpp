@@ -3,6 +3,7 @@
 #include <QUrl>
 
 #include "platform/LinuxPlatform.h"
+#include "ui/DibSection.h"
 
 namespace vantrel {
 
@@ -12,6 +13,7 @@ const QString kIconResource = QStringLiteral(":/art/icon-256.png");
 
 void LinuxPlatform::RegisterFileType(const QString& ext, const QString& programPath, const QString& typeName) {
     registered_ = MakeFileTypeValues(ext, programPath, typeName);
+    InitArtwork();  // the icon is a resource of the static library: register it before reading
     const QString dataDir =
         dataDir_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : dataDir_;
     RegisterPerUser(dataDir, registered_, programPath, kIconResource, true);

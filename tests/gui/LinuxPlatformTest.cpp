@@ -33,6 +33,10 @@ TEST(LinuxPlatform, RegistrationRecordsTheValuesAndWritesUnderTheDataFolder) {
     const QDir d(data.path());
     EXPECT_TRUE(QFile::exists(d.filePath(QStringLiteral("mime/packages/vantrel.xml"))));
     EXPECT_TRUE(QFile::exists(d.filePath(QStringLiteral("applications/vantrel.desktop"))));
+    // The program's icon, taken from its resources.
+    QFile icon(d.filePath(QStringLiteral("icons/hicolor/256x256/apps/vantrel.png")));
+    ASSERT_TRUE(icon.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(icon.readAll().startsWith("\x89PNG"));
 }
 
 TEST(LinuxPlatform, ShellDefHandsThePathOverUnchanged) {
