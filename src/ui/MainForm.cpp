@@ -176,7 +176,6 @@ void MainForm::BuildMenu() {
     MSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     MExport = MFile->addAction(Q("&Export to Text..."));
     MExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    MFile->addSeparator();
     MQuit = MFile->addAction(Q("&Quit"));
     MQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     MOptions = bar->addMenu(Q("&Options"));
@@ -348,6 +347,11 @@ void MainForm::OnSelect(QComboBox* box, void (MainForm::*handler)()) {
 }
 
 void MainForm::ConnectHandlers() {
+    auto* wheelGuard = new WheelGuard(this);
+    for (QComboBox* box : {ComboType, ComboChassis, ComboTechBase, ComboSS, ComboTurret, ComboAType}) {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->installEventFilter(wheelGuard);
+    }
     OnSelect(ComboType, &MainForm::ComboType_Click);
     OnSelect(ComboChassis, &MainForm::ComboChassis_Click);
     OnSelect(ComboTechBase, &MainForm::ComboTechBase_Click);

@@ -55,4 +55,12 @@ void MouseUpCheckBox::mouseReleaseEvent(QMouseEvent* e) {
     emit mouseUp();
 }
 
+bool WheelGuard::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::Wheel) return false;
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->hasFocus()) return false;
+    e->ignore();  // let the page scroll or nothing happen, but leave the list as it is
+    return true;
+}
+
 }  // namespace vantrel

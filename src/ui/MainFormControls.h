@@ -49,4 +49,13 @@ private:
     bool pressed_ = false;
 };
 
+// Keeps the mouse wheel from changing a list the user has not clicked into: rolling the wheel over
+// the page must not pick another weight class (which empties the design's equipment) by accident.
+class WheelGuard : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
 }  // namespace vantrel

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabBar>
+#include <QWheelEvent>
 
 #include "rules/Tables.h"
 
@@ -500,6 +501,17 @@ TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
     form->SetRedraw(false);
     form->SetRedraw(true);
     EXPECT_TRUE(form->updatesEnabled());
+}
+
+TEST_F(MainFormTest, WheelOverAnUnfocusedListChoosesNothing) {
+    form->TextMechName->setFocus();
+    ASSERT_FALSE(form->ComboType->hasFocus());
+    const QPointF at(form->ComboType->width() / 2.0, form->ComboType->height() / 2.0);
+    QWheelEvent wheel(at, form->ComboType->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form->ComboType, &wheel);
+    EXPECT_EQ(form->ComboType->currentIndex(), 1);
+    EXPECT_EQ(d().WeightClass, 1);
 }
 
 TEST_F(MainFormTest, OverweightShowsTheMinusSign) {
