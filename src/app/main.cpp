@@ -1,53 +1,75 @@
 // The model first: its field names must not meet the toolkit's keyword macros.
-#include "model/Catalog.h"
 #include "model/Design.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
+#include <QFont>
+#include <QIcon>
 #include <QLocale>
+#include <QStringList>
 #include <memory>
 
 #include "app/Cli.h"
 #include "platform/AppPaths.h"
+#include "platform/LinuxPlatform.h"
 #include "platform/SettingsStore.h"
 #include "ui/Dialogs.h"
+#include "ui/DibSection.h"
 #include "ui/MainForm.h"
+#include "ui/SplashForm.h"
 
-#if __has_include("platform/LinuxPlatform.h")
-#include "platform/LinuxPlatform.h"
-using DesktopPlatform = vantrel::LinuxPlatform;
-#else
-#include "platform/Platform.h"
-using DesktopPlatform = vantrel::NullPlatform;
-#endif
+namespace {
+
+// The windows ask for Arial; machines without it get a face of the same metrics where one exists.
+void SubstituteArial() {
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans L"),
+                                QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // The command-line tools need no display: they run before any window exists.
     if (const int status = vantrel::RunCommandLine(argc, argv); status != vantrel::kNotACommand) return status;
+
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
+    vantrel::InitArtwork();
+    SubstituteArial();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
 
-    auto ctx = std::make_unique<vantrel::Context>();
     vantrel::SettingsStore settings;
     vantrel::QtDialogs dialogs;
-    DesktopPlatform platform;
+    vantrel::LinuxPlatform platform;
+    auto ctx = std::make_unique<vantrel::Context>();
+    QStringList args = QApplication::arguments();
+    if (!args.isEmpty()) args.removeFirst();
 
-    // Until the splash screen takes this over, the catalog is read here when the splash setting
-    // says the splash would have read it; with "Splash" 0 the main window reads it itself.
-    if (settings.ReadNumber(vantrel::kKeySplash, 1) != 0) {
-        const QString path = vantrel::CatalogPath();
-        vantrel::CatalogError error;
-        if (!vantrel::LoadCatalog(QFile::encodeName(path).toStdString(), ctx->catalog, error)) {
-            dialogs.Message(nullptr,
-                            QString::fromStdString(vantrel::FormatCatalogError(QDir::toNativeSeparators(path).toStdString(), error)),
-                            QStringLiteral("Vantrel"), vantrel::Dialogs::Icon::Critical, vantrel::Dialogs::Buttons::Ok);
-            return 1;
+    // Between the splash closing and the main window showing no window is open; the program must not
+    // end there. Ending on the last window closed starts with the main window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    int endStatus = -1;  // set when start-up ends without the main window
+    auto endStartUp = [&endStatus](int status) {
+        endStatus = status;
+        QCoreApplication::exit(status);  // nothing to do before the event loop runs
+    };
+
+    std::unique_ptr<vantrel::MainForm> mainForm;
+    vantrel::SplashForm splash(*ctx, settings, dialogs, vantrel::CatalogPath());
+    splash.onStop = endStartUp;
+    splash.onDone = [&] {
+        mainForm = std::make_unique<vantrel::MainForm>(*ctx, settings, dialogs, platform);
+        if (!mainForm->Form_Load(args)) {
+            endStartUp(1);
+            return;
         }
-    }
+        mainForm->show();
+        QApplication::setQuitOnLastWindowClosed(true);
+    };
+    splash.Form_Load();
+    if (endStatus >= 0) return endStatus;
 
-    vantrel::MainForm form(*ctx, settings, dialogs, platform);
-    if (!form.Form_Load(QCoreApplication::arguments().mid(1))) return 1;
-    form.show();
-    return app.exec();
+    const int status = QApplication::exec();
+    return endStatus >= 0 ? endStatus : status;
 }

@@ -14,6 +14,7 @@ namespace vantrel {
 // The about window: a picture that cycles through three pictures with a fade on each click, and a
 // line of credits that fades to dark, changes and fades back on each click.
 class AboutForm : public QWidget {
+    Q_OBJECT
 public:
     static constexpr int kCreditCount = 13;
     // Credit line 1..kCreditCount.

@@ -12,6 +12,7 @@ struct Context;
 // A multi-line box that never holds a double quote: the design file cannot carry one inside a text.
 // Typed, pasted, dropped or composed quotes are all taken out again.
 class NoQuoteTextEdit : public QPlainTextEdit {
+    Q_OBJECT
 public:
     explicit NoQuoteTextEdit(QWidget* parent = nullptr);
 
@@ -23,6 +24,7 @@ private:
 // "History - " + name: edits the design's free-text history notes. A change of the notes alone does
 // not mark the design changed.
 class HistoryForm : public QWidget {
+    Q_OBJECT
 public:
     explicit HistoryForm(Context& ctx, QWidget* parent = nullptr);
 

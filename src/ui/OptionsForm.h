@@ -16,6 +16,7 @@ class SettingsStore;
 // "Vantrel Preferences": whether the splash screen shows at the next start, and which look the biped
 // figure of the slot page has (applied at once).
 class OptionsForm : public QWidget {
+    Q_OBJECT
 public:
     // `setBipedLine` moves the biped figure's line on the main window (0 happy, else sad).
     OptionsForm(SettingsStore& settings, std::function<void(int biped)> setBipedLine, QWidget* parent = nullptr);

@@ -20,6 +20,7 @@ class SettingsStore;
 // picture in, waits for a click, fades out and hands over to the main window. With the "Splash"
 // setting at 0 it never shows and hands over at once, and the main window reads the catalog.
 class SplashForm : public QWidget {
+    Q_OBJECT
 public:
     SplashForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, const QString& catalogPath,
                QWidget* parent = nullptr);

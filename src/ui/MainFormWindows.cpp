@@ -1,0 +1,60 @@
+// The menu entries that open the auxiliary windows: preferences, history notes and about.
+
+// The model first: its field names must not meet the toolkit's keyword macros.
+#include "model/Design.h"
+
+#include "ui/AboutForm.h"
+#include "ui/HistoryForm.h"
+#include "ui/MainForm.h"
+#include "ui/OptionsForm.h"
+
+namespace vantrel {
+
+namespace {
+
+// A new window starts over the middle of the main window rather than in a corner of the screen.
+void CentreOn(QWidget* form, const QWidget* over) {
+    form->move(over->frameGeometry().center() - QPoint(form->width() / 2, form->height() / 2));
+}
+
+// Each window exists at most once and never blocks the main window. A closed one loads afresh when
+// opened again; an open one only comes to the front.
+template <typename Form>
+void OpenOnce(Form* form) {
+    if (!form->isVisible()) {
+        form->Form_Load();
+        form->show();
+    } else if (form->isMinimized()) {
+        form->showNormal();
+    }
+    form->raise();
+    form->activateWindow();
+}
+
+}  // namespace
+
+void MainForm::MHistory_Click() {
+    if (historyForm_ == nullptr) {
+        historyForm_ = new HistoryForm(ctx_, this);
+        CentreOn(historyForm_, this);
+    }
+    OpenOnce(historyForm_);
+}
+
+void MainForm::MPreferences_Click() {
+    if (optionsForm_ == nullptr) {
+        optionsForm_ = new OptionsForm(settings_, [this](int biped) { SetBipedLine(biped); }, this);
+        CentreOn(optionsForm_, this);
+    }
+    OpenOnce(optionsForm_);
+}
+
+void MainForm::MAbout_Click() {
+    if (aboutForm_ == nullptr) {
+        aboutForm_ = new AboutForm(this);
+        CentreOn(aboutForm_, this);
+    }
+    OpenOnce(aboutForm_);
+}
+
+}  // namespace vantrel

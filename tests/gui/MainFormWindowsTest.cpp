@@ -1,0 +1,110 @@
+// The auxiliary windows opened from the main window's menu: one of each, not modal, and their
+// effects on the main window.
+
+#include "MainFormFixture.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "ui/AboutForm.h"
+#include "ui/HistoryForm.h"
+#include "ui/OptionsForm.h"
+
+namespace vantrel::test {
+namespace {
+
+using MainFormWindowsTest = MainFormFixture;
+
+TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
+    form->MPreferences->trigger();
+    OptionsForm* options = form->optionsForm_;
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_FALSE(options->isModal());
+    EXPECT_TRUE(options->Biped[0]->isChecked());
+
+    // Asked for again while open: the same window, its choices kept.
+    options->Biped[1]->click();
+    form->MPreferences->trigger();
+    EXPECT_EQ(form->optionsForm_, options);
+    EXPECT_EQ(form->findChildren<OptionsForm*>().size(), 1);
+    EXPECT_TRUE(options->Biped[1]->isChecked());
+
+    options->cmdOK->click();
+    EXPECT_EQ(form->bipedLine_, 1);
+    EXPECT_EQ(settings->Read(kKeyBiped, {}), QStringLiteral("1"));
+    EXPECT_FALSE(options->isVisible());
+
+    // Opened after closing, it reads the settings again.
+    settings->Write(kKeyBiped, QStringLiteral("0"));
+    form->MPreferences_Click();
+    EXPECT_EQ(form->optionsForm_, options);
+    EXPECT_TRUE(options->Biped[0]->isChecked());
+    options->cmdCancel->click();
+    EXPECT_EQ(form->bipedLine_, 1);  // Cancel moves nothing
+}
+
+TEST_F(MainFormWindowsTest, HistoryNotesAloneAreNoUnsavedChange) {
+    form->MHistory->trigger();
+    HistoryForm* history = form->historyForm_;
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->isVisible());
+    EXPECT_EQ(history->windowTitle(), QStringLiteral("History - Battle Armor"));
+    EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
+
+    history->TextHistory->setPlainText(QStringLiteral("Raid notes\nsecond line"));
+    form->MHistory_Click();  // already open: brought forward, the typing kept
+    EXPECT_EQ(form->findChildren<HistoryForm*>().size(), 1);
+    EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Raid notes\nsecond line"));
+
+    ASSERT_TRUE(ctx.Saved);
+    const QStringList panels = Panels();
+    history->ComChange->click();
+    EXPECT_EQ(d().History, "Raid notes\r\nsecond line");
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_EQ(Panels(), panels);
+    // Quitting now asks nothing.
+    EXPECT_TRUE(form->Form_QueryUnload());
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // The caption follows the name when opened again.
+    d().MechName = "Grenadier";
+    form->MHistory_Click();
+    EXPECT_EQ(form->historyForm_, history);
+    EXPECT_EQ(history->windowTitle(), QStringLiteral("History - Grenadier"));
+    EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Raid notes\nsecond line"));
+    history->TextHistory->setPlainText(QStringLiteral("not kept"));
+    history->ComCancel->click();
+    EXPECT_EQ(d().History, "Raid notes\r\nsecond line");
+}
+
+TEST_F(MainFormWindowsTest, AboutOpensOnceAndStartsFromTheFirstPicture) {
+    form->MAbout2->trigger();
+    AboutForm* about = form->aboutForm_;
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    about->frameMs = 0;
+    about->Picture2_Click();
+    about->PresLabel_Click();
+    EXPECT_EQ(AboutForm::PictureState, 2);
+    EXPECT_EQ(about->LineIndex, 2);
+
+    form->MAbout_Click();  // open: nothing restarts
+    EXPECT_EQ(form->findChildren<AboutForm*>().size(), 1);
+    EXPECT_EQ(AboutForm::PictureState, 2);
+    EXPECT_TRUE(about->Timer1->isActive());
+
+    about->close();
+    EXPECT_FALSE(about->Timer1->isActive());  // closing ends the text fade
+    form->MAbout_Click();
+    EXPECT_EQ(form->aboutForm_, about);
+    EXPECT_EQ(AboutForm::PictureState, 1);
+    EXPECT_EQ(about->LineIndex, 1);
+    EXPECT_EQ(about->PresLabel->text(), AboutForm::CreditLine(1));
+}
+
+}  // namespace
+}  // namespace vantrel::test
