@@ -1,0 +1,213 @@
+// The equipment page of the main window: the available and owned lists, their buttons and the
+// information panel; and the creation of the equipment and slot pages.
+
+// Core headers first: Qt's `slots` keyword macro would otherwise eat a member name of the design model.
+#include "equipment/SlotView.h"
+#include "model/Design.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "ui/EquipmentPage.h"
+#include "ui/MainForm.h"
+#include "ui/SlotPage.h"
+
+namespace vantrel {
+
+// Wiring of the slot pages, in MainFormSlots.cpp.
+void ConnectSlotPage(MainForm& form, SlotPage* page);
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Technology marks lead the name: "(C" Clan only, "(I" Inner Sphere only.
+bool OfferedFor(const CatalogItem& item, int techBase) {
+    if (techBase == 0 && item.Name.rfind("(C", 0) == 0) return false;
+    if (techBase == 1 && item.Name.rfind("(I", 0) == 0) return false;
+    return true;
+}
+
+// A number as the general number format writes it: no exponent for ordinary values, no trailing zeros.
+QString GeneralNumber(double v) {
+    QString s = QString::number(v, 'f', 10);
+    if (s.contains(QLatin1Char('.'))) {
+        while (s.endsWith(QLatin1Char('0'))) s.chop(1);
+        if (s.endsWith(QLatin1Char('.'))) s.chop(1);
+    }
+    if (s == QLatin1String("-0")) s = QStringLiteral("0");
+    return s;
+}
+
+// The entries of a list that are selected, in list order.
+QStringList SelectedInOrder(const QListWidget* list) {
+    QStringList out;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->isSelected()) out << list->item(row)->text();
+    return out;
+}
+
+void AddToGrid(QWidget* area, QWidget* frame) {
+    frame->hide();
+    if (auto* grid = qobject_cast<QGridLayout*>(area->layout()))
+        grid->addWidget(frame, 0, 0);
+    else if (area->layout())
+        area->layout()->addWidget(frame);
+}
+
+}  // namespace
+
+void MainForm::SetupEquipmentPages() {
+    equipmentPage_ = new EquipmentPage(pageArea_);
+    bipedPage_ = new SlotPage(SlotPage::Chassis::Humanoid, pageArea_);
+    quadPage_ = new SlotPage(SlotPage::Chassis::Quad, pageArea_);
+    Frame3 = equipmentPage_;
+    Frame4 = bipedPage_;
+    Frame4B = quadPage_;
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Frame4B->setObjectName(QStringLiteral("Frame4B"));
+    for (QWidget* frame : {Frame3, Frame4, Frame4B}) AddToGrid(pageArea_, frame);
+
+    EquipmentPage* p = equipmentPage_;
+    connect(p->OptTypeGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) RefreshP3();
+    });
+    connect(p->Check1, &QCheckBox::toggled, this, [this] { RefreshP3(); });
+    for (QListWidget* list : {p->AvList, p->SelList}) {
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+            for (const QString& entry : SelectedInOrder(list)) ShowItemInfo(entry);
+        });
+    }
+    connect(p->ComAdd, &QPushButton::clicked, this, [this] { ComAdd_Click(); });
+    connect(p->ComRemove, &QPushButton::clicked, this, [this] { ComRemove_Click(); });
+    connect(p->ComClear, &QPushButton::clicked, this, [this] { ComClear_Click(); });
+
+    ConnectSlotPage(*this, bipedPage_);
+    ConnectSlotPage(*this, quadPage_);
+    bipedPage_->SetEmotLine(bipedLine_ != 0);
+}
+
+void MainForm::RefreshP3() {
+    if (!equipmentPage_) return;
+    SetRedraw(false);
+    EquipmentPage* p = equipmentPage_;
+    const Design& d = ctx_.design;
+    const Catalog& catalog = ctx_.catalog;
+    const int category = p->ChosenCategory();
+
+    QStringList available;
+    for (const CatalogItem& item : catalog)
+        if (OfferedFor(item, d.TechBase) && item.Category == category) available << Q(item.Name);
+    if (category == kAmmunition) {
+        const bool currentOnly = p->Check1->isChecked();
+        for (int i = 0; i < kCatalogSize; ++i) {
+            const CatalogItem& item = catalog[i];
+            if (!OfferedFor(item, d.TechBase) || item.AmmoWeight == -1) continue;
+            if (currentOnly && d.OwnedCount[i] < 1) continue;
+            available << Q(item.Name + kAmmoSuffix);
+        }
+    }
+    {
+        const QSignalBlocker block(p->AvList);
+        p->AvList->clear();
+        p->AvList->addItems(available);
+    }
+
+    QStringList owned;
+    for (const std::string& e : OwnedEntries(catalog, d, ArmorText())) owned << Q(e);
+    {
+        const QSignalBlocker block(p->SelList);
+        p->SelList->clear();
+        p->SelList->addItems(owned);
+    }
+    SetRedraw(true);
+}
+
+void MainForm::ShowItemInfo(const QString& strName) {
+    if (!equipmentPage_) return;
+    EquipmentPage* p = equipmentPage_;
+    const QString none = QStringLiteral("-");
+    auto blank = [&] {
+        for (QLabel* l : p->ValueLabels()) l->setText(none);
+    };
+    if (strName.left(5) == QLatin1String("Armor") || strName.left(4) == QLatin1String("Heat")) {
+        p->LPName->setText(strName);
+        blank();
+    }
+    const std::string name = strName.toStdString();
+    for (const CatalogItem& item : ctx_.catalog) {
+        if (name == item.Name) {
+            p->LPName->setText(Q(item.Name));
+            blank();
+            if (item.Damage != "-1") p->LDamage->setText(Q(item.Damage));
+            if (item.Weight != -1) p->LWeight->setText(QString::number(item.Weight) + QStringLiteral(" Kg"));
+            if (item.Heat != -1) p->LHeat->setText(QString::number(item.Heat));
+            if (item.CSlots != -1) p->LCSlots->setText(QString::number(item.CSlots));
+            if (item.BV != -1.0) p->LBV->setText(GeneralNumber(item.BV));
+            if (item.MinRange != -1) p->LMin->setText(QString::number(item.MinRange));
+            if (item.Short != "-1") p->LS->setText(Q(item.Short));
+            if (item.Medium != "-1") p->LM->setText(Q(item.Medium));
+            if (item.Long != "-1") p->LL->setText(Q(item.Long));
+        } else if (name == item.Name + kAmmoSuffix) {
+            p->LPName->setText(strName);
+            blank();
+            p->LWeight->setText(QString::number(item.AmmoWeight) + QStringLiteral(" Kg / ") +
+                                QString::number(item.Shots));
+        }
+    }
+}
+
+void MainForm::ResetItemPanel() {
+    if (!equipmentPage_) return;
+    equipmentPage_->LPName->setText(QStringLiteral("None Selected"));
+    for (QLabel* l : equipmentPage_->ValueLabels()) l->setText(QStringLiteral("-"));
+}
+
+void MainForm::ComAdd_Click() {
+    EquipmentPage* p = equipmentPage_;
+    {
+        const QSignalBlocker blockAv(p->AvList);
+        for (int row = 0; row < p->AvList->count(); ++row) {
+            QListWidgetItem* item = p->AvList->item(row);
+            if (!item->isSelected()) continue;
+            p->SelList->addItem(item->text());
+            AddToStash(ctx_.catalog, ctx_.design, item->text().toStdString(), 1);
+            item->setSelected(false);
+        }
+    }
+    RefreshMain();
+}
+
+void MainForm::ComRemove_Click() {
+    EquipmentPage* p = equipmentPage_;
+    {
+        const QSignalBlocker blockSel(p->SelList);
+        for (int row = p->SelList->count() - 1; row >= 0; --row) {
+            QListWidgetItem* item = p->SelList->item(row);
+            if (!item->isSelected()) continue;
+            // Heat sinks, armor points and armor-system slots belong to their sliders and the armor type.
+            const QString head = item->text().left(6);
+            if (head == QLatin1String("Armor:") || head == QLatin1String("Heat S") || head == QLatin1String("ASys: "))
+                continue;
+            AddToStash(ctx_.catalog, ctx_.design, item->text().toStdString(), -1);
+            delete p->SelList->takeItem(row);
+        }
+    }
+    RefreshMain();
+}
+
+void MainForm::ComClear_Click() {
+    ctx_.design.OwnedCount.fill(0);
+    ctx_.design.OwnedAmmo.fill(0);
+    RefreshP3();
+    RefreshMain();
+}
+
+}  // namespace vantrel

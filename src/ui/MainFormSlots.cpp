@@ -1,0 +1,143 @@
+// The critical-slot pages of the main window: redraw, drops and clicks on the slot labels, and the
+// clearing commands.
+
+// Core headers first: Qt's `slots` keyword macro would otherwise eat a member name of the design model.
+#include "equipment/Clearing.h"
+#include "equipment/Placement.h"
+#include "equipment/SlotView.h"
+#include "model/Design.h"
+
+namespace vantrel {
+namespace {
+// Defined ahead of the Qt headers, whose `slots` keyword macro would eat the member name.
+int CodeAt(const Design& d, int location, int slot) { return Slots(d, location).slots[slot]; }
+}  // namespace
+}  // namespace vantrel
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/Dialogs.h"
+#include "ui/MainForm.h"
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
+
+namespace vantrel {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const QString& text, bool hasText) {
+    const QString owned = page->Owned()->SelectedEntry();
+    // Every drag of this program carries the selected owned entry. Text dragged in from elsewhere
+    // would be placed without leaving the owned counts, so it is not taken.
+    if (hasText && text != owned) {
+        f.RefreshP4();
+        return;
+    }
+    const DropResult r =
+        DropOnSlot(f.ctx_, location, slot, text.toStdString(), hasText, owned.toStdString(), f.ArmorText());
+    const bool refused = r.kind == DropResult::Kind::Refused;
+    if (refused && !r.exclamation) {
+        if (SlotLabel* label = page->Crit(location, slot)) label->SetColour(ToQColor(kColourFree));
+    }
+    f.RefreshP4();
+    if (refused) {
+        f.dialogs_.Message(&f, Q(r.message), QStringLiteral("Vantrel"),
+                           r.exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None, Dialogs::Buttons::Ok);
+    }
+    if (r.refreshMain) f.RefreshMain();
+}
+
+void SlotClick(MainForm& f, int location, int slot) {
+    if (ClickSlot(f.ctx_, location, slot)) f.RefreshP4();
+}
+
+void FillOwned(QListWidget* list, const QStringList& entries) {
+    list->clear();
+    list->addItems(entries);
+}
+
+}  // namespace
+
+void ConnectSlotPage(MainForm& form, SlotPage* page) {
+    MainForm* f = &form;
+    QObject::connect(page, &SlotPage::slotDropped, f, [f, page](int location, int slot, const QString& text, bool hasText) {
+        SlotDrop(*f, page, location, slot, text, hasText);
+    });
+    QObject::connect(page, &SlotPage::slotClicked, f, [f](int location, int slot) { SlotClick(*f, location, slot); });
+    if (page->chassis() == SlotPage::Chassis::Humanoid) {
+        QObject::connect(page->ClearSel1, &QPushButton::clicked, f, [f] { f->ClearSel1_Click(); });
+        QObject::connect(page->ClearCS, &QPushButton::clicked, f, [f] { f->ClearCS_Click(); });
+    } else {
+        QObject::connect(page->ClearSel2, &QPushButton::clicked, f, [f] { f->ClearSel2_Click(); });
+        QObject::connect(page->ClearCST, &QPushButton::clicked, f, [f] { f->ClearCST_Click(); });
+        // A free turret slot lights up only for a text that names a catalog entry.
+        for (SlotLabel* label : page->TurretCrit)
+            label->SetHoverFilter([f](const QString& t) { return FindIndex(f->ctx_.catalog, t.toStdString()) != -1; });
+    }
+}
+
+void MainForm::RefreshP4() {
+    if (!bipedPage_ || !quadPage_) return;
+    SetRedraw(false);
+    const std::string armor = ArmorText();
+
+    // A requested rebuild runs before the drawing, so the movement entries it lays down show at once;
+    // the clearing inside it changes the totals, hence the status refresh.
+    if (ctx_.RebuildSlots) {
+        RebuildMovementSlots(ctx_, armor);
+        RefreshMain();
+    }
+
+    const Design& d = ctx_.design;
+    bipedPage_->ClearSel1->setEnabled(ctx_.SelLocation >= kBody && ctx_.SelLocation <= kRightArm);
+    quadPage_->ClearSel2->setEnabled(ctx_.SelLocation == kQuadBody || ctx_.SelLocation == kTurret);
+    quadPage_->SetTurret(d.TurretConfig ? d.TurretSize - 1 : d.TurretSize, d.TurretSize != 0);
+
+    const Highlight marks = SelectionHighlight(ctx_, armor);
+    const QColor selected = ToQColor(kColourSelected);
+    for (int location = 0; location < kLocationCount; ++location) {
+        SlotPage* page = location <= kRightArm ? bipedPage_ : quadPage_;
+        for (int i = 0; i < SlotPage::CritCount(location); ++i) {
+            const int code = CodeAt(d, location, i);
+            page->Crit(location, i)->SetSlot(Q(SlotCaption(ctx_.catalog, code, armor)),
+                                             marks[location][i] ? selected : ToQColor(SlotColour(code)));
+        }
+    }
+
+    QStringList owned;
+    for (const std::string& e : OwnedEntries(ctx_.catalog, d, armor)) owned << Q(e);
+    FillOwned(bipedPage_->BipedOwned, owned);
+    FillOwned(quadPage_->QuadOwned, owned);
+    SetRedraw(true);
+}
+
+void MainForm::ClearCS_Click() {
+    ClearAllHumanoid(ctx_, ArmorText());
+    RefreshP4();
+    RefreshMain();
+}
+
+void MainForm::ClearCST_Click() {
+    ClearAllQuad(ctx_, ArmorText());
+    RefreshP4();
+    RefreshMain();
+}
+
+void MainForm::ClearSel1_Click() {
+    ClearSelected(ctx_, true, ArmorText());
+    RefreshP4();
+    RefreshMain();
+}
+
+void MainForm::ClearSel2_Click() {
+    ClearSelected(ctx_, false, ArmorText());
+    RefreshP4();
+    RefreshMain();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,128 @@
+// Core headers first: Qt's `slots` keyword macro would otherwise eat a member name of the design model.
+#include "equipment/SlotView.h"
+#include "ui/SlotLabel.h"
+
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+
+namespace vantrel {
+
+namespace {
+
+QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+// Smallest point size a caption is shrunk to before it is elided.
+constexpr qreal kMinPointSize = 7.0;
+
+}  // namespace
+
+SlotLabel::SlotLabel(int index, QWidget* parent) : QLabel(parent), index_(index) {
+    setAcceptDrops(true);
+    setAutoFillBackground(true);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAlignment(Qt::AlignCenter);
+    SetSlot(QString::fromUtf8(kAvailable), ToQColor(kColourFree));
+}
+
+void SlotLabel::SetSlot(const QString& caption, const QColor& colour) {
+    if (text() != caption) {
+        setText(caption);
+        setToolTip(caption);
+    }
+    SetColour(colour);
+}
+
+void SlotLabel::SetColour(const QColor& colour) {
+    if (colour == colour_) return;
+    colour_ = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
+    update();
+}
+
+QSize SlotLabel::sizeHint() const {
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(QStringLiteral("Space Operations Adaptation")) + 8, fm.height() + 4};
+}
+
+QSize SlotLabel::minimumSizeHint() const {
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(QStringLiteral("Available")) + 8, fm.height() + 2};
+}
+
+bool SlotLabel::IsFree() const { return text() == QString::fromUtf8(kAvailable); }
+
+void SlotLabel::dragEnterEvent(QDragEnterEvent* e) {
+    if (!e->mimeData()->hasText()) {
+        e->ignore();
+        return;
+    }
+    e->setDropAction(Qt::MoveAction);
+    e->accept();
+    if (IsFree() && (!hoverFilter_ || hoverFilter_(e->mimeData()->text()))) SetColour(ToQColor(kColourHover));
+}
+
+void SlotLabel::dragMoveEvent(QDragMoveEvent* e) {
+    if (!e->mimeData()->hasText()) {
+        e->ignore();
+        return;
+    }
+    e->setDropAction(Qt::MoveAction);
+    e->accept();
+}
+
+void SlotLabel::dragLeaveEvent(QDragLeaveEvent* e) {
+    if (IsFree()) SetColour(ToQColor(kColourFree));
+    e->accept();
+}
+
+void SlotLabel::dropEvent(QDropEvent* e) {
+    const QMimeData* data = e->mimeData();
+    const bool hasText = data && data->hasText();
+    e->setDropAction(Qt::MoveAction);
+    e->accept();
+    // The handler may rebuild the page (and show a message) before the event returns; nothing of
+    // this label is touched after the signal.
+    emit dropped(index_, hasText ? data->text() : QString(), hasText);
+}
+
+void SlotLabel::mousePressEvent(QMouseEvent* e) {
+    pressed_ = e->button() == Qt::LeftButton;
+    e->accept();
+}
+
+void SlotLabel::mouseReleaseEvent(QMouseEvent* e) {
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    e->accept();
+    if (click) emit clicked(index_);
+}
+
+void SlotLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = contentsRect().adjusted(3, 0, -3, 0);
+    const QString caption = text();
+    QFont f = font();
+    qreal size = f.pointSizeF() > 0 ? f.pointSizeF() : 9.0;
+    // Shrink until the caption fits on one line; elide only when even the smallest size is too wide.
+    while (size > kMinPointSize && QFontMetricsF(f).horizontalAdvance(caption) > area.width()) {
+        size -= 0.5;
+        f.setPointSizeF(size);
+    }
+    painter.setFont(f);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QString shown = QFontMetrics(f).elidedText(caption, Qt::ElideRight, area.width());
+    painter.drawText(area, Qt::AlignCenter, shown);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+#include <functional>
+
+namespace vantrel {
+
+// One critical slot on the slot page: shows the slot's caption on the colour of its content, takes
+// drops of dragged owned-list entries and reports clicks. It keeps no design state; the page writes
+// caption and colour after every change.
+class SlotLabel : public QLabel {
+    Q_OBJECT
+public:
+    SlotLabel(int index, QWidget* parent = nullptr);
+
+    int index() const { return index_; }
+
+    // Caption and background of the slot's content. text() stays the full caption; painting shrinks
+    // the font and, as a last resort, elides, so a long name never spills out of the cell.
+    void SetSlot(const QString& caption, const QColor& colour);
+    void SetColour(const QColor& colour);
+    QColor colour() const { return colour_; }
+
+    // Extra test a hovering drag must pass before a free slot turns white (the turret asks whether
+    // the text names a catalog entry). Without one every text passes.
+    void SetHoverFilter(std::function<bool(const QString&)> filter) { hoverFilter_ = std::move(filter); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void dropped(int index, const QString& text, bool hasText);
+    void clicked(int index);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dragLeaveEvent(QDragLeaveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    bool IsFree() const;
+
+    int index_;
+    QColor colour_;
+    bool pressed_ = false;
+    std::function<bool(const QString&)> hoverFilter_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,305 @@
+// Core headers first: Qt's `slots` keyword macro would otherwise eat a member name of the design model.
+#include "model/Design.h"
+#include "ui/SlotPage.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/SlotLabel.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kSlotWidth = 240;  // the longest ammunition caption still fits at 8.5 points
+constexpr int kSlotHeight = 20;
+constexpr int kFramerMargin = 3;  // 45 twips on each side: the outline is 90 twips taller than its slots
+
+QLabel* Heading(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    return l;
+}
+
+QLabel* LocationHeading(const char* text, QWidget* parent) { return Heading(QString::fromLatin1(text), parent); }
+
+// The owned list with its buttons and legend, in a column of its own so that the buttons' height
+// does not spread the rows of the slot labels beside it.
+QVBoxLayout* OwnedColumn(QLabel* caption, QListWidget* list, QPushButton* clearSelected, QPushButton* clearAll,
+                         QLabel* legend) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(caption);
+    column->addWidget(list, 1);
+    column->addWidget(clearSelected);
+    column->addWidget(clearAll);
+    column->addWidget(legend);
+    column->addStretch(0);
+    return column;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// OwnedList
+
+OwnedList::OwnedList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setAcceptDrops(false);
+    viewport()->setAcceptDrops(false);
+    setMinimumWidth(150);
+}
+
+QString OwnedList::SelectedEntry() const {
+    const QList<QListWidgetItem*> items = selectedItems();
+    return items.isEmpty() ? QString() : items.constFirst()->text();
+}
+
+QMimeData* OwnedList::MakeDragData() const {
+    if (selectedItems().isEmpty()) return nullptr;
+    auto* data = new QMimeData;
+    data->setText(SelectedEntry());
+    return data;
+}
+
+void OwnedList::mousePressEvent(QMouseEvent* e) {
+    QListWidget::mousePressEvent(e);  // selects the entry under the pointer first
+    if (e->button() != Qt::LeftButton) return;
+    QMimeData* data = MakeDragData();
+    if (!data) return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(Qt::MoveAction, Qt::MoveAction);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Figures
+
+BipedFigure::BipedFigure(QWidget* parent) : QWidget(parent) {
+    EmotLine = new QFrame(this);
+    EmotLine->setObjectName(QStringLiteral("EmotLine"));
+    // A filled strip: it stays visible over the artwork whatever the style draws for frames.
+    EmotLine->setFrameShape(QFrame::NoFrame);
+    EmotLine->setAutoFillBackground(true);
+    QPalette p = EmotLine->palette();
+    p.setColor(QPalette::Window, QColor(30, 30, 36));
+    EmotLine->setPalette(p);
+    setFixedSize(sizeHint());
+    PlaceLine();
+}
+
+void BipedFigure::SetEmotLine(bool sad) {
+    lineTwips_ = sad ? 360 : 480;
+    PlaceLine();
+}
+
+void BipedFigure::resizeEvent(QResizeEvent*) { PlaceLine(); }
+
+void BipedFigure::PlaceLine() {
+    // 15 twips to a pixel; both heights fall on the visor of the figure's helmet.
+    const int y = lineTwips_ / 15;
+    const int cx = width() / 2;
+    EmotLine->setGeometry(cx - 11, y - 1, 22, 2);
+}
+
+void BipedFigure::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    static const bool haveArt = QFile::exists(QStringLiteral(":/art/biped.png"));
+    if (haveArt) {
+        const QPixmap art(QStringLiteral(":/art/biped.png"));
+        const QPixmap scaled = art.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.drawPixmap((width() - scaled.width()) / 2, 0, scaled);
+        return;
+    }
+    // Shape1: helmet, Shape2: torso; arms and legs as plain bars.
+    const int cx = width() / 2;
+    p.setPen(QPen(QColor(60, 60, 70), 2));
+    p.setBrush(QColor(150, 160, 175));
+    p.drawEllipse(QRect(cx - 20, 8, 40, 40));
+    p.setBrush(QColor(120, 130, 150));
+    p.drawRoundedRect(QRect(cx - 24, 52, 48, 62), 6, 6);
+    p.drawRoundedRect(QRect(cx - 40, 56, 13, 52), 4, 4);
+    p.drawRoundedRect(QRect(cx + 27, 56, 13, 52), 4, 4);
+    p.drawRoundedRect(QRect(cx - 20, 118, 17, 64), 4, 4);
+    p.drawRoundedRect(QRect(cx + 3, 118, 17, 64), 4, 4);
+}
+
+QuadFigure::QuadFigure(QWidget* parent) : QWidget(parent) { setMinimumSize(150, 100); }
+
+void QuadFigure::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    static const bool haveArt = QFile::exists(QStringLiteral(":/art/quad.png"));
+    if (haveArt) {
+        const QPixmap art(QStringLiteral(":/art/quad.png"));
+        const QPixmap scaled = art.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.drawPixmap((width() - scaled.width()) / 2, 0, scaled);
+        return;
+    }
+    // Shape3: hull, Shape4: turret, Line1: its gun; four legs.
+    const int cx = width() / 2;
+    p.setPen(QPen(QColor(60, 60, 70), 2));
+    p.setBrush(QColor(120, 130, 150));
+    for (int dx : {-50, -28, 16, 38}) p.drawRoundedRect(QRect(cx + dx, 58, 12, 38), 3, 3);
+    p.drawRoundedRect(QRect(cx - 58, 38, 116, 28), 8, 8);
+    p.setBrush(QColor(150, 160, 175));
+    p.drawRoundedRect(QRect(cx - 20, 18, 40, 22), 5, 5);
+    p.drawLine(cx + 20, 27, cx + 56, 22);
+}
+
+// ---------------------------------------------------------------------------------------------
+// SlotPage
+
+SlotPage::SlotPage(Chassis chassis, QWidget* parent) : QWidget(parent), chassis_(chassis) {
+    if (chassis_ == Chassis::Humanoid)
+        BuildHumanoid();
+    else
+        BuildQuad();
+}
+
+template <std::size_t N>
+void SlotPage::MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidget* parent) {
+    for (std::size_t i = 0; i < N; ++i) {
+        auto* l = new SlotLabel(static_cast<int>(i), parent);
+        l->setFixedSize(kSlotWidth, kSlotHeight);
+        connect(l, &SlotLabel::dropped, this, [this, location](int slot, const QString& text, bool hasText) {
+            emit slotDropped(location, slot, text, hasText);
+        });
+        connect(l, &SlotLabel::clicked, this, [this, location](int slot) { emit slotClicked(location, slot); });
+        labels[i] = l;
+    }
+}
+
+void SlotPage::BuildHumanoid() {
+    MakeColumn(BodyCrit, kBody, this);
+    MakeColumn(RightCrit, kRightArm, this);
+    MakeColumn(LeftCrit, kLeftArm, this);
+    BipedOwned = new OwnedList(this);
+    ClearSel1 = new QPushButton(QStringLiteral("Clear Selected"), this);
+    ClearCS = new QPushButton(QStringLiteral("Clear All CSlots"), this);
+    Label41 = new QLabel(QStringLiteral("Owned Equipment"), this);
+    Label1 = new QLabel(QStringLiteral("ASys: Armor Systems"), this);
+    Figure = new BipedFigure(this);
+    EmotLine = Figure->EmotLine;
+
+    // Body column, both arms in the next one with the figure under them, then the owned list.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(LocationHeading("Body", this), 0, 0);
+    for (int i = 0; i < 12; ++i) grid->addWidget(BodyCrit[i], 1 + i, 0);
+    // The arms keep their own column so the figure's height does not spread the body's rows.
+    auto* arms = new QVBoxLayout;
+    arms->setSpacing(2);
+    arms->addWidget(LocationHeading("Right Arm", this));
+    for (SlotLabel* l : RightCrit) arms->addWidget(l);
+    arms->addSpacing(4);
+    arms->addWidget(LocationHeading("Left Arm", this));
+    for (SlotLabel* l : LeftCrit) arms->addWidget(l);
+    arms->addSpacing(8);
+    arms->addWidget(Figure, 0, Qt::AlignHCenter);
+    arms->addStretch(1);
+    grid->addLayout(arms, 0, 1, 14, 1);
+
+    grid->addLayout(OwnedColumn(Label41, BipedOwned, ClearSel1, ClearCS, Label1), 0, 2, 14, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(13, 1);
+}
+
+void SlotPage::BuildQuad() {
+    MakeColumn(QuadCrit, kQuadBody, this);
+    TurretFramer = new QFrame(this);
+    TurretFramer->setFrameStyle(QFrame::Box | QFrame::Plain);
+    TurretFramer->setLineWidth(2);
+    MakeColumn(TurretCrit, kTurret, TurretFramer);
+    QuadOwned = new OwnedList(this);
+    ClearSel2 = new QPushButton(QStringLiteral("Clear Selected"), this);
+    ClearCST = new QPushButton(QStringLiteral("Clear All CSlots"), this);
+    Label40 = new QLabel(QStringLiteral("Owned Equipment"), this);
+    Label2 = new QLabel(QStringLiteral("ASys: Armor Systems"), this);
+    TurretHeader = Heading(QStringLiteral("Turret"), this);
+
+    auto* framed = new QVBoxLayout(TurretFramer);
+    framed->setContentsMargins(kFramerMargin, kFramerMargin, kFramerMargin, kFramerMargin);
+    framed->setSpacing(0);
+    for (SlotLabel* l : TurretCrit) framed->addWidget(l);
+    framed->addStretch(1);
+    TurretFramer->setFixedWidth(kSlotWidth + 2 * kFramerMargin);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(LocationHeading("Body", this), 0, 0);
+    for (int i = 0; i < 16; ++i) grid->addWidget(QuadCrit[i], 1 + i, 0);
+    auto* turret = new QVBoxLayout;
+    turret->setSpacing(2);
+    turret->addWidget(TurretHeader);
+    turret->addWidget(TurretFramer, 0, Qt::AlignHCenter);
+    turret->addStretch(1);
+    turret->addWidget(new QuadFigure(this), 0, Qt::AlignHCenter);
+    turret->addSpacing(12);
+    grid->addLayout(turret, 0, 1, 18, 1);
+
+    grid->addLayout(OwnedColumn(Label40, QuadOwned, ClearSel2, ClearCST, Label2), 0, 2, 18, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(17, 1);
+    SetTurret(0, false);
+}
+
+bool SlotPage::HasLocation(int location) const {
+    if (chassis_ == Chassis::Humanoid) return location == kBody || location == kLeftArm || location == kRightArm;
+    return location == kQuadBody || location == kTurret;
+}
+
+int SlotPage::CritCount(int location) {
+    switch (location) {
+        case kBody: return kBodySlotCount;
+        case kLeftArm:
+        case kRightArm: return kArmSlotCount;
+        case kQuadBody: return kQuadSlotCount;
+        case kTurret: return kTurretSlotCount;
+        default: return 0;
+    }
+}
+
+SlotLabel* SlotPage::Crit(int location, int slot) const {
+    if (!HasLocation(location) || slot < 0 || slot >= CritCount(location)) return nullptr;
+    switch (location) {
+        case kBody: return BodyCrit[slot];
+        case kLeftArm: return LeftCrit[slot];
+        case kRightArm: return RightCrit[slot];
+        case kQuadBody: return QuadCrit[slot];
+        default: return TurretCrit[slot];
+    }
+}
+
+void SlotPage::SetEmotLine(bool sad) {
+    if (Figure) Figure->SetEmotLine(sad);
+}
+
+void SlotPage::SetTurret(int usable, bool present) {
+    if (chassis_ != Chassis::Quad) return;
+    for (int i = 0; i < kTurretSlotCount; ++i) TurretCrit[i]->setVisible(i < usable);
+    const int height = usable * kSlotHeight + 2 * kFramerMargin;
+    if (height >= 0) TurretFramer->setFixedHeight(height);
+    TurretFramer->setVisible(present);
+    TurretHeader->setVisible(present);
+}
+
+}  // namespace vantrel

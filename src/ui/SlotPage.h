@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QListWidget>
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QMimeData;
+class QPushButton;
+
+namespace vantrel {
+
+class SlotLabel;
+
+// Owned list of the slot page: the drag source of placement. A press on a selected entry starts a
+// drag carrying the entry's text as plain text with the move effect only. Drops on the list itself
+// are not accepted.
+class OwnedList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit OwnedList(QWidget* parent = nullptr);
+    // The data a drag of the selected entry carries; nullptr when nothing is selected. The caller
+    // owns the result (QDrag takes it over).
+    QMimeData* MakeDragData() const;
+    // Text of the selected entry, empty when none.
+    QString SelectedEntry() const;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+// Decoration of the humanoid page: a small suit figure with the line whose height follows the
+// "Biped" preference.
+class BipedFigure : public QWidget {
+    Q_OBJECT
+public:
+    explicit BipedFigure(QWidget* parent = nullptr);
+    QFrame* EmotLine = nullptr;
+    void SetEmotLine(bool sad);
+    QSize sizeHint() const override { return {100, 188}; }  // the artwork at 5/8 of its size
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void PlaceLine();
+    int lineTwips_ = 480;
+};
+
+// Decoration of the quad page.
+class QuadFigure : public QWidget {
+    Q_OBJECT
+public:
+    explicit QuadFigure(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {170, 110}; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// The critical-slot page in one of its two layouts. Layout only: the main window writes captions,
+// colours and lists, and handles the signals.
+class SlotPage : public QWidget {
+    Q_OBJECT
+public:
+    enum class Chassis { Humanoid, Quad };
+    SlotPage(Chassis chassis, QWidget* parent = nullptr);
+
+    Chassis chassis() const { return chassis_; }
+
+    // Humanoid layout (Frame4); null in the quad layout.
+    std::array<SlotLabel*, 12> BodyCrit{};
+    std::array<SlotLabel*, 4> RightCrit{};
+    std::array<SlotLabel*, 4> LeftCrit{};
+    OwnedList* BipedOwned = nullptr;
+    QPushButton* ClearSel1 = nullptr;
+    QPushButton* ClearCS = nullptr;
+    QLabel* Label41 = nullptr;
+    QLabel* Label1 = nullptr;
+    BipedFigure* Figure = nullptr;
+    QFrame* EmotLine = nullptr;
+
+    // Quad layout (Frame4B); null in the humanoid layout.
+    std::array<SlotLabel*, 16> QuadCrit{};
+    std::array<SlotLabel*, 9> TurretCrit{};
+    OwnedList* QuadOwned = nullptr;
+    QPushButton* ClearSel2 = nullptr;
+    QPushButton* ClearCST = nullptr;
+    QLabel* Label40 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* TurretHeader = nullptr;
+    QFrame* TurretFramer = nullptr;
+
+    // Location-independent views of the same controls.
+    OwnedList* Owned() const { return chassis_ == Chassis::Humanoid ? BipedOwned : QuadOwned; }
+    QPushButton* ClearSelected() const { return chassis_ == Chassis::Humanoid ? ClearSel1 : ClearSel2; }
+    QPushButton* ClearAll() const { return chassis_ == Chassis::Humanoid ? ClearCS : ClearCST; }
+    bool HasLocation(int location) const;
+    // The label of slot `slot` of `location` (a location number of the selection); null when this
+    // layout does not show the location or the slot does not exist.
+    SlotLabel* Crit(int location, int slot) const;
+    static int CritCount(int location);
+
+    // Happy figure: line low; sad figure: line high.
+    void SetEmotLine(bool sad);
+    // Turret outline around `usable` slots; the outline and header show only when `present`.
+    void SetTurret(int usable, bool present);
+
+signals:
+    void slotDropped(int location, int slot, const QString& text, bool hasText);
+    void slotClicked(int location, int slot);
+
+private:
+    template <std::size_t N>
+    void MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidget* parent);
+    void BuildHumanoid();
+    void BuildQuad();
+
+    Chassis chassis_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,197 @@
+// The equipment page driven through its widgets: the filters of the available list, the owned list
+// and its three buttons, and the information panel.
+
+#include "MainFormFixture.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "ui/EquipmentPage.h"
+
+namespace vantrel::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class EquipmentPageTest : public MainFormFixture {
+protected:
+    EquipmentPage* P() { return form->equipmentPage_; }
+    void Open() { form->TabStrip1->setCurrentIndex(2); }
+
+    static QStringList Lines(const QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
+    // Selects exactly the given rows, as clicks with the control key held do.
+    static void Select(QListWidget* list, std::initializer_list<int> rows) {
+        list->clearSelection();
+        for (int r : rows) list->item(r)->setSelected(true);
+    }
+    static void SelectText(QListWidget* list, const QString& text) {
+        list->clearSelection();
+        const auto found = list->findItems(text, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+        found.first()->setSelected(true);
+    }
+    static int CountPrefix(const QStringList& lines, const char* prefix) {
+        int n = 0;
+        for (const QString& l : lines) n += l.startsWith(QLatin1String(prefix));
+        return n;
+    }
+    QStringList Panel() {
+        QStringList out{P()->LPName->text()};
+        for (QLabel* l : P()->ValueLabels()) out << l->text();
+        return out;
+    }
+};
+
+TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
+    Open();
+    EquipmentPage* p = P();
+    EXPECT_TRUE(form->Frame3->isVisible());
+    EXPECT_TRUE(p->OptType[0]->isChecked());
+    EXPECT_TRUE(p->Check1->isChecked());
+    EXPECT_EQ(p->AvList->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(p->SelList->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+    // Energy, Inner Sphere: the 5 unmarked and the 17 "(I" items of the shipped catalog.
+    QStringList lines = Lines(p->AvList);
+    EXPECT_EQ(lines.size(), 22);
+    EXPECT_EQ(CountPrefix(lines, "(C"), 0);
+    EXPECT_EQ(CountPrefix(lines, "(I"), 17);
+    EXPECT_TRUE(lines.contains(u"Laser Rifle"_s));
+    EXPECT_EQ(lines.first(), u"(I) ER Flamer"_s);  // catalog order
+
+    form->ComboTechBase->setCurrentIndex(1);  // Clan
+    Open();
+    lines = Lines(p->AvList);
+    EXPECT_EQ(lines.size(), 21);
+    EXPECT_EQ(CountPrefix(lines, "(I"), 0);
+    EXPECT_EQ(lines.first(), u"(C) ER Flamer"_s);
+    form->ComboTechBase->setCurrentIndex(2);  // Mixed
+    Open();
+    EXPECT_EQ(p->AvList->count(), 38);
+
+    p->OptType[1]->click();  // Ballistic: 9 + 9 + 17
+    EXPECT_EQ(p->AvList->count(), 35);
+    p->OptType[3]->click();  // Equipment
+    EXPECT_EQ(p->AvList->count(), 41);
+    EXPECT_TRUE(Lines(p->AvList).contains(u"Space Operations Adaptation"_s));
+
+    // Ammunition for current weapons, none owned: only the 48 items of the category.
+    p->OptType[4]->click();
+    lines = Lines(p->AvList);
+    EXPECT_EQ(lines.size(), 48);
+    EXPECT_EQ(CountPrefix(lines, "Active Mine"), 1);
+    for (const QString& l : lines) EXPECT_FALSE(l.endsWith(u" Ammo"_s)) << l.toStdString();
+
+    // Owning a weapon offers its ammunition at the next rebuild, after the category items.
+    AddToStash(ctx.catalog, d(), "(I) Light Machine Gun", 1);
+    form->RefreshP3();
+    lines = Lines(p->AvList);
+    EXPECT_EQ(lines.size(), 49);
+    EXPECT_EQ(lines.last(), u"(I) Light Machine Gun Ammo"_s);
+    // Without "For current weapons": every ammunition of the technology base (89 ammunition users).
+    p->Check1->click();
+    EXPECT_EQ(p->AvList->count(), 48 + 89);
+    form->ComboTechBase->setCurrentIndex(0);
+    Open();
+    for (const QString& l : Lines(p->AvList)) EXPECT_FALSE(l.startsWith(u"(C"_s)) << l.toStdString();
+}
+
+TEST_F(EquipmentPageTest, AddRemoveAndClear) {
+    Open();
+    EquipmentPage* p = P();
+    const QString before = form->Panels[0]->text();
+    SelectText(p->AvList, u"Laser Rifle"_s);
+    p->ComAdd->click();
+    SelectText(p->AvList, u"Laser Rifle"_s);
+    p->ComAdd->click();
+    const int rifle = FindIndex(ctx.catalog, "Laser Rifle");
+    EXPECT_EQ(Lines(p->SelList), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
+    EXPECT_EQ(d().OwnedCount[rifle], 2);
+    EXPECT_TRUE(p->AvList->selectedItems().isEmpty());
+    EXPECT_NE(form->Panels[0]->text(), before);  // the status line was recalculated
+
+    // Several at once, first to last.
+    Select(p->AvList, {0, 2});
+    const QString first = p->AvList->item(0)->text(), third = p->AvList->item(2)->text();
+    p->ComAdd->click();
+    EXPECT_EQ(Lines(p->SelList), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s, first, third}));
+
+    // Heat sinks (and armor-system entries) stay when "<< Remove" meets them.
+    d().HeatSinks = 3;
+    d().ArmorSlots = 1;
+    form->RefreshP3();
+    const QString asys = u"ASys: "_s + form->ComboAType->currentText();
+    ASSERT_EQ(Lines(p->SelList).mid(0, 4), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
+    const int rifleRow = Lines(p->SelList).indexOf(u"Laser Rifle"_s);
+    Select(p->SelList, {0, 3, rifleRow});
+    p->ComRemove->click();
+    QStringList lines = Lines(p->SelList);
+    EXPECT_EQ(lines.count(u"Laser Rifle"_s), 1);
+    EXPECT_EQ(lines.count(u"Heat Sink"_s), 3);
+    EXPECT_EQ(lines.count(asys), 1);
+    EXPECT_EQ(d().OwnedCount[rifle], 1);
+    EXPECT_EQ(d().HeatSinks, 3);
+
+    // Clear empties owned items and ammunition, not heat sinks or armor-system slots.
+    AddToStash(ctx.catalog, d(), "(I) Light Machine Gun Ammo", 2);
+    p->ComClear->click();
+    EXPECT_EQ(Lines(p->SelList), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
+    for (int i = 0; i < kCatalogSize; ++i) {
+        EXPECT_EQ(d().OwnedCount[i], 0) << i;
+        EXPECT_EQ(d().OwnedAmmo[i], 0) << i;
+    }
+}
+
+TEST_F(EquipmentPageTest, InformationPanel) {
+    Open();
+    EquipmentPage* p = P();
+    const QStringList none{u"None Selected"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
+    EXPECT_EQ(Panel(), none);
+
+    // (I) ER Flamer: damage 2, 200 kg, 1 slot, heat 4, BV 16, no minimum, ranges 3/5/7.
+    SelectText(p->AvList, u"(I) ER Flamer"_s);
+    EXPECT_EQ(Panel(), (QStringList{u"(I) ER Flamer"_s, u"2"_s, u"200 Kg"_s, u"1"_s, u"4"_s, u"16"_s, u"-"_s, u"3"_s,
+                                    u"5"_s, u"7"_s}));
+
+    // Several selected: the panel ends on the last in list order.
+    Select(p->AvList, {3, 1});
+    EXPECT_EQ(p->LPName->text(), p->AvList->item(3)->text());
+
+    // A fractional Battle Value in the general number format; an item without weight shows "-".
+    form->ShowItemInfo(u"Claws and Magnetic Clamps"_s);
+    EXPECT_EQ(p->LBV->text(), u"1.5"_s);
+    ctx.catalog[FindIndex(ctx.catalog, "Laser Rifle")].Weight = -1;
+    form->ShowItemInfo(u"Laser Rifle"_s);
+    EXPECT_EQ(p->LPName->text(), u"Laser Rifle"_s);
+    EXPECT_EQ(p->LWeight->text(), u"-"_s);
+
+    // Ammunition: one load's weight and its shots.
+    p->OptType[4]->click();
+    p->Check1->click();
+    SelectText(p->AvList, u"(I) Light Machine Gun Ammo"_s);
+    EXPECT_EQ(Panel(), (QStringList{u"(I) Light Machine Gun Ammo"_s, u"-"_s, u"10 Kg / 20"_s, u"-"_s, u"-"_s, u"-"_s,
+                                    u"-"_s, u"-"_s, u"-"_s, u"-"_s}));
+
+    // An "ASys: " line leaves the panel; "Heat Sink" shows its name and dashes.
+    d().HeatSinks = 1;
+    d().ArmorSlots = 1;
+    form->RefreshP3();
+    const QStringList shown = Panel();
+    p->SelList->item(1)->setSelected(true);
+    EXPECT_EQ(Panel(), shown);
+    Select(p->SelList, {0});
+    EXPECT_EQ(Panel(), (QStringList{u"Heat Sink"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s,
+                                    u"-"_s}));
+    form->ResetItemPanel();
+    EXPECT_EQ(Panel(), none);
+}
+
+}  // namespace
+}  // namespace vantrel::test

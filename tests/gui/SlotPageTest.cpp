@@ -1,0 +1,556 @@
+// The slot pages: the slot label and owned list on their own, then placement through real drop
+// events on the labels of a running main window, the highlight, the clear buttons and the turret.
+
+#include "MainFormFixture.h"
+
+#include "equipment/SlotView.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <algorithm>
+
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
+
+namespace vantrel::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// ---- slot label and page widgets on their own ----
+
+QColor Rgb2Q(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+// A hover entering `w` with `data`; true when the label offers the move effect.
+bool DragEnter(QWidget* w, const QMimeData* data) {
+    QDragEnterEvent e(QPoint(4, 4), Qt::MoveAction | Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted() && e.dropAction() == Qt::MoveAction;
+}
+
+bool DragMove(QWidget* w, const QMimeData* data) {
+    QDragMoveEvent e(QPoint(6, 6), Qt::MoveAction | Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted() && e.dropAction() == Qt::MoveAction;
+}
+
+void DragLeave(QWidget* w) {
+    QDragLeaveEvent e;
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// The whole drop as the toolkit delivers it: enter, then drop.
+void DropOn(QWidget* w, const QMimeData* data) {
+    DragEnter(w, data);
+    QDropEvent e(QPointF(4, 4), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void DropText(QWidget* w, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    DropOn(w, &data);
+}
+
+void ClickOn(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+}
+
+TEST(SlotLabel, HoverTakesOnlyTextAndLightsFreeSlots) {
+    SlotLabel label(3);
+    ASSERT_EQ(label.text(), QStringLiteral("Available"));
+    ASSERT_EQ(label.colour(), Rgb2Q(kColourFree));
+    EXPECT_TRUE(label.acceptDrops());
+
+    QMimeData text;
+    text.setText(QStringLiteral("Heat Sink"));
+    QMimeData noText;
+    noText.setData(QStringLiteral("application/x-other"), QByteArray("x"));
+
+    // Data without plain text cannot be dropped and leaves the colour alone.
+    EXPECT_FALSE(DragEnter(&label, &noText));
+    EXPECT_FALSE(DragMove(&label, &noText));
+    EXPECT_EQ(label.colour(), Rgb2Q(kColourFree));
+
+    EXPECT_TRUE(DragEnter(&label, &text));
+    EXPECT_EQ(label.colour(), Rgb2Q(kColourHover));
+    EXPECT_TRUE(DragMove(&label, &text));
+    DragLeave(&label);
+    EXPECT_EQ(label.colour(), Rgb2Q(kColourFree));
+
+    // A taken slot takes the hover (a rule message can still come) but keeps its colour.
+    label.SetSlot(QStringLiteral("Heat Sink"), Rgb2Q(kColourHeatSink));
+    EXPECT_TRUE(DragEnter(&label, &text));
+    EXPECT_EQ(label.colour(), Rgb2Q(kColourHeatSink));
+    DragLeave(&label);
+    EXPECT_EQ(label.colour(), Rgb2Q(kColourHeatSink));
+
+    // The turret's filter: a free slot lights only for texts the filter passes.
+    label.SetSlot(QStringLiteral("Available"), Rgb2Q(kColourFree));
+    label.SetHoverFilter([](const QString& t) { return t == QStringLiteral("Known"); });
+    EXPECT_TRUE(DragEnter(&label, &text));
+    EXPECT_EQ(label.colour(), Rgb2Q(kColourFree));
+    QMimeData known;
+    known.setText(QStringLiteral("Known"));
+    EXPECT_TRUE(DragEnter(&label, &known));
+    EXPECT_EQ(label.colour(), Rgb2Q(kColourHover));
+}
+
+TEST(SlotLabel, DropAndClickReportTheSlot) {
+    SlotLabel label(7);
+    QSignalSpy drops(&label, &SlotLabel::dropped);
+    QSignalSpy clicks(&label, &SlotLabel::clicked);
+
+    DropText(&label, QStringLiteral("Heat Sink"));
+    // The toolkit hands a drop only to the widget that took the hover; the data may still lack text.
+    QMimeData text;
+    text.setText(QStringLiteral("x"));
+    DragEnter(&label, &text);
+    QMimeData noText;
+    noText.setData(QStringLiteral("application/x-other"), QByteArray("x"));
+    QDropEvent e(QPointF(4, 4), Qt::MoveAction, &noText, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&label, &e);
+    ASSERT_EQ(drops.count(), 2);
+    EXPECT_EQ(drops[0], (QList<QVariant>{7, QStringLiteral("Heat Sink"), true}));
+    EXPECT_EQ(drops[1].at(2).toBool(), false);
+
+    ClickOn(&label);
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks[0].at(0).toInt(), 7);
+    // A press that ends outside the label is no click.
+    QTest::mousePress(&label, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, QPoint(-20, -20));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(SlotPage, OwnedListDragDataAndTurretOutline) {
+    SlotPage quad(SlotPage::Chassis::Quad);
+    OwnedList* list = quad.QuadOwned;
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(quad.BipedOwned, nullptr);
+    EXPECT_FALSE(list->acceptDrops());
+    EXPECT_FALSE(list->viewport()->acceptDrops());
+
+    list->addItems({QStringLiteral("Heat Sink"), QStringLiteral("Small Laser Ammo")});
+    EXPECT_EQ(list->MakeDragData(), nullptr);  // nothing selected: no drag
+    list->item(1)->setSelected(true);
+    std::unique_ptr<QMimeData> data(list->MakeDragData());
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasText());
+    EXPECT_EQ(data->text(), QStringLiteral("Small Laser Ammo"));
+    EXPECT_EQ(data->formats(), QStringList{QStringLiteral("text/plain")});
+
+    // Nine turret labels, shown up to the usable count; the outline is 6 px (90 twips) taller.
+    quad.SetTurret(3, true);
+    const int h = quad.TurretCrit[0]->height();
+    EXPECT_EQ(quad.TurretFramer->height(), 3 * h + 6);
+    EXPECT_FALSE(quad.TurretCrit[2]->isHidden());
+    EXPECT_TRUE(quad.TurretCrit[3]->isHidden());
+    EXPECT_FALSE(quad.TurretHeader->isHidden());
+    quad.SetTurret(2, true);
+    EXPECT_EQ(quad.TurretFramer->height(), 2 * h + 6);
+    EXPECT_TRUE(quad.TurretCrit[2]->isHidden());
+    // A configurable turret of size 0 gives -1 slots: the height stays, outline and header go.
+    quad.SetTurret(-1, false);
+    EXPECT_EQ(quad.TurretFramer->height(), 2 * h + 6);
+    EXPECT_TRUE(quad.TurretFramer->isHidden());
+    EXPECT_TRUE(quad.TurretHeader->isHidden());
+
+    SlotPage biped(SlotPage::Chassis::Humanoid);
+    EXPECT_EQ(biped.Crit(kQuadBody, 0), nullptr);
+    EXPECT_EQ(biped.Crit(kBody, 12), nullptr);
+    EXPECT_EQ(biped.Crit(kLeftArm, 3), biped.LeftCrit[3]);
+    const int happy = biped.EmotLine->geometry().center().y();
+    biped.SetEmotLine(true);
+    const int sad = biped.EmotLine->geometry().center().y();
+    EXPECT_EQ(happy - sad, (480 - 360) / 15);  // form units at 15 to the pixel
+}
+
+// ---- placement in the running main window ----
+
+class SlotPageTest : public MainFormFixture {
+protected:
+    SlotPage* Biped() { return form->bipedPage_; }
+    SlotPage* Quad() { return form->quadPage_; }
+    void OpenSlotPage() { form->TabStrip1->setCurrentIndex(3); }
+
+    int FreeCSlots() {
+        const QString p = form->Panels[4]->text();
+        EXPECT_TRUE(p.startsWith(u"Free CSlots: "_s)) << p.toStdString();
+        return p.mid(13).trimmed().toInt();
+    }
+
+    static QStringList Lines(const QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
+
+    // Takes one unit into the design as "Add >>" does, then redraws the slot page.
+    void Own(const std::string& entry, int times = 1) {
+        for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
+        form->RefreshP4();
+        form->RefreshMain();
+    }
+
+    // The user's drag: press on the owned entry (which selects it), the data the list builds for
+    // the drag, and the drop on the label.
+    void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
+        OwnedList* list = page->Owned();
+        const QList<QListWidgetItem*> found = list->findItems(entry, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
+        list->setCurrentItem(found.first());
+        std::unique_ptr<QMimeData> data(list->MakeDragData());
+        ASSERT_NE(data, nullptr);
+        DropOn(target, data.get());
+    }
+
+    // An accepted drop moves exactly one owned line into `taken` slots and lowers "Free CSlots".
+    void ExpectPlaced(SlotPage* page, const QString& entry, SlotLabel* target, int taken) {
+        const QStringList before = Lines(page->Owned());
+        const int free = FreeCSlots();
+        const std::size_t messages = dialogs.messages.size();
+        Drag(page, entry, target);
+        QStringList expected = before;
+        expected.removeAt(expected.indexOf(entry));
+        EXPECT_EQ(Lines(page->Owned()), expected) << entry.toStdString();
+        EXPECT_EQ(FreeCSlots(), free - taken) << entry.toStdString();
+        EXPECT_EQ(target->text(), entry);
+        EXPECT_EQ(dialogs.messages.size(), messages);
+    }
+
+    static QString Name(const Catalog& c, int i) { return QString::fromStdString(c[i].Name); }
+    int Index(const char* name) const { return FindIndex(ctx.catalog, name); }
+};
+
+TEST_F(SlotPageTest, NewHumanoidDesignAndDropsOnEveryLocation) {
+    OpenSlotPage();
+    SlotPage* p = Biped();
+    EXPECT_TRUE(p->isVisible());
+    EXPECT_FALSE(Quad()->isVisible());
+    EXPECT_EQ(p->BodyCrit[0]->text(), u"Ground Movement"_s);
+    EXPECT_EQ(p->BodyCrit[0]->colour(), Rgb2Q(kColourMovement));
+    for (int i = 1; i < 12; ++i) EXPECT_EQ(p->BodyCrit[i]->colour(), Rgb2Q(kColourFree)) << i;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(p->LeftCrit[i]->text(), u"Available"_s);
+        EXPECT_EQ(p->RightCrit[i]->text(), u"Available"_s);
+    }
+    EXPECT_EQ(p->BipedOwned->count(), 0);
+    EXPECT_FALSE(p->ClearSel1->isEnabled());
+    ASSERT_EQ(FreeCSlots(), 19);
+
+    const int weapon = PlainItem(2);
+    ASSERT_GE(weapon, 0);
+    const QString weaponName = Name(ctx.catalog, weapon);
+    d().HeatSinks = 2;
+    Own(ctx.catalog[weapon].Name);
+    Own("Battle Claw");
+    Own("(I) Light Machine Gun Ammo");
+    // Heat sinks first, then catalog order.
+    ASSERT_EQ(Lines(p->BipedOwned), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, weaponName,
+                                                 u"(I) Light Machine Gun Ammo"_s, u"Battle Claw"_s}));
+
+    ExpectPlaced(p, u"Heat Sink"_s, p->BodyCrit[3], 1);
+    EXPECT_EQ(p->BodyCrit[3]->colour(), Rgb2Q(kColourHeatSink));
+    EXPECT_EQ(d().HeatSinks, 1);
+    EXPECT_EQ(d().PlacedHeatSinks, 1);
+
+    ExpectPlaced(p, weaponName, p->BodyCrit[5], 2);
+    EXPECT_EQ(p->BodyCrit[6]->text(), weaponName);
+    EXPECT_EQ(p->BodyCrit[5]->colour(), Rgb2Q(kColourItem));
+    EXPECT_EQ(p->BodyCrit[6]->colour(), Rgb2Q(kColourItem));
+    EXPECT_EQ(p->BodyCrit[7]->text(), u"Available"_s);
+    EXPECT_EQ(d().BodySpan[5], 2);
+    EXPECT_EQ(d().BodySpan[6], -2);
+    EXPECT_EQ(d().OwnedCount[weapon], 0);
+    EXPECT_EQ(d().PlacedCount[weapon], 1);
+
+    ExpectPlaced(p, u"Battle Claw"_s, p->RightCrit[1], 1);
+    EXPECT_EQ(d().RightArmSlots[1], Index("Battle Claw") + kSlotItemBase);
+    ExpectPlaced(p, u"Heat Sink"_s, p->LeftCrit[0], 1);
+    EXPECT_EQ(d().LeftArmSlots[0], kSlotHeatSink);
+    ExpectPlaced(p, u"(I) Light Machine Gun Ammo"_s, p->LeftCrit[2], 1);
+    EXPECT_EQ(d().LeftArmSlots[2], Index("(I) Light Machine Gun") + kSlotAmmoBase);
+    EXPECT_EQ(p->BipedOwned->count(), 0);
+    EXPECT_FALSE(ctx.Saved);
+    // The quad page's list shows the same owned entries, now none.
+    EXPECT_EQ(Quad()->QuadOwned->count(), 0);
+}
+
+TEST_F(SlotPageTest, RefusalsShowTheirMessageAndChangeNothing) {
+    OpenSlotPage();
+    SlotPage* p = Biped();
+    const int weapon = PlainItem(2);
+    Own("Para Foil");
+    Own(ctx.catalog[weapon].Name);
+    Own("Heavy Battle Claw");
+    Own("(I) Light Machine Gun Ammo");
+    ctx.Saved = true;
+    const Design before = d();
+    const QStringList lines = Lines(p->BipedOwned);
+
+    // A rule fires before the slot is looked at: even on the occupied movement slot.
+    Drag(p, u"Para Foil"_s, p->BodyCrit[0]);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, u"A Battle Armor must be able to jump to equip a Para Foil."_s);
+    EXPECT_EQ(dialogs.messages[0].title, u"Vantrel"_s);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::Ok);
+
+    // Only slot 11 of the two lies inside the body: no room, no icon, the slot back to green.
+    Drag(p, Name(ctx.catalog, weapon), p->BodyCrit[11]);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, u"Not enough room."_s);
+    EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::None);
+    EXPECT_EQ(p->BodyCrit[11]->text(), u"Available"_s);
+    EXPECT_EQ(p->BodyCrit[11]->colour(), Rgb2Q(kColourFree));
+
+    // Manipulators go in the arms only: silently refused on the body.
+    Drag(p, u"Heavy Battle Claw"_s, p->BodyCrit[4]);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+
+    // On a taken slot an item meets the room check; ammunition is not placed, without a message.
+    Drag(p, u"Heavy Battle Claw"_s, p->BodyCrit[0]);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].text, u"Not enough room."_s);
+    Drag(p, u"(I) Light Machine Gun Ammo"_s, p->BodyCrit[0]);
+    EXPECT_EQ(p->BodyCrit[0]->text(), u"Ground Movement"_s);
+
+    // Data without text, and text that is not the dragged owned entry (from another program).
+    QMimeData noText;
+    noText.setData(u"application/x-other"_s, QByteArray("x"));
+    DropOn(p->BodyCrit[6], &noText);
+    p->BipedOwned->clearSelection();
+    DropText(p->BodyCrit[6], u"Heat Sink"_s);
+    DropText(p->BodyCrit[6], u"Para Foil"_s);
+
+    EXPECT_EQ(dialogs.messages.size(), 3u) << dialogs.texts().join(u'|').toStdString();
+    EXPECT_EQ(d(), before);
+    EXPECT_EQ(Lines(p->BipedOwned), lines);
+    for (int i = 1; i < 12; ++i) EXPECT_EQ(p->BodyCrit[i]->text(), u"Available"_s) << i;
+}
+
+TEST_F(SlotPageTest, HighlightAndClearing) {
+    OpenSlotPage();
+    SlotPage* p = Biped();
+    const int three = Index("Myomer Booster");
+    ASSERT_EQ(ctx.catalog[three].CSlots, 3);
+    Own("Myomer Booster");
+    Own("Magnetic Clamps");
+    Own("Space Operations Adaptation");
+    d().HeatSinks = 2;
+    form->RefreshP4();
+    ExpectPlaced(p, u"Myomer Booster"_s, p->BodyCrit[2], 3);
+    ExpectPlaced(p, u"Heat Sink"_s, p->BodyCrit[6], 1);
+    ExpectPlaced(p, u"Heat Sink"_s, p->BodyCrit[7], 1);
+    ExpectPlaced(p, u"Magnetic Clamps"_s, p->RightCrit[3], 2);  // and the first free left-arm slot
+    EXPECT_EQ(p->LeftCrit[0]->text(), u"Magnetic Clamps"_s);
+    ExpectPlaced(p, u"Space Operations Adaptation"_s, p->BodyCrit[9], 3);  // and one slot in each arm
+    EXPECT_EQ(p->RightCrit[0]->text(), u"Space Operations Adaptation"_s);
+    EXPECT_EQ(p->LeftCrit[1]->text(), u"Space Operations Adaptation"_s);
+
+    const QColor cyan = Rgb2Q(kColourSelected);
+    auto cyanSlots = [&](const auto& labels) {
+        QList<int> out;
+        for (int i = 0; i < int(labels.size()); ++i)
+            if (labels[i]->colour() == cyan) out << i;
+        return out;
+    };
+
+    // Clicks on free or movement slots select nothing.
+    ClickOn(p->BodyCrit[0]);
+    ClickOn(p->BodyCrit[11]);
+    EXPECT_EQ(ctx.SelLocation, -1);
+    EXPECT_FALSE(p->ClearSel1->isEnabled());
+
+    // The middle slot of the three-slot item marks the whole item, nothing else.
+    ClickOn(p->BodyCrit[3]);
+    EXPECT_EQ(ctx.SelLocation, 0);
+    EXPECT_EQ(ctx.SelSlot, 3);
+    EXPECT_EQ(cyanSlots(p->BodyCrit), (QList<int>{2, 3, 4}));
+    EXPECT_TRUE(p->ClearSel1->isEnabled());
+
+    // The clamps light up in both arms; the space adaptation in all three locations.
+    ClickOn(p->LeftCrit[0]);
+    EXPECT_EQ(cyanSlots(p->LeftCrit), QList<int>{0});
+    EXPECT_EQ(cyanSlots(p->RightCrit), QList<int>{3});
+    EXPECT_TRUE(cyanSlots(p->BodyCrit).isEmpty());
+    ClickOn(p->RightCrit[0]);
+    EXPECT_EQ(cyanSlots(p->RightCrit), QList<int>{0});
+    EXPECT_EQ(cyanSlots(p->LeftCrit), QList<int>{1});
+    EXPECT_EQ(cyanSlots(p->BodyCrit), QList<int>{9});
+
+    // Clear Selected returns the one unit and frees its three slots.
+    const int free = FreeCSlots();
+    p->ClearSel1->click();
+    EXPECT_EQ(ctx.SelLocation, -1);
+    EXPECT_FALSE(p->ClearSel1->isEnabled());
+    EXPECT_EQ(FreeCSlots(), free + 3);
+    EXPECT_EQ(p->BodyCrit[9]->text(), u"Available"_s);
+    EXPECT_EQ(p->LeftCrit[1]->colour(), Rgb2Q(kColourFree));
+    EXPECT_EQ(Lines(p->BipedOwned), QStringList{u"Space Operations Adaptation"_s});
+
+    // One of two heat sinks.
+    ClickOn(p->BodyCrit[7]);
+    EXPECT_EQ(cyanSlots(p->BodyCrit), QList<int>{7});
+    p->ClearSel1->click();
+    EXPECT_EQ(d().HeatSinks, 1);
+    EXPECT_EQ(p->BodyCrit[6]->text(), u"Heat Sink"_s);
+    EXPECT_EQ(p->BodyCrit[7]->text(), u"Available"_s);
+
+    // Clear All: everything back in the owned list, the movement entry stays.
+    p->ClearCS->click();
+    EXPECT_EQ(FreeCSlots(), 19);
+    EXPECT_EQ(p->BodyCrit[0]->text(), u"Ground Movement"_s);
+    QStringList lines = Lines(p->BipedOwned);
+    lines.sort();
+    EXPECT_EQ(lines, (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Magnetic Clamps"_s, u"Myomer Booster"_s,
+                                  u"Space Operations Adaptation"_s}));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(p->LeftCrit[i]->text(), u"Available"_s);
+}
+
+TEST_F(SlotPageTest, QuadBodyAndTurret) {
+    form->ComboChassis->setCurrentIndex(1);
+    ASSERT_TRUE(d().IsQuad);
+    form->ComboTurret->setCurrentIndex(3);
+    ASSERT_EQ(d().TurretSize, 3);
+    OpenSlotPage();
+    SlotPage* q = Quad();
+    EXPECT_TRUE(q->isVisible());
+    EXPECT_FALSE(Biped()->isVisible());
+    EXPECT_EQ(q->QuadCrit[0]->text(), u"Ground Movement"_s);
+    EXPECT_TRUE(q->TurretHeader->isVisible());
+    EXPECT_TRUE(q->TurretFramer->isVisible());
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(q->TurretCrit[i]->isVisible(), i < 3) << i;
+    EXPECT_EQ(q->TurretFramer->height(), 3 * q->TurretCrit[0]->height() + 6);
+
+    const int weapon = PlainItem(2);
+    const QString weaponName = Name(ctx.catalog, weapon);
+    Own(ctx.catalog[weapon].Name, 2);
+    Own("(I) Light Machine Gun Ammo");
+    Own("Searchlight");
+    const int free = FreeCSlots();
+    ExpectPlaced(q, weaponName, q->QuadCrit[14], 2);
+    EXPECT_EQ(d().QuadSpan[14], 2);
+    ExpectPlaced(q, u"(I) Light Machine Gun Ammo"_s, q->TurretCrit[2], 1);
+    EXPECT_EQ(q->TurretCrit[2]->colour(), Rgb2Q(kColourItem));
+    // Two slots from turret slot 1 meet the ammunition in slot 2: no room. From slot 0 they fit.
+    Drag(q, weaponName, q->TurretCrit[1]);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, u"Not enough room."_s);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::None);
+    EXPECT_EQ(q->TurretCrit[1]->colour(), Rgb2Q(kColourFree));
+    ExpectPlaced(q, weaponName, q->TurretCrit[0], 2);
+    EXPECT_EQ(FreeCSlots(), free - 2 - 1 - 2);
+    EXPECT_EQ(q->TurretCrit[1]->text(), weaponName);
+    // Equipment stays off the turret, without a message; the turret's hover ignores it too.
+    form->ComboTurret->setCurrentIndex(5);
+    form->RefreshP4();
+    QMimeData heat;
+    heat.setText(u"Heat Sink"_s);
+    DragEnter(q->TurretCrit[4], &heat);
+    EXPECT_EQ(q->TurretCrit[4]->colour(), Rgb2Q(kColourFree));
+    DragLeave(q->TurretCrit[4]);
+    Drag(q, u"Searchlight"_s, q->TurretCrit[4]);
+    EXPECT_EQ(q->TurretCrit[4]->text(), u"Available"_s);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(Lines(q->QuadOwned), QStringList{u"Searchlight"_s});
+
+    // The turret's slots select like any other; the highlight follows the span.
+    ClickOn(q->TurretCrit[1]);
+    EXPECT_EQ(ctx.SelLocation, 4);
+    EXPECT_TRUE(q->ClearSel2->isEnabled());
+    EXPECT_EQ(q->TurretCrit[0]->colour(), Rgb2Q(kColourSelected));
+    EXPECT_EQ(q->TurretCrit[1]->colour(), Rgb2Q(kColourSelected));
+    EXPECT_EQ(q->TurretCrit[2]->colour(), Rgb2Q(kColourItem));
+    q->ClearSel2->click();
+    EXPECT_EQ(q->TurretCrit[0]->text(), u"Available"_s);
+    EXPECT_EQ(q->TurretCrit[2]->text(), u"(I) Light Machine Gun Ammo"_s);
+    q->ClearCST->click();
+    EXPECT_EQ(q->QuadCrit[14]->text(), u"Available"_s);
+    EXPECT_EQ(q->QuadCrit[0]->text(), u"Ground Movement"_s);
+    EXPECT_EQ(q->QuadOwned->count(), 4);
+
+    // A configurable turret gives up one slot.
+    form->ChkConfig_MouseUp();
+    ASSERT_TRUE(d().TurretConfig);
+    form->RefreshP4();
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(q->TurretCrit[i]->isVisible(), i < 4) << i;
+    form->ComboTurret->setCurrentIndex(0);
+    form->RefreshP4();
+    EXPECT_FALSE(q->TurretHeader->isVisible());
+    EXPECT_FALSE(q->TurretFramer->isVisible());
+}
+
+TEST_F(SlotPageTest, MovementRebuildShowsAtOnce) {
+    OpenSlotPage();
+    d().JumpMP = 2;
+    ctx.RebuildSlots = true;
+    form->RefreshP4();
+    EXPECT_FALSE(ctx.RebuildSlots);
+    EXPECT_EQ(Biped()->BodyCrit[0]->text(), u"Ground Movement"_s);
+    EXPECT_EQ(Biped()->BodyCrit[1]->text(), u"Jump Jets"_s);
+    EXPECT_EQ(Biped()->BodyCrit[2]->text(), u"Jump Jets"_s);
+    EXPECT_EQ(Biped()->BodyCrit[2]->colour(), Rgb2Q(kColourMovement));
+    EXPECT_EQ(FreeCSlots(), 17);
+}
+
+// Pictures of both layouts with equipment placed, for a look by eye: written when
+// VANTREL_SHOTS names a folder.
+TEST_F(SlotPageTest, Screenshots) {
+    const QString dir = qEnvironmentVariable("VANTREL_SHOTS");
+    if (dir.isEmpty()) GTEST_SKIP() << "set VANTREL_SHOTS to a folder to write the pictures";
+    d().HeatSinks = 3;
+    Own("(I) Bearhunter Superheavy Autocannon");
+    Own("(I) Bearhunter Superheavy Autocannon Ammo", 2);
+    Own("Space Operations Adaptation");
+    Own("Claws and Magnetic Clamps");
+    Own("Myomer Booster");
+    Own("Searchlight");
+    OpenSlotPage();
+    SlotPage* p = Biped();
+    Drag(p, u"Heat Sink"_s, p->BodyCrit[1]);
+    Drag(p, u"(I) Bearhunter Superheavy Autocannon"_s, p->BodyCrit[2]);
+    Drag(p, u"(I) Bearhunter Superheavy Autocannon Ammo"_s, p->BodyCrit[5]);
+    Drag(p, u"Space Operations Adaptation"_s, p->BodyCrit[6]);
+    Drag(p, u"Claws and Magnetic Clamps"_s, p->LeftCrit[1]);
+    ClickOn(p->BodyCrit[3]);
+    QMimeData hover;
+    hover.setText(u"Heat Sink"_s);
+    DragEnter(p->BodyCrit[8], &hover);
+    form->grab().save(QDir(dir).filePath(u"humanoid.png"_s));
+    DragLeave(p->BodyCrit[8]);
+    form->SetBipedLine(1);
+    p->Figure->grab().save(QDir(dir).filePath(u"biped-sad.png"_s));
+    form->SetBipedLine(0);
+    p->Figure->grab().save(QDir(dir).filePath(u"biped-happy.png"_s));
+
+    form->TabStrip1->setCurrentIndex(0);
+    form->ComboChassis->setCurrentIndex(1);
+    form->ComboTurret->setCurrentIndex(4);
+    d().HeatSinks = 2;
+    Own("(I) Bearhunter Superheavy Autocannon");
+    Own("(I) Bearhunter Superheavy Autocannon Ammo", 2);
+    Own("Myomer Booster");
+    Own("Searchlight");
+    OpenSlotPage();
+    SlotPage* q = Quad();
+    Drag(q, u"Heat Sink"_s, q->QuadCrit[1]);
+    Drag(q, u"(I) Bearhunter Superheavy Autocannon"_s, q->TurretCrit[0]);
+    Drag(q, u"(I) Bearhunter Superheavy Autocannon Ammo"_s, q->QuadCrit[2]);
+    Drag(q, u"Myomer Booster"_s, q->QuadCrit[4]);
+    ClickOn(q->TurretCrit[1]);
+    form->grab().save(QDir(dir).filePath(u"quad.png"_s));
+    form->TabStrip1->setCurrentIndex(2);
+    form->grab().save(QDir(dir).filePath(u"equipment.png"_s));
+}
+
+}  // namespace
+}  // namespace vantrel::test
