@@ -65,9 +65,14 @@ void FillOwned(QListWidget* list, const QStringList& entries) {
 
 void ConnectSlotPage(MainForm& form, SlotPage* page) {
     MainForm* f = &form;
-    QObject::connect(page, &SlotPage::slotDropped, f, [f, page](int location, int slot, const QString& text, bool hasText) {
-        SlotDrop(*f, page, location, slot, text, hasText);
-    });
+    // Queued: the drop is handled once the toolkit's drag has ended and released the pointer, so the
+    // message box of a refusal can take the click that closes it.
+    QObject::connect(
+        page, &SlotPage::slotDropped, f,
+        [f, page](int location, int slot, const QString& text, bool hasText) {
+            SlotDrop(*f, page, location, slot, text, hasText);
+        },
+        Qt::QueuedConnection);
     QObject::connect(page, &SlotPage::slotClicked, f, [f](int location, int slot) { SlotClick(*f, location, slot); });
     if (page->chassis() == SlotPage::Chassis::Humanoid) {
         QObject::connect(page->ClearSel1, &QPushButton::clicked, f, [f] { f->ClearSel1_Click(); });

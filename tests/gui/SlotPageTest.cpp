@@ -46,11 +46,13 @@ void DragLeave(QWidget* w) {
     QCoreApplication::sendEvent(w, &e);
 }
 
-// The whole drop as the toolkit delivers it: enter, then drop.
+// The whole drop as the toolkit delivers it: enter, then drop; then the events the drop posted
+// (the window handles a drop after the drag has ended).
 void DropOn(QWidget* w, const QMimeData* data) {
     DragEnter(w, data);
     QDropEvent e(QPointF(4, 4), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);
+    QCoreApplication::processEvents();
 }
 
 void DropText(QWidget* w, const QString& text) {
@@ -487,6 +489,24 @@ TEST_F(SlotPageTest, QuadBodyAndTurret) {
     form->RefreshP4();
     EXPECT_FALSE(q->TurretHeader->isVisible());
     EXPECT_FALSE(q->TurretFramer->isVisible());
+}
+
+TEST_F(SlotPageTest, DropIsHandledAfterTheDragEnds) {
+    OpenSlotPage();
+    SlotPage* p = Biped();
+    d().HeatSinks = 1;
+    form->RefreshP4();
+    p->BipedOwned->setCurrentRow(0);
+    std::unique_ptr<QMimeData> data(p->BipedOwned->MakeDragData());
+    DragEnter(p->BodyCrit[3], data.get());
+    QDropEvent e(QPointF(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(p->BodyCrit[3], &e);
+    EXPECT_TRUE(e.isAccepted());
+    EXPECT_EQ(e.dropAction(), Qt::MoveAction);
+    EXPECT_EQ(d().HeatSinks, 1);  // still inside the drag: nothing placed, no message box yet
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d().HeatSinks, 0);
+    EXPECT_EQ(p->BodyCrit[3]->text(), u"Heat Sink"_s);
 }
 
 TEST_F(SlotPageTest, MovementRebuildShowsAtOnce) {
