@@ -27,13 +27,13 @@ public:
         for (int loc = 0; loc < kLocationCount; ++loc) {
             const ConstSlotArrays a = Slots(static_cast<const Design&>(ctx.design), loc);
             for (int i = 0; i < a.count; ++i)
-                captions_[loc][i] = SlotCaption(ctx.catalog, a.slots[i], armorText);
+                captions_[loc][i] = SlotCaption(ctx.catalog, a.codes[i], armorText);
         }
     }
 
     void Free(int loc, int i) {
         SlotArrays a = Slots(ctx_.design, loc);
-        a.slots[i] = kSlotFree;
+        a.codes[i] = kSlotFree;
         a.spans[i] = kSpanNone;
         captions_[loc][i] = kAvailable;
     }
@@ -51,7 +51,7 @@ public:
         Design& d = ctx_.design;
         const Catalog& cat = ctx_.catalog;
         const std::string c = captions_[loc][i];
-        const int code = Slots(d, loc).slots[i];
+        const int code = Slots(d, loc).codes[i];
         if (links.adaptation[0] >= 0 && c == kSpaceAdaptation) {
             ReturnUnit(c);
             for (int other : links.adaptation) FreeWhere(other, [&](const std::string& s) { return s == c; });
@@ -83,7 +83,7 @@ public:
             // was placed must not make the sweep skip a neighbour's content.
             const ConstSlotArrays a = Slots(static_cast<const Design&>(d), loc);
             for (int64_t j = i; j < static_cast<int64_t>(i) + cat[k].CSlots && j < a.count; ++j) {
-                if (a.slots[j] != code) break;
+                if (a.codes[j] != code) break;
                 captions_[loc][j] = kAvailable;
             }
         }
@@ -134,12 +134,12 @@ Sweep::Links AdaptationAndClamps(int loc) {
 void SweepLocation(Sweep& sweep, int loc, const Sweep::Links& links, bool keepMovement, const Design& d) {
     for (int i = 0; i < Slots(d, loc).count; ++i) {
         sweep.SlotCleanup(loc, i, links, true);
-        if (!(keepMovement && IsMovement(Slots(d, loc).slots[i]))) sweep.Free(loc, i);
+        if (!(keepMovement && IsMovement(Slots(d, loc).codes[i]))) sweep.Free(loc, i);
     }
 }
 
 void MarkItem(const ConstSlotArrays& a, int sel, std::array<bool, 16>& marks) {
-    const int code = a.slots[sel];
+    const int code = a.codes[sel];
     if (code < kSlotItemBase || code >= kSlotAmmoBase) {
         marks[sel] = true;
         return;
@@ -148,10 +148,10 @@ void MarkItem(const ConstSlotArrays& a, int sel, std::array<bool, 16>& marks) {
     // slots still holding the item are marked, and never fewer than up to the selected one, so odd
     // spans from a damaged file cannot reach a neighbour or leave the selected slot unmarked.
     int first = sel;
-    while (first > 0 && a.spans[first] == kSpanFollow && a.slots[first - 1] == code) --first;
+    while (first > 0 && a.spans[first] == kSpanFollow && a.codes[first - 1] == code) --first;
     int64_t end = static_cast<int64_t>(first) + a.spans[first];
     if (end <= sel) end = sel + 1;
-    for (int j = first; j < end && j < a.count && a.slots[j] == code; ++j) marks[j] = true;
+    for (int j = first; j < end && j < a.count && a.codes[j] == code; ++j) marks[j] = true;
 }
 
 }  // namespace
@@ -199,11 +199,11 @@ Highlight SelectionHighlight(const Context& ctx, const std::string& armorText) {
     MarkItem(sel, slot, marks[loc]);
 
     // Units spread over several locations show all their slots.
-    const std::string caption = SlotCaption(ctx.catalog, sel.slots[slot], armorText);
+    const std::string caption = SlotCaption(ctx.catalog, sel.codes[slot], armorText);
     auto markWhere = [&](int other, auto matches) {
         const ConstSlotArrays a = Slots(ctx.design, other);
         for (int j = 0; j < a.count; ++j)
-            if (matches(SlotCaption(ctx.catalog, a.slots[j], armorText))) marks[other][j] = true;
+            if (matches(SlotCaption(ctx.catalog, a.codes[j], armorText))) marks[other][j] = true;
     };
     if ((loc == kLeftArm || loc == kRightArm) && EndsWith(caption, kClampTail)) {
         marks[loc][slot] = true;
@@ -228,7 +228,7 @@ void RebuildMovementSlots(Context& ctx, const std::string& armorText) {
     for (int loc : {kBody, kQuadBody}) {
         SlotArrays a = Slots(d, loc);
         for (int j = 0; j < a.count; ++j) {
-            a.slots[j] = kSlotFree;
+            a.codes[j] = kSlotFree;
             a.spans[j] = kSpanNone;
         }
     }
@@ -236,7 +236,7 @@ void RebuildMovementSlots(Context& ctx, const std::string& armorText) {
     int next = 0;
     const int32_t points[] = {d.GroundMP, d.JumpMP, d.VTOLMP, d.UMUMP};
     for (int m = 0; m < 4; ++m)
-        for (int32_t p = 0; p < points[m] && next < body.count; ++p) body.slots[next++] = kSlotGround + m;
+        for (int32_t p = 0; p < points[m] && next < body.count; ++p) body.codes[next++] = kSlotGround + m;
 }
 
 }  // namespace vantrel

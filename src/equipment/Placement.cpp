@@ -48,14 +48,14 @@ bool HasRoom(const Design& d, int location, int i, int n) {
     const int usable = UsableSlots(d, location);
     if (i < 0 || static_cast<int64_t>(i) + n > usable) return false;
     for (int j = i; j < i + n; ++j)
-        if (a.slots[j] != kSlotFree) return false;
+        if (a.codes[j] != kSlotFree) return false;
     return true;
 }
 
 int FirstFree(const Design& d, int location) {
     const ConstSlotArrays a = Slots(d, location);
     for (int j = 0; j < a.count; ++j)
-        if (a.slots[j] == kSlotFree) return j;
+        if (a.codes[j] == kSlotFree) return j;
     return -1;
 }
 
@@ -85,7 +85,7 @@ void PlaceItem(Context& ctx, int location, int i, int idx) {
     SlotArrays a = Slots(ctx.design, location);
     const int n = ItemSlots(ctx.catalog, idx);
     for (int k = 0; k < n && i + k < a.count; ++k) {
-        a.slots[i + k] = kSlotItemBase + idx;
+        a.codes[i + k] = kSlotItemBase + idx;
         a.spans[i + k] = kSpanFollow;
     }
     a.spans[i] = n;
@@ -93,7 +93,7 @@ void PlaceItem(Context& ctx, int location, int i, int idx) {
 }
 
 void PlaceAmmo(Context& ctx, int location, int i, int idx) {
-    Slots(ctx.design, location).slots[i] = kSlotAmmoBase + idx;
+    Slots(ctx.design, location).codes[i] = kSlotAmmoBase + idx;
     ++ctx.design.PlacedAmmo[idx];
 }
 
@@ -101,7 +101,7 @@ void PlaceAmmo(Context& ctx, int location, int i, int idx) {
 // reset so that a value left by an older item cannot make the selection cover its neighbours.
 void PlaceLinked(Design& d, int location, int i, int idx) {
     SlotArrays a = Slots(d, location);
-    a.slots[i] = kSlotItemBase + idx;
+    a.codes[i] = kSlotItemBase + idx;
     a.spans[i] = kSpanNone;
 }
 
@@ -210,7 +210,7 @@ DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& t
 
     // Step 2: only a free slot takes anything.
     SlotArrays a = Slots(d, location);
-    if (a.slots[slot] != kSlotFree || !hasText) return Outcome(DropResult::Kind::NotPlaced);
+    if (a.codes[slot] != kSlotFree || !hasText) return Outcome(DropResult::Kind::NotPlaced);
 
     // Step 3: placement, first matching case.
     if (idx >= 0 && location == kBody && t == kSpaceAdaptation) {
@@ -233,15 +233,15 @@ DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& t
         PlaceLinked(d, other, partner, idx);
         ++d.PlacedCount[idx];
     } else if (t == kASysPrefix + armorText) {
-        a.slots[slot] = kSlotArmorSystem;
+        a.codes[slot] = kSlotArmorSystem;
     } else if (t == kHeatSinkEntry) {
-        a.slots[slot] = kSlotHeatSink;
+        a.codes[slot] = kSlotHeatSink;
     } else if (t == kMovementCaptions[kSlotGround] || t == kMovementCaptions[kSlotJump] ||
                t == kMovementCaptions[kSlotVTOL] || t == kMovementCaptions[kSlotUMU]) {
         for (int code = kSlotGround; code <= kSlotUMU; ++code)
-            if (t == kMovementCaptions[code]) a.slots[slot] = code;
+            if (t == kMovementCaptions[code]) a.codes[slot] = code;
     } else if (t == kArmorPrefix + armorText) {
-        a.slots[slot] = kSlotArmor;
+        a.codes[slot] = kSlotArmor;
     } else if (idx < 0) {
         return Outcome(DropResult::Kind::NotPlaced);
     } else if (EndsWith(t, "Ammo")) {
@@ -259,7 +259,7 @@ bool ClickSlot(Context& ctx, int location, int slot) {
     if (location < 0 || location >= kLocationCount) return false;
     const ConstSlotArrays a = Slots(static_cast<const Design&>(ctx.design), location);
     if (slot < 0 || slot >= a.count) return false;
-    const int code = a.slots[slot];
+    const int code = a.codes[slot];
     if (code == kSlotFree || (code >= kSlotGround && code <= kSlotUMU)) return false;
     ctx.SelLocation = static_cast<int16_t>(location);
     ctx.SelSlot = static_cast<int16_t>(slot);

@@ -70,7 +70,7 @@ void SlotLines(Lines& out, const Catalog& catalog, const Design& d, int location
                const std::string& armorText) {
     const ConstSlotArrays a = Slots(d, location);
     for (int s = 0; s < count && s < a.count; ++s) {
-        const std::string caption = SlotCaption(catalog, a.slots[s], armorText);
+        const std::string caption = SlotCaption(catalog, a.codes[s], armorText);
         if (caption != kAvailable && a.spans[s] != kSpanFollow) out.Add("    " + caption);
     }
 }

@@ -17,7 +17,7 @@ SlotArrays Slots(Design& d, int location) {
 
 ConstSlotArrays Slots(const Design& d, int location) {
     const SlotArrays a = Slots(const_cast<Design&>(d), location);
-    return {a.slots, a.spans, a.count};
+    return {a.codes, a.spans, a.count};
 }
 
 void NewDesign(Design& d) {
@@ -31,7 +31,7 @@ void NewDesign(Design& d) {
     d.Spare1 = 1;
     for (int loc = 0; loc < kLocationCount; ++loc) {
         SlotArrays a = Slots(d, loc);
-        for (int i = 0; i < a.count; ++i) a.slots[i] = a.spans[i] = -1;
+        for (int i = 0; i < a.count; ++i) a.codes[i] = a.spans[i] = -1;
     }
     d.CurrentKg = 100;
     d.FreeKg = 650;

@@ -94,13 +94,13 @@ struct Design {
 
 // Pointer to the content and span arrays of one location, with its length.
 struct SlotArrays {
-    int32_t* slots;
+    int32_t* codes;
     int32_t* spans;
     int count;
 };
 SlotArrays Slots(Design& d, int location);
 struct ConstSlotArrays {
-    const int32_t* slots;
+    const int32_t* codes;
     const int32_t* spans;
     int count;
 };

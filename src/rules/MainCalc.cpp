@@ -89,7 +89,7 @@ void MainCalc(const Catalog& catalog, Design& d, const std::string& armorTypeTex
     int used = 0;
     for (int loc : {kRightArm, kLeftArm, kBody, kQuadBody, kTurret}) {
         const auto a = Slots(static_cast<const Design&>(d), loc);
-        used += static_cast<int>(std::count_if(a.slots, a.slots + a.count, [](int v) { return v != -1; }));
+        used += static_cast<int>(std::count_if(a.codes, a.codes + a.count, [](int v) { return v != -1; }));
     }
     d.UsedCSlots = used;
     const int available = d.IsQuad ? 16 + d.TurretSize - (d.TurretConfig ? 1 : 0) : 20;

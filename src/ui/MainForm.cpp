@@ -1,4 +1,3 @@
-// Core headers come before Qt's: Design.h has a field named like Qt's `slots` keyword.
 #include "model/Design.h"
 #include "platform/AppPaths.h"
 #include "rules/Tables.h"
@@ -27,10 +26,7 @@
 
 #include "ui/MainFormControls.h"
 
-#if __has_include("ui/SlotPage.h")
 #include "ui/SlotPage.h"
-#define VANTREL_HAVE_SLOT_PAGE 1
-#endif
 
 namespace vantrel {
 
@@ -122,6 +118,9 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     const QRegularExpression noQuote(QStringLiteral("[^\"]*"));
     TextMechName->setValidator(new QRegularExpressionValidator(noQuote, TextMechName));
     TextModel->setValidator(new QRegularExpressionValidator(noQuote, TextModel));
+    auto* menuKeys = new MenuKeysFirst(this);
+    TextMechName->installEventFilter(menuKeys);
+    TextModel->installEventFilter(menuKeys);
     names->addWidget(CapMechName);
     names->addWidget(TextMechName, 3);
     names->addSpacing(12);
@@ -395,9 +394,7 @@ std::string MainForm::ArmorText() const { return ComboAType->currentText().toStd
 
 void MainForm::SetBipedLine(int biped) {
     bipedLine_ = biped;
-#ifdef VANTREL_HAVE_SLOT_PAGE
     if (bipedPage_) bipedPage_->SetEmotLine(biped != 0);
-#endif
 }
 
 }  // namespace vantrel

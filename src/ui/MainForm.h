@@ -2,14 +2,7 @@
 
 // Design.h names a field `slots`, which Qt's keyword macro would eat: the macro is set aside while
 // it is read, so this header may follow any Qt header (the generated moc files do exactly that).
-#ifdef slots
-#pragma push_macro("slots")
-#undef slots
 #include "model/Design.h"
-#pragma pop_macro("slots")
-#else
-#include "model/Design.h"
-#endif
 
 #include <QMainWindow>
 #include <QString>

@@ -63,4 +63,17 @@ bool WheelGuard::eventFilter(QObject* watched, QEvent* e) {
     return true;
 }
 
+bool MenuKeysFirst::eventFilter(QObject*, QEvent* e) {
+    if (e->type() != QEvent::ShortcutOverride) return false;
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if (k->modifiers() != Qt::ControlModifier) return false;
+    switch (k->key()) {
+        case Qt::Key_N: case Qt::Key_O: case Qt::Key_S: case Qt::Key_A: case Qt::Key_E: case Qt::Key_Q:
+            e->ignore();  // not overridden: the shortcut runs
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace vantrel

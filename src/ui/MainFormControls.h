@@ -58,4 +58,13 @@ public:
     bool eventFilter(QObject* watched, QEvent* e) override;
 };
 
+// Lets the menu's Ctrl shortcuts win over a text box's own use of the same keys
+// (Ctrl+A select all, Ctrl+E end of line), so Save As and Export work while typing a name.
+class MenuKeysFirst : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
 }  // namespace vantrel

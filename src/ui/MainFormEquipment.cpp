@@ -1,7 +1,6 @@
 // The equipment page of the main window: the available and owned lists, their buttons and the
 // information panel; and the creation of the equipment and slot pages.
 
-// Core headers first: Qt's `slots` keyword macro would otherwise eat a member name of the design model.
 #include "equipment/SlotView.h"
 #include "model/Design.h"
 

@@ -1,7 +1,6 @@
 // The File menu: new, open, save, save as, export, quit and the close request; the name and model
 // boxes; the first-start registration and the design named on the command line.
 
-// Core headers come before Qt's: Design.h has a field named like Qt's `slots` keyword.
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "rules/MainCalc.h"

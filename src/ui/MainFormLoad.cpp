@@ -1,7 +1,6 @@
 // Start-up of the main window: the catalog when the splash screen is off, the first-start
 // registration, the biped line, then either the design named on the command line or a new design.
 
-// Core headers come before Qt's: Design.h has a field named like Qt's `slots` keyword.
 #include "model/Design.h"
 
 #include <QDir>

@@ -1,6 +1,5 @@
 // Writing the design state into the status line and the first two pages, and page switching.
 
-// Core headers come before Qt's: Design.h has a field named like Qt's `slots` keyword.
 #include "model/ValueReader.h"
 #include "rules/MainCalc.h"
 #include "rules/Tables.h"

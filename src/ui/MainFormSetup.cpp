@@ -3,7 +3,6 @@
 // status line. Writing a different selection into a list runs that list's handler, so the resets
 // cascade through the same handlers.
 
-// Core headers come before Qt's: Design.h has a field named like Qt's `slots` keyword.
 #include "model/Design.h"
 #include "model/ValueReader.h"
 #include "rules/Tables.h"

@@ -1,23 +1,14 @@
 // The critical-slot pages of the main window: redraw, drops and clicks on the slot labels, and the
 // clearing commands.
 
-// Core headers first: Qt's `slots` keyword macro would otherwise eat a member name of the design model.
-#include "equipment/Clearing.h"
-#include "equipment/Placement.h"
-#include "equipment/SlotView.h"
-#include "model/Design.h"
-
-namespace vantrel {
-namespace {
-// Defined ahead of the Qt headers, whose `slots` keyword macro would eat the member name.
-int CodeAt(const Design& d, int location, int slot) { return Slots(d, location).slots[slot]; }
-}  // namespace
-}  // namespace vantrel
-
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
+#include "equipment/Clearing.h"
+#include "equipment/Placement.h"
+#include "equipment/SlotView.h"
+#include "model/Design.h"
 #include "ui/Dialogs.h"
 #include "ui/MainForm.h"
 #include "ui/SlotLabel.h"
@@ -26,6 +17,8 @@ int CodeAt(const Design& d, int location, int slot) { return Slots(d, location).
 namespace vantrel {
 
 namespace {
+
+int CodeAt(const Design& d, int location, int slot) { return Slots(d, location).codes[slot]; }
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }

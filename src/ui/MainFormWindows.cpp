@@ -1,6 +1,5 @@
 // The menu entries that open the auxiliary windows: preferences, history notes and about.
 
-// The model first: its field names must not meet the toolkit's keyword macros.
 #include "model/Design.h"
 
 #include "ui/AboutForm.h"

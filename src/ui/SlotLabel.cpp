@@ -1,4 +1,3 @@
-// Core headers first: Qt's `slots` keyword macro would otherwise eat a member name of the design model.
 #include "equipment/SlotView.h"
 #include "ui/SlotLabel.h"
 

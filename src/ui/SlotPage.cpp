@@ -1,4 +1,3 @@
-// Core headers first: Qt's `slots` keyword macro would otherwise eat a member name of the design model.
 #include "model/Design.h"
 #include "ui/SlotPage.h"
 

@@ -1,4 +1,3 @@
-// The model first: its field names must not meet the toolkit's keyword macros.
 #include "model/Catalog.h"
 #include "model/Design.h"
 #include "ui/SplashForm.h"

@@ -50,7 +50,7 @@ struct Clearing : ::testing::Test {
     void ExpectFree(int loc, std::initializer_list<int> slots) {
         const auto a = Slots(d, loc);
         for (int j : slots) {
-            EXPECT_EQ(a.slots[j], -1) << "location " << loc << " slot " << j;
+            EXPECT_EQ(a.codes[j], -1) << "location " << loc << " slot " << j;
             EXPECT_EQ(a.spans[j], -1) << "location " << loc << " slot " << j;
         }
     }

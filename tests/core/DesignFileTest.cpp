@@ -165,7 +165,7 @@ Design EveryRecordDistinct() {
     for (int loc : {kBody, kRightArm, kLeftArm, kQuadBody, kTurret}) {
         SlotArrays a = Slots(d, loc);
         for (int s = 0; s < a.count; ++s) {
-            a.slots[s] = code;
+            a.codes[s] = code;
             code = code == kSlotAmmoLast ? kSlotArmorSystem : code + 13;
             if (code > kSlotAmmoLast) code = kSlotAmmoLast;
             a.spans[s] = s % 3 == 0 ? a.count - s : s % 3 == 1 ? kSpanFollow : kSpanNone;

@@ -43,7 +43,7 @@ TEST(NewDesign, FieldsAndSlots) {
     EXPECT_EQ(d.OwnedCount[3], 0);
     for (int loc = 0; loc < kLocationCount; ++loc) {
         auto a = Slots(d, loc);
-        for (int i = 0; i < a.count; ++i) EXPECT_EQ(a.slots[i], -1);
+        for (int i = 0; i < a.count; ++i) EXPECT_EQ(a.codes[i], -1);
         for (int i = 0; i < a.count; ++i) EXPECT_EQ(a.spans[i], -1);
     }
     EXPECT_EQ(d.CurrentKg, 100);

@@ -1,6 +1,5 @@
 #pragma once
 
-// The model first: its field names must not meet the toolkit's keyword macros.
 #include "model/Catalog.h"
 #include "model/Design.h"
 

@@ -625,3 +625,19 @@ TEST_F(MainFormTest, Screenshots) {
 
 }  // namespace
 }  // namespace vantrel::test
+
+namespace vantrel::test {
+
+// The name box keeps the menu's Ctrl keys for the menu: Save As (Ctrl+A) and Export (Ctrl+E) while typing.
+TEST_F(MainFormFixture, MenuShortcutsWinOverTheNameBox) {
+    for (int key : {Qt::Key_A, Qt::Key_E, Qt::Key_S}) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, Qt::ControlModifier);
+        QApplication::sendEvent(form->TextMechName, &override);
+        EXPECT_FALSE(override.isAccepted()) << key;
+    }
+    QKeyEvent plain(QEvent::ShortcutOverride, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(form->TextMechName, &plain);
+    EXPECT_TRUE(plain.isAccepted());  // ordinary typing stays with the box
+}
+
+}  // namespace vantrel::test
