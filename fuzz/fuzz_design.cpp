@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int loc = 0; loc < kLocationCount; ++loc) {
         const auto a = Slots(static_cast<const Design&>(ctx.design), loc);
         for (int i = 0; i < a.count; ++i) {
-            (void)SlotCaption(ctx.catalog, a.slots[i], armor);
+            (void)SlotCaption(ctx.catalog, a.codes[i], armor);
             ctx.SelLocation = static_cast<int16_t>(loc);
             ctx.SelSlot = static_cast<int16_t>(i);
             (void)SelectionHighlight(ctx, armor);
