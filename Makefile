@@ -42,6 +42,25 @@ sanitize:
 	cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer on the catalog and design-file readers, seeded with real files. FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 60
+fuzz:
+	$(MAKE) deps EXTRA_PACKAGES="$(SAN_PACKAGES)"
+	[ -f build-fuzz/build.ninja ] || CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Debug -DVANTREL_GUI=OFF -DVANTREL_TESTS=OFF -DVANTREL_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
+	cmake --build build-fuzz -j $(JOBS)
+	mkdir -p build-fuzz/corpus/catalog build-fuzz/corpus/design
+	cp data/stuff.plb build-fuzz/corpus/catalog/shipped.plb
+	cp tests/data/catalog/stuff.plb build-fuzz/corpus/catalog/test.plb
+	for f in tests/data/*/design.vnt; do cp $$f build-fuzz/corpus/design/$$(basename $$(dirname $$f)).vnt; done
+	cp fuzz/regressions/catalog/* build-fuzz/corpus/catalog/ 2>/dev/null || true
+	cp fuzz/regressions/design/* build-fuzz/corpus/design/ 2>/dev/null || true
+	./build-fuzz/fuzz/fuzz_catalog -max_total_time=$(FUZZ_SECONDS) -max_len=200000 -timeout=10 \
+	  -artifact_prefix=build-fuzz/ build-fuzz/corpus/catalog
+	./build-fuzz/fuzz/fuzz_design -max_total_time=$(FUZZ_SECONDS) -max_len=200000 -timeout=10 \
+	  -artifact_prefix=build-fuzz/ build-fuzz/corpus/design
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
