@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/DibSection.h"
 #include "ui/MainFormControls.h"
 
 #include "ui/SlotPage.h"
@@ -68,8 +69,12 @@ QComboBox* FixedList(const QStringList& entries, QWidget* parent) {
     return box;
 }
 
-// The illustration of the armor page: a suit seen from the front.
+// The illustration of the armor page: the program's picture of a suit in the field, or a simple drawing of
+// one seen from the front when the picture cannot be had.
 QPixmap ArmorIllustration() {
+    InitArtwork();
+    const QPixmap art(QStringLiteral(":/art/about1.png"));
+    if (!art.isNull()) return art;
     QPixmap pm(150, 210);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
