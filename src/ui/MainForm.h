@@ -62,6 +62,7 @@ public:
     void TabStrip1_Click(int tab /*1..4*/);
     // Nest-safe suspension of painting: the outermost release enables updates and repaints once.
     void SetRedraw(bool enable);
+    bool RedrawLocked() const { return redrawDepth_ > 0; }
     std::string ArmorText() const;  // ComboAType's text as UTF-8
 
     // Position of the biped figure's line: 0 "Happy Biped" (480), anything else "Sad Biped" (360).
@@ -218,6 +219,8 @@ public:
     OptionsForm* optionsForm_ = nullptr;
     HistoryForm* historyForm_ = nullptr;
     AboutForm* aboutForm_ = nullptr;
+    // An open history window shows the notes of the design now held (after New or Open).
+    void ReloadHistoryWindow();
 };
 
 }  // namespace vantrel

@@ -130,6 +130,7 @@ void LoadIntoWindow(MainForm& f, const Design& loaded) {
     RefreshAll(f);
     f.ctx_.design = loaded;
     f.ctx_.Saved = true;
+    f.ReloadHistoryWindow();
 }
 
 // Reads a design file; on failure says which file and record, and `out` is untouched.
@@ -170,6 +171,7 @@ void MainForm::MNew_Click() {
     ctx_.RebuildSlots = true;
     RefreshAll(*this);
     ctx_.Saved = true;
+    ReloadHistoryWindow();
 }
 
 void MainForm::MOpen_Click() {

@@ -40,6 +40,11 @@ void MainForm::MHistory_Click() {
     OpenOnce(historyForm_);
 }
 
+void MainForm::ReloadHistoryWindow() {
+    // Otherwise Change would write the old design's notes into the new one.
+    if (historyForm_ != nullptr && historyForm_->isVisible()) historyForm_->Form_Load();
+}
+
 void MainForm::MPreferences_Click() {
     if (optionsForm_ == nullptr) {
         optionsForm_ = new OptionsForm(settings_, [this](int biped) { SetBipedLine(biped); }, this);

@@ -81,6 +81,21 @@ TEST_F(MainFormWindowsTest, HistoryNotesAloneAreNoUnsavedChange) {
     EXPECT_EQ(d().History, "Raid notes\r\nsecond line");
 }
 
+// New replaces the design under an open history window: the window shows the new notes, so Change
+// cannot carry the old design's notes over.
+TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
+    d().History = "Old notes";
+    form->MHistory_Click();
+    HistoryForm* history = form->historyForm_;
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Old notes"));
+    ctx.Saved = true;
+    form->MNew_Click();
+    EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
+    history->ComChange->click();
+    EXPECT_TRUE(d().History.empty());
+}
+
 TEST_F(MainFormWindowsTest, AboutOpensOnceAndStartsFromTheFirstPicture) {
     form->MAbout2->trigger();
     AboutForm* about = form->aboutForm_;
