@@ -4,7 +4,7 @@
 // cascade through the same handlers.
 
 #include "model/Design.h"
-#include "model/ValueReader.h"
+#include "files/Readout.h"
 #include "rules/Tables.h"
 
 #include <QComboBox>
@@ -117,19 +117,19 @@ void MainForm::MoveSlider_Change(int k) {
     switch (k) {
         case 1:
             d.GroundMP = Slider1->value();
-            MLab1->setText(QString::fromStdString(FormatNumber(d.GroundMP * 10.8)) + QStringLiteral(" Km/H"));
+            MLab1->setText(QString::fromStdString(SpeedCaption(d.GroundMP)));
             break;
         case 2:
             d.JumpMP = Slider2->value();
-            MLab2->setText(QString::fromStdString(FormatNumber(d.JumpMP * 30.0)) + QStringLiteral(" Meters"));
+            MLab2->setText(QString::fromStdString(JumpCaption(d.JumpMP)));
             break;
         case 3:
             d.VTOLMP = Slider3->value();
-            MLab3->setText(QString::fromStdString(FormatNumber(d.VTOLMP * 10.8)) + QStringLiteral(" Km/H"));
+            MLab3->setText(QString::fromStdString(SpeedCaption(d.VTOLMP)));
             break;
         case 4:
             d.UMUMP = Slider4->value();
-            MLab4->setText(QString::fromStdString(FormatNumber(d.UMUMP * 10.8)) + QStringLiteral(" Km/H"));
+            MLab4->setText(QString::fromStdString(SpeedCaption(d.UMUMP)));
             break;
         default: break;
     }
