@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/CachedTextDelegate.h"
+
 namespace vantrel {
 
 namespace {
@@ -19,6 +21,8 @@ QListWidget* MakeList(QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setMinimumWidth(150);
+    list->setUniformItemSizes(true);  // one line of text each: no measuring of every entry on a refill
+    list->setItemDelegate(new CachedTextDelegate(list));
     return list;
 }
 

@@ -60,7 +60,8 @@ public:
     void RefreshP1();
     void RefreshP2();
     void TabStrip1_Click(int tab /*1..4*/);
-    // Nest-safe suspension of painting: the outermost release enables updates and repaints once.
+    // Nest-safe bracket around a refresh. Qt already paints only from the event loop, once, what
+    // changed; the lock counts, so a refresh never forces a repaint of the whole window.
     void SetRedraw(bool enable);
     bool RedrawLocked() const { return redrawDepth_ > 0; }
     std::string ArmorText() const;  // ComboAType's text as UTF-8

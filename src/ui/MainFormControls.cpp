@@ -1,5 +1,7 @@
 #include "ui/MainFormControls.h"
 
+#include <QListWidget>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
@@ -74,6 +76,18 @@ bool MenuKeysFirst::eventFilter(QObject*, QEvent* e) {
         default:
             return false;
     }
+}
+
+void SetListEntries(QListWidget* list, const QStringList& entries) {
+    bool same = list->count() == entries.size();
+    for (int row = 0; same && row < entries.size(); ++row) same = list->item(row)->text() == entries[row];
+    if (!same) {
+        list->clear();
+        list->addItems(entries);
+        return;
+    }
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
 }
 
 }  // namespace vantrel

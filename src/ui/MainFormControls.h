@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QSlider>
 
+class QListWidget;
+
 namespace vantrel {
 
 // A slider that reports the release of a mouse button pressed anywhere on it (handle or track),
@@ -66,5 +68,10 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* e) override;
 };
+
+// Writes the entries of a list, clearing its selection. A list whose entries are already these is
+// not rebuilt: a rebuild lays the list out again and paints it a second time, which made every
+// page switch and refresh pay for the lists of the equipment pages twice.
+void SetListEntries(QListWidget* list, const QStringList& entries);
 
 }  // namespace vantrel

@@ -15,6 +15,7 @@
 
 #include "ui/EquipmentPage.h"
 #include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
 #include "ui/SlotPage.h"
 
 namespace vantrel {
@@ -115,16 +116,14 @@ void MainForm::RefreshP3() {
     }
     {
         const QSignalBlocker block(p->AvList);
-        p->AvList->clear();
-        p->AvList->addItems(available);
+        SetListEntries(p->AvList, available);
     }
 
     QStringList owned;
     for (const std::string& e : OwnedEntries(catalog, d, ArmorText())) owned << Q(e);
     {
         const QSignalBlocker block(p->SelList);
-        p->SelList->clear();
-        p->SelList->addItems(owned);
+        SetListEntries(p->SelList, owned);
     }
     SetRedraw(true);
 }

@@ -142,13 +142,6 @@ bool ReadDesign(MainForm& f, const QString& path, Design& out) {
     return false;
 }
 
-void SetFramesEnabled(MainForm& f, bool enabled) {
-    f.setEnabled(enabled);
-    for (QWidget* frame : {static_cast<QWidget*>(f.Frame1), static_cast<QWidget*>(f.Frame2), f.Frame3, f.Frame4,
-                           f.Frame4B})
-        if (frame) frame->setEnabled(enabled);
-}
-
 // The texts cannot carry a double quote in a design file: the character is taken out of the box.
 QString WithoutQuotes(QLineEdit* box) {
     QString text = box->text();
@@ -192,9 +185,10 @@ void MainForm::MOpen_Click() {
     if (!ReadDesign(*this, path, loaded)) return;
 
     ctx_.DesignFile = path.toStdString();
-    SetFramesEnabled(*this, false);
+    // The window is not disabled around the load: no input and no painting can come between the
+    // refreshes of this one handler, and a disable and enable made every control repaint, the
+    // larger part of the command's time.
     LoadIntoWindow(*this, loaded);
-    SetFramesEnabled(*this, true);
 }
 
 void MainForm::MSave_Click() { SaveCommand(*this); }

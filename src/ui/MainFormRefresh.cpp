@@ -32,16 +32,16 @@ void SetMaximumQuietly(QSlider* s, int maximum) {
 
 }  // namespace
 
+// Qt paints only from the event loop, into a back buffer, and merges every update asked for before
+// then into one repaint of the changed widgets: a refresh can show no intermediate state. So the lock
+// only counts. Turning the window's updates off and on instead repainted the whole window after every
+// refresh, most of the cost of each user action.
 void MainForm::SetRedraw(bool enable) {
     if (!enable) {
-        if (redrawDepth_++ == 0) setUpdatesEnabled(false);
+        ++redrawDepth_;
         return;
     }
-    if (redrawDepth_ == 0) return;  // unbalanced release: nothing is locked
-    if (--redrawDepth_ == 0) {
-        setUpdatesEnabled(true);
-        update();  // one repaint, coalesced by the event loop
-    }
+    if (redrawDepth_ > 0) --redrawDepth_;  // an unbalanced release is harmless
 }
 
 void MainForm::RefreshMain() {

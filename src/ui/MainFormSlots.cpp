@@ -11,6 +11,7 @@
 #include "model/Design.h"
 #include "ui/Dialogs.h"
 #include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
 
@@ -47,11 +48,6 @@ void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const QString
 
 void SlotClick(MainForm& f, int location, int slot) {
     if (ClickSlot(f.ctx_, location, slot)) f.RefreshP4();
-}
-
-void FillOwned(QListWidget* list, const QStringList& entries) {
-    list->clear();
-    list->addItems(entries);
 }
 
 }  // namespace
@@ -109,8 +105,8 @@ void MainForm::RefreshP4() {
 
     QStringList owned;
     for (const std::string& e : OwnedEntries(ctx_.catalog, d, armor)) owned << Q(e);
-    FillOwned(bipedPage_->BipedOwned, owned);
-    FillOwned(quadPage_->QuadOwned, owned);
+    SetListEntries(bipedPage_->BipedOwned, owned);
+    SetListEntries(quadPage_->QuadOwned, owned);
     SetRedraw(true);
 }
 

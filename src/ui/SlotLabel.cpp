@@ -106,22 +106,43 @@ void SlotLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (click) emit clicked(index_);
 }
 
-void SlotLabel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    drawFrame(&painter);
-    const QRect area = contentsRect().adjusted(3, 0, -3, 0);
-    const QString caption = text();
+void SlotLabel::LayOut(const QString& caption, int width) {
+    if (caption == laidCaption_ && width == laidWidth_ && font() == laidFor_) return;
+    laidCaption_ = caption;
+    laidWidth_ = width;
+    laidFor_ = font();
     QFont f = font();
     qreal size = f.pointSizeF() > 0 ? f.pointSizeF() : 9.0;
     // Shrink until the caption fits on one line; elide only when even the smallest size is too wide.
-    while (size > kMinPointSize && QFontMetricsF(f).horizontalAdvance(caption) > area.width()) {
+    while (size > kMinPointSize && QFontMetricsF(f).horizontalAdvance(caption) > width) {
         size -= 0.5;
         f.setPointSizeF(size);
     }
-    painter.setFont(f);
-    painter.setPen(palette().color(QPalette::WindowText));
-    const QString shown = QFontMetrics(f).elidedText(caption, Qt::ElideRight, area.width());
-    painter.drawText(area, Qt::AlignCenter, shown);
+    shownFont_ = f;
+    shown_.setText(QFontMetrics(f).elidedText(caption, Qt::ElideRight, width));
+    shown_.setTextFormat(Qt::PlainText);
+    shown_.prepare(QTransform(), f);
+}
+
+void SlotLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The plain box frame in the text colour, as four filled strips: the frame's own outline
+    // drawing strokes a path, dearer than the rest of the label.
+    const QColor edge = palette().color(QPalette::WindowText);
+    const QRect r = frameRect();
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), edge);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), edge);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), edge);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), edge);
+
+    const QRect area = contentsRect().adjusted(3, 0, -3, 0);
+    LayOut(text(), area.width());
+    painter.setFont(shownFont_);
+    painter.setPen(edge);
+    const QSizeF size = shown_.size();
+    painter.drawStaticText(QPointF(area.left() + (area.width() - size.width()) / 2,
+                                   area.top() + (area.height() - size.height()) / 2),
+                           shown_);
 }
 
 }  // namespace vantrel

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
+#include <QStaticText>
 
 #include <functional>
 
@@ -45,11 +47,20 @@ protected:
 
 private:
     bool IsFree() const;
+    // Fits the caption into `width`: shrinks the font, elides as a last resort, and keeps the laid-out
+    // text until caption, font or width change. Laying the text out on every paint was most of the
+    // cost of showing the slot page.
+    void LayOut(const QString& caption, int width);
 
     int index_;
     QColor colour_;
     bool pressed_ = false;
     std::function<bool(const QString&)> hoverFilter_;
+    QString laidCaption_;
+    QFont laidFor_;
+    int laidWidth_ = -1;
+    QFont shownFont_;
+    QStaticText shown_;
 };
 
 }  // namespace vantrel

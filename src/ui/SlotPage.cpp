@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/CachedTextDelegate.h"
 #include "ui/SlotLabel.h"
 
 namespace vantrel {
@@ -60,6 +61,8 @@ OwnedList::OwnedList(QWidget* parent) : QListWidget(parent) {
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
     setMinimumWidth(150);
+    setUniformItemSizes(true);  // one line of text each: no measuring of every entry on a refill
+    setItemDelegate(new CachedTextDelegate(this));
 }
 
 QString OwnedList::SelectedEntry() const {
@@ -86,6 +89,21 @@ void OwnedList::mousePressEvent(QMouseEvent* e) {
 
 // ---------------------------------------------------------------------------------------------
 // Figures
+
+namespace {
+
+// The artwork at `path` scaled into `size`, kept in `cache` (made for `cachedFor`): smooth scaling
+// on every paint was the dearest part of showing the slot page. Null when the artwork is missing.
+const QPixmap& ScaledArt(const QString& path, QSize size, QPixmap& cache, QSize& cachedFor) {
+    if (size != cachedFor) {
+        const QPixmap art(path);
+        cache = art.isNull() ? QPixmap() : art.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        cachedFor = size;
+    }
+    return cache;
+}
+
+}  // namespace
 
 BipedFigure::BipedFigure(QWidget* parent) : QWidget(parent) {
     EmotLine = new QFrame(this);
@@ -119,8 +137,7 @@ void BipedFigure::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     static const bool haveArt = QFile::exists(QStringLiteral(":/art/biped.png"));
     if (haveArt) {
-        const QPixmap art(QStringLiteral(":/art/biped.png"));
-        const QPixmap scaled = art.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QPixmap& scaled = ScaledArt(QStringLiteral(":/art/biped.png"), size(), art_, artFor_);
         p.drawPixmap((width() - scaled.width()) / 2, 0, scaled);
         return;
     }
@@ -144,8 +161,7 @@ void QuadFigure::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     static const bool haveArt = QFile::exists(QStringLiteral(":/art/quad.png"));
     if (haveArt) {
-        const QPixmap art(QStringLiteral(":/art/quad.png"));
-        const QPixmap scaled = art.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QPixmap& scaled = ScaledArt(QStringLiteral(":/art/quad.png"), size(), art_, artFor_);
         p.drawPixmap((width() - scaled.width()) / 2, 0, scaled);
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -48,6 +49,8 @@ protected:
 private:
     void PlaceLine();
     int lineTwips_ = 480;
+    QPixmap art_;  // the artwork scaled to the widget, made again only when the size changes
+    QSize artFor_;
 };
 
 // Decoration of the quad page.
@@ -59,6 +62,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    QPixmap art_;
+    QSize artFor_;
 };
 
 // The critical-slot page in one of its two layouts. Layout only: the main window writes captions,

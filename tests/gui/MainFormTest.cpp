@@ -492,14 +492,16 @@ TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
     // Nested locks release at the outermost release only.
     form->SetRedraw(false);
     form->SetRedraw(false);
-    EXPECT_FALSE(form->updatesEnabled());
+    EXPECT_TRUE(form->RedrawLocked());
     form->SetRedraw(true);
-    EXPECT_FALSE(form->updatesEnabled());
+    EXPECT_TRUE(form->RedrawLocked());
     form->SetRedraw(true);
-    EXPECT_TRUE(form->updatesEnabled());
+    EXPECT_FALSE(form->RedrawLocked());
     form->SetRedraw(true);  // unbalanced: harmless
     form->SetRedraw(false);
+    EXPECT_TRUE(form->RedrawLocked());
     form->SetRedraw(true);
+    EXPECT_FALSE(form->RedrawLocked());
     EXPECT_TRUE(form->updatesEnabled());
 }
 
