@@ -1,0 +1,54 @@
+#pragma once
+
+// The designs the benchmarks work on: the shipped catalog and a busy humanoid design.
+
+#include <cstdlib>
+#include <string>
+
+#include "equipment/Placement.h"
+#include "model/Catalog.h"
+#include "model/Design.h"
+#include "rules/MainCalc.h"
+#include "rules/Tables.h"
+
+namespace vantrel::bench {
+
+inline const Catalog& ShippedCatalog() {
+    static const Catalog catalog = [] {
+        Catalog c;
+        CatalogError e;
+        if (!LoadCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
+        return c;
+    }();
+    return catalog;
+}
+
+// A busy humanoid design: movement, armor, heat sinks and a dozen owned and placed items.
+inline Context FullDesign() {
+    Context ctx;
+    ctx.catalog = ShippedCatalog();
+    NewDesign(ctx.design);
+    Design& d = ctx.design;
+    d.MechName = "Benchmark Suit";
+    d.History = "Line one\r\nLine two, with a comma";
+    d.JumpMP = 3;
+    d.GroundMP = 3;
+    d.ArmorPoints = 4;
+    d.HeatSinks = 3;
+    for (int i = 0; i < 3; ++i) d.BodySlots[i] = kSlotGround;
+    for (int i = 3; i < 6; ++i) d.BodySlots[i] = kSlotJump;
+    for (int i = 0; i < kCatalogSize; i += 25) {
+        d.OwnedCount[i] = 1;
+        if (ctx.catalog[i].AmmoWeight > 0) d.OwnedAmmo[i] = 2;
+    }
+    const std::string armor = ArmorTypeName(d.TechBase, d.ArmorType);
+    for (int i = 0; i < kCatalogSize; i += 25)
+        DropOnSlot(ctx, kBody, 6, ctx.catalog[i].Name, true, ctx.catalog[i].Name, armor);
+    // The derived fields as the window leaves them, so a saved copy opens without the totals moving.
+    int kg = 0;
+    if (ArmorKgPerPoint(d.TechBase, d.ArmorType, kg)) d.ArmorWeight = (d.PlacedArmor + d.ArmorPoints) * kg;
+    MainCalc(ctx.catalog, d, armor);
+    return ctx;
+}
+
+}  // namespace vantrel::bench
