@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -41,15 +42,19 @@ constexpr int kFontPoints = 9;
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // All fixed texts are in Arial; where Arial is missing the metric-compatible Liberation Sans (or
-// its twin Arimo) keeps every caption the width it was laid out for.
+// its twin Arimo) keeps every caption the width it was laid out for. The face is picked once from
+// those installed: naming a missing family made the font system search its fallbacks three times
+// over at start-up.
 QFont ArialFont() {
-    static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-        return true;
+    static const QStringList faces = [] {
+        const QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+        QFont::insertSubstitutions(wanted.first(), wanted.mid(1));
+        for (const QString& face : wanted)
+            if (QFontDatabase::hasFamily(face)) return QStringList{face};
+        return wanted;
     }();
-    (void)substituted;
-    QFont f(QStringLiteral("Arial"), kFontPoints);
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    QFont f(faces.first(), kFontPoints);
+    f.setFamilies(faces);
     f.setStyleHint(QFont::SansSerif);
     return f;
 }

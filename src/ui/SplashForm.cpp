@@ -61,7 +61,6 @@ SplashForm::SplashForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, 
     layout->setSpacing(0);
     layout->addWidget(Picture2);
     layout->addWidget(ProgressBar1);
-    setFixedSize(sizeHint());
 
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
@@ -76,6 +75,9 @@ void SplashForm::Form_Load() {
         HandOver();
         return;
     }
+    // Sized only on the shown road: measuring the window lays out its progress bar, work wasted when
+    // the splash screen is off.
+    setFixedSize(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
