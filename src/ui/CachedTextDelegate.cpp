@@ -44,10 +44,15 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         return;
     }
 
-    // Background, selection and focus frame as the style draws them, without the text.
-    const QString text = opt.text;
-    opt.text.clear();
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    // Background, selection and focus frame as the style draws them, without the text. A plain row
+    // has none: the list's own background shows through.
+    const bool plainRow = !(opt.state & (QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver)) &&
+                          !(opt.features & QStyleOptionViewItem::Alternate) &&
+                          opt.backgroundBrush.style() == Qt::NoBrush;
+    if (!plainRow) {
+        opt.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    }
 
     QPalette::ColorGroup group = opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
     if (group == QPalette::Normal && !(opt.state & QStyle::State_Active)) group = QPalette::Inactive;
