@@ -29,9 +29,12 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Medians of five repetitions (BENCH_ARGS=--benchmark_filter=... for a subset), then the memory figures.
 bench:
 	$(MAKE) build BUILD=build-bench CMAKE_ARGS="-DVANTREL_BENCH=ON"
-	QT_QPA_PLATFORM=offscreen ./build-bench/bench/vantrel_bench
+	QT_QPA_PLATFORM=offscreen ./build-bench/bench/vantrel_bench --benchmark_repetitions=5 \
+	  --benchmark_report_aggregates_only=true $(BENCH_ARGS)
+	QT_QPA_PLATFORM=offscreen ./build-bench/bench/vantrel_memory
 
 # The whole test suite built with clang under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:
