@@ -10,6 +10,7 @@
 #include "model/Catalog.h"
 #include "model/Design.h"
 #include "rules/MainCalc.h"
+#include "rules/StatusLine.h"
 #include "rules/Tables.h"
 
 // Runs before any QApplication exists, so nothing here may need Qt or a display.
@@ -83,13 +84,7 @@ int Summary(const char* argv0, const std::string& fileName) {
     Design design;
     std::string armorText;
     if (!OpenAndCalculate(argv0, fileName, catalog, design, armorText)) return kFailed;
-    std::cout << "Current Kg: " << design.CurrentKg << "\n"
-              << "Free Kg: " << design.FreeKg << "\n"
-              << "Max Heat: " << design.MaxHeat << "\n"
-              << "Heat Dissipation: " << design.HeatDissipation << "\n"
-              << "Free CSlots: " << design.FreeCSlots << "\n"
-              << "Estimated BV: " << design.EstimatedBV << "\n"
-              << "Cost: " << design.Cost << "\n";
+    for (const std::string& text : StatusTexts(design)) std::cout << text << "\n";
     if (const char* warning = SaveWarning(design)) std::cout << warning << "\n";
     std::cout.flush();
     return std::cout ? 0 : kFailed;

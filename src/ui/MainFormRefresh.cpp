@@ -1,7 +1,8 @@
 // Writing the design state into the status line and the first two pages, and page switching.
 
-#include "model/ValueReader.h"
+#include "files/Readout.h"
 #include "rules/MainCalc.h"
+#include "rules/StatusLine.h"
 #include "rules/Tables.h"
 
 #include <QComboBox>
@@ -17,11 +18,8 @@ namespace vantrel {
 
 namespace {
 
-const char* const kPanelLabels[7] = {"Current Kg: ",   "Free Kg: ",      "Max Heat: ", "Heat Dissipation: ",
-                                     "Free CSlots: ",  "Estimated BV: ", "Cost: "};
-
-QString SpeedCaption(int points) { return QString::fromStdString(FormatNumber(points * 10.8)) + QStringLiteral(" Km/H"); }
-QString JumpCaption(int points) { return QString::fromStdString(FormatNumber(points * 30.0)) + QStringLiteral(" Meters"); }
+QString SpeedText(int points) { return QString::fromStdString(SpeedCaption(points)); }
+QString JumpText(int points) { return QString::fromStdString(JumpCaption(points)); }
 
 // Range changes must not let the slider's old position overwrite the design state through the
 // value-change handler; the positions are written from the state afterwards.
@@ -51,9 +49,9 @@ void MainForm::RefreshMain() {
     TextModel->setText(QString::fromStdString(ctx_.design.Model));
     MainCalc(ctx_.catalog, ctx_.design, ArmorText());
     const Design& d = ctx_.design;
-    const int32_t values[7] = {d.CurrentKg, d.FreeKg, d.MaxHeat, d.HeatDissipation, d.FreeCSlots, d.EstimatedBV, d.Cost};
+    const auto texts = StatusTexts(d);
     for (int i = 0; i < 7; ++i) {
-        const QString text = QString::fromUtf8(kPanelLabels[i]) + QString::number(values[i]) + QLatin1Char(' ');
+        const QString text = QString::fromStdString(texts[i]) + QLatin1Char(' ');
         if (Panels[i]->text() != text) Panels[i]->setText(text);
     }
     ctx_.Saved = false;
@@ -110,10 +108,10 @@ void MainForm::RefreshP1() {
         if (*values[k] > sliders[k]->maximum()) *values[k] = sliders[k]->maximum();
     // Read each value before writing its slider: a position change runs the value-change handler.
     for (int k = 0; k < 4; ++k) sliders[k]->setValue(*values[k]);
-    MLab1->setText(SpeedCaption(Slider1->value()));
-    MLab2->setText(JumpCaption(Slider2->value()));
-    MLab3->setText(SpeedCaption(Slider3->value()));
-    MLab4->setText(SpeedCaption(Slider4->value()));
+    MLab1->setText(SpeedText(Slider1->value()));
+    MLab2->setText(JumpText(Slider2->value()));
+    MLab3->setText(SpeedText(Slider3->value()));
+    MLab4->setText(SpeedText(Slider4->value()));
     CapTechLevel->setText(ComboTechBase->currentText() == QStringLiteral("Mixed") ? QStringLiteral("Technology Level: 3")
                                                                                    : QStringLiteral("Technology Level: 2"));
     SetRedraw(true);
