@@ -81,9 +81,13 @@ void MainForm::SetupEquipmentPages() {
     });
     connect(p->Check1, &QCheckBox::toggled, this, [this] { RefreshP3(); });
     for (QListWidget* list : {p->AvList, p->SelList}) {
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+        const auto show = [this, list] {
             for (const QString& entry : SelectedInOrder(list)) ShowItemInfo(entry);
-        });
+        };
+        connect(list, &QListWidget::itemSelectionChanged, this, show);
+        // A click that leaves the selection as it was (the entry was already selected) must still
+        // show it: the panel may meanwhile show an entry of the other list.
+        connect(list, &QListWidget::itemClicked, this, show);
     }
     connect(p->ComAdd, &QPushButton::clicked, this, [this] { ComAdd_Click(); });
     connect(p->ComRemove, &QPushButton::clicked, this, [this] { ComRemove_Click(); });

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTest>
 
 #include "ui/EquipmentPage.h"
 
@@ -191,6 +192,28 @@ TEST_F(EquipmentPageTest, InformationPanel) {
                                     u"-"_s}));
     form->ResetItemPanel();
     EXPECT_EQ(Panel(), none);
+}
+
+// A click on the entry a list already has selected still shows it: after looking at an owned line,
+// clicking the available entry again must bring that entry back to the panel.
+TEST_F(EquipmentPageTest, ClickOnSelectedEntryShowsItAgain) {
+    Open();
+    EquipmentPage* p = P();
+    d().HeatSinks = 1;
+    form->RefreshP3();
+    auto clickRow = [](QListWidget* list, int row) {
+        list->scrollToItem(list->item(row));
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    };
+    const QString first = p->AvList->item(0)->text();
+    clickRow(p->AvList, 0);
+    ASSERT_EQ(p->LPName->text(), first);
+    clickRow(p->SelList, 0);
+    ASSERT_EQ(p->LPName->text(), u"Heat Sink"_s);
+    clickRow(p->AvList, 0);
+    EXPECT_TRUE(p->AvList->item(0)->isSelected());
+    EXPECT_EQ(p->LPName->text(), first);
 }
 
 }  // namespace
