@@ -471,6 +471,14 @@ TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
     EXPECT_EQ(form->windowTitle(), "Vantrel - Battle Armor"_q);
     form->RefreshMain();
     EXPECT_EQ(form->windowTitle(), "Vantrel - Elemental"_q);
+    // A name set in the state (as New or a file read does) reaches the box at once but the title
+    // only at the refresh after: the title is taken from the box before the name is written into it.
+    d().MechName = "Toad";
+    form->RefreshMain();
+    EXPECT_EQ(form->TextMechName->text(), "Toad"_q);
+    EXPECT_EQ(form->windowTitle(), "Vantrel - Elemental"_q);
+    form->RefreshMain();
+    EXPECT_EQ(form->windowTitle(), "Vantrel - Toad"_q);
     // A double quote cannot be typed into the boxes.
     form->TextModel->setFocus();
     Key(form->TextModel, Qt::Key_QuoteDbl, QStringLiteral("\""));
