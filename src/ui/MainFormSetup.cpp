@@ -73,6 +73,10 @@ void MainForm::ComboTechBase_Click() {
     ClearCST_Click();
     ComClear_Click();
     RefreshP1();
+    // Select the new list's entry at once rather than when the armor page is next opened: until then the
+    // armor weight, armor price and armor-system slots would still be those of the old base's type, and the
+    // status line would show them.
+    RefreshP2();
     RefreshMain();
 }
 

@@ -411,18 +411,33 @@ TEST_F(MainFormTest, ArmorTypeListPerTechnologyBase) {
               (QStringList{"Standard"_q, "Advanced"_q, "Prototype"_q, "Basic Stealth"_q, "Prototype Stealth"_q, "Standard Stealth"_q,
                            "Improved Stealth"_q, "Mimetic"_q}));
 
+    // Two points of Inner Sphere Mimetic: 100 kg and 8 armor-system slots to place.
+    form->TabStrip1->setCurrentIndex(1);
+    Choose(form->ComboAType, 7);
+    ASSERT_EQ(form->ComboAType->currentText(), "Mimetic"_q);
+    DragTo(form->ArmorSlide, 2);
+    ASSERT_EQ(d().ArmorWeight, 100);
+    ASSERT_EQ(d().ArmorSlots, 8);
+    form->TabStrip1->setCurrentIndex(0);
+
     Choose(form->ComboTechBase, 1);
     EXPECT_EQ(Entries(form->ComboAType),
               (QStringList{"Standard"_q, "Basic Stealth"_q, "Standard Stealth"_q, "Improved Stealth"_q, "Fire Resistant"_q}));
-    // No entry chosen until the armor page is opened.
-    EXPECT_EQ(form->ComboAType->currentIndex(), -1);
+    // The new base's first entry is chosen at once, so the totals shown are those of Clan Standard armor
+    // (40 kg and 10000 C-Bills a point, no armor-system slots), not of the old base's type.
+    EXPECT_EQ(form->ComboAType->currentText(), "Standard"_q);
     EXPECT_EQ(d().ArmorType, 0);
+    EXPECT_EQ(d().ArmorSlots, 0);
+    EXPECT_EQ(d().ArmorWeight, 80);
+    EXPECT_EQ(Panels()[0], "Current Kg: 155 "_q);  // 35 + 15 + 25 + 80
+    EXPECT_EQ(Panels()[6], "Cost: 67500 "_q);      // 47500 + 2 x 10000
     form->TabStrip1->setCurrentIndex(1);
     EXPECT_EQ(form->ComboAType->currentText(), "Standard"_q);
+    DragTo(form->ArmorSlide, 0);
 
     Choose(form->ComboTechBase, 2);
     EXPECT_EQ(form->ComboAType->count(), 9);
-    EXPECT_EQ(form->ComboAType->currentIndex(), -1);
+    EXPECT_EQ(form->ComboAType->currentIndex(), 0);
     form->TabStrip1->setCurrentIndex(0);
     form->TabStrip1->setCurrentIndex(1);
     Choose(form->ComboAType, 3);
