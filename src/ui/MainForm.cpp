@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPixmap>
 #include <QRegularExpressionValidator>
 #include <QStatusBar>
@@ -75,32 +74,10 @@ QComboBox* FixedList(const QStringList& entries, QWidget* parent) {
     return box;
 }
 
-// The illustration of the armor page: the program's picture of a suit in the field, or a simple drawing of
-// one seen from the front when the picture cannot be had.
+// The illustration of the armor page: the program's picture of a suit in the field.
 QPixmap ArmorIllustration() {
     InitArtwork();
-    const QPixmap art(QStringLiteral(":/art/about1.png"));
-    if (!art.isNull()) return art;
-    QPixmap pm(150, 210);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor plate(112, 122, 134), edge(48, 54, 62), visor(90, 200, 230);
-    p.setPen(QPen(edge, 2));
-    p.setBrush(plate);
-    p.drawRoundedRect(QRectF(52, 8, 46, 44), 18, 18);           // helmet
-    p.drawRoundedRect(QRectF(38, 56, 74, 72), 10, 10);           // torso
-    p.drawRoundedRect(QRectF(14, 60, 22, 64), 8, 8);             // right arm
-    p.drawRoundedRect(QRectF(114, 60, 22, 64), 8, 8);            // left arm
-    p.drawRoundedRect(QRectF(44, 130, 26, 72), 8, 8);            // right leg
-    p.drawRoundedRect(QRectF(80, 130, 26, 72), 8, 8);            // left leg
-    p.setBrush(plate.lighter(125));
-    p.drawRoundedRect(QRectF(52, 68, 46, 34), 6, 6);             // chest plate
-    p.setBrush(visor);
-    p.drawRoundedRect(QRectF(58, 22, 34, 12), 5, 5);             // visor
-    p.setPen(QPen(edge, 1.5));
-    p.drawLine(QPointF(75, 102), QPointF(75, 126));
-    return pm;
+    return QPixmap(QStringLiteral(":/art/about1.png"));
 }
 
 // Gives the armor page its picture when the page is first shown: decoding it was a tenth of the

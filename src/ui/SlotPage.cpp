@@ -1,15 +1,15 @@
 #include "model/Design.h"
 #include "ui/SlotPage.h"
 
+#include "ui/DibSection.h"
+
 #include <QApplication>
 #include <QDrag>
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -103,9 +103,16 @@ const QPixmap& ScaledArt(const QString& path, QSize size, QPixmap& cache, QSize&
     return cache;
 }
 
+void PaintArt(QWidget* w, const QString& path, QPixmap& cache, QSize& cachedFor) {
+    QPainter p(w);
+    const QPixmap& scaled = ScaledArt(path, w->size(), cache, cachedFor);
+    p.drawPixmap((w->width() - scaled.width()) / 2, 0, scaled);
+}
+
 }  // namespace
 
 BipedFigure::BipedFigure(QWidget* parent) : QWidget(parent) {
+    InitArtwork();
     EmotLine = new QFrame(this);
     EmotLine->setObjectName(QStringLiteral("EmotLine"));
     // A filled strip: it stays visible over the artwork whatever the style draws for frames.
@@ -132,49 +139,14 @@ void BipedFigure::PlaceLine() {
     EmotLine->setGeometry(cx - 11, y - 1, 22, 2);
 }
 
-void BipedFigure::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    static const bool haveArt = QFile::exists(QStringLiteral(":/art/biped.png"));
-    if (haveArt) {
-        const QPixmap& scaled = ScaledArt(QStringLiteral(":/art/biped.png"), size(), art_, artFor_);
-        p.drawPixmap((width() - scaled.width()) / 2, 0, scaled);
-        return;
-    }
-    // Shape1: helmet, Shape2: torso; arms and legs as plain bars.
-    const int cx = width() / 2;
-    p.setPen(QPen(QColor(60, 60, 70), 2));
-    p.setBrush(QColor(150, 160, 175));
-    p.drawEllipse(QRect(cx - 20, 8, 40, 40));
-    p.setBrush(QColor(120, 130, 150));
-    p.drawRoundedRect(QRect(cx - 24, 52, 48, 62), 6, 6);
-    p.drawRoundedRect(QRect(cx - 40, 56, 13, 52), 4, 4);
-    p.drawRoundedRect(QRect(cx + 27, 56, 13, 52), 4, 4);
-    p.drawRoundedRect(QRect(cx - 20, 118, 17, 64), 4, 4);
-    p.drawRoundedRect(QRect(cx + 3, 118, 17, 64), 4, 4);
+void BipedFigure::paintEvent(QPaintEvent*) { PaintArt(this, QStringLiteral(":/art/biped.png"), art_, artFor_); }
+
+QuadFigure::QuadFigure(QWidget* parent) : QWidget(parent) {
+    InitArtwork();
+    setMinimumSize(150, 100);
 }
 
-QuadFigure::QuadFigure(QWidget* parent) : QWidget(parent) { setMinimumSize(150, 100); }
-
-void QuadFigure::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    static const bool haveArt = QFile::exists(QStringLiteral(":/art/quad.png"));
-    if (haveArt) {
-        const QPixmap& scaled = ScaledArt(QStringLiteral(":/art/quad.png"), size(), art_, artFor_);
-        p.drawPixmap((width() - scaled.width()) / 2, 0, scaled);
-        return;
-    }
-    // Shape3: hull, Shape4: turret, Line1: its gun; four legs.
-    const int cx = width() / 2;
-    p.setPen(QPen(QColor(60, 60, 70), 2));
-    p.setBrush(QColor(120, 130, 150));
-    for (int dx : {-50, -28, 16, 38}) p.drawRoundedRect(QRect(cx + dx, 58, 12, 38), 3, 3);
-    p.drawRoundedRect(QRect(cx - 58, 38, 116, 28), 8, 8);
-    p.setBrush(QColor(150, 160, 175));
-    p.drawRoundedRect(QRect(cx - 20, 18, 40, 22), 5, 5);
-    p.drawLine(cx + 20, 27, cx + 56, 22);
-}
+void QuadFigure::paintEvent(QPaintEvent*) { PaintArt(this, QStringLiteral(":/art/quad.png"), art_, artFor_); }
 
 // ---------------------------------------------------------------------------------------------
 // SlotPage
