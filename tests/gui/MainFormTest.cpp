@@ -27,83 +27,56 @@ QStringList Entries(const QComboBox* box) {
     return out;
 }
 
+// The first `n` body slots, to compare movement layouts at a glance.
+std::vector<int> BodyStart(const Design& d, int n = 4) { return {d.BodySlots.begin(), d.BodySlots.begin() + n}; }
+
 TEST_F(MainFormTest, NewDesignAsTheUserFirstSeesIt) {
     EXPECT_EQ(Panels(), (QStringList{"Current Kg: 100 "_q, "Free Kg: 650 "_q, "Max Heat: 0 "_q, "Heat Dissipation: 1 "_q,
                                      "Free CSlots: 19 "_q, "Estimated BV: 11 "_q, "Cost: 47500 "_q}));
     EXPECT_EQ(form->windowTitle(), "Vantrel - Battle Armor"_q);
-    EXPECT_EQ(form->TextMechName->text(), "Battle Armor"_q);
     EXPECT_EQ(form->TextModel->text(), "0"_q);
     EXPECT_TRUE(ctx.Saved);
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_EQ(ctx.SelSlot, 0);
-    EXPECT_TRUE(ctx.DesignFile.empty());
-
     EXPECT_EQ(form->ComboType->currentText(), "Light - 750 Kg"_q);
-    EXPECT_EQ(form->ComboChassis->currentText(), "Humanoid"_q);
-    EXPECT_TRUE(form->ComboChassis->isEnabled());
-    EXPECT_EQ(form->ComboTechBase->currentText(), "Inner Sphere"_q);
-    EXPECT_EQ(form->ComboSS->currentText(), "Inner Sphere"_q);
     EXPECT_EQ(form->CapTechLevel->text(), "Technology Level: 2"_q);
     EXPECT_FALSE(form->ComboTurret->isVisible());
-    EXPECT_FALSE(form->LabTurret->isVisible());
-    EXPECT_FALSE(form->ChkConfig->isVisible());
     EXPECT_FALSE(form->ChkEnhanced->isEnabled());
     EXPECT_EQ(form->MLab1->text(), "10.8 Km/H"_q);
-    EXPECT_EQ(form->MLab2->text(), "0 Meters"_q);
-    EXPECT_EQ(form->MLab3->text(), "0 Km/H"_q);
-    EXPECT_EQ(form->MLab4->text(), "0 Km/H"_q);
-    EXPECT_FALSE(form->Slider3->isEnabled());
-    EXPECT_TRUE(form->Slider4->isEnabled());
     EXPECT_EQ(form->NumHeatLab->text(), "- 0"_q);
     EXPECT_EQ(form->HeatSinkSlide->maximum(), 5);
-
     // The armor list was filled by the technology base and its first entry chosen by the armor page.
     EXPECT_EQ(form->ComboAType->currentText(), "Standard"_q);
-    EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 0"_q);
-    EXPECT_EQ(form->LabArmorW->text(), "Armor Weight: 0 Kg"_q);
-
-    // The ground movement is laid out in the body; nothing else is placed.
-    EXPECT_EQ(d().BodySlots[0], kSlotGround);
-    for (int i = 1; i < kBodySlotCount; ++i) EXPECT_EQ(d().BodySlots[i], kSlotFree) << i;
-    EXPECT_FALSE(ctx.RebuildSlots);
-
-    // Exactly the first page shows.
+    // Only the ground movement is laid out; exactly the first page shows.
+    std::vector<int> body(kBodySlotCount, kSlotFree);
+    body[0] = kSlotGround;
+    EXPECT_EQ(BodyStart(d(), kBodySlotCount), body);
     EXPECT_TRUE(form->Frame1->isVisible());
-    for (QWidget* f : {static_cast<QWidget*>(form->Frame2), form->Frame3, form->Frame4, form->Frame4B})
-        EXPECT_FALSE(f->isVisible());
+    EXPECT_FALSE(form->Frame2->isVisible());
 }
 
 TEST_F(MainFormTest, MenuAndFixedCaptions) {
-    EXPECT_EQ(form->MFile->title(), "&File"_q);
-    EXPECT_EQ(form->MOptions->title(), "&Options"_q);
-    EXPECT_EQ(form->MAbout->title(), "&About"_q);
-    const std::vector<std::pair<QAction*, QString>> items = {
-        {form->MNew, "&New"_q},         {form->MOpen, "&Open..."_q},          {form->MSave, "&Save"_q},
-        {form->MSaveAs, "Save &As..."_q}, {form->MExport, "&Export to Text..."_q}, {form->MQuit, "&Quit"_q},
-        {form->MHistory, "&History..."_q}, {form->MPreferences, "&Preferences..."_q},
-        {form->MAbout2, "&About Vantrel Beta 0.1..."_q}};
-    for (const auto& [action, text] : items) EXPECT_EQ(action->text(), text);
-    EXPECT_EQ(form->MNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(form->MOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(form->MSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-    EXPECT_EQ(form->MSaveAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
-    EXPECT_EQ(form->MExport->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
-    EXPECT_EQ(form->MQuit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-
+    EXPECT_EQ(QStringList({form->MFile->title(), form->MOptions->title(), form->MAbout->title()}),
+              (QStringList{"&File"_q, "&Options"_q, "&About"_q}));
+    const std::vector<std::tuple<QAction*, const char*, const char*>> items = {
+        {form->MNew, "&New", "Ctrl+N"},          {form->MOpen, "&Open...", "Ctrl+O"},
+        {form->MSave, "&Save", "Ctrl+S"},        {form->MSaveAs, "Save &As...", "Ctrl+A"},
+        {form->MExport, "&Export to Text...", "Ctrl+E"}, {form->MQuit, "&Quit", "Ctrl+Q"},
+        {form->MHistory, "&History...", ""},     {form->MPreferences, "&Preferences...", ""},
+        {form->MAbout2, "&About Vantrel Beta 0.1...", ""}};
+    for (const auto& [action, text, keys] : items) {
+        EXPECT_EQ(action->text(), QString::fromUtf8(text));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromUtf8(keys))) << text;
+    }
     QStringList tabs;
     for (int i = 0; i < form->TabStrip1->count(); ++i) tabs << form->TabStrip1->tabText(i);
     EXPECT_EQ(tabs, (QStringList{"Setup Battle Armor"_q, "Allocate Armor"_q, "Select Equipment"_q, "Allocate Equipment"_q}));
     EXPECT_EQ(Entries(form->ComboType), (QStringList{"Exoskeleton - 400 Kg"_q, "Light - 750 Kg"_q, "Medium - 1,000 Kg"_q,
                                                      "Heavy - 1,500 Kg"_q, "Assault - 1,900 Kg"_q}));
-    EXPECT_EQ(Entries(form->ComboTurret).size(), 10);
     EXPECT_EQ(form->ComboTurret->itemText(0), "None (0 Kg, 0 CSlot)"_q);
     EXPECT_EQ(form->ComboTurret->itemText(9), "90 Kg (9 CSlot)"_q);
     EXPECT_EQ(form->ChkConfig->text(), "Configurable (+10 Kg, -1 CSlot):"_q);
-    EXPECT_EQ(form->FrmMove->title(), "Movement"_q);
     EXPECT_EQ(form->Label10->text(),
               "Note: All Battle Armor can take 1 point of damage. This represents the operator who is wearing the Armor."_q);
-    EXPECT_EQ(Entries(form->AllOrig).size(), kArmorTypeCount);
-    EXPECT_FALSE(form->AllOrig->isVisibleTo(form->Frame2));
     // Arial, or a face with Arial's metrics where Arial is missing; the face asked for is the one drawn.
     const QString family = form->CapType->font().family();
     EXPECT_EQ(family, QFontDatabase::hasFamily("Arial"_q) ? "Arial"_q : QFontInfo(form->CapType->font()).family());
@@ -112,16 +85,11 @@ TEST_F(MainFormTest, MenuAndFixedCaptions) {
 
 TEST_F(MainFormTest, ExoskeletonFromATurretedQuad) {
     Choose(form->ComboChassis, 1);
-    ASSERT_TRUE(d().IsQuad);
-    EXPECT_EQ(d().QuadSlots[0], kSlotGround);  // the movement moved to the quad body
-    EXPECT_EQ(d().BodySlots[0], kSlotFree);
-    EXPECT_TRUE(form->ComboTurret->isVisible());
+    ASSERT_EQ(d().QuadSlots[0], kSlotGround);  // the movement moved to the quad body
     Choose(form->ComboTurret, 3);
     Click(form->ChkConfig);
     ASSERT_TRUE(d().TurretConfig);
-    ASSERT_TRUE(form->ChkConfig->isChecked());
     DragTo(form->Slider1, 5);
-    ASSERT_EQ(d().GroundMP, 5);
     // Something owned, and a heat sink placed in the quad body.
     const int item = PlainItem(1);
     ASSERT_GE(item, 0);
@@ -130,34 +98,26 @@ TEST_F(MainFormTest, ExoskeletonFromATurretedQuad) {
     d().PlacedHeatSinks = 1;
 
     Choose(form->ComboType, 0);
-
-    EXPECT_EQ(d().WeightClass, 0);
     EXPECT_EQ(form->ComboChassis->currentIndex(), 0);
     EXPECT_FALSE(form->ComboChassis->isEnabled());
-    EXPECT_FALSE(d().IsQuad);
     EXPECT_EQ(d().TurretSize, 0);
-    EXPECT_FALSE(d().TurretConfig);
-    EXPECT_EQ(form->ComboTurret->currentIndex(), 0);
     EXPECT_FALSE(form->ChkConfig->isChecked());
     EXPECT_FALSE(form->ComboTurret->isVisible());
     EXPECT_EQ(d().OwnedCount[item], 0);  // all equipment gone
     EXPECT_EQ(d().PlacedHeatSinks, 0);   // the heat sink went back to the unplaced ones
     EXPECT_EQ(d().HeatSinks, 1);
-    EXPECT_EQ(form->Slider1->maximum(), 3);
     EXPECT_EQ(form->ArmorSlide->maximum(), 2);
     EXPECT_EQ(d().GroundMP, 3);
     EXPECT_EQ(form->MLab1->text(), "32.4 Km/H"_q);
     EXPECT_FALSE(form->Slider4->isEnabled());
     // The humanoid body carries the movement now; the quad body is empty.
-    EXPECT_EQ(d().BodySlots[2], kSlotGround);
-    EXPECT_EQ(d().BodySlots[3], kSlotFree);
+    EXPECT_EQ(BodyStart(d()), (std::vector<int>{kSlotGround, kSlotGround, kSlotGround, kSlotFree}));
     for (int i = 0; i < kQuadSlotCount; ++i) EXPECT_EQ(d().QuadSlots[i], kSlotFree) << i;
     EXPECT_FALSE(ctx.Saved);
 
     // Light again: the chassis list is usable, the chassis stays Humanoid until the user picks Quad.
     Choose(form->ComboType, 1);
     EXPECT_TRUE(form->ComboChassis->isEnabled());
-    EXPECT_EQ(form->ComboChassis->currentIndex(), 0);
     EXPECT_FALSE(d().IsQuad);
     EXPECT_EQ(form->Slider1->maximum(), 3);
     EXPECT_EQ(form->ArmorSlide->maximum(), 6);
@@ -169,19 +129,11 @@ TEST_F(MainFormTest, ChassisChangeReturnsTheOldLayoutAndLaysMovementInTheNew) {
     d().BodySlots[4] = item + kSlotItemBase;
     d().BodySpan[4] = 1;
     d().PlacedCount[item] = 1;
-    d().BodySlots[5] = kSlotHeatSink;
-    d().PlacedHeatSinks = 1;
-
     Choose(form->ComboChassis, 1);
-    EXPECT_TRUE(d().IsQuad);
     EXPECT_EQ(d().PlacedCount[item], 0);
     EXPECT_EQ(d().OwnedCount[item], 0);  // returned, then the owned equipment is emptied
-    EXPECT_EQ(d().PlacedHeatSinks, 0);
-    EXPECT_EQ(d().HeatSinks, 1);
-    for (int i = 0; i < kBodySlotCount; ++i) EXPECT_EQ(d().BodySlots[i], kSlotFree) << i;
+    EXPECT_EQ(d().BodySlots[4], kSlotFree);
     EXPECT_EQ(d().QuadSlots[0], kSlotGround);
-    EXPECT_EQ(d().QuadSlots[1], kSlotFree);
-    EXPECT_EQ(form->Slider1->maximum(), 5);
     EXPECT_EQ(Panels()[4], "Free CSlots: 15 "_q);  // 16 quad slots, no turret, 1 used
 
     // The turret keeps its slots on suit-system and turret changes.
@@ -193,27 +145,19 @@ TEST_F(MainFormTest, ChassisChangeReturnsTheOldLayoutAndLaysMovementInTheNew) {
     Choose(form->ComboTurret, 4);
     EXPECT_EQ(d().TurretSlots[0], kSlotHeatSink);
     EXPECT_EQ(d().PlacedHeatSinks, 1);
-    EXPECT_EQ(d().SuitSystems, 2);
 
     // Back to Humanoid: the turret goes, the movement returns to the humanoid body.
     Choose(form->ComboChassis, 0);
-    EXPECT_FALSE(d().IsQuad);
     EXPECT_EQ(d().TurretSize, 0);
-    EXPECT_EQ(d().PlacedHeatSinks, 0);
     EXPECT_EQ(d().HeatSinks, 1);
     EXPECT_EQ(d().BodySlots[0], kSlotGround);
-    EXPECT_EQ(d().QuadSlots[0], kSlotFree);
 }
 
 TEST_F(MainFormTest, WeightClassClampsMovement) {
     // Medium with VTOL under Clan: the VTOL slider goes and its speed with it.
     Choose(form->ComboTechBase, 1);
-    ASSERT_TRUE(form->Slider3->isEnabled());
     EXPECT_EQ(form->Slider3->maximum(), 7);
-    EXPECT_EQ(form->Slider4->maximum(), 5);
-    EXPECT_EQ(form->Slider2->maximum(), 3);
     DragTo(form->Slider3, 4);
-    ASSERT_EQ(d().VTOLMP, 4);
     EXPECT_EQ(form->MLab3->text(), "43.2 Km/H"_q);
     Choose(form->ComboType, 2);
     EXPECT_FALSE(form->Slider3->isEnabled());
@@ -223,10 +167,8 @@ TEST_F(MainFormTest, WeightClassClampsMovement) {
 
     // Heavy lowers a humanoid's ground speed from 3 to 2 ...
     DragTo(form->Slider1, 3);
-    ASSERT_EQ(d().GroundMP, 3);
     Choose(form->ComboType, 3);
     EXPECT_EQ(d().GroundMP, 2);
-    EXPECT_EQ(form->Slider1->value(), 2);
     EXPECT_EQ(form->Slider2->maximum(), 2);
     EXPECT_EQ(form->MLab1->text(), "21.6 Km/H"_q);
 
@@ -239,48 +181,37 @@ TEST_F(MainFormTest, WeightClassClampsMovement) {
     EXPECT_EQ(d().GroundMP, 4);
     EXPECT_EQ(form->Slider1->maximum(), 4);
     EXPECT_EQ(form->MLab1->text(), "43.2 Km/H"_q);
-    EXPECT_EQ(d().QuadSlots[3], kSlotGround);
     EXPECT_EQ(d().QuadSlots[4], kSlotFree);
 }
 
-TEST_F(MainFormTest, ConfigurableTurretNeedsATurret) {
+TEST_F(MainFormTest, ConfigurableTurretAndEnhancedImaging) {
+    // Configurable needs a turret.
     Choose(form->ComboChassis, 1);
-    ASSERT_EQ(d().TurretSize, 0);
     Click(form->ChkConfig);
     EXPECT_FALSE(d().TurretConfig);
     EXPECT_FALSE(form->ChkConfig->isChecked());
-
     Choose(form->ComboTurret, 2);
     Click(form->ChkConfig);
-    EXPECT_TRUE(d().TurretConfig);
     EXPECT_TRUE(form->ChkConfig->isChecked());
     EXPECT_EQ(Panels()[0], "Current Kg: 130 "_q);  // 100 + 20 Kg turret + 10 Kg configurable
-
     // The keyboard does not toggle the box behind the state's back.
     Key(form->ChkConfig, Qt::Key_Space, QStringLiteral(" "));
     EXPECT_TRUE(form->ChkConfig->isChecked());
     EXPECT_TRUE(d().TurretConfig);
-
     Choose(form->ComboTurret, 0);
     EXPECT_FALSE(d().TurretConfig);
     EXPECT_FALSE(form->ChkConfig->isChecked());
-}
 
-TEST_F(MainFormTest, EnhancedImagingSurvivesTheChangeToInnerSphere) {
-    Click(form->ChkEnhanced);  // disabled under Inner Sphere
+    // Enhanced Imaging: off limits under Inner Sphere, but kept when Clan goes back to it.
+    Click(form->ChkEnhanced);
     EXPECT_FALSE(d().EnhancedImaging);
-
     Choose(form->ComboTechBase, 1);
-    ASSERT_TRUE(form->ChkEnhanced->isEnabled());
     Click(form->ChkEnhanced);
     EXPECT_TRUE(d().EnhancedImaging);
-    EXPECT_TRUE(form->ChkEnhanced->isChecked());
-
     Choose(form->ComboTechBase, 0);
     EXPECT_FALSE(form->ChkEnhanced->isEnabled());
     EXPECT_TRUE(form->ChkEnhanced->isChecked());
     EXPECT_TRUE(d().EnhancedImaging);
-
     Choose(form->ComboTechBase, 2);
     EXPECT_EQ(form->CapTechLevel->text(), "Technology Level: 3"_q);
     Click(form->ChkEnhanced);
@@ -291,19 +222,15 @@ TEST_F(MainFormTest, EnhancedImagingSurvivesTheChangeToInnerSphere) {
 TEST_F(MainFormTest, MovementReleasesRebuildAndExcludeEachOther) {
     Choose(form->ComboTechBase, 1);
     DragTo(form->Slider3, 3);
-    EXPECT_EQ(d().VTOLMP, 3);
-    EXPECT_EQ(d().BodySlots[1], kSlotVTOL);
-    EXPECT_EQ(d().BodySlots[3], kSlotVTOL);
+    EXPECT_EQ(BodyStart(d()), (std::vector<int>{kSlotGround, kSlotVTOL, kSlotVTOL, kSlotVTOL}));
 
     // Jump released at 2: VTOL goes to 0 and the body is laid out anew.
     DragTo(form->Slider2, 2);
-    EXPECT_EQ(d().JumpMP, 2);
     EXPECT_EQ(d().VTOLMP, 0);
-    EXPECT_EQ(form->Slider3->value(), 0);
     EXPECT_EQ(form->MLab3->text(), "0 Km/H"_q);
     EXPECT_EQ(form->MLab2->text(), "60 Meters"_q);
-    const std::array<int, 4> jumpLayout = {kSlotGround, kSlotJump, kSlotJump, kSlotFree};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(d().BodySlots[i], jumpLayout[i]) << i;
+    const std::vector<int> jumpLayout = {kSlotGround, kSlotJump, kSlotJump, kSlotFree};
+    EXPECT_EQ(BodyStart(d()), jumpLayout);
 
     // Keyboard moves change the value and its caption only.
     form->Slider4->setFocus();
@@ -312,15 +239,15 @@ TEST_F(MainFormTest, MovementReleasesRebuildAndExcludeEachOther) {
     EXPECT_EQ(form->MLab4->text(), "10.8 Km/H"_q);
     EXPECT_EQ(d().JumpMP, 2);
     EXPECT_FALSE(ctx.RebuildSlots);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(d().BodySlots[i], jumpLayout[i]) << i;
+    EXPECT_EQ(BodyStart(d()), jumpLayout);
 
     // A click on the UMU track is a release on that slider: jump goes.
     ClickTrackRight(form->Slider4);
     EXPECT_EQ(d().UMUMP, 2);
     EXPECT_EQ(d().JumpMP, 0);
     EXPECT_EQ(form->Slider2->value(), 0);
-    const std::array<int, 4> umuLayout = {kSlotGround, kSlotUMU, kSlotUMU, kSlotFree};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(d().BodySlots[i], umuLayout[i]) << i;
+    const std::vector<int> umuLayout = {kSlotGround, kSlotUMU, kSlotUMU, kSlotFree};
+    EXPECT_EQ(BodyStart(d()), umuLayout);
 
     // Releasing the ground slider without moving it still rebuilds: placed things come back.
     const int item = PlainItem(1);
@@ -331,23 +258,16 @@ TEST_F(MainFormTest, MovementReleasesRebuildAndExcludeEachOther) {
     d().LeftArmSlots[0] = kSlotHeatSink;
     d().PlacedHeatSinks = 1;
     DragTo(form->Slider1, d().GroundMP);
-    EXPECT_EQ(d().PlacedCount[item], 0);
     EXPECT_EQ(d().OwnedCount[item], 1);
-    EXPECT_EQ(d().PlacedHeatSinks, 0);
     EXPECT_EQ(d().HeatSinks, 1);
     EXPECT_EQ(d().BodySlots[6], kSlotFree);
     EXPECT_EQ(d().LeftArmSlots[0], kSlotFree);
-    EXPECT_EQ(d().UMUMP, 2);  // ground combines with the others
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(d().BodySlots[i], umuLayout[i]) << i;
+    EXPECT_EQ(BodyStart(d()), umuLayout);  // ground combines with the others
 }
 
 TEST_F(MainFormTest, ArmorSliderFollowsTheMaximumAndThePlacedPoints) {
     form->TabStrip1->setCurrentIndex(1);
-    ASSERT_TRUE(form->Frame2->isVisible());
-    EXPECT_EQ(form->ArmorSlide->maximum(), 6);
     DragTo(form->ArmorSlide, 5);
-    EXPECT_EQ(d().ArmorPoints, 5);
-    EXPECT_EQ(d().ArmorWeight, 250);
     EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 5"_q);
     EXPECT_EQ(form->LabArmorW->text(), "Armor Weight: 250 Kg"_q);
     EXPECT_EQ(Panels()[0], "Current Kg: 350 "_q);
@@ -358,7 +278,6 @@ TEST_F(MainFormTest, ArmorSliderFollowsTheMaximumAndThePlacedPoints) {
     ASSERT_EQ(d().ArmorPoints, 18);
     Choose(form->ComboType, 1);
     EXPECT_EQ(form->ArmorSlide->value(), 6);
-    EXPECT_EQ(d().ArmorPoints, 6);
     EXPECT_EQ(d().ArmorWeight, 300);
     EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 6"_q);
 
@@ -370,8 +289,6 @@ TEST_F(MainFormTest, ArmorSliderFollowsTheMaximumAndThePlacedPoints) {
     EXPECT_EQ(form->ArmorSlide->minimum(), 4);
     EXPECT_EQ(form->ArmorSlide->value(), 6);
     EXPECT_EQ(d().ArmorPoints, 2);
-    EXPECT_EQ(d().ArmorWeight, 300);
-    EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 6"_q);
     EXPECT_EQ(form->LabArmorW->text(), "Armor Weight: 300 Kg"_q);
     // The placed points cannot be taken away with the slider.
     form->ArmorSlide->setFocus();
@@ -379,7 +296,6 @@ TEST_F(MainFormTest, ArmorSliderFollowsTheMaximumAndThePlacedPoints) {
     EXPECT_EQ(form->ArmorSlide->value(), 4);
     EXPECT_EQ(d().ArmorPoints, 0);
     EXPECT_EQ(d().PlacedArmor, 4);
-    EXPECT_EQ(form->LabArmorP->text(), "Armor Points: 4"_q);
 }
 
 TEST_F(MainFormTest, HeatSinkReleaseCannotGoBelowThePlacedOnes) {
@@ -388,15 +304,12 @@ TEST_F(MainFormTest, HeatSinkReleaseCannotGoBelowThePlacedOnes) {
     d().PlacedHeatSinks = 2;
     d().HeatSinks = 1;
     form->RefreshP1();
-    ASSERT_EQ(form->HeatSinkSlide->value(), 3);
-    EXPECT_EQ(form->NumHeatLab->text(), "- 3"_q);
-
+    ASSERT_EQ(form->NumHeatLab->text(), "- 3"_q);
     DragTo(form->HeatSinkSlide, 1);
     EXPECT_EQ(d().HeatSinks, 0);
     EXPECT_EQ(d().PlacedHeatSinks, 2);
     EXPECT_EQ(form->HeatSinkSlide->value(), 2);
     EXPECT_EQ(form->NumHeatLab->text(), "- 2"_q);
-
     // A key released on the heat sink slider counts as a release.
     form->HeatSinkSlide->setFocus();
     Key(form->HeatSinkSlide, Qt::Key_Right);
@@ -410,11 +323,9 @@ TEST_F(MainFormTest, ArmorTypeListPerTechnologyBase) {
     EXPECT_EQ(Entries(form->ComboAType),
               (QStringList{"Standard"_q, "Advanced"_q, "Prototype"_q, "Basic Stealth"_q, "Prototype Stealth"_q, "Standard Stealth"_q,
                            "Improved Stealth"_q, "Mimetic"_q}));
-
     // Two points of Inner Sphere Mimetic: 100 kg and 8 armor-system slots to place.
     form->TabStrip1->setCurrentIndex(1);
     Choose(form->ComboAType, 7);
-    ASSERT_EQ(form->ComboAType->currentText(), "Mimetic"_q);
     DragTo(form->ArmorSlide, 2);
     ASSERT_EQ(d().ArmorWeight, 100);
     ASSERT_EQ(d().ArmorSlots, 8);
@@ -426,57 +337,42 @@ TEST_F(MainFormTest, ArmorTypeListPerTechnologyBase) {
     // The new base's first entry is chosen at once, so the totals shown are those of Clan Standard armor
     // (40 kg and 10000 C-Bills a point, no armor-system slots), not of the old base's type.
     EXPECT_EQ(form->ComboAType->currentText(), "Standard"_q);
-    EXPECT_EQ(d().ArmorType, 0);
     EXPECT_EQ(d().ArmorSlots, 0);
-    EXPECT_EQ(d().ArmorWeight, 80);
     EXPECT_EQ(Panels()[0], "Current Kg: 155 "_q);  // 35 + 15 + 25 + 80
     EXPECT_EQ(Panels()[6], "Cost: 67500 "_q);      // 47500 + 2 x 10000
     form->TabStrip1->setCurrentIndex(1);
-    EXPECT_EQ(form->ComboAType->currentText(), "Standard"_q);
     DragTo(form->ArmorSlide, 0);
 
-    Choose(form->ComboTechBase, 2);
-    EXPECT_EQ(form->ComboAType->count(), 9);
-    EXPECT_EQ(form->ComboAType->currentIndex(), 0);
-    form->TabStrip1->setCurrentIndex(0);
-    form->TabStrip1->setCurrentIndex(1);
-    Choose(form->ComboAType, 3);
-    ASSERT_EQ(form->ComboAType->currentText(), "Basic Stealth"_q);
-    EXPECT_EQ(d().ArmorSlots, 3);
-    DragTo(form->ArmorSlide, 2);
-    EXPECT_EQ(d().ArmorWeight, 90);
-    // 47500 for the suit, 2 points of Basic Stealth at 15000 under Mixed.
-    EXPECT_EQ(Panels()[6], "Cost: 77500 "_q);
-
-    Choose(form->ComboTechBase, 0);
-    form->TabStrip1->setCurrentIndex(0);
-    form->TabStrip1->setCurrentIndex(1);
-    Choose(form->ComboAType, 3);
-    ASSERT_EQ(form->ComboAType->currentText(), "Basic Stealth"_q);
-    DragTo(form->ArmorSlide, 2);
-    EXPECT_EQ(d().ArmorWeight, 110);
-    EXPECT_EQ(Panels()[6], "Cost: 71500 "_q);  // 12000 a point under Inner Sphere
+    // Basic Stealth, 2 points: 15000 a point under Mixed, 12000 under Inner Sphere.
+    for (const auto& [base, weight, cost] : {std::tuple{2, 90, "Cost: 77500 "}, std::tuple{0, 110, "Cost: 71500 "}}) {
+        Choose(form->ComboTechBase, base);
+        if (base == 2) {
+            EXPECT_EQ(form->ComboAType->count(), 9);
+        }
+        form->TabStrip1->setCurrentIndex(0);
+        form->TabStrip1->setCurrentIndex(1);
+        Choose(form->ComboAType, 3);
+        ASSERT_EQ(form->ComboAType->currentText(), "Basic Stealth"_q);
+        EXPECT_EQ(d().ArmorSlots, 3);
+        DragTo(form->ArmorSlide, 2);
+        EXPECT_EQ(d().ArmorWeight, weight);
+        EXPECT_EQ(Panels()[6], QString::fromUtf8(cost));
+    }
 }
 
 TEST_F(MainFormTest, ArmorTypeChoiceFreesTheArmorSystemSlots) {
     form->TabStrip1->setCurrentIndex(1);
     Choose(form->ComboAType, 1);
-    ASSERT_EQ(form->ComboAType->currentText(), "Advanced"_q);
-    ASSERT_EQ(d().ArmorSlots, 8);
+    ASSERT_EQ(d().ArmorSlots, 8);  // Advanced
     for (int i = 1; i <= 5; ++i) d().BodySlots[i] = kSlotArmorSystem;
     d().PlacedArmorSlots = 5;
     d().ArmorSlots = 3;
-
     Choose(form->ComboAType, 3);
     EXPECT_EQ(d().PlacedArmorSlots, 0);
     EXPECT_EQ(d().ArmorSlots, 3);  // Basic Stealth's three wait to be placed
-    EXPECT_EQ(d().ArmorType, 3);
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(d().BodySlots[i], kSlotFree) << i;
-    EXPECT_EQ(d().BodySlots[0], kSlotGround);
-
+    EXPECT_EQ(BodyStart(d(), 6), (std::vector<int>{kSlotGround, kSlotFree, kSlotFree, kSlotFree, kSlotFree, kSlotFree}));
     Choose(form->ComboAType, 2);
-    EXPECT_EQ(form->ComboAType->currentText(), "Prototype"_q);
-    EXPECT_EQ(d().ArmorSlots, 0);
+    EXPECT_EQ(d().ArmorSlots, 0);  // Prototype
 }
 
 TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
@@ -502,49 +398,33 @@ TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
     // Opening the slot page on a quad shows the quad frame and drops the selection.
     Choose(form->ComboChassis, 1);
     ctx.SelLocation = 3;
-    ctx.SelSlot = 2;
     ctx.Saved = true;
     form->TabStrip1->setCurrentIndex(3);
     EXPECT_TRUE(form->Frame4B->isVisible());
     EXPECT_FALSE(form->Frame4->isVisible());
-    EXPECT_FALSE(form->Frame1->isVisible());
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_EQ(ctx.SelSlot, -1);
     EXPECT_FALSE(ctx.Saved);  // switching pages counts as a change
-    form->TabStrip1->setCurrentIndex(2);
-    EXPECT_TRUE(form->Frame3->isVisible());
-    EXPECT_FALSE(form->Frame4B->isVisible());
 
-    // Nested locks release at the outermost release only.
-    form->SetRedraw(false);
-    form->SetRedraw(false);
+    // Nested locks release at the outermost release only; an unbalanced release is harmless.
+    for (bool on : {false, false, true}) form->SetRedraw(on);
+    EXPECT_TRUE(form->RedrawLocked());
+    for (bool on : {true, true, false}) form->SetRedraw(on);
     EXPECT_TRUE(form->RedrawLocked());
     form->SetRedraw(true);
-    EXPECT_TRUE(form->RedrawLocked());
-    form->SetRedraw(true);
-    EXPECT_FALSE(form->RedrawLocked());
-    form->SetRedraw(true);  // unbalanced: harmless
-    form->SetRedraw(false);
-    EXPECT_TRUE(form->RedrawLocked());
-    form->SetRedraw(true);
-    EXPECT_FALSE(form->RedrawLocked());
     EXPECT_TRUE(form->updatesEnabled());
 }
 
-TEST_F(MainFormTest, WheelOverAnUnfocusedListChoosesNothing) {
+TEST_F(MainFormTest, UnfocusedWheelAndOverweight) {
+    // A wheel over an unfocused list chooses nothing.
     form->TextMechName->setFocus();
-    ASSERT_FALSE(form->ComboType->hasFocus());
     const QPointF at(form->ComboType->width() / 2.0, form->ComboType->height() / 2.0);
     QWheelEvent wheel(at, form->ComboType->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(form->ComboType, &wheel);
-    EXPECT_EQ(form->ComboType->currentIndex(), 1);
     EXPECT_EQ(d().WeightClass, 1);
-}
 
-TEST_F(MainFormTest, OverweightShowsTheMinusSign) {
+    // Overweight shows the minus sign.
     Choose(form->ComboType, 0);
-    Choose(form->ComboTechBase, 0);
     form->TabStrip1->setCurrentIndex(1);
     DragTo(form->ArmorSlide, 2);
     // Exoskeleton, Inner Sphere: 50 chassis + 25 ground + 15 suit + 100 armor = 190 of 400.
@@ -554,16 +434,52 @@ TEST_F(MainFormTest, OverweightShowsTheMinusSign) {
     EXPECT_EQ(Panels()[1], "Free Kg: -90 "_q);
 }
 
+// The name box keeps the menu's Ctrl keys for the menu: Save As (Ctrl+A) and Export (Ctrl+E) while typing.
+TEST_F(MainFormTest, MenuShortcutsWinOverTheNameBox) {
+    for (int key : {Qt::Key_A, Qt::Key_E, Qt::Key_S}) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, Qt::ControlModifier);
+        QApplication::sendEvent(form->TextMechName, &override);
+        EXPECT_FALSE(override.isAccepted()) << key;
+    }
+    QKeyEvent plain(QEvent::ShortcutOverride, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(form->TextMechName, &plain);
+    EXPECT_TRUE(plain.isAccepted());  // ordinary typing stays with the box
+}
+
+// Pictures of every page for a person to look at: run with VANTREL_SCREENSHOTS=<folder>.
+TEST_F(MainFormTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("VANTREL_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
+    for (const char* chassis : {"humanoid", "quad"}) {
+        for (int tab = 0; tab < 4; ++tab) {
+            form->TabStrip1->setCurrentIndex(tab);
+            QApplication::processEvents();
+            ASSERT_TRUE(form->grab().save(QStringLiteral("%1/%2-page%3.png").arg(folder, QLatin1String(chassis)).arg(tab + 1)));
+        }
+        form->TabStrip1->setCurrentIndex(0);
+        Choose(form->ComboChassis, 1);
+        Choose(form->ComboTurret, 9);
+        DragTo(form->Slider2, 3);
+    }
+}
+
 // --- start-up ---
 
-TEST_F(MainFormStartTest, WithoutSplashTheWindowReadsTheCatalog) {
+TEST_F(MainFormStartTest, SplashSettingDecidesWhoReadsTheCatalog) {
+    // "Splash" missing counts as 1: the window leaves the catalog to the splash and does not read it.
+    Create();
+    form->catalogPath_ = dir.filePath(QStringLiteral("missing.plb"));
+    ASSERT_TRUE(form->Form_Load({}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(ctx.catalog[0].Name.empty());
+    EXPECT_EQ(form->bipedLine_, 0);
+
     settings->Write(kKeySplash, QStringLiteral("0"));
     settings->Write(kKeyBiped, QStringLiteral("1"));
     Create();
     form->catalogPath_ = QStringLiteral(VANTREL_CATALOG_PATH);
     ASSERT_TRUE(form->Form_Load({}));
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(ctx.catalog[0].Name, GuiShippedCatalog()[0].Name);
     EXPECT_EQ(ctx.catalog[301].Name, GuiShippedCatalog()[301].Name);
     EXPECT_EQ(form->bipedLine_, 1);
     EXPECT_EQ(Panels()[6], "Cost: 47500 "_q);
@@ -581,91 +497,24 @@ TEST_F(MainFormStartTest, UnreadableCatalogStopsStartUp) {
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("missing.plb"))) << dialogs.messages[0].text.toStdString();
 
     // A catalog whose third record has a weight that is no number: file, record and field named.
-    QFile shipped(QStringLiteral(VANTREL_CATALOG_PATH));
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QFile shipped(QStringLiteral(VANTREL_CATALOG_PATH)), out(dir.filePath(QStringLiteral("bad.plb")));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
     QList<QByteArray> lines = shipped.readAll().split('\n');
     QList<QByteArray> fields = lines[2].split(',');
     fields[2] = "heavy";
     lines[2] = fields.join(',');
-    const QString bad = dir.filePath(QStringLiteral("bad.plb"));
-    QFile out(bad);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(lines.join('\n'));
     out.close();
     dialogs.messages.clear();
     const std::string before = ctx.catalog[0].Name;
-    form->catalogPath_ = bad;
+    form->catalogPath_ = out.fileName();
     EXPECT_FALSE(form->Form_Load({}));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const QString text = dialogs.messages[0].text;
-    EXPECT_TRUE(text.contains(QStringLiteral("bad.plb"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("record 3"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("field 3"))) << text.toStdString();
+    for (const char* part : {"bad.plb", "record 3", "field 3"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << text.toStdString();
     EXPECT_EQ(ctx.catalog[0].Name, before);  // no partial catalog left behind
 }
 
-TEST_F(MainFormStartTest, SplashOnLeavesTheCatalogToTheSplash) {
-    // "Splash" missing counts as 1: the window does not read the catalog itself.
-    ctx.catalog = GuiShippedCatalog();
-    Create();
-    form->catalogPath_ = dir.filePath(QStringLiteral("missing.plb"));
-    ASSERT_TRUE(form->Form_Load({}));
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(form->bipedLine_, 0);
-    EXPECT_EQ(Panels()[0], "Current Kg: 100 "_q);
-}
-
 }  // namespace
-}  // namespace vantrel::test
-
-namespace vantrel::test {
-namespace {
-
-// Pictures of every page for a person to look at: run with VANTREL_SCREENSHOTS=<folder>
-// (under Xvfb with QT_QPA_PLATFORM=xcb, or offscreen).
-TEST_F(MainFormTest, Screenshots) {
-    const QString folder = qEnvironmentVariable("VANTREL_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
-    const auto shoot = [&](const QString& name) {
-        QApplication::processEvents();
-        ASSERT_TRUE(form->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-    };
-    for (int tab = 0; tab < 4; ++tab) {
-        form->TabStrip1->setCurrentIndex(tab);
-        shoot(QStringLiteral("humanoid-page%1").arg(tab + 1));
-    }
-    form->TabStrip1->setCurrentIndex(0);
-    Choose(form->ComboTechBase, 2);
-    Choose(form->ComboChassis, 1);
-    Choose(form->ComboTurret, 9);
-    Click(form->ChkConfig);
-    Click(form->ChkEnhanced);
-    DragTo(form->Slider1, 5);
-    DragTo(form->Slider2, 3);
-    shoot(QStringLiteral("quad-page1"));
-    form->TabStrip1->setCurrentIndex(1);
-    Choose(form->ComboAType, 6);
-    DragTo(form->ArmorSlide, 6);
-    shoot(QStringLiteral("quad-page2"));
-    form->TabStrip1->setCurrentIndex(3);
-    shoot(QStringLiteral("quad-page4"));
-}
-
-}  // namespace
-}  // namespace vantrel::test
-
-namespace vantrel::test {
-
-// The name box keeps the menu's Ctrl keys for the menu: Save As (Ctrl+A) and Export (Ctrl+E) while typing.
-TEST_F(MainFormFixture, MenuShortcutsWinOverTheNameBox) {
-    for (int key : {Qt::Key_A, Qt::Key_E, Qt::Key_S}) {
-        QKeyEvent override(QEvent::ShortcutOverride, key, Qt::ControlModifier);
-        QApplication::sendEvent(form->TextMechName, &override);
-        EXPECT_FALSE(override.isAccepted()) << key;
-    }
-    QKeyEvent plain(QEvent::ShortcutOverride, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QApplication::sendEvent(form->TextMechName, &plain);
-    EXPECT_TRUE(plain.isAccepted());  // ordinary typing stays with the box
-}
-
 }  // namespace vantrel::test
