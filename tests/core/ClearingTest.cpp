@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+
 #include "TestCatalog.h"
 #include "equipment/Clearing.h"
 #include "equipment/Placement.h"
@@ -47,6 +50,16 @@ struct Clearing : ::testing::Test {
 
     void Select(int loc, int slot) { ASSERT_TRUE(ClickSlot(ctx, loc, slot)); }
 
+    // Owned and placed count of a catalog item.
+    std::pair<int, int> Count(int i) const { return {d.OwnedCount[i], d.PlacedCount[i]}; }
+
+    void ExpectMarked(int loc, int slot, std::initializer_list<std::pair<int, int>> marked) {
+        Select(loc, slot);
+        Highlight want{};
+        for (auto [l, j] : marked) want[l][j] = true;
+        EXPECT_EQ(SelectionHighlight(ctx, armor), want) << "selected " << loc << "," << slot;
+    }
+
     void ExpectFree(int loc, std::initializer_list<int> slots) {
         const auto a = Slots(d, loc);
         for (int j : slots) {
@@ -57,10 +70,6 @@ struct Clearing : ::testing::Test {
 };
 
 TEST_F(Clearing, ClearAllHumanoidReturnsEachUnitOnce) {
-    ClearAllHumanoid(ctx, armor);  // nothing placed: movement stays
-    EXPECT_EQ(d.BodySlots[0], kSlotGround);
-    EXPECT_EQ(d.BodySlots[1], kSlotJump);
-
     Place(kBody, 4, "SRM 4");
     Place(kBody, 9, "Medium Laser");
     Place(kBody, 6, "Space Operations Adaptation");    // with right arm 0 and left arm 0
@@ -72,29 +81,16 @@ TEST_F(Clearing, ClearAllHumanoidReturnsEachUnitOnce) {
     Place(kBody, 8, "Heat Sink");
     Place(kRightArm, 3, "ASys: Standard");
     Place(kRightArm, 1, "Armor: Standard");
-    ASSERT_EQ(d.LeftArmSlots[0], kSpaceAdaptation + 6);
-    ASSERT_EQ(d.LeftArmSlots[1], kClawClamps + 6);
     d.LeftArmSlots[2] = kSlotVTOL;  // a movement text dropped in an arm is freed without return
     ctx.SelLocation = kBody;
 
     ClearAllHumanoid(ctx, armor);
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_EQ(d.OwnedCount[kSrm4], 1);
-    EXPECT_EQ(d.PlacedCount[kSrm4], 0);
-    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
-    EXPECT_EQ(d.PlacedCount[kMediumLaser], 0);
-    EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 1);
-    EXPECT_EQ(d.PlacedCount[kSpaceAdaptation], 0);
-    EXPECT_EQ(d.OwnedCount[kClawClamps], 1);
-    EXPECT_EQ(d.PlacedCount[kClawClamps], 0);
-    EXPECT_EQ(d.OwnedAmmo[kSrm4], 3);
-    EXPECT_EQ(d.PlacedAmmo[kSrm4], 0);
-    EXPECT_EQ(d.HeatSinks, 2);
-    EXPECT_EQ(d.PlacedHeatSinks, 0);
-    EXPECT_EQ(d.ArmorSlots, 1);
-    EXPECT_EQ(d.PlacedArmorSlots, 0);
-    EXPECT_EQ(d.ArmorPoints, 1);
-    EXPECT_EQ(d.PlacedArmor, 0);
+    for (int i : {kSrm4, kMediumLaser, kSpaceAdaptation, kClawClamps})
+        EXPECT_EQ(Count(i), std::pair(1, 0)) << i;
+    EXPECT_EQ((std::array{d.OwnedAmmo[kSrm4], d.HeatSinks, d.ArmorSlots, d.ArmorPoints}),
+              (std::array{3, 2, 1, 1}));
+    EXPECT_EQ(d.PlacedAmmo[kSrm4] + d.PlacedHeatSinks + d.PlacedArmorSlots + d.PlacedArmor, 0);
     ExpectFree(kLeftArm, {0, 1, 2, 3});
     ExpectFree(kRightArm, {0, 1, 2, 3});
     ExpectFree(kBody, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
@@ -132,18 +128,15 @@ TEST_F(Clearing, ArmorEntriesAreRecognisedByCode) {
     Place(kLeftArm, 0, "Armor: Advanced");
     d.ArmorSlots = 3;  // the new type's count comes later; the returned slots add to what stands
     ClearAllHumanoid(ctx, "Basic Stealth");
-    EXPECT_EQ(d.PlacedArmorSlots, 0);
-    EXPECT_EQ(d.ArmorSlots, 5);
-    EXPECT_EQ(d.PlacedArmor, 0);
-    EXPECT_EQ(d.ArmorPoints, 1);
+    EXPECT_EQ((std::array{d.ArmorSlots, d.PlacedArmorSlots, d.ArmorPoints, d.PlacedArmor}),
+              (std::array{5, 0, 1, 0}));
     ExpectFree(kBody, {4, 5});
     ExpectFree(kLeftArm, {0});
 
     Place(kQuadBody, 2, "ASys: Advanced");
     Select(kQuadBody, 2);
     ClearSelected(ctx, false, "Mimetic");
-    EXPECT_EQ(d.PlacedArmorSlots, 0);
-    EXPECT_EQ(d.ArmorSlots, 6);
+    EXPECT_EQ(std::pair(d.ArmorSlots, d.PlacedArmorSlots), std::pair(6, 0));
     ExpectFree(kQuadBody, {2});
 }
 
@@ -153,8 +146,7 @@ TEST_F(Clearing, ClearSelectedFreesTheMarkedItem) {
     Select(kBody, 4);
     ClearSelected(ctx, true, armor);
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
-    EXPECT_EQ(d.PlacedCount[kMediumLaser], 1);
+    EXPECT_EQ(Count(kMediumLaser), std::pair(1, 1));
     ExpectFree(kBody, {3, 4, 5});
     EXPECT_EQ(d.BodySlots[6], kMediumLaser + 6);
     EXPECT_EQ(d.BodySpan[6], 3);
@@ -164,8 +156,7 @@ TEST_F(Clearing, ClearSelectedFreesTheMarkedItem) {
     Place(kLeftArm, 2, "SRM 4 Ammo");
     Select(kLeftArm, 1);
     ClearSelected(ctx, true, armor);
-    EXPECT_EQ(d.OwnedAmmo[kSrm4], 1);
-    EXPECT_EQ(d.PlacedAmmo[kSrm4], 2);
+    EXPECT_EQ(std::pair(d.OwnedAmmo[kSrm4], d.PlacedAmmo[kSrm4]), std::pair(1, 2));
     ExpectFree(kLeftArm, {1});
     EXPECT_EQ(d.LeftArmSlots[0], kSrm4 + 308);
     EXPECT_EQ(d.LeftArmSlots[2], kSrm4 + 308);
@@ -174,8 +165,7 @@ TEST_F(Clearing, ClearSelectedFreesTheMarkedItem) {
     Place(kBody, 11, "Heat Sink");
     Select(kBody, 11);
     ClearSelected(ctx, true, armor);
-    EXPECT_EQ(d.HeatSinks, 1);
-    EXPECT_EQ(d.PlacedHeatSinks, 1);
+    EXPECT_EQ(std::pair(d.HeatSinks, d.PlacedHeatSinks), std::pair(1, 1));
     EXPECT_EQ(d.BodySlots[10], kSlotHeatSink);
     ExpectFree(kBody, {11});
 }
@@ -188,8 +178,7 @@ TEST_F(Clearing, ClearSelectedSpaceAdaptationFromAnyOfItsSlots) {
         Place(kBody, 5, "Space Operations Adaptation");
         Select(loc, loc == kBody ? 5 : loc == kRightArm ? 1 : 0);
         ClearSelected(ctx, true, armor);
-        EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 1);
-        EXPECT_EQ(d.PlacedCount[kSpaceAdaptation], 0);
+        EXPECT_EQ(Count(kSpaceAdaptation), std::pair(1, 0));
         ExpectFree(kBody, {5});
         ExpectFree(kRightArm, {1});
         ExpectFree(kLeftArm, {0});
@@ -199,20 +188,12 @@ TEST_F(Clearing, ClearSelectedSpaceAdaptationFromAnyOfItsSlots) {
 }
 
 TEST_F(Clearing, ClampsFromEitherArm) {
-    Place(kLeftArm, 2, "Claws and Magnetic Clamps");
-    ClearAllHumanoid(ctx, armor);
-    EXPECT_EQ(d.OwnedCount[kClawClamps], 1);
-    EXPECT_EQ(d.PlacedCount[kClawClamps], 0);
-    ExpectFree(kLeftArm, {2});
-    ExpectFree(kRightArm, {0});
-
     for (int loc : {kLeftArm, kRightArm}) {
         d.OwnedCount[kClawClamps] = 0;
         Place(kRightArm, 3, "Claws and Magnetic Clamps");  // with left arm 0
         Select(loc, loc == kLeftArm ? 0 : 3);
         ClearSelected(ctx, true, armor);
-        EXPECT_EQ(d.OwnedCount[kClawClamps], 1);
-        EXPECT_EQ(d.PlacedCount[kClawClamps], 0);
+        EXPECT_EQ(Count(kClawClamps), std::pair(1, 0));
         ExpectFree(kLeftArm, {0});
         ExpectFree(kRightArm, {3});
     }
@@ -222,21 +203,19 @@ TEST_F(Clearing, ClearSelectedOnlyForItsOwnPage) {
     Place(kBody, 4, "Small Laser");
     Place(kQuadBody, 4, "Small Laser");
     const Design placed = d;
-    ClearSelected(ctx, true, armor);  // nothing selected
-    EXPECT_EQ(d, placed);
+    const auto expectUntouched = [&](bool humanoid) {
+        ClearSelected(ctx, humanoid, armor);
+        EXPECT_EQ(d, placed);
+        EXPECT_EQ(ctx.SelLocation, -1);
+    };
+    expectUntouched(true);  // nothing selected
     Select(kQuadBody, 4);
-    ClearSelected(ctx, true, armor);  // the humanoid button ignores a quad selection
-    EXPECT_EQ(d, placed);
-    EXPECT_EQ(ctx.SelLocation, -1);
+    expectUntouched(true);  // the humanoid button ignores a quad selection
     Select(kBody, 4);
-    ClearSelected(ctx, false, armor);
-    EXPECT_EQ(d, placed);
-    EXPECT_EQ(ctx.SelLocation, -1);
+    expectUntouched(false);
     ctx.SelLocation = kBody;
     ctx.SelSlot = 40;  // damaged selection
-    ClearSelected(ctx, true, armor);
-    EXPECT_EQ(d, placed);
-    EXPECT_EQ(ctx.SelLocation, -1);
+    expectUntouched(true);
 }
 
 TEST_F(Clearing, SelectionHighlight) {
@@ -244,66 +223,36 @@ TEST_F(Clearing, SelectionHighlight) {
     Place(kBody, 6, "Medium Laser");
     Place(kBody, 9, "Heat Sink");
     EXPECT_EQ(SelectionHighlight(ctx, armor), Highlight{});  // nothing selected
-
-    Select(kBody, 4);
-    Highlight want{};
-    want[kBody][3] = want[kBody][4] = want[kBody][5] = true;
-    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
-    Select(kBody, 8);
-    want = {};
-    want[kBody][6] = want[kBody][7] = want[kBody][8] = true;
-    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
-    Select(kBody, 9);
-    want = {};
-    want[kBody][9] = true;
-    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    ExpectMarked(kBody, 4, {{kBody, 3}, {kBody, 4}, {kBody, 5}});
+    ExpectMarked(kBody, 8, {{kBody, 6}, {kBody, 7}, {kBody, 8}});
+    ExpectMarked(kBody, 9, {{kBody, 9}});
 
     Place(kLeftArm, 1, "Magnetic Clamps");  // with right arm 0
     d.RightArmSlots[2] = kClawClamps + 6;   // any name ending in the clamp text is marked
-    Select(kRightArm, 0);
-    want = {};
-    want[kRightArm][0] = want[kLeftArm][1] = true;
-    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
-    Select(kLeftArm, 1);
-    want[kRightArm][2] = true;
-    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    ExpectMarked(kRightArm, 0, {{kRightArm, 0}, {kLeftArm, 1}});
+    ExpectMarked(kLeftArm, 1, {{kRightArm, 0}, {kLeftArm, 1}, {kRightArm, 2}});
 
     Place(kBody, 11, "Space Operations Adaptation");  // with right arm 1 and left arm 0
-    want = {};
-    want[kBody][11] = want[kRightArm][1] = want[kLeftArm][0] = true;
-    for (auto [loc, slot] : {std::pair{kBody, 11}, {kRightArm, 1}, {kLeftArm, 0}}) {
-        Select(loc, slot);
-        EXPECT_EQ(SelectionHighlight(ctx, armor), want);
-    }
+    for (auto [loc, slot] : {std::pair{kBody, 11}, {kRightArm, 1}, {kLeftArm, 0}})
+        ExpectMarked(loc, slot, {{kBody, 11}, {kRightArm, 1}, {kLeftArm, 0}});
     // On the quad body it is an ordinary item.
     d.QuadSlots[2] = kSpaceAdaptation + 6;
     d.QuadSpan[2] = 1;
-    Select(kQuadBody, 2);
-    want = {};
-    want[kQuadBody][2] = true;
-    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    ExpectMarked(kQuadBody, 2, {{kQuadBody, 2}});
 }
 
 TEST_F(Clearing, DamagedSpansStayInBounds) {
     // Spans as a damaged file might hold them: the mark never leaves the item or the location.
     d.QuadSlots[0] = d.QuadSlots[1] = kSmallLaser + 6;
-    d.QuadSpan[0] = -2;
-    d.QuadSpan[1] = -2;
+    d.QuadSpan[0] = d.QuadSpan[1] = -2;
     d.QuadSlots[14] = d.QuadSlots[15] = kMediumLaser + 6;
     d.QuadSpan[14] = 90;
     d.QuadSpan[15] = -2;
     d.QuadSlots[13] = kSlotHeatSink;
     d.QuadSpan[13] = -2;
-    d.PlacedCount[kSmallLaser] = 1;
-    d.PlacedCount[kMediumLaser] = 1;
-    Select(kQuadBody, 1);
-    Highlight want{};
-    want[kQuadBody][0] = want[kQuadBody][1] = true;
-    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
-    Select(kQuadBody, 15);
-    want = {};
-    want[kQuadBody][14] = want[kQuadBody][15] = true;
-    EXPECT_EQ(SelectionHighlight(ctx, armor), want);
+    d.PlacedCount[kSmallLaser] = d.PlacedCount[kMediumLaser] = 1;
+    ExpectMarked(kQuadBody, 1, {{kQuadBody, 0}, {kQuadBody, 1}});
+    ExpectMarked(kQuadBody, 15, {{kQuadBody, 14}, {kQuadBody, 15}});
     ClearSelected(ctx, false, armor);
     EXPECT_EQ(d.QuadSlots[13], kSlotHeatSink);
     ExpectFree(kQuadBody, {14, 15});
@@ -327,17 +276,13 @@ TEST_F(Clearing, CatalogSlotCountChangedSincePlacing) {
     ctx.catalog[kSrm4].CSlots = 3;
     ClearAllHumanoid(ctx, armor);
     EXPECT_EQ(d.OwnedCount[kSrm4], 1);
-    EXPECT_EQ(d.HeatSinks, 1);
-    EXPECT_EQ(d.PlacedHeatSinks, 0);
+    EXPECT_EQ(std::pair(d.HeatSinks, d.PlacedHeatSinks), std::pair(1, 0));
     ExpectFree(kBody, {4, 5, 6});
 }
 
 TEST_F(Clearing, RebuildMovementSlots) {
     ctx.RebuildSlots = true;
-    d.GroundMP = 2;
-    d.JumpMP = 3;
-    d.VTOLMP = 1;
-    d.UMUMP = 1;
+    d.GroundMP = 2, d.JumpMP = 3, d.VTOLMP = 1, d.UMUMP = 1;
     Place(kBody, 4, "Heat Sink");
     Place(kLeftArm, 0, "Small Laser");
     d.QuadSlots[7] = kSlotGround;
@@ -348,29 +293,22 @@ TEST_F(Clearing, RebuildMovementSlots) {
     EXPECT_EQ(ctx.SelLocation, -1);
     EXPECT_EQ(d.HeatSinks, 1);
     EXPECT_EQ(d.OwnedCount[kSmallLaser], 1);
-    const int want[12] = {1, 1, 2, 2, 2, 3, 4, -1, -1, -1, -1, -1};
-    for (int j = 0; j < 12; ++j) EXPECT_EQ(d.BodySlots[j], want[j]) << j;
-    for (int j = 0; j < 16; ++j) EXPECT_EQ(d.QuadSlots[j], -1) << j;
-    EXPECT_EQ(d.QuadSpan[7], -1);
+    EXPECT_EQ(d.BodySlots, (decltype(d.BodySlots){1, 1, 2, 2, 2, 3, 4, -1, -1, -1, -1, -1}));
+    ExpectFree(kQuadBody, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
     ExpectFree(kLeftArm, {0});
 
     // Quad: the quad body gets the movement; more points than slots fill the array and stop.
     d.IsQuad = true;
-    d.GroundMP = 10;
-    d.JumpMP = 10;
-    d.VTOLMP = -3;
-    d.UMUMP = 0;
+    d.GroundMP = 10, d.JumpMP = 10, d.VTOLMP = -3, d.UMUMP = 0;
     d.TurretSize = 3;
     Place(kTurret, 2, "Small Laser");
     const auto rightArm = d.RightArmSlots;
-    const auto turretSpan = d.TurretSpan;
     RebuildMovementSlots(ctx, armor);
     for (int j = 0; j < 16; ++j) EXPECT_EQ(d.QuadSlots[j], j < 10 ? 1 : 2) << j;
-    for (int j = 0; j < 12; ++j) EXPECT_EQ(d.BodySlots[j], -1) << j;
+    ExpectFree(kBody, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
     EXPECT_EQ(d.RightArmSlots, rightArm);
     EXPECT_EQ(d.OwnedCount[kSmallLaser], 2);
-    EXPECT_EQ(d.TurretSlots[2], -1);
-    EXPECT_NE(d.TurretSpan, turretSpan);  // the freed turret slot lost its span
+    ExpectFree(kTurret, {2});
 }
 
 }  // namespace

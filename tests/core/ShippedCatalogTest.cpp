@@ -6,8 +6,10 @@
 
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TestCatalog.h"
@@ -30,26 +32,16 @@ const CatalogItem* Named(const std::string& name) {
     return nullptr;
 }
 
-bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
-
-bool EndsWith(const std::string& s, const std::string& suffix) {
-    return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+// The record of that name, or an empty one (and a failure) when there is none.
+const CatalogItem& Item(const std::string& name) {
+    static const CatalogItem none{};
+    const CatalogItem* it = Named(name);
+    if (it == nullptr) ADD_FAILURE() << "no record named " << name;
+    return it != nullptr ? *it : none;
 }
 
 // "12", "0", "1.5": what the text readout can add up.
-bool IsPlainDecimal(const std::string& s) {
-    size_t i = 0;
-    if (i < s.size() && s[i] == '-') ++i;
-    const size_t digits = i;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
-    if (i == digits) return false;
-    if (i < s.size() && s[i] == '.') {
-        const size_t frac = ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
-        if (i == frac) return false;
-    }
-    return i == s.size();
-}
+bool IsPlainDecimal(const std::string& s) { return std::regex_match(s, std::regex(R"(\d+(\.\d+)?)")); }
 
 std::string FileBytes() {
     std::ifstream in(VANTREL_CATALOG_PATH, std::ios::binary);
@@ -70,15 +62,13 @@ TEST(ShippedCatalog, LoadsWithUniqueUsableNames) {
         EXPECT_GE(it.Category, kEnergy);
         EXPECT_LE(it.Category, kAmmunition);
         // A name ending in "Ammo" would be taken for a load by placement and clearing.
-        EXPECT_FALSE(EndsWith(it.Name, "Ammo"));
-        EXPECT_EQ(it.Name.find('"'), std::string::npos);
-        EXPECT_EQ(it.Name.find(','), std::string::npos);
+        EXPECT_FALSE(it.Name.ends_with("Ammo"));
+        EXPECT_EQ(it.Name.find_first_of("\","), std::string::npos);
         // Entries the lists make up themselves must not also name a record.
         EXPECT_NE(it.Name, "Heat Sink");
-        EXPECT_FALSE(StartsWith(it.Name, "Armor: ") || StartsWith(it.Name, "ASys: "));
-        for (const char* movement : {"Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"}) {
+        EXPECT_FALSE(it.Name.starts_with("Armor: ") || it.Name.starts_with("ASys: "));
+        for (const char* movement : {"Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"})
             EXPECT_NE(it.Name, movement);
-        }
         // An item of no slots could never be placed or cleared as a whole.
         EXPECT_GE(it.CSlots, 1);
         EXPECT_GE(it.Weight, 0);
@@ -106,20 +96,16 @@ TEST(ShippedCatalog, RuleItemsServeEveryTechBase) {
     for (const Required& r : required) {
         SCOPED_TRACE(r.name);
         EXPECT_EQ(CountNamed(r.name), 1);
-        const CatalogItem* it = Named(r.name);
-        ASSERT_NE(it, nullptr);
-        EXPECT_EQ(it->Category, kEquipment);
-        if (r.slots != 0) {
-            EXPECT_EQ(it->CSlots, r.slots);
-        }
+        EXPECT_EQ(Item(r.name).Category, kEquipment);
+        if (r.slots != 0) { EXPECT_EQ(Item(r.name).CSlots, r.slots); }
     }
 
     // Tech marks are "(C) " and "(I) " exactly; anything else starting "(C" or "(I" would be
     // filtered without being meant as a mark.
     int clan = 0, innerSphere = 0;
     for (const CatalogItem& it : Shipped()) {
-        if (StartsWith(it.Name, "(C) ")) ++clan;
-        else if (StartsWith(it.Name, "(I) ")) ++innerSphere;
+        if (it.Name.starts_with("(C) ")) ++clan;
+        else if (it.Name.starts_with("(I) ")) ++innerSphere;
         else EXPECT_NE(it.Name[0], '(') << it.Name;
     }
     EXPECT_GE(clan, 30);
@@ -130,105 +116,71 @@ TEST(ShippedCatalog, ValuesFollowTheConventions) {
     bool torpedo = false, detachable = false;
     for (const CatalogItem& it : Shipped()) {
         SCOPED_TRACE(it.Name);
-        EXPECT_TRUE(it.Damage == "-1" || (IsPlainDecimal(it.Damage) && it.Damage[0] != '-')) << it.Damage;
+        EXPECT_TRUE(it.Damage == "-1" || IsPlainDecimal(it.Damage)) << it.Damage;
         if (it.AmmoWeight > 0) {
-            EXPECT_GT(it.Shots, 0);
-            EXPECT_GT(it.AmmoPrice, 0);
+            EXPECT_TRUE(it.Shots > 0 && it.AmmoPrice > 0);
         } else {
-            EXPECT_EQ(it.AmmoWeight, -1);
-            EXPECT_EQ(it.Shots, -1);
-            EXPECT_EQ(it.AmmoPrice, -1);
+            EXPECT_EQ(std::tuple(it.AmmoWeight, it.Shots, it.AmmoPrice), std::tuple(-1, -1, -1));
         }
         EXPECT_TRUE(it.BV == -1.0 || it.BV >= 0.0) << it.BV;
         EXPECT_GE(it.MinRange, -1);
-        if (it.Category == kEquipment) {
-            EXPECT_LT(it.Heat, 0);
-        } else if (it.Category <= kMissile) {
-            EXPECT_GE(it.Heat, 0);
-        }
+        if (it.Category == kEquipment) { EXPECT_LT(it.Heat, 0); }
+        if (it.Category <= kMissile) { EXPECT_GE(it.Heat, 0); }
 
-        if (it.Name.find(" (T)") != std::string::npos) {
-            torpedo = true;
-            EXPECT_EQ(it.Category, kMissile);
-        }
-        if (EndsWith(it.Name, " (D)")) {
-            detachable = true;
-            EXPECT_EQ(it.Category, kMissile);
-            EXPECT_EQ(it.AmmoWeight, -1);
-        }
+        const bool isTorpedo = it.Name.find(" (T)") != std::string::npos;
+        const bool isDetachable = it.Name.ends_with(" (D)");
+        torpedo |= isTorpedo;
+        detachable |= isDetachable;
+        if (isTorpedo || isDetachable) { EXPECT_EQ(it.Category, kMissile); }
+        if (isDetachable || it.Name.ends_with(" (OS)")) { EXPECT_EQ(it.AmmoWeight, -1); }
         // A one-shot launcher carries its only volley: lighter, half the price, no loads.
-        if (EndsWith(it.Name, " (OS)")) {
-            EXPECT_EQ(it.AmmoWeight, -1);
-            const CatalogItem* full = Named(it.Name.substr(0, it.Name.size() - 5));
-            ASSERT_NE(full, nullptr);
-            EXPECT_LT(it.Weight, full->Weight);
-            EXPECT_EQ(it.Price * 2, full->Price);
-            EXPECT_EQ(it.Damage, full->Damage);
+        if (it.Name.ends_with(" (OS)")) {
+            const CatalogItem& full = Item(it.Name.substr(0, it.Name.size() - 5));
+            EXPECT_LT(it.Weight, full.Weight);
+            EXPECT_EQ(it.Price * 2, full.Price);
+            EXPECT_EQ(it.Damage, full.Damage);
         }
         // Where both bases build an item differently, the Clan one is never heavier.
-        if (StartsWith(it.Name, "(C) ")) {
-            if (const CatalogItem* is = Named("(I) " + it.Name.substr(4))) {
-                EXPECT_LE(it.Weight, is->Weight);
-            }
-        }
+        const CatalogItem* is = it.Name.starts_with("(C) ") ? Named("(I) " + it.Name.substr(4)) : nullptr;
+        if (is != nullptr) { EXPECT_LE(it.Weight, is->Weight); }
     }
     EXPECT_TRUE(torpedo);
     EXPECT_TRUE(detachable);
 }
 
 TEST(ShippedCatalog, TableValues) {
-    const CatalogItem* srm4 = Named("(I) SRM 4");
-    ASSERT_NE(srm4, nullptr);
-    EXPECT_EQ(srm4->Damage, "8");  // the full volley
-    EXPECT_EQ(srm4->Weight, 240);
-    EXPECT_EQ(srm4->CSlots, 2);
-    EXPECT_EQ(srm4->Category, kMissile);
-    EXPECT_GT(srm4->AmmoWeight, 0);
+    const CatalogItem& srm4 = Item("(I) SRM 4");
+    EXPECT_EQ(srm4.Damage, "8");  // the full volley
+    EXPECT_EQ(std::tuple(srm4.Weight, srm4.CSlots, srm4.Category), std::tuple(240, 2, kMissile));
+    EXPECT_GT(srm4.AmmoWeight, 0);
 
-    const CatalogItem* ml = Named("(I) Medium Laser");
-    ASSERT_NE(ml, nullptr);
-    EXPECT_EQ(ml->Weight, 500);
-    EXPECT_EQ(ml->CSlots, 3);
-    EXPECT_EQ(ml->Heat, 3);
-    EXPECT_EQ(ml->BV, 46.0);
-    EXPECT_EQ(ml->Price, 40000);
-    EXPECT_EQ(ml->MinRange, -1);
-    EXPECT_EQ(ml->Short + "/" + ml->Medium + "/" + ml->Long, "3/6/9");
-    EXPECT_EQ(ml->Category, kEnergy);
-    EXPECT_EQ(ml->AmmoWeight, -1);
+    const CatalogItem& ml = Item("(I) Medium Laser");
+    EXPECT_EQ(std::tuple(ml.Weight, ml.CSlots, ml.Heat, ml.BV, ml.Price, ml.MinRange, ml.Category),
+              std::tuple(500, 3, 3, 46.0, 40000, -1, kEnergy));
+    EXPECT_EQ(ml.AmmoWeight, -1);
+    EXPECT_EQ(ml.Short + "/" + ml.Medium + "/" + ml.Long, "3/6/9");
 
-    const CatalogItem* lrm4os = Named("(C) LRM 4 (OS)");
-    ASSERT_NE(lrm4os, nullptr);
-    EXPECT_EQ(lrm4os->Weight, 100);
-    EXPECT_EQ(lrm4os->CSlots, 3);
-    EXPECT_EQ(lrm4os->BV, 9.0);
-    EXPECT_EQ(lrm4os->Price, 12000);
-    EXPECT_EQ(lrm4os->MinRange, 6);
-    EXPECT_EQ(lrm4os->Long, "21");
+    const CatalogItem& l = Item("(C) LRM 4 (OS)");
+    EXPECT_EQ(std::tuple(l.Weight, l.CSlots, l.BV, l.Price, l.MinRange, l.Long),
+              std::tuple(100, 3, 9.0, 12000, 6, "21"));
 
-    ASSERT_NE(Named("Claws and Magnetic Clamps"), nullptr);
-    EXPECT_EQ(Named("Claws and Magnetic Clamps")->BV, 1.5);
-    EXPECT_EQ(Named("Magnetic Clamps")->BV, 1.0);
-    EXPECT_EQ(Named("Mine Dispenser")->BV, 8.0);
+    EXPECT_EQ(Item("Claws and Magnetic Clamps").BV, 1.5);
+    EXPECT_EQ(Item("Magnetic Clamps").BV, 1.0);
+    EXPECT_EQ(Item("Mine Dispenser").BV, 8.0);
 
-    ASSERT_NE(Named("(I) ECM Suite"), nullptr);
-    ASSERT_NE(Named("(C) ECM Suite"), nullptr);
-    EXPECT_EQ(Named("(I) ECM Suite")->Weight, 100);
-    EXPECT_EQ(Named("(C) ECM Suite")->Weight, 75);
+    EXPECT_EQ(Item("(I) ECM Suite").Weight, 100);
+    EXPECT_EQ(Item("(C) ECM Suite").Weight, 75);
     EXPECT_EQ(CountNamed("ECM Suite"), 0);
 
-    const CatalogItem* bombs = Named("(C) Micro Bomb Rack");
-    ASSERT_NE(bombs, nullptr);
-    EXPECT_EQ(bombs->MinRange, -1);
-    EXPECT_EQ(bombs->Short, "-1");
+    const CatalogItem& bombs = Item("(C) Micro Bomb Rack");
+    EXPECT_EQ(std::tuple(bombs.MinRange, bombs.Short), std::tuple(-1, "-1"));
 }
 
 TEST(ShippedCatalog, FileBytes) {
     const std::string bytes = FileBytes();
     ASSERT_FALSE(bytes.empty());
     ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    int lines = 0;
-    int commas = 0;
+    int lines = 0, commas = 0;
     bool quoted = false;
     for (size_t i = 0; i < bytes.size(); ++i) {
         const unsigned char b = static_cast<unsigned char>(bytes[i]);
