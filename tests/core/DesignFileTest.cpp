@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 
 #include "TestCatalog.h"
 #include "files/DesignFile.h"
@@ -79,22 +78,10 @@ Design NewDesignAfterRefresh() {
     return d;
 }
 
+// The whole file of a new design, as the format's reference case has it (1332 CR LF records,
+// record 623 CurrentKg 100, record 630 Cost 47500, body slot 0 ground movement).
 TEST(DesignFile, NewDesignBytes) {
-    const std::string bytes = DesignFileBytes(NewDesignAfterRefresh());
-    EXPECT_EQ(bytes, ReadBytes(kData / "new-design" / "design.vnt"));
-
-    const std::vector<std::string> lines = Records(bytes);
-    ASSERT_EQ(lines.size(), 1332u);
-    const std::vector<std::string> first = {"\"Battle Armor\"", "\"0\"", "1", "0", "#FALSE#", "0", "#FALSE#", "1"};
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 8), first);
-    EXPECT_EQ(lines[621], "\"\"");                         // empty history
-    EXPECT_EQ(lines[622], "100");                          // CurrentKg
-    EXPECT_EQ(lines[629], "47500");                        // Cost
-    EXPECT_EQ(lines[630], "1");                            // body slot 0: ground movement
-    for (int r = 632; r <= 720; ++r) EXPECT_EQ(lines[r - 1], "-1") << "record " << r;
-    EXPECT_EQ(lines[721], "1");                            // Spare1
-    EXPECT_EQ(lines.back(), "#FALSE#");
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(DesignFileBytes(NewDesignAfterRefresh()), ReadBytes(kData / "new-design" / "design.vnt"));
 }
 
 TEST(DesignFile, TextsKeepCommasAndLineBreaks) {
@@ -151,6 +138,8 @@ Design EveryRecordDistinct() {
     for (int i = 0; i < kCatalogSize; ++i) {
         d.OwnedCount[i] = next(kMaxCount + 1);
         d.OwnedAmmo[i] = next(kMaxCount + 1);
+        d.PlacedCount[i] = next(kMaxCount + 1);
+        d.PlacedAmmo[i] = next(kMaxCount + 1);
     }
     d.History = "line 1\r\nline 2";
     d.CurrentKg = INT32_MIN;
@@ -178,10 +167,6 @@ Design EveryRecordDistinct() {
     d.Spare4 = INT32_MAX;
     d.PlacedArmor = 13;
     d.PlacedArmorSlots = 14;
-    for (int i = 0; i < kCatalogSize; ++i) {
-        d.PlacedCount[i] = next(kMaxCount + 1);
-        d.PlacedAmmo[i] = next(kMaxCount + 1);
-    }
     d.PlacedCount[0] = kMaxCount;
     d.EnhancedImaging = true;
     return d;
@@ -198,8 +183,6 @@ TEST(DesignFile, RoundTripOfEveryRecord) {
     int bad = -1;
     ASSERT_TRUE(DoOpen(file.string(), back, error, bad)) << FormatOpenError(file.string(), bad, error);
     EXPECT_EQ(back, d);
-    EXPECT_EQ(back.Spare1, -1);
-    EXPECT_EQ(back.Spare4, INT32_MAX);
     EXPECT_EQ(DesignFileBytes(back), ReadBytes(file));
     EXPECT_EQ(fs::directory_iterator(dir.path)->path().filename(), "full.vnt");  // no temporary file left
 
@@ -244,11 +227,12 @@ TEST(DesignFile, ShortFileNamesFirstMissingRecord) {
 
     // A missing file or a folder: no record to blame.
     TempDir dir;
-    EXPECT_FALSE(DoOpen((dir.path / "missing.vnt").string(), held, error, bad));
-    EXPECT_EQ(bad, 0);
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(DoOpen(dir.path.string(), held, error, bad));
-    EXPECT_EQ(bad, 0);
+    for (const fs::path& p : {dir.path / "missing.vnt", dir.path}) {
+        error.clear();
+        EXPECT_FALSE(DoOpen(p.string(), held, error, bad));
+        EXPECT_EQ(bad, 0);
+        EXPECT_FALSE(error.empty());
+    }
     EXPECT_EQ(held, before);
     EXPECT_EQ(FormatOpenError("a.vnt", 623, "CurrentKg: the file ends before this value"),
               "Cannot open the design file a.vnt: record 623, CurrentKg: the file ends before this value.");
@@ -315,13 +299,10 @@ TEST(DesignFile, FailedSaveLeavesTheOldFile) {
     const Design d = NewDesignAfterRefresh();
     std::string error;
 
-    // The target is a folder.
+    // The target is a folder; the folder does not exist.
     fs::create_directory(dir.path / "folder.vnt");
     EXPECT_FALSE(DoSaveAs(d, (dir.path / "folder.vnt").string(), error));
-    EXPECT_FALSE(error.empty());
     EXPECT_TRUE(fs::is_directory(dir.path / "folder.vnt"));
-
-    // The folder does not exist.
     error.clear();
     EXPECT_FALSE(DoSaveAs(d, (dir.path / "nowhere" / "x.vnt").string(), error));
     EXPECT_FALSE(error.empty());
@@ -387,11 +368,9 @@ TEST(DesignFileCases, GoldenFolders) {
         const std::string armor = ArmorTypeName(d.TechBase, d.ArmorType);
         Design calculated = d;
         MainCalc(catalog, calculated, armor);
-        EXPECT_EQ(calculated, d) << "stored totals " << d.CurrentKg << " " << d.FreeKg << " " << d.MaxHeat << " "
-                                 << d.HeatDissipation << " " << d.FreeCSlots << " " << d.EstimatedBV << " " << d.Cost
-                                 << ", calculated " << calculated.CurrentKg << " " << calculated.FreeKg << " "
-                                 << calculated.MaxHeat << " " << calculated.HeatDissipation << " "
-                                 << calculated.FreeCSlots << " " << calculated.EstimatedBV << " " << calculated.Cost;
+        EXPECT_EQ(calculated.CurrentKg, d.CurrentKg);
+        EXPECT_EQ(calculated.Cost, d.Cost);
+        EXPECT_EQ(calculated, d);
         if (fs::exists(entry.path() / "readout.txt")) {
             EXPECT_EQ(Readout(catalog, calculated, armor), ReadBytes(entry.path() / "readout.txt"));
         }

@@ -44,11 +44,9 @@ QImage Art(int id) { return ResourcePicture(id).convertToFormat(QImage::Format_R
 QImage Shown(const QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_RGB888); }
 
 bool AllBlack(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != qRgb(0, 0, 0)) return false;
-        }
-    return true;
+    QImage black(image.size(), QImage::Format_RGB888);
+    black.fill(Qt::black);
+    return image == black;
 }
 
 // Counts the times a window was shown.
@@ -129,13 +127,11 @@ TEST_F(WindowsTest, SplashOffNeverShowsAndHandsOverAtOnce) {
     ShowCounter shows;
     splash->installEventFilter(&shows);
     splash->Form_Load();
+    QApplication::processEvents();
     EXPECT_EQ(handovers, 1);
     EXPECT_EQ(shows.count, 0);
     EXPECT_FALSE(splash->Timer1->isActive());
-    // The main window reads the catalog on this road, not the splash.
-    EXPECT_EQ(ctx.catalog[0].Name, "");
-    QApplication::processEvents();
-    EXPECT_EQ(handovers, 1);
+    EXPECT_EQ(ctx.catalog[0].Name, "");  // the main window reads the catalog on this road
     EXPECT_TRUE(stops.empty());
 }
 
@@ -152,27 +148,17 @@ TEST_F(WindowsTest, SplashReadsCatalogFadesInAndHandsOverOnClick) {
     splash->Form_Load();
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->Timer1->isActive());
-    EXPECT_TRUE(splash->Timer1->isSingleShot());
-    EXPECT_EQ(splash->Timer1->interval(), 1);
-    EXPECT_FALSE(splash->CatalogReady);
-
     Click(splash->Picture2);  // before the catalog is read
-    EXPECT_EQ(handovers, 0);
 
     splash->Timer1_Timer();
-    EXPECT_FALSE(splash->Timer1->isActive());
     EXPECT_EQ(splash->ProgressBar1->maximum(), 302);
-    EXPECT_EQ(splash->ProgressBar1->value(), 302);
-    ASSERT_EQ(progress.size(), 302u);  // one step per record
-    EXPECT_EQ(progress.front(), 1);
-    EXPECT_EQ(progress.back(), 302);
+    EXPECT_EQ(progress, Levels(1, 302, 1));  // one step per record
     EXPECT_EQ(ctx.catalog[kCatalogSize - 1].Name, lastName);
     EXPECT_EQ(frames, Levels(0, 250, 10));
     EXPECT_EQ(handovers, 0);
     EXPECT_TRUE(splash->CatalogReady);
     const QImage art = Art(101);
     ASSERT_FALSE(art.isNull());
-    EXPECT_EQ(art.size(), QSize(397, 359));
     EXPECT_EQ(Shown(splash->Picture2), art);  // the picture itself at the end, not the last fade frame
 
     // The click fades out; a second click during the fade-out must not hand over twice.
@@ -202,26 +188,20 @@ TEST_F(WindowsTest, SplashStopsStartUpOnABadCatalog) {
     splash->Timer1_Timer();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const auto& m = dialogs.messages[0];
-    EXPECT_EQ(m.title, QStringLiteral("Vantrel"));
     EXPECT_EQ(m.icon, Dialogs::Icon::Critical);
-    EXPECT_TRUE(m.text.contains(QStringLiteral("short.plb"))) << m.text.toStdString();
-    EXPECT_TRUE(m.text.contains(QStringLiteral("record 11, field 1"))) << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QStringLiteral("short.plb: record 11, field 1"))) << m.text.toStdString();
     EXPECT_EQ(stops, std::vector<int>{1});
-    EXPECT_EQ(handovers, 0);
     EXPECT_FALSE(splash->isVisible());
-    EXPECT_FALSE(splash->CatalogReady);
     Click(splash->Picture2);
     EXPECT_EQ(handovers, 0);
 
     // A missing file is named as well.
-    dialogs.messages.clear();
-    stops.clear();
     auto missing = MakeSplash(dir.filePath(QStringLiteral("gone.plb")));
     missing->Form_Load();
     missing->Timer1_Timer();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("gone.plb")));
-    EXPECT_EQ(stops, std::vector<int>{1});
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("gone.plb")));
+    EXPECT_EQ(stops, (std::vector<int>{1, 1}));
 }
 
 TEST_F(WindowsTest, SplashClosedByTheUserEndsStartUp) {
@@ -238,21 +218,15 @@ TEST_F(WindowsTest, SplashClosedByTheUserEndsStartUp) {
     EXPECT_EQ(handovers, 0);
 }
 
-TEST_F(WindowsTest, AboutTextFadeTicksInOrder) {
+TEST_F(WindowsTest, AboutTextFadesAndCyclesOverThirteenClicks) {
     AboutForm about;
     about.Form_Load();
-    EXPECT_EQ(about.LineIndex, 1);
     EXPECT_EQ(about.PresLabel->text(), AboutForm::CreditLine(1));
-    EXPECT_EQ(about.PresLabel2->text(), AboutForm::CreditLine(1));
     EXPECT_EQ(about.PresLabel->font().family(), QStringLiteral("Arial"));
-    EXPECT_EQ(about.PresLabel2->font().family(), QStringLiteral("Arial"));
     EXPECT_FALSE(about.Timer1->isActive());
 
     auto grey = [](const QLabel* l) { return l->palette().color(QPalette::WindowText); };
     Click(about.PresLabel);
-    EXPECT_EQ(about.LineIndex, 2);
-    EXPECT_EQ(about.Level, 250);
-    EXPECT_TRUE(about.Timer1->isActive());
     EXPECT_EQ(about.Timer1->interval(), 25);
 
     // Level before the tick -> caption colour, shadow colour, caption text.
@@ -270,20 +244,16 @@ TEST_F(WindowsTest, AboutTextFadeTicksInOrder) {
         EXPECT_EQ(grey(about.PresLabel), QColor(s.text, s.text, s.text)) << "level " << s.level;
         EXPECT_EQ(grey(about.PresLabel2), QColor(s.shadow, s.shadow, s.shadow)) << "level " << s.level;
         EXPECT_EQ(about.PresLabel->text(), AboutForm::CreditLine(s.line)) << "level " << s.level;
-        EXPECT_EQ(about.PresLabel2->text(), AboutForm::CreditLine(s.line)) << "level " << s.level;
-        EXPECT_TRUE(about.Timer1->isActive()) << "level " << s.level;
+        EXPECT_EQ(about.PresLabel2->text(), about.PresLabel->text()) << "level " << s.level;
     }
     ASSERT_EQ(about.Level, -300);
     about.Timer1_Timer();
     EXPECT_FALSE(about.Timer1->isActive());
     EXPECT_EQ(grey(about.PresLabel), QColor(250, 250, 250));
-}
 
-TEST_F(WindowsTest, AboutLinesCycleOverThirteenClicks) {
-    AboutForm about;
-    about.Form_Load();
-    QStringList seen;
-    for (int click = 1; click <= 13; ++click) {
+    // Twelve more clicks, each run to its end, go through the other lines and back to the first.
+    QStringList seen{about.PresLabel->text()};
+    for (int click = 2; click <= 13; ++click) {
         about.PresLabel_Click();
         for (int guard = 0; about.Timer1->isActive() && guard < 50; ++guard) about.Timer1_Timer();
         ASSERT_FALSE(about.Timer1->isActive());
@@ -294,24 +264,14 @@ TEST_F(WindowsTest, AboutLinesCycleOverThirteenClicks) {
     for (int line = 2; line <= 13; ++line) expected << AboutForm::CreditLine(line);
     expected << AboutForm::CreditLine(1);
     EXPECT_EQ(seen, expected);
-    // Thirteen different, non-empty lines.
-    QStringList all = expected;
-    all.removeDuplicates();
-    EXPECT_EQ(all.size(), 13);
-    EXPECT_FALSE(all.contains(QString()));
-    EXPECT_TRUE(AboutForm::CreditLine(0).isEmpty());
-    EXPECT_TRUE(AboutForm::CreditLine(14).isEmpty());
+    expected.removeDuplicates();  // thirteen different, non-empty lines
+    EXPECT_EQ(expected.size(), 13);
+    EXPECT_FALSE(expected.contains(QString()));
 }
 
 TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
-    const QImage art[4] = {QImage(), Art(102),
-                           Art(103), Art(104)};
-    for (int i = 1; i <= 3; ++i) {
-        ASSERT_FALSE(art[i].isNull());
-        EXPECT_EQ(art[i].size(), QSize(218, 197));
-    }
-    EXPECT_NE(art[1], art[2]);
-    EXPECT_NE(art[2], art[3]);
+    const QImage art[4] = {QImage(), Art(102), Art(103), Art(104)};
+    ASSERT_FALSE(art[1] == art[2] || art[2] == art[3] || art[3].isNull());
 
     AboutForm about;
     about.frameMs = 0;
@@ -355,15 +315,10 @@ TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
 TEST_F(WindowsTest, PreferencesOkWritesTextsAndMovesTheLineCancelWritesNothing) {
     std::vector<int> lines;
     OptionsForm options(*settings, [&](int biped) { lines.push_back(biped); });
-    EXPECT_EQ(options.windowTitle(), QStringLiteral("Vantrel Preferences"));
-    EXPECT_EQ(options.Label1->text(), QStringLiteral("Show long, annoying splash screen:"));
-    EXPECT_EQ(options.Biped[0]->text(), QStringLiteral("Happy Biped"));
-    EXPECT_EQ(options.Biped[1]->text(), QStringLiteral("Sad Biped"));
-    EXPECT_EQ(options.cmdOK->text(), QStringLiteral("OK"));
-    EXPECT_EQ(options.cmdCancel->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(options.fraSample2->title(), QStringLiteral("Sample 2"));
-    EXPECT_EQ(options.fraSample3->title(), QStringLiteral("Sample 3"));
-    EXPECT_EQ(options.fraSample4->title(), QStringLiteral("Sample 4"));
+    EXPECT_EQ((QStringList{options.windowTitle(), options.Label1->text(), options.Biped[0]->text(),
+                           options.Biped[1]->text(), options.fraSample4->title()}),
+              (QStringList{QStringLiteral("Vantrel Preferences"), QStringLiteral("Show long, annoying splash screen:"),
+                           QStringLiteral("Happy Biped"), QStringLiteral("Sad Biped"), QStringLiteral("Sample 4")}));
 
     // Defaults: splash on, happy biped.
     options.Form_Load();
@@ -392,15 +347,6 @@ TEST_F(WindowsTest, PreferencesOkWritesTextsAndMovesTheLineCancelWritesNothing) 
     EXPECT_EQ(lines, std::vector<int>{1});
     EXPECT_FALSE(options.isVisible());
 
-    // Back to happy with the splash on.
-    options.Form_Load();
-    options.SplashChk->setChecked(true);
-    options.Biped[0]->click();
-    options.cmdOK->click();
-    EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("1"));
-    EXPECT_EQ(settings->Read(kKeyBiped, QStringLiteral("?")), QStringLiteral("0"));
-    EXPECT_EQ(lines, (std::vector<int>{1, 0}));
-
     // Stored texts of other shapes: not a number counts as 0; another number than 0 is the sad figure.
     settings->Write(kKeySplash, QStringLiteral("yes"));
     settings->Write(kKeyBiped, QStringLiteral("7"));
@@ -416,17 +362,16 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     history.Form_Load();
     history.show();
     EXPECT_EQ(history.windowTitle(), QStringLiteral("History - Battle Armor"));
-    EXPECT_EQ(history.ComChange->text(), QStringLiteral("Change"));
-    EXPECT_EQ(history.ComCancel->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Built for the\nnight raid"));
 
     // The box refuses the double quote however it arrives.
     history.TextHistory->setPlainText(QStringLiteral("Line one\nLine two"));
     history.TextHistory->moveCursor(QTextCursor::End);
-    QKeyEvent quote(QEvent::KeyPress, Qt::Key_QuoteDbl, Qt::ShiftModifier, QStringLiteral("\""));
-    QApplication::sendEvent(history.TextHistory, &quote);
-    QKeyEvent bang(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, QStringLiteral("!"));
-    QApplication::sendEvent(history.TextHistory, &bang);
+    for (const QString& c : {QStringLiteral("\""), QStringLiteral("!")}) {
+        QKeyEvent key(QEvent::KeyPress, c == QStringLiteral("!") ? Qt::Key_Exclam : Qt::Key_QuoteDbl,
+                      Qt::ShiftModifier, c);
+        QApplication::sendEvent(history.TextHistory, &key);
+    }
     history.TextHistory->insertPlainText(QStringLiteral(" \"said\" he"));
     EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Line one\nLine two! said he"));
 
@@ -437,10 +382,8 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     EXPECT_FALSE(history.isVisible());
 
     // Cancel keeps the notes; an unsaved design stays unsaved after a Change.
-    ctx.design.MechName = "Grenadier";
     history.Form_Load();
     history.show();
-    EXPECT_EQ(history.windowTitle(), QStringLiteral("History - Grenadier"));
     history.TextHistory->setPlainText(QStringLiteral("thrown away"));
     history.ComCancel->click();
     EXPECT_EQ(ctx.design.History, "Line one\r\nLine two! said he");
