@@ -6,7 +6,7 @@ PACKAGES  := build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-d
 SAN_PACKAGES := clang-14 libclang-rt-14-dev
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test bench sanitize fuzz format clean
+.PHONY: deps build run test bench sanitize fuzz format format-check clean
 
 deps:
 	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
@@ -66,6 +66,10 @@ fuzz:
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Fails on any difference from .clang-format.
+format-check:
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf build build-bench build-san build-fuzz

@@ -2,14 +2,14 @@
 
 // The designs the benchmarks work on: the shipped catalog and a busy humanoid design.
 
-#include <cstdlib>
-#include <string>
-
 #include "equipment/Placement.h"
 #include "model/Catalog.h"
 #include "model/Design.h"
 #include "rules/MainCalc.h"
 #include "rules/Tables.h"
+
+#include <cstdlib>
+#include <string>
 
 namespace vantrel::bench {
 

@@ -3,14 +3,14 @@
 // A real main window, headless, as the program builds it: settings in an INI file of a temporary
 // folder, dialogs answered from queues, no desktop registration.
 
-#include <QApplication>
-#include <QEvent>
-#include <QTemporaryDir>
-
 #include "FakeDialogs.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "ui/MainForm.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTemporaryDir>
 
 namespace vantrel::bench {
 

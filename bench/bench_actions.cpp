@@ -1,25 +1,25 @@
 // User actions through the real main window, headless: each from the event to the last refresh,
 // the event loop run until the repaint it asked for is done, so painting counts.
-#include <benchmark/benchmark.h>
+#include "BenchDesign.h"
+#include "BenchWindow.h"
+#include "files/DesignFile.h"
+#include "ui/MainFormControls.h"
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
 
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTabBar>
-#include <QComboBox>
+
+#include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <memory>
 #include <string>
-
-#include "files/DesignFile.h"
-#include "ui/MainFormControls.h"
-#include "ui/SlotLabel.h"
-#include "ui/SlotPage.h"
-
-#include "BenchDesign.h"
-#include "BenchWindow.h"
 
 namespace vantrel::bench {
 
@@ -27,7 +27,8 @@ namespace {
 
 void Mouse(QWidget* w, QEvent::Type type, QPoint at) {
     const QPointF local(at);
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
     QMouseEvent e(type, local, w->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
@@ -121,7 +122,8 @@ static void BM_MovementSliderRelease(benchmark::State& state) {
         w.Settle();
         split.LoopDone();
     }
-    if (w.ctx.design.GroundMP != (i % 2 ? 2 : 1) || w.ctx.design.BodySlots[1] != (i % 2 ? kSlotGround : kSlotFree))
+    if (w.ctx.design.GroundMP != (i % 2 ? 2 : 1) ||
+        w.ctx.design.BodySlots[1] != (i % 2 ? kSlotGround : kSlotFree))
         state.SkipWithError("slots not rebuilt");
     split.Report(state);
 }
@@ -230,7 +232,8 @@ static void BM_OpenCommand(benchmark::State& state) {
     designs[1].MechName = "Plain Suit";
     designs[1].TechBase = 1;
     designs[1].WeightClass = 2;
-    const QString paths[2] = {w.dir.filePath(QStringLiteral("busy.vnt")), w.dir.filePath(QStringLiteral("plain.vnt"))};
+    const QString paths[2] = {w.dir.filePath(QStringLiteral("busy.vnt")),
+                              w.dir.filePath(QStringLiteral("plain.vnt"))};
     std::string error;
     if (!DoSaveAs(designs[1], paths[1].toStdString(), error)) return state.SkipWithError(error.c_str());
     if (!OpenBusy(w, designs[0], paths[0])) return state.SkipWithError("open");

@@ -1,16 +1,15 @@
 // Core figures: the calculation, the catalog read, the design file and the readout.
-#include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <string>
-
+#include "BenchDesign.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "model/Catalog.h"
 #include "rules/MainCalc.h"
 #include "rules/Tables.h"
 
-#include "BenchDesign.h"
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
 
 namespace vantrel::bench {
 

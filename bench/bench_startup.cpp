@@ -1,19 +1,19 @@
 // Start-up: from process start to the main window shown (catalog read, splash screen off), against a
 // program that only opens an empty Qt main window, run alternately in the same process so both see
 // the same machine load. Each program quits as soon as its window is shown; the time is spawn to exit.
-#include <benchmark/benchmark.h>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <chrono>
+#include <fcntl.h>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -112,6 +112,11 @@ static void BM_StartUp(benchmark::State& state) {
         state.counters["ratio"] = v / e;
     }
 }
-BENCHMARK(BM_StartUp)->ArgName("runs")->Arg(15)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp)
+    ->ArgName("runs")
+    ->Arg(15)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace vantrel::bench

@@ -1,8 +1,8 @@
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QLocale>
 #include <QStandardPaths>
+
+#include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -6,12 +6,13 @@
 //
 // Figures come from /proc: VmRSS (resident now), VmHWM (peak resident), and the allocator's bytes in
 // use (mallinfo2), the plainest sign of a leak.
-#include <fcntl.h>
-#include <malloc.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "BenchDesign.h"
+#include "BenchWindow.h"
+#include "files/DesignFile.h"
+#include "ui/AboutForm.h"
+#include "ui/DibSection.h"
+#include "ui/HistoryForm.h"
+#include "ui/OptionsForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,21 +23,20 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QThread>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <malloc.h>
+#include <signal.h>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
-
-#include "BenchDesign.h"
-#include "BenchWindow.h"
-#include "files/DesignFile.h"
-#include "ui/AboutForm.h"
-#include "ui/DibSection.h"
-#include "ui/HistoryForm.h"
-#include "ui/OptionsForm.h"
 
 extern char** environ;
 
@@ -80,7 +80,8 @@ bool MeasureProgram() {
     QDir().mkpath(config + QStringLiteral("/Quillmoor"));
     QDir().mkpath(dir.filePath(QStringLiteral("data")));
     QFile conf(config + QStringLiteral("/Quillmoor/Quillmoor.conf"));
-    if (!conf.open(QIODevice::WriteOnly) || conf.write("[Vantrel]\nSplash=0\nFileAssoc=1\n") <= 0) return false;
+    if (!conf.open(QIODevice::WriteOnly) || conf.write("[Vantrel]\nSplash=0\nFileAssoc=1\n") <= 0)
+        return false;
     conf.close();
 
     std::vector<std::string> env;
@@ -117,8 +118,8 @@ bool MeasureProgram() {
         steady = now.rssKiB == last.rssKiB ? steady + 1 : 0;
         last = now;
     }
-    std::printf("%-44s RSS %7.1f MiB   peak (VmHWM) %7.1f MiB\n", "program at rest on a new design", MiB(last.rssKiB),
-                MiB(last.hwmKiB));
+    std::printf("%-44s RSS %7.1f MiB   peak (VmHWM) %7.1f MiB\n", "program at rest on a new design",
+                MiB(last.rssKiB), MiB(last.hwmKiB));
     kill(pid, SIGTERM);
     int status = 0;
     waitpid(pid, &status, 0);
@@ -175,7 +176,8 @@ int main(int argc, char** argv) {
     vantrel::Design plain;
     vantrel::NewDesign(plain);
     plain.MechName = "Plain Suit";
-    const QString paths[2] = {w.dir.filePath(QStringLiteral("busy.vnt")), w.dir.filePath(QStringLiteral("plain.vnt"))};
+    const QString paths[2] = {w.dir.filePath(QStringLiteral("busy.vnt")),
+                              w.dir.filePath(QStringLiteral("plain.vnt"))};
     std::string error;
     if (!vantrel::DoSaveAs(full.design, paths[0].toStdString(), error) ||
         !vantrel::DoSaveAs(plain, paths[1].toStdString(), error)) {
@@ -202,7 +204,8 @@ int main(int argc, char** argv) {
     std::snprintf(what, sizeof what, "after %d more opens", opens);
     Print(what, after);
     std::printf("growth over %d opens: RSS %+ld KiB, heap in use %+ld KiB (%.2f ms an open)\n", opens,
-                after.rssKiB - before.rssKiB, heapAfter - heapBefore, seconds * 1000 / (opens > 0 ? opens : 1));
+                after.rssKiB - before.rssKiB, heapAfter - heapBefore,
+                seconds * 1000 / (opens > 0 ? opens : 1));
     if (!w.dialogs.messages.empty()) {
         std::fprintf(stderr, "an open was refused\n");
         return 1;

@@ -2,8 +2,6 @@
 // What the fuzz targets and their regression test do with one input: read it, and run everything that
 // draws on an accepted design. Shared so that a saved crash input replays exactly.
 
-#include <string>
-
 #include "equipment/Clearing.h"
 #include "equipment/SlotView.h"
 #include "files/DesignFile.h"
@@ -11,6 +9,8 @@
 #include "model/Catalog.h"
 #include "rules/MainCalc.h"
 #include "rules/Tables.h"
+
+#include <string>
 
 namespace vantrel::fuzz {
 

@@ -1,10 +1,10 @@
 // Any bytes given to the design-file reader; whatever it accepts must then survive the calculation,
 // the readout, the slot drawing and the clearing routines.
+#include "Exercise.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-
-#include "Exercise.h"
 
 namespace {
 const vantrel::Catalog& TheCatalog() {

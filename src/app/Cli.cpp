@@ -1,10 +1,5 @@
 #include "app/Cli.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <iostream>
-#include <string>
-
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "model/Catalog.h"
@@ -12,6 +7,11 @@
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
 
 // Runs before any QApplication exists, so nothing here may need Qt or a display.
 

@@ -1,14 +1,5 @@
-#include "model/Design.h"
-
-#include <QApplication>
-#include <QFont>
-#include <QIcon>
-#include <QLocale>
-#include <QStringList>
-#include <QTimer>
-#include <memory>
-
 #include "app/Cli.h"
+#include "model/Design.h"
 #include "platform/AppPaths.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/SettingsStore.h"
@@ -17,21 +8,31 @@
 #include "ui/MainForm.h"
 #include "ui/SplashForm.h"
 
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLocale>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
 namespace {
 
 // The windows ask for Arial; machines without it get a face of the same metrics where one exists.
 void SubstituteArial() {
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans L"),
-                                QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Arial"),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
+         QStringLiteral("Nimbus Sans L"), QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     // The command-line tools need no display: they run before any window exists.
-    if (const int status = vantrel::RunCommandLine(argc, argv); status != vantrel::kNotACommand) return status;
+    if (const int status = vantrel::RunCommandLine(argc, argv); status != vantrel::kNotACommand)
+        return status;
 
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
@@ -67,7 +68,8 @@ int main(int argc, char** argv) {
         mainForm->show();
         QApplication::setQuitOnLastWindowClosed(true);
         // Start-up probe of the benchmarks: end as soon as the main window is up.
-        if (qEnvironmentVariableIsSet("VANTREL_QUIT_WHEN_SHOWN")) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (qEnvironmentVariableIsSet("VANTREL_QUIT_WHEN_SHOWN"))
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     };
     splash.Form_Load();
     if (endStatus >= 0) return endStatus;

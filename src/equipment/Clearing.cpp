@@ -1,8 +1,8 @@
 #include "equipment/Clearing.h"
 
-#include <cstdint>
-
 #include "equipment/SlotView.h"
+
+#include <cstdint>
 
 namespace vantrel {
 
@@ -117,16 +117,24 @@ Sweep::Links AdaptationAndClamps(int loc) {
     Sweep::Links l;
     switch (loc) {
         case kLeftArm:
-            l = {{kBody, kRightArm}, kRightArm};
+            l = {
+                {kBody, kRightArm},
+                kRightArm
+            };
             break;
         case kRightArm:
-            l = {{kBody, kLeftArm}, kLeftArm};
+            l = {
+                {kBody, kLeftArm},
+                kLeftArm
+            };
             break;
         case kBody:
-            l = {{kRightArm, kLeftArm}, -1};
+            l = {
+                {kRightArm, kLeftArm},
+                -1
+            };
             break;
-        default:
-            break;
+        default: break;
     }
     return l;
 }

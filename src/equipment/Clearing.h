@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/Design.h"
+
 #include <array>
 #include <string>
-
-#include "model/Design.h"
 
 namespace vantrel {
 

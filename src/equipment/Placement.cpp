@@ -1,8 +1,8 @@
 #include "equipment/Placement.h"
 
-#include <cstdint>
-
 #include "equipment/SlotView.h"
+
+#include <cstdint>
 
 namespace vantrel {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "model/Design.h"
+
+#include <string>
 
 namespace vantrel {
 
@@ -10,10 +10,10 @@ namespace vantrel {
 // refreshed only when `refreshMain` is set.
 struct DropResult {
     enum class Kind {
-        Placed,       // the entry went into the slot(s): one owned unit moved to the placed counts
-        NotPlaced,    // nothing placed (occupied slot, no text, unknown name, equipment on the turret)
-        Refused,      // a construction rule or the room check refused it: show `message`
-        SilentRefusal // refused without a message (second space adaptation, manipulator on a body, ...)
+        Placed,        // the entry went into the slot(s): one owned unit moved to the placed counts
+        NotPlaced,     // nothing placed (occupied slot, no text, unknown name, equipment on the turret)
+        Refused,       // a construction rule or the room check refused it: show `message`
+        SilentRefusal  // refused without a message (second space adaptation, manipulator on a body, ...)
     };
     Kind kind = Kind::NotPlaced;
     std::string message;       // for Refused

@@ -14,8 +14,10 @@ std::string SlotCaption(const Catalog& catalog, int code, const std::string& arm
     if (code == kSlotHeatSink) return kHeatSinkEntry;
     if (code >= kSlotGround && code <= kSlotUMU) return kMovementCaptions[code];
     if (code == kSlotArmor) return kArmorPrefix + armorText;
-    if (code >= kSlotItemBase && code < kSlotItemBase + kCatalogSize) return catalog[code - kSlotItemBase].Name;
-    if (code >= kSlotAmmoBase && code <= kSlotAmmoLast) return catalog[code - kSlotAmmoBase].Name + kAmmoSuffix;
+    if (code >= kSlotItemBase && code < kSlotItemBase + kCatalogSize)
+        return catalog[code - kSlotItemBase].Name;
+    if (code >= kSlotAmmoBase && code <= kSlotAmmoLast)
+        return catalog[code - kSlotAmmoBase].Name + kAmmoSuffix;
     return {};
 }
 

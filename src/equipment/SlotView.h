@@ -1,18 +1,19 @@
 #pragma once
 
+#include "model/Design.h"
+
 #include <string>
 #include <vector>
-
-#include "model/Design.h"
 
 namespace vantrel {
 
 // Fixed texts of entries and slot captions.
-extern const char* const kHeatSinkEntry;    // "Heat Sink"
-extern const char* const kArmorPrefix;      // "Armor: "
-extern const char* const kASysPrefix;       // "ASys: "
-extern const char* const kAvailable;        // "Available"
-extern const char* const kMovementCaptions[5];  // index 1..4: "Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"
+extern const char* const kHeatSinkEntry;  // "Heat Sink"
+extern const char* const kArmorPrefix;    // "Armor: "
+extern const char* const kASysPrefix;     // "ASys: "
+extern const char* const kAvailable;      // "Available"
+extern const char* const
+    kMovementCaptions[5];  // index 1..4: "Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"
 
 struct Rgb {
     int r, g, b;

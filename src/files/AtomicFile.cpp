@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Reason(int err) { return err != 0 ? std::string(std::strerror(err)) : std::string("unknown error"); }
+std::string Reason(int err) {
+    return err != 0 ? std::string(std::strerror(err)) : std::string("unknown error");
+}
 
 std::string TempName() {
     static std::mt19937 generator{std::random_device{}()};

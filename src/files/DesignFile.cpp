@@ -1,12 +1,12 @@
 #include "files/DesignFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 #include "files/AtomicFile.h"
 #include "model/ValueReader.h"
 #include "rules/Tables.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace vantrel {
 
@@ -35,7 +35,9 @@ Check Movement() { return Range(0, kMaxMovementPoints); }
 Check SlotCode() { return Range(kSlotArmorSystem, kSlotAmmoLast); }
 Check SpanAt(int slot, int count) { return {Check::Span, 0, 0, count - slot}; }
 
-std::string Indexed(const char* name, int index) { return std::string(name) + "[" + std::to_string(index) + "]"; }
+std::string Indexed(const char* name, int index) {
+    return std::string(name) + "[" + std::to_string(index) + "]";
+}
 
 // Every record of the file, in file order. Reading and writing both walk this one list, so they
 // cannot drift apart. `D` is Design or const Design; the visitor sees each record as Text, Int or Flag.
@@ -140,7 +142,8 @@ struct Reader {
             case Check::Any: break;
             case Check::Range:
                 if (n < check.lo || n > check.hi)
-                    Fail(name, value + " is outside " + std::to_string(check.lo) + " to " + std::to_string(check.hi));
+                    Fail(name, value + " is outside " + std::to_string(check.lo) + " to " +
+                                   std::to_string(check.hi));
                 break;
             case Check::Span:
                 if (n != kSpanFollow && n != kSpanNone && (n < 1 || n > check.slotsLeft))
@@ -151,8 +154,8 @@ struct Reader {
                 // An index past the armor list of the tech base would select nothing there.
                 const int offered = static_cast<int>(ArmorTypesOffered(design.TechBase).size());
                 if (n < 0 || n >= offered)
-                    Fail(name, value + " is outside the " + std::to_string(offered) + " armor types of tech base " +
-                                   std::to_string(design.TechBase));
+                    Fail(name, value + " is outside the " + std::to_string(offered) +
+                                   " armor types of tech base " + std::to_string(design.TechBase));
                 break;
             }
         }

@@ -1,13 +1,13 @@
 #include "files/Readout.h"
 
-#include <charconv>
-#include <string_view>
-#include <vector>
-
 #include "equipment/SlotView.h"
 #include "files/AtomicFile.h"
 #include "model/TextCodec.h"
 #include "model/ValueReader.h"
+
+#include <charconv>
+#include <string_view>
+#include <vector>
 
 namespace vantrel {
 

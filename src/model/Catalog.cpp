@@ -1,17 +1,17 @@
 #include "model/Catalog.h"
 
+#include "model/ValueReader.h"
+
 #include <fstream>
 #include <iterator>
-
-#include "model/ValueReader.h"
 
 namespace vantrel {
 
 namespace {
 
 const char* const kFieldNames[kValuesPerItem] = {
-    "Name",     "Damage", "Weight", "CSlots",   "Heat", "BV",    "Price",     "MinRange",
-    "Short",    "Medium", "Long",   "Category", "Extra", "Shots", "AmmoPrice", "AmmoWeight",
+    "Name",  "Damage", "Weight", "CSlots",   "Heat",  "BV",    "Price",     "MinRange",
+    "Short", "Medium", "Long",   "Category", "Extra", "Shots", "AmmoPrice", "AmmoWeight",
 };
 
 bool ReadField(ValueReader& r, CatalogItem& item, int field) {
@@ -77,7 +77,8 @@ bool LoadCatalog(const std::string& fileName, Catalog& out, CatalogError& error,
 }
 
 std::string FormatCatalogError(const std::string& fileName, const CatalogError& error) {
-    if (error.record == 0) return "Cannot read the equipment catalog " + fileName + ": " + error.message + ".";
+    if (error.record == 0)
+        return "Cannot read the equipment catalog " + fileName + ": " + error.message + ".";
     return "Cannot read the equipment catalog " + fileName + ": record " + std::to_string(error.record) +
            ", field " + std::to_string(error.field) + " (" + error.message + ").";
 }

@@ -1,11 +1,11 @@
 #include "model/ValueReader.h"
 
+#include "model/TextCodec.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-
-#include "model/TextCodec.h"
 
 namespace vantrel {
 

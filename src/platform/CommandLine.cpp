@@ -6,7 +6,8 @@ QString DesignPathFromArgs(const QStringList& args) {
     if (args.isEmpty()) return {};
     QString path = args.constFirst();
     const QLatin1Char quote('"');
-    if (path.size() >= 2 && path.startsWith(quote) && path.endsWith(quote)) path = path.mid(1, path.size() - 2);
+    if (path.size() >= 2 && path.startsWith(quote) && path.endsWith(quote))
+        path = path.mid(1, path.size() - 2);
     return path;
 }
 

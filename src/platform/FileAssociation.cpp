@@ -64,8 +64,10 @@ QString MimePackageXml(const FileTypeValues& values) {
     QString xml;
     xml += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     xml += QLatin1String("<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n");
-    xml += QLatin1String("  <mime-type type=\"") + XmlEscaped(MimeTypeName(values.typeName)) + QLatin1String("\">\n");
-    xml += QLatin1String("    <comment>") + XmlEscaped(values.typeName) + QLatin1String(" design</comment>\n");
+    xml += QLatin1String("  <mime-type type=\"") + XmlEscaped(MimeTypeName(values.typeName)) +
+           QLatin1String("\">\n");
+    xml +=
+        QLatin1String("    <comment>") + XmlEscaped(values.typeName) + QLatin1String(" design</comment>\n");
     xml += QLatin1String("    <icon name=\"") + XmlEscaped(type) + QLatin1String("\"/>\n");
     xml += QLatin1String("    <glob pattern=\"") + XmlEscaped(pattern) +
            QLatin1String("\" case-sensitive=\"false\"/>\n");
@@ -87,11 +89,16 @@ QString DesktopExecArgument(const QString& arg) {
     // The key's value is then a string value, whose own escapes apply on top.
     QString value;
     for (const QChar c : quoted) {
-        if (c == QLatin1Char('\\')) value += QLatin1String("\\\\");
-        else if (c == QLatin1Char('\n')) value += QLatin1String("\\n");
-        else if (c == QLatin1Char('\r')) value += QLatin1String("\\r");
-        else if (c == QLatin1Char('\t')) value += QLatin1String("\\t");
-        else value += c;
+        if (c == QLatin1Char('\\'))
+            value += QLatin1String("\\\\");
+        else if (c == QLatin1Char('\n'))
+            value += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            value += QLatin1String("\\r");
+        else if (c == QLatin1Char('\t'))
+            value += QLatin1String("\\t");
+        else
+            value += c;
     }
     return value;
 }
@@ -120,7 +127,8 @@ void RegisterPerUser(const QString& dataDir, const FileTypeValues& values, const
     WriteFileAtomically(data.filePath(QLatin1String("applications/") + base + QLatin1String(".desktop")),
                         DesktopEntry(values, programPath).toUtf8());
     if (!iconSource.isEmpty() && QFile::exists(iconSource))
-        CopyIcon(iconSource, data.filePath(QLatin1String("icons/hicolor/256x256/apps/") + base + QLatin1String(".png")));
+        CopyIcon(iconSource,
+                 data.filePath(QLatin1String("icons/hicolor/256x256/apps/") + base + QLatin1String(".png")));
     if (!runTools) return;
     RunTool(QStringLiteral("update-mime-database"), data.filePath(QStringLiteral("mime")));
     RunTool(QStringLiteral("update-desktop-database"), data.filePath(QStringLiteral("applications")));

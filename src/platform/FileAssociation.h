@@ -8,10 +8,10 @@ namespace vantrel {
 // them: the type name (default value of the type key), the extension key naming that type, the
 // open command and the icon.
 struct FileTypeValues {
-    QString typeName;     // "Vantrel"
-    QString extensionKey; // "." + extension: ".VNT"
-    QString openCommand;  // program path, a blank, then "%1" in double quotes
-    QString icon;         // program path followed by ",0"
+    QString typeName;      // "Vantrel"
+    QString extensionKey;  // "." + extension: ".VNT"
+    QString openCommand;   // program path, a blank, then "%1" in double quotes
+    QString icon;          // program path followed by ",0"
 
     bool operator==(const FileTypeValues&) const = default;
 };

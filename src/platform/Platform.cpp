@@ -1,9 +1,9 @@
+#include "platform/LinuxPlatform.h"
+#include "ui/DibSection.h"
+
 #include <QDesktopServices>
 #include <QStandardPaths>
 #include <QUrl>
-
-#include "platform/LinuxPlatform.h"
-#include "ui/DibSection.h"
 
 namespace vantrel {
 
@@ -11,7 +11,8 @@ namespace {
 const QString kIconResource = QStringLiteral(":/art/icon-256.png");
 }
 
-void LinuxPlatform::RegisterFileType(const QString& ext, const QString& programPath, const QString& typeName) {
+void LinuxPlatform::RegisterFileType(const QString& ext, const QString& programPath,
+                                     const QString& typeName) {
     registered_ = MakeFileTypeValues(ext, programPath, typeName);
     InitArtwork();  // the icon is a resource of the static library: register it before reading
     const QString dataDir =

@@ -10,7 +10,8 @@ namespace vantrel {
 class Platform {
 public:
     virtual ~Platform() = default;
-    virtual void RegisterFileType(const QString& ext, const QString& programPath, const QString& typeName) = 0;
+    virtual void RegisterFileType(const QString& ext, const QString& programPath,
+                                  const QString& typeName) = 0;
     virtual void ShellDef(const QString& fileName) = 0;
     // Full path of the running program, as the file-type registration names it.
     virtual QString ProgramPath() { return QCoreApplication::applicationFilePath(); }

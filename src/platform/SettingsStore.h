@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+
 #include <memory>
 
 namespace vantrel {

@@ -13,13 +13,20 @@ constexpr int kChassisKgClan[5] = {20, 35, 100, 200, 300};
 constexpr int kMaxKg[5] = {400, 750, 1000, 1500, 1900};
 // Kg per point: ground, jump, VTOL, underwater.
 constexpr int kMoveKg[5][4] = {
-    {25, 25, 40, 25}, {25, 25, 40, 25}, {25, 50, 40, 50}, {50, 100, 40, 75}, {100, 200, 40, 150},
+    {25,  25,  40, 25 },
+    {25,  25,  40, 25 },
+    {25,  50,  40, 50 },
+    {50,  100, 40, 75 },
+    {100, 200, 40, 150},
 };
 constexpr int kSuitKg[3] = {5, 15, 20};
 constexpr int kBasePrice[5] = {20000, 25000, 50000, 100000, 150000};
 constexpr int kMovePrice[5][4] = {
-    {5000, 50000, 70000, 50000},   {20000, 50000, 70000, 75000}, {30000, 75000, 0, 100000},
-    {60000, 150000, 0, 250000},    {90000, 300000, 0, 250000},
+    {5000,  50000,  70000, 50000 },
+    {20000, 50000,  70000, 75000 },
+    {30000, 75000,  0,     100000},
+    {60000, 150000, 0,     250000},
+    {90000, 300000, 0,     250000},
 };
 constexpr double kSpeedFactor[13] = {1, 0.5, 0.65, 0.77, 0.88, 1, 1.12, 1.24, 1.37, 1.5, 1.63, 1.76, 1.89};
 
@@ -29,9 +36,15 @@ int ArmorPrice(const std::string& text, int techBase) {
         int price;
     };
     static constexpr Entry kPrices[] = {
-        {"Standard", 10000},          {"Advanced", 15000},         {"Prototype", 5000},
-        {"Basic Stealth", 12000},     {"Prototype Stealth", 24000}, {"Standard Stealth", 15000},
-        {"Improved Stealth", 20000},  {"Fire Resistant", 12000},   {"Mimetic", 30000},
+        {"Standard",          10000},
+        {"Advanced",          15000},
+        {"Prototype",         5000 },
+        {"Basic Stealth",     12000},
+        {"Prototype Stealth", 24000},
+        {"Standard Stealth",  15000},
+        {"Improved Stealth",  20000},
+        {"Fire Resistant",    12000},
+        {"Mimetic",           30000},
     };
     if (text == "Basic Stealth" && techBase == 2) return 15000;
     for (const auto& e : kPrices)
@@ -74,7 +87,8 @@ void MainCalc(const Catalog& catalog, Design& d, const std::string& armorTypeTex
         kg += int64_t{d.OwnedCount[i]} * catalog[i].Weight + int64_t{d.OwnedAmmo[i]} * catalog[i].AmmoWeight;
     kg += 100 * int64_t{d.PlacedHeatSinks};
     for (int i = 0; i < kCatalogSize; ++i)
-        kg += int64_t{d.PlacedCount[i]} * catalog[i].Weight + int64_t{d.PlacedAmmo[i]} * catalog[i].AmmoWeight;
+        kg +=
+            int64_t{d.PlacedCount[i]} * catalog[i].Weight + int64_t{d.PlacedAmmo[i]} * catalog[i].AmmoWeight;
     d.CurrentKg = static_cast<int32_t>(kg);
     d.FreeKg = static_cast<int32_t>((validClass ? kMaxKg[wc] : 0) - kg);
 
@@ -110,8 +124,9 @@ void MainCalc(const Catalog& catalog, Design& d, const std::string& armorTypeTex
     off *= 0.66;
     for (int i = 0; i < kCatalogSize; ++i)
         if (catalog[i].Category == kMissile && catalog[i].BV != -1.0)
-            off += (static_cast<double>(d.OwnedCount[i]) + d.PlacedCount[i] + d.OwnedAmmo[i] + d.PlacedAmmo[i]) *
-                   catalog[i].BV;
+            off +=
+                (static_cast<double>(d.OwnedCount[i]) + d.PlacedCount[i] + d.OwnedAmmo[i] + d.PlacedAmmo[i]) *
+                catalog[i].BV;
     if (d.EnhancedImaging) off = off * 0.05 + off;
     const int speed = d.UMUMP != 0 ? m : d.GroundMP + d.JumpMP + d.VTOLMP;
     off *= SpeedFactor(speed);
@@ -137,7 +152,8 @@ void MainCalc(const Catalog& catalog, Design& d, const std::string& armorTypeTex
     if (d.EnhancedImaging) cost += 400000;
     for (int i = 0; i < kCatalogSize; ++i) {
         if (catalog[i].Price > 0) cost += (int64_t{d.OwnedCount[i]} + d.PlacedCount[i]) * catalog[i].Price;
-        if (catalog[i].AmmoPrice > 0) cost += (int64_t{d.OwnedAmmo[i]} + d.PlacedAmmo[i]) * catalog[i].AmmoPrice;
+        if (catalog[i].AmmoPrice > 0)
+            cost += (int64_t{d.OwnedAmmo[i]} + d.PlacedAmmo[i]) * catalog[i].AmmoPrice;
     }
     d.Cost = static_cast<int32_t>(cost);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "model/Design.h"
+
+#include <string>
 
 namespace vantrel {
 

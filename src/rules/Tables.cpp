@@ -3,11 +3,11 @@
 namespace vantrel {
 
 const ClassLimit ClassLimits[kWeightClassCount] = {
-    {3, 3, 3, 2, true, false},   // Exoskeleton
-    {3, 5, 3, 6, true, true},    // Light
-    {3, 5, 3, 10, false, true},  // Medium
-    {2, 4, 2, 14, false, true},  // Heavy
-    {2, 4, 2, 18, false, true},  // Assault
+    {3, 3, 3, 2,  true,  false}, // Exoskeleton
+    {3, 5, 3, 6,  true,  true }, // Light
+    {3, 5, 3, 10, false, true }, // Medium
+    {2, 4, 2, 14, false, true }, // Heavy
+    {2, 4, 2, 18, false, true }, // Assault
 };
 
 const char* const AllOrig[kArmorTypeCount] = {
@@ -18,9 +18,9 @@ const char* const AllOrig[kArmorTypeCount] = {
 namespace {
 
 const std::vector<int> kOffered[kTechBaseCount] = {
-    {0, 1, 2, 3, 4, 5, 6, 8},
-    {0, 3, 5, 6, 7},
-    {0, 1, 2, 3, 4, 5, 6, 7, 8},
+    {0,  1, 2, 3, 4, 5, 6, 8},
+    { 0, 3, 5, 6, 7 },
+    { 0, 1, 2, 3, 4,  5,  6,  7,  8},
 };
 
 // Kg per point by master position; 0 = not offered under that base.

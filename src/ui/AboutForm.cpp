@@ -1,14 +1,15 @@
 #include "ui/AboutForm.h"
 
+#include "ui/DibSection.h"
+
 #include <QCloseEvent>
 #include <QColor>
 #include <QFont>
 #include <QPalette>
 #include <QPixmap>
 #include <QTimer>
-#include <cstdlib>
 
-#include "ui/DibSection.h"
+#include <cstdlib>
 
 namespace vantrel {
 

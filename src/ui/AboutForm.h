@@ -1,10 +1,11 @@
 #pragma once
 
+#include "ui/PictureEffects.h"
+
 #include <QString>
 #include <QWidget>
-#include <functional>
 
-#include "ui/PictureEffects.h"
+#include <functional>
 
 class QCloseEvent;
 class QTimer;

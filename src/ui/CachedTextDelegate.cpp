@@ -28,7 +28,8 @@ const QStaticText& CachedTextDelegate::Laid(const QString& text, const QFont& fo
     return *it;
 }
 
-void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     const bool plain = opt.icon.isNull() && !(opt.features & QStyleOptionViewItem::HasCheckIndicator) &&
@@ -46,9 +47,9 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 
     // Background, selection and focus frame as the style draws them, without the text. A plain row
     // has none: the list's own background shows through.
-    const bool plainRow = !(opt.state & (QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver)) &&
-                          !(opt.features & QStyleOptionViewItem::Alternate) &&
-                          opt.backgroundBrush.style() == Qt::NoBrush;
+    const bool plainRow =
+        !(opt.state & (QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver)) &&
+        !(opt.features & QStyleOptionViewItem::Alternate) && opt.backgroundBrush.style() == Qt::NoBrush;
     if (!plainRow) {
         opt.text.clear();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
@@ -58,8 +59,8 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     if (group == QPalette::Normal && !(opt.state & QStyle::State_Active)) group = QPalette::Inactive;
     painter->save();
     painter->setFont(opt.font);
-    painter->setPen(opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                                 : QPalette::Text));
+    painter->setPen(opt.palette.color(
+        group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
     const QSize size = laid->size().toSize();
     const QRect at = QStyle::alignedRect(opt.direction, opt.displayAlignment, size, area);
     painter->drawStaticText(at.topLeft(), *laid);

@@ -16,11 +16,11 @@ public:
     enum class Buttons { Ok, YesNoCancel };
 
     struct FileRequest {
-        bool save = false;        // save dialog (asks before overwriting) or open dialog
-        QString folder;           // initial folder
-        QString fileName;         // proposed name (may be a full path)
-        QString filter;           // "Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*"
-        QString defaultSuffix;    // added to a typed name without extension
+        bool save = false;      // save dialog (asks before overwriting) or open dialog
+        QString folder;         // initial folder
+        QString fileName;       // proposed name (may be a full path)
+        QString filter;         // "Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*"
+        QString defaultSuffix;  // added to a typed name without extension
     };
 
     virtual ~Dialogs() = default;

@@ -1,15 +1,16 @@
 #include "ui/DibSection.h"
 
+#include "ui/Dialogs.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPainter>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <new>
 #include <random>
-
-#include "ui/Dialogs.h"
 
 // The resource initialiser is declared at global scope by the macro, so it cannot be called from inside the
 // namespace.
@@ -36,8 +37,16 @@ struct Span {
 Span Clip(int sx, int sy, int dx, int dy, int w, int h, int sw, int sh, int dw, int dh) {
     Span s{sx, sy, dx, dy, w, h};
     auto clipAxis = [](int& src, int& dst, int& len, int srcSize, int dstSize) {
-        if (src < 0) { dst -= src; len += src; src = 0; }
-        if (dst < 0) { src -= dst; len += dst; dst = 0; }
+        if (src < 0) {
+            dst -= src;
+            len += src;
+            src = 0;
+        }
+        if (dst < 0) {
+            src -= dst;
+            len += dst;
+            dst = 0;
+        }
         len = std::min({len, srcSize - src, dstSize - dst});
     };
     clipAxis(s.sx, s.dx, s.w, sw, dw);
@@ -83,8 +92,9 @@ bool DibSection::Create(int width, int height) {
 
 void DibSection::LoadPictureBlt(const QImage& source, int srcLeft, int srcTop, int srcWidth, int srcHeight) {
     if (IsNull() || source.isNull()) return;
-    const Span s = Clip(srcLeft, srcTop, 0, 0, srcWidth == -1 ? width_ : srcWidth,
-                        srcHeight == -1 ? height_ : srcHeight, source.width(), source.height(), width_, height_);
+    const Span s =
+        Clip(srcLeft, srcTop, 0, 0, srcWidth == -1 ? width_ : srcWidth, srcHeight == -1 ? height_ : srcHeight,
+             source.width(), source.height(), width_, height_);
     if (s.empty()) return;
     const QImage piece = source.copy(s.sx, s.sy, s.w, s.h).convertToFormat(QImage::Format_RGB888);
     for (int y = 0; y < s.h; ++y) {
@@ -153,8 +163,8 @@ QImage DibSection::ToImage() const {
 
 void DibSection::RandomiseBits(bool gray) {
     if (IsNull()) return;
-    std::mt19937 generator(static_cast<std::uint32_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    std::mt19937 generator(
+        static_cast<std::uint32_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     std::uniform_int_distribution<int> byte(0, 255);
     for (int y = 0; y < height_; ++y) {
         std::uint8_t* p = Row(y);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+
 #include <cstdint>
 #include <vector>
 
@@ -41,10 +42,10 @@ public:
 
     // Copies the section's rectangle starting at (srcLeft, srcTop) to the destination at (destLeft, destTop),
     // unscaled; -1 means the section's own width or height.
-    void PaintPicture(QPainter& dest, int destLeft = 0, int destTop = 0, int destWidth = -1, int destHeight = -1,
-                      int srcLeft = 0, int srcTop = 0) const;
-    void PaintPicture(QImage& dest, int destLeft = 0, int destTop = 0, int destWidth = -1, int destHeight = -1,
-                      int srcLeft = 0, int srcTop = 0) const;
+    void PaintPicture(QPainter& dest, int destLeft = 0, int destTop = 0, int destWidth = -1,
+                      int destHeight = -1, int srcLeft = 0, int srcTop = 0) const;
+    void PaintPicture(QImage& dest, int destLeft = 0, int destTop = 0, int destWidth = -1,
+                      int destHeight = -1, int srcLeft = 0, int srcTop = 0) const;
     void PaintPicture(DibSection& dest, int destLeft = 0, int destTop = 0, int destWidth = -1,
                       int destHeight = -1, int srcLeft = 0, int srcTop = 0) const;
 

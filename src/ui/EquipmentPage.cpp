@@ -1,5 +1,7 @@
 #include "ui/EquipmentPage.h"
 
+#include "ui/CachedTextDelegate.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,8 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include "ui/CachedTextDelegate.h"
 
 namespace vantrel {
 

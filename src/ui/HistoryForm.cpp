@@ -1,5 +1,6 @@
-#include "model/Design.h"
 #include "ui/HistoryForm.h"
+
+#include "model/Design.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,8 +1,11 @@
+#include "ui/MainForm.h"
+
 #include "model/Design.h"
 #include "platform/AppPaths.h"
 #include "rules/Tables.h"
-
-#include "ui/MainForm.h"
+#include "ui/DibSection.h"
+#include "ui/MainFormControls.h"
+#include "ui/SlotPage.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,12 +26,8 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
+
 #include <algorithm>
-
-#include "ui/DibSection.h"
-#include "ui/MainFormControls.h"
-
-#include "ui/SlotPage.h"
 
 namespace vantrel {
 
@@ -46,7 +45,8 @@ QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 // over at start-up.
 QFont ArialFont() {
     static const QStringList faces = [] {
-        const QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+        const QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                 QStringLiteral("Arimo")};
         QFont::insertSubstitutions(wanted.first(), wanted.mid(1));
         for (const QString& face : wanted)
             if (QFontDatabase::hasFamily(face)) return QStringList{face};
@@ -84,7 +84,9 @@ QPixmap ArmorIllustration() {
 // start-up time, spent on a page the user may never open.
 class PictureOnFirstShow : public QObject {
 public:
-    PictureOnFirstShow(QLabel* label, QWidget* page) : QObject(page), label_(label) { page->installEventFilter(this); }
+    PictureOnFirstShow(QLabel* label, QWidget* page) : QObject(page), label_(label) {
+        page->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::Show) {
@@ -101,7 +103,8 @@ private:
 
 }  // namespace
 
-MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Platform& platform, QWidget* parent)
+MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
+                   QWidget* parent)
     : QMainWindow(parent),
       ctx_(ctx),
       settings_(settings),
@@ -137,7 +140,8 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
 
     // Tab strip above the page area; the frames of the pages share one cell of the area.
     TabStrip1 = new QTabBar(central);
-    for (const char* caption : {"Setup Battle Armor", "Allocate Armor", "Select Equipment", "Allocate Equipment"})
+    for (const char* caption :
+         {"Setup Battle Armor", "Allocate Armor", "Select Equipment", "Allocate Equipment"})
         TabStrip1->addTab(Q(caption));
     TabStrip1->setExpanding(false);
     TabStrip1->setDrawBase(false);
@@ -242,7 +246,8 @@ void MainForm::BuildFrame1() {
     grid->setColumnStretch(5, 1);
     // The lists of a column share one width.
     int left = 0;
-    for (QComboBox* box : {ComboType, ComboChassis, ComboSS, ComboTurret}) left = std::max(left, box->sizeHint().width());
+    for (QComboBox* box : {ComboType, ComboChassis, ComboSS, ComboTurret})
+        left = std::max(left, box->sizeHint().width());
     for (QComboBox* box : {ComboType, ComboChassis, ComboSS, ComboTurret}) box->setFixedWidth(left);
 
     auto* heat = new QHBoxLayout;
@@ -273,7 +278,12 @@ void MainForm::BuildFrame1() {
     Slider4 = new ReleaseSlider(FrmMove);
     Slider4->setRange(0, kUMUMax);
     MLab4 = Caption(Q("0 Km/H"), FrmMove);
-    QLabel* rows[4][2] = {{CapGS, MLab1}, {CapJS, MLab2}, {CapVTOL, MLab3}, {Label5, MLab4}};
+    QLabel* rows[4][2] = {
+        {CapGS,   MLab1},
+        {CapJS,   MLab2},
+        {CapVTOL, MLab3},
+        {Label5,  MLab4}
+    };
     ReleaseSlider* sliders[4] = {Slider1, Slider2, Slider3, Slider4};
     for (int r = 0; r < 4; ++r) {
         move->addWidget(rows[r][0], r, 0);
@@ -303,9 +313,10 @@ void MainForm::BuildFrame2() {
     ArmorSlide->setRange(0, ClassLimits[1].armorMax);
     LabArmorP = Caption(Q("Armor Points: 0"), Frame2);
     LabArmorW = Caption(Q("Armor Weight: 0 Kg"), Frame2);
-    Label10 = Caption(Q("Note: All Battle Armor can take 1 point of damage. This represents the operator who is "
-                        "wearing the Armor."),
-                      Frame2);
+    Label10 =
+        Caption(Q("Note: All Battle Armor can take 1 point of damage. This represents the operator who is "
+                  "wearing the Armor."),
+                Frame2);
     Label10->setWordWrap(true);
     Picture1 = new QLabel(Frame2);
     new PictureOnFirstShow(Picture1, Frame2);
@@ -330,7 +341,7 @@ void MainForm::BuildStatusBar() {
     StatBar->setSizeGripEnabled(false);
     // Each panel is wide enough for its label and a value of everyday size, so that no caption is
     // cut while the design changes; the cost gets room for millions.
-    const char* const widest[7] = {"Current Kg: -8888 ",    "Free Kg: -8888 ",      "Max Heat: 888 ",
+    const char* const widest[7] = {"Current Kg: -8888 ",    "Free Kg: -8888 ",   "Max Heat: 888 ",
                                    "Heat Dissipation: 88 ", "Free CSlots: -88 ", "Estimated BV: 8888 ",
                                    "Cost: 88888888 "};
     const QFontMetrics metrics(font());

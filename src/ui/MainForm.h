@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+
 #include <string>
 
 class QAction;
@@ -158,9 +159,9 @@ public:
     QLabel* Picture1 = nullptr;
 
     // --- equipment and slot pages (implemented in MainFormEquipment.cpp / MainFormSlots.cpp) ---
-    QWidget* Frame3 = nullptr;    // the equipment page
-    QWidget* Frame4 = nullptr;    // slot page, Humanoid
-    QWidget* Frame4B = nullptr;   // slot page, Quad
+    QWidget* Frame3 = nullptr;   // the equipment page
+    QWidget* Frame4 = nullptr;   // slot page, Humanoid
+    QWidget* Frame4B = nullptr;  // slot page, Quad
     EquipmentPage* equipmentPage_ = nullptr;
     SlotPage* bipedPage_ = nullptr;
     SlotPage* quadPage_ = nullptr;
@@ -186,7 +187,7 @@ public:
     void MSaveAs_Click();
     void MExport_Click();
     void MQuit_Click();
-    bool Form_QueryUnload();  // true = may close
+    bool Form_QueryUnload();                   // true = may close
     void closeEvent(QCloseEvent* e) override;  // calls Form_QueryUnload
     void TextMechName_Change();
     void TextModel_Change();

@@ -1,8 +1,7 @@
 #include "ui/MainFormControls.h"
 
-#include <QListWidget>
-
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -70,11 +69,15 @@ bool MenuKeysFirst::eventFilter(QObject*, QEvent* e) {
     const auto* k = static_cast<QKeyEvent*>(e);
     if (k->modifiers() != Qt::ControlModifier) return false;
     switch (k->key()) {
-        case Qt::Key_N: case Qt::Key_O: case Qt::Key_S: case Qt::Key_A: case Qt::Key_E: case Qt::Key_Q:
+        case Qt::Key_N:
+        case Qt::Key_O:
+        case Qt::Key_S:
+        case Qt::Key_A:
+        case Qt::Key_E:
+        case Qt::Key_Q:
             e->ignore();  // not overridden: the shortcut runs
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 

@@ -3,6 +3,10 @@
 
 #include "equipment/SlotView.h"
 #include "model/Design.h"
+#include "ui/EquipmentPage.h"
+#include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
+#include "ui/SlotPage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,11 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-
-#include "ui/EquipmentPage.h"
-#include "ui/MainForm.h"
-#include "ui/MainFormControls.h"
-#include "ui/SlotPage.h"
 
 namespace vantrel {
 
@@ -196,7 +195,8 @@ void MainForm::ComRemove_Click() {
             if (!item->isSelected()) continue;
             // Heat sinks, armor points and armor-system slots belong to their sliders and the armor type.
             const QString head = item->text().left(6);
-            if (head == QLatin1String("Armor:") || head == QLatin1String("Heat S") || head == QLatin1String("ASys: "))
+            if (head == QLatin1String("Armor:") || head == QLatin1String("Heat S") ||
+                head == QLatin1String("ASys: "))
                 continue;
             AddToStash(ctx_.catalog, ctx_.design, item->text().toStdString(), -1);
             delete p->SelList->takeItem(row);

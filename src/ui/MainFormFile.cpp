@@ -3,7 +3,13 @@
 
 #include "files/DesignFile.h"
 #include "files/Readout.h"
+#include "platform/AppPaths.h"
+#include "platform/CommandLine.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
 #include "rules/MainCalc.h"
+#include "ui/Dialogs.h"
+#include "ui/MainForm.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -11,13 +17,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTabBar>
-
-#include "platform/AppPaths.h"
-#include "platform/CommandLine.h"
-#include "platform/Platform.h"
-#include "platform/SettingsStore.h"
-#include "ui/Dialogs.h"
-#include "ui/MainForm.h"
 
 namespace vantrel {
 
@@ -50,8 +49,8 @@ QString SavesFolder() { return QDir(ProgramDirectory()).filePath(QStringLiteral(
 bool WriteDesign(MainForm& f, const QString& path) {
     std::string error;
     if (!DoSaveAs(f.ctx_.design, FileSystemName(path), error)) {
-        Warn(f, QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") + Q(error) +
-                    QLatin1Char('.'));
+        Warn(f, QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                    Q(error) + QLatin1Char('.'));
         return false;
     }
     // RefreshMain marks the design as changed, so the mark comes after it.
@@ -69,7 +68,8 @@ SaveResult SaveAsCommand(MainForm& f) {
     Dialogs::FileRequest request;
     request.save = true;
     request.folder = SavesFolder();
-    request.fileName = ctx.DesignFile.empty() ? Q(ctx.design.MechName) + QStringLiteral(".vnt") : Q(ctx.DesignFile);
+    request.fileName =
+        ctx.DesignFile.empty() ? Q(ctx.design.MechName) + QStringLiteral(".vnt") : Q(ctx.DesignFile);
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
     const QString path = f.dialogs_.File(&f, request);
@@ -82,8 +82,8 @@ SaveResult SaveAsCommand(MainForm& f) {
         ctx.DesignFile = previous;
         return SaveResult::Failed;
     }
-    f.dialogs_.Message(&f, QStringLiteral("Saved to: ") + path, QStringLiteral("Saved"), Dialogs::Icon::Information,
-                       Dialogs::Buttons::Ok);
+    f.dialogs_.Message(&f, QStringLiteral("Saved to: ") + path, QStringLiteral("Saved"),
+                       Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     return SaveResult::Written;
 }
 
@@ -91,7 +91,8 @@ SaveResult SaveCommand(MainForm& f) {
     Context& ctx = f.ctx_;
     ctx.WarnedOnSave = false;
     ShowSaveWarning(f);
-    if (!ctx.DesignFile.empty()) return WriteDesign(f, Q(ctx.DesignFile)) ? SaveResult::Written : SaveResult::Failed;
+    if (!ctx.DesignFile.empty())
+        return WriteDesign(f, Q(ctx.DesignFile)) ? SaveResult::Written : SaveResult::Failed;
     ctx.WarnedOnSave = true;
     return SaveAsCommand(f);
 }
@@ -101,9 +102,9 @@ SaveResult SaveCommand(MainForm& f) {
 // design the user asked to keep is not thrown away after "Could not save".
 bool UnsavedChangesCheck(MainForm& f) {
     if (f.ctx_.Saved) return true;
-    const Dialogs::Answer answer =
-        f.dialogs_.Message(&f, QStringLiteral("Save changes to ") + Q(f.ctx_.design.MechName) + QLatin1Char('?'), kTitle,
-                           Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
+    const Dialogs::Answer answer = f.dialogs_.Message(
+        &f, QStringLiteral("Save changes to ") + Q(f.ctx_.design.MechName) + QLatin1Char('?'), kTitle,
+        Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
     switch (answer) {
         case Dialogs::Answer::No: return true;
         case Dialogs::Answer::Yes: return SaveCommand(f) != SaveResult::Failed;
@@ -216,8 +217,8 @@ void MainForm::MExport_Click() {
 
     std::string error;
     if (!WriteReadout(FileSystemName(path), Readout(ctx_.catalog, ctx_.design, ArmorText()), error)) {
-        Warn(*this, QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-                        Q(error) + QLatin1Char('.'));
+        Warn(*this, QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) +
+                        QStringLiteral(": ") + Q(error) + QLatin1Char('.'));
         return;
     }
     ShellDef(path);

@@ -2,14 +2,14 @@
 // registration, the biped line, then either the design named on the command line or a new design.
 
 #include "model/Design.h"
-
-#include <QDir>
-#include <QFile>
-#include <memory>
-
 #include "platform/SettingsStore.h"
 #include "ui/Dialogs.h"
 #include "ui/MainForm.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <memory>
 
 namespace vantrel {
 
@@ -23,9 +23,10 @@ bool MainForm::Form_Load(const QStringList& args) {
         auto loaded = std::make_unique<Catalog>();
         CatalogError error;
         if (!LoadCatalog(QFile::encodeName(catalogPath_).toStdString(), *loaded, error)) {
-            const std::string text = FormatCatalogError(QDir::toNativeSeparators(catalogPath_).toStdString(), error);
-            dialogs_.Message(this, QString::fromStdString(text), QStringLiteral("Vantrel"), Dialogs::Icon::Critical,
-                             Dialogs::Buttons::Ok);
+            const std::string text =
+                FormatCatalogError(QDir::toNativeSeparators(catalogPath_).toStdString(), error);
+            dialogs_.Message(this, QString::fromStdString(text), QStringLiteral("Vantrel"),
+                             Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
             return false;
         }
         ctx_.catalog = *loaded;

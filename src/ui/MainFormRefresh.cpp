@@ -4,15 +4,14 @@
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
+#include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTabBar>
-
-#include "ui/MainForm.h"
-#include "ui/MainFormControls.h"
 
 namespace vantrel {
 
@@ -112,8 +111,9 @@ void MainForm::RefreshP1() {
     MLab2->setText(JumpText(Slider2->value()));
     MLab3->setText(SpeedText(Slider3->value()));
     MLab4->setText(SpeedText(Slider4->value()));
-    CapTechLevel->setText(ComboTechBase->currentText() == QStringLiteral("Mixed") ? QStringLiteral("Technology Level: 3")
-                                                                                   : QStringLiteral("Technology Level: 2"));
+    CapTechLevel->setText(ComboTechBase->currentText() == QStringLiteral("Mixed")
+                              ? QStringLiteral("Technology Level: 3")
+                              : QStringLiteral("Technology Level: 2"));
     SetRedraw(true);
 }
 
@@ -136,13 +136,15 @@ void MainForm::RefreshP2() {
     // or points above the maximum would stay on the design unseen.
     if (ArmorSlide->value() - ArmorSlide->minimum() != d.ArmorPoints) ArmorSlide_Change();
     LabArmorP->setText(QStringLiteral("Armor Points: ") + QString::number(d.ArmorPoints + d.PlacedArmor));
-    LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) + QStringLiteral(" Kg"));
+    LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) +
+                       QStringLiteral(" Kg"));
     SetRedraw(true);
 }
 
 void MainForm::TabStrip1_Click(int tab) {
     RefreshMain();
-    for (QWidget* frame : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), Frame3, Frame4, Frame4B})
+    for (QWidget* frame :
+         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), Frame3, Frame4, Frame4B})
         if (frame) frame->hide();
     switch (tab) {
         case 1:

@@ -3,15 +3,14 @@
 // status line. Writing a different selection into a list runs that list's handler, so the resets
 // cascade through the same handlers.
 
-#include "model/Design.h"
 #include "files/Readout.h"
+#include "model/Design.h"
 #include "rules/Tables.h"
+#include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
 
 #include <QComboBox>
 #include <QLabel>
-
-#include "ui/MainForm.h"
-#include "ui/MainFormControls.h"
 
 namespace vantrel {
 
@@ -168,7 +167,8 @@ void MainForm::ArmorSlide_Change() {
     int kg = 0;
     if (ArmorKgPerPoint(d.TechBase, d.ArmorType, kg)) d.ArmorWeight = (d.ArmorPoints + d.PlacedArmor) * kg;
     LabArmorP->setText(QStringLiteral("Armor Points: ") + QString::number(d.ArmorPoints + d.PlacedArmor));
-    LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) + QStringLiteral(" Kg"));
+    LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) +
+                       QStringLiteral(" Kg"));
 }
 
 void MainForm::ArmorSlide_MouseUp() { RefreshMain(); }

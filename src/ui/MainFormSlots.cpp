@@ -1,10 +1,6 @@
 // The critical-slot pages of the main window: redraw, drops and clicks on the slot labels, and the
 // clearing commands.
 
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-
 #include "equipment/Clearing.h"
 #include "equipment/Placement.h"
 #include "equipment/SlotView.h"
@@ -14,6 +10,10 @@
 #include "ui/MainFormControls.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 namespace vantrel {
 
@@ -41,7 +41,8 @@ void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const QString
     f.RefreshP4();
     if (refused) {
         f.dialogs_.Message(&f, Q(r.message), QStringLiteral("Vantrel"),
-                           r.exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None, Dialogs::Buttons::Ok);
+                           r.exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None,
+                           Dialogs::Buttons::Ok);
     }
     if (r.refreshMain) f.RefreshMain();
 }
@@ -62,7 +63,8 @@ void ConnectSlotPage(MainForm& form, SlotPage* page) {
             SlotDrop(*f, page, location, slot, text, hasText);
         },
         Qt::QueuedConnection);
-    QObject::connect(page, &SlotPage::slotClicked, f, [f](int location, int slot) { SlotClick(*f, location, slot); });
+    QObject::connect(page, &SlotPage::slotClicked, f,
+                     [f](int location, int slot) { SlotClick(*f, location, slot); });
     if (page->chassis() == SlotPage::Chassis::Humanoid) {
         QObject::connect(page->ClearSel1, &QPushButton::clicked, f, [f] { f->ClearSel1_Click(); });
         QObject::connect(page->ClearCS, &QPushButton::clicked, f, [f] { f->ClearCS_Click(); });
@@ -71,7 +73,8 @@ void ConnectSlotPage(MainForm& form, SlotPage* page) {
         QObject::connect(page->ClearCST, &QPushButton::clicked, f, [f] { f->ClearCST_Click(); });
         // A free turret slot lights up only for a text that names a catalog entry.
         for (SlotLabel* label : page->TurretCrit)
-            label->SetHoverFilter([f](const QString& t) { return FindIndex(f->ctx_.catalog, t.toStdString()) != -1; });
+            label->SetHoverFilter(
+                [f](const QString& t) { return FindIndex(f->ctx_.catalog, t.toStdString()) != -1; });
     }
 }
 
@@ -98,8 +101,9 @@ void MainForm::RefreshP4() {
         SlotPage* page = location <= kRightArm ? bipedPage_ : quadPage_;
         for (int i = 0; i < SlotPage::CritCount(location); ++i) {
             const int code = CodeAt(d, location, i);
-            page->Crit(location, i)->SetSlot(Q(SlotCaption(ctx_.catalog, code, armor)),
-                                             marks[location][i] ? selected : ToQColor(SlotColour(code)));
+            page->Crit(location, i)
+                ->SetSlot(Q(SlotCaption(ctx_.catalog, code, armor)),
+                          marks[location][i] ? selected : ToQColor(SlotColour(code)));
         }
     }
 

@@ -1,7 +1,6 @@
 // The menu entries that open the auxiliary windows: preferences, history notes and about.
 
 #include "model/Design.h"
-
 #include "ui/AboutForm.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
@@ -47,7 +46,8 @@ void MainForm::ReloadHistoryWindow() {
 
 void MainForm::MPreferences_Click() {
     if (optionsForm_ == nullptr) {
-        optionsForm_ = new OptionsForm(settings_, [this](int biped) { SetBipedLine(biped); }, this);
+        optionsForm_ = new OptionsForm(
+            settings_, [this](int biped) { SetBipedLine(biped); }, this);
         CentreOn(optionsForm_, this);
     }
     OpenOnce(optionsForm_);

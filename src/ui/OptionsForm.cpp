@@ -1,5 +1,7 @@
 #include "ui/OptionsForm.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -9,9 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <utility>
 
-#include "platform/SettingsStore.h"
+#include <utility>
 
 namespace vantrel {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+
 #include <functional>
 
 class QCheckBox;
@@ -19,7 +20,8 @@ class OptionsForm : public QWidget {
     Q_OBJECT
 public:
     // `setBipedLine` moves the biped figure's line on the main window (0 happy, else sad).
-    OptionsForm(SettingsStore& settings, std::function<void(int biped)> setBipedLine, QWidget* parent = nullptr);
+    OptionsForm(SettingsStore& settings, std::function<void(int biped)> setBipedLine,
+                QWidget* parent = nullptr);
 
     // Runs each time the window is opened: the controls take the stored settings.
     void Form_Load();

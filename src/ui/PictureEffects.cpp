@@ -1,12 +1,12 @@
 #include "ui/PictureEffects.h"
 
+#include "ui/DibSection.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTimer>
-
-#include "ui/DibSection.h"
 
 namespace vantrel {
 
@@ -48,7 +48,8 @@ bool FadePicture(QLabel& target, const QImage& picture, const FadeSteps& steps) 
     const bool ready = work.CreateFromPicture(picture) && full.Create(work.Width(), work.Height());
     if (ready) work.PaintPicture(full);
     if (steps.step == 0) return true;
-    for (int level = steps.from; steps.step > 0 ? level <= steps.to : level >= steps.to; level += steps.step) {
+    for (int level = steps.from; steps.step > 0 ? level <= steps.to : level >= steps.to;
+         level += steps.step) {
         if (ready) {
             Fade(work, level);
             target.setPixmap(QPixmap::fromImage(work.ToImage()));

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QString>
+
 #include <functional>
 
 class QMouseEvent;

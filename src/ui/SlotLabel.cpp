@@ -1,5 +1,6 @@
-#include "equipment/SlotView.h"
 #include "ui/SlotLabel.h"
+
+#include "equipment/SlotView.h"
 
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -8,7 +9,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-
 
 namespace vantrel {
 

@@ -1,7 +1,9 @@
-#include "model/Design.h"
 #include "ui/SlotPage.h"
 
+#include "model/Design.h"
+#include "ui/CachedTextDelegate.h"
 #include "ui/DibSection.h"
+#include "ui/SlotLabel.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -12,9 +14,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "ui/CachedTextDelegate.h"
-#include "ui/SlotLabel.h"
 
 namespace vantrel {
 
@@ -33,12 +32,14 @@ QLabel* Heading(const QString& text, QWidget* parent) {
     return l;
 }
 
-QLabel* LocationHeading(const char* text, QWidget* parent) { return Heading(QString::fromLatin1(text), parent); }
+QLabel* LocationHeading(const char* text, QWidget* parent) {
+    return Heading(QString::fromLatin1(text), parent);
+}
 
 // The owned list with its buttons and legend, in a column of its own so that the buttons' height
 // does not spread the rows of the slot labels beside it.
-QVBoxLayout* OwnedColumn(QLabel* caption, QListWidget* list, QPushButton* clearSelected, QPushButton* clearAll,
-                         QLabel* legend) {
+QVBoxLayout* OwnedColumn(QLabel* caption, QListWidget* list, QPushButton* clearSelected,
+                         QPushButton* clearAll, QLabel* legend) {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
     column->addWidget(caption);
@@ -139,7 +140,9 @@ void BipedFigure::PlaceLine() {
     EmotLine->setGeometry(cx - 11, y - 1, 22, 2);
 }
 
-void BipedFigure::paintEvent(QPaintEvent*) { PaintArt(this, QStringLiteral(":/art/biped.png"), art_, artFor_); }
+void BipedFigure::paintEvent(QPaintEvent*) {
+    PaintArt(this, QStringLiteral(":/art/biped.png"), art_, artFor_);
+}
 
 QuadFigure::QuadFigure(QWidget* parent) : QWidget(parent) {
     InitArtwork();
@@ -166,7 +169,8 @@ void SlotPage::MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidg
         connect(l, &SlotLabel::dropped, this, [this, location](int slot, const QString& text, bool hasText) {
             emit slotDropped(location, slot, text, hasText);
         });
-        connect(l, &SlotLabel::clicked, this, [this, location](int slot) { emit slotClicked(location, slot); });
+        connect(l, &SlotLabel::clicked, this,
+                [this, location](int slot) { emit slotClicked(location, slot); });
         labels[i] = l;
     }
 }
@@ -250,7 +254,8 @@ void SlotPage::BuildQuad() {
 }
 
 bool SlotPage::HasLocation(int location) const {
-    if (chassis_ == Chassis::Humanoid) return location == kBody || location == kLeftArm || location == kRightArm;
+    if (chassis_ == Chassis::Humanoid)
+        return location == kBody || location == kLeftArm || location == kRightArm;
     return location == kQuadBody || location == kTurret;
 }
 

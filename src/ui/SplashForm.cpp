@@ -1,6 +1,10 @@
+#include "ui/SplashForm.h"
+
 #include "model/Catalog.h"
 #include "model/Design.h"
-#include "ui/SplashForm.h"
+#include "platform/SettingsStore.h"
+#include "ui/Dialogs.h"
+#include "ui/DibSection.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -11,10 +15,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include "platform/SettingsStore.h"
-#include "ui/DibSection.h"
-#include "ui/Dialogs.h"
 
 namespace vantrel {
 
@@ -92,7 +92,9 @@ void SplashForm::Timer1_Timer() {
     ProgressBar1->setMaximum(kCatalogSize);
     ProgressBar1->setValue(0);
     CatalogError error;
-    auto progress = [](int recordsRead, void* bar) { static_cast<QProgressBar*>(bar)->setValue(recordsRead); };
+    auto progress = [](int recordsRead, void* bar) {
+        static_cast<QProgressBar*>(bar)->setValue(recordsRead);
+    };
     if (!LoadCatalog(QFile::encodeName(catalogPath_).toStdString(), ctx_.catalog, error, progress,
                      ProgressBar1)) {
         const std::string shownName = QDir::toNativeSeparators(catalogPath_).toStdString();

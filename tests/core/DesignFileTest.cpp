@@ -1,20 +1,21 @@
+#include "files/DesignFile.h"
+
+#include "TestCatalog.h"
+#include "files/Readout.h"
+#include "model/Design.h"
+#include "rules/MainCalc.h"
+#include "rules/Tables.h"
+
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
-
-#include "TestCatalog.h"
-#include "files/DesignFile.h"
-#include "files/Readout.h"
-#include "model/Design.h"
-#include "rules/MainCalc.h"
-#include "rules/Tables.h"
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace vantrel {
 namespace {
@@ -95,7 +96,8 @@ TEST(DesignFile, TextsKeepCommasAndLineBreaks) {
     ASSERT_TRUE(DoSaveAs(d, file.string(), error)) << error;
 
     const std::string bytes = ReadBytes(file);
-    EXPECT_NE(bytes.find("\r\n\"First line, with a comma\r\nSecond line\r\n\r\nFourth\"\r\n100\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n\"First line, with a comma\r\nSecond line\r\n\r\nFourth\"\r\n100\r\n"),
+              std::string::npos);
     EXPECT_EQ(bytes.substr(0, 26), "\"Hauberk, Mk II\"\r\n\"Caf\xE9 \x80\"");  // Windows-1252 on disk
     EXPECT_EQ(Records(bytes).size(), 1332u + 3);
 
@@ -219,7 +221,8 @@ TEST(DesignFile, ShortFileNamesFirstMissingRecord) {
     EXPECT_TRUE(ParseDesignFile(whole, held, error, bad)) << error;
 
     // Cut inside the history notes: the text is not closed.
-    const std::string cut = Join(std::vector<std::string>(lines.begin(), lines.begin() + 621)) + "\"Notes, cut";
+    const std::string cut =
+        Join(std::vector<std::string>(lines.begin(), lines.begin() + 621)) + "\"Notes, cut";
     held = before;
     EXPECT_FALSE(ParseDesignFile(cut, held, error, bad));
     EXPECT_EQ(bad, 622);
@@ -246,22 +249,67 @@ TEST(DesignFile, ValuesOutsideTheLimitsAreRefusedWhole) {
         bool accepted;
     };
     const std::vector<Case> cases = {
-        {3, "4", true},      {3, "5", false},     {3, "-1", false},     {4, "2", true},
-        {4, "3", false},     {5, "#TRUE#", true}, {5, "1", false},      {6, "9", true},
-        {6, "10", false},    {8, "2", true},      {8, "3", false},      {9, "1000", true},
-        {9, "1001", false},  {9, "-1", false},    {10, "16", true},     {10, "17", false},
-        {11, "-1", false},   {13, "17", false},   {14, "7", true},      {14, "8", false},  // Inner Sphere: 8 types
-        {14, "-1", false},   {15, "-2", false},   {16, "-5", false},    {17, "-1", false},
-        {18, "1001", false}, {19, "-1", false},   {621, "-1", false},   {622, "plain", true},
-        {623, "-999", true}, {624, "-2147483648", true},                {3, "2147483648", false},
-        {3, "1.5", false},   {3, "", false},      {3, "abc", false},    {3, "+2", true},
-        {631, "609", true},  {631, "610", false}, {631, "-3", false},   {631, "\"5\"", true},
-        {632, "12", true},   {632, "13", false},  {632, "0", false},    {632, "-2", true},
-        {653, "-2", true},   {654, "1", true},    {654, "2", false},    {662, "2", false},
-        {670, "1", true},    {702, "2", false},   {703, "-2", true},    {720, "1", true},
-        {720, "2", false},   {721, "-1", false},  {722, "-7", true},    {725, "2147483647", true},
-        {726, "-1", false},  {727, "-1", false},  {728, "-1", false},   {1331, "1001", false},
-        {1332, "#MAYBE#", false}, {1332, "#TRUE#", true},
+        {3,    "4",           true },
+        {3,    "5",           false},
+        {3,    "-1",          false},
+        {4,    "2",           true },
+        {4,    "3",           false},
+        {5,    "#TRUE#",      true },
+        {5,    "1",           false},
+        {6,    "9",           true },
+        {6,    "10",          false},
+        {8,    "2",           true },
+        {8,    "3",           false},
+        {9,    "1000",        true },
+        {9,    "1001",        false},
+        {9,    "-1",          false},
+        {10,   "16",          true },
+        {10,   "17",          false},
+        {11,   "-1",          false},
+        {13,   "17",          false},
+        {14,   "7",           true },
+        {14,   "8",           false}, // Inner Sphere: 8 types
+        {14,   "-1",          false},
+        {15,   "-2",          false},
+        {16,   "-5",          false},
+        {17,   "-1",          false},
+        {18,   "1001",        false},
+        {19,   "-1",          false},
+        {621,  "-1",          false},
+        {622,  "plain",       true },
+        {623,  "-999",        true },
+        {624,  "-2147483648", true },
+        {3,    "2147483648",  false},
+        {3,    "1.5",         false},
+        {3,    "",            false},
+        {3,    "abc",         false},
+        {3,    "+2",          true },
+        {631,  "609",         true },
+        {631,  "610",         false},
+        {631,  "-3",          false},
+        {631,  "\"5\"",       true },
+        {632,  "12",          true },
+        {632,  "13",          false},
+        {632,  "0",           false},
+        {632,  "-2",          true },
+        {653,  "-2",          true },
+        {654,  "1",           true },
+        {654,  "2",           false},
+        {662,  "2",           false},
+        {670,  "1",           true },
+        {702,  "2",           false},
+        {703,  "-2",          true },
+        {720,  "1",           true },
+        {720,  "2",           false},
+        {721,  "-1",          false},
+        {722,  "-7",          true },
+        {725,  "2147483647",  true },
+        {726,  "-1",          false},
+        {727,  "-1",          false},
+        {728,  "-1",          false},
+        {1331, "1001",        false},
+        {1332, "#MAYBE#",     false},
+        {1332, "#TRUE#",      true },
     };
     for (const Case& c : cases) {
         std::vector<std::string> edited = lines;
@@ -336,7 +384,8 @@ TEST(DesignFile, FailedSaveLeavesTheOldFile) {
     // A successful save replaces the file, keeps its permissions and leaves nothing else behind.
     ASSERT_TRUE(DoSaveAs(d, file.string(), error)) << error;
     EXPECT_EQ(ReadBytes(file), ReadBytes(kData / "new-design" / "design.vnt"));
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"folder.vnt", "old.vnt"}));
 }
 

@@ -1,12 +1,12 @@
 // Every input the fuzzers ever found a fault with, replayed through the same routines, plus the seed files.
+#include "../../fuzz/Exercise.h"
+#include "TestCatalog.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include "../../fuzz/Exercise.h"
-#include "TestCatalog.h"
 
 namespace vantrel {
 namespace {

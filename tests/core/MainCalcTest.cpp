@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include "rules/MainCalc.h"
 
 #include "TestCatalog.h"
 #include "model/Design.h"
-#include "rules/MainCalc.h"
 #include "rules/Tables.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace vantrel {
 namespace {
@@ -72,7 +73,7 @@ TEST_F(Calc, SpeedNumberAndFactor) {
 }
 
 TEST_F(Calc, BattleValueOfItemsAndRounding) {
-    Put(cat, 0, "None", 0, 1, kEquipment).BV = -1.0;  // exactly -1 adds nothing
+    Put(cat, 0, "None", 0, 1, kEquipment).BV = -1.0;   // exactly -1 adds nothing
     Put(cat, 1, "Minus", 0, 1, kEquipment).BV = -0.5;  // any other negative subtracts
     d.OwnedCount[0] = 5;
     Run();

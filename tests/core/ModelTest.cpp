@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "TestCatalog.h"
 #include "model/Design.h"
 #include "model/TextCodec.h"
 #include "model/ValueReader.h"
+
+#include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
@@ -96,7 +96,8 @@ TEST(CatalogFile, LayoutAndFailures) {
     std::string rec;
     for (int i = 0; i < kCatalogSize; ++i) {
         // Split over two lines on even records, two records on one line otherwise: only separators count.
-        rec += "\"Item " + std::to_string(i) + "\",\"1, 2\",10,1,-1,-1,0,-1,\"-1\",\"-1\",\"-1\",3,\"\",0,0,-1";
+        rec +=
+            "\"Item " + std::to_string(i) + "\",\"1, 2\",10,1,-1,-1,0,-1,\"-1\",\"-1\",\"-1\",3,\"\",0,0,-1";
         rec += i % 2 ? "\r\n" : ",";
     }
     rec += "trailing junk that is never read";

@@ -1,12 +1,13 @@
+#include "equipment/Placement.h"
+
+#include "TestCatalog.h"
+#include "model/Design.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <utility>
 #include <vector>
-
-#include "TestCatalog.h"
-#include "equipment/Placement.h"
-#include "model/Design.h"
 
 namespace vantrel {
 namespace {
@@ -308,7 +309,13 @@ TEST_F(Placement, ClickSelectsOccupiedNonMovementSlots) {
     ctx.SelLocation = 3;
     ctx.SelSlot = 7;
     // Movement, a free slot and places outside the arrays select nothing.
-    for (auto [loc, slot] : {std::pair<int, int>{kBody, 0}, {kBody, 1}, {kBody, 3}, {kBody, 12}, {5, 0}})
+    for (auto [loc, slot] : {
+             std::pair<int, int>{kBody, 0 },
+              {kBody, 1 },
+              {kBody, 3 },
+              {kBody, 12},
+              {5,     0 }
+    })
         EXPECT_FALSE(ClickSlot(ctx, loc, slot)) << loc << "," << slot;
     const auto sel = [&] { return std::pair<int, int>{ctx.SelLocation, ctx.SelSlot}; };
     EXPECT_EQ(sel(), std::pair(3, 7));
@@ -322,7 +329,11 @@ TEST_F(Placement, ClickSelectsOccupiedNonMovementSlots) {
 
 TEST_F(Placement, OddInputsStayInBounds) {
     OwnPlenty();
-    for (auto [loc, slot] : {std::pair<int, int>{kBody, 12}, {kBody, -1}, {7, 0}})
+    for (auto [loc, slot] : {
+             std::pair<int, int>{kBody, 12},
+              {kBody, -1},
+              {7,     0 }
+    })
         ExpectSilent(loc, slot, "Small Laser");
     ExpectSilent(kRightArm, 4, "Heat Sink");
 

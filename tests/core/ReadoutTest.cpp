@@ -1,12 +1,13 @@
+#include "files/Readout.h"
+
+#include "TestCatalog.h"
+#include "model/Design.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include "TestCatalog.h"
-#include "files/Readout.h"
-#include "model/Design.h"
 
 namespace vantrel {
 namespace {
@@ -40,16 +41,39 @@ struct ReadoutFixture : ::testing::Test {
         d.EstimatedBV = 11;
         d.Cost = 47500;
     }
-    std::vector<std::string> Run(const std::string& armor = "Standard") { return Lines(Readout(cat, d, armor)); }
+    std::vector<std::string> Run(const std::string& armor = "Standard") {
+        return Lines(Readout(cat, d, armor));
+    }
 };
 
 TEST_F(ReadoutFixture, NewDesign) {
     const std::vector<std::string> expected = {
-        "Name: Battle Armor", "Model: 0", "", "Chassis: Bipedal Light (750Kg)", "Tech Base: Inner Sphere", "",
-        "Ground Speed: 10.8 Km/H", "Jump Capability: N/A", "VTOL Speed: N/A", "Underwater Speed: N/A", "",
-        "Armor:", "  Type: Standard", "  Points: 0", "  Weight: 0Kg", "", "Equipment:", "  Body:",
-        "    Ground Movement", "  Right Arm:", "  Left Arm:", "", "All Weapons - Combined Damage: 0", "",
-        "Cost: 47500 C-Bills", "Estimated Battle Value: 11",
+        "Name: Battle Armor",
+        "Model: 0",
+        "",
+        "Chassis: Bipedal Light (750Kg)",
+        "Tech Base: Inner Sphere",
+        "",
+        "Ground Speed: 10.8 Km/H",
+        "Jump Capability: N/A",
+        "VTOL Speed: N/A",
+        "Underwater Speed: N/A",
+        "",
+        "Armor:",
+        "  Type: Standard",
+        "  Points: 0",
+        "  Weight: 0Kg",
+        "",
+        "Equipment:",
+        "  Body:",
+        "    Ground Movement",
+        "  Right Arm:",
+        "  Left Arm:",
+        "",
+        "All Weapons - Combined Damage: 0",
+        "",
+        "Cost: 47500 C-Bills",
+        "Estimated Battle Value: 11",
     };
     EXPECT_EQ(Run(), expected);
 }
@@ -81,7 +105,8 @@ TEST_F(ReadoutFixture, HeaderSpeedsArmorAndHistory) {
     EXPECT_EQ(std::vector<std::string>(h + 1, h + 6),
               (std::vector<std::string>{"Line one, with comma", "Line two", "Line three", "End", ""}));
 
-    const char* speeds[] = {"0 Km/H", "10.8 Km/H", "21.6 Km/H", "32.4 Km/H", "43.2 Km/H", "54 Km/H", "64.8 Km/H", "75.6 Km/H"};
+    const char* speeds[] = {"0 Km/H",    "10.8 Km/H", "21.6 Km/H", "32.4 Km/H",
+                            "43.2 Km/H", "54 Km/H",   "64.8 Km/H", "75.6 Km/H"};
     for (int p = 0; p <= 7; ++p) EXPECT_EQ(SpeedCaption(p), speeds[p]);
     EXPECT_EQ(JumpCaption(0), "0 Meters");
     EXPECT_EQ(JumpCaption(3), "90 Meters");
@@ -95,8 +120,8 @@ TEST_F(ReadoutFixture, HeaderSpeedsArmorAndHistory) {
 TEST_F(ReadoutFixture, EquipmentOfAHumanoid) {
     Put(cat, 7, "Heavy Recoilless Rifle", 325, 3, kBallistic);
     Put(cat, 9, "Magnetic Clamps", 30, 1);
-    d.BodySlots = {kSlotGround, kSlotHeatSink, kSlotHeatSink, kSlotHeatSink, 13, 13, 13, kSlotArmorSystem,
-                   kSlotArmor,  8 + 308,        -1,            -1};
+    d.BodySlots = {kSlotGround, kSlotHeatSink,    kSlotHeatSink, kSlotHeatSink, 13, 13,
+                   13,          kSlotArmorSystem, kSlotArmor,    8 + 308,       -1, -1};
     d.BodySpan[4] = 3;
     d.BodySpan[5] = d.BodySpan[6] = kSpanFollow;
     d.RightArmSlots[2] = 15;
@@ -106,9 +131,9 @@ TEST_F(ReadoutFixture, EquipmentOfAHumanoid) {
     d.QuadSlots[0] = 6;  // quad slots are not part of a humanoid's readout
     const auto lines = Run("Advanced");
     EXPECT_EQ(Section(lines, "  Body:"),
-              (std::vector<std::string>{"    Ground Movement", "    Heat Sink", "    Heat Sink", "    Heat Sink",
-                                        "    Heavy Recoilless Rifle", "    ASys: Advanced", "    Armor: Advanced",
-                                        "    Item 8 Ammo"}));
+              (std::vector<std::string>{"    Ground Movement", "    Heat Sink", "    Heat Sink",
+                                        "    Heat Sink", "    Heavy Recoilless Rifle", "    ASys: Advanced",
+                                        "    Armor: Advanced", "    Item 8 Ammo"}));
     EXPECT_EQ(Section(lines, "  Right Arm:"), (std::vector<std::string>{"    Magnetic Clamps"}));
     EXPECT_EQ(Section(lines, "  Left Arm:"), (std::vector<std::string>{"    Magnetic Clamps"}));
     EXPECT_EQ(std::find(lines.begin(), lines.end(), "  Unequipped:"), lines.end());
@@ -149,7 +174,8 @@ TEST_F(ReadoutFixture, QuadTurret) {
     d.TurretConfig = true;
     EXPECT_EQ(Section(Run(), "  Turret:"), (std::vector<std::string>{"    Item 0", "    Item 1"}));
     d.TurretConfig = false;
-    EXPECT_EQ(Section(Run(), "  Turret:"), (std::vector<std::string>{"    Item 0", "    Item 1", "    Item 2"}));
+    EXPECT_EQ(Section(Run(), "  Turret:"),
+              (std::vector<std::string>{"    Item 0", "    Item 1", "    Item 2"}));
 }
 
 TEST_F(ReadoutFixture, CombinedDamage) {
@@ -180,7 +206,8 @@ TEST(Readout, WrittenInWindows1252) {
     std::filesystem::create_directories(dir);
     const auto file = dir / "out.txt";
     std::string error;
-    ASSERT_TRUE(WriteReadout(file.string(), "Name: Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD\r\n", error)) << error;
+    ASSERT_TRUE(WriteReadout(file.string(), "Name: Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD\r\n", error))
+        << error;
     std::ifstream in(file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_EQ(bytes, "Name: Caf\xE9 \x80 ?\r\n");

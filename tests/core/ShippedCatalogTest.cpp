@@ -2,6 +2,9 @@
 // tools/make_catalog.py): the names the construction rules look up, the conventions the lists
 // rely on, and the bytes of the file itself.
 
+#include "TestCatalog.h"
+#include "model/Catalog.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,9 +14,6 @@
 #include <string>
 #include <tuple>
 #include <vector>
-
-#include "TestCatalog.h"
-#include "model/Catalog.h"
 
 namespace vantrel {
 namespace {
@@ -86,27 +86,41 @@ TEST(ShippedCatalog, RuleItemsServeEveryTechBase) {
         int slots;  // 0 = any
     };
     const Required required[] = {
-        {"Camo System", 2},      {"Para Foil", 0},         {"Partial Wing", 0},
-        {"Jump Booster", 0},     {"Mine Dispenser", 0},    {"Bomb Rack", 0},
-        {"Magnetic Clamps", 1},  {"Claws and Magnetic Clamps", 1},
-        {"Space Operations Adaptation", 1},                {"Armored Glove", 1},
-        {"Vibro-Claws", 1},      {"Battle Claw", 1},       {"Heavy Battle Claw", 1},
-        {"Manipulator", 1},      {"Salvage Arm", 1},
+        {"Camo System",                 2},
+        {"Para Foil",                   0},
+        {"Partial Wing",                0},
+        {"Jump Booster",                0},
+        {"Mine Dispenser",              0},
+        {"Bomb Rack",                   0},
+        {"Magnetic Clamps",             1},
+        {"Claws and Magnetic Clamps",   1},
+        {"Space Operations Adaptation", 1},
+        {"Armored Glove",               1},
+        {"Vibro-Claws",                 1},
+        {"Battle Claw",                 1},
+        {"Heavy Battle Claw",           1},
+        {"Manipulator",                 1},
+        {"Salvage Arm",                 1},
     };
     for (const Required& r : required) {
         SCOPED_TRACE(r.name);
         EXPECT_EQ(CountNamed(r.name), 1);
         EXPECT_EQ(Item(r.name).Category, kEquipment);
-        if (r.slots != 0) { EXPECT_EQ(Item(r.name).CSlots, r.slots); }
+        if (r.slots != 0) {
+            EXPECT_EQ(Item(r.name).CSlots, r.slots);
+        }
     }
 
     // Tech marks are "(C) " and "(I) " exactly; anything else starting "(C" or "(I" would be
     // filtered without being meant as a mark.
     int clan = 0, innerSphere = 0;
     for (const CatalogItem& it : Shipped()) {
-        if (it.Name.starts_with("(C) ")) ++clan;
-        else if (it.Name.starts_with("(I) ")) ++innerSphere;
-        else EXPECT_NE(it.Name[0], '(') << it.Name;
+        if (it.Name.starts_with("(C) "))
+            ++clan;
+        else if (it.Name.starts_with("(I) "))
+            ++innerSphere;
+        else
+            EXPECT_NE(it.Name[0], '(') << it.Name;
     }
     EXPECT_GE(clan, 30);
     EXPECT_GE(innerSphere, 30);
@@ -124,15 +138,23 @@ TEST(ShippedCatalog, ValuesFollowTheConventions) {
         }
         EXPECT_TRUE(it.BV == -1.0 || it.BV >= 0.0) << it.BV;
         EXPECT_GE(it.MinRange, -1);
-        if (it.Category == kEquipment) { EXPECT_LT(it.Heat, 0); }
-        if (it.Category <= kMissile) { EXPECT_GE(it.Heat, 0); }
+        if (it.Category == kEquipment) {
+            EXPECT_LT(it.Heat, 0);
+        }
+        if (it.Category <= kMissile) {
+            EXPECT_GE(it.Heat, 0);
+        }
 
         const bool isTorpedo = it.Name.find(" (T)") != std::string::npos;
         const bool isDetachable = it.Name.ends_with(" (D)");
         torpedo |= isTorpedo;
         detachable |= isDetachable;
-        if (isTorpedo || isDetachable) { EXPECT_EQ(it.Category, kMissile); }
-        if (isDetachable || it.Name.ends_with(" (OS)")) { EXPECT_EQ(it.AmmoWeight, -1); }
+        if (isTorpedo || isDetachable) {
+            EXPECT_EQ(it.Category, kMissile);
+        }
+        if (isDetachable || it.Name.ends_with(" (OS)")) {
+            EXPECT_EQ(it.AmmoWeight, -1);
+        }
         // A one-shot launcher carries its only volley: lighter, half the price, no loads.
         if (it.Name.ends_with(" (OS)")) {
             const CatalogItem& full = Item(it.Name.substr(0, it.Name.size() - 5));
@@ -142,7 +164,9 @@ TEST(ShippedCatalog, ValuesFollowTheConventions) {
         }
         // Where both bases build an item differently, the Clan one is never heavier.
         const CatalogItem* is = it.Name.starts_with("(C) ") ? Named("(I) " + it.Name.substr(4)) : nullptr;
-        if (is != nullptr) { EXPECT_LE(it.Weight, is->Weight); }
+        if (is != nullptr) {
+            EXPECT_LE(it.Weight, is->Weight);
+        }
     }
     EXPECT_TRUE(torpedo);
     EXPECT_TRUE(detachable);

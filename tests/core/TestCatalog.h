@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/Catalog.h"
+
 #include <initializer_list>
 #include <string>
-
-#include "model/Catalog.h"
 
 namespace vantrel::test {
 
@@ -12,7 +12,8 @@ namespace vantrel::test {
 Catalog PlainCatalog();
 
 // Sets record `index` to a named item with the given values and returns it for further edits.
-CatalogItem& Put(Catalog& c, int index, const std::string& name, int weight, int slots, int category = kEquipment);
+CatalogItem& Put(Catalog& c, int index, const std::string& name, int weight, int slots,
+                 int category = kEquipment);
 
 // The catalog shipped with the program (data/stuff.plb), loaded once.
 const Catalog& ShippedCatalog();

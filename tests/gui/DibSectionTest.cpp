@@ -1,14 +1,15 @@
 #include "ui/DibSection.h"
 
-#include <gtest/gtest.h>
+#include "FakeDialogs.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSet>
-#include <vector>
 
-#include "FakeDialogs.h"
+#include <gtest/gtest.h>
+
+#include <vector>
 
 namespace vantrel {
 namespace {
@@ -91,8 +92,8 @@ TEST(DibSectionTest, FadeFramesRestoreFromTheFullBrightnessCopy) {
     a.PaintPicture(b);
     for (int level = 0; level <= 250; level += 10) {
         Fade(a, level);
-        EXPECT_EQ(a.ToImage().pixel(4, 2), qRgb((4 * 25 + 1) * level / 255, (2 * 50 + 2) * level / 255,
-                                                (4 + 14 + 3) * level / 255))
+        EXPECT_EQ(a.ToImage().pixel(4, 2),
+                  qRgb((4 * 25 + 1) * level / 255, (2 * 50 + 2) * level / 255, (4 + 14 + 3) * level / 255))
             << "level " << level;
         b.PaintPicture(a);
     }
@@ -165,9 +166,16 @@ TEST(DibSectionTest, ResourcePicturesLoadAtTheirSizes) {
     const struct {
         const char* path;
         int w, h;
-    } pictures[] = {{":/art/splash.png", 397, 359}, {":/art/about1.png", 218, 197}, {":/art/about2.png", 218, 197},
-                    {":/art/about3.png", 218, 197}, {":/art/icon.png", 64, 64}, {":/art/icon-256.png", 256, 256},
-                    {":/art/biped.png", 160, 300}, {":/art/quad.png", 300, 200}};
+    } pictures[] = {
+        {":/art/splash.png",   397, 359},
+        {":/art/about1.png",   218, 197},
+        {":/art/about2.png",   218, 197},
+        {":/art/about3.png",   218, 197},
+        {":/art/icon.png",     64,  64 },
+        {":/art/icon-256.png", 256, 256},
+        {":/art/biped.png",    160, 300},
+        {":/art/quad.png",     300, 200}
+    };
     InitArtwork();
     for (const auto& pic : pictures) {
         const QImage image(QString::fromLatin1(pic.path));

@@ -1,6 +1,8 @@
 // The equipment page driven through its widgets: the filters of the available list, the owned list
 // and its three buttons, and the information panel.
 
+#include "ui/EquipmentPage.h"
+
 #include "MainFormFixture.h"
 
 #include <QCheckBox>
@@ -9,9 +11,8 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
-#include <algorithm>
 
-#include "ui/EquipmentPage.h"
+#include <algorithm>
 
 namespace vantrel::test {
 namespace {
@@ -117,7 +118,8 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     d().ArmorSlots = 1;
     form->RefreshP3();
     const QString asys = u"ASys: "_s + form->ComboAType->currentText();
-    ASSERT_EQ(Lines(p->SelList).mid(0, 4), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
+    ASSERT_EQ(Lines(p->SelList).mid(0, 4),
+              (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
     const int rifleRow = Lines(p->SelList).indexOf(u"Laser Rifle"_s);
     Select(p->SelList, {0, 3, rifleRow});
     p->ComRemove->click();
@@ -136,13 +138,14 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
 TEST_F(EquipmentPageTest, InformationPanel) {
     Open();
     EquipmentPage* p = P();
-    const QStringList none{u"None Selected"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
+    const QStringList none{
+        u"None Selected"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
     EXPECT_EQ(Panel(), none);
 
     // (I) ER Flamer: damage 2, 200 kg, 1 slot, heat 4, BV 16, no minimum, ranges 3/5/7.
     SelectText(p->AvList, u"(I) ER Flamer"_s);
-    EXPECT_EQ(Panel(), (QStringList{u"(I) ER Flamer"_s, u"2"_s, u"200 Kg"_s, u"1"_s, u"4"_s, u"16"_s, u"-"_s, u"3"_s,
-                                    u"5"_s, u"7"_s}));
+    EXPECT_EQ(Panel(), (QStringList{u"(I) ER Flamer"_s, u"2"_s, u"200 Kg"_s, u"1"_s, u"4"_s, u"16"_s, u"-"_s,
+                                    u"3"_s, u"5"_s, u"7"_s}));
 
     // Several selected: the panel ends on the last in list order.
     Select(p->AvList, {3, 1});
@@ -157,8 +160,8 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     p->OptType[4]->click();
     p->Check1->click();
     SelectText(p->AvList, u"(I) Light Machine Gun Ammo"_s);
-    EXPECT_EQ(Panel(), (QStringList{u"(I) Light Machine Gun Ammo"_s, u"-"_s, u"10 Kg / 20"_s, u"-"_s, u"-"_s, u"-"_s,
-                                    u"-"_s, u"-"_s, u"-"_s, u"-"_s}));
+    EXPECT_EQ(Panel(), (QStringList{u"(I) Light Machine Gun Ammo"_s, u"-"_s, u"10 Kg / 20"_s, u"-"_s, u"-"_s,
+                                    u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s}));
 
     // An "ASys: " line leaves the panel; "Heat Sink" shows its name and dashes.
     d().HeatSinks = 1;

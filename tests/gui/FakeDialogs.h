@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QStringList>
-#include <deque>
-
 #include "ui/Dialogs.h"
+
+#include <QStringList>
+
+#include <deque>
 
 namespace vantrel::test {
 

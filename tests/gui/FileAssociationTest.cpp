@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "platform/FileAssociation.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "platform/FileAssociation.h"
+#include <gtest/gtest.h>
 
 using namespace vantrel;
 
@@ -20,8 +20,8 @@ QString ReadAll(const QString& path) {
 }  // namespace
 
 TEST(FileAssociation, TheFourValuesOfTheRegistration) {
-    const FileTypeValues v =
-        MakeFileTypeValues(QStringLiteral("VNT"), QStringLiteral("/opt/my games/vantrel"), QStringLiteral("Vantrel"));
+    const FileTypeValues v = MakeFileTypeValues(
+        QStringLiteral("VNT"), QStringLiteral("/opt/my games/vantrel"), QStringLiteral("Vantrel"));
     EXPECT_EQ(v.typeName, QStringLiteral("Vantrel"));
     EXPECT_EQ(v.extensionKey, QStringLiteral(".VNT"));
     // No quotes around the program path, "%1" in quotes after one blank.
@@ -30,9 +30,11 @@ TEST(FileAssociation, TheFourValuesOfTheRegistration) {
 }
 
 TEST(FileAssociation, ExecArgumentSurvivesAwkwardPaths) {
-    EXPECT_EQ(DesktopExecArgument(QStringLiteral("/opt/a b/vantrel")), QStringLiteral("\"/opt/a b/vantrel\""));
+    EXPECT_EQ(DesktopExecArgument(QStringLiteral("/opt/a b/vantrel")),
+              QStringLiteral("\"/opt/a b/vantrel\""));
     // $ ` " take one backslash; the string level then doubles every backslash.
-    EXPECT_EQ(DesktopExecArgument(QStringLiteral("/x/$a`b\"c")), QStringLiteral("\"/x/\\\\$a\\\\`b\\\\\"c\""));
+    EXPECT_EQ(DesktopExecArgument(QStringLiteral("/x/$a`b\"c")),
+              QStringLiteral("\"/x/\\\\$a\\\\`b\\\\\"c\""));
     // A literal backslash needs four.
     EXPECT_EQ(DesktopExecArgument(QStringLiteral("/x\\y")), QStringLiteral("\"/x\\\\\\\\y\""));
     EXPECT_EQ(DesktopExecArgument(QStringLiteral("/100%/v")), QStringLiteral("\"/100%%/v\""));
@@ -63,7 +65,8 @@ TEST(FileAssociation, PerUserRegistrationFiles) {
     EXPECT_TRUE(desktop.contains(QStringLiteral("\nMimeType=application/x-vantrel;\n")));
     EXPECT_TRUE(desktop.contains(QStringLiteral("\nIcon=vantrel\n")));
 
-    EXPECT_EQ(ReadAll(d.filePath(QStringLiteral("icons/hicolor/256x256/apps/vantrel.png"))), QStringLiteral("PNGDATA"));
+    EXPECT_EQ(ReadAll(d.filePath(QStringLiteral("icons/hicolor/256x256/apps/vantrel.png"))),
+              QStringLiteral("PNGDATA"));
 
     // Where the tool is installed, it accepted the package: the glob reached its database.
     if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
@@ -76,10 +79,12 @@ TEST(FileAssociation, MissingIconAndUnwritableFolderAreIgnored) {
     QTemporaryDir data;
     const FileTypeValues v =
         MakeFileTypeValues(QStringLiteral("VNT"), QStringLiteral("/opt/vantrel"), QStringLiteral("Vantrel"));
-    RegisterPerUser(data.path(), v, QStringLiteral("/opt/vantrel"), QStringLiteral(":/no/such/icon.png"), false);
+    RegisterPerUser(data.path(), v, QStringLiteral("/opt/vantrel"), QStringLiteral(":/no/such/icon.png"),
+                    false);
     EXPECT_TRUE(QFile::exists(QDir(data.path()).filePath(QStringLiteral("applications/vantrel.desktop"))));
     EXPECT_FALSE(QFile::exists(QDir(data.path()).filePath(QStringLiteral("icons"))));
     // A folder that cannot be created: nothing is written, nothing is thrown or shown.
-    RegisterPerUser(QStringLiteral("/proc/vantrel-no-such"), v, QStringLiteral("/opt/vantrel"), QString(), false);
+    RegisterPerUser(QStringLiteral("/proc/vantrel-no-such"), v, QStringLiteral("/opt/vantrel"), QString(),
+                    false);
     EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/vantrel-no-such")));
 }

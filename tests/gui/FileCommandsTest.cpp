@@ -2,20 +2,18 @@
 // open, driven on the real main window with recorded dialogs.
 
 #include "MainFormFixture.h"
-
 #include "files/DesignFile.h"
 #include "model/TextCodec.h"
-
-#include <sys/resource.h>
-#include <unistd.h>
+#include "platform/AppPaths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTabBar>
-#include <csignal>
 
-#include "platform/AppPaths.h"
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace vantrel::test {
 
@@ -23,7 +21,8 @@ namespace {
 
 const QString kVantrel = QStringLiteral("Vantrel");
 const QString kOverweight = QStringLiteral("Warning: Your Battle Armor is overweight and will not function.");
-const QString kTooHot = QStringLiteral("Warning: Your Battle Armor generates too much heat and will not function.");
+const QString kTooHot =
+    QStringLiteral("Warning: Your Battle Armor generates too much heat and will not function.");
 const QString kDesignFilter = QStringLiteral("Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*");
 
 QByteArray ReadBytes(const QString& path) {
@@ -350,7 +349,8 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     EXPECT_EQ(dialogs.messages[0].title, kVantrel);
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_FALSE(ctx.Saved);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")), QStringList());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")),
+              QStringList());
 
     // Save As into a folder that does not exist: no "Saved to", DesignFile unchanged.
     dialogs.messages.clear();
@@ -422,7 +422,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         CatalogError error;
-        ASSERT_TRUE(LoadCatalog(Golden(QStringLiteral("catalog/stuff.plb")).toStdString(), ctx.catalog, error));
+        ASSERT_TRUE(
+            LoadCatalog(Golden(QStringLiteral("catalog/stuff.plb")).toStdString(), ctx.catalog, error));
         Create();
         ASSERT_TRUE(form->Form_Load({}));
     }

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include "platform/LinuxPlatform.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "platform/LinuxPlatform.h"
+#include <gtest/gtest.h>
 
 using namespace vantrel;
 
@@ -26,10 +26,11 @@ TEST(LinuxPlatform, RegistrationRecordsTheValuesAndWritesUnderTheDataFolder) {
     QTemporaryDir data;
     ASSERT_TRUE(data.isValid());
     LinuxPlatform platform(data.path());
-    platform.RegisterFileType(QStringLiteral("VNT"), QStringLiteral("/opt/vantrel/vantrel"), QStringLiteral("Vantrel"));
-    EXPECT_EQ(platform.Registered(),
-              (FileTypeValues{QStringLiteral("Vantrel"), QStringLiteral(".VNT"),
-                              QStringLiteral("/opt/vantrel/vantrel \"%1\""), QStringLiteral("/opt/vantrel/vantrel,0")}));
+    platform.RegisterFileType(QStringLiteral("VNT"), QStringLiteral("/opt/vantrel/vantrel"),
+                              QStringLiteral("Vantrel"));
+    EXPECT_EQ(platform.Registered(), (FileTypeValues{QStringLiteral("Vantrel"), QStringLiteral(".VNT"),
+                                                     QStringLiteral("/opt/vantrel/vantrel \"%1\""),
+                                                     QStringLiteral("/opt/vantrel/vantrel,0")}));
     const QDir d(data.path());
     EXPECT_TRUE(QFile::exists(d.filePath(QStringLiteral("mime/packages/vantrel.xml"))));
     EXPECT_TRUE(QFile::exists(d.filePath(QStringLiteral("applications/vantrel.desktop"))));

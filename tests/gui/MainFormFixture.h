@@ -1,9 +1,12 @@
 #pragma once
 
+#include "FakeDialogs.h"
 #include "model/Catalog.h"
 #include "model/Design.h"
-
-#include <gtest/gtest.h>
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+#include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,16 +15,13 @@
 #include <QMouseEvent>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <vector>
-
-#include "FakeDialogs.h"
-#include "platform/Platform.h"
-#include "platform/SettingsStore.h"
-#include "ui/MainForm.h"
-#include "ui/MainFormControls.h"
 
 // Readable failures for texts.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -29,7 +29,9 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace vantrel::test {
 
 // UTF-8 text literal as a QString: "Armor Points: 6"_q.
-inline QString operator""_q(const char* s, size_t n) { return QString::fromUtf8(s, static_cast<qsizetype>(n)); }
+inline QString operator""_q(const char* s, size_t n) {
+    return QString::fromUtf8(s, static_cast<qsizetype>(n));
+}
 
 // Records the desktop calls instead of making them.
 class RecordingPlatform : public Platform {
@@ -71,7 +73,8 @@ protected:
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<MainForm> form;
 
-    MainFormHarness() : settings(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")))) {}
+    MainFormHarness()
+        : settings(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")))) {}
 
     void Create() {
         form = std::make_unique<MainForm>(ctx, *settings, dialogs, platform);
@@ -87,7 +90,8 @@ protected:
 
     static void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         const QPointF local(at);
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
         QMouseEvent e(type, local, w->mapToGlobal(local), button, held, Qt::NoModifier);
         QApplication::sendEvent(w, &e);
     }

@@ -2,6 +2,7 @@
 // check boxes clicked, keys pressed. Each test reads back the design state and the captions.
 
 #include "MainFormFixture.h"
+#include "rules/Tables.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -12,8 +13,6 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QWheelEvent>
-
-#include "rules/Tables.h"
 
 namespace vantrel::test {
 namespace {
@@ -28,11 +27,14 @@ QStringList Entries(const QComboBox* box) {
 }
 
 // The first `n` body slots, to compare movement layouts at a glance.
-std::vector<int> BodyStart(const Design& d, int n = 4) { return {d.BodySlots.begin(), d.BodySlots.begin() + n}; }
+std::vector<int> BodyStart(const Design& d, int n = 4) {
+    return {d.BodySlots.begin(), d.BodySlots.begin() + n};
+}
 
 TEST_F(MainFormTest, NewDesignAsTheUserFirstSeesIt) {
-    EXPECT_EQ(Panels(), (QStringList{"Current Kg: 100 "_q, "Free Kg: 650 "_q, "Max Heat: 0 "_q, "Heat Dissipation: 1 "_q,
-                                     "Free CSlots: 19 "_q, "Estimated BV: 11 "_q, "Cost: 47500 "_q}));
+    EXPECT_EQ(Panels(), (QStringList{"Current Kg: 100 "_q, "Free Kg: 650 "_q, "Max Heat: 0 "_q,
+                                     "Heat Dissipation: 1 "_q, "Free CSlots: 19 "_q, "Estimated BV: 11 "_q,
+                                     "Cost: 47500 "_q}));
     EXPECT_EQ(form->windowTitle(), "Vantrel - Battle Armor"_q);
     EXPECT_EQ(form->TextModel->text(), "0"_q);
     EXPECT_TRUE(ctx.Saved);
@@ -58,29 +60,39 @@ TEST_F(MainFormTest, MenuAndFixedCaptions) {
     EXPECT_EQ(QStringList({form->MFile->title(), form->MOptions->title(), form->MAbout->title()}),
               (QStringList{"&File"_q, "&Options"_q, "&About"_q}));
     const std::vector<std::tuple<QAction*, const char*, const char*>> items = {
-        {form->MNew, "&New", "Ctrl+N"},          {form->MOpen, "&Open...", "Ctrl+O"},
-        {form->MSave, "&Save", "Ctrl+S"},        {form->MSaveAs, "Save &As...", "Ctrl+A"},
-        {form->MExport, "&Export to Text...", "Ctrl+E"}, {form->MQuit, "&Quit", "Ctrl+Q"},
-        {form->MHistory, "&History...", ""},     {form->MPreferences, "&Preferences...", ""},
-        {form->MAbout2, "&About Vantrel Beta 0.1...", ""}};
+        {form->MNew,         "&New",                       "Ctrl+N"},
+        {form->MOpen,        "&Open...",                   "Ctrl+O"},
+        {form->MSave,        "&Save",                      "Ctrl+S"},
+        {form->MSaveAs,      "Save &As...",                "Ctrl+A"},
+        {form->MExport,      "&Export to Text...",         "Ctrl+E"},
+        {form->MQuit,        "&Quit",                      "Ctrl+Q"},
+        {form->MHistory,     "&History...",                ""      },
+        {form->MPreferences, "&Preferences...",            ""      },
+        {form->MAbout2,      "&About Vantrel Beta 0.1...", ""      }
+    };
     for (const auto& [action, text, keys] : items) {
         EXPECT_EQ(action->text(), QString::fromUtf8(text));
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromUtf8(keys))) << text;
     }
     QStringList tabs;
     for (int i = 0; i < form->TabStrip1->count(); ++i) tabs << form->TabStrip1->tabText(i);
-    EXPECT_EQ(tabs, (QStringList{"Setup Battle Armor"_q, "Allocate Armor"_q, "Select Equipment"_q, "Allocate Equipment"_q}));
-    EXPECT_EQ(Entries(form->ComboType), (QStringList{"Exoskeleton - 400 Kg"_q, "Light - 750 Kg"_q, "Medium - 1,000 Kg"_q,
-                                                     "Heavy - 1,500 Kg"_q, "Assault - 1,900 Kg"_q}));
+    EXPECT_EQ(tabs, (QStringList{"Setup Battle Armor"_q, "Allocate Armor"_q, "Select Equipment"_q,
+                                 "Allocate Equipment"_q}));
+    EXPECT_EQ(Entries(form->ComboType),
+              (QStringList{"Exoskeleton - 400 Kg"_q, "Light - 750 Kg"_q, "Medium - 1,000 Kg"_q,
+                           "Heavy - 1,500 Kg"_q, "Assault - 1,900 Kg"_q}));
     EXPECT_EQ(form->ComboTurret->itemText(0), "None (0 Kg, 0 CSlot)"_q);
     EXPECT_EQ(form->ComboTurret->itemText(9), "90 Kg (9 CSlot)"_q);
     EXPECT_EQ(form->ChkConfig->text(), "Configurable (+10 Kg, -1 CSlot):"_q);
-    EXPECT_EQ(form->Label10->text(),
-              "Note: All Battle Armor can take 1 point of damage. This represents the operator who is wearing the Armor."_q);
+    EXPECT_EQ(
+        form->Label10->text(),
+        "Note: All Battle Armor can take 1 point of damage. This represents the operator who is wearing the Armor."_q);
     // Arial, or a face with Arial's metrics where Arial is missing; the face asked for is the one drawn.
     const QString family = form->CapType->font().family();
-    EXPECT_EQ(family, QFontDatabase::hasFamily("Arial"_q) ? "Arial"_q : QFontInfo(form->CapType->font()).family());
-    EXPECT_TRUE(QStringList({"Arial"_q, "Liberation Sans"_q, "Arimo"_q}).contains(family)) << family.toStdString();
+    EXPECT_EQ(family,
+              QFontDatabase::hasFamily("Arial"_q) ? "Arial"_q : QFontInfo(form->CapType->font()).family());
+    EXPECT_TRUE(QStringList({"Arial"_q, "Liberation Sans"_q, "Arimo"_q}).contains(family))
+        << family.toStdString();
 }
 
 TEST_F(MainFormTest, ExoskeletonFromATurretedQuad) {
@@ -321,8 +333,8 @@ TEST_F(MainFormTest, HeatSinkReleaseCannotGoBelowThePlacedOnes) {
 
 TEST_F(MainFormTest, ArmorTypeListPerTechnologyBase) {
     EXPECT_EQ(Entries(form->ComboAType),
-              (QStringList{"Standard"_q, "Advanced"_q, "Prototype"_q, "Basic Stealth"_q, "Prototype Stealth"_q, "Standard Stealth"_q,
-                           "Improved Stealth"_q, "Mimetic"_q}));
+              (QStringList{"Standard"_q, "Advanced"_q, "Prototype"_q, "Basic Stealth"_q,
+                           "Prototype Stealth"_q, "Standard Stealth"_q, "Improved Stealth"_q, "Mimetic"_q}));
     // Two points of Inner Sphere Mimetic: 100 kg and 8 armor-system slots to place.
     form->TabStrip1->setCurrentIndex(1);
     Choose(form->ComboAType, 7);
@@ -332,8 +344,8 @@ TEST_F(MainFormTest, ArmorTypeListPerTechnologyBase) {
     form->TabStrip1->setCurrentIndex(0);
 
     Choose(form->ComboTechBase, 1);
-    EXPECT_EQ(Entries(form->ComboAType),
-              (QStringList{"Standard"_q, "Basic Stealth"_q, "Standard Stealth"_q, "Improved Stealth"_q, "Fire Resistant"_q}));
+    EXPECT_EQ(Entries(form->ComboAType), (QStringList{"Standard"_q, "Basic Stealth"_q, "Standard Stealth"_q,
+                                                      "Improved Stealth"_q, "Fire Resistant"_q}));
     // The new base's first entry is chosen at once, so the totals shown are those of Clan Standard armor
     // (40 kg and 10000 C-Bills a point, no armor-system slots), not of the old base's type.
     EXPECT_EQ(form->ComboAType->currentText(), "Standard"_q);
@@ -344,7 +356,10 @@ TEST_F(MainFormTest, ArmorTypeListPerTechnologyBase) {
     DragTo(form->ArmorSlide, 0);
 
     // Basic Stealth, 2 points: 15000 a point under Mixed, 12000 under Inner Sphere.
-    for (const auto& [base, weight, cost] : {std::tuple{2, 90, "Cost: 77500 "}, std::tuple{0, 110, "Cost: 71500 "}}) {
+    for (const auto& [base, weight, cost] : {
+             std::tuple{2, 90,  "Cost: 77500 "},
+             std::tuple{0, 110, "Cost: 71500 "}
+    }) {
         Choose(form->ComboTechBase, base);
         if (base == 2) {
             EXPECT_EQ(form->ComboAType->count(), 9);
@@ -370,7 +385,8 @@ TEST_F(MainFormTest, ArmorTypeChoiceFreesTheArmorSystemSlots) {
     Choose(form->ComboAType, 3);
     EXPECT_EQ(d().PlacedArmorSlots, 0);
     EXPECT_EQ(d().ArmorSlots, 3);  // Basic Stealth's three wait to be placed
-    EXPECT_EQ(BodyStart(d(), 6), (std::vector<int>{kSlotGround, kSlotFree, kSlotFree, kSlotFree, kSlotFree, kSlotFree}));
+    EXPECT_EQ(BodyStart(d(), 6),
+              (std::vector<int>{kSlotGround, kSlotFree, kSlotFree, kSlotFree, kSlotFree, kSlotFree}));
     Choose(form->ComboAType, 2);
     EXPECT_EQ(d().ArmorSlots, 0);  // Prototype
 }
@@ -418,8 +434,8 @@ TEST_F(MainFormTest, UnfocusedWheelAndOverweight) {
     // A wheel over an unfocused list chooses nothing.
     form->TextMechName->setFocus();
     const QPointF at(form->ComboType->width() / 2.0, form->ComboType->height() / 2.0);
-    QWheelEvent wheel(at, form->ComboType->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, form->ComboType->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(form->ComboType, &wheel);
     EXPECT_EQ(d().WeightClass, 1);
 
@@ -454,7 +470,8 @@ TEST_F(MainFormTest, Screenshots) {
         for (int tab = 0; tab < 4; ++tab) {
             form->TabStrip1->setCurrentIndex(tab);
             QApplication::processEvents();
-            ASSERT_TRUE(form->grab().save(QStringLiteral("%1/%2-page%3.png").arg(folder, QLatin1String(chassis)).arg(tab + 1)));
+            ASSERT_TRUE(form->grab().save(
+                QStringLiteral("%1/%2-page%3.png").arg(folder, QLatin1String(chassis)).arg(tab + 1)));
         }
         form->TabStrip1->setCurrentIndex(0);
         Choose(form->ComboChassis, 1);
@@ -494,7 +511,8 @@ TEST_F(MainFormStartTest, UnreadableCatalogStopsStartUp) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, "Vantrel"_q);
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Critical);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("missing.plb"))) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("missing.plb")))
+        << dialogs.messages[0].text.toStdString();
 
     // A catalog whose third record has a weight that is no number: file, record and field named.
     QFile shipped(QStringLiteral(VANTREL_CATALOG_PATH)), out(dir.filePath(QStringLiteral("bad.plb")));

@@ -2,16 +2,15 @@
 // effects on the main window.
 
 #include "MainFormFixture.h"
+#include "ui/AboutForm.h"
+#include "ui/HistoryForm.h"
+#include "ui/OptionsForm.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-
-#include "ui/AboutForm.h"
-#include "ui/HistoryForm.h"
-#include "ui/OptionsForm.h"
 
 namespace vantrel::test {
 namespace {

@@ -1,15 +1,14 @@
 // What the main window keeps between paints must never show stale: lists kept when unchanged, laid-out
 // list and slot texts, the armor picture decoded on first show.
 #include "MainFormFixture.h"
-
-#include <QImage>
-#include <QListWidget>
-#include <QTabBar>
-
 #include "ui/CachedTextDelegate.h"
 #include "ui/EquipmentPage.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
+
+#include <QImage>
+#include <QListWidget>
+#include <QTabBar>
 
 namespace vantrel::test {
 

@@ -1,9 +1,11 @@
 // The slot pages: the slot label and owned list on their own, then placement through real drop
 // events on the labels of a running main window, the highlight, the clear buttons and the turret.
 
-#include "MainFormFixture.h"
+#include "ui/SlotPage.h"
 
+#include "MainFormFixture.h"
 #include "equipment/SlotView.h"
+#include "ui/SlotLabel.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -14,10 +16,8 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
-#include <algorithm>
 
-#include "ui/SlotLabel.h"
-#include "ui/SlotPage.h"
+#include <algorithm>
 
 namespace vantrel::test {
 namespace {

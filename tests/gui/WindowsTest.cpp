@@ -1,7 +1,13 @@
+#include "FakeDialogs.h"
 #include "model/Catalog.h"
 #include "model/Design.h"
-
-#include <gtest/gtest.h>
+#include "platform/SettingsStore.h"
+#include "ui/AboutForm.h"
+#include "ui/DibSection.h"
+#include "ui/HistoryForm.h"
+#include "ui/OptionsForm.h"
+#include "ui/PictureEffects.h"
+#include "ui/SplashForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,17 +21,11 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include "FakeDialogs.h"
-#include "platform/SettingsStore.h"
-#include "ui/AboutForm.h"
-#include "ui/DibSection.h"
-#include "ui/HistoryForm.h"
-#include "ui/OptionsForm.h"
-#include "ui/PictureEffects.h"
-#include "ui/SplashForm.h"
 
 namespace vantrel {
 namespace {
@@ -138,7 +138,8 @@ TEST_F(WindowsTest, SplashOffNeverShowsAndHandsOverAtOnce) {
 TEST_F(WindowsTest, SplashReadsCatalogFadesInAndHandsOverOnClick) {
     auto splash = MakeSplash(catalogPath);
     std::vector<int> progress;
-    QObject::connect(splash->ProgressBar1, &QProgressBar::valueChanged, [&](int v) { progress.push_back(v); });
+    QObject::connect(splash->ProgressBar1, &QProgressBar::valueChanged,
+                     [&](int v) { progress.push_back(v); });
     // Clicks during the fade-in arrive inside its loop and must do nothing.
     splash->onFadeFrame = [&](int level) {
         frames.push_back(level);
@@ -234,8 +235,16 @@ TEST_F(WindowsTest, AboutTextFadesAndCyclesOverThirteenClicks) {
         int level, text, shadow, line;
     };
     const Step steps[] = {
-        {250, 250, 57, 1}, {200, 200, 7, 1},  {150, 150, 7, 1},  {100, 100, 7, 1},   {50, 50, 7, 1},
-        {0, 50, 7, 2},     {-50, 50, 7, 2},   {-100, 100, 7, 2}, {-150, 150, 7, 2},  {-200, 200, 7, 2},
+        {250,  250, 57, 1},
+        {200,  200, 7,  1},
+        {150,  150, 7,  1},
+        {100,  100, 7,  1},
+        {50,   50,  7,  1},
+        {0,    50,  7,  2},
+        {-50,  50,  7,  2},
+        {-100, 100, 7,  2},
+        {-150, 150, 7,  2},
+        {-200, 200, 7,  2},
         {-250, 250, 57, 2},
     };
     for (const Step& s : steps) {
@@ -317,8 +326,9 @@ TEST_F(WindowsTest, PreferencesOkWritesTextsAndMovesTheLineCancelWritesNothing) 
     OptionsForm options(*settings, [&](int biped) { lines.push_back(biped); });
     EXPECT_EQ((QStringList{options.windowTitle(), options.Label1->text(), options.Biped[0]->text(),
                            options.Biped[1]->text(), options.fraSample4->title()}),
-              (QStringList{QStringLiteral("Vantrel Preferences"), QStringLiteral("Show long, annoying splash screen:"),
-                           QStringLiteral("Happy Biped"), QStringLiteral("Sad Biped"), QStringLiteral("Sample 4")}));
+              (QStringList{
+                  QStringLiteral("Vantrel Preferences"), QStringLiteral("Show long, annoying splash screen:"),
+                  QStringLiteral("Happy Biped"), QStringLiteral("Sad Biped"), QStringLiteral("Sample 4")}));
 
     // Defaults: splash on, happy biped.
     options.Form_Load();

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QLocale>
 #include <QStandardPaths>
+
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // Headless whatever the caller's environment, and never the user's real settings.

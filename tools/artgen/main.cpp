@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QTransform>
+
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -70,11 +71,11 @@ QPainterPath Bar(QPointF a, QPointF b, double wa, double wb) {
 // Colour schemes and shading
 
 struct Scheme {
-    QColor armor;       // main plates
-    QColor under;       // joints and the body suit underneath
-    QColor trim;        // stripes and markings
-    QColor visor;       // visor glow
-    QColor line;        // outlines
+    QColor armor;  // main plates
+    QColor under;  // joints and the body suit underneath
+    QColor trim;   // stripes and markings
+    QColor visor;  // visor glow
+    QColor line;   // outlines
     double lineWidth = 1.4;
     bool silhouette = false;  // everything one flat colour (with a rim light)
     QColor flat;
@@ -164,7 +165,8 @@ void Flame(QPainter& p, QPointF nozzle, QPointF dir, double width, double length
     QPainterPath outer;
     outer.moveTo(nozzle + n * width / 2);
     outer.cubicTo(nozzle + n * width * 0.75 + u * length * 0.35, tip + n * width * 0.15, tip);
-    outer.cubicTo(tip - n * width * 0.15, nozzle - n * width * 0.75 + u * length * 0.35, nozzle - n * width / 2);
+    outer.cubicTo(tip - n * width * 0.15, nozzle - n * width * 0.75 + u * length * 0.35,
+                  nozzle - n * width / 2);
     outer.closeSubpath();
     QLinearGradient g(nozzle, tip);
     g.setColorAt(0.0, QColor(255, 250, 220, 250));
@@ -212,8 +214,8 @@ void DrawJetPack(QPainter& p, const Scheme& s) {
         Seam(p, s, Polygon({QPointF(x - 5, 43), QPointF(x + 5, 43), QPointF(x + 5, 47), QPointF(x - 5, 47)}));
         // Nozzle bell.
         const QPointF top(38 * side, 98);
-        QPainterPath bell = Polygon({top + QPointF(-5, 0), top + QPointF(5, 0), top + QPointF(7.5, 12),
-                                     top + QPointF(-7.5, 12)});
+        QPainterPath bell = Polygon(
+            {top + QPointF(-5, 0), top + QPointF(5, 0), top + QPointF(7.5, 12), top + QPointF(-7.5, 12)});
         Plate(p, s, bell, QColor(90, 90, 95));
         if (!s.silhouette) {
             p.setPen(Qt::NoPen);
@@ -241,9 +243,9 @@ void DrawLeg(QPainter& p, const Scheme& s, QPointF hip, QPointF knee, QPointF an
     Seam(p, s, Bar(Lerp(shinTop, shinBottom, 0.55), shinBottom, 9, 7));
     // Boot.
     const double bx = ankle.x() + 3 * side;
-    const QPainterPath boot = Polygon({QPointF(bx - 10, ankle.y() - 2), QPointF(bx + 10, ankle.y() - 2),
-                                       QPointF(bx + 14, 196), QPointF(bx + 15 + 2 * side, 200),
-                                       QPointF(bx - 15 + 2 * side, 200), QPointF(bx - 14, 196)});
+    const QPainterPath boot =
+        Polygon({QPointF(bx - 10, ankle.y() - 2), QPointF(bx + 10, ankle.y() - 2), QPointF(bx + 14, 196),
+                 QPointF(bx + 15 + 2 * side, 200), QPointF(bx - 15 + 2 * side, 200), QPointF(bx - 14, 196)});
     Plate(p, s, boot, s.armor.darker(120));
     Seam(p, s, Polygon({QPointF(bx - 12, 196), QPointF(bx + 12, 196)}));
     // Knee cop.
@@ -306,7 +308,8 @@ void DrawTorso(QPainter& p, const Scheme& s) {
     Plate(p, s, belt, s.under.lighter(140));
     Plate(p, s, Polygon({QPointF(-9, 116), QPointF(9, 116), QPointF(6, 130), QPointF(-6, 130)}), s.armor);
     for (int side : {-1, 1}) {
-        QPainterPath guard = Polygon({QPointF(12, 114), QPointF(27, 112), QPointF(29, 130), QPointF(16, 133)});
+        QPainterPath guard =
+            Polygon({QPointF(12, 114), QPointF(27, 112), QPointF(29, 130), QPointF(16, 133)});
         if (side < 0) guard = MirrorPath(guard);
         Plate(p, s, guard, s.armor.darker(108));
     }
@@ -325,9 +328,11 @@ void DrawHelmet(QPainter& p, const Scheme& s, double tilt, bool antenna = true) 
     dome.closeSubpath();
     Plate(p, s, dome, s.armor);
     // Crest ridge.
-    Plate(p, s, Polygon({QPointF(-3, 1.5), QPointF(3, 1.5), QPointF(2, 14), QPointF(-2, 14)}), s.armor.lighter(110));
+    Plate(p, s, Polygon({QPointF(-3, 1.5), QPointF(3, 1.5), QPointF(2, 14), QPointF(-2, 14)}),
+          s.armor.lighter(110));
     // Cheek plates.
-    Plate(p, s, Polygon({QPointF(-19, 24), QPointF(-9, 28), QPointF(-7, 40), QPointF(-13, 41), QPointF(-20, 33)}),
+    Plate(p, s,
+          Polygon({QPointF(-19, 24), QPointF(-9, 28), QPointF(-7, 40), QPointF(-13, 41), QPointF(-20, 33)}),
           s.armor.darker(115));
     Plate(p, s, Polygon({QPointF(19, 24), QPointF(9, 28), QPointF(7, 40), QPointF(13, 41), QPointF(20, 33)}),
           s.armor.darker(115));
@@ -354,13 +359,17 @@ void DrawHelmet(QPainter& p, const Scheme& s, double tilt, bool antenna = true) 
         p.setPen(QPen(QColor(255, 255, 255, 200), 1.0));
         p.drawLine(QPointF(-12, 17.8), QPointF(-3, 17.8));
         // Breathing grille.
-        for (int i = 0; i < 3; ++i) Seam(p, s, Polygon({QPointF(-5, 35.5 + i * 2), QPointF(5, 35.5 + i * 2)}), 0.7);
-        Highlight(p, s, [] {
-            QPainterPath h;
-            h.moveTo(-15, 12);
-            h.cubicTo(-13, 5, -6, 3, -2, 3);
-            return h;
-        }(), 1.6, 150);
+        for (int i = 0; i < 3; ++i)
+            Seam(p, s, Polygon({QPointF(-5, 35.5 + i * 2), QPointF(5, 35.5 + i * 2)}), 0.7);
+        Highlight(
+            p, s,
+            [] {
+                QPainterPath h;
+                h.moveTo(-15, 12);
+                h.cubicTo(-13, 5, -6, 3, -2, 3);
+                return h;
+            }(),
+            1.6, 150);
     }
     // Antenna.
     if (!antenna) {
@@ -402,7 +411,8 @@ void DrawClaw(QPainter& p, const Scheme& s, QPointF wrist, QPointF dir) {
 
 void DrawArm(QPainter& p, const Scheme& s, QPointF shoulder, QPointF elbow, QPointF hand, bool gun) {
     Cylinder(p, s, shoulder, elbow, 15, 13, s.under);
-    Plate(p, s, Capsule(Lerp(shoulder, elbow, 0.25), Lerp(shoulder, elbow, 0.85), 15, 13), s.armor.darker(105));
+    Plate(p, s, Capsule(Lerp(shoulder, elbow, 0.25), Lerp(shoulder, elbow, 0.85), 15, 13),
+          s.armor.darker(105));
     // Elbow joint.
     p.setPen(QPen(s.silhouette ? s.flat : s.line, s.lineWidth));
     if (s.silhouette) {
@@ -441,7 +451,8 @@ void DrawBiped(QPainter& p, const Scheme& s, const Pose& pose) {
         Plate(p, s, pauldron, s.armor.lighter(108));
         if (!s.silhouette) {
             // Unit stripe on the pauldron.
-            QPainterPath stripe = Polygon({QPointF(33, 36), QPointF(39, 35.5), QPointF(41, 63), QPointF(35, 64.5)});
+            QPainterPath stripe =
+                Polygon({QPointF(33, 36), QPointF(39, 35.5), QPointF(41, 63), QPointF(35, 64.5)});
             if (side < 0) stripe = MirrorPath(stripe);
             p.setPen(Qt::NoPen);
             p.setBrush(s.trim);
@@ -489,7 +500,7 @@ Pose JumpPose(double spread) {
 // The four-legged suit, side view facing right: about 230 units long, ground at y 140, turret top near y -40.
 
 struct QuadPose {
-    double stride = 0;  // leg swing, -1 .. 1
+    double stride = 0;        // leg swing, -1 .. 1
     double turretAngle = -4;  // barrel elevation in degrees (negative: up)
 };
 
@@ -506,8 +517,8 @@ void DrawQuadLeg(QPainter& p, const Scheme& s, QPointF hip, double dir, double s
     kneeCop.addEllipse(knee, 10.5, 10.5);
     Plate(p, s, kneeCop, armor.lighter(110));
     // Foot pad.
-    const QPainterPath pad = Polygon({foot + QPointF(-12, -4), foot + QPointF(12, -4), foot + QPointF(18, 6),
-                                      foot + QPointF(-16, 6)});
+    const QPainterPath pad = Polygon(
+        {foot + QPointF(-12, -4), foot + QPointF(12, -4), foot + QPointF(18, 6), foot + QPointF(-16, 6)});
     Plate(p, s, pad, armor.darker(125));
 }
 
@@ -523,9 +534,9 @@ void DrawQuad(QPainter& p, const Scheme& s, const QuadPose& pose) {
 
     // Hull.
     // Angular hull: sloped rear deck, flat top, glacis plate down to the sensor head.
-    const QPainterPath hull = Polygon({QPointF(-98, 36), QPointF(-94, 16), QPointF(-76, 4), QPointF(38, 2),
-                                       QPointF(84, 10), QPointF(100, 28), QPointF(96, 46), QPointF(74, 58),
-                                       QPointF(-82, 58), QPointF(-96, 50)});
+    const QPainterPath hull =
+        Polygon({QPointF(-98, 36), QPointF(-94, 16), QPointF(-76, 4), QPointF(38, 2), QPointF(84, 10),
+                 QPointF(100, 28), QPointF(96, 46), QPointF(74, 58), QPointF(-82, 58), QPointF(-96, 50)});
     Plate(p, s, hull, s.armor);
     Seam(p, s, Polygon({QPointF(-76, 4), QPointF(-78, 34)}), 1.0);
     Seam(p, s, Polygon({QPointF(38, 2), QPointF(40, 34)}), 1.0);
@@ -541,8 +552,10 @@ void DrawQuad(QPainter& p, const Scheme& s, const QuadPose& pose) {
         p.setBrush(s.line);
         for (int i = 0; i < 12; ++i) p.drawEllipse(QPointF(-80 + i * 14.5, 56), 1.1, 1.1);
         // Vents on the rear deck.
-        for (int i = 0; i < 4; ++i) Seam(p, s, Polygon({QPointF(-70 + i * 7, 10), QPointF(-72 + i * 7, 26)}), 1.8, 200);
-        Highlight(p, s, Polygon({QPointF(-92, 17), QPointF(-75, 6), QPointF(37, 4), QPointF(82, 12)}), 1.5, 140);
+        for (int i = 0; i < 4; ++i)
+            Seam(p, s, Polygon({QPointF(-70 + i * 7, 10), QPointF(-72 + i * 7, 26)}), 1.8, 200);
+        Highlight(p, s, Polygon({QPointF(-92, 17), QPointF(-75, 6), QPointF(37, 4), QPointF(82, 12)}), 1.5,
+                  140);
     }
     // Sensor head at the front, with its visor.
     QPainterPath head;
@@ -611,7 +624,8 @@ void DrawQuad(QPainter& p, const Scheme& s, const QuadPose& pose) {
 // ---------------------------------------------------------------------------------------------------------
 // Backgrounds
 
-void Sky(QPainter& p, const QRectF& r, double horizon, std::initializer_list<std::pair<double, QColor>> stops) {
+void Sky(QPainter& p, const QRectF& r, double horizon,
+         std::initializer_list<std::pair<double, QColor>> stops) {
     QLinearGradient g(0, r.top(), 0, horizon);
     for (const auto& [at, c] : stops) g.setColorAt(at, c);
     p.fillRect(QRectF(r.left(), r.top(), r.width(), horizon - r.top() + 1), g);
@@ -648,14 +662,16 @@ QPainterPath Hexagon(QPointF c, double r) {
 
 // A hex-map floor seen in perspective between the horizon line and the bottom of the picture, fading out
 // toward the horizon.
-void HexFloor(QPainter& p, const QSize& size, double horizon, double cell, const QColor& color, double spread = 3.0) {
+void HexFloor(QPainter& p, const QSize& size, double horizon, double cell, const QColor& color,
+              double spread = 3.0) {
     QImage layer(size, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
         lp.setRenderHint(QPainter::Antialiasing);
         const double planeW = 40 * cell, planeD = 24 * cell;
-        const QPolygonF flat({QPointF(0, 0), QPointF(planeW, 0), QPointF(planeW, planeD), QPointF(0, planeD)});
+        const QPolygonF flat(
+            {QPointF(0, 0), QPointF(planeW, 0), QPointF(planeW, planeD), QPointF(0, planeD)});
         const double w = size.width();
         const QPolygonF seen({QPointF(w / 2 - w * spread, horizon), QPointF(w / 2 + w * spread, horizon),
                               QPointF(w * 1.6, size.height()), QPointF(-w * 0.6, size.height())});
@@ -697,7 +713,8 @@ void Stars(QPainter& p, const QRectF& r, int count, unsigned seed) {
 // Draws a figure through a layer and lights its edges: each shift marks the edge of that width on the side
 // opposite the shift (a shift to the left lights the right-hand edges).
 template <typename Draw>
-void RimLit(QPainter& p, const QSize& size, Draw draw, const QColor& rim, std::initializer_list<QPointF> shifts) {
+void RimLit(QPainter& p, const QSize& size, Draw draw, const QColor& rim,
+            std::initializer_list<QPointF> shifts) {
     QImage layer(size, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
@@ -800,7 +817,12 @@ QImage Splash() {
     p.setRenderHint(QPainter::Antialiasing);
     const double horizon = 238;
     Sky(p, QRectF(0, 0, size.width(), size.height()), horizon,
-        {{0.0, QColor(12, 14, 38)}, {0.45, QColor(58, 40, 86)}, {0.78, QColor(190, 80, 60)}, {1.0, QColor(255, 170, 80)}});
+        {
+            {0.0,  QColor(12,  14,  38)},
+            {0.45, QColor(58,  40,  86)},
+            {0.78, QColor(190, 80,  60)},
+            {1.0,  QColor(255, 170, 80)}
+    });
     Stars(p, QRectF(0, 0, size.width(), 90), 60, 7);
     // Setting sun behind the suit.
     Glow(p, QPointF(280, horizon - 6), 150, QColor(255, 140, 60), 0.8);
@@ -820,40 +842,42 @@ QImage Splash() {
     HexFloor(p, size, horizon + 2, 16, QColor(255, 170, 90, 200));
     // Distant squad jumping across the sun glow.
     const Scheme far = SilhouetteScheme(QColor(30, 18, 34), QColor(255, 120, 60));
-    RimLit(
-        p, size,
-        [&](QPainter& lp) {
-            for (auto [x, y, sc, tilt] : {std::tuple{40.0, 150.0, 0.2, -8.0}, std::tuple{84.0, 128.0, 0.17, 4.0},
-                                          std::tuple{128.0, 162.0, 0.15, 10.0}}) {
-                lp.save();
-                lp.translate(x, y);
-                lp.rotate(tilt);
-                lp.scale(sc, sc);
-                DrawBiped(lp, far, JumpPose(2));
-                lp.restore();
-            }
-        },
-        QColor(255, 150, 90, 170), {QPointF(-1, 0)});
+    RimLit(p, size,
+           [&](QPainter& lp) {
+               for (auto [x, y, sc, tilt] : {
+                        std::tuple{40.0,  150.0, 0.2,  -8.0},
+                        std::tuple{84.0,  128.0, 0.17, 4.0 },
+                        std::tuple{128.0, 162.0, 0.15, 10.0}
+               }) {
+                   lp.save();
+                   lp.translate(x, y);
+                   lp.rotate(tilt);
+                   lp.scale(sc, sc);
+                   DrawBiped(lp, far, JumpPose(2));
+                   lp.restore();
+               }
+           },
+           QColor(255, 150, 90, 170), {QPointF(-1, 0)});
     // The hero suit: shadow, then the suit, rim-lit by the sun behind it.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 120));
     p.drawEllipse(QPointF(287, 350), 66, 8);
     Scheme hero = SteelScheme();
     hero.lineWidth = 1.2;
-    RimLit(
-        p, size,
-        [&](QPainter& lp) {
-            lp.translate(287, 64);
-            lp.scale(1.42, 1.42);
-            DrawBiped(lp, hero, HeroPose());
-        },
-        QColor(255, 190, 120, 150), {QPointF(-2, 0), QPointF(2, 0), QPointF(0, 2)});
+    RimLit(p, size,
+           [&](QPainter& lp) {
+               lp.translate(287, 64);
+               lp.scale(1.42, 1.42);
+               DrawBiped(lp, hero, HeroPose());
+           },
+           QColor(255, 190, 120, 150), {QPointF(-2, 0), QPointF(2, 0), QPointF(0, 2)});
     // Title and subtitle.
     QFont title(QStringLiteral("DejaVu Sans"), 10, QFont::Black);
     title.setPixelSize(50);
     title.setItalic(true);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    ChromeText(p, QStringLiteral("VANTREL"), title, QPointF(10, 58), QColor(170, 200, 235), QColor(150, 90, 40), 1.6);
+    ChromeText(p, QStringLiteral("VANTREL"), title, QPointF(10, 58), QColor(170, 200, 235),
+               QColor(150, 90, 40), 1.6);
     QFont sub(QStringLiteral("DejaVu Sans Condensed"), 10, QFont::Bold);
     sub.setPixelSize(15);
     sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
@@ -883,11 +907,19 @@ QImage About1() {
     p.setRenderHint(QPainter::Antialiasing);
     const double horizon = 132;
     Sky(p, QRectF(0, 0, size.width(), size.height()), horizon,
-        {{0.0, QColor(28, 52, 84)}, {0.7, QColor(92, 130, 150)}, {1.0, QColor(200, 210, 180)}});
+        {
+            {0.0, QColor(28,  52,  84) },
+            {0.7, QColor(92,  130, 150)},
+            {1.0, QColor(200, 210, 180)}
+    });
     // Clouds.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 40));
-    for (auto [x, y, w] : {std::tuple{20.0, 40.0, 70.0}, std::tuple{130.0, 26.0, 90.0}, std::tuple{60.0, 70.0, 110.0}}) {
+    for (auto [x, y, w] : {
+             std::tuple{20.0,  40.0, 70.0 },
+             std::tuple{130.0, 26.0, 90.0 },
+             std::tuple{60.0,  70.0, 110.0}
+    }) {
         p.drawEllipse(QRectF(x, y, w, w * 0.18));
         p.drawEllipse(QRectF(x + w * 0.2, y - w * 0.06, w * 0.5, w * 0.2));
     }
@@ -901,7 +933,10 @@ QImage About1() {
     p.fillRect(QRectF(0, horizon + 2, size.width(), size.height() - horizon), ground);
     HexFloor(p, size, horizon + 2, 10, QColor(200, 240, 190, 120));
     // Searchlight beams behind the suit.
-    for (auto [x, angle] : {std::pair{40.0, 18.0}, std::pair{182.0, -24.0}}) {
+    for (auto [x, angle] : {
+             std::pair{40.0,  18.0 },
+             std::pair{182.0, -24.0}
+    }) {
         p.save();
         p.translate(x, horizon);
         p.rotate(angle);
@@ -915,14 +950,13 @@ QImage About1() {
     }
     p.setBrush(QColor(0, 0, 0, 120));
     p.drawEllipse(QPointF(109, 190), 42, 5);
-    RimLit(
-        p, size,
-        [](QPainter& lp) {
-            lp.translate(109, 12);
-            lp.scale(0.89, 0.89);
-            DrawBiped(lp, OliveScheme(), StandingPose());
-        },
-        QColor(230, 255, 220, 120), {QPointF(-1.5, 0), QPointF(1.5, 0)});
+    RimLit(p, size,
+           [](QPainter& lp) {
+               lp.translate(109, 12);
+               lp.scale(0.89, 0.89);
+               DrawBiped(lp, OliveScheme(), StandingPose());
+           },
+           QColor(230, 255, 220, 120), {QPointF(-1.5, 0), QPointF(1.5, 0)});
     p.end();
     return img.convertToFormat(QImage::Format_RGB888);
 }
@@ -934,7 +968,11 @@ QImage About2() {
     p.setRenderHint(QPainter::Antialiasing);
     const double horizon = 140;
     Sky(p, QRectF(0, 0, size.width(), size.height()), horizon,
-        {{0.0, QColor(6, 8, 24)}, {0.7, QColor(26, 34, 70)}, {1.0, QColor(80, 70, 100)}});
+        {
+            {0.0, QColor(6,  8,  24) },
+            {0.7, QColor(26, 34, 70) },
+            {1.0, QColor(80, 70, 100)}
+    });
     Stars(p, QRectF(0, 0, size.width(), horizon - 20), 90, 31);
     // Moon.
     Glow(p, QPointF(170, 38), 46, QColor(180, 200, 255), 0.45);
@@ -973,7 +1011,12 @@ QImage About3() {
     p.setRenderHint(QPainter::Antialiasing);
     const double horizon = 160;
     Sky(p, QRectF(0, 0, size.width(), size.height()), horizon,
-        {{0.0, QColor(60, 20, 40)}, {0.5, QColor(200, 70, 40)}, {0.85, QColor(255, 170, 70)}, {1.0, QColor(255, 220, 140)}});
+        {
+            {0.0,  QColor(60,  20,  40) },
+            {0.5,  QColor(200, 70,  40) },
+            {0.85, QColor(255, 170, 70) },
+            {1.0,  QColor(255, 220, 140)}
+    });
     // Big sun low on the horizon.
     Glow(p, QPointF(120, 150), 100, QColor(255, 200, 110), 0.6);
     p.setPen(Qt::NoPen);
@@ -1007,20 +1050,24 @@ QImage About3() {
     const Scheme dark = SilhouetteScheme(QColor(20, 8, 14), QColor(255, 110, 40));
     const struct {
         double x, y, scale, spread, tilt;
-    } squad[] = {{36, 40, 0.31, 4, -10}, {86, 14, 0.37, 8, -3}, {140, 30, 0.34, 6, 5}, {186, 62, 0.28, 2, 12}};
-    RimLit(
-        p, size,
-        [&](QPainter& lp) {
-            for (const auto& m : squad) {
-                lp.save();
-                lp.translate(m.x, m.y);
-                lp.rotate(m.tilt);
-                lp.scale(m.scale, m.scale);
-                DrawBiped(lp, dark, JumpPose(m.spread));
-                lp.restore();
-            }
-        },
-        QColor(255, 150, 80, 200), {QPointF(0, 1.5), QPointF(1.2, 0), QPointF(-1.2, 0)});
+    } squad[] = {
+        {36,  40, 0.31, 4, -10},
+        {86,  14, 0.37, 8, -3 },
+        {140, 30, 0.34, 6, 5  },
+        {186, 62, 0.28, 2, 12 }
+    };
+    RimLit(p, size,
+           [&](QPainter& lp) {
+               for (const auto& m : squad) {
+                   lp.save();
+                   lp.translate(m.x, m.y);
+                   lp.rotate(m.tilt);
+                   lp.scale(m.scale, m.scale);
+                   DrawBiped(lp, dark, JumpPose(m.spread));
+                   lp.restore();
+               }
+           },
+           QColor(255, 150, 80, 200), {QPointF(0, 1.5), QPointF(1.2, 0), QPointF(-1.2, 0)});
     p.end();
     return img.convertToFormat(QImage::Format_RGB888);
 }
