@@ -1,12 +1,15 @@
 #include "ui/HistoryForm.h"
 
 #include "model/Design.h"
+#include "ui/Gesture.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace vantrel {
 
@@ -44,7 +47,8 @@ void NoQuoteTextEdit::RemoveQuotes() {
     removing_ = false;
 }
 
-HistoryForm::HistoryForm(Context& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx) {
+HistoryForm::HistoryForm(Context& ctx, QWidget* parent, GestureTracker* gestures)
+    : QWidget(parent, Qt::Window), ctx_(ctx), gestures_(gestures) {
     TextHistory = new NoQuoteTextEdit(this);
     TextHistory->setTabChangesFocus(true);
     ComChange = new QPushButton(QStringLiteral("Change"), this);
@@ -68,6 +72,8 @@ void HistoryForm::Form_Load() {
 }
 
 void HistoryForm::ComChange_Click() {
+    std::optional<GestureScope> gesture;
+    if (gestures_) gesture.emplace(*gestures_, "History Notes");
     // The notes alone are not a change of the design: no refresh, Saved untouched.
     ctx_.design.History = FromBox(TextHistory->toPlainText());
     close();

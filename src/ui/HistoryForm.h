@@ -8,6 +8,7 @@ class QPushButton;
 namespace vantrel {
 
 struct Context;
+class GestureTracker;
 
 // A multi-line box that never holds a double quote: the design file cannot carry one inside a text.
 // Typed, pasted, dropped or composed quotes are all taken out again.
@@ -26,7 +27,8 @@ private:
 class HistoryForm : public QWidget {
     Q_OBJECT
 public:
-    explicit HistoryForm(Context& ctx, QWidget* parent = nullptr);
+    // A change of the notes is a gesture of `gestures` when one is given.
+    explicit HistoryForm(Context& ctx, QWidget* parent = nullptr, GestureTracker* gestures = nullptr);
 
     // Runs each time the window is opened: caption and notes of the current design.
     void Form_Load();
@@ -39,6 +41,7 @@ public:
 
 private:
     Context& ctx_;
+    GestureTracker* gestures_;
 };
 
 }  // namespace vantrel

@@ -4,6 +4,7 @@
 #include "platform/AppPaths.h"
 #include "rules/Tables.h"
 #include "ui/DibSection.h"
+#include "ui/Gesture.h"
 #include "ui/MainFormControls.h"
 #include "ui/SlotPage.h"
 
@@ -110,7 +111,8 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
       settings_(settings),
       dialogs_(dialogs),
       platform_(platform),
-      catalogPath_(CatalogPath()) {
+      catalogPath_(CatalogPath()),
+      gestures_(new GestureTracker(this)) {
     setFont(ArialFont());
     setWindowTitle(QStringLiteral("Vantrel - "));
 

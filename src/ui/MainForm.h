@@ -33,6 +33,7 @@ class SlotPage;
 class OptionsForm;
 class HistoryForm;
 class AboutForm;
+class GestureTracker;
 
 // The main window: menu, name and model boxes, four pages on a tab strip and the status bar.
 // The design state in Context is the only truth; the refresh routines write it into the controls,
@@ -49,6 +50,9 @@ public:
     SettingsStore& settings_;
     Dialogs& dialogs_;
     Platform& platform_;
+
+    // Every handler a gesture of the user starts runs inside one of its scopes.
+    GestureTracker& Gestures() { return *gestures_; }
 
     // Start-up of the window; false when start-up must stop (the catalog could not be read).
     // `args` are the command-line arguments after the program name.
@@ -211,6 +215,7 @@ private:
     // refresh), never while the program fills or clears the list, and never for "no selection".
     void OnSelect(QComboBox* box, void (MainForm::*handler)());
 
+    GestureTracker* gestures_ = nullptr;
     bool filling_ = false;
     int redrawDepth_ = 0;
 

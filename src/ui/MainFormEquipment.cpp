@@ -4,6 +4,7 @@
 #include "equipment/SlotView.h"
 #include "model/Design.h"
 #include "ui/EquipmentPage.h"
+#include "ui/Gesture.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
 #include "ui/SlotPage.h"
@@ -76,11 +77,17 @@ void MainForm::SetupEquipmentPages() {
 
     EquipmentPage* p = equipmentPage_;
     connect(p->OptTypeGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked) RefreshP3();
+        if (!checked) return;
+        const GestureScope gesture(*gestures_, "Equipment Type");
+        RefreshP3();
     });
-    connect(p->Check1, &QCheckBox::toggled, this, [this] { RefreshP3(); });
+    connect(p->Check1, &QCheckBox::toggled, this, [this] {
+        const GestureScope gesture(*gestures_, "For Current Weapons");
+        RefreshP3();
+    });
     for (QListWidget* list : {p->AvList, p->SelList}) {
         const auto show = [this, list] {
+            const GestureScope gesture(*gestures_, "Item Information");
             for (const QString& entry : SelectedInOrder(list)) ShowItemInfo(entry);
         };
         connect(list, &QListWidget::itemSelectionChanged, this, show);
@@ -172,6 +179,7 @@ void MainForm::ResetItemPanel() {
 }
 
 void MainForm::ComAdd_Click() {
+    const GestureScope gesture(*gestures_, "Add");
     EquipmentPage* p = equipmentPage_;
     {
         const QSignalBlocker blockAv(p->AvList);
@@ -187,6 +195,7 @@ void MainForm::ComAdd_Click() {
 }
 
 void MainForm::ComRemove_Click() {
+    const GestureScope gesture(*gestures_, "Remove");
     EquipmentPage* p = equipmentPage_;
     {
         const QSignalBlocker blockSel(p->SelList);
@@ -206,6 +215,7 @@ void MainForm::ComRemove_Click() {
 }
 
 void MainForm::ComClear_Click() {
+    const GestureScope gesture(*gestures_, "Clear");
     ctx_.design.OwnedCount.fill(0);
     ctx_.design.OwnedAmmo.fill(0);
     RefreshP3();

@@ -9,6 +9,7 @@
 #include "platform/SettingsStore.h"
 #include "rules/MainCalc.h"
 #include "ui/Dialogs.h"
+#include "ui/Gesture.h"
 #include "ui/MainForm.h"
 
 #include <QCloseEvent>
@@ -159,6 +160,7 @@ QString WithoutQuotes(QLineEdit* box) {
 }  // namespace
 
 void MainForm::MNew_Click() {
+    const GestureScope gesture(*gestures_, "New");
     if (!UnsavedChangesCheck(*this)) return;
     ctx_.DesignFile.clear();
     NewDesign(ctx_.design);
@@ -169,6 +171,7 @@ void MainForm::MNew_Click() {
 }
 
 void MainForm::MOpen_Click() {
+    const GestureScope gesture(*gestures_, "Open");
     if (!UnsavedChangesCheck(*this)) return;
 
     Dialogs::FileRequest request;
@@ -192,11 +195,18 @@ void MainForm::MOpen_Click() {
     LoadIntoWindow(*this, loaded);
 }
 
-void MainForm::MSave_Click() { SaveCommand(*this); }
+void MainForm::MSave_Click() {
+    const GestureScope gesture(*gestures_, "Save");
+    SaveCommand(*this);
+}
 
-void MainForm::MSaveAs_Click() { SaveAsCommand(*this); }
+void MainForm::MSaveAs_Click() {
+    const GestureScope gesture(*gestures_, "Save As");
+    SaveAsCommand(*this);
+}
 
 void MainForm::MExport_Click() {
+    const GestureScope gesture(*gestures_, "Export");
     // Every request names its own default extension, so the design dialogs keep adding ".vnt"
     // whatever happens here.
     Dialogs::FileRequest request;
@@ -224,20 +234,30 @@ void MainForm::MExport_Click() {
     ShellDef(path);
 }
 
-void MainForm::MQuit_Click() { close(); }
+void MainForm::MQuit_Click() {
+    const GestureScope gesture(*gestures_, "Quit");
+    close();
+}
 
 bool MainForm::Form_QueryUnload() { return UnsavedChangesCheck(*this); }
 
 void MainForm::closeEvent(QCloseEvent* e) {
+    const GestureScope gesture(*gestures_, "Close");
     if (Form_QueryUnload())
         e->accept();
     else
         e->ignore();
 }
 
-void MainForm::TextMechName_Change() { ctx_.design.MechName = WithoutQuotes(TextMechName).toStdString(); }
+void MainForm::TextMechName_Change() {
+    const GestureScope gesture(*gestures_, "Name");
+    ctx_.design.MechName = WithoutQuotes(TextMechName).toStdString();
+}
 
-void MainForm::TextModel_Change() { ctx_.design.Model = WithoutQuotes(TextModel).toStdString(); }
+void MainForm::TextModel_Change() {
+    const GestureScope gesture(*gestures_, "Model");
+    ctx_.design.Model = WithoutQuotes(TextModel).toStdString();
+}
 
 void MainForm::FirstStartRegistration() {
     if (settings_.ReadNumber(kKeyFileAssoc, 0) != 0) return;

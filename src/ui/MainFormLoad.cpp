@@ -4,6 +4,7 @@
 #include "model/Design.h"
 #include "platform/SettingsStore.h"
 #include "ui/Dialogs.h"
+#include "ui/Gesture.h"
 #include "ui/MainForm.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 namespace vantrel {
 
 bool MainForm::Form_Load(const QStringList& args) {
+    const GestureScope gesture(*gestures_, "Start");
     ctx_.Saved = true;
     ctx_.SelLocation = -1;
     ctx_.SelSlot = 0;

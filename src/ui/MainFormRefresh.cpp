@@ -4,6 +4,7 @@
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
+#include "ui/Gesture.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
 
@@ -142,6 +143,7 @@ void MainForm::RefreshP2() {
 }
 
 void MainForm::TabStrip1_Click(int tab) {
+    const GestureScope gesture(*gestures_, "Page");
     RefreshMain();
     for (QWidget* frame :
          {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), Frame3, Frame4, Frame4B})

@@ -6,6 +6,7 @@
 #include "files/Readout.h"
 #include "model/Design.h"
 #include "rules/Tables.h"
+#include "ui/Gesture.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
 
@@ -14,7 +15,17 @@
 
 namespace vantrel {
 
+namespace {
+
+const char* MoveSliderName(int k) {
+    static const char* const names[4] = {"Ground Speed", "Jump Capability", "VTOL Speed", "Underwater Speed"};
+    return k >= 1 && k <= 4 ? names[k - 1] : "Movement";
+}
+
+}  // namespace
+
 void MainForm::ComboChassis_Click() {
+    const GestureScope gesture(*gestures_, "Chassis Type");
     const int index = ComboChassis->currentIndex();
     if (index < 0) return;
     Design& d = ctx_.design;
@@ -41,6 +52,7 @@ void MainForm::ComboChassis_Click() {
 }
 
 void MainForm::ComboType_Click() {
+    const GestureScope gesture(*gestures_, "Weight Class");
     const int index = ComboType->currentIndex();
     if (index < 0) return;
     Design& d = ctx_.design;
@@ -63,6 +75,7 @@ void MainForm::ComboType_Click() {
 }
 
 void MainForm::ComboTechBase_Click() {
+    const GestureScope gesture(*gestures_, "Technology Base");
     const int index = ComboTechBase->currentIndex();
     if (index < 0) return;
     ctx_.design.TechBase = index;
@@ -80,6 +93,7 @@ void MainForm::ComboTechBase_Click() {
 }
 
 void MainForm::ComboSS_Click() {
+    const GestureScope gesture(*gestures_, "Suit Systems");
     const int index = ComboSS->currentIndex();
     if (index < 0) return;
     ctx_.design.SuitSystems = index;
@@ -88,6 +102,7 @@ void MainForm::ComboSS_Click() {
 }
 
 void MainForm::ComboTurret_Click() {
+    const GestureScope gesture(*gestures_, "Turret");
     const int index = ComboTurret->currentIndex();
     if (index < 0) return;
     Design& d = ctx_.design;
@@ -98,6 +113,7 @@ void MainForm::ComboTurret_Click() {
 }
 
 void MainForm::ChkConfig_MouseUp() {
+    const GestureScope gesture(*gestures_, "Configurable");
     Design& d = ctx_.design;
     if (d.TurretConfig)
         d.TurretConfig = false;
@@ -108,6 +124,7 @@ void MainForm::ChkConfig_MouseUp() {
 }
 
 void MainForm::ChkEnhanced_MouseUp() {
+    const GestureScope gesture(*gestures_, "Enhanced Imaging");
     ctx_.design.EnhancedImaging = !ctx_.design.EnhancedImaging;
     RefreshMain();
     RefreshP1();
@@ -116,6 +133,7 @@ void MainForm::ChkEnhanced_MouseUp() {
 // --- movement sliders ---
 
 void MainForm::MoveSlider_Change(int k) {
+    const GestureScope gesture(*gestures_, MoveSliderName(k));
     Design& d = ctx_.design;
     switch (k) {
         case 1:
@@ -139,6 +157,7 @@ void MainForm::MoveSlider_Change(int k) {
 }
 
 void MainForm::MoveSlider_MouseUp(int k) {
+    const GestureScope gesture(*gestures_, MoveSliderName(k));
     Design& d = ctx_.design;
     ctx_.RebuildSlots = true;
     // Jump, VTOL and underwater movement exclude each other; ground combines with any.
@@ -162,6 +181,7 @@ void MainForm::Slider4_MouseUp() { MoveSlider_MouseUp(4); }
 // --- armor and heat sinks ---
 
 void MainForm::ArmorSlide_Change() {
+    const GestureScope gesture(*gestures_, "Armor Points");
     Design& d = ctx_.design;
     d.ArmorPoints = ArmorSlide->value() - ArmorSlide->minimum();
     int kg = 0;
@@ -171,9 +191,13 @@ void MainForm::ArmorSlide_Change() {
                        QStringLiteral(" Kg"));
 }
 
-void MainForm::ArmorSlide_MouseUp() { RefreshMain(); }
+void MainForm::ArmorSlide_MouseUp() {
+    const GestureScope gesture(*gestures_, "Armor Points");
+    RefreshMain();
+}
 
 void MainForm::HeatSinkSlide_MouseUp() {
+    const GestureScope gesture(*gestures_, "Heat Sinks");
     Design& d = ctx_.design;
     const int total = HeatSinkSlide->value();
     d.HeatSinks = total - d.PlacedHeatSinks >= 0 ? total - d.PlacedHeatSinks : 0;
@@ -195,6 +219,7 @@ void MainForm::RebuildAType() {
 }
 
 void MainForm::ComboAType_Click() {
+    const GestureScope gesture(*gestures_, "Armor Type");
     const int index = ComboAType->currentIndex();
     if (index < 0) return;
     Design& d = ctx_.design;

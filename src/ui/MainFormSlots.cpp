@@ -6,6 +6,7 @@
 #include "equipment/SlotView.h"
 #include "model/Design.h"
 #include "ui/Dialogs.h"
+#include "ui/Gesture.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
 #include "ui/SlotLabel.h"
@@ -24,7 +25,14 @@ int CodeAt(const Design& d, int location, int slot) { return Slots(d, location).
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
+const char* DropName(int location) {
+    static const char* const names[kLocationCount] = {"Drop on Body", "Drop on Left Arm", "Drop on Right Arm",
+                                                      "Drop on Body", "Drop on Turret"};
+    return location >= 0 && location < kLocationCount ? names[location] : "Drop";
+}
+
 void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const QString& text, bool hasText) {
+    const GestureScope gesture(f.Gestures(), DropName(location));
     const QString owned = page->Owned()->SelectedEntry();
     // Every drag of this program carries the selected owned entry. Text dragged in from elsewhere
     // would be placed without leaving the owned counts, so it is not taken.
@@ -48,6 +56,7 @@ void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const QString
 }
 
 void SlotClick(MainForm& f, int location, int slot) {
+    const GestureScope gesture(f.Gestures(), "Select Slot");
     if (ClickSlot(f.ctx_, location, slot)) f.RefreshP4();
 }
 
@@ -115,24 +124,28 @@ void MainForm::RefreshP4() {
 }
 
 void MainForm::ClearCS_Click() {
+    const GestureScope gesture(*gestures_, "Clear All CSlots");
     ClearAllHumanoid(ctx_, ArmorText());
     RefreshP4();
     RefreshMain();
 }
 
 void MainForm::ClearCST_Click() {
+    const GestureScope gesture(*gestures_, "Clear All CSlots");
     ClearAllQuad(ctx_, ArmorText());
     RefreshP4();
     RefreshMain();
 }
 
 void MainForm::ClearSel1_Click() {
+    const GestureScope gesture(*gestures_, "Clear Selected");
     ClearSelected(ctx_, true, ArmorText());
     RefreshP4();
     RefreshMain();
 }
 
 void MainForm::ClearSel2_Click() {
+    const GestureScope gesture(*gestures_, "Clear Selected");
     ClearSelected(ctx_, false, ArmorText());
     RefreshP4();
     RefreshMain();

@@ -2,6 +2,7 @@
 
 #include "model/Design.h"
 #include "ui/AboutForm.h"
+#include "ui/Gesture.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
 #include "ui/OptionsForm.h"
@@ -32,8 +33,9 @@ void OpenOnce(Form* form) {
 }  // namespace
 
 void MainForm::MHistory_Click() {
+    const GestureScope gesture(*gestures_, "History");
     if (historyForm_ == nullptr) {
-        historyForm_ = new HistoryForm(ctx_, this);
+        historyForm_ = new HistoryForm(ctx_, this, gestures_);
         CentreOn(historyForm_, this);
     }
     OpenOnce(historyForm_);
@@ -45,15 +47,22 @@ void MainForm::ReloadHistoryWindow() {
 }
 
 void MainForm::MPreferences_Click() {
+    const GestureScope gesture(*gestures_, "Preferences");
     if (optionsForm_ == nullptr) {
         optionsForm_ = new OptionsForm(
-            settings_, [this](int biped) { SetBipedLine(biped); }, this);
+            settings_,
+            [this](int biped) {
+                const GestureScope gesture(*gestures_, "Biped Line");
+                SetBipedLine(biped);
+            },
+            this);
         CentreOn(optionsForm_, this);
     }
     OpenOnce(optionsForm_);
 }
 
 void MainForm::MAbout_Click() {
+    const GestureScope gesture(*gestures_, "About");
     if (aboutForm_ == nullptr) {
         aboutForm_ = new AboutForm(this);
         CentreOn(aboutForm_, this);
