@@ -2,7 +2,7 @@
 BUILD     ?= build
 JOBS      ?= $(shell nproc)
 PACKAGES  := build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-             libbenchmark-dev fonts-liberation
+             libbenchmark-dev fonts-liberation poppler-utils
 SAN_PACKAGES := clang-14 libclang-rt-14-dev
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

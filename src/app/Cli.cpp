@@ -7,13 +7,17 @@
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SheetPdf.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
-// Runs before any QApplication exists, so nothing here may need Qt or a display.
+// Runs before any QApplication exists, so nothing here may need Qt or a display (the record sheet
+// brings up its own offscreen toolkit).
 
 namespace vantrel {
 
@@ -27,6 +31,7 @@ const char* const kUsage =
     "Usage: vantrel [DESIGN.vnt]\n"
     "       vantrel --summary DESIGN.vnt\n"
     "       vantrel --export-text DESIGN.vnt OUT.txt\n"
+    "       vantrel --record-sheet DESIGN.vnt OUT.pdf [--paper a4|letter] [--troopers N]\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -38,6 +43,9 @@ const char* const kHelp =
     "  --summary DESIGN.vnt              print the seven status figures of the design, then the\n"
     "                                    warning a save would give, if any\n"
     "  --export-text DESIGN.vnt OUT.txt  write the text readout of the design to OUT.txt\n"
+    "  --record-sheet DESIGN.vnt OUT.pdf write the one-page record sheet of the design to OUT.pdf;\n"
+    "                                    --paper a4 (the default) or letter, --troopers 1 to 6\n"
+    "                                    (4 for the Inner Sphere, 5 for Clan and Mixed by default)\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"
@@ -103,6 +111,56 @@ int ExportText(const char* argv0, const std::string& fileName, const std::string
     return 0;
 }
 
+struct SheetRequest {
+    std::string design, out;
+    Paper paper = Paper::A4;
+    int troopers = 0;  // 0: the design's default squad
+};
+
+// The arguments after --record-sheet; an empty problem when they make a request.
+std::string ParseSheetRequest(int argc, char** argv, SheetRequest& request) {
+    std::vector<std::string> files;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--paper" || arg == "--troopers") {
+            if (i + 1 >= argc) return arg + " needs a value";
+            const std::string value = argv[++i];
+            if (arg == "--paper") {
+                if (value == "a4" || value == "A4")
+                    request.paper = Paper::A4;
+                else if (value == "letter" || value == "Letter")
+                    request.paper = Paper::Letter;
+                else
+                    return "--paper takes a4 or letter, not " + value;
+            } else {
+                if (value.size() != 1 || value[0] < '0' + kMinTroopers || value[0] > '0' + kMaxTroopers)
+                    return "--troopers takes a number from 1 to 6, not " + value;
+                request.troopers = value[0] - '0';
+            }
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() != 2) return "--record-sheet takes a design file and an output file";
+    request.design = files[0];
+    request.out = files[1];
+    return {};
+}
+
+int RecordSheetCommand(const char* argv0, const SheetRequest& request) {
+    Catalog catalog;
+    Design design;
+    std::string armorText;
+    if (!OpenAndCalculate(argv0, request.design, catalog, design, armorText)) return kFailed;
+    std::string error;
+    const RecordSheet sheet = BuildRecordSheet(catalog, design, armorText, request.troopers);
+    if (!WriteRecordSheetPdf(request.out, sheet, request.paper, error)) {
+        std::cerr << "Cannot write the record sheet " << request.out << ": " << error << ".\n";
+        return kFailed;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
@@ -123,6 +181,12 @@ int RunCommandLine(int argc, char** argv) {
     if (option == "--export-text") {
         if (argc != 4) return UsageError("--export-text takes a design file and an output file");
         return ExportText(argv[0], argv[2], argv[3]);
+    }
+    if (option == "--record-sheet") {
+        SheetRequest request;
+        if (const std::string problem = ParseSheetRequest(argc, argv, request); !problem.empty())
+            return UsageError(problem);
+        return RecordSheetCommand(argv[0], request);
     }
     return UsageError("unknown option " + option);
 }

@@ -105,19 +105,37 @@ void EquipmentSection(Lines& out, const Catalog& catalog, const Design& d, const
 std::string SpeedCaption(int points) { return FormatNumber(points * 10.8) + " Km/H"; }
 std::string JumpCaption(int points) { return FormatNumber(points * 30.0) + " Meters"; }
 
+std::string ChassisLine(const Design& d) {
+    if (d.WeightClass < 0 || d.WeightClass > 4) return {};
+    return std::string("Chassis: ") + (d.IsQuad ? "Quad " : "Bipedal ") + kChassisClass[d.WeightClass];
+}
+
+std::string TechBaseLine(const Design& d) {
+    if (d.TechBase < 0 || d.TechBase > 2) return {};
+    return std::string("Tech Base: ") + kTechBaseLine[d.TechBase];
+}
+
+std::array<MovementLine, 4> MovementLines(const Design& d) {
+    auto orNone = [](int points, std::string caption) { return points == 0 ? std::string("N/A") : caption; };
+    return {
+        {
+         {"Ground Speed", d.GroundMP, SpeedCaption(d.GroundMP)},
+         {"Jump Capability", d.JumpMP, orNone(d.JumpMP, JumpCaption(d.JumpMP))},
+         {"VTOL Speed", d.VTOLMP, orNone(d.VTOLMP, SpeedCaption(d.VTOLMP))},
+         {"Underwater Speed", d.UMUMP, orNone(d.UMUMP, SpeedCaption(d.UMUMP))},
+         }
+    };
+}
+
 std::string Readout(const Catalog& catalog, const Design& d, const std::string& armorText) {
     Lines out;
     out.Add("Name: " + d.MechName);
     if (!d.Model.empty()) out.Add("Model: " + d.Model);
     out.Add("");
-    if (d.WeightClass >= 0 && d.WeightClass <= 4)
-        out.Add(std::string("Chassis: ") + (d.IsQuad ? "Quad " : "Bipedal ") + kChassisClass[d.WeightClass]);
-    if (d.TechBase >= 0 && d.TechBase <= 2) out.Add(std::string("Tech Base: ") + kTechBaseLine[d.TechBase]);
+    if (const std::string line = ChassisLine(d); !line.empty()) out.Add(line);
+    if (const std::string line = TechBaseLine(d); !line.empty()) out.Add(line);
     out.Add("");
-    out.Add("Ground Speed: " + SpeedCaption(d.GroundMP));
-    out.Add("Jump Capability: " + (d.JumpMP == 0 ? std::string("N/A") : JumpCaption(d.JumpMP)));
-    out.Add("VTOL Speed: " + (d.VTOLMP == 0 ? std::string("N/A") : SpeedCaption(d.VTOLMP)));
-    out.Add("Underwater Speed: " + (d.UMUMP == 0 ? std::string("N/A") : SpeedCaption(d.UMUMP)));
+    for (const MovementLine& line : MovementLines(d)) out.Add(line.label + (": " + line.caption));
     out.Add("");
     out.Add("Armor:");
     out.Add("  Type: " + armorText);

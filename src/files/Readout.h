@@ -2,6 +2,7 @@
 
 #include "model/Design.h"
 
+#include <array>
 #include <string>
 
 namespace vantrel {
@@ -10,6 +11,20 @@ namespace vantrel {
 // "60 Meters" for 2 jump points.
 std::string SpeedCaption(int points);
 std::string JumpCaption(int points);
+
+// The chassis and technology base lines of the readout ("Chassis: Bipedal Light (750Kg)",
+// "Tech Base: Inner Sphere"); empty for a value outside its list.
+std::string ChassisLine(const Design& design);
+std::string TechBaseLine(const Design& design);
+
+// One movement line of the readout: "Ground Speed", its points and caption ("N/A" where the
+// readout writes it). Ground, jump, VTOL, underwater in that order.
+struct MovementLine {
+    const char* label;
+    int points;
+    std::string caption;
+};
+std::array<MovementLine, 4> MovementLines(const Design& design);
 
 // The plain-text readout of the design, UTF-8, CR LF after every line. `armorText` is the text the
 // armor type list shows. The totals are taken as they stand: run MainCalc first.

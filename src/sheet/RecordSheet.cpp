@@ -1,0 +1,155 @@
+#include "sheet/RecordSheet.h"
+
+#include "equipment/SlotView.h"
+#include "files/DesignFile.h"
+#include "files/Readout.h"
+#include "rules/StatusLine.h"
+
+#include <map>
+#include <utility>
+
+namespace vantrel {
+
+const char* const kUnequipped = "Unequipped";
+
+namespace {
+
+const char* const kNone = "-";
+
+struct Place {
+    int location;
+    const char* name;
+    int count;
+};
+
+std::vector<Place> Places(const Design& d) {
+    if (d.IsQuad) {
+        const int turret = d.TurretSize - (d.TurretConfig ? 1 : 0);
+        return {
+            {kQuadBody, "Body",   kQuadSlotCount                              },
+            {kTurret,   "Turret", d.TurretSize != 0 && turret > 0 ? turret : 0}
+        };
+    }
+    return {
+        {kBody,     "Body",      kBodySlotCount},
+        {kRightArm, "Right Arm", kArmSlotCount },
+        {kLeftArm,  "Left Arm",  kArmSlotCount }
+    };
+}
+
+std::string OrNone(const std::string& text) { return text == "-1" ? std::string(kNone) : text; }
+std::string OrNone(int value) { return value < 0 ? std::string(kNone) : std::to_string(value); }
+
+SheetItem Line(const Catalog& catalog, int code, const std::string& caption, const std::string& location) {
+    SheetItem row;
+    row.name = caption;
+    row.location = location;
+    row.damage = row.minRange = row.shortRange = row.mediumRange = row.longRange = row.heat = kNone;
+    if (code >= kSlotItemBase && code < kSlotAmmoBase) {
+        const CatalogItem& item = catalog[code - kSlotItemBase];
+        row.damage = OrNone(item.Damage);
+        row.minRange = OrNone(item.MinRange);
+        row.shortRange = OrNone(item.Short);
+        row.mediumRange = OrNone(item.Medium);
+        row.longRange = OrNone(item.Long);
+        row.heat = OrNone(item.Heat);
+    } else if (code >= kSlotAmmoBase && code <= kSlotAmmoLast) {
+        row.shots = OrNone(catalog[code - kSlotAmmoBase].Shots);
+    }
+    return row;
+}
+
+bool Listed(int code) {
+    return code == kSlotHeatSink || code == kSlotArmorSystem ||
+           (code >= kSlotItemBase && code <= kSlotAmmoLast);
+}
+
+// Placed contents, location by location, each entry in the order its first slot comes. The space
+// adaptation and clamps lie in several locations as one unit (span -1 on each piece); a unit is
+// counted where its first piece is.
+void PlacedItems(const Catalog& catalog, const Design& d, const std::string& armorText,
+                 std::vector<SheetItem>& out) {
+    std::map<int, int> linkedAt;  // item code -> location of its first piece
+    for (const Place& place : Places(d)) {
+        const ConstSlotArrays a = Slots(d, place.location);
+        std::vector<std::pair<int, int>> here;  // code, count, in order of first slot
+        auto add = [&here](int code) {
+            for (auto& [c, n] : here)
+                if (c == code) return void(++n);
+            here.emplace_back(code, 1);
+        };
+        for (int s = 0; s < place.count && s < a.count; ++s) {
+            const int code = a.codes[s];
+            if (!Listed(code)) continue;
+            const bool item = code >= kSlotItemBase && code < kSlotAmmoBase;
+            if (item && a.spans[s] == kSpanFollow) continue;
+            if (item && a.spans[s] == kSpanNone) {
+                const auto [at, first] = linkedAt.emplace(code, place.location);
+                if (!first && at->second != place.location) continue;
+            }
+            add(code);
+        }
+        for (const auto& [code, n] : here) {
+            out.push_back(Line(catalog, code, SlotCaption(catalog, code, armorText), place.name));
+            out.back().count = n;
+        }
+    }
+}
+
+void UnequippedItems(const Catalog& catalog, const Design& d, const std::string& armorText,
+                     std::vector<SheetItem>& out) {
+    auto add = [&](int code, int count) {
+        if (count <= 0) return;
+        out.push_back(Line(catalog, code, SlotCaption(catalog, code, armorText), kUnequipped));
+        out.back().count = count;
+    };
+    add(kSlotHeatSink, d.HeatSinks);
+    add(kSlotArmorSystem, d.ArmorSlots);
+    for (int i = 0; i < kCatalogSize; ++i) {
+        add(kSlotItemBase + i, d.OwnedCount[i]);
+        add(kSlotAmmoBase + i, d.OwnedAmmo[i]);
+    }
+}
+
+}  // namespace
+
+int DefaultTroopers(const Design& design) { return design.TechBase == 0 ? 4 : 5; }
+
+RecordSheet BuildRecordSheet(const Catalog& catalog, const Design& d, const std::string& armorText,
+                             int troopers) {
+    RecordSheet sheet;
+    sheet.name = d.MechName;
+    sheet.model = d.Model;
+    sheet.chassisLine = ChassisLine(d);
+    sheet.techBaseLine = TechBaseLine(d);
+    sheet.techLevelLine = d.TechBase == 2 ? "Technology Level: 3" : "Technology Level: 2";
+    for (const MovementLine& line : MovementLines(d))
+        sheet.movement.push_back({line.label, line.points, line.caption});
+
+    sheet.armorType = armorText;
+    const int64_t points = static_cast<int64_t>(d.ArmorPoints) + d.PlacedArmor;
+    sheet.armorPoints = static_cast<int>(points);
+    sheet.armorWeight = d.ArmorWeight;
+    if (troopers < kMinTroopers || troopers > kMaxTroopers) troopers = DefaultTroopers(d);
+    sheet.pips.assign(troopers, static_cast<int>(points < 0 ? 1 : points + 1));
+
+    PlacedItems(catalog, d, armorText, sheet.items);
+    UnequippedItems(catalog, d, armorText, sheet.items);
+
+    sheet.isQuad = d.IsQuad;
+    for (const Place& place : Places(d)) {
+        SheetLocation location{place.name, {}};
+        const ConstSlotArrays a = Slots(d, place.location);
+        for (int s = 0; s < place.count && s < a.count; ++s)
+            location.captions.push_back(SlotCaption(catalog, a.codes[s], armorText));
+        sheet.locations.push_back(std::move(location));
+    }
+
+    for (const std::string& text : StatusTexts(d)) sheet.totals.push_back(text);
+    sheet.totals.push_back("Max Kg: " + std::to_string(static_cast<int64_t>(d.CurrentKg) + d.FreeKg));
+    if (const char* warning = SaveWarning(d)) sheet.warning = warning;
+    sheet.history = d.History;
+    return sheet;
+}
+
+}  // namespace vantrel

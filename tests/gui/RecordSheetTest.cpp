@@ -1,0 +1,265 @@
+// The record sheet: its model worked out from golden designs, the PDF's text and page count read
+// back with pdftotext, and the layout of the largest designs a file can hold.
+
+#include "sheet/RecordSheet.h"
+
+#include "files/DesignFile.h"
+#include "rules/MainCalc.h"
+#include "rules/StatusLine.h"
+#include "rules/Tables.h"
+#include "sheet/SheetPdf.h"
+#include "sheet/SheetPdfBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vantrel::test {
+
+namespace {
+
+using ::testing::Each;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+const std::string kData = VANTREL_SOURCE_DIR "/tests/data/";
+const std::string kTestCatalog = kData + "catalog/stuff.plb";
+
+struct Loaded {
+    Catalog catalog;
+    Design design;
+    std::string armorText;
+};
+
+// A golden design as the command line reads it: the file, then the totals recomputed. The full
+// humanoid (under shipped-catalog/) is made of items of the shipped catalog, the others of the test one.
+Loaded Load(const std::string& name, const std::string& catalogPath = kTestCatalog) {
+    Loaded l;
+    CatalogError catalogError;
+    EXPECT_TRUE(LoadCatalog(catalogPath, l.catalog, catalogError)) << catalogError.message;
+    std::string error;
+    int record = 0;
+    EXPECT_TRUE(DoOpen(kData + name + "/design.vnt", l.design, error, record)) << error;
+    l.armorText = ArmorTypeName(l.design.TechBase, l.design.ArmorType);
+    MainCalc(l.catalog, l.design, l.armorText);
+    return l;
+}
+
+Loaded FullHumanoid() { return Load("shipped-catalog/full-humanoid", VANTREL_CATALOG_PATH); }
+
+// The text of the PDF and its page count (pdftotext ends every page with a form feed).
+struct PdfText {
+    QString text;
+    int pages = 0;
+};
+
+PdfText ReadPdf(const QByteArray& pdf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(pdf);
+    f.close();
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    PdfText out;
+    out.text = QString::fromUtf8(p.readAllStandardOutput());
+    out.pages = static_cast<int>(out.text.count(QLatin1Char('\f')));
+    return out;
+}
+
+void ExpectTextHolds(const PdfText& pdf, const RecordSheet& sheet) {
+    EXPECT_EQ(pdf.pages, 1);
+    auto holds = [&](const std::string& s) { EXPECT_THAT(pdf.text.toStdString(), HasSubstr(s)); };
+    holds(sheet.name);
+    holds(sheet.chassisLine);
+    holds(sheet.techBaseLine);
+    holds(sheet.techLevelLine);
+    for (const SheetItem& item : sheet.items) holds(item.name);
+    for (const std::string& total : sheet.totals) holds(total);
+    for (size_t i = 0; i < sheet.pips.size(); ++i) {
+        holds("Trooper " + std::to_string(i + 1));
+        holds(std::to_string(sheet.pips[i]) + (sheet.pips[i] == 1 ? " pip" : " pips"));
+    }
+    if (!sheet.warning.empty()) holds(sheet.warning.substr(0, 30));
+}
+
+// Every block inside the margins of the page and none over another.
+void ExpectLaidOut(const SheetLayout& layout, Paper paper) {
+    const QSizeF page = PaperSizeMm(paper);
+    const QRectF inside(9.99, 9.99, page.width() - 19.98, page.height() - 19.98);
+    for (size_t i = 0; i < layout.blocks.size(); ++i) {
+        const SheetLayout::Block& a = layout.blocks[i];
+        EXPECT_TRUE(inside.contains(a.rect)) << a.name.toStdString() << " runs off the page";
+        for (size_t j = i + 1; j < layout.blocks.size(); ++j) {
+            const SheetLayout::Block& b = layout.blocks[j];
+            EXPECT_FALSE(a.rect.intersects(b.rect))
+                << a.name.toStdString() << " overlaps " << b.name.toStdString();
+        }
+    }
+}
+
+const SheetItem* Find(const RecordSheet& s, const std::string& name, const std::string& location) {
+    for (const SheetItem& item : s.items)
+        if (item.name == name && item.location == location) return &item;
+    return nullptr;
+}
+
+TEST(RecordSheet, NewDesignShowsItsFiguresAndAFourTrooperSquad) {
+    const Loaded l = Load("new-design");
+    const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+    EXPECT_EQ(s.name, "Battle Armor");
+    EXPECT_EQ(s.chassisLine, "Chassis: Bipedal Light (750Kg)");
+    EXPECT_EQ(s.techLevelLine, "Technology Level: 2");
+    ASSERT_EQ(s.movement.size(), 4u);
+    EXPECT_EQ(s.movement[0].caption, "10.8 Km/H");
+    EXPECT_EQ(s.movement[1].caption, "N/A");
+    EXPECT_THAT(s.pips, ElementsAre(1, 1, 1, 1));
+    EXPECT_TRUE(s.items.empty());
+    EXPECT_THAT(s.totals, ElementsAre("Current Kg: 100", "Free Kg: 650", "Max Heat: 0", "Heat Dissipation: 1",
+                                      "Free CSlots: 19", "Estimated BV: 11", "Cost: 47500", "Max Kg: 750"));
+    EXPECT_EQ(s.warning, "");
+    ASSERT_EQ(s.locations.size(), 3u);
+    EXPECT_EQ(s.locations[0].captions.size(), 12u);
+    EXPECT_EQ(s.locations[0].captions[0], "Ground Movement");
+    EXPECT_EQ(s.locations[1].name, "Right Arm");
+
+    // Any squad of 1 to 6 by choice; outside that the default.
+    EXPECT_EQ(BuildRecordSheet(l.catalog, l.design, l.armorText, 6).pips.size(), 6u);
+    EXPECT_EQ(BuildRecordSheet(l.catalog, l.design, l.armorText, 1).pips.size(), 1u);
+    EXPECT_EQ(BuildRecordSheet(l.catalog, l.design, l.armorText, 7).pips.size(), 4u);
+}
+
+TEST(RecordSheet, QuadWithTurretListsWhereEveryItemIsAndAClanSquadOfFive) {
+    const Loaded l = Load("quad-turret");
+    const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+    EXPECT_THAT(s.pips, ElementsAre(5, 5, 5, 5, 5));  // 4 armor points and the operator, Clan
+    EXPECT_EQ(s.chassisLine, "Chassis: Quad Heavy (1500Kg)");
+    ASSERT_EQ(s.locations.size(), 2u);
+    EXPECT_EQ(s.locations[0].captions.size(), 16u);
+    EXPECT_THAT(s.locations[1].captions, ElementsAre("Small Laser", "Machine Gun"));
+
+    const SheetItem* srm = Find(s, "SRM 4", "Body");
+    ASSERT_NE(srm, nullptr);
+    EXPECT_EQ(srm->count, 1);  // three slots, one launcher
+    EXPECT_EQ(srm->damage, "8");
+    EXPECT_EQ(srm->longRange, "9");
+    EXPECT_EQ(srm->heat, "-");
+    const SheetItem* ammo = Find(s, "SRM 4 Ammo", "Body");
+    ASSERT_NE(ammo, nullptr);
+    EXPECT_EQ(ammo->shots, "2");
+    const SheetItem* owned = Find(s, "Machine Gun Ammo", kUnequipped);
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(owned->count, 2);
+    EXPECT_EQ(owned->shots, "50");
+    ASSERT_NE(Find(s, "Heat Sink", "Body"), nullptr);
+    EXPECT_EQ(Find(s, "Heat Sink", "Body")->count, 2);
+    EXPECT_EQ(Find(s, "ASys: Basic Stealth", "Body")->count, 2);
+    EXPECT_EQ(Find(s, "ASys: Basic Stealth", kUnequipped)->count, 1);
+    EXPECT_NE(Find(s, "Small Laser", "Turret"), nullptr);
+    EXPECT_NE(Find(s, "Flamer", kUnequipped), nullptr);
+    EXPECT_EQ(s.warning, kOverweightWarning);
+    EXPECT_EQ(s.items.front().name, "Heat Sink");  // the body's entries in slot order
+}
+
+TEST(RecordSheet, LinkedItemsOfTheFullHumanoidCountOnceWhereTheirFirstSlotIs) {
+    const Loaded l = FullHumanoid();
+    const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+    auto count = [&](const std::string& name) {
+        int n = 0;
+        for (const SheetItem& item : s.items)
+            if (item.name == name) n += item.count;
+        return n;
+    };
+    // The space adaptation lies in the body and both arms, the clamps in both arms: one unit each.
+    EXPECT_EQ(count("Space Operations Adaptation"), 1);
+    EXPECT_NE(Find(s, "Space Operations Adaptation", "Body"), nullptr);
+    EXPECT_EQ(count("Magnetic Clamps"), 1);
+    EXPECT_NE(Find(s, "Magnetic Clamps", "Right Arm"), nullptr);
+    EXPECT_EQ(Find(s, "(I) Plasma Rifle Ammo", "Body")->count, 2);
+    EXPECT_EQ(Find(s, "(I) Plasma Rifle Ammo", "Body")->shots, "10");
+    EXPECT_EQ(Find(s, "(I) Medium Laser", "Body")->count, 1);
+    EXPECT_NE(Find(s, "(I) Light TAG", kUnequipped), nullptr);
+    EXPECT_EQ(s.locations[2].captions[0], "Space Operations Adaptation");
+    EXPECT_THAT(s.pips, Each(l.design.ArmorPoints + l.design.PlacedArmor + 1));
+}
+
+TEST(RecordSheet, GoldenDesignsPrintOnOnePageWithEveryFigureInTheText) {
+    const Loaded cases[] = {Load("new-design"), Load("quad-turret"), FullHumanoid()};
+    for (const Loaded& l : cases) {
+        const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+        for (Paper paper : {Paper::A4, Paper::Letter}) {
+            SCOPED_TRACE(s.name);
+            SheetLayout layout;
+            const PdfText pdf = ReadPdf(RecordSheetPdf(s, paper, &layout));
+            ExpectTextHolds(pdf, s);
+            ExpectLaidOut(layout, paper);
+            EXPECT_EQ(layout.itemsLeftOut, 0);
+            EXPECT_EQ(layout.tableFontPt, 8);
+        }
+    }
+}
+
+TEST(RecordSheet, TheLargestDesignFitsItsPageInSmallerTypeAndSaysHowManyMore) {
+    Loaded l = FullHumanoid();
+    Design& d = l.design;
+    d.MechName = std::string(300, 'W');
+    d.Model = std::string(300, 'M');
+    for (int i = 0; i < kCatalogSize; ++i) d.OwnedCount[i] = 3;  // 906 owned lines ...
+    for (int i = 0; i < 50; ++i) d.OwnedAmmo[i] = 2;             // ... and 100 more
+    d.HeatSinks = kMaxCount;
+    d.ArmorPoints = kMaxCount;
+    std::string notes;
+    for (int i = 0; i < 400; ++i) notes += "A line of notes that goes on and on about the suit. ";
+    d.History = notes + std::string(500, 'x');
+    MainCalc(l.catalog, d, l.armorText);
+    const RecordSheet s = BuildRecordSheet(l.catalog, d, l.armorText, 6);
+    for (Paper paper : {Paper::A4, Paper::Letter}) {
+        SheetLayout layout;
+        const QByteArray bytes = RecordSheetPdf(s, paper, &layout);
+        const PdfText pdf = ReadPdf(bytes);
+        EXPECT_EQ(pdf.pages, 1);
+        ExpectLaidOut(layout, paper);
+        EXPECT_EQ(layout.tableFontPt, 5);
+        EXPECT_GT(layout.itemsShown, 20);
+        EXPECT_EQ(layout.itemsShown + layout.itemsLeftOut, static_cast<int>(s.items.size()));
+        EXPECT_TRUE(pdf.text.contains(QStringLiteral("... and %1 more").arg(layout.itemsLeftOut)));
+        EXPECT_TRUE(layout.historyCut);
+        EXPECT_TRUE(pdf.text.contains(QStringLiteral("...")));
+        EXPECT_TRUE(pdf.text.contains(QStringLiteral("1001 pips")));
+    }
+}
+
+TEST(RecordSheet, AFailedWriteSaysWhyAndLeavesTheOldFile) {
+    const Loaded l = Load("new-design");
+    const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+    QTemporaryDir dir;
+    const std::string missing = dir.filePath(QStringLiteral("no-folder/sheet.pdf")).toStdString();
+    std::string error;
+    EXPECT_FALSE(WriteRecordSheetPdf(missing, s, Paper::A4, error));
+    EXPECT_THAT(error, HasSubstr("no-folder"));
+
+    // A folder where the sheet should go: refused, the folder and its contents untouched.
+    const QString folder = dir.filePath(QStringLiteral("taken.pdf"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/inside")));
+    error.clear();
+    EXPECT_FALSE(WriteRecordSheetPdf(folder.toStdString(), s, Paper::A4, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(QDir(folder + QStringLiteral("/inside")).exists());
+
+    const std::string good = dir.filePath(QStringLiteral("sheet.pdf")).toStdString();
+    EXPECT_TRUE(WriteRecordSheetPdf(good, s, Paper::Letter, error)) << error;
+    QFile written(QString::fromStdString(good));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("%PDF"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no temporary left
+}
+
+}  // namespace
+
+}  // namespace vantrel::test
