@@ -4,7 +4,8 @@
 
 #include "equipment/Placement.h"
 #include "model/Catalog.h"
-#include "model/Design.h"
+#include "model/Context.h"
+#include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 #include "rules/Tables.h"
 
@@ -41,13 +42,13 @@ inline Context FullDesign() {
         d.OwnedCount[i] = 1;
         if (ctx.catalog[i].AmmoWeight > 0) d.OwnedAmmo[i] = 2;
     }
-    const std::string armor = ArmorTypeName(d.TechBase, d.ArmorType);
+    ctx.armorList = ArmorListFor(d);
     for (int i = 0; i < kCatalogSize; i += 25)
-        DropOnSlot(ctx, kBody, 6, ctx.catalog[i].Name, true, ctx.catalog[i].Name, armor);
+        DropOnSlot(ctx, kBody, 6, ctx.catalog[i].Name, ctx.catalog[i].Name);
     // The derived fields as the window leaves them, so a saved copy opens without the totals moving.
     int kg = 0;
     if (ArmorKgPerPoint(d.TechBase, d.ArmorType, kg)) d.ArmorWeight = (d.PlacedArmor + d.ArmorPoints) * kg;
-    MainCalc(ctx.catalog, d, armor);
+    MainCalc(ctx);
     return ctx;
 }
 

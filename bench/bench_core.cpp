@@ -16,7 +16,7 @@ namespace vantrel::bench {
 static void BM_MainCalc(benchmark::State& state) {
     Context ctx = FullDesign();
     for (auto _ : state) {
-        MainCalc(ctx.catalog, ctx.design, "Standard");
+        MainCalc(ctx);
         benchmark::DoNotOptimize(ctx.design.Cost);
     }
 }
@@ -57,7 +57,7 @@ BENCHMARK(BM_DoOpen)->Unit(benchmark::kMicrosecond);
 
 static void BM_Readout(benchmark::State& state) {
     const Context ctx = FullDesign();
-    for (auto _ : state) benchmark::DoNotOptimize(Readout(ctx.catalog, ctx.design, "Standard"));
+    for (auto _ : state) benchmark::DoNotOptimize(Readout(ctx));
 }
 BENCHMARK(BM_Readout)->Unit(benchmark::kMicrosecond);
 

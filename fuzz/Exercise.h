@@ -7,8 +7,9 @@
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "model/Catalog.h"
+#include "model/Context.h"
+#include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
-#include "rules/Tables.h"
 
 #include <string>
 
@@ -29,29 +30,29 @@ inline void ExerciseDesign(const Catalog& catalog, const std::string& bytes) {
         (void)FormatOpenError("fuzz.vnt", bad, error);
         return;
     }
-    const std::string armor = ArmorTypeName(ctx.design.TechBase, ctx.design.ArmorType);
-    MainCalc(ctx.catalog, ctx.design, armor);
-    (void)Readout(ctx.catalog, ctx.design, armor);
-    (void)OwnedEntries(ctx.catalog, ctx.design, armor);
+    ctx.armorList = ArmorListFor(ctx.design);
+    MainCalc(ctx);
+    (void)Readout(ctx);
+    (void)OwnedEntries(ctx);
     for (int loc = 0; loc < kLocationCount; ++loc) {
         const auto a = Slots(static_cast<const Design&>(ctx.design), loc);
         for (int i = 0; i < a.count; ++i) {
-            (void)SlotCaption(ctx.catalog, a.codes[i], armor);
+            (void)SlotCaption(ctx, a.codes[i]);
             ctx.SelLocation = static_cast<int16_t>(loc);
             ctx.SelSlot = static_cast<int16_t>(i);
-            (void)SelectionHighlight(ctx, armor);
+            (void)SelectionHighlight(ctx);
         }
     }
     ctx.SelLocation = 0;
     ctx.SelSlot = static_cast<int16_t>(bytes.size() % kBodySlotCount);
-    ClearSelected(ctx, true, armor);
+    ClearSelected(ctx, true);
     ctx.SelLocation = 4;
     ctx.SelSlot = static_cast<int16_t>(bytes.size() % kTurretSlotCount);
-    ClearSelected(ctx, false, armor);
-    RebuildMovementSlots(ctx, armor);
-    ClearAllHumanoid(ctx, armor);
-    ClearAllQuad(ctx, armor);
-    MainCalc(ctx.catalog, ctx.design, armor);
+    ClearSelected(ctx, false);
+    RebuildMovementSlots(ctx);
+    ClearAllHumanoid(ctx);
+    ClearAllQuad(ctx);
+    MainCalc(ctx);
     (void)DesignFileBytes(ctx.design);
 }
 

@@ -3,7 +3,9 @@
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "model/Catalog.h"
+#include "model/Context.h"
 #include "model/Design.h"
+#include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -73,25 +76,23 @@ bool LoadProgramCatalog(const char* argv0, Catalog& catalog) {
 }
 
 // The design of the file with its totals recomputed, as the window would show it.
-bool OpenAndCalculate(const char* argv0, const std::string& fileName, Catalog& catalog, Design& design,
-                      std::string& armorText) {
-    if (!LoadProgramCatalog(argv0, catalog)) return false;
+bool OpenAndCalculate(const char* argv0, const std::string& fileName, Context& ctx) {
+    if (!LoadProgramCatalog(argv0, ctx.catalog)) return false;
     std::string error;
     int badRecord = 0;
-    if (!DoOpen(fileName, design, error, badRecord)) {
+    if (!DoOpen(fileName, ctx.design, error, badRecord)) {
         std::cerr << FormatOpenError(fileName, badRecord, error) << "\n";
         return false;
     }
-    armorText = ArmorTypeName(design.TechBase, design.ArmorType);
-    MainCalc(catalog, design, armorText);
+    ctx.armorList = ArmorListFor(ctx.design);
+    MainCalc(ctx);
     return true;
 }
 
 int Summary(const char* argv0, const std::string& fileName) {
-    Catalog catalog;
-    Design design;
-    std::string armorText;
-    if (!OpenAndCalculate(argv0, fileName, catalog, design, armorText)) return kFailed;
+    auto ctx = std::make_unique<Context>();
+    if (!OpenAndCalculate(argv0, fileName, *ctx)) return kFailed;
+    const Design& design = ctx->design;
     for (const std::string& text : StatusTexts(design)) std::cout << text << "\n";
     if (const char* warning = SaveWarning(design)) std::cout << warning << "\n";
     std::cout.flush();
@@ -99,12 +100,10 @@ int Summary(const char* argv0, const std::string& fileName) {
 }
 
 int ExportText(const char* argv0, const std::string& fileName, const std::string& outName) {
-    Catalog catalog;
-    Design design;
-    std::string armorText;
-    if (!OpenAndCalculate(argv0, fileName, catalog, design, armorText)) return kFailed;
+    auto ctx = std::make_unique<Context>();
+    if (!OpenAndCalculate(argv0, fileName, *ctx)) return kFailed;
     std::string error;
-    if (!WriteReadout(outName, Readout(catalog, design, armorText), error)) {
+    if (!WriteReadout(outName, Readout(*ctx), error)) {
         std::cerr << "Cannot write the readout " << outName << ": " << error << ".\n";
         return kFailed;
     }
@@ -148,12 +147,10 @@ std::string ParseSheetRequest(int argc, char** argv, SheetRequest& request) {
 }
 
 int RecordSheetCommand(const char* argv0, const SheetRequest& request) {
-    Catalog catalog;
-    Design design;
-    std::string armorText;
-    if (!OpenAndCalculate(argv0, request.design, catalog, design, armorText)) return kFailed;
+    auto ctx = std::make_unique<Context>();
+    if (!OpenAndCalculate(argv0, request.design, *ctx)) return kFailed;
     std::string error;
-    const RecordSheet sheet = BuildRecordSheet(catalog, design, armorText, request.troopers);
+    const RecordSheet sheet = BuildRecordSheet(*ctx, request.troopers);
     if (!WriteRecordSheetPdf(request.out, sheet, request.paper, error)) {
         std::cerr << "Cannot write the record sheet " << request.out << ": " << error << ".\n";
         return kFailed;

@@ -1,5 +1,5 @@
 #include "app/Cli.h"
-#include "model/Design.h"
+#include "model/Context.h"
 #include "platform/AppPaths.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/SettingsStore.h"

@@ -23,11 +23,10 @@ using Captions = std::array<std::array<std::string, kQuadSlotCount>, kLocationCo
 // so that a later step meeting it sees "Available" and returns nothing for it a second time.
 class Sweep {
 public:
-    Sweep(Context& ctx, const std::string& armorText) : ctx_(ctx) {
+    Sweep(Context& ctx) : ctx_(ctx) {
         for (int loc = 0; loc < kLocationCount; ++loc) {
             const ConstSlotArrays a = Slots(static_cast<const Design&>(ctx.design), loc);
-            for (int i = 0; i < a.count; ++i)
-                captions_[loc][i] = SlotCaption(ctx.catalog, a.codes[i], armorText);
+            for (int i = 0; i < a.count; ++i) captions_[loc][i] = SlotCaption(ctx, a.codes[i]);
         }
     }
 
@@ -164,9 +163,9 @@ void MarkItem(const ConstSlotArrays& a, int sel, std::array<bool, 16>& marks) {
 
 }  // namespace
 
-void ClearAllHumanoid(Context& ctx, const std::string& armorText) {
+void ClearAllHumanoid(Context& ctx) {
     ctx.SelLocation = -1;
-    Sweep sweep(ctx, armorText);
+    Sweep sweep(ctx);
     const Design& d = ctx.design;
     SweepLocation(sweep, kLeftArm, AdaptationAndClamps(kLeftArm), false, d);
     Sweep::Links rightLinks;
@@ -175,21 +174,21 @@ void ClearAllHumanoid(Context& ctx, const std::string& armorText) {
     SweepLocation(sweep, kBody, Sweep::Links{}, true, d);
 }
 
-void ClearAllQuad(Context& ctx, const std::string& armorText) {
+void ClearAllQuad(Context& ctx) {
     ctx.SelLocation = -1;
-    Sweep sweep(ctx, armorText);
+    Sweep sweep(ctx);
     const Design& d = ctx.design;
     SweepLocation(sweep, kTurret, Sweep::Links{}, false, d);
     SweepLocation(sweep, kQuadBody, Sweep::Links{}, true, d);
 }
 
-void ClearSelected(Context& ctx, bool humanoid, const std::string& armorText) {
+void ClearSelected(Context& ctx, bool humanoid) {
     const int loc = ctx.SelLocation;
     const bool handled = humanoid ? (loc >= kBody && loc <= kRightArm) : (loc == kQuadBody || loc == kTurret);
     if (handled && ctx.SelSlot >= 0 && ctx.SelSlot < Slots(ctx.design, loc).count) {
         // The mark is taken before anything is freed: the cleanup may free the linked slots.
-        const Highlight marks = SelectionHighlight(ctx, armorText);
-        Sweep sweep(ctx, armorText);
+        const Highlight marks = SelectionHighlight(ctx);
+        Sweep sweep(ctx);
         sweep.SlotCleanup(loc, ctx.SelSlot, AdaptationAndClamps(loc), false);
         for (int j = 0; j < Slots(ctx.design, loc).count; ++j)
             if (marks[loc][j]) sweep.Free(loc, j);
@@ -197,7 +196,7 @@ void ClearSelected(Context& ctx, bool humanoid, const std::string& armorText) {
     ctx.SelLocation = -1;
 }
 
-Highlight SelectionHighlight(const Context& ctx, const std::string& armorText) {
+Highlight SelectionHighlight(const Context& ctx) {
     Highlight marks{};
     const int loc = ctx.SelLocation;
     if (loc < 0 || loc >= kLocationCount) return marks;
@@ -207,11 +206,11 @@ Highlight SelectionHighlight(const Context& ctx, const std::string& armorText) {
     MarkItem(sel, slot, marks[loc]);
 
     // Units spread over several locations show all their slots.
-    const std::string caption = SlotCaption(ctx.catalog, sel.codes[slot], armorText);
+    const std::string caption = SlotCaption(ctx, sel.codes[slot]);
     auto markWhere = [&](int other, auto matches) {
         const ConstSlotArrays a = Slots(ctx.design, other);
         for (int j = 0; j < a.count; ++j)
-            if (matches(SlotCaption(ctx.catalog, a.codes[j], armorText))) marks[other][j] = true;
+            if (matches(SlotCaption(ctx, a.codes[j]))) marks[other][j] = true;
     };
     if ((loc == kLeftArm || loc == kRightArm) && EndsWith(caption, kClampTail)) {
         marks[loc][slot] = true;
@@ -226,12 +225,12 @@ Highlight SelectionHighlight(const Context& ctx, const std::string& armorText) {
     return marks;
 }
 
-void RebuildMovementSlots(Context& ctx, const std::string& armorText) {
+void RebuildMovementSlots(Context& ctx) {
     ctx.RebuildSlots = false;
     if (ctx.design.IsQuad)
-        ClearAllQuad(ctx, armorText);
+        ClearAllQuad(ctx);
     else
-        ClearAllHumanoid(ctx, armorText);
+        ClearAllHumanoid(ctx);
     Design& d = ctx.design;
     for (int loc : {kBody, kQuadBody}) {
         SlotArrays a = Slots(d, loc);

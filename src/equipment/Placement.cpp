@@ -106,16 +106,17 @@ void PlaceLinked(Design& d, int location, int i, int idx) {
 }
 
 // The owned-list entry leaves the unplaced counts.
-void TakeFromOwned(Context& ctx, const std::string& entry, const std::string& armorText) {
+void TakeFromOwned(Context& ctx, const std::string& entry) {
     Design& d = ctx.design;
+    const std::string& armor = ctx.armorList.text;
     AddToStash(ctx.catalog, d, entry, -1);
     if (entry == kHeatSinkEntry) {
         --d.HeatSinks;
         ++d.PlacedHeatSinks;
-    } else if (entry == kArmorPrefix + armorText) {
+    } else if (entry == kArmorPrefix + armor) {
         --d.ArmorPoints;
         ++d.PlacedArmor;
-    } else if (entry == kASysPrefix + armorText) {
+    } else if (entry == kASysPrefix + armor) {
         --d.ArmorSlots;
         ++d.PlacedArmorSlots;
     }
@@ -148,12 +149,12 @@ std::string RuleBeforeRoom(const Context& ctx, int location, const std::string& 
     return {};
 }
 
-std::string RuleAfterRoom(const Context& ctx, const std::string& t, const std::string& armorText) {
+std::string RuleAfterRoom(const Context& ctx, const std::string& t) {
     if (t == "Bomb Rack" && PlacedOf(ctx, "Bomb Rack") >= 1)
         return "Only 1 Bomb Rack is allowed per Battle Armor.";
     if (t == "Bomb Rack" && ctx.design.VTOLMP < 1)
         return "Only Battle Armors equipped with VTOL may use Bomb Racks.";
-    if (t == "Camo System" && armorText == "Mimetic")
+    if (t == "Camo System" && ctx.armorList.text == "Mimetic")
         return "Camo System cannot be used in conjunction with Mimetic Armor.";
     return {};
 }
@@ -187,11 +188,12 @@ int UsableSlots(const Design& d, int location) {
     return n;
 }
 
-DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& text, bool hasText,
-                      const std::string& ownedEntry, const std::string& armorText) {
+DropResult DropOnSlot(Context& ctx, int location, int slot, const std::optional<std::string>& dragged,
+                      const std::string& ownedEntry) {
     if (location < 0 || location >= kLocationCount || slot < 0 || slot >= Slots(ctx.design, location).count)
         return Silent();  // no such label
-    const std::string t = hasText ? text : std::string();
+    const bool hasText = dragged.has_value();
+    const std::string t = dragged.value_or(std::string());
     if (location == kTurret) return DropOnTurret(ctx, slot, t, hasText);
 
     Design& d = ctx.design;
@@ -205,7 +207,7 @@ DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& t
     const bool roomExempt = (location == kBody && t == kSpaceAdaptation) || (IsArm(location) && IsClamp(t));
     if (RoomCheckApplies(t, idx) && !roomExempt && !HasRoom(d, location, slot, ItemSlots(ctx.catalog, idx)))
         return Refuse(kNotEnoughRoom, false);
-    message = RuleAfterRoom(ctx, t, armorText);
+    message = RuleAfterRoom(ctx, t);
     if (!message.empty()) return Refuse(message, true);
 
     // Step 2: only a free slot takes anything.
@@ -232,7 +234,7 @@ DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& t
         PlaceLinked(d, location, slot, idx);
         PlaceLinked(d, other, partner, idx);
         ++d.PlacedCount[idx];
-    } else if (t == kASysPrefix + armorText) {
+    } else if (t == kASysPrefix + ctx.armorList.text) {
         a.codes[slot] = kSlotArmorSystem;
     } else if (t == kHeatSinkEntry) {
         a.codes[slot] = kSlotHeatSink;
@@ -240,7 +242,7 @@ DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& t
                t == kMovementCaptions[kSlotVTOL] || t == kMovementCaptions[kSlotUMU]) {
         for (int code = kSlotGround; code <= kSlotUMU; ++code)
             if (t == kMovementCaptions[code]) a.codes[slot] = code;
-    } else if (t == kArmorPrefix + armorText) {
+    } else if (t == kArmorPrefix + ctx.armorList.text) {
         a.codes[slot] = kSlotArmor;
     } else if (idx < 0) {
         return Outcome(DropResult::Kind::NotPlaced);
@@ -251,7 +253,7 @@ DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& t
     }
 
     // Step 4: the owned-list entry leaves the unplaced counts.
-    TakeFromOwned(ctx, ownedEntry, armorText);
+    TakeFromOwned(ctx, ownedEntry);
     return Outcome(DropResult::Kind::Placed);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "model/Design.h"
+#include "model/Context.h"
 
+#include <optional>
 #include <string>
 
 namespace vantrel {
@@ -21,11 +22,10 @@ struct DropResult {
     bool refreshMain = false;
 };
 
-// Drop of `text` (the dragged data; `hasText` false when the data carried no plain text) on slot
-// `slot` of `location`. `ownedEntry` is the selected entry of the page's owned list (the drag source),
-// `armorText` the text the armor type list shows.
-DropResult DropOnSlot(Context& ctx, int location, int slot, const std::string& text, bool hasText,
-                      const std::string& ownedEntry, const std::string& armorText);
+// Drop of the dragged text (none when the data carried no plain text) on slot `slot` of `location`.
+// `ownedEntry` is the selected entry of the page's owned list (the drag source).
+DropResult DropOnSlot(Context& ctx, int location, int slot, const std::optional<std::string>& dragged,
+                      const std::string& ownedEntry);
 
 // A click on a slot: selects it when it holds anything but a free or movement code.
 // Returns true when the selection was set (the page then redraws).

@@ -8,12 +8,13 @@ const char* const kASysPrefix = "ASys: ";
 const char* const kAvailable = "Available";
 const char* const kMovementCaptions[5] = {"", "Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"};
 
-std::string SlotCaption(const Catalog& catalog, int code, const std::string& armorText) {
-    if (code == kSlotArmorSystem) return kASysPrefix + armorText;
+std::string SlotCaption(const Context& ctx, int code) {
+    const Catalog& catalog = ctx.catalog;
+    if (code == kSlotArmorSystem) return kASysPrefix + ctx.armorList.text;
     if (code == kSlotFree) return kAvailable;
     if (code == kSlotHeatSink) return kHeatSinkEntry;
     if (code >= kSlotGround && code <= kSlotUMU) return kMovementCaptions[code];
-    if (code == kSlotArmor) return kArmorPrefix + armorText;
+    if (code == kSlotArmor) return kArmorPrefix + ctx.armorList.text;
     if (code >= kSlotItemBase && code < kSlotItemBase + kCatalogSize)
         return catalog[code - kSlotItemBase].Name;
     if (code >= kSlotAmmoBase && code <= kSlotAmmoLast)
@@ -29,10 +30,12 @@ Rgb SlotColour(int code) {
     return kColourItem;
 }
 
-std::vector<std::string> OwnedEntries(const Catalog& catalog, const Design& d, const std::string& armorText) {
+std::vector<std::string> OwnedEntries(const Context& ctx) {
+    const Catalog& catalog = ctx.catalog;
+    const Design& d = ctx.design;
     std::vector<std::string> out;
     for (int i = 0; i < d.HeatSinks; ++i) out.emplace_back(kHeatSinkEntry);
-    const std::string asys = kASysPrefix + armorText;
+    const std::string asys = kASysPrefix + ctx.armorList.text;
     for (int i = 0; i < d.ArmorSlots; ++i) out.push_back(asys);
     for (int i = 0; i < kCatalogSize; ++i) {
         for (int k = 0; k < d.OwnedCount[i]; ++k) out.push_back(catalog[i].Name);

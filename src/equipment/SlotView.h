@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Design.h"
+#include "model/Context.h"
 
 #include <string>
 #include <vector>
@@ -27,13 +27,13 @@ constexpr Rgb kColourArmor{192, 192, 192};
 constexpr Rgb kColourItem{255, 0, 255};
 constexpr Rgb kColourSelected{0, 255, 255};
 
-// Caption of a slot code; `armorText` is the text the armor type list shows.
+// Caption of a slot code; armor slots carry the text the armor type list shows.
 // Codes outside the known ranges give an empty caption.
-std::string SlotCaption(const Catalog& catalog, int code, const std::string& armorText);
+std::string SlotCaption(const Context& ctx, int code);
 Rgb SlotColour(int code);
 
 // The owned list of the equipment and slot pages: heat sinks, armor-system entries, then per catalog
 // index the item lines followed by its ammunition lines.
-std::vector<std::string> OwnedEntries(const Catalog& catalog, const Design& d, const std::string& armorText);
+std::vector<std::string> OwnedEntries(const Context& ctx);
 
 }  // namespace vantrel

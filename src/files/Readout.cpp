@@ -4,6 +4,7 @@
 #include "files/AtomicFile.h"
 #include "model/TextCodec.h"
 #include "model/ValueReader.h"
+#include "rules/SpeedCaption.h"
 
 #include <charconv>
 #include <string_view>
@@ -66,34 +67,34 @@ private:
 };
 
 // Slots 0..count-1 of a location that show something, a multi-slot item on its first slot only.
-void SlotLines(Lines& out, const Catalog& catalog, const Design& d, int location, int count,
-               const std::string& armorText) {
-    const ConstSlotArrays a = Slots(d, location);
+void SlotLines(Lines& out, const Context& ctx, int location, int count) {
+    const ConstSlotArrays a = Slots(ctx.design, location);
     for (int s = 0; s < count && s < a.count; ++s) {
-        const std::string caption = SlotCaption(catalog, a.codes[s], armorText);
+        const std::string caption = SlotCaption(ctx, a.codes[s]);
         if (caption != kAvailable && a.spans[s] != kSpanFollow) out.Add("    " + caption);
     }
 }
 
-void EquipmentSection(Lines& out, const Catalog& catalog, const Design& d, const std::string& armorText) {
+void EquipmentSection(Lines& out, const Context& ctx) {
+    const Design& d = ctx.design;
     if (!d.IsQuad) {
         out.Add("  Body:");
-        SlotLines(out, catalog, d, kBody, kBodySlotCount, armorText);
+        SlotLines(out, ctx, kBody, kBodySlotCount);
         out.Add("  Right Arm:");
-        SlotLines(out, catalog, d, kRightArm, kArmSlotCount, armorText);
+        SlotLines(out, ctx, kRightArm, kArmSlotCount);
         out.Add("  Left Arm:");
-        SlotLines(out, catalog, d, kLeftArm, kArmSlotCount, armorText);
+        SlotLines(out, ctx, kLeftArm, kArmSlotCount);
     } else {
         out.Add("  Body:");
-        SlotLines(out, catalog, d, kQuadBody, kQuadSlotCount, armorText);
+        SlotLines(out, ctx, kQuadBody, kQuadSlotCount);
         out.Add("  Turret:");
         const int usable = d.TurretSize - (d.TurretConfig ? 1 : 0);
         if (d.TurretSize != 0 && usable > 0)
-            SlotLines(out, catalog, d, kTurret, usable, armorText);
+            SlotLines(out, ctx, kTurret, usable);
         else
             out.Add("    N/A");
     }
-    const std::vector<std::string> owned = OwnedEntries(catalog, d, armorText);
+    const std::vector<std::string> owned = OwnedEntries(ctx);
     if (!owned.empty()) {
         out.Add("  Unequipped:");
         for (const std::string& entry : owned) out.Add("    " + entry);
@@ -101,9 +102,6 @@ void EquipmentSection(Lines& out, const Catalog& catalog, const Design& d, const
 }
 
 }  // namespace
-
-std::string SpeedCaption(int points) { return FormatNumber(points * 10.8) + " Km/H"; }
-std::string JumpCaption(int points) { return FormatNumber(points * 30.0) + " Meters"; }
 
 std::string ChassisLine(const Design& d) {
     if (d.WeightClass < 0 || d.WeightClass > 4) return {};
@@ -127,7 +125,9 @@ std::array<MovementLine, 4> MovementLines(const Design& d) {
     };
 }
 
-std::string Readout(const Catalog& catalog, const Design& d, const std::string& armorText) {
+std::string Readout(const Context& ctx) {
+    const Catalog& catalog = ctx.catalog;
+    const Design& d = ctx.design;
     Lines out;
     out.Add("Name: " + d.MechName);
     if (!d.Model.empty()) out.Add("Model: " + d.Model);
@@ -138,12 +138,12 @@ std::string Readout(const Catalog& catalog, const Design& d, const std::string& 
     for (const MovementLine& line : MovementLines(d)) out.Add(line.label + (": " + line.caption));
     out.Add("");
     out.Add("Armor:");
-    out.Add("  Type: " + armorText);
+    out.Add("  Type: " + ctx.armorList.text);
     out.Add("  Points: " + std::to_string(static_cast<int64_t>(d.ArmorPoints) + d.PlacedArmor));
     out.Add("  Weight: " + std::to_string(d.ArmorWeight) + "Kg");
     out.Add("");
     out.Add("Equipment:");
-    EquipmentSection(out, catalog, d, armorText);
+    EquipmentSection(out, ctx);
     if (!d.History.empty()) {
         out.Add("");
         out.Add("History:");

@@ -1,16 +1,11 @@
 #pragma once
 
-#include "model/Design.h"
+#include "model/Context.h"
 
 #include <array>
 #include <string>
 
 namespace vantrel {
-
-// Speed captions of the movement sliders: "32.4 Km/H" for 3 ground, VTOL or underwater points,
-// "60 Meters" for 2 jump points.
-std::string SpeedCaption(int points);
-std::string JumpCaption(int points);
 
 // The chassis and technology base lines of the readout ("Chassis: Bipedal Light (750Kg)",
 // "Tech Base: Inner Sphere"); empty for a value outside its list.
@@ -26,10 +21,10 @@ struct MovementLine {
 };
 std::array<MovementLine, 4> MovementLines(const Design& design);
 
-// The plain-text readout of the design, UTF-8, CR LF after every line. `armorText` is the text the
-// armor type list shows. The totals are taken as they stand: run MainCalc first.
+// The plain-text readout of the design, UTF-8, CR LF after every line. The armor is named as the
+// armor type list shows it. The totals are taken as they stand: run MainCalc first.
 // A damage text that is not a number adds nothing to the combined damage.
-std::string Readout(const Catalog& catalog, const Design& design, const std::string& armorText);
+std::string Readout(const Context& ctx);
 
 // Writes the readout encoded to Windows-1252, replacing `path` in one step (the old file stays on failure).
 bool WriteReadout(const std::string& path, const std::string& text, std::string& error);

@@ -109,18 +109,6 @@ ConstSlotArrays Slots(const Design& d, int location);
 // Resets every design field to the values of a new design (totals included, before any calculation).
 void NewDesign(Design& d);
 
-// The one shared state: the design, the catalog and the working fields.
-struct Context {
-    Catalog catalog;
-    Design design;
-    std::string DesignFile;
-    bool Saved = true;
-    bool WarnedOnSave = false;
-    int16_t SelLocation = -1;
-    int16_t SelSlot = 0;
-    bool RebuildSlots = true;
-};
-
 // Catalog lookups by entry text: the item's name, or the name followed by " Ammo".
 int16_t FindIndex(const Catalog& catalog, const std::string& strName);
 void AddToStash(const Catalog& catalog, Design& d, const std::string& strName, int16_t intNum);

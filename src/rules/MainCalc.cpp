@@ -67,7 +67,10 @@ bool ValidClass(int c) { return c >= 0 && c < 5; }
 
 double SpeedFactor(int speed) { return speed >= 1 && speed <= 12 ? kSpeedFactor[speed] : 1.0; }
 
-void MainCalc(const Catalog& catalog, Design& d, const std::string& armorTypeText) {
+void MainCalc(Context& ctx) {
+    const Catalog& catalog = ctx.catalog;
+    Design& d = ctx.design;
+    const std::string& armorTypeText = ctx.armorList.text;
     const int wc = d.WeightClass;
     const bool validClass = ValidClass(wc);
     const int suit = d.SuitSystems >= 0 && d.SuitSystems < 3 ? d.SuitSystems : -1;

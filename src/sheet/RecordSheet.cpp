@@ -67,8 +67,9 @@ bool Listed(int code) {
 // Placed contents, location by location, each entry in the order its first slot comes. The space
 // adaptation and clamps lie in several locations as one unit (span -1 on each piece); a unit is
 // counted where its first piece is.
-void PlacedItems(const Catalog& catalog, const Design& d, const std::string& armorText,
-                 std::vector<SheetItem>& out) {
+void PlacedItems(const Context& ctx, std::vector<SheetItem>& out) {
+    const Catalog& catalog = ctx.catalog;
+    const Design& d = ctx.design;
     std::map<int, int> linkedAt;  // item code -> location of its first piece
     for (const Place& place : Places(d)) {
         const ConstSlotArrays a = Slots(d, place.location);
@@ -90,17 +91,18 @@ void PlacedItems(const Catalog& catalog, const Design& d, const std::string& arm
             add(code);
         }
         for (const auto& [code, n] : here) {
-            out.push_back(Line(catalog, code, SlotCaption(catalog, code, armorText), place.name));
+            out.push_back(Line(catalog, code, SlotCaption(ctx, code), place.name));
             out.back().count = n;
         }
     }
 }
 
-void UnequippedItems(const Catalog& catalog, const Design& d, const std::string& armorText,
-                     std::vector<SheetItem>& out) {
+void UnequippedItems(const Context& ctx, std::vector<SheetItem>& out) {
+    const Catalog& catalog = ctx.catalog;
+    const Design& d = ctx.design;
     auto add = [&](int code, int count) {
         if (count <= 0) return;
-        out.push_back(Line(catalog, code, SlotCaption(catalog, code, armorText), kUnequipped));
+        out.push_back(Line(catalog, code, SlotCaption(ctx, code), kUnequipped));
         out.back().count = count;
     };
     add(kSlotHeatSink, d.HeatSinks);
@@ -115,8 +117,8 @@ void UnequippedItems(const Catalog& catalog, const Design& d, const std::string&
 
 int DefaultTroopers(const Design& design) { return design.TechBase == 0 ? 4 : 5; }
 
-RecordSheet BuildRecordSheet(const Catalog& catalog, const Design& d, const std::string& armorText,
-                             int troopers) {
+RecordSheet BuildRecordSheet(const Context& ctx, int troopers) {
+    const Design& d = ctx.design;
     RecordSheet sheet;
     sheet.name = d.MechName;
     sheet.model = d.Model;
@@ -126,22 +128,22 @@ RecordSheet BuildRecordSheet(const Catalog& catalog, const Design& d, const std:
     for (const MovementLine& line : MovementLines(d))
         sheet.movement.push_back({line.label, line.points, line.caption});
 
-    sheet.armorType = armorText;
+    sheet.armorType = ctx.armorList.text;
     const int64_t points = static_cast<int64_t>(d.ArmorPoints) + d.PlacedArmor;
     sheet.armorPoints = static_cast<int>(points);
     sheet.armorWeight = d.ArmorWeight;
     if (troopers < kMinTroopers || troopers > kMaxTroopers) troopers = DefaultTroopers(d);
     sheet.pips.assign(troopers, static_cast<int>(points < 0 ? 1 : points + 1));
 
-    PlacedItems(catalog, d, armorText, sheet.items);
-    UnequippedItems(catalog, d, armorText, sheet.items);
+    PlacedItems(ctx, sheet.items);
+    UnequippedItems(ctx, sheet.items);
 
     sheet.isQuad = d.IsQuad;
     for (const Place& place : Places(d)) {
         SheetLocation location{place.name, {}};
         const ConstSlotArrays a = Slots(d, place.location);
         for (int s = 0; s < place.count && s < a.count; ++s)
-            location.captions.push_back(SlotCaption(catalog, a.codes[s], armorText));
+            location.captions.push_back(SlotCaption(ctx, a.codes[s]));
         sheet.locations.push_back(std::move(location));
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Design.h"
+#include "model/Context.h"
 
 #include <string>
 #include <vector>
@@ -57,10 +57,9 @@ struct RecordSheet {
     std::string history;
 };
 
-// `armorText` is the text the armor type list shows; run MainCalc first. `troopers` outside 1..6
+// The armor is named as the armor type list shows it; run MainCalc first. `troopers` outside 1..6
 // gives the default squad.
-RecordSheet BuildRecordSheet(const Catalog& catalog, const Design& design, const std::string& armorText,
-                             int troopers = 0);
+RecordSheet BuildRecordSheet(const Context& ctx, int troopers = 0);
 
 extern const char* const kUnequipped;  // "Unequipped"
 

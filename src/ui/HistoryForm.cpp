@@ -1,6 +1,6 @@
 #include "ui/HistoryForm.h"
 
-#include "model/Design.h"
+#include "model/Context.h"
 #include "ui/Gesture.h"
 
 #include <QHBoxLayout>

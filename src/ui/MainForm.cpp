@@ -2,6 +2,7 @@
 
 #include "model/Design.h"
 #include "platform/AppPaths.h"
+#include "rules/ArmorList.h"
 #include "rules/Tables.h"
 #include "ui/DibSection.h"
 #include "ui/Gesture.h"
@@ -376,6 +377,9 @@ void MainForm::ConnectHandlers() {
     OnSelect(ComboTechBase, &MainForm::ComboTechBase_Click);
     OnSelect(ComboSS, &MainForm::ComboSS_Click);
     OnSelect(ComboTurret, &MainForm::ComboTurret_Click);
+    // The selection reaches the armor list of the state before any handler reads it.
+    connect(ComboAType, &QComboBox::currentIndexChanged, this,
+            [this](int index) { SelectArmorEntry(ctx_.armorList, index); });
     OnSelect(ComboAType, &MainForm::ComboAType_Click);
     connect(ChkConfig, &MouseUpCheckBox::mouseUp, this, &MainForm::ChkConfig_MouseUp);
     connect(ChkEnhanced, &MouseUpCheckBox::mouseUp, this, &MainForm::ChkEnhanced_MouseUp);
@@ -409,8 +413,6 @@ void MainForm::ConnectHandlers() {
     connect(MPreferences, &QAction::triggered, this, &MainForm::MPreferences_Click);
     connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);
 }
-
-std::string MainForm::ArmorText() const { return ComboAType->currentText().toStdString(); }
 
 void MainForm::SetBipedLine(int biped) {
     bipedLine_ = biped;

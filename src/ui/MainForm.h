@@ -2,7 +2,7 @@
 
 // Design.h names a field `slots`, which Qt's keyword macro would eat: the macro is set aside while
 // it is read, so this header may follow any Qt header (the generated moc files do exactly that).
-#include "model/Design.h"
+#include "model/Context.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -69,7 +69,6 @@ public:
     // changed; the lock counts, so a refresh never forces a repaint of the whole window.
     void SetRedraw(bool enable);
     bool RedrawLocked() const { return redrawDepth_ > 0; }
-    std::string ArmorText() const;  // ComboAType's text as UTF-8
 
     // Position of the biped figure's line: 0 "Happy Biped" (480), anything else "Sad Biped" (360).
     void SetBipedLine(int biped);
@@ -154,7 +153,7 @@ public:
     // --- page 2: armor ---
     QFrame* Frame2 = nullptr;
     QLabel* Label7 = nullptr;
-    QComboBox* ComboAType = nullptr;  // its text is "the armor type text" of captions and MainCalc
+    QComboBox* ComboAType = nullptr;  // shows ctx_.armorList, its selection written there
     QComboBox* AllOrig = nullptr;     // hidden: the nine armor type names in master order
     ReleaseSlider* ArmorSlide = nullptr;
     QLabel* LabArmorP = nullptr;

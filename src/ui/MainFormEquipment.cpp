@@ -130,7 +130,7 @@ void MainForm::RefreshP3() {
     }
 
     QStringList owned;
-    for (const std::string& e : OwnedEntries(catalog, d, ArmorText())) owned << Q(e);
+    for (const std::string& e : OwnedEntries(ctx_)) owned << Q(e);
     {
         const QSignalBlocker block(p->SelList);
         SetListEntries(p->SelList, owned);

@@ -222,11 +222,11 @@ void MainForm::MExport_Click() {
     RefreshP2();
     RefreshP3();
     RefreshP4();
-    MainCalc(ctx_.catalog, ctx_.design, ArmorText());
+    MainCalc(ctx_);
     RefreshMain();
 
     std::string error;
-    if (!WriteReadout(FileSystemName(path), Readout(ctx_.catalog, ctx_.design, ArmorText()), error)) {
+    if (!WriteReadout(FileSystemName(path), Readout(ctx_), error)) {
         Warn(*this, QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) +
                         QStringLiteral(": ") + Q(error) + QLatin1Char('.'));
         return;

@@ -1,7 +1,7 @@
 // Writing the design state into the status line and the first two pages, and page switching.
 
-#include "files/Readout.h"
 #include "rules/MainCalc.h"
+#include "rules/SpeedCaption.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
 #include "ui/Gesture.h"
@@ -47,7 +47,7 @@ void MainForm::RefreshMain() {
     setWindowTitle(QStringLiteral("Vantrel - ") + TextMechName->text());
     TextMechName->setText(QString::fromStdString(ctx_.design.MechName));
     TextModel->setText(QString::fromStdString(ctx_.design.Model));
-    MainCalc(ctx_.catalog, ctx_.design, ArmorText());
+    MainCalc(ctx_);
     const Design& d = ctx_.design;
     const auto texts = StatusTexts(d);
     for (int i = 0; i < 7; ++i) {

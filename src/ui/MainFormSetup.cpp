@@ -3,8 +3,9 @@
 // status line. Writing a different selection into a list runs that list's handler, so the resets
 // cascade through the same handlers.
 
-#include "files/Readout.h"
 #include "model/Design.h"
+#include "rules/ArmorList.h"
+#include "rules/SpeedCaption.h"
 #include "rules/Tables.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
@@ -213,8 +214,11 @@ void MainForm::RebuildAType() {
     const bool wasFilling = filling_;
     filling_ = true;
     ComboAType->clear();
-    for (int master : ArmorTypesOffered(ctx_.design.TechBase)) ComboAType->addItem(AllOrig->itemText(master));
+    RebuildArmorList(ctx_.armorList, ctx_.design.TechBase);
+    for (const std::string& entry : ctx_.armorList.entries)
+        ComboAType->addItem(QString::fromStdString(entry));
     ComboAType->setCurrentIndex(-1);
+    ctx_.armorList.text.clear();
     filling_ = wasFilling;
 }
 
@@ -230,7 +234,7 @@ void MainForm::ComboAType_Click() {
     d.ArmorType = index;
     ctx_.RebuildSlots = true;
     int count = 0;
-    if (ArmorSlotCount(ArmorText(), count)) d.ArmorSlots = count;
+    if (ArmorSlotCount(ctx_.armorList.text, count)) d.ArmorSlots = count;
     RefreshP4();
     RefreshP2();
     RefreshMain();

@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <optional>
+
 namespace vantrel {
 
 namespace {
@@ -31,17 +33,18 @@ const char* DropName(int location) {
     return location >= 0 && location < kLocationCount ? names[location] : "Drop";
 }
 
-void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const QString& text, bool hasText) {
+void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const std::optional<QString>& text) {
     const GestureScope gesture(f.Gestures(), DropName(location));
     const QString owned = page->Owned()->SelectedEntry();
     // Every drag of this program carries the selected owned entry. Text dragged in from elsewhere
     // would be placed without leaving the owned counts, so it is not taken.
-    if (hasText && text != owned) {
+    if (text && *text != owned) {
         f.RefreshP4();
         return;
     }
-    const DropResult r =
-        DropOnSlot(f.ctx_, location, slot, text.toStdString(), hasText, owned.toStdString(), f.ArmorText());
+    std::optional<std::string> dragged;
+    if (text) dragged = text->toStdString();
+    const DropResult r = DropOnSlot(f.ctx_, location, slot, dragged, owned.toStdString());
     const bool refused = r.kind == DropResult::Kind::Refused;
     if (refused && !r.exclamation) {
         if (SlotLabel* label = page->Crit(location, slot)) label->SetColour(ToQColor(kColourFree));
@@ -68,8 +71,8 @@ void ConnectSlotPage(MainForm& form, SlotPage* page) {
     // message box of a refusal can take the click that closes it.
     QObject::connect(
         page, &SlotPage::slotDropped, f,
-        [f, page](int location, int slot, const QString& text, bool hasText) {
-            SlotDrop(*f, page, location, slot, text, hasText);
+        [f, page](int location, int slot, const std::optional<QString>& text) {
+            SlotDrop(*f, page, location, slot, text);
         },
         Qt::QueuedConnection);
     QObject::connect(page, &SlotPage::slotClicked, f,
@@ -90,12 +93,11 @@ void ConnectSlotPage(MainForm& form, SlotPage* page) {
 void MainForm::RefreshP4() {
     if (!bipedPage_ || !quadPage_) return;
     SetRedraw(false);
-    const std::string armor = ArmorText();
 
     // A requested rebuild runs before the drawing, so the movement entries it lays down show at once;
     // the clearing inside it changes the totals, hence the status refresh.
     if (ctx_.RebuildSlots) {
-        RebuildMovementSlots(ctx_, armor);
+        RebuildMovementSlots(ctx_);
         RefreshMain();
     }
 
@@ -104,20 +106,20 @@ void MainForm::RefreshP4() {
     quadPage_->ClearSel2->setEnabled(ctx_.SelLocation == kQuadBody || ctx_.SelLocation == kTurret);
     quadPage_->SetTurret(d.TurretConfig ? d.TurretSize - 1 : d.TurretSize, d.TurretSize != 0);
 
-    const Highlight marks = SelectionHighlight(ctx_, armor);
+    const Highlight marks = SelectionHighlight(ctx_);
     const QColor selected = ToQColor(kColourSelected);
     for (int location = 0; location < kLocationCount; ++location) {
         SlotPage* page = location <= kRightArm ? bipedPage_ : quadPage_;
         for (int i = 0; i < SlotPage::CritCount(location); ++i) {
             const int code = CodeAt(d, location, i);
             page->Crit(location, i)
-                ->SetSlot(Q(SlotCaption(ctx_.catalog, code, armor)),
+                ->SetSlot(Q(SlotCaption(ctx_, code)),
                           marks[location][i] ? selected : ToQColor(SlotColour(code)));
         }
     }
 
     QStringList owned;
-    for (const std::string& e : OwnedEntries(ctx_.catalog, d, armor)) owned << Q(e);
+    for (const std::string& e : OwnedEntries(ctx_)) owned << Q(e);
     SetListEntries(bipedPage_->BipedOwned, owned);
     SetListEntries(quadPage_->QuadOwned, owned);
     SetRedraw(true);
@@ -125,28 +127,28 @@ void MainForm::RefreshP4() {
 
 void MainForm::ClearCS_Click() {
     const GestureScope gesture(*gestures_, "Clear All CSlots");
-    ClearAllHumanoid(ctx_, ArmorText());
+    ClearAllHumanoid(ctx_);
     RefreshP4();
     RefreshMain();
 }
 
 void MainForm::ClearCST_Click() {
     const GestureScope gesture(*gestures_, "Clear All CSlots");
-    ClearAllQuad(ctx_, ArmorText());
+    ClearAllQuad(ctx_);
     RefreshP4();
     RefreshMain();
 }
 
 void MainForm::ClearSel1_Click() {
     const GestureScope gesture(*gestures_, "Clear Selected");
-    ClearSelected(ctx_, true, ArmorText());
+    ClearSelected(ctx_, true);
     RefreshP4();
     RefreshMain();
 }
 
 void MainForm::ClearSel2_Click() {
     const GestureScope gesture(*gestures_, "Clear Selected");
-    ClearSelected(ctx_, false, ArmorText());
+    ClearSelected(ctx_, false);
     RefreshP4();
     RefreshMain();
 }

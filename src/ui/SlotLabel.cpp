@@ -91,7 +91,7 @@ void SlotLabel::dropEvent(QDropEvent* e) {
     e->accept();
     // The handler may rebuild the page (and show a message) before the event returns; nothing of
     // this label is touched after the signal.
-    emit dropped(index_, hasText ? data->text() : QString(), hasText);
+    emit dropped(index_, hasText ? std::optional<QString>(data->text()) : std::nullopt);
 }
 
 void SlotLabel::mousePressEvent(QMouseEvent* e) {

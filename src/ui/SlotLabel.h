@@ -6,6 +6,7 @@
 #include <QStaticText>
 
 #include <functional>
+#include <optional>
 
 namespace vantrel {
 
@@ -33,7 +34,7 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    void dropped(int index, const QString& text, bool hasText);
+    void dropped(int index, const std::optional<QString>& text);  // none: the data held no text
     void clicked(int index);
 
 protected:

@@ -166,8 +166,8 @@ void SlotPage::MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidg
     for (std::size_t i = 0; i < N; ++i) {
         auto* l = new SlotLabel(static_cast<int>(i), parent);
         l->setFixedSize(kSlotWidth, kSlotHeight);
-        connect(l, &SlotLabel::dropped, this, [this, location](int slot, const QString& text, bool hasText) {
-            emit slotDropped(location, slot, text, hasText);
+        connect(l, &SlotLabel::dropped, this, [this, location](int slot, const std::optional<QString>& text) {
+            emit slotDropped(location, slot, text);
         });
         connect(l, &SlotLabel::clicked, this,
                 [this, location](int slot) { emit slotClicked(location, slot); });

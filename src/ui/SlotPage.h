@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -117,7 +118,7 @@ public:
     void SetTurret(int usable, bool present);
 
 signals:
-    void slotDropped(int location, int slot, const QString& text, bool hasText);
+    void slotDropped(int location, int slot, const std::optional<QString>& text);
     void slotClicked(int location, int slot);
 
 private:

@@ -1,7 +1,7 @@
 #include "ui/SplashForm.h"
 
 #include "model/Catalog.h"
-#include "model/Design.h"
+#include "model/Context.h"
 #include "platform/SettingsStore.h"
 #include "ui/Dialogs.h"
 #include "ui/DibSection.h"

@@ -2,7 +2,7 @@
 
 #include "TestCatalog.h"
 #include "equipment/Placement.h"
-#include "model/Design.h"
+#include "model/Context.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ constexpr int kClawClamps = 5, kSpaceAdaptation = 6, kMediumLaser = 20, kSrm4 = 
 struct Clearing : ::testing::Test {
     Context ctx;
     Design& d = ctx.design;
-    std::string armor = "Standard";
+    std::string& armor = ctx.armorList.text = "Standard";  // the armor type list's selection
 
     void SetUp() override {
         Catalog& c = ctx.catalog = test::PlainCatalog();
@@ -45,8 +45,7 @@ struct Clearing : ::testing::Test {
             ++d.ArmorPoints;
         else
             AddToStash(ctx.catalog, d, entry, 1);
-        ASSERT_EQ(DropOnSlot(ctx, loc, slot, entry, true, entry, armor).kind, DropResult::Kind::Placed)
-            << entry;
+        ASSERT_EQ(DropOnSlot(ctx, loc, slot, entry, entry).kind, DropResult::Kind::Placed) << entry;
     }
 
     void Select(int loc, int slot) { ASSERT_TRUE(ClickSlot(ctx, loc, slot)); }
@@ -58,7 +57,7 @@ struct Clearing : ::testing::Test {
         Select(loc, slot);
         Highlight want{};
         for (auto [l, j] : marked) want[l][j] = true;
-        EXPECT_EQ(SelectionHighlight(ctx, armor), want) << "selected " << loc << "," << slot;
+        EXPECT_EQ(SelectionHighlight(ctx), want) << "selected " << loc << "," << slot;
     }
 
     void ExpectFree(int loc, std::initializer_list<int> slots) {
@@ -85,7 +84,7 @@ TEST_F(Clearing, ClearAllHumanoidReturnsEachUnitOnce) {
     d.LeftArmSlots[2] = kSlotVTOL;  // a movement text dropped in an arm is freed without return
     ctx.SelLocation = kBody;
 
-    ClearAllHumanoid(ctx, armor);
+    ClearAllHumanoid(ctx);
     EXPECT_EQ(ctx.SelLocation, -1);
     for (int i : {kSrm4, kMediumLaser, kSpaceAdaptation, kClawClamps})
         EXPECT_EQ(Count(i), std::pair(1, 0)) << i;
@@ -109,7 +108,7 @@ TEST_F(Clearing, ClearAllQuadSweepsTurretAndQuadBodyOnly) {
     Place(kTurret, 0, "SRM 4 Ammo");
     Place(kQuadBody, 15, "Heat Sink");
     Place(kBody, 5, "Small Laser");  // a humanoid location: untouched
-    ClearAllQuad(ctx, armor);
+    ClearAllQuad(ctx);
     EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
     EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 1);
     EXPECT_EQ(d.OwnedCount[kSrm4], 1);
@@ -128,15 +127,18 @@ TEST_F(Clearing, ArmorEntriesAreRecognisedByCode) {
     Place(kBody, 5, "ASys: Advanced");
     Place(kLeftArm, 0, "Armor: Advanced");
     d.ArmorSlots = 3;  // the new type's count comes later; the returned slots add to what stands
-    ClearAllHumanoid(ctx, "Basic Stealth");
+    armor = "Basic Stealth";
+    ClearAllHumanoid(ctx);
     EXPECT_EQ((std::array{d.ArmorSlots, d.PlacedArmorSlots, d.ArmorPoints, d.PlacedArmor}),
               (std::array{5, 0, 1, 0}));
     ExpectFree(kBody, {4, 5});
     ExpectFree(kLeftArm, {0});
 
+    armor = "Advanced";
     Place(kQuadBody, 2, "ASys: Advanced");
     Select(kQuadBody, 2);
-    ClearSelected(ctx, false, "Mimetic");
+    armor = "Mimetic";
+    ClearSelected(ctx, false);
     EXPECT_EQ(std::pair(d.ArmorSlots, d.PlacedArmorSlots), std::pair(6, 0));
     ExpectFree(kQuadBody, {2});
 }
@@ -145,7 +147,7 @@ TEST_F(Clearing, ClearSelectedFreesTheMarkedItem) {
     Place(kBody, 3, "Medium Laser");
     Place(kBody, 6, "Medium Laser");  // the same item right behind: stays
     Select(kBody, 4);
-    ClearSelected(ctx, true, armor);
+    ClearSelected(ctx, true);
     EXPECT_EQ(ctx.SelLocation, -1);
     EXPECT_EQ(Count(kMediumLaser), std::pair(1, 1));
     ExpectFree(kBody, {3, 4, 5});
@@ -156,7 +158,7 @@ TEST_F(Clearing, ClearSelectedFreesTheMarkedItem) {
     Place(kLeftArm, 1, "SRM 4 Ammo");
     Place(kLeftArm, 2, "SRM 4 Ammo");
     Select(kLeftArm, 1);
-    ClearSelected(ctx, true, armor);
+    ClearSelected(ctx, true);
     EXPECT_EQ(std::pair(d.OwnedAmmo[kSrm4], d.PlacedAmmo[kSrm4]), std::pair(1, 2));
     ExpectFree(kLeftArm, {1});
     EXPECT_EQ(d.LeftArmSlots[0], kSrm4 + 308);
@@ -165,7 +167,7 @@ TEST_F(Clearing, ClearSelectedFreesTheMarkedItem) {
     Place(kBody, 10, "Heat Sink");
     Place(kBody, 11, "Heat Sink");
     Select(kBody, 11);
-    ClearSelected(ctx, true, armor);
+    ClearSelected(ctx, true);
     EXPECT_EQ(std::pair(d.HeatSinks, d.PlacedHeatSinks), std::pair(1, 1));
     EXPECT_EQ(d.BodySlots[10], kSlotHeatSink);
     ExpectFree(kBody, {11});
@@ -178,7 +180,7 @@ TEST_F(Clearing, ClearSelectedSpaceAdaptationFromAnyOfItsSlots) {
         ++d.PlacedHeatSinks;
         Place(kBody, 5, "Space Operations Adaptation");
         Select(loc, loc == kBody ? 5 : loc == kRightArm ? 1 : 0);
-        ClearSelected(ctx, true, armor);
+        ClearSelected(ctx, true);
         EXPECT_EQ(Count(kSpaceAdaptation), std::pair(1, 0));
         ExpectFree(kBody, {5});
         ExpectFree(kRightArm, {1});
@@ -193,7 +195,7 @@ TEST_F(Clearing, ClampsFromEitherArm) {
         d.OwnedCount[kClawClamps] = 0;
         Place(kRightArm, 3, "Claws and Magnetic Clamps");  // with left arm 0
         Select(loc, loc == kLeftArm ? 0 : 3);
-        ClearSelected(ctx, true, armor);
+        ClearSelected(ctx, true);
         EXPECT_EQ(Count(kClawClamps), std::pair(1, 0));
         ExpectFree(kLeftArm, {0});
         ExpectFree(kRightArm, {3});
@@ -205,7 +207,7 @@ TEST_F(Clearing, ClearSelectedOnlyForItsOwnPage) {
     Place(kQuadBody, 4, "Small Laser");
     const Design placed = d;
     const auto expectUntouched = [&](bool humanoid) {
-        ClearSelected(ctx, humanoid, armor);
+        ClearSelected(ctx, humanoid);
         EXPECT_EQ(d, placed);
         EXPECT_EQ(ctx.SelLocation, -1);
     };
@@ -223,7 +225,7 @@ TEST_F(Clearing, SelectionHighlight) {
     Place(kBody, 3, "Medium Laser");
     Place(kBody, 6, "Medium Laser");
     Place(kBody, 9, "Heat Sink");
-    EXPECT_EQ(SelectionHighlight(ctx, armor), Highlight{});  // nothing selected
+    EXPECT_EQ(SelectionHighlight(ctx), Highlight{});  // nothing selected
     ExpectMarked(kBody, 4,
                  {
                      {kBody, 3},
@@ -296,7 +298,7 @@ TEST_F(Clearing, DamagedSpansStayInBounds) {
                      {kQuadBody, 14},
                      {kQuadBody, 15}
     });
-    ClearSelected(ctx, false, armor);
+    ClearSelected(ctx, false);
     EXPECT_EQ(d.QuadSlots[13], kSlotHeatSink);
     ExpectFree(kQuadBody, {14, 15});
 
@@ -306,7 +308,7 @@ TEST_F(Clearing, DamagedSpansStayInBounds) {
     d.TurretSpan[4] = 50;
     d.TurretSlots[4] = kMediumLaser + 6;
     ctx.catalog[kMediumLaser].CSlots = 40;
-    ClearAllQuad(ctx, armor);
+    ClearAllQuad(ctx);
     ExpectFree(kTurret, {2, 3, 4});
     EXPECT_EQ(d.PlacedCount[kMediumLaser], -1);  // no floor: counts follow what the slots held
 }
@@ -317,7 +319,7 @@ TEST_F(Clearing, CatalogSlotCountChangedSincePlacing) {
     Place(kBody, 4, "SRM 4");
     Place(kBody, 6, "Heat Sink");
     ctx.catalog[kSrm4].CSlots = 3;
-    ClearAllHumanoid(ctx, armor);
+    ClearAllHumanoid(ctx);
     EXPECT_EQ(d.OwnedCount[kSrm4], 1);
     EXPECT_EQ(std::pair(d.HeatSinks, d.PlacedHeatSinks), std::pair(1, 0));
     ExpectFree(kBody, {4, 5, 6});
@@ -331,7 +333,7 @@ TEST_F(Clearing, RebuildMovementSlots) {
     d.QuadSlots[7] = kSlotGround;
     d.QuadSpan[7] = 4;
     ctx.SelLocation = kLeftArm;
-    RebuildMovementSlots(ctx, armor);
+    RebuildMovementSlots(ctx);
     EXPECT_FALSE(ctx.RebuildSlots);
     EXPECT_EQ(ctx.SelLocation, -1);
     EXPECT_EQ(d.HeatSinks, 1);
@@ -346,7 +348,7 @@ TEST_F(Clearing, RebuildMovementSlots) {
     d.TurretSize = 3;
     Place(kTurret, 2, "Small Laser");
     const auto rightArm = d.RightArmSlots;
-    RebuildMovementSlots(ctx, armor);
+    RebuildMovementSlots(ctx);
     for (int j = 0; j < 16; ++j) EXPECT_EQ(d.QuadSlots[j], j < 10 ? 1 : 2) << j;
     ExpectFree(kBody, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
     EXPECT_EQ(d.RightArmSlots, rightArm);

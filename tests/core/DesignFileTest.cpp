@@ -3,6 +3,7 @@
 #include "TestCatalog.h"
 #include "files/Readout.h"
 #include "model/Design.h"
+#include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 #include "rules/Tables.h"
 
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <signal.h>
 #include <sys/resource.h>
@@ -72,11 +74,13 @@ std::string Join(const std::vector<std::string>& lines) {
 
 // The new design as the New command leaves it: ground movement laid down, totals calculated.
 Design NewDesignAfterRefresh() {
-    Design d;
-    NewDesign(d);
-    d.BodySlots[0] = kSlotGround;
-    MainCalc(test::PlainCatalog(), d, "Standard");
-    return d;
+    auto ctx = std::make_unique<Context>();
+    ctx->catalog = test::PlainCatalog();
+    NewDesign(ctx->design);
+    ctx->design.BodySlots[0] = kSlotGround;
+    ctx->armorList.text = "Standard";
+    MainCalc(*ctx);
+    return ctx->design;
 }
 
 // The whole file of a new design, as the format's reference case has it (1332 CR LF records,
@@ -414,14 +418,17 @@ TEST(DesignFileCases, GoldenFolders) {
         }
         ASSERT_TRUE(ok) << FormatOpenError(file.string(), bad, error);
         EXPECT_EQ(DesignFileBytes(d), ReadBytes(file));
-        const std::string armor = ArmorTypeName(d.TechBase, d.ArmorType);
-        Design calculated = d;
-        MainCalc(catalog, calculated, armor);
+        auto ctx = std::make_unique<Context>();
+        ctx->catalog = catalog;
+        ctx->design = d;
+        ctx->armorList = ArmorListFor(d);
+        MainCalc(*ctx);
+        const Design& calculated = ctx->design;
         EXPECT_EQ(calculated.CurrentKg, d.CurrentKg);
         EXPECT_EQ(calculated.Cost, d.Cost);
         EXPECT_EQ(calculated, d);
         if (fs::exists(entry.path() / "readout.txt")) {
-            EXPECT_EQ(Readout(catalog, calculated, armor), ReadBytes(entry.path() / "readout.txt"));
+            EXPECT_EQ(Readout(*ctx), ReadBytes(entry.path() / "readout.txt"));
         }
     }
     EXPECT_GE(cases, 4);

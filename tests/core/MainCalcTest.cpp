@@ -1,7 +1,7 @@
 #include "rules/MainCalc.h"
 
 #include "TestCatalog.h"
-#include "model/Design.h"
+#include "model/Context.h"
 #include "rules/Tables.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +14,17 @@ namespace {
 using test::Put;
 
 struct Calc : ::testing::Test {
-    Catalog cat = test::PlainCatalog();
-    Design d;
+    Context ctx;
+    Catalog& cat = ctx.catalog = test::PlainCatalog();
+    Design& d = ctx.design;
     void SetUp() override {
         NewDesign(d);
         d.BodySlots[0] = kSlotGround;  // what the first slot rebuild lays down
     }
-    void Run(const std::string& armor = "Standard") { MainCalc(cat, d, armor); }
+    void Run(const std::string& armor = "Standard") {
+        ctx.armorList.text = armor;
+        MainCalc(ctx);
+    }
 };
 
 TEST_F(Calc, NewDesignTotals) {

@@ -1,7 +1,7 @@
 #include "equipment/Placement.h"
 
 #include "TestCatalog.h"
-#include "model/Design.h"
+#include "model/Context.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ int PlacedTotal(const Design& d) {
 struct Placement : ::testing::Test {
     Context ctx;
     Design& d = ctx.design;
-    std::string armor = "Standard";
+    std::string& armor = ctx.armorList.text = "Standard";  // the armor type list's selection
 
     void SetUp() override {
         Catalog& c = ctx.catalog = test::PlainCatalog();
@@ -65,7 +65,7 @@ struct Placement : ::testing::Test {
     }
 
     DropResult Drop(int loc, int slot, const std::string& entry) {
-        return DropOnSlot(ctx, loc, slot, entry, true, entry, armor);
+        return DropOnSlot(ctx, loc, slot, entry, entry);
     }
 
     // Any refusal leaves the design exactly as it was; only NotPlaced refreshes the main panel.
@@ -73,7 +73,7 @@ struct Placement : ::testing::Test {
                        const std::string& message = "", bool exclamation = false, bool hasText = true) {
         SCOPED_TRACE(entry);
         const Design before = d;
-        const DropResult r = DropOnSlot(ctx, loc, slot, entry, hasText, entry, armor);
+        const DropResult r = DropOnSlot(ctx, loc, slot, hasText ? std::optional(entry) : std::nullopt, entry);
         EXPECT_EQ(r.kind, kind);
         EXPECT_EQ(r.message, message);
         EXPECT_EQ(r.exclamation, exclamation);
@@ -288,7 +288,7 @@ TEST_F(Placement, Turret) {
     ExpectPlaced(kTurret, 5, "Small Laser");
 
     // The turret takes the dragged text itself from the owned counts.
-    EXPECT_EQ(DropOnSlot(ctx, kTurret, 3, "Small Laser", true, "Heat Sink", armor).kind, Kind::Placed);
+    EXPECT_EQ(DropOnSlot(ctx, kTurret, 3, "Small Laser", "Heat Sink").kind, Kind::Placed);
     EXPECT_EQ(d.OwnedCount[kSmallLaser], 3);
     EXPECT_EQ(d.HeatSinks, 5);
 

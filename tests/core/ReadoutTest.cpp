@@ -1,7 +1,8 @@
 #include "files/Readout.h"
 
 #include "TestCatalog.h"
-#include "model/Design.h"
+#include "model/Context.h"
+#include "rules/SpeedCaption.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +34,9 @@ std::vector<std::string> Section(const std::vector<std::string>& lines, const st
 }
 
 struct ReadoutFixture : ::testing::Test {
-    Catalog cat = test::PlainCatalog();
-    Design d;
+    Context ctx;
+    Catalog& cat = ctx.catalog = test::PlainCatalog();
+    Design& d = ctx.design;
     void SetUp() override {
         NewDesign(d);
         d.BodySlots[0] = kSlotGround;
@@ -42,7 +44,8 @@ struct ReadoutFixture : ::testing::Test {
         d.Cost = 47500;
     }
     std::vector<std::string> Run(const std::string& armor = "Standard") {
-        return Lines(Readout(cat, d, armor));
+        ctx.armorList.text = armor;
+        return Lines(Readout(ctx));
     }
 };
 

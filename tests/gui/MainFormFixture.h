@@ -2,7 +2,7 @@
 
 #include "FakeDialogs.h"
 #include "model/Catalog.h"
-#include "model/Design.h"
+#include "model/Context.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "ui/MainForm.h"

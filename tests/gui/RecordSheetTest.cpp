@@ -4,6 +4,7 @@
 #include "sheet/RecordSheet.h"
 
 #include "files/DesignFile.h"
+#include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
@@ -29,11 +30,8 @@ using ::testing::HasSubstr;
 const std::string kData = VANTREL_SOURCE_DIR "/tests/data/";
 const std::string kTestCatalog = kData + "catalog/stuff.plb";
 
-struct Loaded {
-    Catalog catalog;
-    Design design;
-    std::string armorText;
-};
+// The context as the command line leaves it: catalog, design and the armor list's selection.
+using Loaded = Context;
 
 // A golden design as the command line reads it: the file, then the totals recomputed. The full
 // humanoid (under shipped-catalog/) is made of items of the shipped catalog, the others of the test one.
@@ -44,8 +42,8 @@ Loaded Load(const std::string& name, const std::string& catalogPath = kTestCatal
     std::string error;
     int record = 0;
     EXPECT_TRUE(DoOpen(kData + name + "/design.vnt", l.design, error, record)) << error;
-    l.armorText = ArmorTypeName(l.design.TechBase, l.design.ArmorType);
-    MainCalc(l.catalog, l.design, l.armorText);
+    l.armorList = ArmorListFor(l.design);
+    MainCalc(l);
     return l;
 }
 
@@ -112,7 +110,7 @@ const SheetItem* Find(const RecordSheet& s, const std::string& name, const std::
 
 TEST(RecordSheet, NewDesignShowsItsFiguresAndAFourTrooperSquad) {
     const Loaded l = Load("new-design");
-    const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+    const RecordSheet s = BuildRecordSheet(l);
     EXPECT_EQ(s.name, "Battle Armor");
     EXPECT_EQ(s.chassisLine, "Chassis: Bipedal Light (750Kg)");
     EXPECT_EQ(s.techLevelLine, "Technology Level: 2");
@@ -130,14 +128,14 @@ TEST(RecordSheet, NewDesignShowsItsFiguresAndAFourTrooperSquad) {
     EXPECT_EQ(s.locations[1].name, "Right Arm");
 
     // Any squad of 1 to 6 by choice; outside that the default.
-    EXPECT_EQ(BuildRecordSheet(l.catalog, l.design, l.armorText, 6).pips.size(), 6u);
-    EXPECT_EQ(BuildRecordSheet(l.catalog, l.design, l.armorText, 1).pips.size(), 1u);
-    EXPECT_EQ(BuildRecordSheet(l.catalog, l.design, l.armorText, 7).pips.size(), 4u);
+    EXPECT_EQ(BuildRecordSheet(l, 6).pips.size(), 6u);
+    EXPECT_EQ(BuildRecordSheet(l, 1).pips.size(), 1u);
+    EXPECT_EQ(BuildRecordSheet(l, 7).pips.size(), 4u);
 }
 
 TEST(RecordSheet, QuadWithTurretListsWhereEveryItemIsAndAClanSquadOfFive) {
     const Loaded l = Load("quad-turret");
-    const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+    const RecordSheet s = BuildRecordSheet(l);
     EXPECT_THAT(s.pips, ElementsAre(5, 5, 5, 5, 5));  // 4 armor points and the operator, Clan
     EXPECT_EQ(s.chassisLine, "Chassis: Quad Heavy (1500Kg)");
     ASSERT_EQ(s.locations.size(), 2u);
@@ -169,7 +167,7 @@ TEST(RecordSheet, QuadWithTurretListsWhereEveryItemIsAndAClanSquadOfFive) {
 
 TEST(RecordSheet, LinkedItemsOfTheFullHumanoidCountOnceWhereTheirFirstSlotIs) {
     const Loaded l = FullHumanoid();
-    const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+    const RecordSheet s = BuildRecordSheet(l);
     auto count = [&](const std::string& name) {
         int n = 0;
         for (const SheetItem& item : s.items)
@@ -192,7 +190,7 @@ TEST(RecordSheet, LinkedItemsOfTheFullHumanoidCountOnceWhereTheirFirstSlotIs) {
 TEST(RecordSheet, GoldenDesignsPrintOnOnePageWithEveryFigureInTheText) {
     const Loaded cases[] = {Load("new-design"), Load("quad-turret"), FullHumanoid()};
     for (const Loaded& l : cases) {
-        const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+        const RecordSheet s = BuildRecordSheet(l);
         for (Paper paper : {Paper::A4, Paper::Letter}) {
             SCOPED_TRACE(s.name);
             SheetLayout layout;
@@ -217,8 +215,8 @@ TEST(RecordSheet, TheLargestDesignFitsItsPageInSmallerTypeAndSaysHowManyMore) {
     std::string notes;
     for (int i = 0; i < 400; ++i) notes += "A line of notes that goes on and on about the suit. ";
     d.History = notes + std::string(500, 'x');
-    MainCalc(l.catalog, d, l.armorText);
-    const RecordSheet s = BuildRecordSheet(l.catalog, d, l.armorText, 6);
+    MainCalc(l);
+    const RecordSheet s = BuildRecordSheet(l, 6);
     for (Paper paper : {Paper::A4, Paper::Letter}) {
         SheetLayout layout;
         const QByteArray bytes = RecordSheetPdf(s, paper, &layout);
@@ -237,7 +235,7 @@ TEST(RecordSheet, TheLargestDesignFitsItsPageInSmallerTypeAndSaysHowManyMore) {
 
 TEST(RecordSheet, AFailedWriteSaysWhyAndLeavesTheOldFile) {
     const Loaded l = Load("new-design");
-    const RecordSheet s = BuildRecordSheet(l.catalog, l.design, l.armorText);
+    const RecordSheet s = BuildRecordSheet(l);
     QTemporaryDir dir;
     const std::string missing = dir.filePath(QStringLiteral("no-folder/sheet.pdf")).toStdString();
     std::string error;

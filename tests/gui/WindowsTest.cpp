@@ -1,6 +1,6 @@
 #include "FakeDialogs.h"
 #include "model/Catalog.h"
-#include "model/Design.h"
+#include "model/Context.h"
 #include "platform/SettingsStore.h"
 #include "ui/AboutForm.h"
 #include "ui/DibSection.h"
