@@ -6,6 +6,7 @@
 #include "FakeDialogs.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 
 #include <QApplication>

@@ -50,7 +50,7 @@ bool OpenBusy(Window& w, const Design& design, const QString& path) {
     if (!DoSaveAs(design, path.toStdString(), error)) return false;
     w.ctx.Saved = true;
     w.dialogs.fileNames.push_back(path);
-    w.form.MOpen_Click();
+    w.form.Files().MOpen_Click();
     w.Settle();
     return w.dialogs.messages.empty() && w.ctx.design.MechName == design.MechName;
 }
@@ -243,7 +243,7 @@ static void BM_OpenCommand(benchmark::State& state) {
         split.Start();
         w.ctx.Saved = true;
         w.dialogs.fileNames.push_back(paths[++i % 2]);
-        w.form.MOpen_Click();
+        w.form.Files().MOpen_Click();
         split.HandlerDone();
         w.Settle();
         split.LoopDone();

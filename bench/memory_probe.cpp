@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
         w.dialogs.files.clear();  // the fake dialogs record every request: not the program's memory
         w.ctx.Saved = true;
         w.dialogs.fileNames.push_back(paths[i % 2]);
-        w.form.MOpen_Click();
+        w.form.Files().MOpen_Click();
         w.Settle();
     };
     for (int i = 0; i < 20; ++i) openOnce(i);

@@ -5,6 +5,7 @@
 #include "rules/ArmorList.h"
 #include "rules/Tables.h"
 #include "ui/DibSection.h"
+#include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainFormControls.h"
 #include "ui/SlotPage.h"
@@ -113,7 +114,8 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
       dialogs_(dialogs),
       platform_(platform),
       catalogPath_(CatalogPath()),
-      gestures_(new GestureTracker(this)) {
+      gestures_(new GestureTracker(this)),
+      files_(new FileCommands(ctx, *this, *gestures_, dialogs, settings, platform, this)) {
     setFont(ArialFont());
     setWindowTitle(QStringLiteral("Vantrel - "));
 
@@ -403,12 +405,12 @@ void MainForm::ConnectHandlers() {
     connect(TextMechName, &QLineEdit::textChanged, this, &MainForm::TextMechName_Change);
     connect(TextModel, &QLineEdit::textChanged, this, &MainForm::TextModel_Change);
 
-    connect(MNew, &QAction::triggered, this, &MainForm::MNew_Click);
-    connect(MOpen, &QAction::triggered, this, &MainForm::MOpen_Click);
-    connect(MSave, &QAction::triggered, this, &MainForm::MSave_Click);
-    connect(MSaveAs, &QAction::triggered, this, &MainForm::MSaveAs_Click);
-    connect(MExport, &QAction::triggered, this, &MainForm::MExport_Click);
-    connect(MQuit, &QAction::triggered, this, &MainForm::MQuit_Click);
+    connect(MNew, &QAction::triggered, files_, &FileCommands::MNew_Click);
+    connect(MOpen, &QAction::triggered, files_, &FileCommands::MOpen_Click);
+    connect(MSave, &QAction::triggered, files_, &FileCommands::MSave_Click);
+    connect(MSaveAs, &QAction::triggered, files_, &FileCommands::MSaveAs_Click);
+    connect(MExport, &QAction::triggered, files_, &FileCommands::MExport_Click);
+    connect(MQuit, &QAction::triggered, files_, &FileCommands::MQuit_Click);
     connect(MHistory, &QAction::triggered, this, &MainForm::MHistory_Click);
     connect(MPreferences, &QAction::triggered, this, &MainForm::MPreferences_Click);
     connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);

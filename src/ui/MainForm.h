@@ -3,6 +3,7 @@
 // Design.h names a field `slots`, which Qt's keyword macro would eat: the macro is set aside while
 // it is read, so this header may follow any Qt header (the generated moc files do exactly that).
 #include "model/Context.h"
+#include "ui/PageHost.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -34,12 +35,13 @@ class OptionsForm;
 class HistoryForm;
 class AboutForm;
 class GestureTracker;
+class FileCommands;
 
 // The main window: menu, name and model boxes, four pages on a tab strip and the status bar.
 // The design state in Context is the only truth; the refresh routines write it into the controls,
 // and the handlers write the controls' choices back into it. Members are public so that tests drive
 // the real widgets.
-class MainForm : public QMainWindow {
+class MainForm : public QMainWindow, public PageHost {
     Q_OBJECT
 public:
     MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
@@ -61,9 +63,10 @@ public:
     QString catalogPath_;
 
     // --- refreshes and the redraw lock ---
-    void RefreshMain();
-    void RefreshP1();
-    void RefreshP2();
+    void RefreshMain() override;
+    void RefreshP1() override;
+    void RefreshP2() override;
+    void RefreshCurrentPage() override;
     void TabStrip1_Click(int tab /*1..4*/);
     // Nest-safe bracket around a refresh. Qt already paints only from the event loop, once, what
     // changed; the lock counts, so a refresh never forces a repaint of the whole window.
@@ -171,8 +174,8 @@ public:
     // Called once by the constructor after the page area exists; puts Frame3/Frame4/Frame4B into
     // pageArea_ (hidden).
     void SetupEquipmentPages();
-    void RefreshP3();
-    void RefreshP4();
+    void RefreshP3() override;
+    void RefreshP4() override;
     void ShowItemInfo(const QString& strName);
     void ComAdd_Click();
     void ComRemove_Click();
@@ -183,20 +186,11 @@ public:
     void ClearSel2_Click();
     void ResetItemPanel();  // LPName "None Selected", the value labels "-"
 
-    // --- file commands (implemented in MainFormFile.cpp) ---
-    void MNew_Click();
-    void MOpen_Click();
-    void MSave_Click();
-    void MSaveAs_Click();
-    void MExport_Click();
-    void MQuit_Click();
-    bool Form_QueryUnload();                   // true = may close
-    void closeEvent(QCloseEvent* e) override;  // calls Form_QueryUnload
+    // The File menu's commands and the close request.
+    FileCommands& Files() { return *files_; }
+    void closeEvent(QCloseEvent* e) override;  // asks Files().Form_QueryUnload
     void TextMechName_Change();
     void TextModel_Change();
-    void FirstStartRegistration();
-    bool CommandLineOpen(const QStringList& args);  // true when it opened a design
-    void ShellDef(const QString& fileName);
     // menu entries of the auxiliary windows
     void MHistory_Click();
     void MPreferences_Click();
@@ -215,6 +209,7 @@ private:
     void OnSelect(QComboBox* box, void (MainForm::*handler)());
 
     GestureTracker* gestures_ = nullptr;
+    FileCommands* files_ = nullptr;
     bool filling_ = false;
     int redrawDepth_ = 0;
 
@@ -226,7 +221,7 @@ public:
     HistoryForm* historyForm_ = nullptr;
     AboutForm* aboutForm_ = nullptr;
     // An open history window shows the notes of the design now held (after New or Open).
-    void ReloadHistoryWindow();
+    void ReloadHistoryWindow() override;
 };
 
 }  // namespace vantrel

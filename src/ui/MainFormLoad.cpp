@@ -4,6 +4,7 @@
 #include "model/Design.h"
 #include "platform/SettingsStore.h"
 #include "ui/Dialogs.h"
+#include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
 
@@ -34,9 +35,9 @@ bool MainForm::Form_Load(const QStringList& args) {
         ctx_.catalog = *loaded;
     }
 
-    FirstStartRegistration();
+    files_->FirstStartRegistration();
     SetBipedLine(settings_.ReadNumber(kKeyBiped, 0));
-    if (CommandLineOpen(args)) return true;
+    if (files_->CommandLineOpen(args)) return true;
 
     ctx_.DesignFile.clear();
     NewDesign(ctx_.design);

@@ -142,6 +142,8 @@ void MainForm::RefreshP2() {
     SetRedraw(true);
 }
 
+void MainForm::RefreshCurrentPage() { TabStrip1_Click(TabStrip1->currentIndex() + 1); }
+
 void MainForm::TabStrip1_Click(int tab) {
     const GestureScope gesture(*gestures_, "Page");
     RefreshMain();

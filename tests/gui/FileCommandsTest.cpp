@@ -140,7 +140,7 @@ TEST_F(FileCommands, SaveWithoutAFileActsAsSaveAsWarningOnce) {
     ASSERT_LT(d().FreeKg, 0);
     const QString path = Path(QStringLiteral("heavy.vnt"));
     dialogs.fileNames.push_back(path);
-    form->MSave_Click();
+    form->Files().MSave_Click();
 
     // One warning, then the dialog, then the confirmation.
     ASSERT_EQ(dialogs.texts(), (QStringList{kOverweight, QStringLiteral("Saved to: ") + path}));
@@ -160,7 +160,7 @@ TEST_F(FileCommands, SaveWithoutAFileActsAsSaveAsWarningOnce) {
     dialogs.messages.clear();
     const QString second = Path(QStringLiteral("heavy2.vnt"));
     dialogs.fileNames.push_back(second);
-    form->MSaveAs_Click();
+    form->Files().MSaveAs_Click();
     EXPECT_EQ(dialogs.texts(), (QStringList{kOverweight, QStringLiteral("Saved to: ") + second}));
     EXPECT_EQ(dialogs.files.back().fileName, path);
 
@@ -171,7 +171,7 @@ TEST_F(FileCommands, SaveWithoutAFileActsAsSaveAsWarningOnce) {
     form->RefreshMain();
     ASSERT_GE(d().FreeKg, 0);
     ctx.DesignFile.clear();
-    form->MSave_Click();
+    form->Files().MSave_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{kTooHot});
     EXPECT_TRUE(ctx.DesignFile.empty());
     EXPECT_FALSE(ctx.Saved);
@@ -182,13 +182,13 @@ TEST_F(FileCommands, SaveWithAFileWritesSilently) {
     // A new design saved gives the format's reference bytes.
     const QString path = Path(QStringLiteral("suit.vnt"));
     dialogs.fileNames.push_back(path);
-    form->MSaveAs_Click();
+    form->Files().MSaveAs_Click();
     EXPECT_EQ(ReadBytes(path), ReadBytes(Golden(QStringLiteral("new-design/design.vnt"))));
     dialogs.messages.clear();
 
     Choose(form->ComboType, 3);  // Heavy
     ASSERT_FALSE(ctx.Saved);
-    form->MSave_Click();
+    form->Files().MSave_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.files.size(), 1u);
     EXPECT_TRUE(ctx.Saved);
@@ -197,7 +197,7 @@ TEST_F(FileCommands, SaveWithAFileWritesSilently) {
     EXPECT_TRUE(ReadBytes(path).contains("\r\n3\r\n"));  // record 3, the weight class
 
     // Straight after a save, New does not ask.
-    form->MNew_Click();
+    form->Files().MNew_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(ctx.DesignFile.empty());
     EXPECT_EQ(d().WeightClass, 1);
@@ -209,7 +209,7 @@ TEST_F(FileCommands, YesThenCancelledSaveAsStillGoesOn) {
     Choose(form->ComboType, 3);
     TypeName(QStringLiteral("Wolf"));
     dialogs.answers.push_back(Dialogs::Answer::Yes);
-    form->MNew_Click();
+    form->Files().MNew_Click();
     ASSERT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Wolf?")});
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
     EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::YesNoCancel);
@@ -225,7 +225,7 @@ TEST_F(FileCommands, YesThenCancelledSaveAsStillGoesOn) {
     dialogs.messages.clear();
     dialogs.files.clear();
     dialogs.answers.push_back(Dialogs::Answer::Yes);
-    form->MOpen_Click();
+    form->Files().MOpen_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
     ASSERT_EQ(dialogs.files.size(), 2u);
     EXPECT_TRUE(dialogs.files[0].save);
@@ -233,10 +233,10 @@ TEST_F(FileCommands, YesThenCancelledSaveAsStillGoesOn) {
 
     // Closing: Yes and a cancelled dialog let the window close; Cancel keeps it open.
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
-    form->MQuit_Click();
+    form->Files().MQuit_Click();
     EXPECT_TRUE(form->isVisible());
     dialogs.answers.push_back(Dialogs::Answer::Yes);
-    form->MQuit_Click();
+    form->Files().MQuit_Click();
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -255,7 +255,7 @@ TEST_F(FileCommands, NameAndModelBoxes) {
 
     // Editing only the name and model is no change: Quit does not ask.
     EXPECT_TRUE(ctx.Saved);
-    form->MQuit_Click();
+    form->Files().MQuit_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(form->isVisible());
 }
@@ -266,7 +266,7 @@ TEST_F(FileCommands, OpenGivesExactlyTheFileState) {
     WriteBytes(path, Bytes(DesignFileBytes(wanted)));
 
     dialogs.fileNames.push_back(path);
-    form->MOpen_Click();
+    form->Files().MOpen_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(dialogs.files.size(), 1u);
     ExpectRequest(dialogs.files[0], false, SavesFolder(), QString(), kDesignFilter);
@@ -285,7 +285,7 @@ TEST_F(FileCommands, OpenGivesExactlyTheFileState) {
         }
 
     // A second open proposes the current file.
-    form->MOpen_Click();
+    form->Files().MOpen_Click();
     EXPECT_EQ(dialogs.files[1].fileName, path);
 }
 
@@ -293,7 +293,7 @@ TEST_F(FileCommands, RefusedFileKeepsTheDesignAndItsFile) {
     const QString kept = Path(QStringLiteral("kept.vnt"));
     Choose(form->ComboType, 4);
     dialogs.fileNames.push_back(kept);
-    form->MSaveAs_Click();
+    form->Files().MSaveAs_Click();
     Choose(form->ComboTechBase, 1);  // unsaved work on top of the file
     const Design before = d();
 
@@ -303,7 +303,7 @@ TEST_F(FileCommands, RefusedFileKeepsTheDesignAndItsFile) {
         dialogs.messages.clear();
         dialogs.answers.push_back(Dialogs::Answer::No);
         dialogs.fileNames.push_back(path);
-        form->MOpen_Click();
+        form->Files().MOpen_Click();
         ASSERT_EQ(dialogs.messages.size(), 2u);
         const auto& refusal = dialogs.messages[1];
         EXPECT_TRUE(refusal.text.contains(path)) << refusal.text.toStdString();
@@ -328,7 +328,7 @@ TEST_F(FileCommands, RefusedFileKeepsTheDesignAndItsFile) {
 TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     const QString path = Path(QStringLiteral("old.vnt"));
     dialogs.fileNames.push_back(path);
-    form->MSaveAs_Click();
+    form->Files().MSaveAs_Click();
     const QByteArray old = ReadBytes(path);
     ASSERT_FALSE(old.isEmpty());
     Choose(form->ComboType, 3);
@@ -341,7 +341,7 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     rlimit small = saved;
     small.rlim_cur = 1024;
     setrlimit(RLIMIT_FSIZE, &small);
-    form->MSave_Click();
+    form->Files().MSave_Click();
     setrlimit(RLIMIT_FSIZE, &saved);
 
     ExpectCouldNotSave(1);
@@ -355,7 +355,7 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     // Save As into a folder that does not exist: no "Saved to", DesignFile unchanged.
     dialogs.messages.clear();
     dialogs.fileNames.push_back(Path(QStringLiteral("no/such/folder/x.vnt")));
-    form->MSaveAs_Click();
+    form->Files().MSaveAs_Click();
     ExpectCouldNotSave(1);
     EXPECT_EQ(ctx.DesignFile, path.toStdString());
     EXPECT_FALSE(ctx.Saved);
@@ -364,7 +364,7 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     dialogs.messages.clear();
     dialogs.answers.push_back(Dialogs::Answer::Yes);
     ctx.DesignFile = Path(QStringLiteral("no/such/folder/y.vnt")).toStdString();
-    form->MQuit_Click();
+    form->Files().MQuit_Click();
     ExpectCouldNotSave(2);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(d().WeightClass, 3);
@@ -373,7 +373,7 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
 TEST_F(FileCommands, ReadoutOfANewDesign) {
     const QString path = Path(QStringLiteral("readout.txt"));
     dialogs.fileNames.push_back(path);
-    form->MExport_Click();
+    form->Files().MExport_Click();
     ASSERT_EQ(dialogs.files.size(), 1u);
     ExpectRequest(dialogs.files[0], true, ProgramDirectory(),
                   QDir(ProgramDirectory()).filePath(QStringLiteral("Battle Armor.txt")),
@@ -386,15 +386,15 @@ TEST_F(FileCommands, ReadoutOfANewDesign) {
 
     // Cancelled: nothing written, nothing shown, and Save As still proposes the design extension.
     platform.opened.clear();
-    form->MExport_Click();
+    form->Files().MExport_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(platform.opened.isEmpty());
-    form->MSaveAs_Click();
+    form->Files().MSaveAs_Click();
     EXPECT_EQ(dialogs.files.back().defaultSuffix, QStringLiteral("vnt"));
 
     // A file that cannot be created: a message, and nothing opened.
     dialogs.fileNames.push_back(Path(QStringLiteral("no/such/folder/r.txt")));
-    form->MExport_Click();
+    form->Files().MExport_Click();
     ExpectCouldNotSave(1);
     EXPECT_TRUE(platform.opened.isEmpty());
 }
@@ -406,7 +406,7 @@ TEST_F(FileCommands, QuadWithConfigurableOneSlotTurretHasNoTurretSlots) {
     ASSERT_TRUE(d().IsQuad && d().TurretSize == 1 && d().TurretConfig);
     const QString path = Path(QStringLiteral("quad.txt"));
     dialogs.fileNames.push_back(path);
-    form->MExport_Click();
+    form->Files().MExport_Click();
     const QStringList lines = ReadoutLines(path);
     EXPECT_EQ(lines[3], QStringLiteral("Chassis: Quad Light (750Kg)"));
     const int turret = static_cast<int>(lines.indexOf(QStringLiteral("  Turret:")));
@@ -438,19 +438,19 @@ TEST_F(ReferenceQuad, OpenExportSave) {
     ASSERT_TRUE(ParseDesignFile(original.toStdString(), wanted, error, record)) << error;
 
     dialogs.fileNames.push_back(source);
-    form->MOpen_Click();
+    form->Files().MOpen_Click();
     ASSERT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(d() == wanted);
 
     const QString readout = dir.filePath(QStringLiteral("quad.txt"));
     dialogs.fileNames.push_back(readout);
-    form->MExport_Click();
+    form->Files().MExport_Click();
     EXPECT_EQ(ReadBytes(readout), ReadBytes(Golden(QStringLiteral("quad-turret/readout.txt"))));
 
     // The export refreshed every page; the design still holds the file's values.
     const QString copy = dir.filePath(QStringLiteral("copy.vnt"));
     dialogs.fileNames.push_back(copy);
-    form->MSaveAs_Click();
+    form->Files().MSaveAs_Click();
     EXPECT_EQ(ReadBytes(copy), original);
 }
 
@@ -501,7 +501,7 @@ TEST_F(StartUp, CommandLineOpensADesignOrFallsBackToANewOne) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Grendel, Mk 2"));
     // Saved, yet the first Save asks for a name.
-    form->MSave_Click();
+    form->Files().MSave_Click();
     ASSERT_EQ(dialogs.files.size(), 1u);
     EXPECT_EQ(dialogs.files[0].fileName, QStringLiteral("Grendel, Mk 2.vnt"));
 

@@ -5,6 +5,7 @@
 #include "model/Context.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
 

@@ -66,7 +66,7 @@ TEST_F(MainFormWindowsTest, HistoryNotesAloneAreNoUnsavedChange) {
     EXPECT_TRUE(ctx.Saved);
     EXPECT_EQ(Panels(), panels);
     // Quitting now asks nothing.
-    EXPECT_TRUE(form->Form_QueryUnload());
+    EXPECT_TRUE(form->Files().Form_QueryUnload());
     EXPECT_TRUE(dialogs.messages.empty());
 
     // The caption follows the name when opened again.
@@ -89,7 +89,7 @@ TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Old notes"));
     ctx.Saved = true;
-    form->MNew_Click();
+    form->Files().MNew_Click();
     EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
     history->ComChange->click();
     EXPECT_TRUE(d().History.empty());

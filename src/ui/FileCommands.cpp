@@ -1,0 +1,259 @@
+// The File menu: new, open, save, save as, export, quit and the close request; the first-start
+// registration and the design named on the command line.
+
+#include "ui/FileCommands.h"
+
+#include "files/DesignFile.h"
+#include "files/Readout.h"
+#include "model/Context.h"
+#include "platform/AppPaths.h"
+#include "platform/CommandLine.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+#include "rules/MainCalc.h"
+#include "ui/Dialogs.h"
+#include "ui/Gesture.h"
+#include "ui/PageHost.h"
+
+#include <QDir>
+#include <QFile>
+#include <QWidget>
+
+namespace vantrel {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Vantrel");
+const QString kDesignFilter = QStringLiteral("Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*");
+const QString kExportFilter =
+    QStringLiteral("Text Files (*.txt)|*.txt|Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*");
+const QString kDesignExt = QStringLiteral("vnt");
+const QString kExportExt = QStringLiteral("txt");
+
+std::string FileSystemName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QString SavesFolder() { return QDir(ProgramDirectory()).filePath(QStringLiteral("saves")); }
+
+}  // namespace
+
+FileCommands::FileCommands(Context& ctx, PageHost& host, GestureTracker& gestures, Dialogs& dialogs,
+                           SettingsStore& settings, Platform& platform, QWidget* window)
+    : QObject(window),
+      ctx_(ctx),
+      host_(host),
+      gestures_(gestures),
+      dialogs_(dialogs),
+      settings_(settings),
+      platform_(platform),
+      window_(window) {}
+
+void FileCommands::Warn(const QString& text) {
+    dialogs_.Message(window_, text, kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+}
+
+// Advice only: an overweight or overheating design is saved like any other.
+void FileCommands::ShowSaveWarning() {
+    if (const char* warning = SaveWarning(ctx_.design)) Warn(QString::fromUtf8(warning));
+}
+
+// Writes the design to `path` and refreshes; the old file survives a failure, which is reported.
+bool FileCommands::WriteDesign(const QString& path) {
+    std::string error;
+    if (!DoSaveAs(ctx_.design, FileSystemName(path), error)) {
+        Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+             Q(error) + QLatin1Char('.'));
+        return false;
+    }
+    // RefreshMain marks the design as changed, so the mark comes after it.
+    host_.RefreshMain();
+    host_.RefreshCurrentPage();
+    ctx_.Saved = true;
+    return true;
+}
+
+FileCommands::SaveResult FileCommands::SaveAsCommand() {
+    if (!ctx_.WarnedOnSave) ShowSaveWarning();
+    ctx_.WarnedOnSave = false;
+
+    Dialogs::FileRequest request;
+    request.save = true;
+    request.folder = SavesFolder();
+    request.fileName =
+        ctx_.DesignFile.empty() ? Q(ctx_.design.MechName) + QStringLiteral(".vnt") : Q(ctx_.DesignFile);
+    request.filter = kDesignFilter;
+    request.defaultSuffix = kDesignExt;
+    const QString path = dialogs_.File(window_, request);
+    if (path.isEmpty()) return SaveResult::Cancelled;
+
+    const std::string previous = ctx_.DesignFile;
+    ctx_.DesignFile = path.toStdString();
+    if (!WriteDesign(path)) {
+        // The chosen file does not hold the design: keep naming the one that may.
+        ctx_.DesignFile = previous;
+        return SaveResult::Failed;
+    }
+    dialogs_.Message(window_, QStringLiteral("Saved to: ") + path, QStringLiteral("Saved"),
+                     Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    return SaveResult::Written;
+}
+
+FileCommands::SaveResult FileCommands::SaveCommand() {
+    ctx_.WarnedOnSave = false;
+    ShowSaveWarning();
+    if (!ctx_.DesignFile.empty())
+        return WriteDesign(Q(ctx_.DesignFile)) ? SaveResult::Written : SaveResult::Failed;
+    ctx_.WarnedOnSave = true;
+    return SaveAsCommand();
+}
+
+// A cancelled Save As still goes on; a save that failed to write stops the command, so the design the
+// user asked to keep is not thrown away after "Could not save".
+bool FileCommands::UnsavedChangesCheck() {
+    if (ctx_.Saved) return true;
+    const Dialogs::Answer answer = dialogs_.Message(
+        window_, QStringLiteral("Save changes to ") + Q(ctx_.design.MechName) + QLatin1Char('?'), kTitle,
+        Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
+    switch (answer) {
+        case Dialogs::Answer::No: return true;
+        case Dialogs::Answer::Yes: return SaveCommand() != SaveResult::Failed;
+        default: return false;
+    }
+}
+
+void FileCommands::RefreshAll() {
+    host_.RefreshP1();
+    host_.RefreshP2();
+    host_.RefreshP3();
+    host_.RefreshP4();
+    host_.RefreshMain();
+}
+
+// Brings a design read from a file into the window. The refreshes set the controls, whose change
+// handlers rewrite parts of the state (a chassis change clears the turret, a slot rebuild clears
+// the slots); assigning the file's design again after each round leaves the state exactly as the
+// file holds it.
+void FileCommands::LoadIntoWindow(const Design& loaded) {
+    ctx_.design = loaded;
+    RefreshAll();
+    ctx_.design = loaded;
+    RefreshAll();
+    ctx_.design = loaded;
+    ctx_.Saved = true;
+    host_.ReloadHistoryWindow();
+}
+
+// Reads a design file; on failure says which file and record, and `out` is untouched.
+bool FileCommands::ReadDesign(const QString& path, Design& out) {
+    std::string error;
+    int badRecord = 0;
+    if (DoOpen(FileSystemName(path), out, error, badRecord)) return true;
+    Warn(Q(FormatOpenError(QDir::toNativeSeparators(path).toStdString(), badRecord, error)));
+    return false;
+}
+
+void FileCommands::MNew_Click() {
+    const GestureScope gesture(gestures_, "New");
+    if (!UnsavedChangesCheck()) return;
+    ctx_.DesignFile.clear();
+    NewDesign(ctx_.design);
+    ctx_.RebuildSlots = true;
+    RefreshAll();
+    ctx_.Saved = true;
+    host_.ReloadHistoryWindow();
+}
+
+void FileCommands::MOpen_Click() {
+    const GestureScope gesture(gestures_, "Open");
+    if (!UnsavedChangesCheck()) return;
+
+    Dialogs::FileRequest request;
+    request.save = false;
+    request.folder = SavesFolder();
+    request.fileName = Q(ctx_.DesignFile);
+    request.filter = kDesignFilter;
+    request.defaultSuffix = kDesignExt;
+    const QString path = dialogs_.File(window_, request);
+    if (path.isEmpty()) return;
+
+    // The whole file is read and checked before anything changes: a refused file leaves the
+    // design and DesignFile as they were.
+    Design loaded;
+    if (!ReadDesign(path, loaded)) return;
+
+    ctx_.DesignFile = path.toStdString();
+    // The window is not disabled around the load: no input and no painting can come between the
+    // refreshes of this one handler, and a disable and enable made every control repaint, the
+    // larger part of the command's time.
+    LoadIntoWindow(loaded);
+}
+
+void FileCommands::MSave_Click() {
+    const GestureScope gesture(gestures_, "Save");
+    SaveCommand();
+}
+
+void FileCommands::MSaveAs_Click() {
+    const GestureScope gesture(gestures_, "Save As");
+    SaveAsCommand();
+}
+
+void FileCommands::MExport_Click() {
+    const GestureScope gesture(gestures_, "Export");
+    // Every request names its own default extension, so the design dialogs keep adding ".vnt"
+    // whatever happens here.
+    Dialogs::FileRequest request;
+    request.save = true;
+    request.folder = ProgramDirectory();
+    request.fileName = QDir(ProgramDirectory()).filePath(Q(ctx_.design.MechName) + QStringLiteral(".txt"));
+    request.filter = kExportFilter;
+    request.defaultSuffix = kExportExt;
+    const QString path = dialogs_.File(window_, request);
+    if (path.isEmpty()) return;
+
+    host_.RefreshP1();
+    host_.RefreshP2();
+    host_.RefreshP3();
+    host_.RefreshP4();
+    MainCalc(ctx_);
+    host_.RefreshMain();
+
+    std::string error;
+    if (!WriteReadout(FileSystemName(path), Readout(ctx_), error)) {
+        Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+             Q(error) + QLatin1Char('.'));
+        return;
+    }
+    ShellDef(path);
+}
+
+void FileCommands::MQuit_Click() {
+    const GestureScope gesture(gestures_, "Quit");
+    window_->close();
+}
+
+bool FileCommands::Form_QueryUnload() {
+    const GestureScope gesture(gestures_, "Close");
+    return UnsavedChangesCheck();
+}
+
+void FileCommands::FirstStartRegistration() {
+    if (settings_.ReadNumber(kKeyFileAssoc, 0) != 0) return;
+    // Whether the desktop took the registration is not looked at; it is not tried again.
+    platform_.RegisterFileType(QStringLiteral("VNT"), platform_.ProgramPath(), QStringLiteral("Vantrel"));
+    settings_.Write(kKeyFileAssoc, QStringLiteral("1"));
+}
+
+bool FileCommands::CommandLineOpen(const QStringList& args) {
+    const QString path = DesignPathFromArgs(args);
+    if (path.isEmpty() || !IsDesignPath(path)) return false;
+    Design loaded;
+    if (!ReadDesign(path, loaded)) return false;  // start-up goes on with a new design
+    // DesignFile stays as it is (empty at start-up): the first Save asks for a name.
+    LoadIntoWindow(loaded);
+    return true;
+}
+
+void FileCommands::ShellDef(const QString& fileName) { platform_.ShellDef(fileName); }
+
+}  // namespace vantrel

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace vantrel {
+
+struct Context;
+struct Design;
+class Dialogs;
+class GestureTracker;
+class PageHost;
+class Platform;
+class SettingsStore;
+
+// The commands of the File menu, the close request with its unsaved-changes question, and the
+// start-up steps that read a design: the first-start registration and the command line.
+// `window` is the parent of the messages and dialogs and is closed by Quit.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(Context& ctx, PageHost& host, GestureTracker& gestures, Dialogs& dialogs,
+                 SettingsStore& settings, Platform& platform, QWidget* window);
+
+    void MNew_Click();
+    void MOpen_Click();
+    void MSave_Click();
+    void MSaveAs_Click();
+    void MExport_Click();
+    void MQuit_Click();
+    // The close request: true when the window may close.
+    bool Form_QueryUnload();
+
+    void FirstStartRegistration();
+    bool CommandLineOpen(const QStringList& args);  // true when it opened a design
+    void ShellDef(const QString& fileName);
+
+    // The unsaved-changes question of New, Open and closing; true when the command goes on.
+    bool UnsavedChangesCheck();
+
+private:
+    enum class SaveResult { Written, Cancelled, Failed };
+
+    void Warn(const QString& text);
+    void ShowSaveWarning();
+    bool WriteDesign(const QString& path);
+    SaveResult SaveAsCommand();
+    SaveResult SaveCommand();
+    void RefreshAll();
+    void LoadIntoWindow(const Design& loaded);
+    bool ReadDesign(const QString& path, Design& out);
+
+    Context& ctx_;
+    PageHost& host_;
+    GestureTracker& gestures_;
+    Dialogs& dialogs_;
+    SettingsStore& settings_;
+    Platform& platform_;
+    QWidget* window_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace vantrel {
+
+// What a page or the file commands may ask of the main window: the refreshes of the other pages
+// that a cascade runs, and the status line that ends every handler.
+class PageHost {
+public:
+    virtual void RefreshMain() = 0;
+    virtual void RefreshP1() = 0;
+    virtual void RefreshP2() = 0;
+    virtual void RefreshP3() = 0;
+    virtual void RefreshP4() = 0;
+    // Shows again the page the tab strip has chosen, refreshing it.
+    virtual void RefreshCurrentPage() = 0;
+    // An open history window shows the notes of the design now held (after New or Open).
+    virtual void ReloadHistoryWindow() = 0;
+
+protected:
+    ~PageHost() = default;
+};
+
+}  // namespace vantrel
