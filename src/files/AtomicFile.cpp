@@ -1,10 +1,13 @@
 #include "files/AtomicFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <unistd.h>
 
 namespace vantrel {
 
@@ -24,7 +27,42 @@ std::string TempName() {
     return name + ".tmp";
 }
 
+bool IsOurTempName(const std::string& name) {
+    if (name.size() != 9 + 12 + 4 || name.rfind(".vantrel-", 0) != 0 || name.substr(21) != ".tmp")
+        return false;
+    return name.find_first_not_of("0123456789abcdef", 9) == 21;
+}
+
+// A save killed half way leaves its temporary file; one older than any save could take is stale.
+void RemoveStaleTempFiles(const fs::path& folder) {
+    std::error_code ec;
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(10);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!IsOurTempName(name) || !it->is_regular_file(ec)) continue;
+        if (it->last_write_time(ec) < cutoff && !ec) fs::remove(it->path(), ec);
+    }
+}
+
+SyncHook gSyncHook = nullptr;
+
+// Forces data to the disk: a rename alone can leave an empty file after a power cut.
+bool Sync(int fd, const char* what) {
+    if (gSyncHook != nullptr) gSyncHook(what);
+    return ::fsync(fd) == 0;
+}
+
+bool SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = Sync(fd, "folder");
+    ::close(fd);
+    return ok;
+}
+
 }  // namespace
+
+void SetSyncHookForTesting(SyncHook hook) { gSyncHook = hook; }
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
     if (path.empty()) {
@@ -42,8 +80,23 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
         error = "it is a folder";
         return false;
     }
+    const fs::file_status current = fs::status(target, ec);
+    if (!ec && fs::exists(current)) {
+        // A pipe or a device would be replaced by a plain file, a read-only file without a question.
+        if (!fs::is_regular_file(current)) {
+            error = "it is not a regular file";
+            return false;
+        }
+        constexpr fs::perms kWrite =
+            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if ((current.permissions() & kWrite) == fs::perms::none) {
+            error = "the file is read-only";
+            return false;
+        }
+    }
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
+    RemoveStaleTempFiles(folder);
 
     // Exclusive creation ("x"): never write into a file someone else just made under the same name.
     std::FILE* file = nullptr;
@@ -64,6 +117,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     errno = 0;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = ok && std::fflush(file) == 0;
+    ok = ok && Sync(fileno(file), "file");
     err = errno;
     if (std::fclose(file) != 0 && ok) {
         ok = false;
@@ -86,6 +140,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
         error = "the file cannot be replaced: " + ec.message();
         return false;
     }
+    // The new name is durable only once the folder is on disk too; the file itself already is.
+    SyncFolder(folder);
     return true;
 }
 

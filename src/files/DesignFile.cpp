@@ -1,6 +1,7 @@
 #include "files/DesignFile.h"
 
 #include "files/AtomicFile.h"
+#include "model/RegularFile.h"
 #include "model/ValueReader.h"
 #include "rules/Tables.h"
 
@@ -33,6 +34,10 @@ Check Range(int32_t lo, int32_t hi) { return {Check::Range, lo, hi, 0}; }
 Check Count() { return Range(0, kMaxCount); }
 Check Movement() { return Range(0, kMaxMovementPoints); }
 Check SlotCode() { return Range(kSlotArmorSystem, kSlotAmmoLast); }
+// The stored heat totals size the heat sink slider (MaxHeat + 5) before anything recomputes them; a
+// bound far above any real design keeps that arithmetic from overflowing.
+constexpr int32_t kMaxStoredHeat = 1000000000;
+Check Heat() { return Range(-kMaxStoredHeat, kMaxStoredHeat); }
 Check SpanAt(int slot, int count) { return {Check::Span, 0, 0, count - slot}; }
 
 std::string Indexed(const char* name, int index) {
@@ -67,8 +72,8 @@ void ForEachRecord(D& d, V& v) {
     v.Text(d.History, "History");
     v.Int(d.CurrentKg, "CurrentKg", Any());
     v.Int(d.FreeKg, "FreeKg", Any());
-    v.Int(d.MaxHeat, "MaxHeat", Any());
-    v.Int(d.HeatDissipation, "HeatDissipation", Any());
+    v.Int(d.MaxHeat, "MaxHeat", Heat());
+    v.Int(d.HeatDissipation, "HeatDissipation", Heat());
     v.Int(d.UsedCSlots, "UsedCSlots", Any());
     v.Int(d.FreeCSlots, "FreeCSlots", Any());
     v.Int(d.EstimatedBV, "EstimatedBV", Any());
@@ -195,6 +200,10 @@ bool ParseDesignFile(const std::string& bytes, Design& out, std::string& error, 
 
 bool DoOpen(const std::string& fileName, Design& out, std::string& error, int& badRecord) {
     badRecord = 0;
+    if (IsNonRegularFile(fileName)) {
+        error = kNotRegularFile;
+        return false;
+    }
     errno = 0;
     std::FILE* file = std::fopen(fileName.c_str(), "rb");
     if (file == nullptr) {

@@ -1,7 +1,10 @@
 #include "model/Catalog.h"
 
+#include "model/RegularFile.h"
 #include "model/ValueReader.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -63,14 +66,24 @@ bool ParseCatalog(const std::string& bytes, Catalog& out, CatalogError& error,
 
 bool LoadCatalog(const std::string& fileName, Catalog& out, CatalogError& error,
                  void (*progress)(int recordsRead, void* user), void* user) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
-        error = {0, 0, "the file cannot be opened"};
+    if (IsNonRegularFile(fileName)) {
+        error = {0, 0, kNotRegularFile};
         return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    errno = 0;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) {
+        error = {0, 0, std::string("the file cannot be opened: ") + std::strerror(errno)};
+        return false;
+    }
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        in.setstate(std::ios::badbit);
+    }
     if (in.bad()) {
-        error = {0, 0, "the file cannot be read"};
+        error = {0, 0, std::string("the file cannot be read: ") + std::strerror(errno)};
         return false;
     }
     return ParseCatalog(bytes, out, error, progress, user);

@@ -11,6 +11,13 @@ namespace vantrel {
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// One plus sign may stand before the digits, never before a minus sign ("+-5" is no number).
+void SkipPlusSign(const char*& first, const char* last) {
+    if (first == last || *first != '+') return;
+    ++first;
+    if (first != last && *first == '-') first = last;
+}
 }  // namespace
 
 ValueReader::Status ValueReader::Next(std::string_view& raw, bool& quoted) {
@@ -66,7 +73,7 @@ ValueReader::Status ValueReader::ReadInt(int32_t& out) {
     int32_t v = 0;
     const char* first = raw.data();
     const char* last = raw.data() + raw.size();
-    if (first != last && *first == '+') ++first;
+    SkipPlusSign(first, last);
     const auto r = std::from_chars(first, last, v);
     if (raw.empty() || r.ec != std::errc() || r.ptr != last) {
         problem_ = "\"" + Cp1252ToUtf8(raw) + "\" is not a whole number";
@@ -85,7 +92,7 @@ ValueReader::Status ValueReader::ReadDouble(double& out) {
     double v = 0;
     const char* first = raw.data();
     const char* last = raw.data() + raw.size();
-    if (first != last && *first == '+') ++first;
+    SkipPlusSign(first, last);
     const auto r = std::from_chars(first, last, v, std::chars_format::fixed);
     if (raw.empty() || r.ec != std::errc() || r.ptr != last || !std::isfinite(v)) {
         problem_ = "\"" + Cp1252ToUtf8(raw) + "\" is not a number";

@@ -14,7 +14,8 @@ class ValueReader {
 public:
     enum class Status { Ok, End, Bad };
 
-    explicit ValueReader(std::string_view bytes) : data_(bytes) {}
+    // A leading UTF-8 byte-order mark (an editor's, not ours) is not part of the first value.
+    explicit ValueReader(std::string_view bytes) : data_(SkipByteOrderMark(bytes)) {}
 
     Status ReadText(std::string& out);
     Status ReadInt(int32_t& out);
@@ -25,6 +26,9 @@ public:
     const std::string& problem() const { return problem_; }
 
 private:
+    static std::string_view SkipByteOrderMark(std::string_view bytes) {
+        return bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes;
+    }
     // Raw next value (still Windows-1252); false at the end of the data or on an unclosed quote.
     Status Next(std::string_view& raw, bool& quoted);
     std::string_view data_;

@@ -1,6 +1,7 @@
 #include "files/DesignFile.h"
 
 #include "TestCatalog.h"
+#include "files/AtomicFile.h"
 #include "files/Readout.h"
 #include "model/Design.h"
 #include "rules/ArmorList.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +19,7 @@
 #include <random>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantrel {
@@ -150,7 +153,7 @@ Design EveryRecordDistinct() {
     d.History = "line 1\r\nline 2";
     d.CurrentKg = INT32_MIN;
     d.FreeKg = -145;
-    d.MaxHeat = INT32_MAX;
+    d.MaxHeat = 1000000000;
     d.HeatDissipation = 23;
     d.UsedCSlots = -7;
     d.FreeCSlots = 24;
@@ -283,6 +286,11 @@ TEST(DesignFile, ValuesOutsideTheLimitsAreRefusedWhole) {
         {622,  "plain",       true },
         {623,  "-999",        true },
         {624,  "-2147483648", true },
+        {625,  "2147483647",  false}, // the heat totals size a slider: bounded so it cannot overflow
+        {625,  "-2147483648", false},
+        {625,  "1000000000",  true },
+        {626,  "-1000000001", false},
+        {9,    "+-5",         false},
         {3,    "2147483648",  false},
         {3,    "1.5",         false},
         {3,    "",            false},
@@ -391,6 +399,58 @@ TEST(DesignFile, FailedSaveLeavesTheOldFile) {
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"folder.vnt", "old.vnt"}));
+}
+
+std::vector<std::string> gSyncs;
+
+TEST(DesignFile, SaveIsDurableAndRefusesWhatItMustNotReplace) {
+    TempDir dir;
+    const Design d = NewDesignAfterRefresh();
+    std::string error;
+
+    // The file is flushed to disk before the rename, the folder after it.
+    gSyncs.clear();
+    SetSyncHookForTesting([](const char* what) { gSyncs.emplace_back(what); });
+    const fs::path file = dir.path / "a.vnt";
+    ASSERT_TRUE(DoSaveAs(d, file.string(), error)) << error;
+    SetSyncHookForTesting(nullptr);
+    EXPECT_EQ(gSyncs, (std::vector<std::string>{"file", "folder"}));
+
+    // A stale temporary file of a killed save goes; a fresh one (a save in progress) and others stay.
+    const fs::path stale = dir.path / ".vantrel-0123456789ab.tmp";
+    const fs::path fresh = dir.path / ".vantrel-ba9876543210.tmp";
+    WriteBytes(stale, "x");
+    WriteBytes(fresh, "x");
+    WriteBytes(dir.path / ".vantrel-notes.tmp", "x");
+    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    ASSERT_TRUE(DoSaveAs(d, file.string(), error)) << error;
+    EXPECT_EQ(dir.Names(),
+              (std::vector<std::string>{".vantrel-ba9876543210.tmp", ".vantrel-notes.tmp", "a.vnt"}));
+
+    // A read-only file is not replaced (root could, so the check is on the mode).
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(DoSaveAs(d, file.string(), error));
+    EXPECT_EQ(error, "the file is read-only");
+    fs::permissions(file, fs::perms::owner_all);
+
+    // A named pipe is neither replaced on save nor opened (which would block) on open.
+    const fs::path fifo = dir.path / "pipe.vnt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(DoSaveAs(d, fifo.string(), error));
+    EXPECT_EQ(error, "it is not a regular file");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    Design held = d;
+    int bad = -1;
+    EXPECT_FALSE(DoOpen(fifo.string(), held, error, bad));
+    EXPECT_EQ(FormatOpenError(fifo.string(), bad, error),
+              "Cannot open the design file " + fifo.string() + ": the file is not a regular file.");
+    EXPECT_FALSE(DoOpen(dir.path.string(), held, error, bad));
+    EXPECT_EQ(error, "the file is not a regular file");
+
+    // A byte-order mark before the first record is skipped.
+    WriteBytes(dir.path / "bom.vnt", "\xEF\xBB\xBF" + ReadBytes(kData / "new-design" / "design.vnt"));
+    ASSERT_TRUE(DoOpen((dir.path / "bom.vnt").string(), held, error, bad)) << error;
+    EXPECT_EQ(held.MechName, "Battle Armor");
 }
 
 // Each folder of tests/data holding a design.vnt is a case: a good file reads, writes back the

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vantrel {
 namespace {
 
@@ -75,6 +79,22 @@ TEST(Values, SeparatorsQuotesAndTrimming) {
     ValueReader big("2147483648\r\n\"open");
     EXPECT_EQ(big.ReadInt(n), ValueReader::Status::Bad);
     EXPECT_EQ(big.ReadText(t), ValueReader::Status::End);
+
+    // A plus sign before the digits is read, one before a minus sign is no number.
+    ValueReader signs("+7,+-5,-+5,+-2.5,+");
+    EXPECT_EQ(signs.ReadInt(n), ValueReader::Status::Ok);
+    EXPECT_EQ(n, 7);
+    EXPECT_EQ(signs.ReadInt(n), ValueReader::Status::Bad);
+    EXPECT_EQ(signs.ReadInt(n), ValueReader::Status::Bad);
+    EXPECT_EQ(signs.ReadDouble(v), ValueReader::Status::Bad);
+    EXPECT_EQ(signs.ReadInt(n), ValueReader::Status::Bad);
+
+    // An editor's UTF-8 byte-order mark before the first value is skipped; elsewhere it is text.
+    ValueReader marked("\xEF\xBB\xBF\"Battle Armor\",\"\xEF\xBB\xBFx\"");
+    EXPECT_EQ(marked.ReadText(t), ValueReader::Status::Ok);
+    EXPECT_EQ(t, "Battle Armor");
+    EXPECT_EQ(marked.ReadText(t), ValueReader::Status::Ok);
+    EXPECT_NE(t, "x");
 }
 
 TEST(Values, WriterAndCodepage) {
@@ -124,6 +144,22 @@ TEST(CatalogFile, LayoutAndFailures) {
 
     ASSERT_FALSE(LoadCatalog("/nonexistent/stuff.plb", c, e));
     EXPECT_EQ(e.record, 0);
+    EXPECT_NE(FormatCatalogError("stuff.plb", e).find("No such file or directory"), std::string::npos);
+
+    // A byte-order mark before the first record is not part of the first name.
+    ASSERT_TRUE(ParseCatalog("\xEF\xBB\xBF" + rec, c, e)) << e.message;
+    EXPECT_EQ(c[0].Name, "Item 0");
+
+    // A folder or a named pipe in place of the catalog is refused, never read (a pipe would block).
+    const auto dir = std::filesystem::temp_directory_path() / ("vantrel-cat-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string fifo = (dir / "stuff.plb").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {dir.string(), fifo}) {
+        ASSERT_FALSE(LoadCatalog(path, c, e)) << path;
+        EXPECT_EQ(e.message, "the file is not a regular file") << path;
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
