@@ -1,6 +1,7 @@
 #include "ui/AboutForm.h"
 
 #include "ui/DibSection.h"
+#include "ui/EscapeCloses.h"
 
 #include <QCloseEvent>
 #include <QColor>
@@ -78,6 +79,7 @@ QString AboutForm::CreditLine(int index) {
 
 AboutForm::AboutForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(kAboutTitle);
+    CancelOnEscape(this, [this] { close(); });
     setFixedSize(kWindowWidth, kWindowHeight);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);

@@ -1,6 +1,7 @@
 #include "ui/HistoryForm.h"
 
 #include "model/Context.h"
+#include "ui/EscapeCloses.h"
 #include "ui/Gesture.h"
 
 #include <QHBoxLayout>
@@ -37,13 +38,22 @@ NoQuoteTextEdit::NoQuoteTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void NoQuoteTextEdit::RemoveQuotes() {
+    // One replacement of the whole text: removing quote by quote re-laid the text out each time,
+    // which made pasting many quotes take seconds.
     if (removing_) return;
+    const QString text = toPlainText();
+    if (!text.contains(kQuote)) return;
     removing_ = true;
-    QTextCursor found = document()->find(kQuote);
-    while (!found.isNull()) {
-        found.removeSelectedText();
-        found = document()->find(kQuote, found);
-    }
+    const int position = textCursor().position();
+    const int quotesBefore = static_cast<int>(text.left(position).count(kQuote));
+    QTextCursor all(document());
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.insertText(QString(text).remove(kQuote));
+    all.endEditBlock();
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(position - quotesBefore);
+    setTextCursor(cursor);
     removing_ = false;
 }
 
@@ -64,11 +74,14 @@ HistoryForm::HistoryForm(Context& ctx, QWidget* parent, GestureTracker* gestures
     layout->addWidget(TextHistory, 1);
     layout->addLayout(buttons);
     resize(420, 280);
+    CancelOnEscape(this, [this] { ComCancel_Click(); });
 }
 
 void HistoryForm::Form_Load() {
     setWindowTitle(QStringLiteral("History - ") + QString::fromStdString(ctx_.design.MechName));
     TextHistory->setPlainText(ToBox(ctx_.design.History));
+    // Typing goes into the notes, not into the buttons (a blank would press Change).
+    TextHistory->setFocus(Qt::OtherFocusReason);
 }
 
 void HistoryForm::ComChange_Click() {

@@ -1,6 +1,7 @@
 #include "ui/OptionsForm.h"
 
 #include "platform/SettingsStore.h"
+#include "ui/EscapeCloses.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -34,6 +35,7 @@ QGroupBox* SampleFrame(const QString& caption, QWidget* parent) {
 OptionsForm::OptionsForm(SettingsStore& settings, std::function<void(int)> setBipedLine, QWidget* parent)
     : QWidget(parent, Qt::Window), settings_(settings), setBipedLine_(std::move(setBipedLine)) {
     setWindowTitle(QStringLiteral("Vantrel Preferences"));
+    CancelOnEscape(this, [this] { cmdCancel_Click(); });
 
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::StyledPanel);

@@ -408,4 +408,44 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
 }
 
 }  // namespace
+TEST_F(WindowsTest, WindowsTakeTheKeyboardAndEscapeCancels) {
+    NewDesign(ctx.design);
+    ctx.design.History = "kept";
+    HistoryForm history(ctx);
+    history.Form_Load();
+    history.show();
+    // Typing lands in the notes at once.
+    EXPECT_EQ(history.focusWidget(), history.TextHistory);
+    history.TextHistory->setPlainText(QStringLiteral("thrown away"));
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(history.TextHistory, &escape);
+    EXPECT_FALSE(history.isVisible());
+    EXPECT_EQ(ctx.design.History, "kept");
+
+    // A paste full of quotes is cleaned in one pass, the cursor kept after the pasted text.
+    history.Form_Load();
+    history.show();
+    QString pasted;
+    for (int i = 0; i < 2000; ++i) pasted += QStringLiteral("a\"");
+    history.TextHistory->setPlainText(QString());
+    history.TextHistory->insertPlainText(pasted + QStringLiteral("!"));
+    EXPECT_EQ(history.TextHistory->toPlainText(), QString(2000, QLatin1Char('a')) + QStringLiteral("!"));
+    EXPECT_EQ(history.TextHistory->textCursor().position(), 2001);
+
+    OptionsForm options(*settings, [](int) {});
+    options.Form_Load();
+    options.show();
+    options.SplashChk->setChecked(false);
+    QKeyEvent escape2(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(options.SplashChk, &escape2);
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("?"));  // nothing written
+
+    AboutForm about;
+    about.show();
+    QKeyEvent escape3(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&about, &escape3);
+    EXPECT_FALSE(about.isVisible());
+}
+
 }  // namespace vantrel
