@@ -14,6 +14,8 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -23,9 +25,14 @@ QString JumpText(int points) { return QString::fromStdString(JumpCaption(points)
 
 // Range changes must not let the slider's old position overwrite the design state through the
 // value-change handler; the positions are written from the state afterwards.
+// No count a design holds goes higher; a range of millions (a stored total from a file) takes a
+// slider for ever to paint its ticks.
+constexpr int kMaxSliderValue = 1000;
+
+// The maximum stays between the minimum and that bound, so it never drags the minimum along.
 void SetMaximumQuietly(QSlider* s, int maximum) {
     const QSignalBlocker block(s);
-    s->setMaximum(maximum);
+    s->setMaximum(std::clamp(maximum, s->minimum(), std::max(s->minimum(), kMaxSliderValue)));
 }
 
 }  // namespace

@@ -329,6 +329,16 @@ TEST_F(MainFormTest, HeatSinkReleaseCannotGoBelowThePlacedOnes) {
     EXPECT_EQ(d().HeatSinks, 2);
     EXPECT_EQ(form->NumHeatLab->text(), "- 4"_q);
     EXPECT_EQ(Panels()[3], "Heat Dissipation: 5 "_q);
+
+    // A stored heat total far out of the ordinary keeps the slider's range sane (a maximum near
+    // 2^31 froze the window painting its ticks).
+    for (const int heat : {1000000000, -1000000000}) {
+        d().MaxHeat = heat;
+        form->RefreshP1();
+        EXPECT_EQ(form->HeatSinkSlide->minimum(), 0) << heat;
+        EXPECT_LE(form->HeatSinkSlide->maximum(), 1000) << heat;
+        EXPECT_GE(form->HeatSinkSlide->maximum(), 0) << heat;
+    }
 }
 
 TEST_F(MainFormTest, ArmorTypeListPerTechnologyBase) {
