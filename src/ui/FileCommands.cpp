@@ -107,8 +107,8 @@ FileCommands::SaveResult FileCommands::SaveCommand() {
     return SaveAsCommand();
 }
 
-// A cancelled Save As still goes on; a save that failed to write stops the command, so the design the
-// user asked to keep is not thrown away after "Could not save".
+// After Yes the command goes on only when the design was written: a cancelled Save As or a failed
+// write stops it, so the design the user asked to keep is never thrown away.
 bool FileCommands::UnsavedChangesCheck() {
     if (ctx_.Saved) return true;
     const Dialogs::Answer answer = dialogs_.Message(
@@ -116,7 +116,7 @@ bool FileCommands::UnsavedChangesCheck() {
         Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
     switch (answer) {
         case Dialogs::Answer::No: return true;
-        case Dialogs::Answer::Yes: return SaveCommand() != SaveResult::Failed;
+        case Dialogs::Answer::Yes: return SaveCommand() == SaveResult::Written;
         default: return false;
     }
 }

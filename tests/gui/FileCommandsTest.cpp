@@ -204,8 +204,8 @@ TEST_F(FileCommands, SaveWithAFileWritesSilently) {
     EXPECT_TRUE(ctx.Saved);
 }
 
-TEST_F(FileCommands, YesThenCancelledSaveAsStillGoesOn) {
-    // New: asks, the Save As dialog is cancelled, the new design comes anyway.
+TEST_F(FileCommands, YesThenCancelledSaveAsCancelsTheCommand) {
+    // New: asks, the Save As dialog is cancelled, and the design stays (it was not saved).
     Choose(form->ComboType, 3);
     TypeName(QStringLiteral("Wolf"));
     dialogs.answers.push_back(Dialogs::Answer::Yes);
@@ -215,27 +215,28 @@ TEST_F(FileCommands, YesThenCancelledSaveAsStillGoesOn) {
     EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::YesNoCancel);
     ASSERT_EQ(dialogs.files.size(), 1u);
     EXPECT_EQ(dialogs.files[0].fileName, QStringLiteral("Wolf.vnt"));
-    EXPECT_EQ(d().WeightClass, 1);
-    EXPECT_EQ(d().MechName, "Battle Armor");
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_EQ(d().WeightClass, 3);
+    EXPECT_EQ(d().MechName, "Wolf");
+    EXPECT_FALSE(ctx.Saved);
 
-    // Open: the question, the cancelled Save As, then the open dialog all the same.
-    form->TabStrip1->setCurrentIndex(1);  // the page switch refreshes, which counts as a change
-    ASSERT_FALSE(ctx.Saved);
+    // Open: the question and the cancelled Save As; no open dialog follows.
     dialogs.messages.clear();
     dialogs.files.clear();
     dialogs.answers.push_back(Dialogs::Answer::Yes);
     form->Files().MOpen_Click();
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
-    ASSERT_EQ(dialogs.files.size(), 2u);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Wolf?")});
+    ASSERT_EQ(dialogs.files.size(), 1u);
     EXPECT_TRUE(dialogs.files[0].save);
-    EXPECT_FALSE(dialogs.files[1].save);
+    EXPECT_EQ(d().WeightClass, 3);
 
-    // Closing: Yes and a cancelled dialog let the window close; Cancel keeps it open.
+    // Closing: Cancel keeps the window open, and so does Yes with a cancelled dialog; No closes it.
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
     form->Files().MQuit_Click();
     EXPECT_TRUE(form->isVisible());
     dialogs.answers.push_back(Dialogs::Answer::Yes);
+    form->Files().MQuit_Click();
+    EXPECT_TRUE(form->isVisible());
+    dialogs.answers.push_back(Dialogs::Answer::No);
     form->Files().MQuit_Click();
     EXPECT_FALSE(form->isVisible());
 }
