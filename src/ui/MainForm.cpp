@@ -397,6 +397,12 @@ void MainForm::ConnectHandlers() {
     connect(ArmorSlide, &QSlider::valueChanged, this, &MainForm::ArmorSlide_Change);
     connect(ArmorSlide, &ReleaseSlider::mouseReleased, this, &MainForm::ArmorSlide_MouseUp);
     connect(HeatSinkSlide, &ReleaseSlider::mouseReleased, this, &MainForm::HeatSinkSlide_MouseUp);
+    // A key released while a slider has the focus ends a move as a mouse release does.
+    connect(Slider1, &ReleaseSlider::keyReleased, this, &MainForm::Slider1_MouseUp);
+    connect(Slider2, &ReleaseSlider::keyReleased, this, &MainForm::Slider2_MouseUp);
+    connect(Slider3, &ReleaseSlider::keyReleased, this, &MainForm::Slider3_MouseUp);
+    connect(Slider4, &ReleaseSlider::keyReleased, this, &MainForm::Slider4_MouseUp);
+    connect(ArmorSlide, &ReleaseSlider::keyReleased, this, &MainForm::ArmorSlide_MouseUp);
     connect(HeatSinkSlide, &ReleaseSlider::keyReleased, this, &MainForm::HeatSinkSlide_MouseUp);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, [this](int index) {
