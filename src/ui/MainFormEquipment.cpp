@@ -120,7 +120,8 @@ void MainForm::RefreshP3() {
         for (int i = 0; i < kCatalogSize; ++i) {
             const CatalogItem& item = catalog[i];
             if (!OfferedFor(item, d.TechBase) || item.AmmoWeight == -1) continue;
-            if (currentOnly && d.OwnedCount[i] < 1) continue;
+            // A weapon carried counts whether it is still owned or already placed.
+            if (currentOnly && d.OwnedCount[i] < 1 && d.PlacedCount[i] < 1) continue;
             available << Q(item.Name + kAmmoSuffix);
         }
     }

@@ -88,6 +88,12 @@ TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
     lines = Lines(p->AvList);
     EXPECT_EQ(lines.size(), 49);
     EXPECT_EQ(lines.last(), u"(I) Light Machine Gun Ammo"_s);
+    // Placed, the weapon is still carried: its ammunition stays on offer.
+    const int gun = FindIndex(ctx.catalog, "(I) Light Machine Gun");
+    d().OwnedCount[gun] = 0;
+    d().PlacedCount[gun] = 1;
+    form->RefreshP3();
+    EXPECT_EQ(Lines(p->AvList).last(), u"(I) Light Machine Gun Ammo"_s);
     // Without "For current weapons": every ammunition of the technology base (89 ammunition users).
     p->Check1->click();
     EXPECT_EQ(p->AvList->count(), 48 + 89);
