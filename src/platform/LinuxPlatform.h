@@ -14,7 +14,7 @@ public:
     explicit LinuxPlatform(QString dataDir = {}) : dataDir_(std::move(dataDir)) {}
 
     void RegisterFileType(const QString& ext, const QString& programPath, const QString& typeName) override;
-    void ShellDef(const QString& fileName) override;
+    bool ShellDef(const QString& fileName) override;
 
     // The four values of the last registration (empty before one).
     const FileTypeValues& Registered() const { return registered_; }

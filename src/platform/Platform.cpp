@@ -20,9 +20,9 @@ void LinuxPlatform::RegisterFileType(const QString& ext, const QString& programP
     RegisterPerUser(dataDir, registered_, programPath, kIconResource, true);
 }
 
-void LinuxPlatform::ShellDef(const QString& fileName) {
-    // A local path, blanks and all, never a command line; the result is not looked at.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+bool LinuxPlatform::ShellDef(const QString& fileName) {
+    // A local path, blanks and all, never a command line.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
 }
 
 }  // namespace vantrel

@@ -12,7 +12,8 @@ public:
     virtual ~Platform() = default;
     virtual void RegisterFileType(const QString& ext, const QString& programPath,
                                   const QString& typeName) = 0;
-    virtual void ShellDef(const QString& fileName) = 0;
+    // Opens the file with its default program; false when none could be started.
+    virtual bool ShellDef(const QString& fileName) = 0;
     // Full path of the running program, as the file-type registration names it.
     virtual QString ProgramPath() { return QCoreApplication::applicationFilePath(); }
 };
@@ -21,7 +22,7 @@ public:
 class NullPlatform : public Platform {
 public:
     void RegisterFileType(const QString&, const QString&, const QString&) override {}
-    void ShellDef(const QString&) override {}
+    bool ShellDef(const QString&) override { return true; }
 };
 
 }  // namespace vantrel

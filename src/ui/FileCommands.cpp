@@ -224,7 +224,12 @@ void FileCommands::MExport_Click() {
              Q(error) + QLatin1Char('.'));
         return;
     }
-    ShellDef(path);
+    // Without a program for text files the user would see nothing at all: say where it went.
+    if (!ShellDef(path))
+        dialogs_.Message(window_,
+                         QStringLiteral("The readout was written to ") + QDir::toNativeSeparators(path) +
+                             QStringLiteral(", but no program could be started to show it."),
+                         kTitle, Dialogs::Icon::Information, Dialogs::Buttons::Ok);
 }
 
 void FileCommands::MQuit_Click() {
@@ -254,6 +259,6 @@ bool FileCommands::CommandLineOpen(const QStringList& args) {
     return true;
 }
 
-void FileCommands::ShellDef(const QString& fileName) { platform_.ShellDef(fileName); }
+bool FileCommands::ShellDef(const QString& fileName) { return platform_.ShellDef(fileName); }
 
 }  // namespace vantrel

@@ -36,7 +36,7 @@ public:
 
     void FirstStartRegistration();
     bool CommandLineOpen(const QStringList& args);  // true when it opened a design
-    void ShellDef(const QString& fileName);
+    bool ShellDef(const QString& fileName);
 
     // The unsaved-changes question of New, Open and closing; true when the command goes on.
     bool UnsavedChangesCheck();

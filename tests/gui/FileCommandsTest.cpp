@@ -393,6 +393,17 @@ TEST_F(FileCommands, ReadoutOfANewDesign) {
     form->Files().MSaveAs_Click();
     EXPECT_EQ(dialogs.files.back().defaultSuffix, QStringLiteral("vnt"));
 
+    // No program to show it: the user is told where the readout went.
+    platform.viewerStarts = false;
+    dialogs.fileNames.push_back(path);
+    form->Files().MExport_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("The readout was written to ") + path +
+                                           QStringLiteral(", but no program could be started to show it.")});
+    dialogs.messages.clear();
+    platform.opened.clear();
+    platform.viewerStarts = true;
+
     // A file that cannot be created: a message, and nothing opened.
     dialogs.fileNames.push_back(Path(QStringLiteral("no/such/folder/r.txt")));
     form->Files().MExport_Click();

@@ -42,12 +42,16 @@ public:
     };
     std::vector<Registration> registrations;
     QStringList opened;  // ShellDef calls
+    bool viewerStarts = true;
     QString programPath = QStringLiteral("/opt/vantrel/vantrel");
 
     void RegisterFileType(const QString& ext, const QString& path, const QString& typeName) override {
         registrations.push_back({ext, path, typeName});
     }
-    void ShellDef(const QString& fileName) override { opened << fileName; }
+    bool ShellDef(const QString& fileName) override {
+        opened << fileName;
+        return viewerStarts;
+    }
     QString ProgramPath() override { return programPath; }
 };
 
