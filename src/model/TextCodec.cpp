@@ -36,6 +36,8 @@ char EncodeCodePoint(uint32_t cp) {
 
 }  // namespace
 
+bool FitsCp1252(uint32_t codePoint) { return codePoint == '?' || EncodeCodePoint(codePoint) != '?'; }
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());

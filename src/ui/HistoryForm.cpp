@@ -3,6 +3,7 @@
 #include "model/Context.h"
 #include "ui/EscapeCloses.h"
 #include "ui/Gesture.h"
+#include "ui/StorableText.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -15,8 +16,6 @@
 namespace vantrel {
 
 namespace {
-
-const QString kQuote = QStringLiteral("\"");
 
 // The design keeps line breaks as CR LF (as the file holds them); the box works with LF.
 QString ToBox(const std::string& notes) {
@@ -42,17 +41,17 @@ void NoQuoteTextEdit::RemoveQuotes() {
     // which made pasting many quotes take seconds.
     if (removing_) return;
     const QString text = toPlainText();
-    if (!text.contains(kQuote)) return;
+    int position = textCursor().position();
+    const QString kept = StorableText(text, position);
+    if (kept == text) return;
     removing_ = true;
-    const int position = textCursor().position();
-    const int quotesBefore = static_cast<int>(text.left(position).count(kQuote));
     QTextCursor all(document());
     all.beginEditBlock();
     all.select(QTextCursor::Document);
-    all.insertText(QString(text).remove(kQuote));
+    all.insertText(kept);
     all.endEditBlock();
     QTextCursor cursor = textCursor();
-    cursor.setPosition(position - quotesBefore);
+    cursor.setPosition(position);
     setTextCursor(cursor);
     removing_ = false;
 }

@@ -10,8 +10,8 @@ namespace vantrel {
 struct Context;
 class GestureTracker;
 
-// A multi-line box that never holds a double quote: the design file cannot carry one inside a text.
-// Typed, pasted, dropped or composed quotes are all taken out again.
+// A multi-line box that never holds a double quote nor a character outside the design file's code
+// page: typed, pasted, dropped or composed ones are all taken out again.
 class NoQuoteTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
+#include "ui/StorableText.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -13,16 +14,15 @@ namespace vantrel {
 
 namespace {
 
-// The texts cannot carry a double quote in a design file: the character is taken out of the box.
+// What a design file cannot carry (a double quote, a character outside its code page) is taken out
+// of the box.
 QString WithoutQuotes(QLineEdit* box) {
-    QString text = box->text();
-    if (!text.contains(QLatin1Char('"'))) return text;
-    const int cursor = box->cursorPosition();
-    const int removedBefore = box->text().left(cursor).count(QLatin1Char('"'));
-    text.remove(QLatin1Char('"'));
+    int cursor = box->cursorPosition();
+    const QString text = StorableText(box->text(), cursor);
+    if (text == box->text()) return text;
     const QSignalBlocker block(box);
     box->setText(text);
-    box->setCursorPosition(cursor - removedBefore);
+    box->setCursorPosition(cursor);
     return text;
 }
 

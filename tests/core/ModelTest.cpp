@@ -80,6 +80,10 @@ TEST(Values, SeparatorsQuotesAndTrimming) {
     EXPECT_EQ(big.ReadInt(n), ValueReader::Status::Bad);
     EXPECT_EQ(big.ReadText(t), ValueReader::Status::End);
 
+    // The code page holds Latin-1 and its own 27 extra characters, nothing else.
+    EXPECT_TRUE(FitsCp1252(U'\u00eb') && FitsCp1252(U'\u20ac') && FitsCp1252('?') && FitsCp1252('"'));
+    EXPECT_FALSE(FitsCp1252(U'\u65e5') || FitsCp1252(U'\U0001F600') || FitsCp1252(U'\u0100'));
+
     // A plus sign before the digits is read, one before a minus sign is no number.
     ValueReader signs("+7,+-5,-+5,+-2.5,+");
     EXPECT_EQ(signs.ReadInt(n), ValueReader::Status::Ok);

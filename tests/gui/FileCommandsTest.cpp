@@ -253,6 +253,10 @@ TEST_F(FileCommands, NameAndModelBoxes) {
     EXPECT_EQ(d().MechName, "Wolf Alpha II");
     form->TextModel->setText(QStringLiteral("\"M\"-1"));
     EXPECT_EQ(d().Model, "M-1");
+    // Nor a character the file's code page lacks (it would be saved as '?').
+    TypeName(QStringLiteral("Gr\u00fcn \u72fc"));
+    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Gr\u00fcn "));
+    EXPECT_EQ(d().MechName, "Gr\u00fcn ");
 
     // Editing only the name and model is no change: Quit does not ask.
     EXPECT_TRUE(ctx.Saved);

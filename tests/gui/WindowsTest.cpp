@@ -432,6 +432,12 @@ TEST_F(WindowsTest, WindowsTakeTheKeyboardAndEscapeCancels) {
     EXPECT_EQ(history.TextHistory->toPlainText(), QString(2000, QLatin1Char('a')) + QStringLiteral("!"));
     EXPECT_EQ(history.TextHistory->textCursor().position(), 2001);
 
+    // Characters the design file's code page cannot hold would be saved as '?': not taken.
+    history.TextHistory->setPlainText(QString());
+    history.TextHistory->insertPlainText(QStringLiteral("Zo\u00eb \u20ac5 \u65e5\U0001F600!"));
+    EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Zo\u00eb \u20ac5 !"));
+    EXPECT_EQ(history.TextHistory->textCursor().position(), 8);
+
     OptionsForm options(*settings, [](int) {});
     options.Form_Load();
     options.show();
