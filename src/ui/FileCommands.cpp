@@ -138,6 +138,10 @@ void FileCommands::LoadIntoWindow(const Design& loaded) {
     RefreshAll();
     ctx_.design = loaded;
     RefreshAll();
+    // The second round's refreshes may still have moved things before its status line was written;
+    // the status line is written once more from the design as the file holds it.
+    ctx_.design = loaded;
+    host_.RefreshMain();
     ctx_.design = loaded;
     ctx_.Saved = true;
     host_.ReloadHistoryWindow();

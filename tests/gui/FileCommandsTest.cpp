@@ -525,6 +525,12 @@ TEST_F(StartUp, CommandLineOpensADesignOrFallsBackToANewOne) {
     Load({path});
     EXPECT_TRUE(d() == wanted);
     EXPECT_TRUE(ctx.Saved);
+    // The status line shows the opened design, exactly as File > Open then shows it.
+    const QStringList shown = Panels();
+    dialogs.fileNames.push_back(path);
+    form->Files().MOpen_Click();
+    EXPECT_EQ(shown, Panels());
+    EXPECT_TRUE(ctx.Saved);
     // No question on closing a design straight from the command line.
     dialogs.messages.clear();
     form->close();
