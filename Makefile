@@ -4,9 +4,13 @@ JOBS      ?= $(shell nproc)
 PACKAGES  := build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
              libbenchmark-dev fonts-liberation poppler-utils
 SAN_PACKAGES := clang-14 libclang-rt-14-dev
+LINT_PACKAGES := clang-format clang-tidy-14
+# WERROR=1 turns every compiler warning into an error (CI sets it); WERROR=0 turns that off again.
+WERROR    ?=
+WERROR_ARG = $(if $(WERROR),-DVANTREL_WERROR=$(if $(filter 1 ON on yes,$(WERROR)),ON,OFF))
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test bench sanitize fuzz format format-check clean
+.PHONY: deps build run test bench sanitize fuzz format format-check tidy clean
 
 deps:
 	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
@@ -18,9 +22,11 @@ deps:
 	fi
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(WERROR_ARG) $(CMAKE_ARGS)
 
+# An existing build folder takes a WERROR given on the command line as well.
 build: deps $(BUILD)/build.ninja
+	$(if $(WERROR),cmake -S . -B $(BUILD) $(WERROR_ARG) >/dev/null)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Only the program: the test suites take minutes on a new machine and are not needed to run it.
@@ -43,6 +49,7 @@ sanitize:
 	$(MAKE) deps EXTRA_PACKAGES="$(SAN_PACKAGES)"
 	[ -f build-san/build.ninja ] || CC=clang-14 CXX=clang++-14 cmake -S . -B build-san -G Ninja \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	$(if $(WERROR),cmake -S . -B build-san $(WERROR_ARG) >/dev/null)
 	cmake --build build-san -j $(JOBS)
 	cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
@@ -67,11 +74,21 @@ fuzz:
 	  -artifact_prefix=build-fuzz/ build-fuzz/corpus/design
 
 format:
+	$(MAKE) deps PACKAGES="$(LINT_PACKAGES)"
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 # Fails on any difference from .clang-format.
 format-check:
+	$(MAKE) deps PACKAGES="$(LINT_PACKAGES)"
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+
+# The checks of .clang-tidy over src/, read through the compile commands of the build folder; fails on
+# any finding. TIDY_FILES narrows it (TIDY_FILES="src/model/*.cpp").
+TIDY_FILES ?= $$(git ls-files 'src/*.cpp')
+tidy: build
+	$(MAKE) deps PACKAGES="$(LINT_PACKAGES)"
+	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 \
+	  clang-tidy-14 -p $(BUILD) --quiet --extra-arg=-Wno-unknown-warning-option
 
 clean:
 	rm -rf build build-bench build-san build-fuzz

@@ -3,6 +3,7 @@
 #include "equipment/SlotView.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vantrel {
 
@@ -122,41 +123,75 @@ void TakeFromOwned(Context& ctx, const std::string& entry) {
     }
 }
 
-// Construction rules that come before the room check; an empty result lets the drop go on.
-// `silent` is set for the refusals that show nothing.
-std::string RuleBeforeRoom(const Context& ctx, int location, const std::string& t, int idx, bool& silent) {
-    const Design& d = ctx.design;
-    silent = false;
-    if (t == "Para Foil" && d.JumpMP < 1) return "A Battle Armor must be able to jump to equip a Para Foil.";
-    if (t == "Mine Dispenser" && d.JumpMP < 1 && d.VTOLMP < 1)
-        return "You must have a Jump/VTOL MP of at least 1 to equip a Mine Dispenser.";
-    if (t == "Jump Booster" && d.WeightClass != 1) return "Only Light Battle Armors may use a Jump Booster.";
-    if (t == "Jump Booster" && PlacedOf(ctx, "Partial Wing") >= 1)
-        return "Jump Boosters cannot be used in conjunction with Partial Wings.";
-    if (t == "Partial Wing" && PlacedOf(ctx, "Jump Booster") >= 1)
-        return "Jump Boosters cannot be used in conjunction with Partial Wings.";
-    if (t == "Partial Wing" && d.WeightClass != 1) return "Only Light Battle Armors may use a Partial Wing.";
-    if (IsArm(location) && IsClamp(t) &&
-        (PlacedOf(ctx, kClampNames[0]) >= 1 || PlacedOf(ctx, kClampNames[1]) >= 1))
-        return "Only one piece of clamp type equipment can be equipped at once.";
-    if (location == kLeftArm && t == kSpaceAdaptation)
-        return "Space Operation Adaptation should be placed on the body.";
-    if ((location == kRightArm && t == kSpaceAdaptation) ||
-        (location == kBody && t == kSpaceAdaptation && idx >= 0 && d.PlacedCount[idx] >= 1)) {
-        silent = true;
-        return {};
-    }
-    return {};
+// What a construction rule looks at besides the dragged text.
+struct RuleInput {
+    const Context& ctx;
+    int location;
+    int idx;  // catalog index of the dragged text, -1 when it names no item
+};
+
+// A construction rule of a drop: when the dragged text is `item` and `breaks` holds, the drop is refused
+// with `message`, or without a word when `message` is null. Only the first broken rule counts.
+struct DropRule {
+    const char* item;
+    bool (*breaks)(const RuleInput&);
+    const char* message;
+};
+
+bool CannotJump(const RuleInput& in) { return in.ctx.design.JumpMP < 1; }
+bool CannotJumpOrFly(const RuleInput& in) { return in.ctx.design.JumpMP < 1 && in.ctx.design.VTOLMP < 1; }
+bool NotLight(const RuleInput& in) { return in.ctx.design.WeightClass != 1; }
+bool HasPartialWing(const RuleInput& in) { return PlacedOf(in.ctx, "Partial Wing") >= 1; }
+bool HasJumpBooster(const RuleInput& in) { return PlacedOf(in.ctx, "Jump Booster") >= 1; }
+bool SecondClampOnArm(const RuleInput& in) {
+    return IsArm(in.location) &&
+           (PlacedOf(in.ctx, kClampNames[0]) >= 1 || PlacedOf(in.ctx, kClampNames[1]) >= 1);
+}
+bool OnLeftArm(const RuleInput& in) { return in.location == kLeftArm; }
+bool SpaceAdaptationRepeated(const RuleInput& in) {
+    return in.location == kRightArm ||
+           (in.location == kBody && in.idx >= 0 && in.ctx.design.PlacedCount[in.idx] >= 1);
+}
+bool HasBombRack(const RuleInput& in) { return PlacedOf(in.ctx, "Bomb Rack") >= 1; }
+bool CannotFly(const RuleInput& in) { return in.ctx.design.VTOLMP < 1; }
+bool MimeticArmor(const RuleInput& in) { return in.ctx.armorList.text == "Mimetic"; }
+
+const char* const kNeedsLift = "You must have a Jump/VTOL MP of at least 1 to equip a Mine Dispenser.";
+const char* const kBoosterAndWing = "Jump Boosters cannot be used in conjunction with Partial Wings.";
+const char* const kOneClamp = "Only one piece of clamp type equipment can be equipped at once.";
+
+// The rules that come before the room check; none looks at the target slot itself.
+const DropRule kRulesBeforeRoom[] = {
+    {"Para Foil",      CannotJump,              "A Battle Armor must be able to jump to equip a Para Foil."},
+    {"Mine Dispenser", CannotJumpOrFly,         kNeedsLift                                                 },
+    {"Jump Booster",   NotLight,                "Only Light Battle Armors may use a Jump Booster."         },
+    {"Jump Booster",   HasPartialWing,          kBoosterAndWing                                            },
+    {"Partial Wing",   HasJumpBooster,          kBoosterAndWing                                            },
+    {"Partial Wing",   NotLight,                "Only Light Battle Armors may use a Partial Wing."         },
+    {kClampNames[0],   SecondClampOnArm,        kOneClamp                                                  },
+    {kClampNames[1],   SecondClampOnArm,        kOneClamp                                                  },
+    {kSpaceAdaptation, OnLeftArm,               "Space Operation Adaptation should be placed on the body." },
+    {kSpaceAdaptation, SpaceAdaptationRepeated, nullptr                                                    },
+};
+
+// The rules that come after it.
+const DropRule kRulesAfterRoom[] = {
+    {"Bomb Rack",   HasBombRack,  "Only 1 Bomb Rack is allowed per Battle Armor."                },
+    {"Bomb Rack",   CannotFly,    "Only Battle Armors equipped with VTOL may use Bomb Racks."    },
+    {"Camo System", MimeticArmor, "Camo System cannot be used in conjunction with Mimetic Armor."},
+};
+
+template <std::size_t N>
+const DropRule* FirstBroken(const DropRule (&rules)[N], const std::string& t, const RuleInput& in) {
+    for (const DropRule& rule : rules)
+        if (t == rule.item && rule.breaks(in)) return &rule;
+    return nullptr;
 }
 
-std::string RuleAfterRoom(const Context& ctx, const std::string& t) {
-    if (t == "Bomb Rack" && PlacedOf(ctx, "Bomb Rack") >= 1)
-        return "Only 1 Bomb Rack is allowed per Battle Armor.";
-    if (t == "Bomb Rack" && ctx.design.VTOLMP < 1)
-        return "Only Battle Armors equipped with VTOL may use Bomb Racks.";
-    if (t == "Camo System" && ctx.armorList.text == "Mimetic")
-        return "Camo System cannot be used in conjunction with Mimetic Armor.";
-    return {};
+std::optional<DropResult> Refusal(const DropRule* rule) {
+    if (rule == nullptr) return std::nullopt;
+    if (rule->message == nullptr) return Silent();
+    return Refuse(rule->message, true);
 }
 
 // The room check applies to catalog items (not to ammunition): all their slots must be free and usable.
@@ -178,6 +213,67 @@ DropResult DropOnTurret(Context& ctx, int slot, const std::string& t, bool hasTe
     return Outcome(DropResult::Kind::Placed);
 }
 
+// The construction rules with the room check between them; nothing when the drop may go on.
+std::optional<DropResult> CheckRules(const Context& ctx, int location, int slot, const std::string& t,
+                                     int idx) {
+    const RuleInput in{ctx, location, idx};
+    if (std::optional<DropResult> r = Refusal(FirstBroken(kRulesBeforeRoom, t, in))) return r;
+    const bool roomExempt = (location == kBody && t == kSpaceAdaptation) || (IsArm(location) && IsClamp(t));
+    if (RoomCheckApplies(t, idx) && !roomExempt &&
+        !HasRoom(ctx.design, location, slot, ItemSlots(ctx.catalog, idx)))
+        return Refuse(kNotEnoughRoom, false);
+    return Refusal(FirstBroken(kRulesAfterRoom, t, in));
+}
+
+// The adaptation takes the body slot and the first free slot of each arm, all for one unit.
+DropResult PlaceSpaceAdaptation(Context& ctx, int slot, int idx, const std::string& ownedEntry) {
+    Design& d = ctx.design;
+    const int right = FirstFree(d, kRightArm);
+    const int left = FirstFree(d, kLeftArm);
+    if (right < 0 || left < 0) return Refuse(kNotEnoughRoom, false);
+    PlaceLinked(d, kBody, slot, idx);
+    PlaceLinked(d, kRightArm, right, idx);
+    PlaceLinked(d, kLeftArm, left, idx);
+    ++d.PlacedCount[idx];
+    AddToStash(ctx.catalog, d, ownedEntry, -1);
+    return Outcome(DropResult::Kind::Placed);
+}
+
+// Clamps go on both arms at once; false when the other arm has no free slot.
+bool PlaceClamps(Design& d, int location, int slot, int idx) {
+    const int other = location == kLeftArm ? kRightArm : kLeftArm;
+    const int partner = FirstFree(d, other);
+    if (partner < 0) return false;
+    PlaceLinked(d, location, slot, idx);
+    PlaceLinked(d, other, partner, idx);
+    ++d.PlacedCount[idx];
+    return true;
+}
+
+// The slot code of an owned entry that is no catalog item (armor, heat sink, movement); free for any other.
+int WorkingEntryCode(const std::string& t, const std::string& armor) {
+    if (t == kASysPrefix + armor) return kSlotArmorSystem;
+    if (t == kHeatSinkEntry) return kSlotHeatSink;
+    for (int code = kSlotGround; code <= kSlotUMU; ++code)
+        if (t == kMovementCaptions[code]) return code;
+    if (t == kArmorPrefix + armor) return kSlotArmor;
+    return kSlotFree;
+}
+
+// Any other entry into one location; false when the text names nothing that can be placed.
+bool PlaceEntry(Context& ctx, int location, int slot, const std::string& t, int idx) {
+    if (const int code = WorkingEntryCode(t, ctx.armorList.text); code != kSlotFree) {
+        Slots(ctx.design, location).codes[slot] = code;
+    } else if (idx < 0) {
+        return false;
+    } else if (EndsWith(t, "Ammo")) {
+        PlaceAmmo(ctx, location, slot, idx);
+    } else {
+        PlaceItem(ctx, location, slot, idx);
+    }
+    return true;
+}
+
 }  // namespace
 
 int UsableSlots(const Design& d, int location) {
@@ -196,63 +292,22 @@ DropResult DropOnSlot(Context& ctx, int location, int slot, const std::optional<
     const std::string t = dragged.value_or(std::string());
     if (location == kTurret) return DropOnTurret(ctx, slot, t, hasText);
 
-    Design& d = ctx.design;
     const int idx = FindIndex(ctx.catalog, t);
+    if (const std::optional<DropResult> refusal = CheckRules(ctx, location, slot, t, idx)) return *refusal;
 
-    // Step 1: construction rules, the room check among them; none looks at the target slot itself.
-    bool silent = false;
-    std::string message = RuleBeforeRoom(ctx, location, t, idx, silent);
-    if (silent) return Silent();
-    if (!message.empty()) return Refuse(message, true);
-    const bool roomExempt = (location == kBody && t == kSpaceAdaptation) || (IsArm(location) && IsClamp(t));
-    if (RoomCheckApplies(t, idx) && !roomExempt && !HasRoom(d, location, slot, ItemSlots(ctx.catalog, idx)))
-        return Refuse(kNotEnoughRoom, false);
-    message = RuleAfterRoom(ctx, t);
-    if (!message.empty()) return Refuse(message, true);
+    // Only a free slot takes anything.
+    if (Slots(ctx.design, location).codes[slot] != kSlotFree || !hasText)
+        return Outcome(DropResult::Kind::NotPlaced);
 
-    // Step 2: only a free slot takes anything.
-    SlotArrays a = Slots(d, location);
-    if (a.codes[slot] != kSlotFree || !hasText) return Outcome(DropResult::Kind::NotPlaced);
-
-    // Step 3: placement, first matching case.
-    if (idx >= 0 && location == kBody && t == kSpaceAdaptation) {
-        const int right = FirstFree(d, kRightArm);
-        const int left = FirstFree(d, kLeftArm);
-        if (right < 0 || left < 0) return Refuse(kNotEnoughRoom, false);
-        PlaceLinked(d, kBody, slot, idx);
-        PlaceLinked(d, kRightArm, right, idx);
-        PlaceLinked(d, kLeftArm, left, idx);
-        ++d.PlacedCount[idx];
-        AddToStash(ctx.catalog, d, ownedEntry, -1);
-        return Outcome(DropResult::Kind::Placed);
-    }
+    // Placement, first matching case.
+    if (idx >= 0 && location == kBody && t == kSpaceAdaptation)
+        return PlaceSpaceAdaptation(ctx, slot, idx, ownedEntry);
     if (idx >= 0 && (location == kBody || location == kQuadBody) && IsManipulator(t)) return Silent();
     if (idx >= 0 && IsArm(location) && IsClamp(t)) {
-        const int other = location == kLeftArm ? kRightArm : kLeftArm;
-        const int partner = FirstFree(d, other);
-        if (partner < 0) return Refuse(kNotEnoughRoom, false);
-        PlaceLinked(d, location, slot, idx);
-        PlaceLinked(d, other, partner, idx);
-        ++d.PlacedCount[idx];
-    } else if (t == kASysPrefix + ctx.armorList.text) {
-        a.codes[slot] = kSlotArmorSystem;
-    } else if (t == kHeatSinkEntry) {
-        a.codes[slot] = kSlotHeatSink;
-    } else if (t == kMovementCaptions[kSlotGround] || t == kMovementCaptions[kSlotJump] ||
-               t == kMovementCaptions[kSlotVTOL] || t == kMovementCaptions[kSlotUMU]) {
-        for (int code = kSlotGround; code <= kSlotUMU; ++code)
-            if (t == kMovementCaptions[code]) a.codes[slot] = code;
-    } else if (t == kArmorPrefix + ctx.armorList.text) {
-        a.codes[slot] = kSlotArmor;
-    } else if (idx < 0) {
+        if (!PlaceClamps(ctx.design, location, slot, idx)) return Refuse(kNotEnoughRoom, false);
+    } else if (!PlaceEntry(ctx, location, slot, t, idx)) {
         return Outcome(DropResult::Kind::NotPlaced);
-    } else if (EndsWith(t, "Ammo")) {
-        PlaceAmmo(ctx, location, slot, idx);
-    } else {
-        PlaceItem(ctx, location, slot, idx);
     }
-
-    // Step 4: the owned-list entry leaves the unplaced counts.
     TakeFromOwned(ctx, ownedEntry);
     return Outcome(DropResult::Kind::Placed);
 }

@@ -1,5 +1,7 @@
 #include "equipment/SlotView.h"
 
+#include <algorithm>
+
 namespace vantrel {
 
 const char* const kHeatSinkEntry = "Heat Sink";
@@ -33,10 +35,9 @@ Rgb SlotColour(int code) {
 std::vector<std::string> OwnedEntries(const Context& ctx) {
     const Catalog& catalog = ctx.catalog;
     const Design& d = ctx.design;
-    std::vector<std::string> out;
-    for (int i = 0; i < d.HeatSinks; ++i) out.emplace_back(kHeatSinkEntry);
-    const std::string asys = kASysPrefix + ctx.armorList.text;
-    for (int i = 0; i < d.ArmorSlots; ++i) out.push_back(asys);
+    std::vector<std::string> out(static_cast<std::size_t>(std::max(0, int{d.HeatSinks})), kHeatSinkEntry);
+    out.insert(out.end(), static_cast<std::size_t>(std::max(0, int{d.ArmorSlots})),
+               kASysPrefix + ctx.armorList.text);
     for (int i = 0; i < kCatalogSize; ++i) {
         for (int k = 0; k < d.OwnedCount[i]; ++k) out.push_back(catalog[i].Name);
         for (int k = 0; k < d.OwnedAmmo[i]; ++k) out.push_back(catalog[i].Name + kAmmoSuffix);
