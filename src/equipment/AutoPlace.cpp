@@ -8,7 +8,6 @@ namespace vantrel {
 
 namespace {
 
-const char* const kNotEnoughRoomText = "Not enough room.";
 const char* const kPlaceAllHeader = "These entries could not be placed:";
 
 // The drop itself decides: each slot is tried on a copy, so no rule is restated here. A refusal
@@ -75,7 +74,7 @@ std::vector<Unplaced> PlaceAll(Context& ctx) {
             reason = PlaceIn(trial, location, entry).message;
             if (!reason.empty()) break;
         }
-        if (reason.empty()) reason = kNotEnoughRoomText;
+        if (reason.empty()) reason = kNotEnoughRoom;
         left.push_back({entry, static_cast<int>(std::count(entries.begin(), entries.end(), entry)), reason});
     }
     return left;

@@ -7,9 +7,10 @@
 
 namespace vantrel {
 
+const char* const kNotEnoughRoom = "Not enough room.";
+
 namespace {
 
-const char* const kNotEnoughRoom = "Not enough room.";
 const char* const kSpaceAdaptation = "Space Operations Adaptation";
 const char* const kClampNames[] = {"Magnetic Clamps", "Claws and Magnetic Clamps"};
 const char* const kManipulators[] = {

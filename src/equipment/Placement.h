@@ -22,6 +22,9 @@ struct DropResult {
     bool refreshMain = false;
 };
 
+// The room check's refusal, shown without an icon.
+extern const char* const kNotEnoughRoom;
+
 // Drop of the dragged text (none when the data carried no plain text) on slot `slot` of `location`.
 // `ownedEntry` is the selected entry of the page's owned list (the drag source).
 DropResult DropOnSlot(Context& ctx, int location, int slot, const std::optional<std::string>& dragged,
