@@ -1,0 +1,63 @@
+// The record sheet of a busy design: the model, the page laid out and painted, the PDF written.
+
+#include "BenchDesign.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SheetPdf.h"
+#include "sheet/SheetPdfBytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace vantrel::bench {
+
+namespace {
+
+std::string ArmorText(const Design& d) { return ArmorTypeName(d.TechBase, d.ArmorType); }
+
+void BM_RecordSheetPdf(benchmark::State& state) {
+    Context ctx = FullDesign();
+    const std::string armor = ArmorText(ctx.design);
+    MainCalc(ctx.catalog, ctx.design, armor);
+    for (auto _ : state) {
+        const RecordSheet sheet = BuildRecordSheet(ctx.catalog, ctx.design, armor);
+        benchmark::DoNotOptimize(RecordSheetPdf(sheet, Paper::A4));
+    }
+}
+BENCHMARK(BM_RecordSheetPdf)->Unit(benchmark::kMillisecond);
+
+// The command's whole work after reading the design: model, page, file replaced in one step.
+void BM_RecordSheetExport(benchmark::State& state) {
+    Context ctx = FullDesign();
+    const std::string armor = ArmorText(ctx.design);
+    MainCalc(ctx.catalog, ctx.design, armor);
+    QTemporaryDir dir;
+    const std::string path = QDir(dir.path()).filePath(QStringLiteral("sheet.pdf")).toStdString();
+    std::string error;
+    for (auto _ : state) {
+        const RecordSheet sheet = BuildRecordSheet(ctx.catalog, ctx.design, armor);
+        if (!WriteRecordSheetPdf(path, sheet, Paper::A4, error)) state.SkipWithError(error.c_str());
+    }
+}
+BENCHMARK(BM_RecordSheetExport)->Unit(benchmark::kMillisecond);
+
+// The largest design a file can hold: every item owned, a thousand armor points, the table cut.
+void BM_RecordSheetLargest(benchmark::State& state) {
+    Context ctx = FullDesign();
+    Design& d = ctx.design;
+    for (int i = 0; i < kCatalogSize; ++i) d.OwnedCount[i] = d.OwnedAmmo[i] = 2;
+    d.ArmorPoints = 1000;
+    d.History = std::string(20000, 'x');
+    const std::string armor = ArmorText(d);
+    MainCalc(ctx.catalog, d, armor);
+    for (auto _ : state) {
+        const RecordSheet sheet = BuildRecordSheet(ctx.catalog, d, armor, 6);
+        benchmark::DoNotOptimize(RecordSheetPdf(sheet, Paper::A4));
+    }
+}
+BENCHMARK(BM_RecordSheetLargest)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+}  // namespace vantrel::bench
