@@ -20,18 +20,7 @@ function(install_copy folder catalog)
   file(COPY_FILE "${catalog}" "${folder}/stuff.plb")
 endfunction()
 
-function(fail what)
-  file(REMOVE_RECURSE "${work}")
-  message(FATAL_ERROR "${what}")
-endfunction()
-
-# Runs the program; sets rc, out and err in the caller.
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE r OUTPUT_VARIABLE o ERROR_VARIABLE e)
-  set(rc "${r}" PARENT_SCOPE)
-  set(out "${o}" PARENT_SCOPE)
-  set(err "${e}" PARENT_SCOPE)
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/CliCommon.cmake")
 
 # A refusal: exit status 2, nothing on standard output, exactly one line on standard error that
 # contains every one of the given texts.

@@ -16,17 +16,7 @@ file(COPY_FILE "${data}/catalog/stuff.plb" "${work}/bin/stuff.plb")
 get_filename_component(exe_name "${VANTREL}" NAME)
 set(exe "${work}/bin/${exe_name}")
 
-function(fail what)
-  file(REMOVE_RECURSE "${work}")
-  message(FATAL_ERROR "${what}")
-endfunction()
-
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE r OUTPUT_VARIABLE o ERROR_VARIABLE e)
-  set(rc "${r}" PARENT_SCOPE)
-  set(out "${o}" PARENT_SCOPE)
-  set(err "${e}" PARENT_SCOPE)
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/CliCommon.cmake")
 
 # The text of a PDF and its page count; sets `text` and `pages`.
 function(pdf_text pdf)
