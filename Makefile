@@ -5,12 +5,15 @@ PACKAGES  := build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-d
              libbenchmark-dev fonts-liberation poppler-utils
 SAN_PACKAGES := clang-14 libclang-rt-14-dev
 LINT_PACKAGES := clang-format clang-tidy-14
+# What building and checking the Debian package needs beyond the build itself.
+PACKAGE_PACKAGES := dpkg-dev file fakeroot desktop-file-utils appstream lintian shared-mime-info xdg-utils \
+                    xvfb xauth x11-utils
 # WERROR=1 turns every compiler warning into an error (CI sets it); WERROR=0 turns that off again.
 WERROR    ?=
 WERROR_ARG = $(if $(WERROR),-DVANTREL_WERROR=$(if $(filter 1 ON on yes,$(WERROR)),ON,OFF))
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test bench sanitize fuzz format format-check tidy clean
+.PHONY: deps build run test package bench sanitize fuzz format format-check tidy clean
 
 deps:
 	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
@@ -36,6 +39,16 @@ run: deps $(BUILD)/build.ninja
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package $(BUILD)/vantrel_<version>_<arch>.deb, built from the Release build folder (only the
+# program and its icons are built for it); its dependencies come from the shared-library scan.
+package:
+	$(MAKE) deps EXTRA_PACKAGES="$(PACKAGE_PACKAGES)"
+	$(MAKE) $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target vantrel vantrel_package_files
+	rm -f $(BUILD)/vantrel_*.deb
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/vantrel_*.deb
 
 # Medians of five repetitions (BENCH_ARGS=--benchmark_filter=... for a subset), then the memory figures.
 bench:

@@ -19,7 +19,18 @@ install(FILES ${VANTREL_PACKAGING}/vantrel.desktop DESTINATION ${CMAKE_INSTALL_D
 install(FILES ${VANTREL_PACKAGING}/vantrel-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME vantrel.xml)
 install(FILES ${VANTREL_GEN}/${VANTREL_APPID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${VANTREL_GEN}/vantrel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+configure_file(${VANTREL_PACKAGING}/changelog ${VANTREL_GEN}/changelog @ONLY)
+install(FILES ${VANTREL_GEN}/vantrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${VANTREL_GEN}/changelog.gz ${VANTREL_PACKAGING}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantrel)
+
+# Debian wants the man page and the changelog compressed, without a time stamp (-n) so that builds agree.
+find_program(VANTREL_GZIP gzip REQUIRED)
+foreach(doc vantrel.1 changelog)
+  add_custom_command(OUTPUT ${VANTREL_GEN}/${doc}.gz
+    COMMAND ${VANTREL_GZIP} -9 -n -f -k ${VANTREL_GEN}/${doc}
+    DEPENDS ${VANTREL_GEN}/${doc})
+endforeach()
 
 # The theme's sizes are scaled from the one large icon at build time.
 add_executable(vantrel_iconscale tools/iconscale/main.cpp)
@@ -34,6 +45,9 @@ add_custom_command(OUTPUT ${VANTREL_ICONS}
           ${VANTREL_ICON_SIZES}
   DEPENDS vantrel_iconscale ${CMAKE_CURRENT_SOURCE_DIR}/resources/icon-256.png)
 add_custom_target(vantrel_icons ALL DEPENDS ${VANTREL_ICONS})
+# Everything the install copies besides the program (make package builds just these and the program).
+add_custom_target(vantrel_package_files ALL DEPENDS vantrel_icons ${VANTREL_GEN}/vantrel.1.gz
+                  ${VANTREL_GEN}/changelog.gz)
 foreach(size ${VANTREL_ICON_SIZES})
   install(FILES ${VANTREL_GEN}/icons/${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME vantrel.png)
@@ -44,13 +58,17 @@ set(CPACK_PACKAGE_NAME vantrel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Vantrel developers <vantrel@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design workshop for Battle Armor units")
+# The extended description only: CPack puts the summary above it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "design workshop for Battle Armor units\n Pick chassis, weight class and technology base, fit armor, weapons and\n equipment into the critical slots, and print a record sheet.")
+    "Pick chassis, weight class and technology base, fit armor, weapons and\nequipment into the critical slots, and print a record sheet.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A design tool for a game, not a game: the games section wants its binaries in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/vantrel/vantrel)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
 include(CPack)
