@@ -14,6 +14,8 @@ namespace vantrel {
 struct ArmorList {
     std::vector<std::string> entries;
     std::string text;
+
+    bool operator==(const ArmorList&) const = default;
 };
 
 // The one shared state: the design, the catalog and the working fields of the session.

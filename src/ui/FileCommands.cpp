@@ -69,6 +69,7 @@ bool FileCommands::WriteDesign(const QString& path) {
     host_.RefreshMain();
     host_.RefreshCurrentPage();
     ctx_.Saved = true;
+    emit designSaved();
     return true;
 }
 
@@ -110,13 +111,16 @@ FileCommands::SaveResult FileCommands::SaveCommand() {
 // After Yes the command goes on only when the design was written: a cancelled Save As or a failed
 // write stops it, so the design the user asked to keep is never thrown away.
 bool FileCommands::UnsavedChangesCheck() {
-    if (ctx_.Saved) return true;
+    if (ctx_.Saved && !host_.HistoryNotesPending()) return true;
     const Dialogs::Answer answer = dialogs_.Message(
         window_, QStringLiteral("Save changes to ") + Q(ctx_.design.MechName) + QLatin1Char('?'), kTitle,
         Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
     switch (answer) {
         case Dialogs::Answer::No: return true;
-        case Dialogs::Answer::Yes: return SaveCommand() == SaveResult::Written;
+        case Dialogs::Answer::Yes:
+            // Notes typed but not applied go into the design that is saved.
+            if (host_.HistoryNotesPending()) host_.ApplyHistoryNotes();
+            return SaveCommand() == SaveResult::Written;
         default: return false;
     }
 }
@@ -145,6 +149,7 @@ void FileCommands::LoadIntoWindow(const Design& loaded) {
     ctx_.design = loaded;
     ctx_.Saved = true;
     host_.ReloadHistoryWindow();
+    emit designReplaced();
 }
 
 // Reads a design file; on failure says which file and record, and `out` is untouched.
@@ -165,6 +170,7 @@ void FileCommands::MNew_Click() {
     RefreshAll();
     ctx_.Saved = true;
     host_.ReloadHistoryWindow();
+    emit designReplaced();
 }
 
 void FileCommands::MOpen_Click() {

@@ -41,6 +41,12 @@ public:
     // The unsaved-changes question of New, Open and closing; true when the command goes on.
     bool UnsavedChangesCheck();
 
+signals:
+    // Another design now stands in the window (New, Open, the command line): a fresh start.
+    void designReplaced();
+    // The design as it stands was written to its file.
+    void designSaved();
+
 private:
     enum class SaveResult { Written, Cancelled, Failed };
 

@@ -86,11 +86,15 @@ void HistoryForm::Form_Load() {
 void HistoryForm::ComChange_Click() {
     std::optional<GestureScope> gesture;
     if (gestures_) gesture.emplace(*gestures_, "History Notes");
-    // The notes alone are not a change of the design: no refresh, Saved untouched.
+    // No refresh: nothing the pages show depends on the notes.
     ctx_.design.History = FromBox(TextHistory->toPlainText());
     close();
 }
 
 void HistoryForm::ComCancel_Click() { close(); }
+
+bool HistoryForm::NotesPending() const {
+    return isVisible() && FromBox(TextHistory->toPlainText()) != ctx_.design.History;
+}
 
 }  // namespace vantrel

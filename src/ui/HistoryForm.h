@@ -34,6 +34,8 @@ public:
     void Form_Load();
     void ComChange_Click();
     void ComCancel_Click();
+    // Open, with notes that differ from the design's.
+    bool NotesPending() const;
 
     NoQuoteTextEdit* TextHistory = nullptr;
     QPushButton* ComChange = nullptr;

@@ -5,6 +5,7 @@
 #include "rules/ArmorList.h"
 #include "rules/Tables.h"
 #include "ui/DibSection.h"
+#include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainFormControls.h"
@@ -115,7 +116,11 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
       platform_(platform),
       catalogPath_(CatalogPath()),
       gestures_(new GestureTracker(this)),
-      files_(new FileCommands(ctx, *this, *gestures_, dialogs, settings, platform, this)) {
+      files_(new FileCommands(ctx, *this, *gestures_, dialogs, settings, platform, this)),
+      edits_(new EditCommands(
+          ctx, *gestures_, [this](const DesignState& state) { ShowState(state); }, this)) {
+    connect(files_, &FileCommands::designReplaced, edits_, &EditCommands::StartFresh);
+    connect(files_, &FileCommands::designSaved, edits_, &EditCommands::MarkSaved);
     setFont(ArialFont());
     setWindowTitle(QStringLiteral("Vantrel - "));
 
@@ -193,13 +198,19 @@ void MainForm::BuildMenu() {
     MExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     MQuit = MFile->addAction(Q("&Quit"));
     MQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    MEdit = bar->addMenu(Q("&Edit"));
+    MUndo = MEdit->addAction(Q("&Undo"));
+    MUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MRedo = MEdit->addAction(Q("&Redo"));
+    MRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edits_->SetActions(MUndo, MRedo);
     MOptions = bar->addMenu(Q("&Options"));
     MHistory = MOptions->addAction(Q("&History..."));
     MPreferences = MOptions->addAction(Q("&Preferences..."));
     MAbout = bar->addMenu(Q("&About"));
     MAbout2 = MAbout->addAction(Q("&About Vantrel Beta 0.1..."));
     // Menus are windows of their own and do not inherit the form's font.
-    for (QMenu* m : {MFile, MOptions, MAbout}) m->setFont(font());
+    for (QMenu* m : {MFile, MEdit, MOptions, MAbout}) m->setFont(font());
 }
 
 void MainForm::BuildFrame1() {
@@ -417,6 +428,8 @@ void MainForm::ConnectHandlers() {
     connect(MSaveAs, &QAction::triggered, files_, &FileCommands::MSaveAs_Click);
     connect(MExport, &QAction::triggered, files_, &FileCommands::MExport_Click);
     connect(MQuit, &QAction::triggered, files_, &FileCommands::MQuit_Click);
+    connect(MUndo, &QAction::triggered, edits_, &EditCommands::MUndo_Click);
+    connect(MRedo, &QAction::triggered, edits_, &EditCommands::MRedo_Click);
     connect(MHistory, &QAction::triggered, this, &MainForm::MHistory_Click);
     connect(MPreferences, &QAction::triggered, this, &MainForm::MPreferences_Click);
     connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);

@@ -36,6 +36,8 @@ class HistoryForm;
 class AboutForm;
 class GestureTracker;
 class FileCommands;
+class EditCommands;
+struct DesignState;
 
 // The main window: menu, name and model boxes, four pages on a tab strip and the status bar.
 // The design state in Context is the only truth; the refresh routines write it into the controls,
@@ -101,6 +103,7 @@ public:
 
     // --- controls outside the pages ---
     QMenu* MFile = nullptr;
+    QMenu* MEdit = nullptr;
     QMenu* MOptions = nullptr;
     QMenu* MAbout = nullptr;
     QAction* MNew = nullptr;
@@ -109,6 +112,8 @@ public:
     QAction* MSaveAs = nullptr;
     QAction* MExport = nullptr;
     QAction* MQuit = nullptr;
+    QAction* MUndo = nullptr;
+    QAction* MRedo = nullptr;
     QAction* MHistory = nullptr;
     QAction* MPreferences = nullptr;
     QAction* MAbout2 = nullptr;
@@ -188,6 +193,11 @@ public:
 
     // The File menu's commands and the close request.
     FileCommands& Files() { return *files_; }
+    // The Edit menu's undo and redo, and whether the design counts as changed.
+    EditCommands& Edits() { return *edits_; }
+    // Brings a state of the design into the window: the state, then every page and the status line
+    // showing it, the page on show unchanged.
+    void ShowState(const DesignState& state);
     void closeEvent(QCloseEvent* e) override;  // asks Files().Form_QueryUnload
     void TextMechName_Change();
     void TextModel_Change();
@@ -203,6 +213,7 @@ private:
     void BuildStatusBar();
     void ConnectHandlers();
     void MoveSlider_Change(int k);
+    void ShowFrameOf(int tab /*1..4*/);
     void MoveSlider_MouseUp(int k);
     // Wires a list's selection handler: it runs when the index really changes (by the user or a
     // refresh), never while the program fills or clears the list, and never for "no selection".
@@ -210,6 +221,7 @@ private:
 
     GestureTracker* gestures_ = nullptr;
     FileCommands* files_ = nullptr;
+    EditCommands* edits_ = nullptr;
     bool filling_ = false;
     int redrawDepth_ = 0;
 
@@ -222,6 +234,8 @@ public:
     AboutForm* aboutForm_ = nullptr;
     // An open history window shows the notes of the design now held (after New or Open).
     void ReloadHistoryWindow() override;
+    bool HistoryNotesPending() const override;
+    void ApplyHistoryNotes() override;
 };
 
 }  // namespace vantrel

@@ -67,8 +67,15 @@ bool WheelGuard::eventFilter(QObject* watched, QEvent* e) {
 bool MenuKeysFirst::eventFilter(QObject*, QEvent* e) {
     if (e->type() != QEvent::ShortcutOverride) return false;
     const auto* k = static_cast<QKeyEvent*>(e);
+    // The design's undo and redo, not the box's own, so that typing undoes as one step with the rest.
+    if (k->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) && k->key() == Qt::Key_Z) {
+        e->ignore();
+        return true;
+    }
     if (k->modifiers() != Qt::ControlModifier) return false;
     switch (k->key()) {
+        case Qt::Key_Z:
+        case Qt::Key_Y:
         case Qt::Key_N:
         case Qt::Key_O:
         case Qt::Key_S:

@@ -4,6 +4,7 @@
 #include "model/Design.h"
 #include "platform/SettingsStore.h"
 #include "ui/Dialogs.h"
+#include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
@@ -48,6 +49,7 @@ bool MainForm::Form_Load(const QStringList& args) {
     RefreshMain();
     ctx_.Saved = true;
     ResetItemPanel();
+    edits_->StartFresh();
     return true;
 }
 

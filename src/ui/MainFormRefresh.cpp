@@ -149,29 +149,33 @@ void MainForm::RefreshP2() {
     SetRedraw(true);
 }
 
+// The slot page on show follows the chassis.
+void MainForm::ShowFrameOf(int tab) {
+    QWidget* shown = nullptr;
+    switch (tab) {
+        case 1: shown = Frame1; break;
+        case 2: shown = Frame2; break;
+        case 3: shown = Frame3; break;
+        case 4: shown = ctx_.design.IsQuad ? Frame4B : Frame4; break;
+        default: break;
+    }
+    for (QWidget* frame :
+         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), Frame3, Frame4, Frame4B})
+        if (frame && frame != shown) frame->hide();
+    if (shown) shown->show();
+}
+
 void MainForm::RefreshCurrentPage() { TabStrip1_Click(TabStrip1->currentIndex() + 1); }
 
 void MainForm::TabStrip1_Click(int tab) {
     const GestureScope gesture(*gestures_, "Page");
     RefreshMain();
-    for (QWidget* frame :
-         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), Frame3, Frame4, Frame4B})
-        if (frame) frame->hide();
+    ShowFrameOf(tab);
     switch (tab) {
-        case 1:
-            Frame1->show();
-            RefreshP1();
-            break;
-        case 2:
-            Frame2->show();
-            RefreshP2();
-            break;
-        case 3:
-            if (Frame3) Frame3->show();
-            RefreshP3();
-            break;
+        case 1: RefreshP1(); break;
+        case 2: RefreshP2(); break;
+        case 3: RefreshP3(); break;
         case 4:
-            if (QWidget* page = ctx_.design.IsQuad ? Frame4B : Frame4) page->show();
             ctx_.SelLocation = -1;
             ctx_.SelSlot = -1;
             RefreshP4();

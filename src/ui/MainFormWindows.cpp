@@ -41,6 +41,12 @@ void MainForm::MHistory_Click() {
     OpenOnce(historyForm_);
 }
 
+bool MainForm::HistoryNotesPending() const { return historyForm_ != nullptr && historyForm_->NotesPending(); }
+
+void MainForm::ApplyHistoryNotes() {
+    if (HistoryNotesPending()) historyForm_->ComChange_Click();
+}
+
 void MainForm::ReloadHistoryWindow() {
     // Otherwise Change would write the old design's notes into the new one.
     if (historyForm_ != nullptr && historyForm_->isVisible()) historyForm_->Form_Load();

@@ -15,6 +15,9 @@ public:
     virtual void RefreshCurrentPage() = 0;
     // An open history window shows the notes of the design now held (after New or Open).
     virtual void ReloadHistoryWindow() = 0;
+    // Notes typed in the open history window and not yet applied: they count as a change.
+    virtual bool HistoryNotesPending() const = 0;
+    virtual void ApplyHistoryNotes() = 0;
 
 protected:
     ~PageHost() = default;

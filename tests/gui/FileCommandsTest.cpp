@@ -258,10 +258,11 @@ TEST_F(FileCommands, NameAndModelBoxes) {
     EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Gr\u00fcn "));
     EXPECT_EQ(d().MechName, "Gr\u00fcn ");
 
-    // Editing only the name and model is no change: Quit does not ask.
-    EXPECT_TRUE(ctx.Saved);
+    // A typed name or model is a change like any other: Quit asks before throwing it away.
+    EXPECT_FALSE(ctx.Saved);
+    dialogs.answers.push_back(Dialogs::Answer::No);
     form->Files().MQuit_Click();
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Gr\u00fcn ?")});
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -386,7 +387,7 @@ TEST_F(FileCommands, ReadoutOfANewDesign) {
     EXPECT_EQ(dialogs.files[0].defaultSuffix, QStringLiteral("txt"));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(platform.opened, QStringList{path});
-    EXPECT_FALSE(ctx.Saved);  // the export refreshes, which counts as a change
+    EXPECT_TRUE(ctx.Saved);  // writing a readout changes nothing in the design
     EXPECT_EQ(ReadBytes(path), ReadBytes(Golden(QStringLiteral("new-design/readout.txt"))));
 
     // Cancelled: nothing written, nothing shown, and Save As still proposes the design extension.

@@ -46,7 +46,7 @@ TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
     EXPECT_EQ(form->bipedLine_, 1);  // Cancel moves nothing
 }
 
-TEST_F(MainFormWindowsTest, HistoryNotesAloneAreNoUnsavedChange) {
+TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     form->MHistory->trigger();
     HistoryForm* history = form->historyForm_;
     ASSERT_NE(history, nullptr);
@@ -59,15 +59,32 @@ TEST_F(MainFormWindowsTest, HistoryNotesAloneAreNoUnsavedChange) {
     EXPECT_EQ(form->findChildren<HistoryForm*>().size(), 1);
     EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Raid notes\nsecond line"));
 
+    // Typed and not applied yet: closing asks, and Cancel keeps the window and the typing.
     ASSERT_TRUE(ctx.Saved);
+    EXPECT_FALSE(form->Files().Form_QueryUnload());
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Raid notes\nsecond line"));
+    dialogs.messages.clear();
+
     const QStringList panels = Panels();
     history->ComChange->click();
     EXPECT_EQ(d().History, "Raid notes\r\nsecond line");
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_FALSE(ctx.Saved);
     EXPECT_EQ(Panels(), panels);
-    // Quitting now asks nothing.
+    dialogs.answers.push_back(Dialogs::Answer::Cancel);
+    EXPECT_FALSE(form->Files().Form_QueryUnload());
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    dialogs.messages.clear();
+    // Typed back to the notes as they were: nothing to ask.
+    form->MHistory_Click();
+    history->TextHistory->clear();
+    history->ComChange->click();
+    EXPECT_TRUE(ctx.Saved);
     EXPECT_TRUE(form->Files().Form_QueryUnload());
     EXPECT_TRUE(dialogs.messages.empty());
+    form->MHistory_Click();
+    history->TextHistory->setPlainText(QStringLiteral("Raid notes\nsecond line"));
+    history->ComChange->click();
 
     // The caption follows the name when opened again.
     d().MechName = "Grenadier";

@@ -1,0 +1,82 @@
+#include "model/UndoHistory.h"
+
+#include <utility>
+
+namespace vantrel {
+
+namespace {
+
+Design WithoutTotals(Design d) {
+    d.CurrentKg = d.FreeKg = d.MaxHeat = d.HeatDissipation = 0;
+    d.UsedCSlots = d.FreeCSlots = d.EstimatedBV = d.Cost = 0;
+    return d;
+}
+
+std::size_t StringBytes(const std::string& s) {
+    // Short strings live inside the object itself.
+    return s.capacity() > std::string().capacity() ? s.capacity() + 1 : 0;
+}
+
+std::size_t StateBytes(const DesignState& s) {
+    std::size_t bytes = StringBytes(s.design.MechName) + StringBytes(s.design.Model) +
+                        StringBytes(s.design.History) + StringBytes(s.armorList.text) +
+                        s.armorList.entries.capacity() * sizeof(std::string);
+    for (const std::string& e : s.armorList.entries) bytes += StringBytes(e);
+    return bytes;
+}
+
+}  // namespace
+
+DesignState CaptureState(const Context& ctx) {
+    return DesignState{ctx.design, ctx.armorList, ctx.SelLocation, ctx.SelSlot, ctx.RebuildSlots};
+}
+
+void ApplyState(Context& ctx, const DesignState& state) {
+    ctx.design = state.design;
+    ctx.armorList = state.armorList;
+    ctx.SelLocation = state.selLocation;
+    ctx.SelSlot = state.selSlot;
+    ctx.RebuildSlots = state.rebuildSlots;
+}
+
+bool SameRecords(const Design& a, const Design& b) { return WithoutTotals(a) == WithoutTotals(b); }
+
+bool ChangesDesign(const DesignState& before, const DesignState& after) {
+    return !SameRecords(before.design, after.design) || before.armorList != after.armorList;
+}
+
+void UndoHistory::Record(const std::string& name, DesignState before, bool merge) {
+    redo_.clear();
+    if (merge && !undo_.empty() && undo_.back().name == name) return;
+    undo_.push_back(Step{name, std::move(before)});
+    while (undo_.size() > limit_) undo_.pop_front();
+}
+
+DesignState UndoHistory::Undo(DesignState current) {
+    Step step = std::move(undo_.back());
+    undo_.pop_back();
+    redo_.push_back(Step{step.name, std::move(current)});
+    return std::move(step.state);
+}
+
+DesignState UndoHistory::Redo(DesignState current) {
+    Step step = std::move(redo_.back());
+    redo_.pop_back();
+    undo_.push_back(Step{step.name, std::move(current)});
+    return std::move(step.state);
+}
+
+void UndoHistory::Clear() {
+    undo_.clear();
+    redo_.clear();
+}
+
+std::size_t UndoHistory::MemoryBytes() const {
+    std::size_t bytes = 0;
+    for (const auto* list : {&undo_, &redo_})
+        for (const Step& step : *list)
+            bytes += sizeof(Step) + StringBytes(step.name) + StateBytes(step.state);
+    return bytes;
+}
+
+}  // namespace vantrel

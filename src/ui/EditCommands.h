@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/UndoHistory.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QAction;
+
+namespace vantrel {
+
+struct Context;
+class GestureTracker;
+
+// Undo and redo of whole gestures. The state is taken when a gesture begins; when it ends having
+// changed the design, that state becomes one step named after the gesture. The same watch decides
+// whether the design counts as changed: its records differ from those of the last Open, Save or New.
+class EditCommands : public QObject {
+    Q_OBJECT
+public:
+    // `show` brings a state into the window: the state itself and every control showing it.
+    using ShowState = std::function<void(const DesignState&)>;
+    EditCommands(Context& ctx, GestureTracker& gestures, ShowState show, QObject* parent = nullptr);
+
+    // Keeps the menu entries' texts ("Undo Weight Class") and enabled states up to date.
+    void SetActions(QAction* undo, QAction* redo);
+
+    void MUndo_Click();
+    void MRedo_Click();
+
+    // The design as it stands is a new start: no steps, and it counts as unchanged (start-up, New,
+    // Open). Inside a gesture, that gesture makes no step.
+    void StartFresh();
+    // The design as it stands is the one on disk.
+    void MarkSaved();
+    // The records differ from the last start or save.
+    bool Changed() const;
+
+    const UndoHistory& History() const { return history_; }
+
+signals:
+    void stepsChanged();
+
+private:
+    void GestureStarted();
+    void GestureEnded(const QString& name);
+    void Replay(bool undo);
+    void UpdateActions();
+
+    Context& ctx_;
+    GestureTracker& gestures_;
+    ShowState show_;
+    UndoHistory history_;
+    Design baseline_;
+    std::optional<DesignState> before_;
+    bool replaying_ = false;
+    // The name of the typing gesture whose step is on top, while no other gesture came after it.
+    QString typingOnTop_;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+};
+
+}  // namespace vantrel
