@@ -42,7 +42,7 @@ void ApplyState(Context& ctx, const DesignState& state) {
 bool SameRecords(const Design& a, const Design& b) { return WithoutTotals(a) == WithoutTotals(b); }
 
 bool ChangesDesign(const DesignState& before, const DesignState& after) {
-    return !SameRecords(before.design, after.design) || before.armorList != after.armorList;
+    return !SameRecords(before.design, after.design);
 }
 
 void UndoHistory::Record(const std::string& name, DesignState before, bool merge) {

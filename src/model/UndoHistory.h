@@ -27,8 +27,9 @@ void ApplyState(Context& ctx, const DesignState& state);
 // Equal records of the design file, the totals aside: those are worked out again from the rest.
 bool SameRecords(const Design& a, const Design& b);
 
-// Whether a gesture changed something worth a step: the records or the armor list. A selection
-// alone is no step, but it comes back with the step it preceded.
+// Whether a gesture changed something worth a step: the records. The armor list's selection and
+// the slot selection alone are none (showing the armor page selects the armor), but they come
+// back with the step they preceded.
 bool ChangesDesign(const DesignState& before, const DesignState& after);
 
 // Steps of undo and redo, newest last, at most `limit` of them (the oldest dropped beyond that).

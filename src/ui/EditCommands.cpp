@@ -13,8 +13,10 @@ namespace vantrel {
 
 namespace {
 
-// Keystrokes in one of these boxes are one step until another gesture comes between.
-bool IsTyping(const QString& name) { return name == QLatin1String("Name") || name == QLatin1String("Model"); }
+// "&Undo Weight Class"; the bare command when there is no step.
+QString StepText(const QString& command, const std::string& step) {
+    return step.empty() ? command : command + QLatin1Char(' ') + QString::fromStdString(step);
+}
 
 }  // namespace
 
@@ -39,14 +41,17 @@ void EditCommands::GestureEnded(const QString& name) {
     if (!replaying_ && before_) {
         DesignState before = std::move(*before_);
         before_.reset();
-        if (ChangesDesign(before, CaptureState(ctx_))) {
-            const bool merge = IsTyping(name) && typingOnTop_ == name;
-            history_.Record(name.toStdString(), std::move(before), merge);
-            typingOnTop_ = IsTyping(name) ? name : QString();
+        const GestureKind kind = gestures_.Kind();
+        const bool goesOn = kind != GestureKind::Whole && openStep_ == name;
+        const bool changed = ChangesDesign(before, CaptureState(ctx_));
+        if (changed) {
+            history_.Record(name.toStdString(), std::move(before), goesOn);
             UpdateActions();
-        } else {
-            typingOnTop_.clear();
         }
+        if (kind == GestureKind::Continues && (changed || goesOn))
+            openStep_ = name;
+        else
+            openStep_.clear();
     }
     ctx_.Saved = !Changed();
 }
@@ -54,7 +59,7 @@ void EditCommands::GestureEnded(const QString& name) {
 void EditCommands::StartFresh() {
     history_.Clear();
     baseline_ = ctx_.design;
-    typingOnTop_.clear();
+    openStep_.clear();
     if (gestures_.Active()) before_ = CaptureState(ctx_);
     ctx_.Saved = true;
     UpdateActions();
@@ -80,7 +85,7 @@ void EditCommands::Replay(bool undo) {
     const DesignState target = undo ? history_.Undo(CaptureState(ctx_)) : history_.Redo(CaptureState(ctx_));
     show_(target);
     ApplyState(ctx_, target);  // the controls' handlers may have touched it on the way
-    typingOnTop_.clear();
+    openStep_.clear();
     replaying_ = false;
     UpdateActions();
 }
@@ -88,11 +93,11 @@ void EditCommands::Replay(bool undo) {
 void EditCommands::UpdateActions() {
     if (undoAction_) {
         undoAction_->setEnabled(history_.CanUndo());
-        undoAction_->setText(QStringLiteral("&Undo ") + QString::fromStdString(history_.UndoName()));
+        undoAction_->setText(StepText(QStringLiteral("&Undo"), history_.UndoName()));
     }
     if (redoAction_) {
         redoAction_->setEnabled(history_.CanRedo());
-        redoAction_->setText(QStringLiteral("&Redo ") + QString::fromStdString(history_.RedoName()));
+        redoAction_->setText(StepText(QStringLiteral("&Redo"), history_.RedoName()));
     }
     emit stepsChanged();
 }

@@ -57,8 +57,8 @@ private:
     Design baseline_;
     std::optional<DesignState> before_;
     bool replaying_ = false;
-    // The name of the typing gesture whose step is on top, while no other gesture came after it.
-    QString typingOnTop_;
+    // The step on top that the next gesture of its name goes on with (typing, a slider held).
+    QString openStep_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
 };

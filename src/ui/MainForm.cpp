@@ -390,10 +390,13 @@ void MainForm::ConnectHandlers() {
     OnSelect(ComboTechBase, &MainForm::ComboTechBase_Click);
     OnSelect(ComboSS, &MainForm::ComboSS_Click);
     OnSelect(ComboTurret, &MainForm::ComboTurret_Click);
-    // The selection reaches the armor list of the state before any handler reads it.
-    connect(ComboAType, &QComboBox::currentIndexChanged, this,
-            [this](int index) { SelectArmorEntry(ctx_.armorList, index); });
-    OnSelect(ComboAType, &MainForm::ComboAType_Click);
+    // The selection reaches the armor list of the state before the handler reads it, inside the
+    // same gesture, so that an undo of the choice takes the selection back with it.
+    connect(ComboAType, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const GestureScope gesture(*gestures_, "Armor Type");
+        SelectArmorEntry(ctx_.armorList, index);
+        if (!filling_ && index >= 0) ComboAType_Click();
+    });
     connect(ChkConfig, &MouseUpCheckBox::mouseUp, this, &MainForm::ChkConfig_MouseUp);
     connect(ChkEnhanced, &MouseUpCheckBox::mouseUp, this, &MainForm::ChkEnhanced_MouseUp);
 

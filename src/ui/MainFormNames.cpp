@@ -36,12 +36,12 @@ void MainForm::closeEvent(QCloseEvent* e) {
 }
 
 void MainForm::TextMechName_Change() {
-    const GestureScope gesture(*gestures_, "Name");
+    const GestureScope gesture(*gestures_, "Name", GestureKind::Continues);
     ctx_.design.MechName = WithoutQuotes(TextMechName).toStdString();
 }
 
 void MainForm::TextModel_Change() {
-    const GestureScope gesture(*gestures_, "Model");
+    const GestureScope gesture(*gestures_, "Model", GestureKind::Continues);
     ctx_.design.Model = WithoutQuotes(TextModel).toStdString();
 }
 

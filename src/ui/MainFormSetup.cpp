@@ -134,7 +134,7 @@ void MainForm::ChkEnhanced_MouseUp() {
 // --- movement sliders ---
 
 void MainForm::MoveSlider_Change(int k) {
-    const GestureScope gesture(*gestures_, MoveSliderName(k));
+    const GestureScope gesture(*gestures_, MoveSliderName(k), GestureKind::Continues);
     Design& d = ctx_.design;
     switch (k) {
         case 1:
@@ -158,7 +158,7 @@ void MainForm::MoveSlider_Change(int k) {
 }
 
 void MainForm::MoveSlider_MouseUp(int k) {
-    const GestureScope gesture(*gestures_, MoveSliderName(k));
+    const GestureScope gesture(*gestures_, MoveSliderName(k), GestureKind::Ends);
     Design& d = ctx_.design;
     ctx_.RebuildSlots = true;
     // Jump, VTOL and underwater movement exclude each other; ground combines with any.
@@ -182,7 +182,7 @@ void MainForm::Slider4_MouseUp() { MoveSlider_MouseUp(4); }
 // --- armor and heat sinks ---
 
 void MainForm::ArmorSlide_Change() {
-    const GestureScope gesture(*gestures_, "Armor Points");
+    const GestureScope gesture(*gestures_, "Armor Points", GestureKind::Continues);
     Design& d = ctx_.design;
     d.ArmorPoints = ArmorSlide->value() - ArmorSlide->minimum();
     int kg = 0;
@@ -193,7 +193,7 @@ void MainForm::ArmorSlide_Change() {
 }
 
 void MainForm::ArmorSlide_MouseUp() {
-    const GestureScope gesture(*gestures_, "Armor Points");
+    const GestureScope gesture(*gestures_, "Armor Points", GestureKind::Ends);
     RefreshMain();
 }
 

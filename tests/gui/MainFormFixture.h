@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -28,6 +30,22 @@
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace vantrel::test {
+
+// A hover entering `w` with `data`; true when the label offers the move effect.
+inline bool DragEnter(QWidget* w, const QMimeData* data) {
+    QDragEnterEvent e(QPoint(4, 4), Qt::MoveAction | Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted() && e.dropAction() == Qt::MoveAction;
+}
+
+// The whole drop as the toolkit delivers it: enter, then drop; then the events the drop posted
+// (the window handles a drop after the drag has ended).
+inline void DropOn(QWidget* w, const QMimeData* data) {
+    DragEnter(w, data);
+    QDropEvent e(QPointF(4, 4), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+    QCoreApplication::processEvents();
+}
 
 // UTF-8 text literal as a QString: "Armor Points: 6"_q.
 inline QString operator""_q(const char* s, size_t n) {

@@ -27,25 +27,9 @@ using namespace Qt::StringLiterals;
 
 QColor Rgb2Q(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
-// A hover entering `w` with `data`; true when the label offers the move effect.
-bool DragEnter(QWidget* w, const QMimeData* data) {
-    QDragEnterEvent e(QPoint(4, 4), Qt::MoveAction | Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-    return e.isAccepted() && e.dropAction() == Qt::MoveAction;
-}
-
 void DragLeave(QWidget* w) {
     QDragLeaveEvent e;
     QCoreApplication::sendEvent(w, &e);
-}
-
-// The whole drop as the toolkit delivers it: enter, then drop; then the events the drop posted
-// (the window handles a drop after the drag has ended).
-void DropOn(QWidget* w, const QMimeData* data) {
-    DragEnter(w, data);
-    QDropEvent e(QPointF(4, 4), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-    QCoreApplication::processEvents();
 }
 
 void DropText(QWidget* w, const QString& text) {

@@ -1,0 +1,430 @@
+// Undo and redo through the real window: every kind of gesture comes back whole with one Undo and
+// goes again with one Redo; gestures that change nothing make no step; the changed mark follows
+// the records, not the refreshes.
+
+#include "MainFormFixture.h"
+#include "equipment/SlotView.h"
+#include "model/UndoHistory.h"
+#include "rules/Tables.h"
+#include "ui/EditCommands.h"
+#include "ui/EquipmentPage.h"
+#include "ui/HistoryForm.h"
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include <functional>
+#include <random>
+#include <sstream>
+
+namespace vantrel::test {
+namespace {
+
+std::string Differences(const DesignState& a, const DesignState& b) {
+    std::ostringstream out;
+    if (!SameRecords(a.design, b.design)) out << "records ";
+    if (!(a.design == b.design)) out << "design ";
+    if (a.armorList != b.armorList)
+        out << "armor list (" << a.armorList.text << " / " << b.armorList.text << ") ";
+    if (a.selLocation != b.selLocation || a.selSlot != b.selSlot) out << "selection ";
+    if (a.rebuildSlots != b.rebuildSlots) out << "rebuild flag ";
+    return out.str();
+}
+
+class UndoTest : public MainFormFixture {
+protected:
+    DesignState Now() const { return CaptureState(ctx); }
+    std::size_t Steps() const { return form->Edits().History().UndoCount(); }
+    void Undo() { form->MUndo->trigger(); }
+    void Redo() { form->MRedo->trigger(); }
+    EquipmentPage* Equipment() { return form->equipmentPage_; }
+    SlotPage* Biped() { return form->bipedPage_; }
+    SlotPage* Quad() { return form->quadPage_; }
+
+    // What the user sees of the state: the status line, the boxes and the page on show (the other
+    // pages are written again when they are shown).
+    QStringList Shown() {
+        QStringList out = Panels();
+        out << form->TextMechName->text() << form->TextModel->text();
+        auto lines = [&](QListWidget* list) {
+            for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        };
+        switch (form->TabStrip1->currentIndex()) {
+            case 0:
+                for (QComboBox* box : {form->ComboType, form->ComboChassis, form->ComboTechBase,
+                                       form->ComboSS, form->ComboTurret})
+                    out << QString::number(box->currentIndex()) + QLatin1Char(' ') + box->currentText();
+                for (ReleaseSlider* s :
+                     {form->Slider1, form->Slider2, form->Slider3, form->Slider4, form->HeatSinkSlide})
+                    out << QString::number(s->value());
+                out << QString::number(form->ChkEnhanced->isChecked())
+                    << QString::number(form->ChkConfig->isChecked());
+                break;
+            case 1:
+                out << QString::number(form->ComboAType->currentIndex()) + QLatin1Char(' ') +
+                           form->ComboAType->currentText()
+                    << QString::number(form->ArmorSlide->value()) << form->LabArmorP->text()
+                    << form->LabArmorW->text();
+                break;
+            case 2: lines(Equipment()->SelList); break;
+            default: {
+                SlotPage* page = d().IsQuad ? Quad() : Biped();
+                lines(page->Owned());
+                for (int location = 0; location < kLocationCount; ++location)
+                    if (page->HasLocation(location))
+                        for (int i = 0; i < SlotPage::CritCount(location); ++i)
+                            out << page->Crit(location, i)->text();
+            }
+        }
+        return out;
+    }
+
+    // `gesture` makes exactly one step named `name`: Undo gives back the state before it and Redo the
+    // state after it, record for record, with the controls showing each.
+    void ExpectOneStep(const QString& name, const std::function<void()>& gesture) {
+        SCOPED_TRACE(name.toStdString());
+        const DesignState before = Now();
+        const QStringList shownBefore = Shown();
+        const std::size_t steps = Steps();
+        gesture();
+        const DesignState after = Now();
+        const QStringList shownAfter = Shown();
+        ASSERT_EQ(Steps(), steps + 1);
+        EXPECT_EQ(form->MUndo->text(), "&Undo "_q + name);
+        EXPECT_TRUE(form->MUndo->isEnabled());
+        EXPECT_FALSE(form->MRedo->isEnabled());
+
+        Undo();
+        EXPECT_TRUE(Now() == before) << Differences(Now(), before);
+        EXPECT_EQ(Shown(), shownBefore);
+        EXPECT_EQ(form->MRedo->text(), "&Redo "_q + name);
+        Redo();
+        EXPECT_TRUE(Now() == after) << Differences(Now(), after);
+        EXPECT_EQ(Shown(), shownAfter);
+        EXPECT_EQ(Steps(), steps + 1);
+    }
+
+    void ExpectNoStep(const std::function<void()>& gesture) {
+        const std::size_t steps = Steps();
+        const QString undoText = form->MUndo->text();
+        gesture();
+        EXPECT_EQ(Steps(), steps);
+        EXPECT_EQ(form->MUndo->text(), undoText);
+    }
+
+    void Add(const QString& entry) {
+        EquipmentPage* p = Equipment();
+        p->AvList->clearSelection();
+        const auto found = p->AvList->findItems(entry, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
+        found.first()->setSelected(true);
+        p->ComAdd->click();
+    }
+    void Category(int category) { Equipment()->OptType[category]->click(); }
+
+    // The user's drag of an owned entry onto a slot.
+    void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
+        OwnedList* list = page->Owned();
+        const auto found = list->findItems(entry, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
+        list->setCurrentItem(found.first());
+        std::unique_ptr<QMimeData> data(list->MakeDragData());
+        DropOn(target, data.get());
+    }
+    QString Name(int item) const { return QString::fromStdString(ctx.catalog[item].Name); }
+    // The first armor type of the list that needs slots of its own.
+    int ArmorWithSlots() const {
+        for (std::size_t i = 0; i < ctx.armorList.entries.size(); ++i) {
+            int count = 0;
+            if (ArmorSlotCount(ctx.armorList.entries[i], count) && count > 0) return int(i);
+        }
+        return -1;
+    }
+};
+
+TEST_F(UndoTest, EditMenuSitsBetweenFileAndOptionsAndStartsEmpty) {
+    const QList<QAction*> menus = form->menuBar()->actions();
+    ASSERT_GE(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), "&File"_q);
+    EXPECT_EQ(menus[1]->text(), "&Edit"_q);
+    EXPECT_EQ(menus[2]->text(), "&Options"_q);
+    EXPECT_EQ(form->MEdit->actions(), (QList<QAction*>{form->MUndo, form->MRedo}));
+    EXPECT_EQ(form->MUndo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(form->MRedo->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                                             QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    EXPECT_EQ(form->MEdit->font(), form->font());
+    EXPECT_FALSE(form->MUndo->isEnabled());
+    EXPECT_FALSE(form->MRedo->isEnabled());
+    EXPECT_EQ(form->MUndo->text(), "&Undo"_q);
+    Undo();  // nothing to undo: nothing happens
+    EXPECT_TRUE(ctx.Saved);
+}
+
+TEST_F(UndoTest, ListsCheckBoxesAndSlidersOfTheFirstTwoPages) {
+    // A weight class change with placed equipment clears slots, owned items and armor: one step.
+    const int item = PlainItem(1);
+    ASSERT_GE(item, 0);
+    form->TabStrip1->setCurrentIndex(2);
+    Category(ctx.catalog[item].Category);
+    Add(Name(item));
+    form->TabStrip1->setCurrentIndex(3);
+    Drag(Biped(), Name(item), Biped()->BodyCrit[5]);
+    ASSERT_EQ(d().PlacedCount[item], 1);
+    form->TabStrip1->setCurrentIndex(0);
+    ExpectOneStep("Weight Class"_q, [&] { Choose(form->ComboType, 3); });
+    EXPECT_EQ(d().PlacedCount[item], 0);  // redone: the cascade cleared it again
+    Undo();
+    EXPECT_EQ(d().PlacedCount[item], 1);
+    EXPECT_EQ(Biped()->BodyCrit[5]->text(), Name(item));
+    Redo();
+
+    ExpectOneStep("Technology Base"_q, [&] { Choose(form->ComboTechBase, 1); });
+    ExpectOneStep("Suit Systems"_q,
+                  [&] { Choose(form->ComboSS, form->ComboSS->currentIndex() == 1 ? 2 : 1); });
+    ExpectOneStep("Enhanced Imaging"_q, [&] { Click(form->ChkEnhanced); });
+    ExpectOneStep("Heat Sinks"_q, [&] { DragTo(form->HeatSinkSlide, 2); });
+    Choose(form->ComboType, 1);  // VTOL and underwater both open
+    ExpectOneStep("Ground Speed"_q, [&] { DragTo(form->Slider1, 2); });
+    ExpectOneStep("Jump Capability"_q, [&] { DragTo(form->Slider2, 2); });
+    ExpectOneStep("VTOL Speed"_q, [&] { DragTo(form->Slider3, 3); });  // takes the jump away too
+    EXPECT_EQ(d().JumpMP, 0);
+    ExpectOneStep("Underwater Speed"_q, [&] { DragTo(form->Slider4, 1); });
+    // Moved by the keyboard: the key press moves it and the release finishes the step.
+    form->Slider1->setFocus();
+    ExpectOneStep("Ground Speed"_q, [&] { Key(form->Slider1, Qt::Key_Right); });
+    ExpectOneStep("Chassis Type"_q, [&] { Choose(form->ComboChassis, 1); });
+    ExpectOneStep("Turret"_q, [&] { Choose(form->ComboTurret, 2); });
+    ExpectOneStep("Configurable"_q, [&] { Click(form->ChkConfig); });
+
+    form->TabStrip1->setCurrentIndex(1);
+    const int stealth = ArmorWithSlots();
+    ASSERT_GE(stealth, 0);
+    ExpectOneStep("Armor Type"_q, [&] { Choose(form->ComboAType, stealth); });
+    EXPECT_FALSE(ctx.armorList.text.empty());
+    ExpectOneStep("Armor Points"_q, [&] { DragTo(form->ArmorSlide, 3); });
+}
+
+TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
+    const int item = PlainItem(1);
+    const int big = PlainItem(2);
+    ASSERT_GE(item, 0);
+    ASSERT_GE(big, 0);
+    DragTo(form->HeatSinkSlide, 1);
+    form->TabStrip1->setCurrentIndex(1);
+    Choose(form->ComboAType, ArmorWithSlots());
+    form->TabStrip1->setCurrentIndex(2);
+    Category(ctx.catalog[item].Category);
+    ExpectOneStep("Add"_q, [&] { Add(Name(item)); });
+    Add(Name(item));
+    Category(ctx.catalog[big].Category);
+    Add(Name(big));
+    ExpectOneStep("Remove"_q, [&] {
+        EquipmentPage* p = Equipment();
+        p->SelList->clearSelection();
+        p->SelList->findItems(Name(item), Qt::MatchExactly).first()->setSelected(true);
+        p->ComRemove->click();
+    });
+    ExpectOneStep("Clear"_q, [&] { Equipment()->ComClear->click(); });
+    Undo();
+
+    form->TabStrip1->setCurrentIndex(3);
+    SlotPage* p = Biped();
+    const QString armorEntry = QString::fromStdString(OwnedEntries(ctx)[1]);  // after the heat sink
+    ExpectOneStep("Drop on Body"_q, [&] { Drag(p, Name(item), p->BodyCrit[5]); });
+    ExpectOneStep("Drop on Right Arm"_q, [&] { Drag(p, "Heat Sink"_q, p->RightCrit[0]); });
+    ExpectOneStep("Drop on Left Arm"_q, [&] { Drag(p, armorEntry, p->LeftCrit[0]); });
+    ExpectOneStep("Drop on Body"_q, [&] { Drag(p, Name(big), p->BodyCrit[7]); });
+
+    // A click on a placed item selects it (no step); Clear Selected is one and gives the selection back.
+    Click(p->BodyCrit[7]);
+    ASSERT_GE(ctx.SelLocation, 0);
+    const DesignState selected = Now();
+    ExpectOneStep("Clear Selected"_q, [&] { p->ClearSel1->click(); });
+    Undo();
+    EXPECT_TRUE(Now() == selected) << Differences(Now(), selected);
+    EXPECT_TRUE(p->ClearSel1->isEnabled());
+    Redo();
+    ExpectOneStep("Clear All CSlots"_q, [&] { p->ClearCS->click(); });
+
+    // On the quad page: a drop into the turret.
+    form->TabStrip1->setCurrentIndex(0);
+    Choose(form->ComboChassis, 1);
+    Choose(form->ComboTurret, 2);
+    form->TabStrip1->setCurrentIndex(2);
+    Category(ctx.catalog[item].Category);
+    Add(Name(item));
+    form->TabStrip1->setCurrentIndex(3);
+    ExpectOneStep("Drop on Turret"_q, [&] { Drag(Quad(), Name(item), Quad()->TurretCrit[0]); });
+    // Undone to a humanoid design while the slot page is on show: the humanoid layout shows.
+    while (d().IsQuad) Undo();
+    EXPECT_TRUE(form->Frame4->isVisible());
+    EXPECT_FALSE(form->Frame4B->isVisible());
+}
+
+TEST_F(UndoTest, GesturesThatChangeNothingMakeNoStep) {
+    const int item = PlainItem(1);
+    form->TabStrip1->setCurrentIndex(2);
+    Category(ctx.catalog[item].Category);
+    Add(Name(item));
+    const std::size_t steps = Steps();
+    ExpectNoStep([&] { form->TabStrip1->setCurrentIndex(3); });
+    SlotPage* p = Biped();
+    ExpectNoStep([&] { Click(p->BodyCrit[6]); });                // a free slot
+    ExpectNoStep([&] { Drag(p, Name(item), p->BodyCrit[0]); });  // the ground movement's slot: refused
+    ExpectNoStep([&] { form->Files().MOpen_Click(); });          // the dialog cancelled
+    ExpectNoStep([&] { Choose(form->ComboType, form->ComboType->currentIndex()); });
+    EXPECT_EQ(Steps(), steps);
+    EXPECT_FALSE(form->MRedo->isEnabled());
+}
+
+TEST_F(UndoTest, TypingInOneBoxIsOneStepUntilAnotherGestureComes) {
+    form->TextMechName->setFocus();
+    form->TextMechName->end(false);
+    const DesignState start = Now();
+    for (const char* c : {"a", "b", "c"})
+        Key(form->TextMechName, Qt::Key_A + (c[0] - 'a'), QString::fromLatin1(c));
+    EXPECT_EQ(d().MechName, "Battle Armorabc");
+    EXPECT_EQ(Steps(), 1u);
+    EXPECT_EQ(form->MUndo->text(), "&Undo Name"_q);
+    form->TabStrip1->setCurrentIndex(1);  // a gesture between
+    Key(form->TextMechName, Qt::Key_D, "d"_q);
+    form->TextModel->setText("X-1"_q);
+    EXPECT_EQ(Steps(), 3u);
+
+    // Ctrl+Z in the box is the design's undo, not the box's own.
+    QKeyEvent ctrlZ(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::sendEvent(form->TextMechName, &ctrlZ));
+    EXPECT_FALSE(ctrlZ.isAccepted());
+    Undo();
+    EXPECT_EQ(form->TextModel->text(), QString::fromStdString(start.design.Model));
+    Undo();
+    EXPECT_EQ(form->TextMechName->text(), "Battle Armorabc"_q);
+    Undo();
+    EXPECT_TRUE(Now() == start) << Differences(Now(), start);
+    EXPECT_EQ(form->TextMechName->text(), "Battle Armor"_q);
+    EXPECT_TRUE(ctx.Saved);  // back to the design as it started
+    // Typing after an undo ends the redo list.
+    Key(form->TextMechName, Qt::Key_Z, "z"_q);
+    EXPECT_FALSE(form->MRedo->isEnabled());
+}
+
+TEST_F(UndoTest, HistoryNotesAreAStep) {
+    form->MHistory_Click();
+    HistoryForm* history = form->historyForm_;
+    ASSERT_NE(history, nullptr);
+    history->TextHistory->setPlainText("Raid notes"_q);
+    EXPECT_EQ(Steps(), 0u);  // typed, not applied
+    ExpectOneStep("History Notes"_q, [&] { history->ComChange->click(); });
+    Undo();
+    EXPECT_TRUE(d().History.empty());
+    form->MHistory_Click();
+    EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
+}
+
+TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {
+    const QString path = dir.filePath("saved.vnt"_q);
+    Choose(form->ComboType, 2);
+    Choose(form->ComboTechBase, 1);
+    dialogs.fileNames.push_back(path);
+    form->Files().MSaveAs_Click();
+    ASSERT_TRUE(ctx.Saved);
+    EXPECT_EQ(Steps(), 2u);  // the save is no step and keeps the steps
+
+    // Undone away from the saved state and back again: changed, then unchanged.
+    Undo();
+    EXPECT_FALSE(ctx.Saved);
+    Redo();
+    EXPECT_TRUE(ctx.Saved);
+    dialogs.messages.clear();
+    EXPECT_TRUE(form->Files().Form_QueryUnload());
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // New after changes: the question, then nothing to undo.
+    Choose(form->ComboTechBase, 2);
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    form->Files().MNew_Click();
+    EXPECT_EQ(Steps(), 0u);
+    EXPECT_FALSE(form->MUndo->isEnabled());
+    EXPECT_FALSE(form->MRedo->isEnabled());
+    EXPECT_TRUE(ctx.Saved);
+
+    Choose(form->ComboType, 1);
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    dialogs.fileNames.push_back(path);
+    form->Files().MOpen_Click();
+    EXPECT_EQ(d().WeightClass, 2);
+    EXPECT_EQ(Steps(), 0u);
+    EXPECT_TRUE(ctx.Saved);
+}
+
+// A long random run of gestures, undone to the start and redone to the end.
+TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
+    std::mt19937 random(20261207);
+    auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    // Compared on the slot page, which shows the most.
+    form->TabStrip1->setCurrentIndex(3);
+    const DesignState start = Now();
+    const QStringList shownAtStart = Shown();
+    for (int round = 0; round < 120; ++round) {
+        switch (pick(10)) {
+            case 0: Choose(form->ComboType, pick(4)); break;
+            case 1: Choose(form->ComboTechBase, pick(3)); break;
+            case 2: Choose(form->ComboChassis, pick(2)); break;
+            case 3: DragTo(form->Slider1, pick(form->Slider1->maximum() + 1)); break;
+            case 4: DragTo(form->HeatSinkSlide, pick(4)); break;
+            case 5:
+                form->TabStrip1->setCurrentIndex(1);
+                if (form->ComboAType->count() > 0) Choose(form->ComboAType, pick(form->ComboAType->count()));
+                DragTo(form->ArmorSlide, pick(form->ArmorSlide->maximum() + 1));
+                break;
+            case 6:
+            case 7: {
+                form->TabStrip1->setCurrentIndex(2);
+                Category(pick(4));
+                QListWidget* av = Equipment()->AvList;
+                if (av->count() == 0) break;
+                av->clearSelection();
+                av->item(pick(av->count()))->setSelected(true);
+                Equipment()->ComAdd->click();
+                break;
+            }
+            default: {
+                form->TabStrip1->setCurrentIndex(3);
+                SlotPage* page = d().IsQuad ? Quad() : Biped();
+                OwnedList* owned = page->Owned();
+                if (owned->count() == 0) break;
+                const QString entry = owned->item(pick(owned->count()))->text();
+                const int location = d().IsQuad ? kQuadBody + pick(2) : pick(3);
+                SlotLabel* target = page->Crit(location, pick(SlotPage::CritCount(location)));
+                if (target && target->isVisible()) Drag(page, entry, target);
+                dialogs.messages.clear();
+                break;
+            }
+        }
+    }
+    form->TabStrip1->setCurrentIndex(3);
+    const DesignState end = Now();
+    const QStringList shownAtEnd = Shown();
+    const std::size_t steps = Steps();
+    ASSERT_GT(steps, 40u);
+    while (form->MUndo->isEnabled()) Undo();
+    EXPECT_TRUE(Now() == start) << Differences(Now(), start);
+    EXPECT_EQ(Shown(), shownAtStart);
+    EXPECT_TRUE(ctx.Saved);
+    while (form->MRedo->isEnabled()) Redo();
+    EXPECT_TRUE(Now() == end) << Differences(Now(), end);
+    EXPECT_EQ(Shown(), shownAtEnd);
+    EXPECT_EQ(Steps(), steps);
+    EXPECT_TRUE(dialogs.messages.empty());  // replaying never shows a refusal
+}
+
+}  // namespace
+}  // namespace vantrel::test
