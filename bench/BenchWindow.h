@@ -4,6 +4,7 @@
 // folder, dialogs answered from queues, no desktop registration.
 
 #include "FakeDialogs.h"
+#include "files/DesignFile.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "ui/FileCommands.h"
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTemporaryDir>
+
+#include <string>
 
 namespace vantrel::bench {
 
@@ -55,6 +58,17 @@ struct Window {
         ok = form.Form_Load({});
         form.show();
         Settle();
+    }
+
+    // Saves `design` and opens it through File, Open..., as a user would; false on failure.
+    bool OpenDesign(const Design& design, const QString& path) {
+        std::string error;
+        if (!DoSaveAs(design, path.toStdString(), error)) return false;
+        ctx.Saved = true;
+        dialogs.fileNames.push_back(path);
+        form.Files().MOpen_Click();
+        Settle();
+        return dialogs.messages.empty() && ctx.design.MechName == design.MechName;
     }
 
     // Runs the event loop until nothing more is painted: posted handlers, the layout requests they

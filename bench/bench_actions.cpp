@@ -44,17 +44,6 @@ int PlainItem(const Catalog& catalog, int count) {
     return -1;
 }
 
-// Saves the busy design and opens it through File, Open..., as a user would; false on failure.
-bool OpenBusy(Window& w, const Design& design, const QString& path) {
-    std::string error;
-    if (!DoSaveAs(design, path.toStdString(), error)) return false;
-    w.ctx.Saved = true;
-    w.dialogs.fileNames.push_back(path);
-    w.form.Files().MOpen_Click();
-    w.Settle();
-    return w.dialogs.messages.empty() && w.ctx.design.MechName == design.MechName;
-}
-
 // Splits an action's time between its handlers and the event loop run after them (posted calls and
 // the repaint), reported per iteration in microseconds beside the paint events.
 class Split {
@@ -181,7 +170,7 @@ BENCHMARK(BM_DropThreeSlotItem)->Unit(benchmark::kMicrosecond);
 static void BM_PageSwitch(benchmark::State& state) {
     Window w(&ShippedCatalog());
     if (!w.ok) return state.SkipWithError("start-up");
-    if (!OpenBusy(w, FullDesign().design, w.dir.filePath(QStringLiteral("busy.vnt"))))
+    if (!w.OpenDesign(FullDesign().design, w.dir.filePath(QStringLiteral("busy.vnt"))))
         return state.SkipWithError("open");
     w.form.TabStrip1->setCurrentIndex(3);
     w.Settle();
@@ -202,7 +191,7 @@ BENCHMARK(BM_PageSwitch)->Unit(benchmark::kMicrosecond);
 static void BM_PageSwitchTo(benchmark::State& state) {
     Window w(&ShippedCatalog());
     if (!w.ok) return state.SkipWithError("start-up");
-    if (!OpenBusy(w, FullDesign().design, w.dir.filePath(QStringLiteral("busy.vnt"))))
+    if (!w.OpenDesign(FullDesign().design, w.dir.filePath(QStringLiteral("busy.vnt"))))
         return state.SkipWithError("open");
     const int to = static_cast<int>(state.range(0)) - 1;
     const int from = (to + 3) % 4;
@@ -236,7 +225,7 @@ static void BM_OpenCommand(benchmark::State& state) {
                               w.dir.filePath(QStringLiteral("plain.vnt"))};
     std::string error;
     if (!DoSaveAs(designs[1], paths[1].toStdString(), error)) return state.SkipWithError(error.c_str());
-    if (!OpenBusy(w, designs[0], paths[0])) return state.SkipWithError("open");
+    if (!w.OpenDesign(designs[0], paths[0])) return state.SkipWithError("open");
     Split split(w);
     int i = 0;
     for (auto _ : state) {

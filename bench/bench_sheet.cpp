@@ -1,6 +1,8 @@
 // The record sheet of a busy design: the model, the page laid out and painted, the PDF written.
 
 #include "BenchDesign.h"
+#include "rules/ArmorList.h"
+#include "rules/MainCalc.h"
 #include "sheet/RecordSheet.h"
 #include "sheet/SheetPdf.h"
 #include "sheet/SheetPdfBytes.h"
@@ -14,14 +16,11 @@ namespace vantrel::bench {
 
 namespace {
 
-std::string ArmorText(const Design& d) { return ArmorTypeName(d.TechBase, d.ArmorType); }
-
 void BM_RecordSheetPdf(benchmark::State& state) {
     Context ctx = FullDesign();
-    const std::string armor = ArmorText(ctx.design);
-    MainCalc(ctx.catalog, ctx.design, armor);
+    MainCalc(ctx);
     for (auto _ : state) {
-        const RecordSheet sheet = BuildRecordSheet(ctx.catalog, ctx.design, armor);
+        const RecordSheet sheet = BuildRecordSheet(ctx);
         benchmark::DoNotOptimize(RecordSheetPdf(sheet, Paper::A4));
     }
 }
@@ -30,13 +29,12 @@ BENCHMARK(BM_RecordSheetPdf)->Unit(benchmark::kMillisecond);
 // The command's whole work after reading the design: model, page, file replaced in one step.
 void BM_RecordSheetExport(benchmark::State& state) {
     Context ctx = FullDesign();
-    const std::string armor = ArmorText(ctx.design);
-    MainCalc(ctx.catalog, ctx.design, armor);
+    MainCalc(ctx);
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath(QStringLiteral("sheet.pdf")).toStdString();
     std::string error;
     for (auto _ : state) {
-        const RecordSheet sheet = BuildRecordSheet(ctx.catalog, ctx.design, armor);
+        const RecordSheet sheet = BuildRecordSheet(ctx);
         if (!WriteRecordSheetPdf(path, sheet, Paper::A4, error)) state.SkipWithError(error.c_str());
     }
 }
@@ -49,10 +47,10 @@ void BM_RecordSheetLargest(benchmark::State& state) {
     for (int i = 0; i < kCatalogSize; ++i) d.OwnedCount[i] = d.OwnedAmmo[i] = 2;
     d.ArmorPoints = 1000;
     d.History = std::string(20000, 'x');
-    const std::string armor = ArmorText(d);
-    MainCalc(ctx.catalog, d, armor);
+    ctx.armorList = ArmorListFor(d);
+    MainCalc(ctx);
     for (auto _ : state) {
-        const RecordSheet sheet = BuildRecordSheet(ctx.catalog, d, armor, 6);
+        const RecordSheet sheet = BuildRecordSheet(ctx, 6);
         benchmark::DoNotOptimize(RecordSheetPdf(sheet, Paper::A4));
     }
 }

@@ -1,0 +1,79 @@
+// Undo and redo through the real main window on the busy design, the cost the step recorder adds to
+// a gesture, and the memory one step holds.
+#include "BenchDesign.h"
+#include "BenchWindow.h"
+#include "ui/EditCommands.h"
+#include "ui/Gesture.h"
+
+#include <QAction>
+#include <QComboBox>
+
+#include <benchmark/benchmark.h>
+
+namespace vantrel::bench {
+
+namespace {
+
+// The busy design opened, then a weight class change that clears its slots: the step to take back.
+bool BusyWithOneStep(Window& w) {
+    if (!w.OpenDesign(FullDesign().design, w.dir.filePath(QStringLiteral("busy.vnt")))) return false;
+    w.form.ComboType->setCurrentIndex(w.ctx.design.WeightClass == 1 ? 2 : 1);
+    w.Settle();
+    return w.form.Edits().History().UndoCount() == 1;
+}
+
+}  // namespace
+
+// Edit, Undo of that change: the whole busy design comes back and every page shows it. Redo between
+// the timed undos is not timed.
+static void BM_Undo(benchmark::State& state) {
+    Window w(&ShippedCatalog());
+    if (!w.ok || !BusyWithOneStep(w)) return state.SkipWithError("set-up");
+    for (auto _ : state) {
+        w.form.MUndo->trigger();
+        w.Settle();
+        state.PauseTiming();
+        w.form.MRedo->trigger();
+        w.Settle();
+        state.ResumeTiming();
+    }
+    if (!w.form.MUndo->isEnabled()) state.SkipWithError("step lost");
+}
+BENCHMARK(BM_Undo)->Unit(benchmark::kMicrosecond);
+
+static void BM_Redo(benchmark::State& state) {
+    Window w(&ShippedCatalog());
+    if (!w.ok || !BusyWithOneStep(w)) return state.SkipWithError("set-up");
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.form.MUndo->trigger();
+        w.Settle();
+        state.ResumeTiming();
+        w.form.MRedo->trigger();
+        w.Settle();
+    }
+    if (!w.form.MUndo->isEnabled()) state.SkipWithError("step lost");
+}
+BENCHMARK(BM_Redo)->Unit(benchmark::kMicrosecond);
+
+// One gesture that changes one record of the busy design, bracketed; with the recorder (1) it takes
+// the state at the start, compares at the end and keeps a step. The difference is the bracket's cost.
+static void BM_GestureBracket(benchmark::State& state) {
+    Context ctx = FullDesign();
+    GestureTracker tracker;
+    std::unique_ptr<EditCommands> edits;
+    if (state.range(0) == 1) edits = std::make_unique<EditCommands>(ctx, tracker, [](const DesignState&) {});
+    for (auto _ : state) {
+        const GestureScope gesture(tracker, "Ground Speed");
+        ctx.design.GroundMP ^= 1;
+    }
+    if (edits) {
+        const UndoHistory& h = edits->History();
+        state.counters["steps"] = static_cast<double>(h.UndoCount());
+        state.counters["bytes_per_step"] =
+            static_cast<double>(h.MemoryBytes()) / static_cast<double>(h.UndoCount());
+    }
+}
+BENCHMARK(BM_GestureBracket)->ArgName("recorder")->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace vantrel::bench
