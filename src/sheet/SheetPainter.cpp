@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 // The resource initialiser is declared at global scope by the macro.
 static void RegisterSheetArt() { Q_INIT_RESOURCE(vantrel); }
@@ -92,13 +93,15 @@ QRectF TitledBox(Ink& ink, const QRectF& r, const QString& title) {
 double TitleHeight(const Ink& ink) { return ink.LineHeight(ink.Font(8.5, true)) + 0.6 + 1.5; }
 
 // Greedy word wrap of one paragraph; words longer than the width are broken where they must be.
-void Wrap(const Ink& ink, const QFont& f, const QString& paragraph, double width, QStringList& out) {
+void Wrap(const Ink& ink, const QFont& f, const QString& paragraph, double width, QStringList& out,
+          int limit) {
     if (paragraph.isEmpty()) {
         out << QString();
         return;
     }
     QString line;
     for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+        if (out.size() > limit) return;
         const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (ink.Width(f, joined) <= width) {
             line = joined;
@@ -106,22 +109,40 @@ void Wrap(const Ink& ink, const QFont& f, const QString& paragraph, double width
         }
         if (!line.isEmpty()) out << line;
         line = word;
-        while (ink.Width(f, line) > width && line.size() > 1) {
-            int n = line.size() - 1;
-            while (n > 1 && ink.Width(f, line.left(n)) > width) --n;
-            out << line.left(n);
-            line = line.mid(n);
+        // A word wider than the line is cut where it fills the line; the cut is searched by halves,
+        // since stepping back a character at a time took minutes on a long unbroken note.
+        // No line holds more characters than the narrowest one fits; only that much is measured.
+        const int most = 2 + static_cast<int>(width / std::max(0.05, ink.Width(f, QStringLiteral("."))));
+        auto tooWide = [&](const QString& text) {
+            return ink.Width(f, text.left(most)) > width ||
+                   (text.size() > most && ink.Width(f, text) > width);
+        };
+        while (line.size() > 1 && out.size() <= limit && tooWide(line)) {
+            int fits = 1, wide = static_cast<int>(line.size());
+            if (wide > most && ink.Width(f, line.left(most)) > width) wide = most;
+            while (wide - fits > 1) {
+                const int mid = fits + (wide - fits) / 2;
+                (ink.Width(f, line.left(mid)) > width ? wide : fits) = mid;
+            }
+            out << line.left(fits);
+            line = line.mid(fits);
         }
     }
     out << line;
 }
 
-QStringList WrapText(const Ink& ink, const QFont& f, const QString& text, double width) {
+// At most `limit` + 1 lines are made: enough to tell that the text does not fit in `limit`.
+QStringList WrapText(const Ink& ink, const QFont& f, const QString& text, double width,
+                     int limit = std::numeric_limits<int>::max() - 1) {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     t.replace(QLatin1Char('\t'), QLatin1Char(' '));
     QStringList lines;
-    for (const QString& paragraph : t.split(QLatin1Char('\n'))) Wrap(ink, f, paragraph, width, lines);
+    for (const QString& paragraph : t.split(QLatin1Char('\n'))) {
+        if (lines.size() > limit) break;
+        Wrap(ink, f, paragraph, width, lines, limit);
+    }
+    if (lines.size() > limit + 1) lines = lines.mid(0, limit + 1);
     while (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
     return lines;
 }
@@ -428,8 +449,8 @@ bool PaintHistory(Ink& ink, const QRectF& r, const RecordSheet& s) {
     const QRectF in = TitledBox(ink, r, QStringLiteral("History"));
     const QFont f = ink.Font(7.5);
     const double lh = HistoryLine(ink);
-    QStringList lines = WrapText(ink, f, Q(s.history), in.width());
     const int room = std::max(1, static_cast<int>(in.height() / lh));
+    QStringList lines = WrapText(ink, f, Q(s.history), in.width(), room);
     const bool cut = lines.size() > room;
     if (cut) {
         lines = lines.mid(0, room);
@@ -477,7 +498,9 @@ SheetLayout PaintRecordSheet(QPainter& painter, const RecordSheet& s, const QSiz
     double tableRoom = low - slotsH - kGap - y;
     if (!s.history.empty()) {
         const Ink& measure = ink;
-        const double lines = WrapText(measure, ink.Font(7.5), Q(s.history), w - 2 * kPad).size();
+        // No more lines than the page could hold are wrapped: the box never grows beyond it.
+        const int most = static_cast<int>((bottom - y) / HistoryLine(ink)) + 1;
+        const double lines = WrapText(measure, ink.Font(7.5), Q(s.history), w - 2 * kPad, most).size();
         const double need = TitleHeight(ink) + lines * HistoryLine(ink) + 0.5;
         const double least = TitleHeight(ink) + 2 * HistoryLine(ink) + 0.5;
         const double tableNeed = TableNeed(ink, s, kTableSizes[0]);

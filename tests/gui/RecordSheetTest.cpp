@@ -233,6 +233,24 @@ TEST(RecordSheet, TheLargestDesignFitsItsPageInSmallerTypeAndSaysHowManyMore) {
     }
 }
 
+// One word longer than the page: cut into full lines, and the cutting takes no longer than the
+// page needs (it once measured every shorter prefix of the whole note, minutes for this one).
+TEST(RecordSheet, AnUnbrokenNoteIsCutIntoFullLines) {
+    Loaded l = Load("new-design");
+    l.design.History = std::string(20000, 'x');
+    MainCalc(l);
+    SheetLayout layout;
+    const PdfText pdf = ReadPdf(RecordSheetPdf(BuildRecordSheet(l), Paper::A4, &layout));
+    EXPECT_TRUE(layout.historyCut);
+    QList<int> lengths;
+    for (const QString& line : pdf.text.split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("xxxx"))) lengths << line.trimmed().size();
+    ASSERT_GE(lengths.size(), 2);
+    EXPECT_GT(lengths.front(), 60);
+    for (int i = 1; i + 1 < lengths.size(); ++i) EXPECT_EQ(lengths[i], lengths.front());
+    EXPECT_TRUE(pdf.text.contains(QStringLiteral("x...")));
+}
+
 TEST(RecordSheet, AFailedWriteSaysWhyAndLeavesTheOldFile) {
     const Loaded l = Load("new-design");
     const RecordSheet s = BuildRecordSheet(l);
