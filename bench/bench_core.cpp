@@ -1,8 +1,10 @@
 // Core figures: the calculation, the catalog read, the design file and the readout.
 #include "BenchDesign.h"
+#include "equipment/DesignCheck.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "model/Catalog.h"
+#include "rules/Breakdown.h"
 #include "rules/MainCalc.h"
 #include "rules/Tables.h"
 
@@ -21,6 +23,20 @@ static void BM_MainCalc(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MainCalc);
+
+// The design check and the breakdown of the busy design; the live window runs both after a gesture.
+static void BM_CheckDesign(benchmark::State& state) {
+    const Context ctx = FullDesign();
+    for (auto _ : state) benchmark::DoNotOptimize(CheckDesign(ctx));
+    state.counters["findings"] = static_cast<double>(CheckDesign(ctx).size());
+}
+BENCHMARK(BM_CheckDesign);
+
+static void BM_Breakdown(benchmark::State& state) {
+    const Context ctx = FullDesign();
+    for (auto _ : state) benchmark::DoNotOptimize(MakeBreakdown(ctx));
+}
+BENCHMARK(BM_Breakdown);
 
 static void BM_LoadCatalog(benchmark::State& state) {
     Catalog c;

@@ -1,11 +1,13 @@
 #include "app/Cli.h"
 
+#include "equipment/DesignCheck.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "model/Catalog.h"
 #include "model/Context.h"
 #include "model/Design.h"
 #include "rules/ArmorList.h"
+#include "rules/Breakdown.h"
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
@@ -33,6 +35,8 @@ constexpr int kFailed = 2;
 const char* const kUsage =
     "Usage: vantrel [DESIGN.vnt]\n"
     "       vantrel --summary DESIGN.vnt\n"
+    "       vantrel --check DESIGN.vnt\n"
+    "       vantrel --breakdown DESIGN.vnt\n"
     "       vantrel --export-text DESIGN.vnt OUT.txt\n"
     "       vantrel --record-sheet DESIGN.vnt OUT.pdf [--paper a4|letter] [--troopers N]\n"
     "       vantrel --help\n";
@@ -45,6 +49,11 @@ const char* const kHelp =
     "Options (no window is opened, no display is needed):\n"
     "  --summary DESIGN.vnt              print the seven status figures of the design, then the\n"
     "                                    warning a save would give, if any\n"
+    "  --check DESIGN.vnt                print what is wrong or unfinished with the design, one\n"
+    "                                    finding a line (error, warning, note); exit status 1\n"
+    "                                    when there is an error\n"
+    "  --breakdown DESIGN.vnt            print every term of the weight, the Battle Value and the\n"
+    "                                    cost, each section with its total\n"
     "  --export-text DESIGN.vnt OUT.txt  write the text readout of the design to OUT.txt\n"
     "  --record-sheet DESIGN.vnt OUT.pdf write the one-page record sheet of the design to OUT.pdf;\n"
     "                                    --paper a4 (the default) or letter, --troopers 1 to 6\n"
@@ -95,6 +104,24 @@ int Summary(const char* argv0, const std::string& fileName) {
     const Design& design = ctx->design;
     for (const std::string& text : StatusTexts(design)) std::cout << text << "\n";
     if (const char* warning = SaveWarning(design)) std::cout << warning << "\n";
+    std::cout.flush();
+    return std::cout ? 0 : kFailed;
+}
+
+int Check(const char* argv0, const std::string& fileName) {
+    auto ctx = std::make_unique<Context>();
+    if (!OpenAndCalculate(argv0, fileName, *ctx)) return kFailed;
+    const std::vector<Finding> findings = CheckDesign(*ctx);
+    for (const Finding& f : findings) std::cout << FindingLine(f) << "\n";
+    std::cout.flush();
+    if (!std::cout) return kFailed;
+    return HasError(findings) ? 1 : 0;
+}
+
+int BreakdownCommand(const char* argv0, const std::string& fileName) {
+    auto ctx = std::make_unique<Context>();
+    if (!OpenAndCalculate(argv0, fileName, *ctx)) return kFailed;
+    std::cout << BreakdownText(MakeBreakdown(*ctx));
     std::cout.flush();
     return std::cout ? 0 : kFailed;
 }
@@ -174,6 +201,14 @@ int RunCommandLine(int argc, char** argv) {
     if (option == "--summary") {
         if (argc != 3) return UsageError("--summary takes one design file");
         return Summary(argv[0], argv[2]);
+    }
+    if (option == "--check") {
+        if (argc != 3) return UsageError("--check takes one design file");
+        return Check(argv[0], argv[2]);
+    }
+    if (option == "--breakdown") {
+        if (argc != 3) return UsageError("--breakdown takes one design file");
+        return BreakdownCommand(argv[0], argv[2]);
     }
     if (option == "--export-text") {
         if (argc != 4) return UsageError("--export-text takes a design file and an output file");

@@ -2,12 +2,15 @@
 
 #include "equipment/SlotView.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace vantrel {
 
 const char* const kNotEnoughRoom = "Not enough room.";
+const char* const kOneSpaceAdaptation = "Only one Space Operations Adaptation fits on the body.";
 
 namespace {
 
@@ -30,12 +33,6 @@ bool IsManipulator(const std::string& t) {
 }
 
 bool IsArm(int location) { return location == kLeftArm || location == kRightArm; }
-
-// Placed units of a named item; a name the catalog lacks counts as none placed.
-int PlacedOf(const Context& ctx, const std::string& name) {
-    const int i = FindIndex(ctx.catalog, name);
-    return i < 0 ? 0 : ctx.design.PlacedCount[i];
-}
 
 // Slots an item covers. An item whose catalog record gives no slot count still takes one slot, so
 // that a placed unit always sits somewhere the clearing commands can find it.
@@ -128,8 +125,20 @@ void TakeFromOwned(Context& ctx, const std::string& entry) {
 struct RuleInput {
     const Context& ctx;
     int location;
-    int idx;  // catalog index of the dragged text, -1 when it names no item
+    int idx;            // catalog index of the dragged text, -1 when it names no item
+    int takenOut = -1;  // a catalog index one placed unit of which the counts leave out
 };
+
+// Placed units of an item as a rule counts them.
+int PlacedOf(const RuleInput& in, int i) {
+    if (i < 0) return 0;
+    return in.ctx.design.PlacedCount[i] - (i == in.takenOut ? 1 : 0);
+}
+
+// The same by name; a name the catalog lacks counts as none placed.
+int PlacedOf(const RuleInput& in, const std::string& name) {
+    return PlacedOf(in, FindIndex(in.ctx.catalog, name));
+}
 
 // A construction rule of a drop: when the dragged text is `item` and `breaks` holds, the drop is refused
 // with `message`, or without a word when `message` is null. Only the first broken rule counts.
@@ -142,18 +151,16 @@ struct DropRule {
 bool CannotJump(const RuleInput& in) { return in.ctx.design.JumpMP < 1; }
 bool CannotJumpOrFly(const RuleInput& in) { return in.ctx.design.JumpMP < 1 && in.ctx.design.VTOLMP < 1; }
 bool NotLight(const RuleInput& in) { return in.ctx.design.WeightClass != 1; }
-bool HasPartialWing(const RuleInput& in) { return PlacedOf(in.ctx, "Partial Wing") >= 1; }
-bool HasJumpBooster(const RuleInput& in) { return PlacedOf(in.ctx, "Jump Booster") >= 1; }
+bool HasPartialWing(const RuleInput& in) { return PlacedOf(in, "Partial Wing") >= 1; }
+bool HasJumpBooster(const RuleInput& in) { return PlacedOf(in, "Jump Booster") >= 1; }
 bool SecondClampOnArm(const RuleInput& in) {
-    return IsArm(in.location) &&
-           (PlacedOf(in.ctx, kClampNames[0]) >= 1 || PlacedOf(in.ctx, kClampNames[1]) >= 1);
+    return IsArm(in.location) && (PlacedOf(in, kClampNames[0]) >= 1 || PlacedOf(in, kClampNames[1]) >= 1);
 }
 bool OnLeftArm(const RuleInput& in) { return in.location == kLeftArm; }
 bool SpaceAdaptationRepeated(const RuleInput& in) {
-    return in.location == kRightArm ||
-           (in.location == kBody && in.idx >= 0 && in.ctx.design.PlacedCount[in.idx] >= 1);
+    return in.location == kRightArm || (in.location == kBody && PlacedOf(in, in.idx) >= 1);
 }
-bool HasBombRack(const RuleInput& in) { return PlacedOf(in.ctx, "Bomb Rack") >= 1; }
+bool HasBombRack(const RuleInput& in) { return PlacedOf(in, "Bomb Rack") >= 1; }
 bool CannotFly(const RuleInput& in) { return in.ctx.design.VTOLMP < 1; }
 bool MimeticArmor(const RuleInput& in) { return in.ctx.armorList.text == "Mimetic"; }
 
@@ -187,6 +194,17 @@ const DropRule* FirstBroken(const DropRule (&rules)[N], const std::string& t, co
     for (const DropRule& rule : rules)
         if (t == rule.item && rule.breaks(in)) return &rule;
     return nullptr;
+}
+
+// Every rule of a table the placed unit breaks, each message once.
+template <std::size_t N>
+void AddBroken(const DropRule (&rules)[N], const std::string& t, const RuleInput& in,
+               std::vector<const char*>& out) {
+    for (const DropRule& rule : rules) {
+        if (t != rule.item || !rule.breaks(in)) continue;
+        const char* text = rule.message ? rule.message : kOneSpaceAdaptation;
+        if (std::find(out.begin(), out.end(), text) == out.end()) out.push_back(text);
+    }
 }
 
 std::optional<DropResult> Refusal(const DropRule* rule) {
@@ -311,6 +329,14 @@ DropResult DropOnSlot(Context& ctx, int location, int slot, const std::optional<
     }
     TakeFromOwned(ctx, ownedEntry);
     return Outcome(DropResult::Kind::Placed);
+}
+
+void BrokenRulesOfPlaced(const Context& ctx, int location, int idx, std::vector<const char*>& out) {
+    if (idx < 0 || idx >= kCatalogSize || location == kTurret) return;
+    const RuleInput in{ctx, location, idx, idx};
+    const std::string& t = ctx.catalog[idx].Name;
+    AddBroken(kRulesBeforeRoom, t, in, out);
+    AddBroken(kRulesAfterRoom, t, in, out);
 }
 
 bool ClickSlot(Context& ctx, int location, int slot) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -25,10 +26,18 @@ struct DropResult {
 // The room check's refusal, shown without an icon.
 extern const char* const kNotEnoughRoom;
 
+// What the design check says of a second space adaptation, which a drop refuses without a word.
+extern const char* const kOneSpaceAdaptation;
+
 // Drop of the dragged text (none when the data carried no plain text) on slot `slot` of `location`.
 // `ownedEntry` is the selected entry of the page's owned list (the drag source).
 DropResult DropOnSlot(Context& ctx, int location, int slot, const std::optional<std::string>& dragged,
                       const std::string& ownedEntry);
+
+// The construction rules a placed unit of catalog item `idx` in `location` breaks as the design now
+// stands: each rule is asked as if that unit were dropped there again, with it taken out of the
+// placed counts. Appends each message once, in rule order; the turret has no rules.
+void BrokenRulesOfPlaced(const Context& ctx, int location, int idx, std::vector<const char*>& out);
 
 // A click on a slot: selects it when it holds anything but a free or movement code.
 // Returns true when the selection was set (the page then redraws).

@@ -1,0 +1,209 @@
+#include "equipment/DesignCheck.h"
+
+#include "TestCatalog.h"
+#include "equipment/Placement.h"
+#include "model/Context.h"
+#include "rules/MainCalc.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+using test::Put;
+
+constexpr int kParaFoil = 0, kMineDispenser = 1, kJumpBooster = 2, kPartialWing = 3, kClamps = 4,
+              kClawClamps = 5, kSpaceAdaptation = 6, kBombRack = 7, kCamo = 8, kLaser = 20, kSrm = 21;
+
+struct Check : ::testing::Test {
+    Context ctx;
+    Design& d = ctx.design;
+
+    void SetUp() override {
+        Catalog& c = ctx.catalog = test::PlainCatalog();
+        Put(c, kParaFoil, "Para Foil", 35, 1);
+        Put(c, kMineDispenser, "Mine Dispenser", 50, 2);
+        Put(c, kJumpBooster, "Jump Booster", 125, 2);
+        Put(c, kPartialWing, "Partial Wing", 200, 1);
+        Put(c, kClamps, "Magnetic Clamps", 30, 1);
+        Put(c, kClawClamps, "Claws and Magnetic Clamps", 35, 1);
+        Put(c, kSpaceAdaptation, "Space Operations Adaptation", 100, 1);
+        Put(c, kBombRack, "Bomb Rack", 100, 2);
+        Put(c, kCamo, "Camo System", 100, 2);
+        Put(c, kLaser, "Laser", 150, 1, kEnergy).Heat = 2;
+        Put(c, kSrm, "SRM", 60, 1, kMissile).AmmoWeight = 10;
+        NewDesign(d);
+        d.BodySlots[0] = kSlotGround;
+        ctx.armorList.text = "Standard";
+    }
+
+    // A unit in a slot as a design file may hold it, whatever the rules say.
+    void Put1(int location, int slot, int idx) {
+        Slots(d, location).codes[slot] = kSlotItemBase + idx;
+        ++d.PlacedCount[idx];
+    }
+
+    std::vector<std::string> Lines() {
+        MainCalc(ctx);
+        std::vector<std::string> out;
+        for (const Finding& f : CheckDesign(ctx)) out.push_back(FindingLine(f));
+        return out;
+    }
+
+    bool Has(const std::string& line) {
+        const std::vector<std::string> lines = Lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+};
+
+TEST_F(Check, LegalDesignHasNoFindings) {
+    EXPECT_TRUE(Lines().empty());
+    // Every rule item placed the way the rules allow: jump for the foil and the dispenser, VTOL for the
+    // rack, one clamp, a Light suit with a booster and no wing, the camo on Standard armor.
+    d.JumpMP = 1;
+    d.VTOLMP = 1;
+    d.BodySlots[1] = kSlotJump;
+    d.BodySlots[2] = kSlotVTOL;
+    Put1(kBody, 3, kParaFoil);
+    Put1(kBody, 4, kMineDispenser);
+    Put1(kBody, 5, kJumpBooster);
+    Put1(kRightArm, 0, kClamps);
+    Slots(d, kLeftArm).codes[0] = kSlotItemBase + kClamps;
+    Put1(kBody, 6, kBombRack);
+    Put1(kBody, 7, kCamo);
+    Put1(kBody, 8, kSpaceAdaptation);
+    d.RightArmSlots[1] = d.LeftArmSlots[1] = kSlotItemBase + kSpaceAdaptation;
+    const std::vector<std::string> lines = Lines();
+    EXPECT_TRUE(lines.empty()) << lines.front();
+    EXPECT_FALSE(HasError(CheckDesign(ctx)));
+}
+
+TEST_F(Check, TotalsOverTheirLimits) {
+    d.OwnedCount[kLaser] = 5;  // 750 kg more, heat 10
+    d.HeatSinks = 2;
+    const std::vector<std::string> lines = Lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "error: overweight by " + std::to_string(-d.FreeKg) + " kg");
+    EXPECT_EQ(-d.FreeKg, 100 + 750 + 200 - 750);
+    EXPECT_EQ(lines[1], "error: heat 7 above dissipation");
+    EXPECT_TRUE(HasError(CheckDesign(ctx)));
+
+    // Heat equal to the dissipation and weight at the limit are legal.
+    d.OwnedCount[kLaser] = 1;
+    d.HeatSinks = 1;
+    d.ArmorWeight = 750 - 100 - 150 - 100;
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"warning: not placed: Heat Sink (1)", "warning: not placed: Laser (1)"}));
+    EXPECT_EQ(d.FreeKg, 0);
+
+    for (int j = 0; j < kBodySlotCount; ++j) d.BodySlots[j] = kSlotHeatSink;
+    for (int j = 0; j < kArmSlotCount; ++j) d.RightArmSlots[j] = d.LeftArmSlots[j] = kSlotArmor;
+    d.QuadSlots[0] = kSlotArmor;  // left from a quad: still counted
+    EXPECT_TRUE(Has("error: 21 critical slots used, the chassis has 20"));
+}
+
+TEST_F(Check, PlacedEquipmentBreakingARule) {
+    const std::string foil = "error: A Battle Armor must be able to jump to equip a Para Foil.";
+    const std::string clamp = "error: Only one piece of clamp type equipment can be equipped at once.";
+    const std::string rackVtol = "error: Only Battle Armors equipped with VTOL may use Bomb Racks.";
+    const std::string oneRack = "error: Only 1 Bomb Rack is allowed per Battle Armor.";
+    const std::string camo = "error: Camo System cannot be used in conjunction with Mimetic Armor.";
+    const std::string boosterLight = "error: Only Light Battle Armors may use a Jump Booster.";
+    const std::string wingLight = "error: Only Light Battle Armors may use a Partial Wing.";
+    const std::string together = "error: Jump Boosters cannot be used in conjunction with Partial Wings.";
+    const std::string lift = "error: You must have a Jump/VTOL MP of at least 1 to equip a Mine Dispenser.";
+
+    Put1(kBody, 1, kParaFoil);
+    EXPECT_EQ(Lines(), std::vector<std::string>{foil});
+    d.JumpMP = 1;
+    EXPECT_FALSE(Has(foil));
+
+    Put1(kBody, 2, kMineDispenser);
+    d.JumpMP = 0;
+    EXPECT_TRUE(Has(lift));
+    d.VTOLMP = 1;
+    EXPECT_FALSE(Has(lift));
+
+    // Two clamp units, of one kind or of both: one line.
+    Put1(kRightArm, 0, kClamps);
+    d.LeftArmSlots[0] = kSlotItemBase + kClamps;
+    EXPECT_FALSE(Has(clamp));
+    Put1(kRightArm, 1, kClawClamps);
+    d.LeftArmSlots[1] = kSlotItemBase + kClawClamps;
+    std::vector<std::string> lines = Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), clamp), 1);
+
+    Put1(kBody, 4, kBombRack);
+    d.VTOLMP = 0;
+    EXPECT_TRUE(Has(rackVtol));
+    EXPECT_FALSE(Has(oneRack));
+    Put1(kBody, 6, kBombRack);
+    EXPECT_TRUE(Has(oneRack));
+
+    Put1(kBody, 8, kCamo);
+    EXPECT_FALSE(Has(camo));
+    ctx.armorList.text = "Mimetic";
+    EXPECT_TRUE(Has(camo));
+
+    Put1(kBody, 10, kJumpBooster);
+    EXPECT_FALSE(Has(boosterLight));
+    d.WeightClass = 2;
+    EXPECT_TRUE(Has(boosterLight));
+    d.WeightClass = 1;
+    Put1(kBody, 11, kPartialWing);
+    lines = Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), together), 1);
+    EXPECT_FALSE(Has(wingLight));
+    d.WeightClass = 0;
+    EXPECT_TRUE(Has(wingLight));
+}
+
+TEST_F(Check, SecondSpaceAdaptationOnTheBody) {
+    Put1(kBody, 1, kSpaceAdaptation);
+    d.RightArmSlots[0] = d.LeftArmSlots[0] = kSlotItemBase + kSpaceAdaptation;
+    EXPECT_TRUE(Lines().empty());
+    Put1(kBody, 2, kSpaceAdaptation);
+    d.RightArmSlots[1] = d.LeftArmSlots[1] = kSlotItemBase + kSpaceAdaptation;
+    EXPECT_EQ(Lines(), std::vector<std::string>{std::string("error: ") + kOneSpaceAdaptation});
+
+    // A quad places it like any other item.
+    NewDesign(d);
+    d.IsQuad = true;
+    d.QuadSlots[0] = kSlotGround;
+    Put1(kQuadBody, 1, kSpaceAdaptation);
+    Put1(kQuadBody, 2, kSpaceAdaptation);
+    EXPECT_TRUE(Lines().empty());
+}
+
+TEST_F(Check, EntriesNotYetPlacedAndSlotsOfTheOtherChassis) {
+    d.WeightClass = 4;
+    d.HeatSinks = 3;
+    d.ArmorSlots = 1;
+    d.OwnedCount[kSrm] = 3;
+    d.OwnedAmmo[kSrm] = 2;
+    d.OwnedCount[kLaser] = 1;
+    d.PlacedCount[kLaser] = 1;  // placed units are not listed
+    d.BodySlots[3] = kSlotItemBase + kLaser;
+    d.QuadSlots[4] = kSlotHeatSink;
+    d.TurretSlots[0] = kSlotItemBase + kSrm;
+    d.TurretSlots[1] = kSlotAmmoBase + kSrm;
+    EXPECT_EQ(Lines(), (std::vector<std::string>{
+                           "warning: not placed: Heat Sink (3)",
+                           "warning: not placed: ASys: Standard (1)",
+                           "warning: not placed: Laser (1)",
+                           "warning: not placed: SRM (3)",
+                           "warning: not placed: SRM Ammo (2)",
+                           "note: Quad Body of the Quad chassis holds 1 filled slot; the design is a Humanoid",
+                           "note: Turret of the Quad chassis holds 2 filled slots; the design is a Humanoid",
+                       }));
+    EXPECT_FALSE(HasError(CheckDesign(ctx)));
+
+    d.IsQuad = true;
+    const std::vector<std::string> lines = Lines();
+    EXPECT_EQ(lines.back(), "note: Body of the Humanoid chassis holds 2 filled slots; the design is a Quad");
+}
+
+}  // namespace
+}  // namespace vantrel
