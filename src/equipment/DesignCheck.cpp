@@ -12,7 +12,8 @@ namespace vantrel {
 namespace {
 
 const char* LocationName(int location) {
-    static const char* const kNames[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Quad Body", "Turret"};
+    static const char* const kNames[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Quad Body",
+                                                       "Turret"};
     return kNames[location];
 }
 
@@ -39,7 +40,8 @@ void Add(std::vector<Finding>& out, Finding::Kind kind, std::string text) {
 }
 
 void NotPlaced(std::vector<Finding>& out, const std::string& entry, int64_t count) {
-    if (count > 0) Add(out, Finding::Kind::Warning, "not placed: " + entry + " (" + std::to_string(count) + ")");
+    if (count > 0)
+        Add(out, Finding::Kind::Warning, "not placed: " + entry + " (" + std::to_string(count) + ")");
 }
 
 }  // namespace
@@ -76,7 +78,8 @@ std::vector<Finding> CheckDesign(const Context& ctx) {
     const char* const other = kChassisNames[d.IsQuad ? 0 : 1];
     static constexpr int kHumanoidOnly[] = {kBody, kLeftArm, kRightArm};
     static constexpr int kQuadOnly[] = {kQuadBody, kTurret};
-    const std::span<const int> others = d.IsQuad ? std::span<const int>(kHumanoidOnly) : std::span<const int>(kQuadOnly);
+    const std::span<const int> others =
+        d.IsQuad ? std::span<const int>(kHumanoidOnly) : std::span<const int>(kQuadOnly);
     for (int location : others)
         if (const int n = FilledSlots(d, location); n > 0)
             Add(out, K::Note,

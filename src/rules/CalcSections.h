@@ -171,7 +171,10 @@ int64_t CostCBills(const Context& ctx, Rec& rec) {
         cost += v;
     };
     add("Base price", valid ? kBasePrice[wc] : 0);
-    add("Suit systems", suit == 0 ? (d.TechBase == 2 ? 2500 : 1000) : suit == 1 ? 2500 : suit == 2 ? 5000 : 0);
+    add("Suit systems", suit == 0   ? (d.TechBase == 2 ? 2500 : 1000)
+                        : suit == 1 ? 2500
+                        : suit == 2 ? 5000
+                                    : 0);
     const int32_t mp[4] = {d.GroundMP, d.JumpMP, d.VTOLMP, d.UMUMP};
     for (int k = 0; k < 4; ++k) add(kMoveNames[k], valid ? int64_t{mp[k]} * kMovePrice[wc][k] : 0);
     add("Armor", (int64_t{d.ArmorPoints} + d.PlacedArmor) * ArmorPrice(ctx.armorList.text, d.TechBase));

@@ -14,8 +14,16 @@
 namespace vantrel {
 namespace {
 
-const char* const kArmorTexts[] = {"",  "Standard", "Advanced", "Prototype", "Basic Stealth", "Prototype Stealth",
-                                   "Standard Stealth", "Improved Stealth", "Fire Resistant", "Mimetic"};
+const char* const kArmorTexts[] = {"",
+                                   "Standard",
+                                   "Advanced",
+                                   "Prototype",
+                                   "Basic Stealth",
+                                   "Prototype Stealth",
+                                   "Standard Stealth",
+                                   "Improved Stealth",
+                                   "Fire Resistant",
+                                   "Mimetic"};
 
 // A random design on the shipped catalog: every input MainCalc reads, within what a file may hold.
 void RandomDesign(std::mt19937& rng, Context& ctx) {
@@ -101,12 +109,20 @@ TEST(Breakdown, TermsOfAWorkedDesign) {
     std::vector<std::string> names;
     for (const Term& t : b.battleValue.terms) names.push_back(t.name + "=" + FormatTermValue(t.value));
     // o = (10 + 20) * 0.66 + 3 * 3 = 28.8, imaging 1.44 more, speed factor 0.65; d = 1.2 * 4.5 + 1.
-    const std::vector<std::string> expected = {
-        "Defense: movement factor=1.2", "Defense: armor factor=4.5", "Defense: Camo System=1",
-        "Gun, not placed=10",           "Gun, placed=20",            "Non-missile factor=0.66",
-        "SRM with its ammunition=9",    "Enhanced Imaging=1.44",     "Speed number=2",
-        "Speed factor=0.65",            "Defensive value=6.4",       "Tech base multiplier=4",
-        "Unrounded total=104.224",      "Rounding=-0.224"};
+    const std::vector<std::string> expected = {"Defense: movement factor=1.2",
+                                               "Defense: armor factor=4.5",
+                                               "Defense: Camo System=1",
+                                               "Gun, not placed=10",
+                                               "Gun, placed=20",
+                                               "Non-missile factor=0.66",
+                                               "SRM with its ammunition=9",
+                                               "Enhanced Imaging=1.44",
+                                               "Speed number=2",
+                                               "Speed factor=0.65",
+                                               "Defensive value=6.4",
+                                               "Tech base multiplier=4",
+                                               "Unrounded total=104.224",
+                                               "Rounding=-0.224"};
     // Shortest forms of the floating-point steps may carry a last digit; compare the names and kinds
     // exactly and the values to a millionth.
     ASSERT_EQ(b.battleValue.terms.size(), expected.size());
@@ -121,7 +137,8 @@ TEST(Breakdown, TermsOfAWorkedDesign) {
     EXPECT_EQ(d.EstimatedBV, 104);
 
     const std::string text = BreakdownText(b);
-    EXPECT_NE(text.find("Weight\n  Chassis: 60\n  Suit systems: 15\n  Ground movement: 50\n"), std::string::npos);
+    EXPECT_NE(text.find("Weight\n  Chassis: 60\n  Suit systems: 15\n  Ground movement: 50\n"),
+              std::string::npos);
     EXPECT_NE(text.find("  Gun: 300\n  SRM: 60\n  SRM Ammo: 40\n  Camo System: 200\n  Total: 725\n"),
               std::string::npos);
     EXPECT_NE(text.find("  SRM: 8000\n  SRM Ammo: 1000\n  Total: " + std::to_string(d.Cost) + "\n"),

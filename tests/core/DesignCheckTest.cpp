@@ -95,7 +95,8 @@ TEST_F(Check, TotalsOverTheirLimits) {
     d.OwnedCount[kLaser] = 1;
     d.HeatSinks = 1;
     d.ArmorWeight = 750 - 100 - 150 - 100;
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"warning: not placed: Heat Sink (1)", "warning: not placed: Laser (1)"}));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"warning: not placed: Heat Sink (1)",
+                                                 "warning: not placed: Laser (1)"}));
     EXPECT_EQ(d.FreeKg, 0);
 
     for (int j = 0; j < kBodySlotCount; ++j) d.BodySlots[j] = kSlotHeatSink;
@@ -189,15 +190,16 @@ TEST_F(Check, EntriesNotYetPlacedAndSlotsOfTheOtherChassis) {
     d.QuadSlots[4] = kSlotHeatSink;
     d.TurretSlots[0] = kSlotItemBase + kSrm;
     d.TurretSlots[1] = kSlotAmmoBase + kSrm;
-    EXPECT_EQ(Lines(), (std::vector<std::string>{
-                           "warning: not placed: Heat Sink (3)",
-                           "warning: not placed: ASys: Standard (1)",
-                           "warning: not placed: Laser (1)",
-                           "warning: not placed: SRM (3)",
-                           "warning: not placed: SRM Ammo (2)",
-                           "note: Quad Body of the Quad chassis holds 1 filled slot; the design is a Humanoid",
-                           "note: Turret of the Quad chassis holds 2 filled slots; the design is a Humanoid",
-                       }));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::string>{
+                  "warning: not placed: Heat Sink (3)",
+                  "warning: not placed: ASys: Standard (1)",
+                  "warning: not placed: Laser (1)",
+                  "warning: not placed: SRM (3)",
+                  "warning: not placed: SRM Ammo (2)",
+                  "note: Quad Body of the Quad chassis holds 1 filled slot; the design is a Humanoid",
+                  "note: Turret of the Quad chassis holds 2 filled slots; the design is a Humanoid",
+              }));
     EXPECT_FALSE(HasError(CheckDesign(ctx)));
 
     d.IsQuad = true;
