@@ -1,7 +1,11 @@
 #include "ui/Dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace vantrel {
 
@@ -13,6 +17,15 @@ QStringList FilterList(const QString& filter) {
         out << parts[i];
     }
     return out;
+}
+
+void WidenForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    // The frame draws the title in the desktop's font, beside its buttons and icon (about 140 px).
+    const int wanted = QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + 160;
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                  1, grid->columnCount());
 }
 
 Dialogs::Answer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
@@ -32,6 +45,7 @@ Dialogs::Answer QtDialogs::Message(QWidget* parent, const QString& text, const Q
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    WidenForTitle(box);
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;

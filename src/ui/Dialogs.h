@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QMessageBox;
 class QWidget;
 
 namespace vantrel {
@@ -37,6 +38,10 @@ public:
                    Buttons buttons) override;
     QString File(QWidget* parent, const FileRequest& request) override;
 };
+
+// Widens a message box so that the window frame can show its whole title: a short message ("Not
+// enough room.") made a box whose title read "Va...rel".
+void WidenForTitle(QMessageBox& box);
 
 // Turns the "Description (*.a)|*.a|..." filter text into the toolkit's filter list.
 QStringList FilterList(const QString& filter);

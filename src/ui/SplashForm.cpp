@@ -9,7 +9,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
@@ -49,6 +51,17 @@ SplashForm::SplashForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, 
     Picture2->setAlignment(Qt::AlignCenter);
     SetBlack(Picture2);
     Picture2->onClick = [this] { Picture2_Click(); };
+
+    // On the picture's black foot, so that the picture itself stays as drawn; clicks go through.
+    LabContinue = new QLabel(QStringLiteral("Click to continue"), Picture2);
+    LabContinue->setAttribute(Qt::WA_TransparentForMouseEvents);
+    LabContinue->setStyleSheet(QStringLiteral("color: #b0b0b0; background: transparent;"));
+    QFont small = LabContinue->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    LabContinue->setFont(small);
+    LabContinue->adjustSize();
+    LabContinue->move(kPictureWidth - LabContinue->width() - 8, kPictureHeight - LabContinue->height() - 6);
+    LabContinue->hide();
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setRange(0, kCatalogSize);
@@ -109,6 +122,7 @@ void SplashForm::Timer1_Timer() {
     if (!FadePicture(*Picture2, picture, in)) return;
     Picture2->setPixmap(QPixmap::fromImage(picture));
     Picture2->setCursor(Qt::PointingHandCursor);
+    LabContinue->show();
     CatalogReady = true;
 }
 
@@ -117,6 +131,7 @@ void SplashForm::Picture2_Click() {
     // over twice.
     if (!CatalogReady || fadingOut_ || stopped_) return;
     fadingOut_ = true;
+    LabContinue->hide();
     const QImage picture = ResourcePicture(kSplashPicture);
     FadeSteps out{255, 5, -10, frameMs, onFadeFrame, [this] { return StillOpen(); }};
     if (!FadePicture(*Picture2, picture, out)) return;

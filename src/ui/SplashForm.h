@@ -8,6 +8,7 @@
 #include <functional>
 
 class QCloseEvent;
+class QLabel;
 class QProgressBar;
 class QTimer;
 
@@ -40,6 +41,7 @@ public:
     void Picture2_Click();
 
     ClickLabel* Picture2 = nullptr;
+    QLabel* LabContinue = nullptr;  // "Click to continue", shown once the catalog is read
     QProgressBar* ProgressBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     bool CatalogReady = false;

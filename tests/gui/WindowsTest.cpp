@@ -3,6 +3,7 @@
 #include "model/Context.h"
 #include "platform/SettingsStore.h"
 #include "ui/AboutForm.h"
+#include "ui/Dialogs.h"
 #include "ui/DibSection.h"
 #include "ui/HistoryForm.h"
 #include "ui/OptionsForm.h"
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -149,6 +151,7 @@ TEST_F(WindowsTest, SplashReadsCatalogFadesInAndHandsOverOnClick) {
     splash->Form_Load();
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->Timer1->isActive());
+    EXPECT_FALSE(splash->LabContinue->isVisible());
     Click(splash->Picture2);  // before the catalog is read
 
     splash->Timer1_Timer();
@@ -158,6 +161,11 @@ TEST_F(WindowsTest, SplashReadsCatalogFadesInAndHandsOverOnClick) {
     EXPECT_EQ(frames, Levels(0, 250, 10));
     EXPECT_EQ(handovers, 0);
     EXPECT_TRUE(splash->CatalogReady);
+    // The hint sits inside the picture and lets clicks through to it.
+    EXPECT_TRUE(splash->LabContinue->isVisible());
+    EXPECT_EQ(splash->LabContinue->text(), QStringLiteral("Click to continue"));
+    EXPECT_TRUE(splash->Picture2->rect().contains(splash->LabContinue->geometry()));
+    EXPECT_TRUE(splash->LabContinue->testAttribute(Qt::WA_TransparentForMouseEvents));
     const QImage art = Art(101);
     ASSERT_FALSE(art.isNull());
     EXPECT_EQ(Shown(splash->Picture2), art);  // the picture itself at the end, not the last fade frame
@@ -405,6 +413,26 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     history.ComChange->click();
     EXPECT_EQ(ctx.design.History, "");
     EXPECT_FALSE(ctx.Saved);
+}
+
+// The shortest message keeps a box wide enough for its whole title; a long one is not narrowed.
+TEST(MessageBoxes, AreWideEnoughForTheirTitle) {
+    QMessageBox shortBox;
+    shortBox.setWindowTitle(QStringLiteral("Vantrel"));
+    shortBox.setText(QStringLiteral("Not enough room."));
+    shortBox.setIcon(QMessageBox::Warning);
+    const int before = shortBox.sizeHint().width();
+    WidenForTitle(shortBox);
+    const int title = QFontMetrics(QApplication::font()).horizontalAdvance(shortBox.windowTitle());
+    EXPECT_GE(shortBox.sizeHint().width(), title + 160);
+    EXPECT_GE(shortBox.sizeHint().width(), before);
+
+    QMessageBox longBox;
+    longBox.setWindowTitle(QStringLiteral("Vantrel"));
+    longBox.setText(QString(400, QLatin1Char('w')));
+    const int wide = longBox.sizeHint().width();
+    WidenForTitle(longBox);
+    EXPECT_EQ(longBox.sizeHint().width(), wide);
 }
 
 }  // namespace
