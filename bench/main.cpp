@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,9 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
+    // Every window keeps its recovery copy in a folder of this run's own.
+    const QTemporaryDir recoveryDir;
+    qputenv("VANTREL_RECOVERY_DIR", recoveryDir.path().toLocal8Bit());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -3,9 +3,12 @@
 #include "platform/AppPaths.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/SettingsStore.h"
+#include "platform/TerminationSignals.h"
 #include "ui/Dialogs.h"
 #include "ui/DibSection.h"
+#include "ui/FileCommands.h"
 #include "ui/MainForm.h"
+#include "ui/Recovery.h"
 #include "ui/SplashForm.h"
 
 #include <QApplication>
@@ -57,6 +60,17 @@ int main(int argc, char** argv) {
     };
 
     std::unique_ptr<vantrel::MainForm> mainForm;
+    // A logout or shutdown ends the session: the unsaved design is kept as the recovery copy and
+    // the program ends without a question nobody would answer.
+    vantrel::TerminationSignals terminationSignals;
+    bool terminated = false;
+    QObject::connect(&terminationSignals, &vantrel::TerminationSignals::received, &app, [&] {
+        terminated = true;
+        if (mainForm)
+            mainForm->Files().RecoveryCopy().EndSession();
+        else
+            QCoreApplication::exit(0);
+    });
     vantrel::SplashForm splash(*ctx, settings, dialogs, vantrel::CatalogPath());
     splash.onStop = endStartUp;
     splash.onDone = [&] {
@@ -73,6 +87,8 @@ int main(int argc, char** argv) {
     };
     splash.Form_Load();
     if (endStatus >= 0) return endStatus;
+    // Ended while a start-up question was open, before the main loop ran.
+    if (terminated) return 0;
 
     const int status = QApplication::exec();
     return endStatus >= 0 ? endStatus : status;

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 namespace vantrel {
@@ -39,13 +40,23 @@ Dialogs::Answer QtDialogs::Message(QWidget* parent, const QString& text, const Q
         case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
         case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
     }
+    QAbstractButton* discard = nullptr;
     if (buttons == Buttons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (buttons == Buttons::RestoreDiscard) {
+        QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+        discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(restore);
+        box.setEscapeButton(restore);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     WidenForTitle(box);
+    if (buttons == Buttons::RestoreDiscard) {
+        box.exec();
+        return box.clickedButton() == discard ? Answer::Discard : Answer::Restore;
+    }
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;

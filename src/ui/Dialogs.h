@@ -13,8 +13,9 @@ namespace vantrel {
 class Dialogs {
 public:
     enum class Icon { None, Information, Exclamation, Critical };
-    enum class Answer { Ok, Yes, No, Cancel };
-    enum class Buttons { Ok, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel, Restore, Discard };
+    // RestoreDiscard: "Restore" and "Discard"; a box closed without an answer gives Restore.
+    enum class Buttons { Ok, YesNoCancel, RestoreDiscard };
 
     struct FileRequest {
         bool save = false;      // save dialog (asks before overwriting) or open dialog

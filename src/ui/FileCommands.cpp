@@ -14,6 +14,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Gesture.h"
 #include "ui/PageHost.h"
+#include "ui/Recovery.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,7 +47,11 @@ FileCommands::FileCommands(Context& ctx, PageHost& host, GestureTracker& gesture
       dialogs_(dialogs),
       settings_(settings),
       platform_(platform),
-      window_(window) {}
+      window_(window),
+      recovery_(new Recovery(
+          ctx, gestures, dialogs, [this] { return HasUnsavedChanges(); }, window)) {
+    recovery_->setParent(this);
+}
 
 void FileCommands::Warn(const QString& text) {
     dialogs_.Message(window_, text, kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
@@ -65,6 +70,7 @@ bool FileCommands::WriteDesign(const QString& path) {
              Q(error) + QLatin1Char('.'));
         return false;
     }
+    recovery_->Remove();
     // RefreshMain marks the design as changed, so the mark comes after it.
     host_.RefreshMain();
     host_.RefreshCurrentPage();
@@ -108,10 +114,12 @@ FileCommands::SaveResult FileCommands::SaveCommand() {
     return SaveAsCommand();
 }
 
+bool FileCommands::HasUnsavedChanges() const { return !ctx_.Saved || host_.HistoryNotesPending(); }
+
 // After Yes the command goes on only when the design was written: a cancelled Save As or a failed
 // write stops it, so the design the user asked to keep is never thrown away.
 bool FileCommands::UnsavedChangesCheck() {
-    if (ctx_.Saved && !host_.HistoryNotesPending()) return true;
+    if (!HasUnsavedChanges()) return true;
     const Dialogs::Answer answer = dialogs_.Message(
         window_, QStringLiteral("Save changes to ") + Q(ctx_.design.MechName) + QLatin1Char('?'), kTitle,
         Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
@@ -164,6 +172,7 @@ bool FileCommands::ReadDesign(const QString& path, Design& out) {
 void FileCommands::MNew_Click() {
     const GestureScope gesture(gestures_, "New");
     if (!UnsavedChangesCheck()) return;
+    recovery_->Remove();
     ctx_.DesignFile.clear();
     NewDesign(ctx_.design);
     ctx_.RebuildSlots = true;
@@ -192,6 +201,7 @@ void FileCommands::MOpen_Click() {
     if (!ReadDesign(path, loaded)) return;
 
     ctx_.DesignFile = path.toStdString();
+    recovery_->Remove();
     // The window is not disabled around the load: no input and no painting can come between the
     // refreshes of this one handler, and a disable and enable made every control repaint, the
     // larger part of the command's time.
@@ -249,7 +259,9 @@ void FileCommands::MQuit_Click() {
 
 bool FileCommands::Form_QueryUnload() {
     const GestureScope gesture(gestures_, "Close");
-    return UnsavedChangesCheck();
+    if (!UnsavedChangesCheck()) return false;
+    recovery_->Finish();
+    return true;
 }
 
 void FileCommands::FirstStartRegistration() {
@@ -266,6 +278,16 @@ bool FileCommands::CommandLineOpen(const QStringList& args) {
     if (!ReadDesign(path, loaded)) return false;  // start-up goes on with a new design
     // DesignFile stays as it is (empty at start-up): the first Save asks for a name.
     LoadIntoWindow(loaded);
+    return true;
+}
+
+bool FileCommands::RestoreRecoveryCopy() {
+    Design restored;
+    std::string path;
+    if (!recovery_->Offer(restored, path)) return false;
+    LoadIntoWindow(restored);
+    ctx_.DesignFile = path;
+    ctx_.Saved = false;
     return true;
 }
 

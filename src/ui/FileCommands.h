@@ -14,6 +14,7 @@ class Dialogs;
 class GestureTracker;
 class PageHost;
 class Platform;
+class Recovery;
 class SettingsStore;
 
 // The commands of the File menu, the close request with its unsaved-changes question, and the
@@ -40,6 +41,13 @@ public:
 
     // The unsaved-changes question of New, Open and closing; true when the command goes on.
     bool UnsavedChangesCheck();
+    // Whether the window holds changes not written to a file: the one rule every caller asks.
+    bool HasUnsavedChanges() const;
+
+    // The copy of the unsaved design kept against a crash.
+    Recovery& RecoveryCopy() { return *recovery_; }
+    // Start-up: a kept copy the user restores stands in the window, unsaved, with its file path.
+    bool RestoreRecoveryCopy();
 
 signals:
     // Another design now stands in the window (New, Open, the command line): a fresh start.
@@ -66,6 +74,7 @@ private:
     SettingsStore& settings_;
     Platform& platform_;
     QWidget* window_;
+    Recovery* recovery_;
 };
 
 }  // namespace vantrel

@@ -38,6 +38,8 @@ bool MainForm::Form_Load(const QStringList& args) {
 
     files_->FirstStartRegistration();
     SetBipedLine(settings_.ReadNumber(kKeyBiped, 0));
+    // Work kept from a session that ended unsaved comes before the command line's design.
+    if (files_->RestoreRecoveryCopy()) return true;
     if (files_->CommandLineOpen(args)) return true;
 
     ctx_.DesignFile.clear();

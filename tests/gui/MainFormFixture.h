@@ -8,6 +8,7 @@
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
+#include "ui/Recovery.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -101,6 +102,7 @@ protected:
 
     void Create() {
         form = std::make_unique<MainForm>(ctx, *settings, dialogs, platform);
+        form->Files().RecoveryCopy().SetFolder(dir.filePath(QStringLiteral("recovery")));
         form->show();  // offscreen: laid out and visible, so geometry and visibility mean something
     }
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
+    // Every window keeps its recovery copy in a folder of this run's own.
+    const QTemporaryDir recoveryDir;
+    qputenv("VANTREL_RECOVERY_DIR", recoveryDir.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

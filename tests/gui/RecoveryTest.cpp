@@ -1,0 +1,298 @@
+// The recovery copy of an unsaved design: written after a change, removed when the work is saved or
+// thrown away, offered at the next start, and kept when the session is ended by a signal.
+
+#include "MainFormFixture.h"
+#include "files/DesignFile.h"
+#include "platform/TerminationSignals.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+
+namespace vantrel::test {
+
+namespace {
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+class RecoveryCopy : public MainFormFixture {
+protected:
+    void SetUp() override {
+        MainFormFixture::SetUp();
+        Rec().SetDelay(20);
+        folder = Rec().Folder();
+        copy = Rec().CopyPath();
+        pathFile = Rec().PathFilePath();
+    }
+
+    Recovery& Rec() { return form->Files().RecoveryCopy(); }
+    bool CopyExists() const { return QFileInfo::exists(copy); }
+    QByteArray DesignBytes(const Design& design) const { return Bytes(DesignFileBytes(design)); }
+
+    // A change of the records: the weight class goes up or down by one.
+    void Change() {
+        Choose(form->ComboType, form->ComboType->currentIndex() == 3 ? 2 : 3);
+        ASSERT_FALSE(ctx.Saved);
+    }
+    void ChangeAndKeep() {
+        Change();
+        Rec().Flush();
+        ASSERT_TRUE(CopyExists());
+    }
+
+    // The next start of the program on the same folder. The first window goes without closing, as
+    // in a crash.
+    std::unique_ptr<MainForm> Restart(Context& next, FakeDialogs& answers, const QStringList& args = {}) {
+        form.reset();
+        next.catalog = GuiShippedCatalog();
+        auto w = std::make_unique<MainForm>(next, *settings, answers, platform);
+        w->Files().RecoveryCopy().SetFolder(folder);
+        EXPECT_TRUE(w->Form_Load(args));
+        return w;
+    }
+
+    QString folder, copy, pathFile;
+};
+
+TEST_F(RecoveryCopy, FollowsChangesAMomentAfterEachGesture) {
+    ASSERT_FALSE(CopyExists());
+    Change();
+    // Nothing is written on the gesture's path: the timer does it.
+    EXPECT_FALSE(CopyExists());
+    EXPECT_TRUE(Rec().Pending());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return CopyExists(); }, 5000));
+    EXPECT_EQ(ReadBytes(copy), DesignBytes(d()));
+    EXPECT_TRUE(QFileInfo::exists(pathFile));
+    EXPECT_EQ(ReadBytes(pathFile), QByteArray());  // never saved: no file path
+
+    // A run of gestures reaches the copy as its last state.
+    Choose(form->ComboType, 4);
+    Choose(form->ComboType, 1);
+    Choose(form->ComboType, 2);
+    EXPECT_NE(ReadBytes(copy), DesignBytes(d()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ReadBytes(copy) == DesignBytes(d()); }, 5000));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(RecoveryCopy, GoesOnSaveNewOpenAndACleanQuit) {
+    const QString file = dir.filePath(QStringLiteral("suit.vnt"));
+
+    // Save As; once saved, the timer the save itself started brings nothing back.
+    ChangeAndKeep();
+    dialogs.fileNames.push_back(file);
+    form->Files().MSaveAs_Click();
+    ASSERT_TRUE(ctx.Saved);
+    EXPECT_FALSE(CopyExists());
+    EXPECT_FALSE(QFileInfo::exists(pathFile));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Rec().Pending(); }, 5000));
+    EXPECT_FALSE(CopyExists());
+
+    // A save that fails keeps it: the work is still only there.
+    ChangeAndKeep();
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("no such folder/suit.vnt")));
+    form->Files().MSaveAs_Click();
+    EXPECT_FALSE(ctx.Saved);
+    EXPECT_TRUE(CopyExists());
+
+    // Save to the design's file.
+    form->Files().MSave_Click();
+    ASSERT_TRUE(ctx.Saved);
+    EXPECT_FALSE(CopyExists());
+
+    // New and Open with the changes thrown away, and a refused Open that keeps them.
+    ChangeAndKeep();
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    form->Files().MNew_Click();
+    EXPECT_FALSE(CopyExists());
+    ChangeAndKeep();
+    const QString bad = dir.filePath(QStringLiteral("bad.vnt"));
+    WriteBytes(bad, "1\r\n");
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    dialogs.fileNames.push_back(bad);
+    form->Files().MOpen_Click();
+    EXPECT_TRUE(CopyExists());
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    dialogs.fileNames.push_back(file);
+    form->Files().MOpen_Click();
+    EXPECT_FALSE(CopyExists());
+
+    // Closing after No: the user threw the work away, and no late timer writes it again.
+    ChangeAndKeep();
+    dialogs.answers.push_back(Dialogs::Answer::Cancel);
+    form->close();
+    EXPECT_TRUE(CopyExists());
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    form->close();
+    ASSERT_FALSE(form->isVisible());
+    EXPECT_FALSE(CopyExists());
+    Rec().Flush();
+    EXPECT_FALSE(CopyExists());
+}
+
+TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
+    const QString file = dir.filePath(QStringLiteral("grendel.vnt"));
+    dialogs.fileNames.push_back(file);
+    form->Files().MSaveAs_Click();
+    form->TextMechName->setText(QStringLiteral("Grendel"));
+    ChangeAndKeep();
+    const QByteArray kept = DesignBytes(d());
+    ASSERT_EQ(ReadBytes(copy), kept);
+
+    // The kept work comes before a design named on the command line.
+    const QString other = dir.filePath(QStringLiteral("other.vnt"));
+    Design otherDesign;
+    NewDesign(otherDesign);
+    otherDesign.MechName = "Other";
+    WriteBytes(other, DesignBytes(otherDesign));
+
+    Context next;
+    FakeDialogs answers;
+    answers.answers.push_back(Dialogs::Answer::Restore);
+    const auto w = Restart(next, answers, {other});
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].buttons, Dialogs::Buttons::RestoreDiscard);
+    EXPECT_EQ(answers.messages[0].text, QStringLiteral("Unsaved changes to Grendel (") + file +
+                                            QStringLiteral(") were kept when Vantrel last ended. Restore them?"));
+    EXPECT_EQ(DesignBytes(next.design), kept);
+    EXPECT_EQ(next.DesignFile, file.toStdString());
+    EXPECT_FALSE(next.Saved);
+    EXPECT_EQ(w->TextMechName->text(), QStringLiteral("Grendel"));
+    EXPECT_TRUE(CopyExists());
+
+    // Still unsaved after a gesture that changes nothing; closing asks, and Cancel keeps the copy.
+    w->TabStrip1_Click(2);
+    EXPECT_FALSE(next.Saved);
+    answers.answers.push_back(Dialogs::Answer::Cancel);
+    EXPECT_FALSE(w->Files().Form_QueryUnload());
+    EXPECT_EQ(answers.messages.back().text, QStringLiteral("Save changes to Grendel?"));
+    EXPECT_TRUE(CopyExists());
+
+    // Save goes to the design's own file, and the copy goes.
+    w->Files().MSave_Click();
+    EXPECT_TRUE(next.Saved);
+    EXPECT_EQ(ReadBytes(file), kept);
+    EXPECT_FALSE(CopyExists());
+}
+
+TEST_F(RecoveryCopy, DiscardRemovesItAndStartUpGoesOn) {
+    ChangeAndKeep();
+    const QString file = dir.filePath(QStringLiteral("assault.vnt"));
+    Design wanted;
+    NewDesign(wanted);
+    wanted.WeightClass = 4;
+    WriteBytes(file, DesignBytes(wanted));
+
+    Context next;
+    FakeDialogs answers;
+    answers.answers.push_back(Dialogs::Answer::Discard);
+    auto w = Restart(next, answers, {file});
+    EXPECT_EQ(answers.messages.size(), 1u);
+    EXPECT_FALSE(CopyExists());
+    EXPECT_FALSE(QFileInfo::exists(pathFile));
+    EXPECT_TRUE(next.design == wanted);
+    EXPECT_TRUE(next.Saved);
+
+    // Nothing is asked at the start after that.
+    Context third;
+    FakeDialogs none;
+    form = std::move(w);
+    const auto w3 = Restart(third, none);
+    EXPECT_TRUE(none.messages.empty());
+}
+
+TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
+    ChangeAndKeep();
+    const QByteArray whole = ReadBytes(copy);
+    for (const QByteArray& damaged : {whole.left(whole.size() / 2), QByteArray("\"unfinished\r\n")}) {
+        SCOPED_TRACE(damaged.size());
+        WriteBytes(copy, damaged);
+        Context next;
+        FakeDialogs answers;
+        const auto w = Restart(next, answers);
+        ASSERT_EQ(answers.messages.size(), 1u);
+        const auto& shown = answers.messages[0];
+        EXPECT_TRUE(shown.text.startsWith(QStringLiteral(
+            "The recovery copy of unsaved work could not be read and was discarded. Cannot open the design file ")))
+            << shown.text.toStdString();
+        EXPECT_TRUE(shown.text.contains(QStringLiteral("record"))) << shown.text.toStdString();
+        EXPECT_EQ(shown.buttons, Dialogs::Buttons::Ok);
+        EXPECT_FALSE(CopyExists());
+        EXPECT_TRUE(next.Saved);
+        EXPECT_EQ(next.design.WeightClass, 1);  // a new design
+    }
+}
+
+TEST_F(RecoveryCopy, ASecondProgramLeavesTheFirstOnesCopyAlone) {
+    ChangeAndKeep();
+    const QByteArray kept = ReadBytes(copy);
+
+    Context other;
+    other.catalog = GuiShippedCatalog();
+    FakeDialogs otherDialogs;
+    MainForm second(other, *settings, otherDialogs, platform);
+    second.Files().RecoveryCopy().SetFolder(folder);
+    ASSERT_TRUE(second.Form_Load({}));
+    EXPECT_TRUE(otherDialogs.messages.empty());  // the first one's copy is not offered
+    second.Files().RecoveryCopy().Flush();       // saved: it would remove its own copy
+    EXPECT_EQ(ReadBytes(copy), kept);
+    Choose(second.ComboType, 4);
+    second.Files().RecoveryCopy().Flush();
+    EXPECT_EQ(ReadBytes(copy), kept);
+}
+
+// SIGTERM or SIGHUP reach the event loop; the session ends there without a question.
+class EndedBySignal : public RecoveryCopy {
+protected:
+    int RunUntilSignal(int signalNumber) {
+        TerminationSignals watcher;
+        EXPECT_TRUE(watcher.Active());
+        QObject::connect(&watcher, &TerminationSignals::received, form.get(), [this] { Rec().EndSession(); });
+        QTimer::singleShot(0, form.get(), [signalNumber] { std::raise(signalNumber); });
+        QTimer guard;  // a loop the signal did not end fails instead of hanging
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(10000);
+        return QApplication::exec();
+    }
+};
+
+TEST_F(EndedBySignal, SigtermKeepsTheUnsavedDesign) {
+    Change();
+    EXPECT_EQ(RunUntilSignal(SIGTERM), 0);
+    ASSERT_TRUE(CopyExists());
+    EXPECT_EQ(ReadBytes(copy), DesignBytes(d()));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(form->isVisible());  // ended, not closed: closing would have asked
+}
+
+TEST_F(EndedBySignal, SighupWithNothingUnsavedJustEnds) {
+    struct sigaction before {};
+    ::sigaction(SIGHUP, nullptr, &before);
+    EXPECT_EQ(RunUntilSignal(SIGHUP), 0);
+    EXPECT_FALSE(CopyExists());
+    EXPECT_TRUE(dialogs.messages.empty());
+    // The watcher gave the signals back as it found them.
+    struct sigaction now {};
+    ::sigaction(SIGHUP, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, before.sa_handler);
+}
+
+}  // namespace vantrel::test
