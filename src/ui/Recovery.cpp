@@ -92,7 +92,8 @@ bool Recovery::Keeper() {
         lock_ = std::make_unique<QLockFile>(QDir(folder_).filePath(QStringLiteral("recovery.lock")));
         lock_->setStaleLockTime(0);
         if (!lock_->tryLock(0))
-            qWarning("Vantrel: no recovery copy is kept in %s: %s", qPrintable(QDir::toNativeSeparators(folder_)),
+            qWarning("Vantrel: no recovery copy is kept in %s: %s",
+                     qPrintable(QDir::toNativeSeparators(folder_)),
                      lock_->error() == QLockFile::LockFailedError ? "another Vantrel keeps its copy there"
                                                                   : "the folder cannot be written");
     }
@@ -113,10 +114,11 @@ bool Recovery::Offer(Design& out, std::string& path) {
     std::string error;
     int badRecord = 0;
     if (!DoOpen(FileSystemName(copy), loaded, error, badRecord)) {
-        dialogs_.Message(window_,
-                         QStringLiteral("The recovery copy of unsaved work could not be read and was discarded. ") +
-                             Q(FormatOpenError(QDir::toNativeSeparators(copy).toStdString(), badRecord, error)),
-                         kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        dialogs_.Message(
+            window_,
+            QStringLiteral("The recovery copy of unsaved work could not be read and was discarded. ") +
+                Q(FormatOpenError(QDir::toNativeSeparators(copy).toStdString(), badRecord, error)),
+            kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         Remove();
         return false;
     }
@@ -124,11 +126,11 @@ bool Recovery::Offer(Design& out, std::string& path) {
     // The question's event loop may see the session end; the copy must outlive that.
     offering_ = true;
     const QString where = file.empty() ? QString() : QStringLiteral(" (") + Q(file) + QLatin1Char(')');
-    const Dialogs::Answer answer = dialogs_.Message(
-        window_,
-        QStringLiteral("Unsaved changes to ") + Q(loaded.MechName) + where +
-            QStringLiteral(" were kept when Vantrel last ended. Restore them?"),
-        kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::RestoreDiscard);
+    const Dialogs::Answer answer =
+        dialogs_.Message(window_,
+                         QStringLiteral("Unsaved changes to ") + Q(loaded.MechName) + where +
+                             QStringLiteral(" were kept when Vantrel last ended. Restore them?"),
+                         kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::RestoreDiscard);
     offering_ = false;
     // Only Discard throws the copy away; a box closed without an answer keeps the work.
     if (answer == Dialogs::Answer::Discard && !finished_) {

@@ -169,8 +169,9 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
     const auto w = Restart(next, answers, {other});
     ASSERT_EQ(answers.messages.size(), 1u);
     EXPECT_EQ(answers.messages[0].buttons, Dialogs::Buttons::RestoreDiscard);
-    EXPECT_EQ(answers.messages[0].text, QStringLiteral("Unsaved changes to Grendel (") + file +
-                                            QStringLiteral(") were kept when Vantrel last ended. Restore them?"));
+    EXPECT_EQ(answers.messages[0].text,
+              QStringLiteral("Unsaved changes to Grendel (") + file +
+                  QStringLiteral(") were kept when Vantrel last ended. Restore them?"));
     EXPECT_EQ(DesignBytes(next.design), kept);
     EXPECT_EQ(next.DesignFile, file.toStdString());
     EXPECT_FALSE(next.Saved);
@@ -229,8 +230,9 @@ TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
         const auto w = Restart(next, answers);
         ASSERT_EQ(answers.messages.size(), 1u);
         const auto& shown = answers.messages[0];
-        EXPECT_TRUE(shown.text.startsWith(QStringLiteral(
-            "The recovery copy of unsaved work could not be read and was discarded. Cannot open the design file ")))
+        EXPECT_TRUE(
+            shown.text.startsWith(QStringLiteral("The recovery copy of unsaved work could not be read and "
+                                                 "was discarded. Cannot open the design file ")))
             << shown.text.toStdString();
         EXPECT_TRUE(shown.text.contains(QStringLiteral("record"))) << shown.text.toStdString();
         EXPECT_EQ(shown.buttons, Dialogs::Buttons::Ok);
