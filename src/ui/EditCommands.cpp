@@ -70,7 +70,13 @@ void EditCommands::MarkSaved() {
     ctx_.Saved = true;
 }
 
-bool EditCommands::Changed() const { return !SameRecords(ctx_.design, baseline_); }
+void EditCommands::StartFrom(std::optional<Design> onDisk) {
+    StartFresh();
+    baseline_ = std::move(onDisk);
+    ctx_.Saved = !Changed();
+}
+
+bool EditCommands::Changed() const { return !baseline_ || !SameRecords(ctx_.design, *baseline_); }
 
 void EditCommands::MUndo_Click() { Replay(true); }
 void EditCommands::MRedo_Click() { Replay(false); }

@@ -34,6 +34,9 @@ public:
     // The design as it stands is a new start: no steps, and it counts as unchanged (start-up, New,
     // Open). Inside a gesture, that gesture makes no step.
     void StartFresh();
+    // As StartFresh, for a design restored from a recovery copy: it counts as changed unless its
+    // records equal `onDisk`, what its file holds (none: no file, or one that cannot be read).
+    void StartFrom(std::optional<Design> onDisk);
     // The design as it stands is the one on disk.
     void MarkSaved();
     // The records differ from the last start or save.
@@ -54,7 +57,7 @@ private:
     GestureTracker& gestures_;
     ShowState show_;
     UndoHistory history_;
-    Design baseline_;
+    std::optional<Design> baseline_;  // none: every state counts as changed
     std::optional<DesignState> before_;
     bool replaying_ = false;
     // The step on top that the next gesture of its name goes on with (typing, a slider held).

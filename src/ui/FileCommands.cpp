@@ -281,13 +281,18 @@ bool FileCommands::CommandLineOpen(const QStringList& args) {
     return true;
 }
 
-bool FileCommands::RestoreRecoveryCopy() {
+bool FileCommands::RestoreRecoveryCopy(std::optional<Design>& onDisk) {
     Design restored;
     std::string path;
     if (!recovery_->Offer(restored, path)) return false;
+    onDisk.reset();
+    Design file;
+    std::string error;
+    int badRecord = 0;
+    if (!path.empty() && DoOpen(FileSystemName(Q(path)), file, error, badRecord)) onDisk = std::move(file);
     LoadIntoWindow(restored);
     ctx_.DesignFile = path;
-    ctx_.Saved = false;
+    ctx_.Saved = false;  // until the undo watch compares it with `onDisk`
     return true;
 }
 

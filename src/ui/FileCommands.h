@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
 
 namespace vantrel {
@@ -47,7 +49,8 @@ public:
     // The copy of the unsaved design kept against a crash.
     Recovery& RecoveryCopy() { return *recovery_; }
     // Start-up: a kept copy the user restores stands in the window, unsaved, with its file path.
-    bool RestoreRecoveryCopy();
+    // `onDisk` is what that file holds, when it can be read.
+    bool RestoreRecoveryCopy(std::optional<Design>& onDisk);
 
 signals:
     // Another design now stands in the window (New, Open, the command line): a fresh start.

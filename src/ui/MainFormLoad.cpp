@@ -39,7 +39,10 @@ bool MainForm::Form_Load(const QStringList& args) {
     files_->FirstStartRegistration();
     SetBipedLine(settings_.ReadNumber(kKeyBiped, 0));
     // Work kept from a session that ended unsaved comes before the command line's design.
-    if (files_->RestoreRecoveryCopy()) return true;
+    if (std::optional<Design> onDisk; files_->RestoreRecoveryCopy(onDisk)) {
+        edits_->StartFrom(std::move(onDisk));
+        return true;
+    }
     if (files_->CommandLineOpen(args)) return true;
 
     ctx_.DesignFile.clear();
