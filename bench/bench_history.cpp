@@ -49,8 +49,10 @@ void BM_PasteQuotedNotes(benchmark::State& state) {
     state.counters["quotes"] = notes.count(QLatin1Char('"'));
 }
 BENCHMARK(BM_PasteQuotedNotes)
-    ->RangeMultiplier(2)
-    ->Range(25000, 200000)
+    ->Arg(25000)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(200000)
     ->Complexity()
     ->Unit(benchmark::kMillisecond);
 
