@@ -53,7 +53,7 @@ BENCHMARK(BM_PasteQuotedNotes)
     ->Arg(50000)
     ->Arg(100000)
     ->Arg(200000)
-    ->Complexity()
+    ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
