@@ -145,6 +145,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
+    // The windows keep their recovery copies here, never in the user's folder.
+    const QTemporaryDir recoveryDir;
+    qputenv("VANTREL_RECOVERY_DIR", recoveryDir.path().toLocal8Bit());
 
     if (!MeasureProgram()) {
         std::fprintf(stderr, "the program did not start\n");
