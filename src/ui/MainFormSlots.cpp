@@ -1,6 +1,7 @@
 // The critical-slot pages of the main window: redraw, drops and clicks on the slot labels, and the
 // clearing commands.
 
+#include "equipment/AutoPlace.h"
 #include "equipment/Clearing.h"
 #include "equipment/Placement.h"
 #include "equipment/SlotView.h"
@@ -12,6 +13,7 @@
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -33,18 +35,9 @@ const char* DropName(int location) {
     return location >= 0 && location < kLocationCount ? names[location] : "Drop";
 }
 
-void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const std::optional<QString>& text) {
-    const GestureScope gesture(f.Gestures(), DropName(location));
-    const QString owned = page->Owned()->SelectedEntry();
-    // Every drag of this program carries the selected owned entry. Text dragged in from elsewhere
-    // would be placed without leaving the owned counts, so it is not taken.
-    if (text && *text != owned) {
-        f.RefreshP4();
-        return;
-    }
-    std::optional<std::string> dragged;
-    if (text) dragged = text->toStdString();
-    const DropResult r = DropOnSlot(f.ctx_, location, slot, dragged, owned.toStdString());
+// What every drop shows afterwards, whichever way it came: the refused slot back to green, the page
+// redrawn, the refusal's message, the status line after a placement.
+void ShowDrop(MainForm& f, SlotPage* page, int location, int slot, const DropResult& r) {
     const bool refused = r.kind == DropResult::Kind::Refused;
     if (refused && !r.exclamation) {
         if (SlotLabel* label = page->Crit(location, slot)) label->SetColour(ToQColor(kColourFree));
@@ -56,6 +49,62 @@ void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const std::op
                            Dialogs::Buttons::Ok);
     }
     if (r.refreshMain) f.RefreshMain();
+}
+
+void SlotDrop(MainForm& f, SlotPage* page, int location, int slot, const std::optional<QString>& text) {
+    const GestureScope gesture(f.Gestures(), DropName(location));
+    const QString owned = page->Owned()->SelectedEntry();
+    // Every drag of this program carries the selected owned entry. Text dragged in from elsewhere
+    // would be placed without leaving the owned counts, so it is not taken.
+    if (text && *text != owned) {
+        f.RefreshP4();
+        return;
+    }
+    std::optional<std::string> dragged;
+    if (text) dragged = text->toStdString();
+    ShowDrop(f, page, location, slot, DropOnSlot(f.ctx_, location, slot, dragged, owned.toStdString()));
+}
+
+const char* PlaceName(int location) {
+    static const char* const names[kLocationCount] = {
+        "Place in Body", "Place in Left Arm", "Place in Right Arm", "Place in Body", "Place in Turret"};
+    return location >= 0 && location < kLocationCount ? names[location] : "Place";
+}
+
+// The drop of the selected owned entry on the slot "Place in <location>" names.
+void PlaceSelectedIn(MainForm& f, SlotPage* page, int location) {
+    const GestureScope gesture(f.Gestures(), PlaceName(location));
+    const std::string entry = page->Owned()->SelectedEntry().toStdString();
+    if (entry.empty()) return;
+    const PlaceTarget t = FindPlaceSlot(f.ctx_, location, entry);
+    ShowDrop(f, page, location, t.slot, DropOnSlot(f.ctx_, location, t.slot, entry, entry));
+}
+
+// Double-click or Enter: the first location that accepts the entry, else the first location's action.
+void PlaceSelected(MainForm& f, SlotPage* page) {
+    const GestureScope gesture(f.Gestures(), "Place");
+    const std::string entry = page->Owned()->SelectedEntry().toStdString();
+    if (entry.empty()) return;
+    const std::vector<int> order = PlaceOrder(f.ctx_.design);
+    int location = order.front();
+    for (int l : order) {
+        if (FindPlaceSlot(f.ctx_, l, entry).accepted) {
+            location = l;
+            break;
+        }
+    }
+    PlaceSelectedIn(f, page, location);
+}
+
+void PlaceAllOwned(MainForm& f) {
+    const GestureScope gesture(f.Gestures(), "Place All");
+    const std::size_t before = OwnedEntries(f.ctx_).size();
+    const std::string message = PlaceAllMessage(PlaceAll(f.ctx_));
+    f.RefreshP4();
+    if (!message.empty())
+        f.dialogs_.Message(&f, Q(message), QStringLiteral("Vantrel"), Dialogs::Icon::Exclamation,
+                           Dialogs::Buttons::Ok);
+    if (OwnedEntries(f.ctx_).size() != before) f.RefreshMain();
 }
 
 void SlotClick(MainForm& f, int location, int slot) {
@@ -77,6 +126,12 @@ void ConnectSlotPage(MainForm& form, SlotPage* page) {
         Qt::QueuedConnection);
     QObject::connect(page, &SlotPage::slotClicked, f,
                      [f](int location, int slot) { SlotClick(*f, location, slot); });
+    for (const auto& [action, location] : page->PlaceActions()) {
+        const int l = location;
+        QObject::connect(action, &QAction::triggered, f, [f, page, l] { PlaceSelectedIn(*f, page, l); });
+    }
+    QObject::connect(page->Owned(), &OwnedList::placeRequested, f, [f, page] { PlaceSelected(*f, page); });
+    QObject::connect(page->PlaceAll, &QPushButton::clicked, f, [f] { PlaceAllOwned(*f); });
     if (page->chassis() == SlotPage::Chassis::Humanoid) {
         QObject::connect(page->ClearSel1, &QPushButton::clicked, f, [f] { f->ClearSel1_Click(); });
         QObject::connect(page->ClearCS, &QPushButton::clicked, f, [f] { f->ClearCS_Click(); });

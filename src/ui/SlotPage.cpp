@@ -5,9 +5,12 @@
 #include "ui/DibSection.h"
 #include "ui/SlotLabel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDrag>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -39,16 +42,28 @@ QLabel* LocationHeading(const char* text, QWidget* parent) {
 // The owned list with its buttons and legend, in a column of its own so that the buttons' height
 // does not spread the rows of the slot labels beside it.
 QVBoxLayout* OwnedColumn(QLabel* caption, QListWidget* list, QPushButton* clearSelected,
-                         QPushButton* clearAll, QLabel* legend) {
+                         QPushButton* clearAll, QPushButton* placeAll, QLabel* legend) {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
     column->addWidget(caption);
     column->addWidget(list, 1);
     column->addWidget(clearSelected);
-    column->addWidget(clearAll);
+    auto* all = new QHBoxLayout;
+    all->setSpacing(4);
+    all->addWidget(clearAll, 1);
+    all->addWidget(placeAll, 1);
+    column->addLayout(all);
     column->addWidget(legend);
     column->addStretch(0);
     return column;
+}
+
+// An action of the owned list, shown in its context menu.
+QAction* PlaceAction(const char* name, const char* text, QListWidget* list) {
+    auto* a = new QAction(QString::fromLatin1(text), list);
+    a->setObjectName(QString::fromLatin1(name));
+    list->addAction(a);
+    return a;
 }
 
 }  // namespace
@@ -64,6 +79,7 @@ OwnedList::OwnedList(QWidget* parent) : QListWidget(parent) {
     setMinimumWidth(150);
     setUniformItemSizes(true);  // one line of text each: no measuring of every entry on a refill
     setItemDelegate(new CachedTextDelegate(this));
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QString OwnedList::SelectedEntry() const {
@@ -76,6 +92,20 @@ QMimeData* OwnedList::MakeDragData() const {
     auto* data = new QMimeData;
     data->setText(SelectedEntry());
     return data;
+}
+
+void OwnedList::mouseDoubleClickEvent(QMouseEvent* e) {
+    QListWidget::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton && itemAt(e->position().toPoint())) emit placeRequested();
+}
+
+void OwnedList::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+        if (!SelectedEntry().isEmpty()) emit placeRequested();
+        e->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(e);
 }
 
 void OwnedList::mousePressEvent(QMouseEvent* e) {
@@ -182,6 +212,10 @@ void SlotPage::BuildHumanoid() {
     BipedOwned = new OwnedList(this);
     ClearSel1 = new QPushButton(QStringLiteral("Clear Selected"), this);
     ClearCS = new QPushButton(QStringLiteral("Clear All CSlots"), this);
+    PlaceAll = new QPushButton(QStringLiteral("Place All"), this);
+    PlaceInBody = PlaceAction("PlaceInBody", "Place in Body", BipedOwned);
+    PlaceInRightArm = PlaceAction("PlaceInRightArm", "Place in Right Arm", BipedOwned);
+    PlaceInLeftArm = PlaceAction("PlaceInLeftArm", "Place in Left Arm", BipedOwned);
     Label41 = new QLabel(QStringLiteral("Owned Equipment"), this);
     Label1 = new QLabel(QStringLiteral("ASys: Armor Systems"), this);
     Figure = new BipedFigure(this);
@@ -207,7 +241,7 @@ void SlotPage::BuildHumanoid() {
     arms->addStretch(1);
     grid->addLayout(arms, 0, 1, 14, 1);
 
-    grid->addLayout(OwnedColumn(Label41, BipedOwned, ClearSel1, ClearCS, Label1), 0, 2, 14, 1);
+    grid->addLayout(OwnedColumn(Label41, BipedOwned, ClearSel1, ClearCS, PlaceAll, Label1), 0, 2, 14, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(13, 1);
 }
@@ -221,6 +255,9 @@ void SlotPage::BuildQuad() {
     QuadOwned = new OwnedList(this);
     ClearSel2 = new QPushButton(QStringLiteral("Clear Selected"), this);
     ClearCST = new QPushButton(QStringLiteral("Clear All CSlots"), this);
+    PlaceAll = new QPushButton(QStringLiteral("Place All"), this);
+    PlaceInQuad = PlaceAction("PlaceInQuad", "Place in Body", QuadOwned);
+    PlaceInTurret = PlaceAction("PlaceInTurret", "Place in Turret", QuadOwned);
     Label40 = new QLabel(QStringLiteral("Owned Equipment"), this);
     Label2 = new QLabel(QStringLiteral("ASys: Armor Systems"), this);
     TurretHeader = Heading(QStringLiteral("Turret"), this);
@@ -247,10 +284,23 @@ void SlotPage::BuildQuad() {
     turret->addSpacing(12);
     grid->addLayout(turret, 0, 1, 18, 1);
 
-    grid->addLayout(OwnedColumn(Label40, QuadOwned, ClearSel2, ClearCST, Label2), 0, 2, 18, 1);
+    grid->addLayout(OwnedColumn(Label40, QuadOwned, ClearSel2, ClearCST, PlaceAll, Label2), 0, 2, 18, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(17, 1);
     SetTurret(0, false);
+}
+
+std::vector<std::pair<QAction*, int>> SlotPage::PlaceActions() const {
+    if (chassis_ == Chassis::Humanoid)
+        return {
+            {PlaceInBody,     kBody    },
+            {PlaceInRightArm, kRightArm},
+            {PlaceInLeftArm,  kLeftArm }
+        };
+    return {
+        {PlaceInQuad,   kQuadBody},
+        {PlaceInTurret, kTurret  }
+    };
 }
 
 bool SlotPage::HasLocation(int location) const {

@@ -6,7 +6,10 @@
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QMimeData;
@@ -29,8 +32,14 @@ public:
     // Text of the selected entry, empty when none.
     QString SelectedEntry() const;
 
+signals:
+    // Double-click or Enter on an entry: place it without dragging.
+    void placeRequested();
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // Decoration of the humanoid page: a small suit figure with the line whose height follows the
@@ -86,6 +95,9 @@ public:
     OwnedList* BipedOwned = nullptr;
     QPushButton* ClearSel1 = nullptr;
     QPushButton* ClearCS = nullptr;
+    QAction* PlaceInBody = nullptr;
+    QAction* PlaceInRightArm = nullptr;
+    QAction* PlaceInLeftArm = nullptr;
     QLabel* Label41 = nullptr;
     QLabel* Label1 = nullptr;
     BipedFigure* Figure = nullptr;
@@ -97,10 +109,17 @@ public:
     OwnedList* QuadOwned = nullptr;
     QPushButton* ClearSel2 = nullptr;
     QPushButton* ClearCST = nullptr;
+    QAction* PlaceInQuad = nullptr;
+    QAction* PlaceInTurret = nullptr;
     QLabel* Label40 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* TurretHeader = nullptr;
     QFrame* TurretFramer = nullptr;
+
+    // Both layouts: places every owned entry without dragging.
+    QPushButton* PlaceAll = nullptr;
+    // The owned list's place actions with the location each one places in.
+    std::vector<std::pair<QAction*, int>> PlaceActions() const;
 
     // Location-independent views of the same controls.
     OwnedList* Owned() const { return chassis_ == Chassis::Humanoid ? BipedOwned : QuadOwned; }

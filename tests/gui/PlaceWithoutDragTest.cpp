@@ -1,0 +1,222 @@
+// Placing without dragging in the running main window: the owned lists' actions, double-click and
+// Enter, and Place All, each compared with the drop a user could have made instead.
+
+#include "MainFormFixture.h"
+#include "equipment/AutoPlace.h"
+#include "equipment/SlotView.h"
+#include "ui/Gesture.h"
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
+
+#include <QAction>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <random>
+
+namespace vantrel::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class PlaceWithoutDrag : public MainFormFixture {
+protected:
+    SlotPage* Page() { return d().IsQuad ? form->quadPage_ : form->bipedPage_; }
+
+    void Own(const std::string& entry, int times = 1) {
+        for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
+        form->RefreshP4();
+        form->RefreshMain();
+    }
+
+    void Select(const QString& entry) {
+        const QList<QListWidgetItem*> found = Page()->Owned()->findItems(entry, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
+        Page()->Owned()->setCurrentItem(found.first());
+    }
+
+    // The user's drag of the selected owned entry onto a slot label, as the toolkit delivers it.
+    void DropSelectedOn(SlotLabel* target) {
+        std::unique_ptr<QMimeData> data(Page()->Owned()->MakeDragData());
+        ASSERT_NE(data, nullptr);
+        QDragEnterEvent enter(QPoint(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        QCoreApplication::processEvents();
+    }
+
+    struct Outcome {
+        Design design;
+        std::vector<FakeDialogs::Shown> shown;
+        QStringList panels;
+        bool changed = false;
+    };
+    // What `gesture` did to the design, the messages and the status line, starting from `start`.
+    template <typename F>
+    Outcome Run(const Design& start, const QString& entry, F gesture) {
+        d() = start;
+        form->RefreshP4();
+        form->RefreshMain();
+        dialogs.messages.clear();
+        Select(entry);
+        const Design before = d();
+        gesture();
+        return {d(), dialogs.messages, Panels(), !(d() == before)};
+    }
+
+    static void ExpectSame(const Outcome& a, const Outcome& b) {
+        EXPECT_TRUE(a.design == b.design);
+        ASSERT_EQ(a.shown.size(), b.shown.size());
+        for (std::size_t i = 0; i < a.shown.size(); ++i) {
+            EXPECT_EQ(a.shown[i].text, b.shown[i].text);
+            EXPECT_EQ(a.shown[i].icon, b.shown[i].icon);
+            EXPECT_EQ(a.shown[i].title, b.shown[i].title);
+        }
+        EXPECT_EQ(a.panels, b.panels);
+    }
+};
+
+// Random owned entries on random partly filled designs of both layouts: every "Place in X" action
+// leaves the design, the messages and the status line exactly as the drop on the slot the rule names.
+TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
+    std::mt19937 rng(13);
+    const char* const specials[] = {"Para Foil",   "Mine Dispenser", "Magnetic Clamps", "Space Operations Adaptation",
+                                    "Battle Claw", "Bomb Rack",      "Jump Booster",    "Partial Wing"};
+    int placed = 0, refused = 0;
+    for (int round = 0; round < 16; ++round) {
+        const bool quad = round % 2 == 1;
+        form->TabStrip1->setCurrentIndex(0);
+        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
+        if (quad) form->ComboTurret->setCurrentIndex(3);
+        form->TabStrip1->setCurrentIndex(3);
+        form->ClearCS_Click();
+        form->ClearCST_Click();
+        d().JumpMP = static_cast<int>(rng() % 2);
+        d().HeatSinks = 2;
+        Own(specials[rng() % std::size(specials)]);
+        for (int k = 0; k < 4; ++k) Own(ctx.catalog[rng() % kCatalogSize].Name);
+        // Some slots taken, so the free ones have gaps.
+        for (int location : PlaceOrder(d())) {
+            SlotArrays a = Slots(d(), location);
+            for (int s = 0; s < a.count; ++s)
+                if (a.codes[s] == kSlotFree && rng() % 3 == 0) a.codes[s] = kSlotHeatSink;
+        }
+        const Design start = d();
+        form->RefreshP4();
+        QListWidget* list = Page()->Owned();
+        ASSERT_GT(list->count(), 0);
+        const QString entry = list->item(static_cast<int>(rng() % list->count()))->text();
+        for (const auto& [action, location] : Page()->PlaceActions()) {
+            SCOPED_TRACE(entry.toStdString() + " by " + action->objectName().toStdString());
+            d() = start;
+            const PlaceTarget t = FindPlaceSlot(ctx, location, entry.toStdString());
+            SlotLabel* label = Page()->Crit(location, t.slot);
+            ASSERT_NE(label, nullptr);
+            const int gestures = form->Gestures().Count();
+            const Outcome byAction = Run(start, entry, [&] { action->trigger(); });
+            EXPECT_EQ(form->Gestures().Count(), gestures + 1);
+            const Outcome byDrop = Run(start, entry, [&] { DropSelectedOn(label); });
+            ExpectSame(byAction, byDrop);
+            (byAction.changed ? placed : refused) += 1;
+        }
+    }
+    // Both outcomes were met often enough to mean something.
+    EXPECT_GT(placed, 5);
+    EXPECT_GT(refused, 5);
+}
+
+TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessage) {
+    QStringList biped, quad;
+    for (QAction* a : form->bipedPage_->BipedOwned->actions()) biped << a->objectName() + u"="_s + a->text();
+    for (QAction* a : form->quadPage_->QuadOwned->actions()) quad << a->objectName() + u"="_s + a->text();
+    EXPECT_EQ(biped, (QStringList{u"PlaceInBody=Place in Body"_s, u"PlaceInRightArm=Place in Right Arm"_s,
+                                  u"PlaceInLeftArm=Place in Left Arm"_s}));
+    EXPECT_EQ(quad, (QStringList{u"PlaceInQuad=Place in Body"_s, u"PlaceInTurret=Place in Turret"_s}));
+    EXPECT_EQ(form->bipedPage_->BipedOwned->contextMenuPolicy(), Qt::ActionsContextMenu);
+
+    form->TabStrip1->setCurrentIndex(3);
+    SlotPage* p = Page();
+    Own("Para Foil");
+    Own("Manipulator");
+    // A rule: the message with the exclamation icon, nothing placed.
+    Select(u"Para Foil"_s);
+    p->PlaceInBody->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, u"A Battle Armor must be able to jump to equip a Para Foil."_s);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    // A manipulator on the body is refused without a word, as its drop is.
+    Select(u"Manipulator"_s);
+    p->PlaceInBody->trigger();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    // Full arm: the room check's words without an icon.
+    d().RightArmSlots.fill(kSlotHeatSink);
+    Select(u"Manipulator"_s);
+    p->PlaceInRightArm->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, u"Not enough room."_s);
+    EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::None);
+    EXPECT_EQ(p->BipedOwned->count(), 2);
+
+    // Enter and double-click take the first location that accepts: the left arm for the manipulator.
+    Select(u"Manipulator"_s);
+    Key(p->BipedOwned, Qt::Key_Return);
+    EXPECT_EQ(p->LeftCrit[0]->text(), u"Manipulator"_s);
+    d().JumpMP = 1;
+    form->RefreshP4();
+    Select(u"Para Foil"_s);
+    const QListWidgetItem* item = p->BipedOwned->currentItem();
+    QTest::mouseDClick(p->BipedOwned->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       p->BipedOwned->visualItemRect(item).center());
+    EXPECT_EQ(p->BodyCrit[1]->text(), u"Para Foil"_s);
+    EXPECT_EQ(p->BipedOwned->count(), 0);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// A busy humanoid design: Place All fills what it can in one gesture and names the rest once, each
+// with the first rule that refused it.
+TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
+    form->TabStrip1->setCurrentIndex(3);
+    SlotPage* p = Page();
+    d().HeatSinks = 3;
+    Own("Para Foil");
+    Own("Battle Claw", 2);
+    Own("Myomer Booster", 2);
+    Own("Magnetic Clamps");
+    Own("(I) Light Machine Gun Ammo", 2);
+    const int free = ctx.design.HeatSinks;
+    ASSERT_EQ(free, 3);
+    const int gestures = form->Gestures().Count();
+    p->PlaceAll->click();
+    EXPECT_EQ(form->Gestures().Count(), gestures + 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.texts().join(u'|').toStdString();
+    const QString text = dialogs.messages[0].text;
+    EXPECT_TRUE(text.startsWith(u"These entries could not be placed:"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"Para Foil: A Battle Armor must be able to jump to equip a Para Foil."_s))
+        << text.toStdString();
+    // What is left is exactly what the message names; everything else went into slots.
+    QStringList left;
+    for (int i = 0; i < p->BipedOwned->count(); ++i) left << p->BipedOwned->item(i)->text();
+    for (const QString& entry : left) EXPECT_TRUE(text.contains(entry + u": "_s)) << entry.toStdString();
+    EXPECT_EQ(d().PlacedHeatSinks, 3);
+    EXPECT_EQ(d().PlacedCount[FindIndex(ctx.catalog, "Magnetic Clamps")], 1);
+    EXPECT_FALSE(ctx.Saved);
+
+    // Nothing left to place: no message at all.
+    form->ClearCS_Click();
+    d().OwnedCount[FindIndex(ctx.catalog, "Para Foil")] = 0;
+    form->RefreshP4();
+    dialogs.messages.clear();
+    d().OwnedCount[FindIndex(ctx.catalog, "Myomer Booster")] = 1;
+    form->RefreshP4();
+    p->PlaceAll->click();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(u'|').toStdString();
+    EXPECT_EQ(p->BipedOwned->count(), 0);
+}
+
+}  // namespace
+}  // namespace vantrel::test
