@@ -85,8 +85,9 @@ protected:
 // leaves the design, the messages and the status line exactly as the drop on the slot the rule names.
 TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
     std::mt19937 rng(13);
-    const char* const specials[] = {"Para Foil",   "Mine Dispenser", "Magnetic Clamps", "Space Operations Adaptation",
-                                    "Battle Claw", "Bomb Rack",      "Jump Booster",    "Partial Wing"};
+    const char* const specials[] = {
+        "Para Foil",   "Mine Dispenser", "Magnetic Clamps", "Space Operations Adaptation",
+        "Battle Claw", "Bomb Rack",      "Jump Booster",    "Partial Wing"};
     int placed = 0, refused = 0;
     for (int round = 0; round < 16; ++round) {
         const bool quad = round % 2 == 1;
