@@ -134,4 +134,34 @@ void RegisterPerUser(const QString& dataDir, const FileTypeValues& values, const
     RunTool(QStringLiteral("update-desktop-database"), data.filePath(QStringLiteral("applications")));
 }
 
+void UnregisterPerUser(const QString& dataDir, const QString& typeName, bool runTools) {
+    if (dataDir.isEmpty()) return;
+    const QDir data(dataDir);
+    const QString base = typeName.toLower();
+    QFile::remove(data.filePath(QLatin1String("mime/packages/") + base + QLatin1String(".xml")));
+    QFile::remove(data.filePath(QLatin1String("applications/") + base + QLatin1String(".desktop")));
+    QFile::remove(data.filePath(QLatin1String("icons/hicolor/256x256/apps/") + base + QLatin1String(".png")));
+    if (!runTools) return;
+    if (data.exists(QStringLiteral("mime")))
+        RunTool(QStringLiteral("update-mime-database"), data.filePath(QStringLiteral("mime")));
+    if (data.exists(QStringLiteral("applications")))
+        RunTool(QStringLiteral("update-desktop-database"), data.filePath(QStringLiteral("applications")));
+}
+
+bool IsInstalledProgram(const QString& programPath) {
+    const QFileInfo program(programPath);
+    QDir folder = program.absoluteDir();
+    if (folder.dirName() != QLatin1String("vantrel") || !folder.cdUp() ||
+        folder.dirName() != QLatin1String("lib") || !folder.cdUp())
+        return false;
+    return QFileInfo(folder.filePath(QStringLiteral("share/applications/vantrel.desktop"))).isFile();
+}
+
+RegistrationStep NextRegistrationStep(int fileAssoc, const QString& registeredPath,
+                                      const QString& programPath, bool installed) {
+    if (fileAssoc != 0 && registeredPath == programPath) return RegistrationStep::None;
+    if (installed) return fileAssoc != 0 ? RegistrationStep::TakeBack : RegistrationStep::None;
+    return RegistrationStep::Register;
+}
+
 }  // namespace vantrel

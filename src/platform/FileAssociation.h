@@ -37,4 +37,22 @@ QString DesktopExecArgument(const QString& arg);
 void RegisterPerUser(const QString& dataDir, const FileTypeValues& values, const QString& programPath,
                      const QString& iconSource, bool runTools);
 
+// Removes the three files RegisterPerUser writes for the type, then refreshes the databases.
+void UnregisterPerUser(const QString& dataDir, const QString& typeName, bool runTools);
+
+// True for an installed program: <prefix>/lib/vantrel/<program> with the installed desktop entry
+// <prefix>/share/applications/vantrel.desktop beside it, whose files make a per-user registration needless.
+bool IsInstalledProgram(const QString& programPath);
+
+// What start-up does about the per-user registration.
+enum class RegistrationStep {
+    None,      // the registration in force serves the running program
+    Register,  // none yet, or it names another program (moved or rebuilt elsewhere)
+    TakeBack,  // the installed program runs and a per-user registration would hide the installed files
+};
+// fileAssoc: the numeric "FileAssoc" setting; registeredPath: the program the registration serves,
+// as recorded at the last registration (empty when none was recorded).
+RegistrationStep NextRegistrationStep(int fileAssoc, const QString& registeredPath,
+                                      const QString& programPath, bool installed);
+
 }  // namespace vantrel

@@ -14,12 +14,15 @@ public:
     explicit LinuxPlatform(QString dataDir = {}) : dataDir_(std::move(dataDir)) {}
 
     void RegisterFileType(const QString& ext, const QString& programPath, const QString& typeName) override;
+    void UnregisterFileType(const QString& typeName) override;
     bool ShellDef(const QString& fileName) override;
 
     // The four values of the last registration (empty before one).
     const FileTypeValues& Registered() const { return registered_; }
 
 private:
+    QString DataDir() const;
+
     QString dataDir_;
     FileTypeValues registered_;
 };

@@ -11,13 +11,23 @@ namespace {
 const QString kIconResource = QStringLiteral(":/art/icon-256.png");
 }
 
+bool Platform::IsInstalled(const QString& programPath) { return IsInstalledProgram(programPath); }
+
+QString LinuxPlatform::DataDir() const {
+    return dataDir_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                              : dataDir_;
+}
+
 void LinuxPlatform::RegisterFileType(const QString& ext, const QString& programPath,
                                      const QString& typeName) {
     registered_ = MakeFileTypeValues(ext, programPath, typeName);
     InitArtwork();  // the icon is a resource of the static library: register it before reading
-    const QString dataDir =
-        dataDir_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : dataDir_;
-    RegisterPerUser(dataDir, registered_, programPath, kIconResource, true);
+    RegisterPerUser(DataDir(), registered_, programPath, kIconResource, true);
+}
+
+void LinuxPlatform::UnregisterFileType(const QString& typeName) {
+    registered_ = {};
+    UnregisterPerUser(DataDir(), typeName, true);
 }
 
 bool LinuxPlatform::ShellDef(const QString& fileName) {

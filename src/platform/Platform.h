@@ -12,6 +12,10 @@ public:
     virtual ~Platform() = default;
     virtual void RegisterFileType(const QString& ext, const QString& programPath,
                                   const QString& typeName) = 0;
+    // Takes back a per-user registration of the type; the installed files serve instead.
+    virtual void UnregisterFileType(const QString& typeName) { (void)typeName; }
+    // True when the program at programPath is an installed one (see IsInstalledProgram).
+    virtual bool IsInstalled(const QString& programPath);
     // Opens the file with its default program; false when none could be started.
     virtual bool ShellDef(const QString& fileName) = 0;
     // Full path of the running program, as the file-type registration names it.
@@ -23,6 +27,7 @@ class NullPlatform : public Platform {
 public:
     void RegisterFileType(const QString&, const QString&, const QString&) override {}
     bool ShellDef(const QString&) override { return true; }
+    bool IsInstalled(const QString&) override { return false; }
 };
 
 }  // namespace vantrel

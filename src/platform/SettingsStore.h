@@ -29,5 +29,8 @@ private:
 inline const QString kKeySplash = QStringLiteral("Splash");        // default 1
 inline const QString kKeyFileAssoc = QStringLiteral("FileAssoc");  // default 0
 inline const QString kKeyBiped = QStringLiteral("Biped");          // default 0
+// The program path the per-user file-type registration serves (the installed program's path once the
+// installed files serve); default empty.
+inline const QString kKeyFileAssocPath = QStringLiteral("FileAssocPath");
 
 }  // namespace vantrel

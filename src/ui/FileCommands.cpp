@@ -8,6 +8,7 @@
 #include "model/Context.h"
 #include "platform/AppPaths.h"
 #include "platform/CommandLine.h"
+#include "platform/FileAssociation.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "rules/MainCalc.h"
@@ -264,11 +265,22 @@ bool FileCommands::Form_QueryUnload() {
     return true;
 }
 
+// The registration follows the program: a program run from another folder than the one registered
+// registers again, and the installed program leaves it to the installed files.
 void FileCommands::FirstStartRegistration() {
-    if (settings_.ReadNumber(kKeyFileAssoc, 0) != 0) return;
-    // Whether the desktop took the registration is not looked at; it is not tried again.
-    platform_.RegisterFileType(QStringLiteral("VNT"), platform_.ProgramPath(), QStringLiteral("Vantrel"));
-    settings_.Write(kKeyFileAssoc, QStringLiteral("1"));
+    const QString program = platform_.ProgramPath();
+    switch (NextRegistrationStep(settings_.ReadNumber(kKeyFileAssoc, 0),
+                                 settings_.Read(kKeyFileAssocPath, {}), program,
+                                 platform_.IsInstalled(program))) {
+        case RegistrationStep::None: return;
+        case RegistrationStep::Register:
+            // Whether the desktop took the registration is not looked at; it is not tried again.
+            platform_.RegisterFileType(QStringLiteral("VNT"), program, QStringLiteral("Vantrel"));
+            settings_.Write(kKeyFileAssoc, QStringLiteral("1"));
+            break;
+        case RegistrationStep::TakeBack: platform_.UnregisterFileType(QStringLiteral("Vantrel")); break;
+    }
+    settings_.Write(kKeyFileAssocPath, program);
 }
 
 bool FileCommands::CommandLineOpen(const QStringList& args) {

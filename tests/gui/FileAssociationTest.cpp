@@ -88,3 +88,70 @@ TEST(FileAssociation, MissingIconAndUnwritableFolderAreIgnored) {
                     false);
     EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/vantrel-no-such")));
 }
+
+TEST(FileAssociation, RegistrationStepFollowsTheProgram) {
+    const QString here = QStringLiteral("/home/u/build/vantrel");
+    const QString there = QStringLiteral("/home/u/old/vantrel");
+    using S = RegistrationStep;
+    // Build folder: first start, the same program, a moved one, a registration of an older version.
+    EXPECT_EQ(NextRegistrationStep(0, {}, here, false), S::Register);
+    EXPECT_EQ(NextRegistrationStep(1, here, here, false), S::None);
+    EXPECT_EQ(NextRegistrationStep(1, there, here, false), S::Register);
+    EXPECT_EQ(NextRegistrationStep(1, {}, here, false), S::Register);
+    // A cleared FileAssoc registers again even at the recorded path.
+    EXPECT_EQ(NextRegistrationStep(0, here, here, false), S::Register);
+    // Installed: nothing to do on a fresh account; an earlier per-user registration is taken back once.
+    const QString installed = QStringLiteral("/usr/lib/vantrel/vantrel");
+    EXPECT_EQ(NextRegistrationStep(0, {}, installed, true), S::None);
+    EXPECT_EQ(NextRegistrationStep(1, there, installed, true), S::TakeBack);
+    EXPECT_EQ(NextRegistrationStep(1, {}, installed, true), S::TakeBack);
+    EXPECT_EQ(NextRegistrationStep(1, installed, installed, true), S::None);
+}
+
+TEST(FileAssociation, InstalledProgramIsKnownByTheInstalledEntry) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(prefix.isValid());
+    const QDir p(prefix.path());
+    ASSERT_TRUE(p.mkpath(QStringLiteral("lib/vantrel")));
+    const QString program = p.filePath(QStringLiteral("lib/vantrel/vantrel"));
+    // A lib/vantrel folder alone (a build folder named so) is not an install.
+    EXPECT_FALSE(IsInstalledProgram(program));
+    ASSERT_TRUE(p.mkpath(QStringLiteral("share/applications")));
+    {
+        QFile f(p.filePath(QStringLiteral("share/applications/vantrel.desktop")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_TRUE(IsInstalledProgram(program));
+    EXPECT_FALSE(IsInstalledProgram(p.filePath(QStringLiteral("share/applications/vantrel"))));
+    EXPECT_FALSE(IsInstalledProgram(QStringLiteral("/opt/vantrel/vantrel")));
+}
+
+TEST(FileAssociation, TakingBackRemovesThePerUserFiles) {
+    QTemporaryDir data;
+    QTemporaryDir src;
+    const QString icon = QDir(src.path()).filePath(QStringLiteral("icon.png"));
+    {
+        QFile f(icon);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("PNGDATA");
+    }
+    const QString program = QStringLiteral("/opt/vantrel");
+    RegisterPerUser(data.path(),
+                    MakeFileTypeValues(QStringLiteral("VNT"), program, QStringLiteral("Vantrel")), program,
+                    icon, false);
+    const QDir d(data.path());
+    const QString other = d.filePath(QStringLiteral("applications/other.desktop"));
+    {
+        QFile f(other);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    UnregisterPerUser(data.path(), QStringLiteral("Vantrel"), true);
+    EXPECT_FALSE(QFile::exists(d.filePath(QStringLiteral("mime/packages/vantrel.xml"))));
+    EXPECT_FALSE(QFile::exists(d.filePath(QStringLiteral("applications/vantrel.desktop"))));
+    EXPECT_FALSE(QFile::exists(d.filePath(QStringLiteral("icons/hicolor/256x256/apps/vantrel.png"))));
+    EXPECT_TRUE(QFile::exists(other));
+    if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
+        const QString globs = ReadAll(d.filePath(QStringLiteral("mime/globs2")));
+        EXPECT_FALSE(globs.contains(QStringLiteral("vantrel"))) << globs.toStdString();
+    }
+}

@@ -505,6 +505,39 @@ TEST_F(StartUp, RegistersTheFileTypeOnce) {
     EXPECT_EQ(settings->Read(kKeyFileAssoc, QString()), QStringLiteral("1"));
 }
 
+TEST_F(StartUp, RegistrationFollowsTheProgram) {
+    Load({});
+    EXPECT_EQ(settings->Read(kKeyFileAssocPath, QString()), QStringLiteral("/opt/vantrel/vantrel"));
+
+    // Moved or rebuilt elsewhere: registered again, under the new path.
+    platform.programPath = QStringLiteral("/home/u/build/vantrel");
+    Load({});
+    ASSERT_EQ(platform.registrations.size(), 2u);
+    EXPECT_EQ(platform.registrations[1].programPath, QStringLiteral("/home/u/build/vantrel"));
+    EXPECT_EQ(settings->Read(kKeyFileAssocPath, QString()), QStringLiteral("/home/u/build/vantrel"));
+
+    // The installed program takes the per-user registration back once and registers nothing.
+    platform.installed = true;
+    platform.programPath = QStringLiteral("/usr/lib/vantrel/vantrel");
+    Load({});
+    Load({});
+    EXPECT_EQ(platform.registrations.size(), 2u);
+    EXPECT_EQ(platform.unregistered, QStringList{QStringLiteral("Vantrel")});
+
+    // Back in the build folder, the registration comes back.
+    platform.installed = false;
+    platform.programPath = QStringLiteral("/home/u/build/vantrel");
+    Load({});
+    EXPECT_EQ(platform.registrations.size(), 3u);
+}
+
+TEST_F(StartUp, InstalledProgramOnAFreshAccountRegistersNothing) {
+    platform.installed = true;
+    Load({});
+    EXPECT_TRUE(platform.registrations.empty());
+    EXPECT_TRUE(platform.unregistered.empty());
+}
+
 TEST_F(StartUp, CommandLineOpensADesignOrFallsBackToANewOne) {
     const Design wanted = RichDesign();
     const QString path = Path(QStringLiteral("My Suit.VNT"));

@@ -63,6 +63,8 @@ public:
     QStringList opened;  // ShellDef calls
     bool viewerStarts = true;
     QString programPath = QStringLiteral("/opt/vantrel/vantrel");
+    bool installed = false;
+    QStringList unregistered;  // type names taken back
 
     void RegisterFileType(const QString& ext, const QString& path, const QString& typeName) override {
         registrations.push_back({ext, path, typeName});
@@ -72,6 +74,8 @@ public:
         return viewerStarts;
     }
     QString ProgramPath() override { return programPath; }
+    bool IsInstalled(const QString&) override { return installed; }
+    void UnregisterFileType(const QString& typeName) override { unregistered << typeName; }
 };
 
 // The catalog shipped with the program, read once per test run.
