@@ -32,5 +32,9 @@ inline const QString kKeyBiped = QStringLiteral("Biped");          // default 0
 // The program path the per-user file-type registration serves (the installed program's path once the
 // installed files serve); default empty.
 inline const QString kKeyFileAssocPath = QStringLiteral("FileAssocPath");
+// The designs last opened or saved, newest first (a JSON array of paths); default empty.
+inline const QString kKeyRecentFiles = QStringLiteral("RecentFiles");
+// The folder of the last file chosen in the Open or Save As dialog; default empty.
+inline const QString kKeyLastFolder = QStringLiteral("LastFolder");
 
 }  // namespace vantrel

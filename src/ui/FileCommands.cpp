@@ -15,10 +15,13 @@
 #include "ui/Dialogs.h"
 #include "ui/Gesture.h"
 #include "ui/PageHost.h"
+#include "ui/RecentFiles.h"
 #include "ui/Recovery.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace vantrel {
@@ -35,8 +38,6 @@ const QString kExportExt = QStringLiteral("txt");
 std::string FileSystemName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-QString SavesFolder() { return QDir(ProgramDirectory()).filePath(QStringLiteral("saves")); }
-
 }  // namespace
 
 FileCommands::FileCommands(Context& ctx, PageHost& host, GestureTracker& gestures, Dialogs& dialogs,
@@ -50,8 +51,26 @@ FileCommands::FileCommands(Context& ctx, PageHost& host, GestureTracker& gesture
       platform_(platform),
       window_(window),
       recovery_(new Recovery(
-          ctx, gestures, dialogs, [this] { return HasUnsavedChanges(); }, window)) {
+          ctx, gestures, dialogs, [this] { return HasUnsavedChanges(); }, window)),
+      recent_(new RecentFiles(settings, this)) {
     recovery_->setParent(this);
+    programFolder_ = ProgramDirectory();
+    connect(recent_, &RecentFiles::chosen, this, &FileCommands::OpenRecent);
+}
+
+// The saves folder beside the program where there is one; else (always once installed, where the
+// program's folder is not the user's) the folder last used, else the user's documents folder.
+QString FileCommands::DialogFolder() const {
+    const QString saves = QDir(programFolder_).filePath(QStringLiteral("saves"));
+    if (QFileInfo(saves).isDir()) return saves;
+    const QString last = settings_.Read(kKeyLastFolder, QString());
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void FileCommands::RememberFolder(const QString& chosen) {
+    const QString folder = QFileInfo(chosen).absolutePath();
+    if (settings_.Read(kKeyLastFolder, QString()) != folder) settings_.Write(kKeyLastFolder, folder);
 }
 
 void FileCommands::Warn(const QString& text) {
@@ -77,6 +96,7 @@ bool FileCommands::WriteDesign(const QString& path) {
     host_.RefreshCurrentPage();
     ctx_.Saved = true;
     emit designSaved();
+    recent_->Add(path);
     return true;
 }
 
@@ -86,13 +106,14 @@ FileCommands::SaveResult FileCommands::SaveAsCommand() {
 
     Dialogs::FileRequest request;
     request.save = true;
-    request.folder = SavesFolder();
+    request.folder = DialogFolder();
     request.fileName =
         ctx_.DesignFile.empty() ? Q(ctx_.design.MechName) + QStringLiteral(".vnt") : Q(ctx_.DesignFile);
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
     const QString path = dialogs_.File(window_, request);
     if (path.isEmpty()) return SaveResult::Cancelled;
+    RememberFolder(path);
 
     const std::string previous = ctx_.DesignFile;
     ctx_.DesignFile = path.toStdString();
@@ -189,13 +210,18 @@ void FileCommands::MOpen_Click() {
 
     Dialogs::FileRequest request;
     request.save = false;
-    request.folder = SavesFolder();
+    request.folder = DialogFolder();
     request.fileName = Q(ctx_.DesignFile);
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
     const QString path = dialogs_.File(window_, request);
     if (path.isEmpty()) return;
+    RememberFolder(path);
+    OpenChosen(path);
+}
 
+// What Open does once the file is chosen, whichever way it was.
+void FileCommands::OpenChosen(const QString& path) {
     // The whole file is read and checked before anything changes: a refused file leaves the
     // design and DesignFile as they were.
     Design loaded;
@@ -207,6 +233,26 @@ void FileCommands::MOpen_Click() {
     // refreshes of this one handler, and a disable and enable made every control repaint, the
     // larger part of the command's time.
     LoadIntoWindow(loaded);
+    recent_->Add(path);
+}
+
+void FileCommands::OpenDropped(const QString& path) {
+    const GestureScope gesture(gestures_, "Open");
+    if (!UnsavedChangesCheck()) return;
+    OpenChosen(path);
+}
+
+void FileCommands::OpenRecent(const QString& path) {
+    const GestureScope gesture(gestures_, "Open");
+    // Asked before the unsaved-changes question: there is nothing to open.
+    if (!QFileInfo(path).isFile()) {
+        recent_->Remove(path);
+        Warn(QDir::toNativeSeparators(path) +
+             QStringLiteral(" no longer exists. It has been removed from the recent files."));
+        return;
+    }
+    if (!UnsavedChangesCheck()) return;
+    OpenChosen(path);
 }
 
 void FileCommands::MSave_Click() {
@@ -290,6 +336,7 @@ bool FileCommands::CommandLineOpen(const QStringList& args) {
     if (!ReadDesign(path, loaded)) return false;  // start-up goes on with a new design
     // DesignFile stays as it is (empty at start-up): the first Save asks for a name.
     LoadIntoWindow(loaded);
+    recent_->Add(path);
     return true;
 }
 

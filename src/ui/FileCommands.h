@@ -16,6 +16,7 @@ class Dialogs;
 class GestureTracker;
 class PageHost;
 class Platform;
+class RecentFiles;
 class Recovery;
 class SettingsStore;
 
@@ -52,6 +53,16 @@ public:
     // `onDisk` is what that file holds, when it can be read.
     bool RestoreRecoveryCopy(std::optional<Design>& onDisk);
 
+    // Open without the dialog, for a design file dropped on the window and for an entry of the
+    // recent list (a missing one leaves the list with a message).
+    void OpenDropped(const QString& path);
+    void OpenRecent(const QString& path);
+    RecentFiles& Recent() { return *recent_; }
+    // Where the Open and Save As dialogs start (see DialogFolder); the saves folder is looked for in
+    // the program's folder, which tests point elsewhere.
+    QString DialogFolder() const;
+    QString programFolder_;
+
 signals:
     // Another design now stands in the window (New, Open, the command line): a fresh start.
     void designReplaced();
@@ -69,6 +80,8 @@ private:
     void RefreshAll();
     void LoadIntoWindow(const Design& loaded);
     bool ReadDesign(const QString& path, Design& out);
+    void OpenChosen(const QString& path);
+    void RememberFolder(const QString& chosen);
 
     Context& ctx_;
     PageHost& host_;
@@ -78,6 +91,7 @@ private:
     Platform& platform_;
     QWidget* window_;
     Recovery* recovery_;
+    RecentFiles* recent_;
 };
 
 }  // namespace vantrel

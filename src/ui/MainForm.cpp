@@ -9,6 +9,7 @@
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainFormControls.h"
+#include "ui/RecentFiles.h"
 #include "ui/SlotPage.h"
 
 #include <QAction>
@@ -123,6 +124,7 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     connect(files_, &FileCommands::designSaved, edits_, &EditCommands::MarkSaved);
     setFont(ArialFont());
     setWindowTitle(QStringLiteral("Vantrel - "));
+    setAcceptDrops(true);  // design files from the file manager
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -190,6 +192,8 @@ void MainForm::BuildMenu() {
     MNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     MOpen = MFile->addAction(Q("&Open..."));
     MOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    MRecent = MFile->addMenu(Q("Recent &Files"));
+    files_->Recent().Attach(MRecent);
     MSave = MFile->addAction(Q("&Save"));
     MSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MSaveAs = MFile->addAction(Q("Save &As..."));
@@ -211,6 +215,7 @@ void MainForm::BuildMenu() {
     MAbout2 = MAbout->addAction(Q("&About Vantrel Beta 0.1..."));
     // Menus are windows of their own and do not inherit the form's font.
     for (QMenu* m : {MFile, MEdit, MOptions, MAbout}) m->setFont(font());
+    MRecent->setFont(font());
 }
 
 void MainForm::BuildFrame1() {

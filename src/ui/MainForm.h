@@ -14,6 +14,9 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -108,6 +111,7 @@ public:
     QMenu* MAbout = nullptr;
     QAction* MNew = nullptr;
     QAction* MOpen = nullptr;
+    QMenu* MRecent = nullptr;  // "Recent &Files", filled by Files().Recent()
     QAction* MSave = nullptr;
     QAction* MSaveAs = nullptr;
     QAction* MExport = nullptr;
@@ -199,6 +203,10 @@ public:
     // showing it, the page on show unchanged.
     void ShowState(const DesignState& state);
     void closeEvent(QCloseEvent* e) override;  // asks Files().Form_QueryUnload
+    // A design file dropped from the file manager opens as File > Open does; other drops are ignored.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     void TextMechName_Change();
     void TextModel_Change();
     // menu entries of the auxiliary windows

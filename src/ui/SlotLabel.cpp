@@ -60,8 +60,12 @@ QSize SlotLabel::minimumSizeHint() const {
 
 bool SlotLabel::IsFree() const { return text() == QString::fromUtf8(kAvailable); }
 
+// Equipment comes as text alone; a file from the file manager (which may carry its path as text
+// too) passes on to the window.
+bool SlotLabel::IsEquipmentDrag(const QMimeData* data) { return data && data->hasText() && !data->hasUrls(); }
+
 void SlotLabel::dragEnterEvent(QDragEnterEvent* e) {
-    if (!e->mimeData()->hasText()) {
+    if (!IsEquipmentDrag(e->mimeData())) {
         e->ignore();
         return;
     }
@@ -71,7 +75,7 @@ void SlotLabel::dragEnterEvent(QDragEnterEvent* e) {
 }
 
 void SlotLabel::dragMoveEvent(QDragMoveEvent* e) {
-    if (!e->mimeData()->hasText()) {
+    if (!IsEquipmentDrag(e->mimeData())) {
         e->ignore();
         return;
     }

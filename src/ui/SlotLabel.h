@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+class QMimeData;
+
 namespace vantrel {
 
 // One critical slot on the slot page: shows the slot's caption on the colour of its content, takes
@@ -48,6 +50,7 @@ protected:
 
 private:
     bool IsFree() const;
+    static bool IsEquipmentDrag(const QMimeData* data);
     // Fits the caption into `width`: shrinks the font, elides as a last resort, and keeps the laid-out
     // text until caption, font or width change. Laying the text out on every paint was most of the
     // cost of showing the slot page.

@@ -50,8 +50,6 @@ QStringList ReadoutLines(const QString& path) {
     return text.split(QStringLiteral("\r\n"));
 }
 
-QString SavesFolder() { return QDir(ProgramDirectory()).filePath(QStringLiteral("saves")); }
-
 void ExpectRequest(const Dialogs::FileRequest& r, bool save, const QString& folder, const QString& fileName,
                    const QString& filter) {
     EXPECT_EQ(r.save, save);
@@ -122,6 +120,13 @@ Design RichDesign() {
 
 class FileCommands : public MainFormFixture {
 protected:
+    // The program's folder with a saves folder in it, as a build folder or a copied program has.
+    void SetUp() override {
+        MainFormFixture::SetUp();
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("program/saves")));
+        form->Files().programFolder_ = Path(QStringLiteral("program"));
+    }
+    QString SavesFolder() const { return Path(QStringLiteral("program/saves")); }
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     // What typing into the name box does to its text.

@@ -1,0 +1,95 @@
+#include "ui/RecentFiles.h"
+
+#include "platform/SettingsStore.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMenu>
+
+namespace vantrel {
+
+namespace {
+
+// The same file reached by another spelling of its path is the same entry.
+QString Normalized(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+
+// A path may hold any character but NUL, so the list is kept as a JSON array of texts.
+QStringList Parse(const QString& text) {
+    QStringList out;
+    const QJsonArray array = QJsonDocument::fromJson(text.toUtf8()).array();
+    for (const QJsonValue& v : array) {
+        const QString path = v.toString();
+        if (!path.isEmpty() && !out.contains(path)) out << path;
+        if (out.size() == RecentFiles::kMaxEntries) break;
+    }
+    return out;
+}
+
+QString EntryText(int index, const QString& path) {
+    QString shown = QDir::toNativeSeparators(path);
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    // The access keys 1 to 9, then 0 for the tenth.
+    const QString number = index < 9 ? QLatin1Char('&') + QString::number(index + 1) : QStringLiteral("1&0");
+    return number + QLatin1Char(' ') + shown;
+}
+
+}  // namespace
+
+RecentFiles::RecentFiles(SettingsStore& settings, QObject* parent) : QObject(parent), settings_(settings) {}
+
+QStringList RecentFiles::Entries() const { return Parse(settings_.Read(kKeyRecentFiles, QString())); }
+
+void RecentFiles::Add(const QString& path) {
+    const QString entry = Normalized(path);
+    QStringList entries = Entries();
+    if (!entries.isEmpty() && entries.front() == entry) return;  // every save of the same file
+    entries.removeAll(entry);
+    entries.prepend(entry);
+    while (entries.size() > kMaxEntries) entries.removeLast();
+    Store(entries);
+}
+
+void RecentFiles::Remove(const QString& path) {
+    QStringList entries = Entries();
+    if (entries.removeAll(Normalized(path)) + entries.removeAll(path) > 0) Store(entries);
+}
+
+void RecentFiles::Clear() { Store({}); }
+
+void RecentFiles::Store(const QStringList& entries) {
+    settings_.Write(
+        kKeyRecentFiles,
+        QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(entries)).toJson(QJsonDocument::Compact)));
+    Rebuild();
+}
+
+void RecentFiles::Attach(QMenu* menu) {
+    menu_ = menu;
+    // Another window of the program may have changed the list since.
+    connect(menu_, &QMenu::aboutToShow, this, &RecentFiles::Rebuild);
+    Rebuild();
+}
+
+void RecentFiles::Rebuild() {
+    if (!menu_) return;
+    menu_->clear();
+    const QStringList entries = Entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString path = entries[i];
+        QAction* action = menu_->addAction(EntryText(i, path));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        // Queued: the entry's menu has closed and the action is not deleted under its own signal
+        // when the open rebuilds the list.
+        connect(
+            action, &QAction::triggered, this, [this, path] { emit chosen(path); }, Qt::QueuedConnection);
+    }
+    if (!entries.isEmpty()) menu_->addSeparator();
+    QAction* clear = menu_->addAction(QStringLiteral("Clear Recent Files"));
+    clear->setEnabled(!entries.isEmpty());
+    connect(clear, &QAction::triggered, this, &RecentFiles::Clear, Qt::QueuedConnection);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,305 @@
+// The ways to a design besides File > Open's dialog: the recent list, a file dropped on the window,
+// and the folder the Open and Save As dialogs start in.
+
+#include "MainFormFixture.h"
+#include "ui/RecentFiles.h"
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace vantrel::test {
+namespace {
+
+QString Golden(const QString& name) { return QStringLiteral(VANTREL_SOURCE_DIR "/tests/data/") + name; }
+
+const QString kQuadName = QStringLiteral("Quad Tester, Mk II");
+
+// ---- the list on its own ----
+
+class RecentList : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    RecentFiles recent{settings};
+    QString P(int i) const { return dir.filePath(QStringLiteral("d%1.vnt").arg(i)); }
+};
+
+TEST_F(RecentList, NewestFirstTenAtMostDuplicatesMoveUp) {
+    EXPECT_TRUE(recent.Entries().isEmpty());
+    for (int i = 1; i <= 12; ++i) recent.Add(P(i));
+    QStringList expected;
+    for (int i = 12; i >= 3; --i) expected << P(i);
+    EXPECT_EQ(recent.Entries(), expected);
+
+    // Again, under another spelling of the same path: moved to the top, not shown twice.
+    recent.Add(dir.path() + QStringLiteral("/./sub/../d7.vnt"));
+    expected.removeAll(P(7));
+    expected.prepend(P(7));
+    EXPECT_EQ(recent.Entries(), expected);
+
+    // Kept in the settings: another list on the same store reads it.
+    EXPECT_EQ(RecentFiles(settings).Entries(), expected);
+    recent.Remove(P(12));
+    EXPECT_FALSE(recent.Entries().contains(P(12)));
+    EXPECT_EQ(recent.Entries().size(), 9);
+    recent.Clear();
+    EXPECT_TRUE(recent.Entries().isEmpty());
+}
+
+TEST_F(RecentList, OddPathsAndABrokenStoredValue) {
+    const QString odd = dir.filePath(QStringLiteral("a \"b\"\n&c, [d].vnt"));
+    recent.Add(odd);
+    EXPECT_EQ(RecentFiles(settings).Entries(), QStringList{odd});
+
+    settings.Write(kKeyRecentFiles, QStringLiteral("[\"/x.vnt\", 3, \"\", \"/x.vnt\", \"/y.vnt\""));
+    EXPECT_TRUE(recent.Entries().isEmpty());  // not JSON: no list rather than a wrong one
+    settings.Write(kKeyRecentFiles, QStringLiteral("[\"/x.vnt\", 3, \"\", \"/x.vnt\", \"/y.vnt\"]"));
+    EXPECT_EQ(recent.Entries(), (QStringList{QStringLiteral("/x.vnt"), QStringLiteral("/y.vnt")}));
+}
+
+TEST_F(RecentList, MenuShowsTheEntriesWithAccessKeys) {
+    QMenu menu;
+    recent.Attach(&menu);
+    ASSERT_EQ(menu.actions().size(), 1);
+    EXPECT_EQ(menu.actions()[0]->text(), QStringLiteral("Clear Recent Files"));
+    EXPECT_FALSE(menu.actions()[0]->isEnabled());
+
+    for (int i = 1; i <= 10; ++i) recent.Add(P(i));
+    recent.Add(dir.filePath(QStringLiteral("R&D.vnt")));
+    const QList<QAction*> actions = menu.actions();
+    ASSERT_EQ(actions.size(), 12);  // ten entries, a separator, Clear
+    EXPECT_EQ(actions[0]->text(), QStringLiteral("&1 ") + dir.filePath(QStringLiteral("R&&D.vnt")));
+    EXPECT_EQ(actions[9]->text(), QStringLiteral("1&0 ") + P(2));
+    EXPECT_TRUE(actions[10]->isSeparator());
+    EXPECT_TRUE(actions[11]->isEnabled());
+
+    actions[11]->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(recent.Entries().isEmpty());
+    EXPECT_EQ(menu.actions().size(), 1);
+}
+
+// ---- through the main window ----
+
+class OpenRoutes : public MainFormFixture {
+protected:
+    void SetUp() override {
+        MainFormFixture::SetUp();
+        // A program folder without a saves folder, as an installed program has.
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("program")));
+        form->Files().programFolder_ = dir.filePath(QStringLiteral("program"));
+    }
+    QString Copy(const QString& golden, const QString& name) {
+        const QString to = dir.filePath(name);
+        QFile::remove(to);
+        EXPECT_TRUE(QFile::copy(Golden(golden), to));
+        return to;
+    }
+    QList<QAction*> RecentActions() const {
+        emit form->MRecent->aboutToShow();
+        return form->MRecent->actions();
+    }
+    void Choose(int entry) {
+        RecentActions()[entry]->trigger();
+        QCoreApplication::processEvents();
+    }
+    void MakeUnsaved() {
+        MainFormHarness::Choose(form->ComboType, 3);
+        ASSERT_FALSE(ctx.Saved);
+    }
+
+    // The toolkit's road for a drag from another program: the hover enters the widget under the
+    // pointer and climbs to the first one that takes it; the drop goes to that one.
+    bool Drop(QWidget* on, const QMimeData& data) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(on, &drop);
+        QCoreApplication::processEvents();
+        return drop.isAccepted();
+    }
+    static void SetFiles(QMimeData& data, const QStringList& paths) {
+        QList<QUrl> urls;
+        for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+        data.setUrls(urls);
+        data.setText(paths.join(QLatin1Char('\n')));  // file managers offer the path as text too
+    }
+};
+
+TEST_F(OpenRoutes, OpenedAndSavedDesignsFillTheMenuAndOpenLikeOpen) {
+    const QString quad = Copy(QStringLiteral("quad-turret/design.vnt"), QStringLiteral("quad.vnt"));
+    dialogs.fileNames.push_back(quad);
+    form->Files().MOpen_Click();
+    const QString saved = dir.filePath(QStringLiteral("saved.vnt"));
+    dialogs.fileNames.push_back(saved);
+    form->Files().MSaveAs_Click();
+    EXPECT_EQ(form->Files().Recent().Entries(), (QStringList{saved, quad}));
+
+    QList<QAction*> actions = RecentActions();
+    ASSERT_EQ(actions.size(), 4);
+    EXPECT_EQ(actions[1]->text(), QStringLiteral("&2 ") + quad);
+    EXPECT_EQ(form->MRecent->title(), QStringLiteral("Recent &Files"));
+
+    // An entry asks the unsaved-changes question as Open does; Cancel keeps the work.
+    form->Files().MNew_Click();
+    MakeUnsaved();
+    dialogs.messages.clear();
+    Choose(1);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    EXPECT_EQ(d().WeightClass, 3);
+
+    // No: the file opens, names the design file and moves to the top.
+    dialogs.messages.clear();
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    Choose(1);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    EXPECT_EQ(form->TextMechName->text(), kQuadName);
+    EXPECT_EQ(ctx.DesignFile, quad.toStdString());
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_EQ(form->Files().Recent().Entries(), (QStringList{quad, saved}));
+    EXPECT_TRUE(dialogs.files.size() == 2u);  // no dialog for an entry
+}
+
+TEST_F(OpenRoutes, MissingOrRefusedEntry) {
+    const QString gone = Copy(QStringLiteral("quad-turret/design.vnt"), QStringLiteral("gone.vnt"));
+    const QString bad = Copy(QStringLiteral("truncated/design.vnt"), QStringLiteral("bad.vnt"));
+    form->Files().Recent().Add(gone);
+    form->Files().Recent().Add(bad);
+    ASSERT_TRUE(QFile::remove(gone));
+    MakeUnsaved();
+    const Design before = d();
+
+    // Gone: removed with a message, and no question about the work, which stays.
+    dialogs.messages.clear();
+    Choose(1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(gone)) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("removed from the recent files")));
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(form->Files().Recent().Entries(), QStringList{bad});
+    EXPECT_TRUE(d() == before);
+
+    // Refused: Open's message naming the record; the entry stays (the file is there to mend).
+    dialogs.messages.clear();
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    Choose(0);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("record 623")))
+        << dialogs.messages[1].text.toStdString();
+    EXPECT_TRUE(d() == before);
+    EXPECT_EQ(form->Files().Recent().Entries(), QStringList{bad});
+}
+
+TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
+    const QString quad = Copy(QStringLiteral("quad-turret/design.vnt"), QStringLiteral("Dropped.VNT"));
+    QMimeData file;
+    SetFiles(file, {quad});
+    MakeUnsaved();
+
+    // On the window's status bar: the question; Cancel keeps the work.
+    EXPECT_TRUE(Drop(form->StatBar, file));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    EXPECT_EQ(d().WeightClass, 3);
+
+    // On a slot label of the slot page: the label leaves a file to the window.
+    form->TabStrip1_Click(4);
+    dialogs.messages.clear();
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    ASSERT_TRUE(form->bipedPage_);
+    EXPECT_TRUE(Drop(form->bipedPage_->BodyCrit[3], file));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    EXPECT_EQ(form->TextMechName->text(), kQuadName);
+    EXPECT_EQ(ctx.DesignFile, quad.toStdString());
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_EQ(form->Files().Recent().Entries(), QStringList{quad});
+
+    // A refused file: Open's message, the design stays.
+    const Design before = d();
+    dialogs.messages.clear();
+    QMimeData bad;
+    SetFiles(bad, {Copy(QStringLiteral("truncated/design.vnt"), QStringLiteral("bad.vnt"))});
+    EXPECT_TRUE(Drop(form->StatBar, bad));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("record 623")));
+    EXPECT_TRUE(d() == before);
+}
+
+TEST_F(OpenRoutes, OtherDropsAreIgnored) {
+    const QString quad = Copy(QStringLiteral("quad-turret/design.vnt"), QStringLiteral("quad.vnt"));
+    QMimeData text, textFile, twoFiles, remote;
+    text.setText(quad);
+    SetFiles(textFile, {Copy(QStringLiteral("quad-turret/readout.txt"), QStringLiteral("readout.txt"))});
+    SetFiles(twoFiles, {quad, quad});
+    remote.setUrls({QUrl(QStringLiteral("https://example.org/quad.vnt"))});
+    for (const QMimeData* data : {&text, &textFile, &twoFiles, &remote}) {
+        SCOPED_TRACE(data->text().toStdString());
+        EXPECT_FALSE(Drop(form->StatBar, *data));
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Battle Armor"));
+    EXPECT_TRUE(ctx.DesignFile.empty());
+
+    // Equipment dragged as text still lands on a slot label, not on the window.
+    form->TabStrip1_Click(4);
+    text.setText(QStringLiteral("Heat Sink"));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form->bipedPage_->BodyCrit[3], &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::MoveAction);
+}
+
+TEST_F(OpenRoutes, DialogsStartInTheSavesFolderTheLastFolderOrTheDocuments) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    form->Files().MOpen_Click();  // cancelled
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    EXPECT_EQ(dialogs.files[0].folder, documents);
+
+    // A folder chosen in Open is where Open and Save As start next.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("designs")));
+    const QString designs = dir.filePath(QStringLiteral("designs"));
+    dialogs.fileNames.push_back(designs + QStringLiteral("/none.vnt"));
+    form->Files().MOpen_Click();  // refused: the file is not there, the folder still counts
+    form->Files().MOpen_Click();
+    form->Files().MSaveAs_Click();
+    ASSERT_EQ(dialogs.files.size(), 4u);
+    EXPECT_EQ(dialogs.files[2].folder, designs);
+    EXPECT_EQ(dialogs.files[3].folder, designs);
+    EXPECT_EQ(settings->Read(kKeyLastFolder, QString()), designs);
+
+    // A saves folder beside the program wins; a last folder that is gone gives way to the documents.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("program/saves")));
+    EXPECT_EQ(form->Files().DialogFolder(), dir.filePath(QStringLiteral("program/saves")));
+    ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("program/saves"))).removeRecursively());
+    ASSERT_TRUE(QDir(designs).removeRecursively());
+    EXPECT_EQ(form->Files().DialogFolder(), documents);
+}
+
+TEST_F(OpenRoutes, Screenshots) {
+    const QString folder = qEnvironmentVariable("VANTREL_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
+    for (const char* name : {"Raven Mk I.vnt", "Elemental & Co.vnt", "Quad Tester.vnt"})
+        form->Files().Recent().Add(QStringLiteral("/home/pilot/Documents/Battle Armor/") +
+                                   QLatin1String(name));
+    form->MFile->popup(form->mapToGlobal(QPoint(0, 20)));
+    form->MRecent->popup(form->mapToGlobal(QPoint(150, 60)));
+    QApplication::processEvents();
+    ASSERT_TRUE(form->MFile->grab().save(folder + QStringLiteral("/file-menu.png")));
+    ASSERT_TRUE(form->MRecent->grab().save(folder + QStringLiteral("/recent-menu.png")));
+}
+
+}  // namespace
+}  // namespace vantrel::test
