@@ -112,6 +112,23 @@ void SlotClick(MainForm& f, int location, int slot) {
     if (ClickSlot(f.ctx_, location, slot)) f.RefreshP4();
 }
 
+// Enter or Space on a slot: on a free slot the drop of the selected owned entry, as if it were
+// dragged there; on any other the click.
+void SlotKey(MainForm& f, SlotPage* page, int location, int slot) {
+    if (CodeAt(f.ctx_.design, location, slot) != kSlotFree) {
+        SlotClick(f, location, slot);
+        return;
+    }
+    const QString owned = page->Owned()->SelectedEntry();
+    if (owned.isEmpty()) return;  // nothing selected: no drag could have started either
+    SlotDrop(f, page, location, slot, owned);
+}
+
+const char* LocationName(int location) {
+    static const char* const names[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Body", "Turret"};
+    return location >= 0 && location < kLocationCount ? names[location] : "";
+}
+
 }  // namespace
 
 void ConnectSlotPage(MainForm& form, SlotPage* page) {
@@ -126,6 +143,8 @@ void ConnectSlotPage(MainForm& form, SlotPage* page) {
         Qt::QueuedConnection);
     QObject::connect(page, &SlotPage::slotClicked, f,
                      [f](int location, int slot) { SlotClick(*f, location, slot); });
+    QObject::connect(page, &SlotPage::slotActivated, f,
+                     [f, page](int location, int slot) { SlotKey(*f, page, location, slot); });
     for (const auto& [action, location] : page->PlaceActions()) {
         const int l = location;
         QObject::connect(action, &QAction::triggered, f, [f, page, l] { PlaceSelectedIn(*f, page, l); });
@@ -167,9 +186,13 @@ void MainForm::RefreshP4() {
         SlotPage* page = location <= kRightArm ? bipedPage_ : quadPage_;
         for (int i = 0; i < SlotPage::CritCount(location); ++i) {
             const int code = CodeAt(d, location, i);
-            page->Crit(location, i)
-                ->SetSlot(Q(SlotCaption(ctx_, code)),
-                          marks[location][i] ? selected : ToQColor(SlotColour(code)));
+            const QString caption = Q(SlotCaption(ctx_, code));
+            SlotLabel* label = page->Crit(location, i);
+            label->SetSlot(caption, marks[location][i] ? selected : ToQColor(SlotColour(code)));
+            label->setAccessibleName(QStringLiteral("%1 slot %2: %3")
+                                         .arg(QLatin1String(LocationName(location)))
+                                         .arg(i + 1)
+                                         .arg(caption));
         }
     }
 

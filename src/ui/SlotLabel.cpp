@@ -6,6 +6,7 @@
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +28,7 @@ SlotLabel::SlotLabel(int index, QWidget* parent) : QLabel(parent), index_(index)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::StrongFocus);
     SetSlot(QString::fromUtf8(kAvailable), ToQColor(kColourFree));
 }
 
@@ -110,6 +112,35 @@ void SlotLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (click) emit clicked(index_);
 }
 
+void SlotLabel::keyPressEvent(QKeyEvent* e) {
+    if (e->modifiers() & ~Qt::KeypadModifier) {
+        QLabel::keyPressEvent(e);
+        return;
+    }
+    switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: emit activated(index_); break;
+        case Qt::Key_Delete: emit deleteRequested(); break;
+        case Qt::Key_Up: emit moveRequested(index_, 0, -1); break;
+        case Qt::Key_Down: emit moveRequested(index_, 0, 1); break;
+        case Qt::Key_Left: emit moveRequested(index_, -1, 0); break;
+        case Qt::Key_Right: emit moveRequested(index_, 1, 0); break;
+        default: QLabel::keyPressEvent(e); return;
+    }
+    e->accept();
+}
+
+void SlotLabel::focusInEvent(QFocusEvent* e) {
+    QLabel::focusInEvent(e);
+    update();
+}
+
+void SlotLabel::focusOutEvent(QFocusEvent* e) {
+    QLabel::focusOutEvent(e);
+    update();
+}
+
 void SlotLabel::LayOut(const QString& caption, int width) {
     if (caption == laidCaption_ && width == laidWidth_ && font() == laidFor_) return;
     laidCaption_ = caption;
@@ -138,6 +169,13 @@ void SlotLabel::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), edge);
     painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), edge);
     painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), edge);
+
+    // The keyboard focus: a second, dashed frame inside the first, in the text colour.
+    if (hasFocus()) {
+        QPen pen(edge, 1, Qt::DashLine);
+        painter.setPen(pen);
+        painter.drawRect(r.adjusted(2, 2, -3, -3));
+    }
 
     const QRect area = contentsRect().adjusted(3, 0, -3, 0);
     LayOut(text(), area.width());

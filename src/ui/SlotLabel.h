@@ -38,6 +38,10 @@ public:
 signals:
     void dropped(int index, const std::optional<QString>& text);  // none: the data held no text
     void clicked(int index);
+    // Keyboard: Enter or Space, Delete, and an arrow key (dx, dy of -1, 0 or 1).
+    void activated(int index);
+    void deleteRequested();
+    void moveRequested(int index, int dx, int dy);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
@@ -47,6 +51,9 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     bool IsFree() const;

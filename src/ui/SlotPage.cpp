@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -201,6 +203,11 @@ void SlotPage::MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidg
         });
         connect(l, &SlotLabel::clicked, this,
                 [this, location](int slot) { emit slotClicked(location, slot); });
+        connect(l, &SlotLabel::activated, this,
+                [this, location](int slot) { emit slotActivated(location, slot); });
+        connect(l, &SlotLabel::deleteRequested, this, [this] { ClearSelected()->click(); });
+        connect(l, &SlotLabel::moveRequested, this,
+                [this, location](int slot, int dx, int dy) { MoveFocus(location, slot, dx, dy); });
         labels[i] = l;
     }
 }
@@ -301,6 +308,29 @@ std::vector<std::pair<QAction*, int>> SlotPage::PlaceActions() const {
         {PlaceInQuad,   kQuadBody},
         {PlaceInTurret, kTurret  }
     };
+}
+
+void SlotPage::MoveFocus(int location, int slot, int dx, int dy) {
+    // The columns from left to right as the page shows them.
+    const std::vector<int> columns = chassis_ == Chassis::Humanoid
+                                         ? std::vector<int>{kBody, kRightArm, kLeftArm}
+                                         : std::vector<int>{kQuadBody, kTurret};
+    const auto shown = [this](int l, int s) {
+        SlotLabel* label = Crit(l, s);
+        return label && label->isVisibleTo(this) ? label : nullptr;
+    };
+    SlotLabel* target = nullptr;
+    if (dy != 0) {
+        target = shown(location, slot + dy);
+    } else {
+        const auto at = std::find(columns.begin(), columns.end(), location);
+        const auto next = at - columns.begin() + dx;
+        if (at != columns.end() && next >= 0 && next < static_cast<long>(columns.size())) {
+            const int l = columns[static_cast<std::size_t>(next)];
+            for (int s = std::min(slot, CritCount(l) - 1); s >= 0 && !target; --s) target = shown(l, s);
+        }
+    }
+    if (target) target->setFocus(Qt::OtherFocusReason);
 }
 
 bool SlotPage::HasLocation(int location) const {

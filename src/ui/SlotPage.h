@@ -139,10 +139,14 @@ public:
 signals:
     void slotDropped(int location, int slot, const std::optional<QString>& text);
     void slotClicked(int location, int slot);
+    // Enter or Space on a slot label.
+    void slotActivated(int location, int slot);
 
 private:
     template <std::size_t N>
     void MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidget* parent);
+    // Arrow keys: up and down within a location, left and right to the next location's nearest slot.
+    void MoveFocus(int location, int slot, int dx, int dy);
     void BuildHumanoid();
     void BuildQuad();
 

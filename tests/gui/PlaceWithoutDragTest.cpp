@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSet>
 #include <QTabBar>
 #include <QTest>
 
@@ -217,6 +219,77 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
     p->PlaceAll->click();
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(u'|').toStdString();
     EXPECT_EQ(p->BipedOwned->count(), 0);
+}
+
+// Enter on each body slot of a partly filled design does what a drop of the selected entry there
+// does; on a taken slot it selects as a click does; Delete clears the selection; arrows move the focus.
+TEST_F(PlaceWithoutDrag, KeysOnSlotLabelsEqualDropsClicksAndClearing) {
+    form->TabStrip1->setCurrentIndex(3);
+    SlotPage* p = Page();
+    d().HeatSinks = 1;
+    Own("Myomer Booster");
+    Own("Para Foil");
+    d().BodySlots[4] = kSlotHeatSink;
+    const Design start = d();
+    for (const QString& entry : {u"Myomer Booster"_s, u"Para Foil"_s, u"Heat Sink"_s}) {
+        for (int i = 0; i < 12; ++i) {
+            SCOPED_TRACE(entry.toStdString() + " on " + std::to_string(i));
+            SlotLabel* label = p->BodyCrit[static_cast<std::size_t>(i)];
+            if (start.BodySlots[static_cast<std::size_t>(i)] != kSlotFree) continue;
+            const Outcome byKey = Run(start, entry, [&] { Key(label, Qt::Key_Return); });
+            const Outcome byDrop = Run(start, entry, [&] { DropSelectedOn(label); });
+            ExpectSame(byKey, byDrop);
+        }
+    }
+    d() = start;
+    form->RefreshP4();
+    EXPECT_EQ(p->BodyCrit[0]->accessibleName(), u"Body slot 1: Ground Movement"_s);
+    EXPECT_EQ(p->BodyCrit[4]->accessibleName(), u"Body slot 5: Heat Sink"_s);
+    // Space on a taken slot selects it; Delete runs Clear Selected.
+    Key(p->BodyCrit[4], Qt::Key_Space);
+    EXPECT_EQ(ctx.SelLocation, kBody);
+    EXPECT_EQ(ctx.SelSlot, 4);
+    Key(p->BodyCrit[4], Qt::Key_Delete);
+    EXPECT_EQ(ctx.SelLocation, -1);
+    EXPECT_EQ(p->BodyCrit[4]->accessibleName(), u"Body slot 5: Available"_s);
+
+    // Arrows: down within the body, right to the right arm's nearest slot, off the edge nothing.
+    QApplication::setActiveWindow(form.get());
+    p->BodyCrit[5]->setFocus();
+    Key(p->BodyCrit[5], Qt::Key_Down);
+    EXPECT_TRUE(p->BodyCrit[6]->hasFocus());
+    Key(p->BodyCrit[6], Qt::Key_Right);
+    EXPECT_TRUE(p->RightCrit[3]->hasFocus());
+    Key(p->RightCrit[3], Qt::Key_Right);
+    EXPECT_TRUE(p->LeftCrit[3]->hasFocus());
+    Key(p->LeftCrit[3], Qt::Key_Right);
+    EXPECT_TRUE(p->LeftCrit[3]->hasFocus());
+    Key(p->LeftCrit[0], Qt::Key_Up);
+    EXPECT_TRUE(p->LeftCrit[3]->hasFocus());
+}
+
+// Every slot label and every control of the page that takes the focus is reached by Tab.
+TEST_F(PlaceWithoutDrag, TabReachesEveryFocusableControlOfBothPages) {
+    for (const bool quad : {false, true}) {
+        form->TabStrip1->setCurrentIndex(0);
+        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
+        if (quad) form->ComboTurret->setCurrentIndex(9);
+        form->TabStrip1->setCurrentIndex(3);
+        QApplication::setActiveWindow(form.get());
+        SlotPage* p = Page();
+        QSet<QWidget*> wanted;
+        for (QWidget* w : p->findChildren<QWidget*>())
+            if (w->isVisibleTo(form.get()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                wanted << w;
+        ASSERT_GE(wanted.size(), quad ? 25 + 3 : 20 + 3);
+        QWidget* w = form->centralWidget();
+        QSet<QWidget*> reached;
+        for (int step = 0; step < 200 && w; ++step) {
+            reached << w;
+            w = w->nextInFocusChain();
+        }
+        for (QWidget* x : wanted) EXPECT_TRUE(reached.contains(x)) << x->metaObject()->className();
+    }
 }
 
 }  // namespace
