@@ -139,6 +139,23 @@ void MainForm::RefreshP3() {
     SetRedraw(true);
 }
 
+namespace {
+
+// The catalog's figures of an item into the panel; a -1 of the catalog leaves its "-".
+void ShowItemValues(EquipmentPage* p, const CatalogItem& item) {
+    if (item.Damage != "-1") p->LDamage->setText(Q(item.Damage));
+    if (item.Weight != -1) p->LWeight->setText(QString::number(item.Weight) + QStringLiteral(" Kg"));
+    if (item.Heat != -1) p->LHeat->setText(QString::number(item.Heat));
+    if (item.CSlots != -1) p->LCSlots->setText(QString::number(item.CSlots));
+    if (item.BV != -1.0) p->LBV->setText(GeneralNumber(item.BV));
+    if (item.MinRange != -1) p->LMin->setText(QString::number(item.MinRange));
+    if (item.Short != "-1") p->LS->setText(Q(item.Short));
+    if (item.Medium != "-1") p->LM->setText(Q(item.Medium));
+    if (item.Long != "-1") p->LL->setText(Q(item.Long));
+}
+
+}  // namespace
+
 void MainForm::ShowItemInfo(const QString& strName) {
     if (!equipmentPage_) return;
     EquipmentPage* p = equipmentPage_;
@@ -155,15 +172,7 @@ void MainForm::ShowItemInfo(const QString& strName) {
         if (name == item.Name) {
             p->LPName->setText(Q(item.Name));
             blank();
-            if (item.Damage != "-1") p->LDamage->setText(Q(item.Damage));
-            if (item.Weight != -1) p->LWeight->setText(QString::number(item.Weight) + QStringLiteral(" Kg"));
-            if (item.Heat != -1) p->LHeat->setText(QString::number(item.Heat));
-            if (item.CSlots != -1) p->LCSlots->setText(QString::number(item.CSlots));
-            if (item.BV != -1.0) p->LBV->setText(GeneralNumber(item.BV));
-            if (item.MinRange != -1) p->LMin->setText(QString::number(item.MinRange));
-            if (item.Short != "-1") p->LS->setText(Q(item.Short));
-            if (item.Medium != "-1") p->LM->setText(Q(item.Medium));
-            if (item.Long != "-1") p->LL->setText(Q(item.Long));
+            ShowItemValues(p, item);
         } else if (name == item.Name + kAmmoSuffix) {
             p->LPName->setText(strName);
             blank();
