@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMenu>
+#include <QTimer>
 
 namespace vantrel {
 
@@ -38,9 +39,27 @@ QString EntryText(int index, const QString& path) {
 
 }  // namespace
 
-RecentFiles::RecentFiles(SettingsStore& settings, QObject* parent) : QObject(parent), settings_(settings) {}
+RecentFiles::RecentFiles(SettingsStore& settings, QObject* parent)
+    : QObject(parent),
+      settings_(settings),
+      entries_(Parse(settings.Read(kKeyRecentFiles, QString()))),
+      writeTimer_(new QTimer(this)) {
+    writeTimer_->setSingleShot(true);
+    writeTimer_->setInterval(1000);
+    connect(writeTimer_, &QTimer::timeout, this, &RecentFiles::Flush);
+}
 
-QStringList RecentFiles::Entries() const { return Parse(settings_.Read(kKeyRecentFiles, QString())); }
+RecentFiles::~RecentFiles() { Flush(); }
+
+QStringList RecentFiles::Entries() const { return entries_; }
+
+void RecentFiles::Flush() {
+    if (!writeTimer_->isActive()) return;
+    writeTimer_->stop();
+    settings_.Write(kKeyRecentFiles,
+                    QString::fromUtf8(
+                        QJsonDocument(QJsonArray::fromStringList(entries_)).toJson(QJsonDocument::Compact)));
+}
 
 void RecentFiles::Add(const QString& path) {
     const QString entry = Normalized(path);
@@ -60,16 +79,13 @@ void RecentFiles::Remove(const QString& path) {
 void RecentFiles::Clear() { Store({}); }
 
 void RecentFiles::Store(const QStringList& entries) {
-    settings_.Write(
-        kKeyRecentFiles,
-        QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(entries)).toJson(QJsonDocument::Compact)));
+    entries_ = entries;
+    writeTimer_->start();
     Rebuild();
 }
 
 void RecentFiles::Attach(QMenu* menu) {
     menu_ = menu;
-    // Another window of the program may have changed the list since.
-    connect(menu_, &QMenu::aboutToShow, this, &RecentFiles::Rebuild);
     Rebuild();
 }
 
