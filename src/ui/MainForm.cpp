@@ -180,6 +180,7 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     BuildMenu();
     BuildStatusBar();
     ConnectHandlers();
+    SetupDesignCheck();
     setFixedSize(kFormWidth, kFormHeight);
 }
 
@@ -211,6 +212,8 @@ void MainForm::BuildMenu() {
     MOptions = bar->addMenu(Q("&Options"));
     MHistory = MOptions->addAction(Q("&History..."));
     MPreferences = MOptions->addAction(Q("&Preferences..."));
+    MCheck = MOptions->addAction(Q("Design &Check..."));
+    MCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     MAbout = bar->addMenu(Q("&About"));
     MAbout2 = MAbout->addAction(Q("&About Vantrel Beta 0.1..."));
     // Menus are windows of their own and do not inherit the form's font.

@@ -37,6 +37,8 @@ class SlotPage;
 class OptionsForm;
 class HistoryForm;
 class AboutForm;
+class DesignCheckForm;
+class BreakdownForm;
 class GestureTracker;
 class FileCommands;
 class EditCommands;
@@ -219,6 +221,8 @@ private:
     void BuildFrame1();
     void BuildFrame2();
     void BuildStatusBar();
+    void SetupDesignCheck();
+    void MarkPanels();
     void ConnectHandlers();
     void MoveSlider_Change(int k);
     void ShowFrameOf(int tab /*1..4*/);
@@ -240,6 +244,21 @@ public:
     OptionsForm* optionsForm_ = nullptr;
     HistoryForm* historyForm_ = nullptr;
     AboutForm* aboutForm_ = nullptr;
+    // --- the design check and the breakdown (MainFormCheck.cpp), live while open ---
+    QAction* MCheck = nullptr;  // "Design &Check...", Ctrl+K
+    DesignCheckForm* checkForm_ = nullptr;
+    BreakdownForm* breakdownForm_ = nullptr;
+    void MCheck_Click();
+    // Opens the breakdown window on section 0 weight, 1 Battle Value, 2 cost.
+    void ShowBreakdown(int section);
+    // A double-click on status panel `panel`: its breakdown for "Current Kg", "Estimated BV" and
+    // "Cost", the design check for any other panel shown in red.
+    void Panel_DblClick(int panel);
+    // Panels of a broken limit (overweight, too hot, more slots used than the chassis has).
+    bool panelRed_[7] = {};
+    // Open check and breakdown windows read the design again.
+    void RefreshLiveWindows();
+
     // An open history window shows the notes of the design now held (after New or Open).
     void ReloadHistoryWindow() override;
     bool HistoryNotesPending() const override;

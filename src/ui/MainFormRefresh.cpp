@@ -61,7 +61,10 @@ void MainForm::RefreshMain() {
         const QString text = QString::fromStdString(texts[i]) + QLatin1Char(' ');
         if (Panels[i]->text() != text) Panels[i]->setText(text);
     }
+    MarkPanels();
     ctx_.Saved = false;
+    // Changes made outside a gesture reach the open windows here; a gesture's at its end.
+    if (!Gestures().Active()) RefreshLiveWindows();
     SetRedraw(true);
 }
 

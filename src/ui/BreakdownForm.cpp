@@ -1,0 +1,109 @@
+#include "ui/BreakdownForm.h"
+
+#include "model/Context.h"
+#include "ui/EscapeCloses.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vantrel {
+
+namespace {
+
+QString HowText(TermKind kind) {
+    switch (kind) {
+        case TermKind::Added: return QStringLiteral("added");
+        case TermKind::Multiplier: return QStringLiteral("multiplies");
+        case TermKind::Shown: return QStringLiteral("shown");
+    }
+    return {};
+}
+
+}  // namespace
+
+BreakdownForm::BreakdownForm(const Context& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx) {
+    setWindowTitle(QStringLiteral("Breakdown"));
+    auto* layout = new QVBoxLayout(this);
+    TabSections = new QTabBar(this);
+    for (const char* title : {"Weight", "Battle Value", "Cost"}) TabSections->addTab(QLatin1String(title));
+    TabSections->setExpanding(false);
+    layout->addWidget(TabSections);
+    GridTerms = new QTableWidget(0, 3, this);
+    GridTerms->setHorizontalHeaderLabels(
+        {QStringLiteral("Term"), QStringLiteral("Value"), QStringLiteral("How")});
+    GridTerms->verticalHeader()->hide();
+    GridTerms->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // Fixed widths: sizing columns to their contents measured every cell on every change.
+    const QFontMetrics metrics(font());
+    GridTerms->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GridTerms->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    GridTerms->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("-0.00000000000000001")) + 12);
+    GridTerms->setColumnWidth(2, metrics.horizontalAdvance(QStringLiteral("multiplies")) + 16);
+    GridTerms->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridTerms->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridTerms->setWordWrap(false);
+    layout->addWidget(GridTerms, 1);
+    LabNote = new QLabel(
+        QStringLiteral("Terms fold in order from 0: each added term is added, each multiplier multiplies."),
+        this);
+    LabNote->setWordWrap(true);
+    layout->addWidget(LabNote);
+    connect(TabSections, &QTabBar::currentChanged, this, [this](int) { Fill(); });
+    CancelOnEscape(this, [this] { close(); });
+    resize(480, 520);
+}
+
+int BreakdownForm::CurrentSection() const { return TabSections->currentIndex(); }
+
+void BreakdownForm::ShowSection(int section) {
+    if (section == TabSections->currentIndex())
+        Fill();
+    else
+        TabSections->setCurrentIndex(section);  // fills through currentChanged
+}
+
+void BreakdownForm::Form_Load() {
+    breakdown_ = MakeBreakdown(ctx_);
+    Fill();
+}
+
+void BreakdownForm::SetCell(int row, int column, const QString& text, bool bold) {
+    QTableWidgetItem* item = GridTerms->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem(text);
+        if (column == 1) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        GridTerms->setItem(row, column, item);
+    } else if (item->text() != text) {
+        item->setText(text);
+    }
+    if (item->font().bold() != bold) {
+        QFont f = item->font();
+        f.setBold(bold);
+        item->setFont(f);
+    }
+}
+
+void BreakdownForm::Fill() {
+    const BreakdownSection* sections[] = {&breakdown_.weight, &breakdown_.battleValue, &breakdown_.cost};
+    const int index = TabSections->currentIndex();
+    if (index < 0 || index > 2) return;
+    const BreakdownSection& section = *sections[index];
+    const int rows = static_cast<int>(section.terms.size()) + 1;
+    if (GridTerms->rowCount() != rows) GridTerms->setRowCount(rows);
+    for (int row = 0; row + 1 < rows; ++row) {
+        const Term& t = section.terms[static_cast<std::size_t>(row)];
+        SetCell(row, 0, QString::fromStdString(t.name));
+        SetCell(row, 1, QString::fromStdString(FormatTermValue(t.value)));
+        SetCell(row, 2, HowText(t.kind));
+    }
+    SetCell(rows - 1, 0, QStringLiteral("Total"), true);
+    SetCell(rows - 1, 1, QString::number(section.total), true);
+    SetCell(rows - 1, 2, QString(), true);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "rules/Breakdown.h"
+
+#include <QWidget>
+
+class QLabel;
+class QTabBar;
+class QTableWidget;
+
+namespace vantrel {
+
+struct Context;
+
+// "Breakdown": the terms of the weight, the Battle Value or the cost, one a row, with the total the
+// status line shows. Not modal; it follows every change while it is open.
+class BreakdownForm : public QWidget {
+    Q_OBJECT
+public:
+    enum Section { kWeight = 0, kBattleValue = 1, kCost = 2 };
+
+    explicit BreakdownForm(const Context& ctx, QWidget* parent = nullptr);
+
+    // Works the breakdown out again; only cells whose text changed are rewritten.
+    void Form_Load();
+    void ShowSection(int section);
+    int CurrentSection() const;
+    const Breakdown& Terms() const { return breakdown_; }
+
+    QTabBar* TabSections = nullptr;
+    QTableWidget* GridTerms = nullptr;
+    QLabel* LabNote = nullptr;
+
+private:
+    void Fill();
+    void SetCell(int row, int column, const QString& text, bool bold = false);
+
+    const Context& ctx_;
+    Breakdown breakdown_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,97 @@
+#include "ui/DesignCheckForm.h"
+
+#include "model/Context.h"
+#include "ui/EscapeCloses.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vantrel {
+
+namespace {
+
+const char* const kKindNames[] = {"error", "warning", "note"};
+const QColor kKindColours[] = {QColor(192, 0, 0), QColor(176, 96, 0), QColor(96, 96, 96)};
+
+QString Counted(int n, const char* one, const char* many) {
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+}  // namespace
+
+DesignCheckForm::DesignCheckForm(const Context& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx_(ctx) {
+    setWindowTitle(QStringLiteral("Design Check"));
+    auto* layout = new QVBoxLayout(this);
+    LabSummary = new QLabel(this);
+    layout->addWidget(LabSummary);
+    GridFindings = new QTableWidget(0, 2, this);
+    GridFindings->setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Finding")});
+    GridFindings->verticalHeader()->hide();
+    GridFindings->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // Fixed widths: sizing columns to their contents measured every cell on every change.
+    GridFindings->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GridFindings->horizontalHeader()->setStretchLastSection(true);
+    GridFindings->setColumnWidth(0, QFontMetrics(font()).horizontalAdvance(QStringLiteral("warning")) + 16);
+    GridFindings->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridFindings->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridFindings->setWordWrap(false);
+    layout->addWidget(GridFindings, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    ComClose = new QPushButton(QStringLiteral("Close"), this);
+    buttons->addWidget(ComClose);
+    layout->addLayout(buttons);
+    connect(ComClose, &QPushButton::clicked, this, &QWidget::close);
+    CancelOnEscape(this, [this] { close(); });
+    resize(520, 300);
+}
+
+void DesignCheckForm::SetCell(int row, int column, const QString& text, const QColor& colour) {
+    QTableWidgetItem* item = GridFindings->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem(text);
+        item->setForeground(QBrush(colour));
+        GridFindings->setItem(row, column, item);
+        return;
+    }
+    if (item->text() != text) item->setText(text);
+    if (item->foreground().color() != colour) item->setForeground(QBrush(colour));
+}
+
+void DesignCheckForm::Form_Load() {
+    std::vector<Finding> findings = CheckDesign(ctx_);
+    if (loaded_ && findings == findings_) return;
+    loaded_ = true;
+    findings_ = std::move(findings);
+
+    // Rows are kept and only changed cells rewritten: a new item per cell cost a millisecond.
+    int counts[3] = {0, 0, 0};
+    const int rows = static_cast<int>(findings_.size());
+    if (GridFindings->rowCount() != rows) GridFindings->setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        const Finding& f = findings_[static_cast<std::size_t>(row)];
+        const int kind = static_cast<int>(f.kind);
+        ++counts[kind];
+        SetCell(row, 0, QLatin1String(kKindNames[kind]), kKindColours[kind]);
+        SetCell(row, 1, QString::fromStdString(f.text), palette().color(QPalette::Text));
+    }
+    if (findings_.empty()) {
+        LabSummary->setText(
+            QStringLiteral("Nothing to report: the design is within its limits and every entry is placed."));
+    } else {
+        LabSummary->setText(Counted(counts[0], "error", "errors") + QStringLiteral(", ") +
+                            Counted(counts[1], "warning", "warnings") + QStringLiteral(", ") +
+                            Counted(counts[2], "note", "notes"));
+    }
+}
+
+}  // namespace vantrel

@@ -1,0 +1,171 @@
+// The live design check: red status panels, the Design Check window and the breakdown window, all
+// following the gestures on the main window.
+
+#include "MainFormFixture.h"
+#include "equipment/DesignCheck.h"
+#include "rules/Breakdown.h"
+#include "rules/StatusLine.h"
+#include "ui/BreakdownForm.h"
+#include "ui/DesignCheckForm.h"
+#include "ui/EquipmentPage.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPalette>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+
+namespace vantrel::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class DesignCheckWindowsTest : public MainFormFixture {
+protected:
+    const QColor red{192, 0, 0};
+
+    // "Add >>" of one item on the equipment page: one gesture.
+    void Add(const QString& name) {
+        form->TabStrip1->setCurrentIndex(2);
+        EquipmentPage* p = form->equipmentPage_;
+        p->AvList->clearSelection();
+        const auto found = p->AvList->findItems(name, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << name.toStdString();
+        found.first()->setSelected(true);
+        p->ComAdd->click();
+    }
+    void RemoveAll() { form->equipmentPage_->ComClear->click(); }
+
+    std::vector<bool> Red() const {
+        std::vector<bool> out;
+        for (QLabel* p : form->Panels) out.push_back(p->palette().color(QPalette::WindowText) == red);
+        return out;
+    }
+    void DoubleClick(int panel) { Mouse(form->Panels[panel], QEvent::MouseButtonDblClick, {4, 4}); }
+
+    QStringList Column(QTableWidget* grid, int column) const {
+        QStringList out;
+        for (int r = 0; r < grid->rowCount(); ++r) out << grid->item(r, column)->text();
+        return out;
+    }
+};
+
+TEST_F(DesignCheckWindowsTest, PanelsOfABrokenLimitTurnRedWithTheirTextsUnchanged) {
+    EXPECT_EQ(Red(), std::vector<bool>(7, false));
+    Add(u"(I) ER Medium Laser"_s);  // 800 kg and heat 5 on a Light suit of 750
+    ASSERT_LT(d().FreeKg, 0);
+    EXPECT_EQ(Red(), (std::vector<bool>{true, true, true, true, false, false, false}));
+    QStringList expected;
+    for (const std::string& t : StatusTexts(d())) expected << QString::fromStdString(t) + u' ';
+    EXPECT_EQ(Panels(), expected);
+
+    RemoveAll();
+    EXPECT_EQ(Red(), std::vector<bool>(7, false));
+    Add(u"Laser Rifle"_s);
+    Add(u"Laser Rifle"_s);  // 20 kg, heat 2 above one of dissipation
+    EXPECT_EQ(Red(), (std::vector<bool>{false, false, true, true, false, false, false}));
+    form->MUndo->trigger();
+    EXPECT_EQ(Red(), std::vector<bool>(7, false));
+
+    // Slots a file left on the quad locations still count: 21 of 20.
+    for (int& code : d().QuadSlots) code = kSlotHeatSink;
+    for (int j = 0; j < 4; ++j) d().TurretSlots[j] = kSlotHeatSink;
+    form->TabStrip1->setCurrentIndex(0);
+    ASSERT_LT(d().FreeCSlots, 0);
+    EXPECT_TRUE(Red()[4]);
+}
+
+TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
+    EXPECT_EQ(form->MCheck->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    EXPECT_EQ(form->MCheck->text(), u"Design &Check..."_s);
+    EXPECT_TRUE(form->MOptions->actions().contains(form->MCheck));
+    form->MCheck->trigger();
+    DesignCheckForm* check = form->checkForm_;
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->isVisible());
+    EXPECT_FALSE(check->isModal());
+    EXPECT_EQ(check->windowTitle(), u"Design Check"_s);
+    EXPECT_EQ(check->GridFindings->rowCount(), 0);
+
+    Add(u"(I) ER Medium Laser"_s);
+    EXPECT_EQ(Column(check->GridFindings, 0), (QStringList{u"error"_s, u"error"_s, u"warning"_s}));
+    EXPECT_EQ(Column(check->GridFindings, 1),
+              (QStringList{u"overweight by "_s + QString::number(-d().FreeKg) + u" kg"_s,
+                           u"heat 4 above dissipation"_s, u"not placed: (I) ER Medium Laser (1)"_s}));
+    EXPECT_EQ(check->LabSummary->text(), u"2 errors, 1 warning, 0 notes"_s);
+    form->MUndo->trigger();
+    EXPECT_EQ(check->GridFindings->rowCount(), 0);
+
+    // Asked for again, by the menu or a double-click on a red panel: the same window.
+    Add(u"(I) ER Medium Laser"_s);
+    check->close();
+    DoubleClick(4);  // Free CSlots is not red: nothing opens
+    EXPECT_FALSE(check->isVisible());
+    DoubleClick(1);  // Free Kg is
+    EXPECT_TRUE(check->isVisible());
+    EXPECT_EQ(check->GridFindings->rowCount(), 3);
+    form->MCheck_Click();
+    EXPECT_EQ(form->findChildren<DesignCheckForm*>().size(), 1);
+
+    // A closed window does not follow; opened again it shows the design of now.
+    check->close();
+    RemoveAll();
+    EXPECT_EQ(check->GridFindings->rowCount(), 3);
+    form->MCheck->trigger();
+    EXPECT_EQ(check->GridFindings->rowCount(), 0);
+}
+
+TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
+    DoubleClick(0);
+    BreakdownForm* breakdown = form->breakdownForm_;
+    ASSERT_NE(breakdown, nullptr);
+    EXPECT_TRUE(breakdown->isVisible());
+    EXPECT_FALSE(breakdown->isModal());
+    EXPECT_EQ(breakdown->CurrentSection(), BreakdownForm::kWeight);
+    QTableWidget* grid = breakdown->GridTerms;
+    EXPECT_EQ(Column(grid, 0).first(), u"Chassis"_s);
+    EXPECT_EQ(Column(grid, 0).last(), u"Total"_s);
+    EXPECT_EQ(Column(grid, 1).last(), u"100"_s);
+
+    Add(u"Laser Rifle"_s);
+    EXPECT_TRUE(Column(grid, 0).contains(u"Laser Rifle"_s));
+    EXPECT_EQ(Column(grid, 1).last(), QString::number(d().CurrentKg));
+    EXPECT_EQ(Column(grid, 1).last(), u"110"_s);
+
+    // The same window shows the section of the panel.
+    DoubleClick(5);
+    EXPECT_EQ(breakdown->CurrentSection(), BreakdownForm::kBattleValue);
+    EXPECT_EQ(Column(grid, 1).last(), QString::number(d().EstimatedBV));
+    EXPECT_EQ(Column(grid, 0).at(grid->rowCount() - 2), u"Rounding"_s);
+    DoubleClick(6);
+    EXPECT_EQ(breakdown->CurrentSection(), BreakdownForm::kCost);
+    EXPECT_EQ(Column(grid, 1).last(), QString::number(d().Cost));
+    EXPECT_EQ(form->findChildren<BreakdownForm*>().size(), 1);
+
+    form->MUndo->trigger();
+    EXPECT_FALSE(Column(grid, 0).contains(u"Laser Rifle"_s));
+    EXPECT_EQ(Column(grid, 1).last(), u"47500"_s);
+    // A click on a tab shows that section of the design as it stands.
+    breakdown->TabSections->setCurrentIndex(BreakdownForm::kWeight);
+    EXPECT_EQ(Column(grid, 1).last(), u"100"_s);
+}
+
+TEST_F(DesignCheckWindowsTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("VANTREL_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
+    Add(u"(I) ER Medium Laser"_s);
+    Add(u"Laser Rifle"_s);
+    form->TabStrip1->setCurrentIndex(0);
+    form->MCheck->trigger();
+    DoubleClick(5);
+    QApplication::processEvents();
+    ASSERT_TRUE(form->grab().save(folder + u"/check-main.png"_s));
+    ASSERT_TRUE(form->checkForm_->grab().save(folder + u"/check-window.png"_s));
+    ASSERT_TRUE(form->breakdownForm_->grab().save(folder + u"/breakdown-window.png"_s));
+}
+
+}  // namespace
+}  // namespace vantrel::test
