@@ -36,5 +36,9 @@ inline const QString kKeyFileAssocPath = QStringLiteral("FileAssocPath");
 inline const QString kKeyRecentFiles = QStringLiteral("RecentFiles");
 // The folder of the last file chosen in the Open or Save As dialog; default empty.
 inline const QString kKeyLastFolder = QStringLiteral("LastFolder");
+// The record sheet's squad size: 1..6, or 0 for the squad of the design's technology base.
+inline const QString kKeySheetTroopers = QStringLiteral("SheetTroopers");  // default 0
+// The record sheet's paper: "A4" or "Letter".
+inline const QString kKeySheetPaper = QStringLiteral("SheetPaper");  // default A4
 
 }  // namespace vantrel

@@ -1,10 +1,14 @@
 #include "ui/Dialogs.h"
 
+#include "ui/SheetOptionsDialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpacerItem>
 
@@ -75,6 +79,22 @@ QString QtDialogs::File(QWidget* parent, const FileRequest& request) {
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) {
+    SheetOptionsDialog dialog(options, techTroopers, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    options = dialog.Options();
+    return true;
+}
+
+// The preview's Print button brings up the platform's print dialog; the preview is accepted only
+// when that dialog was.
+bool QtDialogs::Print(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* p) { paint(*p); });
+    return preview.exec() == QDialog::Accepted;
 }
 
 }  // namespace vantrel

@@ -3,10 +3,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QMessageBox;
+class QPrinter;
 class QWidget;
 
 namespace vantrel {
+
+enum class Paper;  // sheet/RecordSheet.h
 
 // Every message box and file dialog of the windows goes through this interface, so that tests
 // answer them and never block.
@@ -25,11 +30,26 @@ public:
         QString defaultSuffix;  // added to a typed name without extension
     };
 
+    // What a record sheet is drawn with.
+    struct SheetOptions {
+        int troopers = 0;  // 1..6, or 0: the squad of the design's technology base
+        Paper paper{};     // A4 unless chosen
+
+        bool operator==(const SheetOptions&) const = default;
+    };
+
     virtual ~Dialogs() = default;
     virtual Answer Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                            Buttons buttons) = 0;
     // The chosen path, or an empty text when cancelled.
     virtual QString File(QWidget* parent, const FileRequest& request) = 0;
+    // Asks the squad size and the paper of a record sheet. `options` comes in as last chosen and
+    // holds the answer; `techTroopers` is the squad of the design's technology base. False when
+    // cancelled.
+    virtual bool AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) = 0;
+    // The print dialog with its preview; `paint` draws on the printer as often as the preview needs.
+    // True when the user printed, false when cancelled.
+    virtual bool Print(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -38,6 +58,8 @@ public:
     Answer Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons) override;
     QString File(QWidget* parent, const FileRequest& request) override;
+    bool AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) override;
+    bool Print(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 };
 
 // Widens a message box so that the window frame can show its whole title: a short message ("Not

@@ -10,6 +10,7 @@
 #include "ui/Gesture.h"
 #include "ui/MainFormControls.h"
 #include "ui/RecentFiles.h"
+#include "ui/SheetCommands.h"
 #include "ui/SlotPage.h"
 
 #include <QAction>
@@ -201,6 +202,9 @@ void MainForm::BuildMenu() {
     MSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     MExport = MFile->addAction(Q("&Export to Text..."));
     MExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    MPrintSheet = MFile->addAction(Q("&Print Record Sheet..."));
+    MPrintSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MExportSheet = MFile->addAction(Q("Export Record Sheet to P&DF..."));
     MQuit = MFile->addAction(Q("&Quit"));
     MQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     MEdit = bar->addMenu(Q("&Edit"));
@@ -438,6 +442,10 @@ void MainForm::ConnectHandlers() {
     connect(MSave, &QAction::triggered, files_, &FileCommands::MSave_Click);
     connect(MSaveAs, &QAction::triggered, files_, &FileCommands::MSaveAs_Click);
     connect(MExport, &QAction::triggered, files_, &FileCommands::MExport_Click);
+    sheets_ = new SheetCommands(
+        ctx_, *gestures_, dialogs_, settings_, platform_, [this] { return files_->DialogFolder(); }, this);
+    connect(MPrintSheet, &QAction::triggered, sheets_, &SheetCommands::MPrintSheet_Click);
+    connect(MExportSheet, &QAction::triggered, sheets_, &SheetCommands::MExportSheet_Click);
     connect(MQuit, &QAction::triggered, files_, &FileCommands::MQuit_Click);
     connect(MUndo, &QAction::triggered, edits_, &EditCommands::MUndo_Click);
     connect(MRedo, &QAction::triggered, edits_, &EditCommands::MRedo_Click);

@@ -42,6 +42,7 @@ class BreakdownForm;
 class GestureTracker;
 class FileCommands;
 class EditCommands;
+class SheetCommands;
 struct DesignState;
 
 // The main window: menu, name and model boxes, four pages on a tab strip and the status bar.
@@ -117,6 +118,8 @@ public:
     QAction* MSave = nullptr;
     QAction* MSaveAs = nullptr;
     QAction* MExport = nullptr;
+    QAction* MPrintSheet = nullptr;   // "&Print Record Sheet..."
+    QAction* MExportSheet = nullptr;  // "Export Record Sheet to P&DF..."
     QAction* MQuit = nullptr;
     QAction* MUndo = nullptr;
     QAction* MRedo = nullptr;
@@ -238,6 +241,11 @@ private:
     int redrawDepth_ = 0;
 
     // --- members added by other parts of the window go below this line ---
+    SheetCommands* sheets_ = nullptr;
+
+public:
+    // The record sheet's print and PDF export.
+    SheetCommands& Sheets() { return *sheets_; }
 
     // --- auxiliary windows (MainFormWindows.cpp): created on first use, at most one of each ---
 public:

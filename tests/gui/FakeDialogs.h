@@ -2,13 +2,20 @@
 
 #include "ui/Dialogs.h"
 
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
+#include <functional>
+#include <vector>
 
 namespace vantrel::test {
 
 // Records every message and file request; answers from queues (Ok / Cancel / empty when a queue is empty).
+// The record sheet's questions: the options are answered from `sheetAnswers` (cancelled when empty);
+// a print is cancelled unless `printTo` names a file, which then receives the page as a PDF.
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
@@ -20,6 +27,15 @@ public:
     std::vector<FileRequest> files;
     std::deque<Answer> answers;
     std::deque<QString> fileNames;
+
+    struct SheetQuestion {
+        SheetOptions shown;
+        int techTroopers;
+    };
+    std::vector<SheetQuestion> sheetQuestions;
+    std::deque<SheetOptions> sheetAnswers;
+    std::vector<QPageSize::PageSizeId> prints;  // the paper each print dialog came up with
+    QString printTo;
 
     Answer Message(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons) override {
         messages.push_back({text, title, icon, buttons});
@@ -34,6 +50,21 @@ public:
         const QString f = fileNames.front();
         fileNames.pop_front();
         return f;
+    }
+    bool AskSheetOptions(QWidget*, SheetOptions& options, int techTroopers) override {
+        sheetQuestions.push_back({options, techTroopers});
+        if (sheetAnswers.empty()) return false;
+        options = sheetAnswers.front();
+        sheetAnswers.pop_front();
+        return true;
+    }
+    bool Print(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+        prints.push_back(printer.pageLayout().pageSize().id());
+        if (printTo.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        paint(printer);
+        return true;
     }
     QStringList texts() const {
         QStringList out;

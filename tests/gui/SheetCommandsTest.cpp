@@ -1,0 +1,310 @@
+// The record sheet from the File menu: its entries, the options question, the PDF it writes
+// compared with the command line's, print, cancel and a failing write.
+
+#include "ui/SheetCommands.h"
+
+#include "MainFormFixture.h"
+#include "files/DesignFile.h"
+#include "rules/ArmorList.h"
+#include "rules/MainCalc.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SheetPdfBytes.h"
+#include "ui/EditCommands.h"
+#include "ui/Gesture.h"
+#include "ui/SheetOptionsDialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+
+#include <gmock/gmock.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace vantrel::test {
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+QString Poppler(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    EXPECT_TRUE(p.waitForFinished(30000)) << tool.toStdString() << " (poppler-utils) is needed";
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString PdfText(const QString& path) {
+    return Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+// "Pages:" and "Page size:" as pdfinfo gives them.
+QString PdfInfo(const QString& path, const QString& field) {
+    for (const QString& line : Poppler(QStringLiteral("pdfinfo"), {path}).split(QLatin1Char('\n')))
+        if (line.startsWith(field)) return line.mid(field.size()).trimmed();
+    return {};
+}
+
+Dialogs::SheetOptions Options(int troopers, Paper paper) {
+    Dialogs::SheetOptions o;
+    o.troopers = troopers;
+    o.paper = paper;
+    return o;
+}
+
+class SheetCommandsTest : public MainFormFixture {
+protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // The text of the sheet the command line writes for the design file.
+    QString CommandLineText(const QString& design, int troopers, Paper paper) {
+        auto c = std::make_unique<Context>();
+        c->catalog = GuiShippedCatalog();
+        std::string error;
+        int record = 0;
+        EXPECT_TRUE(DoOpen(design.toStdString(), c->design, error, record)) << error;
+        c->armorList = ArmorListFor(c->design);
+        MainCalc(*c);
+        const QString out = Path(QStringLiteral("command-line.pdf"));
+        QFile f(out);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(RecordSheetPdf(BuildRecordSheet(*c, troopers), paper));
+        f.close();
+        return PdfText(out);
+    }
+
+    void SaveAs(const QString& path) {
+        dialogs.fileNames.push_back(path);
+        form->Files().MSaveAs_Click();
+        dialogs.messages.clear();
+        dialogs.files.clear();
+    }
+
+    void Export(const Dialogs::SheetOptions& options, const QString& path) {
+        dialogs.sheetAnswers.push_back(options);
+        dialogs.fileNames.push_back(path);
+        form->MExportSheet->trigger();
+    }
+};
+
+TEST_F(SheetCommandsTest, FileMenuEntriesFollowTheTextExport) {
+    QStringList texts;
+    for (QAction* a : form->MFile->actions()) texts << a->text();
+    EXPECT_EQ(texts, (QStringList{"&New"_q, "&Open..."_q, "Recent &Files"_q, "&Save"_q, "Save &As..."_q,
+                                  "&Export to Text..."_q, "&Print Record Sheet..."_q,
+                                  "Export Record Sheet to P&DF..."_q, "&Quit"_q}));
+    EXPECT_EQ(form->MPrintSheet->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_TRUE(form->MExportSheet->shortcut().isEmpty());
+    // No other entry of the window answers Ctrl+P.
+    for (QMenu* m : {form->MFile, form->MEdit, form->MOptions, form->MAbout}) {
+        for (QAction* a : m->actions()) {
+            if (a == form->MPrintSheet) continue;
+            EXPECT_FALSE(a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_P)))
+                << a->text().toStdString();
+        }
+    }
+}
+
+TEST_F(SheetCommandsTest, ExportWritesTheCommandLinesSheetBesideTheDesign) {
+    form->TextMechName->setText("Grendel/Mk 2"_q);
+    const QString design = Path(QStringLiteral("grendel.vnt"));
+    SaveAs(design);
+    const int gestures = form->Gestures().Count();
+    const size_t steps = form->Edits().History().UndoCount();
+
+    const QString out = Path(QStringLiteral("grendel.pdf"));
+    Export(Options(0, Paper::A4), out);
+    EXPECT_EQ(form->Gestures().Count(), gestures + 1);
+    ASSERT_EQ(dialogs.sheetQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.sheetQuestions[0].shown, Options(0, Paper::A4));  // nothing remembered yet
+    EXPECT_EQ(dialogs.sheetQuestions[0].techTroopers, 4);
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    const Dialogs::FileRequest& r = dialogs.files[0];
+    EXPECT_TRUE(r.save);
+    EXPECT_EQ(r.folder, dir.path());
+    EXPECT_EQ(r.fileName, Path(QStringLiteral("Grendel-Mk 2.pdf")));  // no subfolder out of the slash
+    EXPECT_EQ(r.filter, "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*"_q);
+    EXPECT_EQ(r.defaultSuffix, "pdf"_q);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(platform.opened, QStringList{out});
+
+    EXPECT_EQ(PdfInfo(out, "Pages:"_q), "1"_q);
+    EXPECT_THAT(PdfInfo(out, "Page size:"_q).toStdString(), HasSubstr("(A4)"));
+    const QString text = PdfText(out);
+    EXPECT_EQ(text, CommandLineText(design, 0, Paper::A4));
+    EXPECT_THAT(text.toStdString(), HasSubstr("Grendel/Mk 2"));
+    EXPECT_THAT(text.toStdString(), HasSubstr("Trooper 4"));
+    EXPECT_THAT(text.toStdString(), Not(HasSubstr("Trooper 5")));
+
+    // Nothing in the design changed: no undo step, still saved.
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_EQ(form->Edits().History().UndoCount(), steps);
+
+    // A chosen squad and Letter paper, and a new design with no file: Save As's folder.
+    form->Files().MNew_Click();
+    dialogs.files.clear();
+    form->Files().programFolder_ = Path(QStringLiteral("program"));
+    const QString saves = Path(QStringLiteral("program/saves"));
+    ASSERT_TRUE(QDir().mkpath(saves));
+    ASSERT_EQ(form->Files().DialogFolder(), saves);
+    Export(Options(6, Paper::Letter), out);
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    EXPECT_EQ(dialogs.files[0].folder, saves);
+    EXPECT_EQ(dialogs.files[0].fileName, QDir(saves).filePath(QStringLiteral("Battle Armor.pdf")));
+    EXPECT_THAT(PdfInfo(out, "Page size:"_q).toStdString(), HasSubstr("612 x 792"));
+    const QString newDesign = Path(QStringLiteral("new.vnt"));
+    SaveAs(newDesign);
+    EXPECT_EQ(PdfText(out), CommandLineText(newDesign, 6, Paper::Letter));
+    EXPECT_THAT(PdfText(out).toStdString(), HasSubstr("Trooper 6"));
+}
+
+TEST_F(SheetCommandsTest, PrintDrawsTheSameSheetOnThePrinter) {
+    const QString design = Path(QStringLiteral("suit.vnt"));
+    SaveAs(design);
+    dialogs.printTo = Path(QStringLiteral("printed.pdf"));
+    dialogs.sheetAnswers.push_back(Options(3, Paper::Letter));
+    form->MPrintSheet->trigger();
+    ASSERT_EQ(dialogs.prints.size(), 1u);
+    EXPECT_EQ(dialogs.prints[0], QPageSize::Letter);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(PdfInfo(dialogs.printTo, "Pages:"_q), "1"_q);
+    EXPECT_EQ(PdfText(dialogs.printTo), CommandLineText(design, 3, Paper::Letter));
+    EXPECT_FALSE(form->MUndo->isEnabled());
+    EXPECT_EQ(settings->Read(kKeySheetTroopers, {}), "3"_q);
+}
+
+TEST_F(SheetCommandsTest, CancelAnywhereWritesNothing) {
+    const QString out = Path(QStringLiteral("never.pdf"));
+    // The options question cancelled: no file dialog.
+    dialogs.fileNames.push_back(out);
+    form->MExportSheet->trigger();
+    EXPECT_EQ(dialogs.sheetQuestions.size(), 1u);
+    EXPECT_TRUE(dialogs.files.empty());
+    dialogs.fileNames.clear();
+    // The file dialog cancelled.
+    dialogs.sheetAnswers.push_back(Options(2, Paper::Letter));
+    form->MExportSheet->trigger();
+    EXPECT_EQ(dialogs.files.size(), 1u);
+    // The options question and the print dialog cancelled.
+    form->MPrintSheet->trigger();
+    EXPECT_TRUE(dialogs.prints.empty());
+    dialogs.sheetAnswers.push_back(Options(2, Paper::Letter));
+    form->MPrintSheet->trigger();
+    EXPECT_EQ(dialogs.prints.size(), 1u);
+
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(platform.opened.isEmpty());
+    // Not even the choice was kept.
+    EXPECT_EQ(settings->Read(kKeySheetTroopers, "none"_q), "none"_q);
+    EXPECT_EQ(settings->Read(kKeySheetPaper, "none"_q), "none"_q);
+    EXPECT_EQ(dialogs.sheetQuestions.back().shown, Options(0, Paper::A4));
+}
+
+TEST_F(SheetCommandsTest, TheChoiceIsRememberedInANewWindow) {
+    const QString splash = settings->Read(kKeySplash, {});
+    Export(Options(6, Paper::Letter), Path(QStringLiteral("a.pdf")));
+    EXPECT_EQ(settings->Read(kKeySheetTroopers, {}), "6"_q);
+    EXPECT_EQ(settings->Read(kKeySheetPaper, {}), "Letter"_q);
+
+    // A new window on a store read afresh from the same file.
+    form.reset();
+    settings = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")));
+    Create();
+    ASSERT_TRUE(form->Form_Load({}));
+    Export(Options(0, Paper::A4), Path(QStringLiteral("b.pdf")));
+    ASSERT_EQ(dialogs.sheetQuestions.size(), 2u);
+    EXPECT_EQ(dialogs.sheetQuestions[1].shown, Options(6, Paper::Letter));
+
+    // "By technology base" is kept as such: a Clan design then gets its squad of five.
+    EXPECT_EQ(settings->Read(kKeySheetTroopers, {}), "0"_q);
+    Choose(form->ComboTechBase, 1);
+    ASSERT_EQ(d().TechBase, 1);
+    Export(Options(0, Paper::A4), Path(QStringLiteral("c.pdf")));
+    EXPECT_EQ(dialogs.sheetQuestions[2].shown, Options(0, Paper::A4));
+    EXPECT_EQ(dialogs.sheetQuestions[2].techTroopers, 5);
+    const std::string text = PdfText(Path(QStringLiteral("c.pdf"))).toStdString();
+    EXPECT_THAT(text, HasSubstr("Trooper 5"));
+    EXPECT_THAT(text, Not(HasSubstr("Trooper 6")));
+
+    // Nonsense in the store reads as the defaults; the older keys are untouched.
+    settings->Write(kKeySheetTroopers, "9"_q);
+    settings->Write(kKeySheetPaper, "Tabloid"_q);
+    EXPECT_EQ(form->Sheets().Remembered(), Options(0, Paper::A4));
+    EXPECT_EQ(settings->Read(kKeySplash, {}), splash);
+}
+
+TEST_F(SheetCommandsTest, AFailedWriteSaysWhyAndKeepsTheOldFile) {
+    const QString out = Path(QStringLiteral("old.pdf"));
+    {
+        QFile f(out);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old sheet");
+    }
+    // Writing stops after a kilobyte (a full disk, a quota).
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    Export(Options(0, Paper::A4), out);
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString message = dialogs.messages[0].text;
+    EXPECT_TRUE(message.startsWith("Could not save "_q + out + ": "_q)) << message.toStdString();
+    EXPECT_GT(message.size(), ("Could not save "_q + out + ": ."_q).size());  // a reason is given
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(ReadBytes(out), QByteArray("old sheet"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")),
+              QStringList());
+    EXPECT_TRUE(platform.opened.isEmpty());
+
+    // A folder that does not exist.
+    dialogs.messages.clear();
+    Export(Options(0, Paper::A4), Path(QStringLiteral("no/such/folder/s.pdf")));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Could not save "_q));
+    EXPECT_FALSE(form->MUndo->isEnabled());
+}
+
+// The real options dialog: entries, the choice it comes up with and gives back. A picture of it is
+// written when VANTREL_SHOTS names a folder.
+TEST(SheetOptionsDialogTest, OffersTheTechSquadAndEachSizeAndBothPapers) {
+    SheetOptionsDialog dialog(Options(5, Paper::Letter), 4);
+    dialog.show();
+    QStringList squad, paper;
+    for (int i = 0; i < dialog.Squad->count(); ++i) squad << dialog.Squad->itemText(i);
+    for (int i = 0; i < dialog.PaperBox->count(); ++i) paper << dialog.PaperBox->itemText(i);
+    EXPECT_EQ(squad, (QStringList{"By technology base (4 troopers)"_q, "1 trooper"_q, "2 troopers"_q,
+                                  "3 troopers"_q, "4 troopers"_q, "5 troopers"_q, "6 troopers"_q}));
+    EXPECT_EQ(paper, (QStringList{"A4 (210 x 297 mm)"_q, "US Letter (8.5 x 11 in)"_q}));
+    EXPECT_EQ(dialog.Options(), Options(5, Paper::Letter));
+    dialog.Squad->setCurrentIndex(0);
+    dialog.PaperBox->setCurrentIndex(0);
+    EXPECT_EQ(dialog.Options(), Options(0, Paper::A4));
+    // A remembered size out of range comes up as the technology base's.
+    EXPECT_EQ(SheetOptionsDialog(Options(9, Paper::A4), 5).Options(), Options(0, Paper::A4));
+
+    const QString shots = qEnvironmentVariable("VANTREL_SHOTS");
+    if (!shots.isEmpty()) {
+        dialog.Squad->setCurrentIndex(5);
+        ASSERT_TRUE(dialog.grab().save(QDir(shots).filePath(QStringLiteral("sheet-options.png"))));
+    }
+}
+
+}  // namespace
+}  // namespace vantrel::test
