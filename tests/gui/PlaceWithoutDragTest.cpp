@@ -114,7 +114,10 @@ TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
         QListWidget* list = Page()->Owned();
         ASSERT_GT(list->count(), 0);
         const QString entry = list->item(static_cast<int>(rng() % list->count()))->text();
-        for (const auto& [action, location] : Page()->PlaceActions()) {
+        for (const auto& placeAction : Page()->PlaceActions()) {
+            // Named copies: clang 14 lets no lambda capture a structured binding.
+            QAction* const action = placeAction.first;
+            const int location = placeAction.second;
             SCOPED_TRACE(entry.toStdString() + " by " + action->objectName().toStdString());
             d() = start;
             const PlaceTarget t = FindPlaceSlot(ctx, location, entry.toStdString());
