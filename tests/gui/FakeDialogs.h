@@ -15,7 +15,8 @@ namespace vantrel::test {
 
 // Records every message and file request; answers from queues (Ok / Cancel / empty when a queue is empty).
 // The record sheet's questions: the options are answered from `sheetAnswers` (cancelled when empty);
-// a print is cancelled unless `printTo` names a file, which then receives the page as a PDF.
+// a print is cancelled unless `printTo` names a file, which then receives the page as a PDF, or
+// `onPrint` answers it.
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
@@ -36,6 +37,7 @@ public:
     std::deque<SheetOptions> sheetAnswers;
     std::vector<QPageSize::PageSizeId> prints;  // the paper each print dialog came up with
     QString printTo;
+    std::function<bool(QPrinter&, const std::function<void(QPrinter&)>&)> onPrint;
 
     Answer Message(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons) override {
         messages.push_back({text, title, icon, buttons});
@@ -60,6 +62,7 @@ public:
     }
     bool Print(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
         prints.push_back(printer.pageLayout().pageSize().id());
+        if (onPrint) return onPrint(printer, paint);
         if (printTo.isEmpty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printTo);

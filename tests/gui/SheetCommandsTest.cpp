@@ -14,12 +14,16 @@
 #include "ui/SheetOptionsDialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QTimer>
 
 #include <gmock/gmock.h>
 
@@ -68,8 +72,20 @@ class SheetCommandsTest : public MainFormFixture {
 protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
-    // The text of the sheet the command line writes for the design file.
+    // The text of the sheet the command line writes for the design file: the program itself where
+    // the build has one, else the same steps in this process.
     QString CommandLineText(const QString& design, int troopers, Paper paper) {
+        const QString out = Path(QStringLiteral("command-line.pdf"));
+        QFile::remove(out);
+#ifdef VANTREL_PROGRAM
+        QStringList args{"--record-sheet"_q, design, out, "--paper"_q,
+                         paper == Paper::Letter ? "letter"_q : "a4"_q};
+        if (troopers != 0) args << "--troopers"_q << QString::number(troopers);
+        QProcess p;
+        p.start(QStringLiteral(VANTREL_PROGRAM), args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+#else
         auto c = std::make_unique<Context>();
         c->catalog = GuiShippedCatalog();
         std::string error;
@@ -77,11 +93,11 @@ protected:
         EXPECT_TRUE(DoOpen(design.toStdString(), c->design, error, record)) << error;
         c->armorList = ArmorListFor(c->design);
         MainCalc(*c);
-        const QString out = Path(QStringLiteral("command-line.pdf"));
         QFile f(out);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(RecordSheetPdf(BuildRecordSheet(*c, troopers), paper));
         f.close();
+#endif
         return PdfText(out);
     }
 
@@ -183,6 +199,45 @@ TEST_F(SheetCommandsTest, PrintDrawsTheSameSheetOnThePrinter) {
     EXPECT_EQ(PdfText(dialogs.printTo), CommandLineText(design, 3, Paper::Letter));
     EXPECT_FALSE(form->MUndo->isEnabled());
     EXPECT_EQ(settings->Read(kKeySheetTroopers, {}), "3"_q);
+}
+
+// The real preview on the printer the command set up: one page, in the chosen paper. Closing it
+// prints nothing and keeps no choice. A picture of it is written when VANTREL_SHOTS names a folder.
+TEST_F(SheetCommandsTest, ThePreviewShowsTheOnePageAndClosingItKeepsNothing) {
+    dialogs.sheetAnswers.push_back(Options(5, Paper::Letter));
+    int pages = -1;
+    int painted = 0;
+    QPageSize::PageSizeId paper = QPageSize::A3;
+    dialogs.onPrint = [&](QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(preview, nullptr);
+            preview->resize(760, 900);
+            QCoreApplication::processEvents();
+            if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) {
+                widget->fitInView();
+                QCoreApplication::processEvents();
+                pages = widget->pageCount();
+            }
+            paper = printer.pageLayout().pageSize().id();
+            const QString shots = qEnvironmentVariable("VANTREL_SHOTS");
+            if (!shots.isEmpty()) {
+                EXPECT_TRUE(preview->grab().save(QDir(shots).filePath(QStringLiteral("sheet-preview.png"))));
+            }
+            preview->reject();
+        });
+        // The preview draws through the command's painting, as often as it needs.
+        return QtDialogs().Print(form.get(), printer, [&](QPrinter& p) {
+            ++painted;
+            paint(p);
+        });
+    };
+    form->MPrintSheet->trigger();
+    EXPECT_GE(painted, 1);
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(paper, QPageSize::Letter);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(settings->Read(kKeySheetTroopers, "none"_q), "none"_q);
 }
 
 TEST_F(SheetCommandsTest, CancelAnywhereWritesNothing) {
