@@ -81,8 +81,8 @@ void PlaceSelectedIn(MainForm& f, SlotPage* page, int location) {
 }
 
 // Double-click or Enter: the first location that accepts the entry, else the first location's action.
+// The step is named after the location chosen, as if its action had been taken.
 void PlaceSelected(MainForm& f, SlotPage* page) {
-    const GestureScope gesture(f.Gestures(), "Place");
     const std::string entry = page->Owned()->SelectedEntry().toStdString();
     if (entry.empty()) return;
     const std::vector<int> order = PlaceOrder(f.ctx_.design);
@@ -200,6 +200,9 @@ void MainForm::RefreshP4() {
     for (const std::string& e : OwnedEntries(ctx_)) owned << Q(e);
     SetListEntries(bipedPage_->BipedOwned, owned);
     SetListEntries(quadPage_->QuadOwned, owned);
+    // A refill drops the selection without a signal of its own.
+    bipedPage_->UpdatePlaceActions();
+    quadPage_->UpdatePlaceActions();
     SetRedraw(true);
 }
 

@@ -191,6 +191,8 @@ SlotPage::SlotPage(Chassis chassis, QWidget* parent) : QWidget(parent), chassis_
         BuildHumanoid();
     else
         BuildQuad();
+    connect(Owned(), &QListWidget::itemSelectionChanged, this, &SlotPage::UpdatePlaceActions);
+    UpdatePlaceActions();
 }
 
 template <std::size_t N>
@@ -331,6 +333,11 @@ void SlotPage::MoveFocus(int location, int slot, int dx, int dy) {
         }
     }
     if (target) target->setFocus(Qt::OtherFocusReason);
+}
+
+void SlotPage::UpdatePlaceActions() {
+    const bool selected = !Owned()->SelectedEntry().isEmpty();
+    for (const auto& [action, location] : PlaceActions()) action->setEnabled(selected);
 }
 
 bool SlotPage::HasLocation(int location) const {

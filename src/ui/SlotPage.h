@@ -120,6 +120,8 @@ public:
     QPushButton* PlaceAll = nullptr;
     // The owned list's place actions with the location each one places in.
     std::vector<std::pair<QAction*, int>> PlaceActions() const;
+    // The place actions are open only while an owned entry is selected.
+    void UpdatePlaceActions();
 
     // Location-independent views of the same controls.
     OwnedList* Owned() const { return chassis_ == Chassis::Humanoid ? BipedOwned : QuadOwned; }

@@ -4,6 +4,7 @@
 #include "MainFormFixture.h"
 #include "equipment/AutoPlace.h"
 #include "equipment/SlotView.h"
+#include "ui/EditCommands.h"
 #include "ui/Gesture.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
@@ -70,6 +71,15 @@ protected:
         gesture();
         return {d(), dialogs.messages, Panels(), !(d() == before)};
     }
+
+    void UseLayout(bool quad) {
+        form->TabStrip1->setCurrentIndex(0);
+        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
+        if (quad) form->ComboTurret->setCurrentIndex(3);
+        form->TabStrip1->setCurrentIndex(3);
+    }
+
+    std::size_t Steps() const { return form->Edits().History().UndoCount(); }
 
     static void ExpectSame(const Outcome& a, const Outcome& b) {
         EXPECT_TRUE(a.design == b.design);
@@ -292,6 +302,114 @@ TEST_F(PlaceWithoutDrag, TabReachesEveryFocusableControlOfBothPages) {
             w = w->nextInFocusChain();
         }
         for (QWidget* x : wanted) EXPECT_TRUE(reached.contains(x)) << x->metaObject()->className();
+    }
+}
+
+// Enter on random entries of both layouts does what the action of the first accepting location does,
+// else what the first location's action does, and the undo step carries that action's name.
+TEST_F(PlaceWithoutDrag, EnterRunsTheFirstAcceptingLocationsAction) {
+    std::mt19937 rng(1313);
+    int elsewhere = 0;
+    for (int round = 0; round < 12; ++round) {
+        const bool quad = round % 2 == 1;
+        UseLayout(quad);
+        form->ClearCS_Click();
+        form->ClearCST_Click();
+        d().JumpMP = static_cast<int>(rng() % 2);
+        for (int k = 0; k < 3; ++k) Own(ctx.catalog[rng() % kCatalogSize].Name);
+        // An arm-only entry now and then, so the arms' turn comes too.
+        const bool armOnly = !quad && round % 4 == 0;
+        if (armOnly) Own("Manipulator");
+        for (int location : PlaceOrder(d())) {
+            SlotArrays a = Slots(d(), location);
+            for (int s = 0; s < a.count; ++s)
+                if (a.codes[s] == kSlotFree && rng() % 2 == 0) a.codes[s] = kSlotHeatSink;
+        }
+        const Design start = d();
+        form->RefreshP4();
+        QListWidget* list = Page()->Owned();
+        ASSERT_GT(list->count(), 0);
+        const QString entry =
+            armOnly ? u"Manipulator"_s : list->item(static_cast<int>(rng() % list->count()))->text();
+        SCOPED_TRACE(entry.toStdString());
+
+        d() = start;
+        const std::vector<std::pair<QAction*, int>> actions = Page()->PlaceActions();
+        QAction* expected = actions.front().first;
+        for (const auto& [action, location] : actions) {
+            if (FindPlaceSlot(ctx, location, entry.toStdString()).accepted) {
+                expected = action;
+                break;
+            }
+        }
+        if (expected != actions.front().first) ++elsewhere;
+        const Outcome byEnter = Run(start, entry, [&] { Key(list, Qt::Key_Return); });
+        if (byEnter.changed) {
+            EXPECT_EQ(form->MUndo->text(), u"&Undo "_s + expected->text());
+        }
+        const Outcome byAction = Run(start, entry, [&] { expected->trigger(); });
+        ExpectSame(byEnter, byAction);
+    }
+    EXPECT_GT(elsewhere, 0);
+}
+
+// Without a selected entry the actions are shut and Enter does nothing: no message, no undo step.
+TEST_F(PlaceWithoutDrag, NothingSelectedPlacesNothing) {
+    for (bool quad : {false, true}) {
+        UseLayout(quad);
+        Own("Magnetic Clamps");
+        form->RefreshP4();
+        SlotPage* p = Page();
+        for (const auto& [action, location] : p->PlaceActions()) EXPECT_FALSE(action->isEnabled());
+        const Design before = d();
+        const std::size_t steps = Steps();
+        for (const auto& [action, location] : p->PlaceActions()) action->trigger();
+        Key(p->Owned(), Qt::Key_Return);
+        EXPECT_TRUE(d() == before);
+        EXPECT_EQ(Steps(), steps);
+        EXPECT_TRUE(dialogs.messages.empty());
+        Select(u"Magnetic Clamps"_s);
+        for (const auto& [action, location] : p->PlaceActions()) EXPECT_TRUE(action->isEnabled());
+        d().OwnedCount[FindIndex(ctx.catalog, "Magnetic Clamps")] = 0;
+    }
+}
+
+// Place All on a crowded design of each layout: one undo step named for it, and one Undo gives back
+// the design and the owned list as they were before, one Redo the placements again.
+TEST_F(PlaceWithoutDrag, OneUndoTakesPlaceAllBackWhole) {
+    for (bool quad : {false, true}) {
+        SCOPED_TRACE(quad ? "quad" : "humanoid");
+        UseLayout(quad);
+        form->ClearCS_Click();
+        form->ClearCST_Click();
+        d().HeatSinks = 2;
+        Own("Para Foil");
+        Own("Magnetic Clamps");
+        Own("(I) Light Machine Gun Ammo", 3);
+        Own("Battle Claw", 2);
+        Own("Mine Dispenser", 4);
+        const Design before = d();
+        QStringList ownedBefore;
+        for (int i = 0; i < Page()->Owned()->count(); ++i) ownedBefore << Page()->Owned()->item(i)->text();
+        dialogs.messages.clear();
+        const std::size_t steps = Steps();
+
+        Page()->PlaceAll->click();
+        const Design after = d();
+        ASSERT_FALSE(after == before);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_TRUE(dialogs.messages[0].text.startsWith(u"These entries could not be placed:"_s));
+        EXPECT_EQ(Steps(), steps + 1);
+        EXPECT_EQ(form->MUndo->text(), u"&Undo Place All"_s);
+
+        form->MUndo->trigger();
+        EXPECT_TRUE(d() == before);
+        QStringList ownedNow;
+        for (int i = 0; i < Page()->Owned()->count(); ++i) ownedNow << Page()->Owned()->item(i)->text();
+        EXPECT_EQ(ownedNow, ownedBefore);
+        form->MRedo->trigger();
+        EXPECT_TRUE(d() == after);
+        dialogs.messages.clear();
     }
 }
 
