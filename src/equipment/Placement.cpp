@@ -339,12 +339,16 @@ void BrokenRulesOfPlaced(const Context& ctx, int location, int idx, std::vector<
     AddBroken(kRulesAfterRoom, t, in, out);
 }
 
-bool ClickSlot(Context& ctx, int location, int slot) {
+bool SlotSelectable(const Design& d, int location, int slot) {
     if (location < 0 || location >= kLocationCount) return false;
-    const ConstSlotArrays a = Slots(static_cast<const Design&>(ctx.design), location);
+    const ConstSlotArrays a = Slots(d, location);
     if (slot < 0 || slot >= a.count) return false;
     const int code = a.codes[slot];
-    if (code == kSlotFree || (code >= kSlotGround && code <= kSlotUMU)) return false;
+    return code != kSlotFree && !(code >= kSlotGround && code <= kSlotUMU);
+}
+
+bool ClickSlot(Context& ctx, int location, int slot) {
+    if (!SlotSelectable(ctx.design, location, slot)) return false;
     ctx.SelLocation = static_cast<int16_t>(location);
     ctx.SelSlot = static_cast<int16_t>(slot);
     return true;

@@ -42,6 +42,8 @@ void BrokenRulesOfPlaced(const Context& ctx, int location, int idx, std::vector<
 // A click on a slot: selects it when it holds anything but a free or movement code.
 // Returns true when the selection was set (the page then redraws).
 bool ClickSlot(Context& ctx, int location, int slot);
+// Whether ClickSlot would select the slot.
+bool SlotSelectable(const Design& d, int location, int slot);
 
 // Slots a location offers: 12, 4, 4, 16, and the turret size less one for a configurable turret.
 int UsableSlots(const Design& d, int location);

@@ -1,5 +1,6 @@
 #include "ui/Dialogs.h"
 
+#include "ui/ControlNames.h"
 #include "ui/SheetOptionsDialog.h"
 
 #include <QApplication>
@@ -83,6 +84,7 @@ QString QtDialogs::File(QWidget* parent, const FileRequest& request) {
 
 bool QtDialogs::AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) {
     SheetOptionsDialog dialog(options, techTroopers, parent);
+    NameControls(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     options = dialog.Options();
     return true;

@@ -4,6 +4,7 @@
 #include "platform/AppPaths.h"
 #include "rules/ArmorList.h"
 #include "rules/Tables.h"
+#include "ui/ControlNames.h"
 #include "ui/DibSection.h"
 #include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
@@ -182,6 +183,7 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     BuildStatusBar();
     ConnectHandlers();
     SetupDesignCheck();
+    NameControls(*this);
     setFixedSize(kFormWidth, kFormHeight);
 }
 

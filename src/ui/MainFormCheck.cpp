@@ -1,6 +1,7 @@
 // The design check and breakdown windows, and the status panels that show a broken limit in red.
 
 #include "ui/BreakdownForm.h"
+#include "ui/ControlNames.h"
 #include "ui/DesignCheckForm.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
@@ -74,7 +75,10 @@ void MainForm::MarkPanels() {
 void MainForm::MCheck_Click() {
     const GestureScope gesture(*gestures_, "Design Check");
     const bool created = checkForm_ == nullptr;
-    if (created) checkForm_ = new DesignCheckForm(ctx_, this);
+    if (created) {
+        checkForm_ = new DesignCheckForm(ctx_, this);
+        NameControls(*checkForm_);
+    }
     checkForm_->Form_Load();
     Open(checkForm_, this, created);
 }
@@ -82,7 +86,10 @@ void MainForm::MCheck_Click() {
 void MainForm::ShowBreakdown(int section) {
     const GestureScope gesture(*gestures_, "Breakdown");
     const bool created = breakdownForm_ == nullptr;
-    if (created) breakdownForm_ = new BreakdownForm(ctx_, this);
+    if (created) {
+        breakdownForm_ = new BreakdownForm(ctx_, this);
+        NameControls(*breakdownForm_);
+    }
     breakdownForm_->Form_Load();
     breakdownForm_->ShowSection(section);
     Open(breakdownForm_, this, created);

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 #include <optional>
@@ -124,6 +125,47 @@ void SlotKey(MainForm& f, SlotPage* page, int location, int slot) {
     SlotDrop(f, page, location, slot, owned);
 }
 
+// "Place <entry> here": the drop of the selected owned entry on this slot, whatever it holds, as if
+// the entry were dragged there; the step is named after the location's place action.
+void PlaceHere(MainForm& f, SlotPage* page, int location, int slot, const QString& entry) {
+    const GestureScope gesture(f.Gestures(), PlaceName(location));
+    SlotDrop(f, page, location, slot, entry);
+}
+
+// "Clear": the click on the slot, then Clear Selected. Only offered where the click selects, so that
+// it never clears an earlier selection elsewhere.
+void ClearSlot(MainForm& f, SlotPage* page, int location, int slot) {
+    const GestureScope gesture(f.Gestures(), "Clear Selected");
+    if (!SlotSelectable(f.ctx_.design, location, slot)) return;
+    SlotClick(f, location, slot);
+    if (page->chassis() == SlotPage::Chassis::Humanoid)
+        f.ClearSel1_Click();
+    else
+        f.ClearSel2_Click();
+}
+
+// The slot's context menu, filled afresh for the slot and the owned list's selection at `at`.
+void SlotMenu(MainForm& f, SlotPage* page, QMenu* menu, int location, int slot, const QPoint& at) {
+    // The Menu key may come both as a key and as the platform's context menu event.
+    if (menu->isVisible()) return;
+    menu->clear();
+    const QString entry = page->Owned()->SelectedEntry();
+    QString shown = entry;
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    QAction* place = menu->addAction(entry.isEmpty() ? QStringLiteral("&Place here")
+                                                     : QStringLiteral("&Place %1 here").arg(shown));
+    place->setObjectName(QStringLiteral("PlaceHere"));
+    place->setEnabled(!entry.isEmpty());
+    QObject::connect(place, &QAction::triggered, &f,
+                     [&f, page, location, slot, entry] { PlaceHere(f, page, location, slot, entry); });
+    QAction* clear = menu->addAction(QStringLiteral("&Clear"));
+    clear->setObjectName(QStringLiteral("ClearSlot"));
+    clear->setEnabled(SlotSelectable(f.ctx_.design, location, slot));
+    QObject::connect(clear, &QAction::triggered, &f,
+                     [&f, page, location, slot] { ClearSlot(f, page, location, slot); });
+    menu->popup(at);
+}
+
 const char* LocationName(int location) {
     static const char* const names[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Body", "Turret"};
     return location >= 0 && location < kLocationCount ? names[location] : "";
@@ -145,6 +187,19 @@ void ConnectSlotPage(MainForm& form, SlotPage* page) {
                      [f](int location, int slot) { SlotClick(*f, location, slot); });
     QObject::connect(page, &SlotPage::slotActivated, f,
                      [f, page](int location, int slot) { SlotKey(*f, page, location, slot); });
+    auto* menu = new QMenu(page);
+    menu->setObjectName(QStringLiteral("SlotMenu"));
+    menu->setFont(f->font());  // a menu is a window of its own and takes no font from the page
+    for (int location = 0; location < kLocationCount; ++location) {
+        for (int slot = 0; slot < SlotPage::CritCount(location); ++slot) {
+            SlotLabel* label = page->Crit(location, slot);
+            if (!label) continue;
+            const int l = location;
+            QObject::connect(
+                label, &SlotLabel::menuRequested, f,
+                [f, page, menu, l](int s, const QPoint& at) { SlotMenu(*f, page, menu, l, s, at); });
+        }
+    }
     for (const auto& [action, location] : page->PlaceActions()) {
         const int l = location;
         QObject::connect(action, &QAction::triggered, f, [f, page, l] { PlaceSelectedIn(*f, page, l); });

@@ -2,6 +2,7 @@
 
 #include "model/Design.h"
 #include "ui/AboutForm.h"
+#include "ui/ControlNames.h"
 #include "ui/Gesture.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
@@ -36,6 +37,7 @@ void MainForm::MHistory_Click() {
     const GestureScope gesture(*gestures_, "History");
     if (historyForm_ == nullptr) {
         historyForm_ = new HistoryForm(ctx_, this, gestures_);
+        NameControls(*historyForm_);
         CentreOn(historyForm_, this);
     }
     OpenOnce(historyForm_);
@@ -62,6 +64,7 @@ void MainForm::MPreferences_Click() {
                 SetBipedLine(biped);
             },
             this);
+        NameControls(*optionsForm_);
         CentreOn(optionsForm_, this);
     }
     OpenOnce(optionsForm_);
@@ -71,6 +74,7 @@ void MainForm::MAbout_Click() {
     const GestureScope gesture(*gestures_, "About");
     if (aboutForm_ == nullptr) {
         aboutForm_ = new AboutForm(this);
+        NameControls(*aboutForm_);
         CentreOn(aboutForm_, this);
     }
     OpenOnce(aboutForm_);

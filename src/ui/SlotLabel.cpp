@@ -2,6 +2,7 @@
 
 #include "equipment/SlotView.h"
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
@@ -113,7 +114,15 @@ void SlotLabel::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void SlotLabel::keyPressEvent(QKeyEvent* e) {
-    if (e->modifiers() & ~Qt::KeypadModifier) {
+    // The toolkit turns neither key into a context menu event on every platform, so the label does.
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    if ((e->key() == Qt::Key_Menu && mods == Qt::NoModifier) ||
+        (e->key() == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+        e->accept();
+        emit menuRequested(index_, mapToGlobal(QPoint(width() / 2, height())));
+        return;
+    }
+    if (mods != Qt::NoModifier) {
         QLabel::keyPressEvent(e);
         return;
     }
@@ -129,6 +138,13 @@ void SlotLabel::keyPressEvent(QKeyEvent* e) {
         default: QLabel::keyPressEvent(e); return;
     }
     e->accept();
+}
+
+void SlotLabel::contextMenuEvent(QContextMenuEvent* e) {
+    e->accept();
+    const QPoint at =
+        e->reason() == QContextMenuEvent::Mouse ? e->globalPos() : mapToGlobal(QPoint(width() / 2, height()));
+    emit menuRequested(index_, at);
 }
 
 void SlotLabel::focusInEvent(QFocusEvent* e) {

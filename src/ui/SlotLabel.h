@@ -42,6 +42,8 @@ signals:
     void activated(int index);
     void deleteRequested();
     void moveRequested(int index, int dx, int dy);
+    // The slot's context menu is asked for at `globalPos`: a right-click, the Menu key or Shift+F10.
+    void menuRequested(int index, const QPoint& globalPos);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
@@ -52,6 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 

@@ -1,0 +1,397 @@
+// Names, spoken names and tab order of every window's controls, in one place so that the code that
+// lays the pages out stays about layout. Object names are the controls' established names, the same
+// the design code and the tests use; spoken names are the captions a person reads beside them.
+
+#include "ui/ControlNames.h"
+
+#include "ui/AboutForm.h"
+#include "ui/BreakdownForm.h"
+#include "ui/DesignCheckForm.h"
+#include "ui/EquipmentPage.h"
+#include "ui/HistoryForm.h"
+#include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
+#include "ui/OptionsForm.h"
+#include "ui/SheetOptionsDialog.h"
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <array>
+#include <initializer_list>
+
+namespace vantrel {
+
+namespace {
+
+void Keep(QObject* object, const QString& name) {
+    if (object != nullptr && object->objectName().isEmpty()) object->setObjectName(name);
+}
+
+// The member's own spelling is its name, so a renamed member cannot leave a stale name behind.
+#define VANTREL_KEEP_NAME(owner, member) Keep((owner).member, QStringLiteral(#member))
+
+template <typename T, std::size_t N>
+void KeepIndexed(const std::array<T*, N>& controls, const char* name) {
+    for (std::size_t i = 0; i < N; ++i)
+        Keep(controls[i], QString::fromLatin1(name) + QLatin1Char('_') + QString::number(i));
+}
+
+void Speak(QWidget* w, const char* name) {
+    if (w != nullptr) w->setAccessibleName(QString::fromUtf8(name));
+}
+
+// Some desktops' screen readers speak a list box by its value and its caption through the label
+// that names it, so each caption is tied to its control as well. The captions hold no mnemonic, so
+// this adds no shortcut.
+void Caption(QLabel* caption, QWidget* control) {
+    if (caption != nullptr && control != nullptr) caption->setBuddy(control);
+}
+
+// Tab goes from each control to the next in `chain`; controls missing from a layout are passed over.
+void TabChain(std::initializer_list<QWidget*> chain) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : chain) {
+        if (w == nullptr) continue;
+        if (previous != nullptr) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+template <std::size_t N>
+void TabChainAfter(QWidget*& previous, const std::array<SlotLabel*, N>& labels) {
+    for (SlotLabel* label : labels) {
+        if (label == nullptr) continue;
+        if (previous != nullptr) QWidget::setTabOrder(previous, label);
+        previous = label;
+    }
+}
+
+void NameMenus(MainForm& f) {
+    VANTREL_KEEP_NAME(f, MFile);
+    VANTREL_KEEP_NAME(f, MEdit);
+    VANTREL_KEEP_NAME(f, MOptions);
+    VANTREL_KEEP_NAME(f, MAbout);
+    VANTREL_KEEP_NAME(f, MNew);
+    VANTREL_KEEP_NAME(f, MOpen);
+    VANTREL_KEEP_NAME(f, MRecent);
+    VANTREL_KEEP_NAME(f, MSave);
+    VANTREL_KEEP_NAME(f, MSaveAs);
+    VANTREL_KEEP_NAME(f, MExport);
+    VANTREL_KEEP_NAME(f, MPrintSheet);
+    VANTREL_KEEP_NAME(f, MExportSheet);
+    VANTREL_KEEP_NAME(f, MQuit);
+    VANTREL_KEEP_NAME(f, MUndo);
+    VANTREL_KEEP_NAME(f, MRedo);
+    VANTREL_KEEP_NAME(f, MHistory);
+    VANTREL_KEEP_NAME(f, MPreferences);
+    VANTREL_KEEP_NAME(f, MCheck);
+    VANTREL_KEEP_NAME(f, MAbout2);
+}
+
+void NameFrame(MainForm& f) {
+    VANTREL_KEEP_NAME(f, CapMechName);
+    VANTREL_KEEP_NAME(f, TextMechName);
+    VANTREL_KEEP_NAME(f, CapModel);
+    VANTREL_KEEP_NAME(f, TextModel);
+    VANTREL_KEEP_NAME(f, TabStrip1);
+    VANTREL_KEEP_NAME(f, StatBar);
+    for (int i = 0; i < 7; ++i) Keep(f.Panels[i], QStringLiteral("StatBar_%1").arg(i + 1));
+    Speak(f.TextMechName, "Battle Armor Name");
+    Speak(f.TextModel, "Model");
+    Speak(f.TabStrip1, "Design Pages");
+    Speak(f.StatBar, "Status");
+    Caption(f.CapMechName, f.TextMechName);
+    Caption(f.CapModel, f.TextModel);
+}
+
+void NamePage1(MainForm& f) {
+    VANTREL_KEEP_NAME(f, Frame1);
+    VANTREL_KEEP_NAME(f, CapType);
+    VANTREL_KEEP_NAME(f, ComboType);
+    VANTREL_KEEP_NAME(f, CapChassis);
+    VANTREL_KEEP_NAME(f, ComboChassis);
+    VANTREL_KEEP_NAME(f, CapTechBase);
+    VANTREL_KEEP_NAME(f, ComboTechBase);
+    VANTREL_KEEP_NAME(f, CapTechLevel);
+    VANTREL_KEEP_NAME(f, CapSS);
+    VANTREL_KEEP_NAME(f, ComboSS);
+    VANTREL_KEEP_NAME(f, LabTurret);
+    VANTREL_KEEP_NAME(f, ComboTurret);
+    VANTREL_KEEP_NAME(f, ChkConfig);
+    VANTREL_KEEP_NAME(f, ChkEnhanced);
+    VANTREL_KEEP_NAME(f, LabHeatSink);
+    VANTREL_KEEP_NAME(f, HeatSinkSlide);
+    VANTREL_KEEP_NAME(f, NumHeatLab);
+    VANTREL_KEEP_NAME(f, FrmMove);
+    VANTREL_KEEP_NAME(f, CapGS);
+    VANTREL_KEEP_NAME(f, Slider1);
+    VANTREL_KEEP_NAME(f, MLab1);
+    VANTREL_KEEP_NAME(f, CapJS);
+    VANTREL_KEEP_NAME(f, Slider2);
+    VANTREL_KEEP_NAME(f, MLab2);
+    VANTREL_KEEP_NAME(f, CapVTOL);
+    VANTREL_KEEP_NAME(f, Slider3);
+    VANTREL_KEEP_NAME(f, MLab3);
+    VANTREL_KEEP_NAME(f, Label5);
+    VANTREL_KEEP_NAME(f, Slider4);
+    VANTREL_KEEP_NAME(f, MLab4);
+    Speak(f.Frame1, "Setup Battle Armor");
+    Speak(f.ComboType, "Weight Class");
+    Speak(f.ComboChassis, "Chassis Type");
+    Speak(f.ComboTechBase, "Technology Base");
+    Speak(f.ComboSS, "Suit Systems");
+    Speak(f.ComboTurret, "Turret");
+    Speak(f.ChkConfig, "Configurable (+10 Kg, -1 CSlot)");
+    Speak(f.ChkEnhanced, "Enhanced Imaging");
+    Speak(f.HeatSinkSlide, "Heat Sinks");
+    Speak(f.Slider1, "Ground Speed");
+    Speak(f.Slider2, "Jump Capability");
+    Speak(f.Slider3, "VTOL Speed");
+    Speak(f.Slider4, "Underwater Speed");
+    Caption(f.CapType, f.ComboType);
+    Caption(f.CapChassis, f.ComboChassis);
+    Caption(f.CapTechBase, f.ComboTechBase);
+    Caption(f.CapSS, f.ComboSS);
+    Caption(f.LabTurret, f.ComboTurret);
+    Caption(f.LabHeatSink, f.HeatSinkSlide);
+    Caption(f.CapGS, f.Slider1);
+    Caption(f.CapJS, f.Slider2);
+    Caption(f.CapVTOL, f.Slider3);
+    Caption(f.Label5, f.Slider4);
+}
+
+void NamePage2(MainForm& f) {
+    VANTREL_KEEP_NAME(f, Frame2);
+    VANTREL_KEEP_NAME(f, Label7);
+    VANTREL_KEEP_NAME(f, ComboAType);
+    VANTREL_KEEP_NAME(f, AllOrig);
+    VANTREL_KEEP_NAME(f, ArmorSlide);
+    VANTREL_KEEP_NAME(f, LabArmorP);
+    VANTREL_KEEP_NAME(f, LabArmorW);
+    VANTREL_KEEP_NAME(f, Label10);
+    VANTREL_KEEP_NAME(f, Picture1);
+    Speak(f.Frame2, "Allocate Armor");
+    Speak(f.ComboAType, "Armor Type");
+    Speak(f.AllOrig, "All Armor Types");
+    Speak(f.ArmorSlide, "Armor Points");
+    Speak(f.Picture1, "Illustration");
+    Caption(f.Label7, f.ComboAType);
+}
+
+void NamePage3(EquipmentPage& p) {
+    VANTREL_KEEP_NAME(p, Label13);
+    VANTREL_KEEP_NAME(p, AvList);
+    VANTREL_KEEP_NAME(p, Label14);
+    VANTREL_KEEP_NAME(p, SelList);
+    VANTREL_KEEP_NAME(p, ComAdd);
+    VANTREL_KEEP_NAME(p, ComRemove);
+    VANTREL_KEEP_NAME(p, ComClear);
+    KeepIndexed(p.OptType, "OptType");
+    Keep(p.OptTypeGroup, QStringLiteral("OptType"));
+    VANTREL_KEEP_NAME(p, Check1);
+    VANTREL_KEEP_NAME(p, Label3);
+    VANTREL_KEEP_NAME(p, WpnsFrame);
+    VANTREL_KEEP_NAME(p, LPName);
+    VANTREL_KEEP_NAME(p, Label15);
+    VANTREL_KEEP_NAME(p, LDamage);
+    VANTREL_KEEP_NAME(p, Label16);
+    VANTREL_KEEP_NAME(p, LWeight);
+    VANTREL_KEEP_NAME(p, Label17);
+    VANTREL_KEEP_NAME(p, LCSlots);
+    VANTREL_KEEP_NAME(p, Label18);
+    VANTREL_KEEP_NAME(p, LHeat);
+    VANTREL_KEEP_NAME(p, Label19);
+    VANTREL_KEEP_NAME(p, LBV);
+    VANTREL_KEEP_NAME(p, Label21);
+    VANTREL_KEEP_NAME(p, LMin);
+    VANTREL_KEEP_NAME(p, Label20);
+    VANTREL_KEEP_NAME(p, Label22);
+    VANTREL_KEEP_NAME(p, LS);
+    VANTREL_KEEP_NAME(p, Label23);
+    VANTREL_KEEP_NAME(p, LM);
+    VANTREL_KEEP_NAME(p, Label24);
+    VANTREL_KEEP_NAME(p, LL);
+    Speak(&p, "Select Equipment");
+    Speak(p.AvList, "Available Equipment");
+    Speak(p.SelList, "Owned Equipment");
+    Speak(p.ComAdd, "Add");
+    Speak(p.ComRemove, "Remove");
+    Speak(p.ComClear, "Clear");
+    static const char* const kCategories[5] = {"Energy", "Ballistic", "Missile", "Equipment", "Ammunition"};
+    for (std::size_t i = 0; i < p.OptType.size(); ++i) Speak(p.OptType[i], kCategories[i]);
+    Speak(p.Check1, "For current weapons");
+    Speak(p.WpnsFrame, "Item Information");
+    Caption(p.Label13, p.AvList);
+    Caption(p.Label14, p.SelList);
+}
+
+void NamePage4(SlotPage& p) {
+    KeepIndexed(p.BodyCrit, "BodyCrit");
+    KeepIndexed(p.RightCrit, "RightCrit");
+    KeepIndexed(p.LeftCrit, "LeftCrit");
+    KeepIndexed(p.QuadCrit, "QuadCrit");
+    KeepIndexed(p.TurretCrit, "TurretCrit");
+    VANTREL_KEEP_NAME(p, BipedOwned);
+    VANTREL_KEEP_NAME(p, ClearSel1);
+    VANTREL_KEEP_NAME(p, ClearCS);
+    VANTREL_KEEP_NAME(p, PlaceInBody);
+    VANTREL_KEEP_NAME(p, PlaceInRightArm);
+    VANTREL_KEEP_NAME(p, PlaceInLeftArm);
+    VANTREL_KEEP_NAME(p, Label41);
+    VANTREL_KEEP_NAME(p, Label1);
+    VANTREL_KEEP_NAME(p, Figure);
+    VANTREL_KEEP_NAME(p, EmotLine);
+    VANTREL_KEEP_NAME(p, QuadOwned);
+    VANTREL_KEEP_NAME(p, ClearSel2);
+    VANTREL_KEEP_NAME(p, ClearCST);
+    VANTREL_KEEP_NAME(p, PlaceInQuad);
+    VANTREL_KEEP_NAME(p, PlaceInTurret);
+    VANTREL_KEEP_NAME(p, Label40);
+    VANTREL_KEEP_NAME(p, Label2);
+    VANTREL_KEEP_NAME(p, TurretHeader);
+    VANTREL_KEEP_NAME(p, TurretFramer);
+    VANTREL_KEEP_NAME(p, PlaceAll);
+    Speak(&p, "Allocate Equipment");
+    Speak(p.Owned(), "Owned Equipment");
+    Speak(p.ClearSelected(), "Clear Selected");
+    Speak(p.ClearAll(), "Clear All CSlots");
+    Speak(p.PlaceAll, "Place All");
+    Speak(p.Figure, "Suit Figure");
+    Caption(p.Label41, p.BipedOwned);
+    Caption(p.Label40, p.QuadOwned);
+    Speak(p.TurretFramer, "Usable Turret Slots");
+}
+
+// Reading order: a group of controls top to bottom, groups left to right, then the next band of the
+// page below. Pages that are hidden are passed over by Tab, so one chain serves every page.
+void OrderTabs(MainForm& f) {
+    const EquipmentPage& e = *f.equipmentPage_;
+    TabChain({f.TextMechName, f.TextModel, f.TabStrip1,
+              // the suit, the technology, the heat sinks, the movement
+              f.ComboType, f.ComboChassis, f.ComboSS, f.ComboTurret, f.ComboTechBase, f.ChkEnhanced,
+              f.ChkConfig, f.HeatSinkSlide, f.Slider1, f.Slider2, f.Slider3, f.Slider4,
+              // armor
+              f.ComboAType, f.ArmorSlide,
+              // the lists with the buttons between them, then the category filter under them
+              e.AvList, e.ComAdd, e.ComRemove, e.ComClear, e.SelList, e.OptType[0], e.OptType[1],
+              e.OptType[2], e.OptType[3], e.OptType[4], e.Check1});
+    QWidget* previous = e.Check1;
+    for (const SlotPage* p : {f.bipedPage_, f.quadPage_}) {
+        if (p->chassis() == SlotPage::Chassis::Humanoid) {
+            TabChainAfter(previous, p->BodyCrit);
+            TabChainAfter(previous, p->RightCrit);
+            TabChainAfter(previous, p->LeftCrit);
+        } else {
+            TabChainAfter(previous, p->QuadCrit);
+            TabChainAfter(previous, p->TurretCrit);
+        }
+        TabChain({previous, p->Owned(), p->ClearSelected(), p->ClearAll(), p->PlaceAll});
+        previous = p->PlaceAll;
+    }
+}
+
+}  // namespace
+
+void NameControls(MainForm& f) {
+    NameMenus(f);
+    NameFrame(f);
+    NamePage1(f);
+    NamePage2(f);
+    VANTREL_KEEP_NAME(f, Frame3);
+    VANTREL_KEEP_NAME(f, Frame4);
+    VANTREL_KEEP_NAME(f, Frame4B);
+    if (f.equipmentPage_ != nullptr) NamePage3(*f.equipmentPage_);
+    if (f.bipedPage_ != nullptr) NamePage4(*f.bipedPage_);
+    if (f.quadPage_ != nullptr) NamePage4(*f.quadPage_);
+    if (f.equipmentPage_ != nullptr && f.bipedPage_ != nullptr && f.quadPage_ != nullptr) OrderTabs(f);
+}
+
+void NameControls(OptionsForm& f) {
+    VANTREL_KEEP_NAME(f, Label1);
+    VANTREL_KEEP_NAME(f, SplashChk);
+    Keep(f.Biped[0], QStringLiteral("Biped_0"));
+    Keep(f.Biped[1], QStringLiteral("Biped_1"));
+    VANTREL_KEEP_NAME(f, cmdOK);
+    VANTREL_KEEP_NAME(f, cmdCancel);
+    VANTREL_KEEP_NAME(f, picOptions);
+    VANTREL_KEEP_NAME(f, fraSample2);
+    VANTREL_KEEP_NAME(f, fraSample3);
+    VANTREL_KEEP_NAME(f, fraSample4);
+    Speak(f.SplashChk, "Show long, annoying splash screen");
+    Speak(f.Biped[0], "Happy Biped");
+    Speak(f.Biped[1], "Sad Biped");
+    Speak(f.cmdOK, "OK");
+    Speak(f.cmdCancel, "Cancel");
+    TabChain({f.SplashChk, f.Biped[0], f.Biped[1], f.cmdOK, f.cmdCancel});
+}
+
+void NameControls(HistoryForm& f) {
+    VANTREL_KEEP_NAME(f, TextHistory);
+    VANTREL_KEEP_NAME(f, ComChange);
+    VANTREL_KEEP_NAME(f, ComCancel);
+    Speak(f.TextHistory, "History Notes");
+    Speak(f.ComChange, "Change");
+    Speak(f.ComCancel, "Cancel");
+    TabChain({f.TextHistory, f.ComChange, f.ComCancel});
+}
+
+void NameControls(AboutForm& f) {
+    VANTREL_KEEP_NAME(f, Picture2);
+    VANTREL_KEEP_NAME(f, PresLabel);
+    VANTREL_KEEP_NAME(f, PresLabel2);
+    VANTREL_KEEP_NAME(f, Timer1);
+    Speak(f.Picture2, "Picture");
+    Speak(f.PresLabel, "Credits");
+}
+
+void NameControls(DesignCheckForm& f) {
+    VANTREL_KEEP_NAME(f, LabSummary);
+    VANTREL_KEEP_NAME(f, GridFindings);
+    VANTREL_KEEP_NAME(f, ComClose);
+    Speak(f.GridFindings, "Findings");
+    // Tab leaves the table for the button; the arrow keys still move between its cells.
+    f.GridFindings->setTabKeyNavigation(false);
+    Speak(f.ComClose, "Close");
+    TabChain({f.GridFindings, f.ComClose});
+}
+
+void NameControls(BreakdownForm& f) {
+    VANTREL_KEEP_NAME(f, TabSections);
+    VANTREL_KEEP_NAME(f, GridTerms);
+    VANTREL_KEEP_NAME(f, LabNote);
+    Speak(f.TabSections, "Sections");
+    Speak(f.GridTerms, "Terms");
+    f.GridTerms->setTabKeyNavigation(false);
+    TabChain({f.TabSections, f.GridTerms});
+}
+
+void NameControls(SheetOptionsDialog& d) {
+    VANTREL_KEEP_NAME(d, Squad);
+    VANTREL_KEEP_NAME(d, PaperBox);
+    VANTREL_KEEP_NAME(d, Buttons);
+    Speak(d.Squad, "Squad size");
+    Speak(d.PaperBox, "Paper");
+    TabChain({d.Squad, d.PaperBox});  // the button box's own buttons follow
+}
+
+#undef VANTREL_KEEP_NAME
+
+}  // namespace vantrel

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace vantrel {
+
+class MainForm;
+class OptionsForm;
+class HistoryForm;
+class AboutForm;
+class DesignCheckForm;
+class BreakdownForm;
+class SheetOptionsDialog;
+
+// Gives the controls of a window their established names as object names (an indexed control
+// "Name_i"), an accessible name that a screen reader speaks (the caption beside the control, not its
+// value), and a tab order that follows the reading order of each page. Runs once, when the window
+// has been built; names a control already carries are kept.
+void NameControls(MainForm& form);
+void NameControls(OptionsForm& form);
+void NameControls(HistoryForm& form);
+void NameControls(AboutForm& form);
+void NameControls(DesignCheckForm& form);
+void NameControls(BreakdownForm& form);
+void NameControls(SheetOptionsDialog& dialog);
+
+}  // namespace vantrel

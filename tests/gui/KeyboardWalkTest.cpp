@@ -1,0 +1,514 @@
+// The main window by keyboard: every control found by its name with a spoken name, Tab walking each
+// page round, mnemonics that pick one entry, and the slot labels' context menu against the drop it
+// stands for.
+
+#include "MainFormFixture.h"
+#include "equipment/AutoPlace.h"
+#include "equipment/Placement.h"
+#include "equipment/SlotView.h"
+#include "ui/BreakdownForm.h"
+#include "ui/DesignCheckForm.h"
+#include "ui/EditCommands.h"
+#include "ui/HistoryForm.h"
+#include "ui/OptionsForm.h"
+#include "ui/RecentFiles.h"
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTabBar>
+#include <QTest>
+
+#include <random>
+
+namespace vantrel::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The name a screen reader speaks for the control: its accessible name where one is set, else what the
+// toolkit derives (a label's or a button's text).
+QString Spoken(QWidget* w) {
+    if (!w->accessibleName().isEmpty()) return w->accessibleName();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// The caption a control is labelled by, for readers that speak a list box by its value.
+QString LabelledBy(QWidget* w) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    if (!iface) return {};
+    for (const auto& relation : iface->relations(QAccessible::Label))
+        if (relation.first) return relation.first->text(QAccessible::Name);
+    return {};
+}
+
+// Tab stops at the chosen option of a set of options only; the arrow keys move between them.
+bool TakesTab(const QWidget* w, const QWidget* window) {
+    if (const auto* option = qobject_cast<const QRadioButton*>(w); option && !option->isChecked())
+        return false;
+    return w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
+}
+
+QStringList Names(const QList<QWidget*>& widgets) {
+    QStringList out;
+    for (QWidget* w : widgets)
+        out << (!w                          ? u"(none)"_s
+                : w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                            : w->objectName());
+    return out;
+}
+
+// The mnemonics of `texts` that occur more than once.
+QStringList MnemonicClashes(const QStringList& texts) {
+    QStringList clashes;
+    QSet<QString> seen;
+    for (const QString& text : texts) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) continue;
+        const QString k = key.toString();
+        if (seen.contains(k)) clashes << text;
+        seen << k;
+    }
+    return clashes;
+}
+
+// Presses Tab on the focused control from `start` on until the focus is back at `start`.
+QList<QWidget*> TabWalk(QWidget* start, int limit = 300) {
+    QList<QWidget*> walk;
+    start->setFocus(Qt::TabFocusReason);
+    QWidget* at = QApplication::focusWidget();
+    for (int i = 0; i < limit && at; ++i) {
+        walk << at;
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        if (at == start) return walk;
+    }
+    walk << nullptr;  // never came round
+    return walk;
+}
+
+// The controls the focus is on during `count` presses of Tab from `start`.
+QList<QWidget*> Tabs(QWidget* start, int count) {
+    QList<QWidget*> walk;
+    start->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < count && QApplication::focusWidget(); ++i) {
+        walk << QApplication::focusWidget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return walk;
+}
+
+class KeyboardWalk : public MainFormFixture {
+protected:
+    SlotPage* Page() { return d().IsQuad ? form->quadPage_ : form->bipedPage_; }
+    QAbstractItemView* Owned() { return Page()->Owned(); }
+
+    void UseLayout(bool quad, int tab = 3) {
+        form->TabStrip1->setCurrentIndex(0);
+        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
+        if (quad) form->ComboTurret->setCurrentIndex(9);
+        form->TabStrip1->setCurrentIndex(tab);
+        QApplication::setActiveWindow(form.get());
+    }
+
+    void Own(const std::string& entry, int times = 1) {
+        for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
+        form->RefreshP4();
+        form->RefreshMain();
+    }
+
+    QStringList OwnedRows() {
+        QStringList out;
+        const QAbstractItemModel* m = Owned()->model();
+        for (int r = 0; r < m->rowCount(); ++r) out << m->index(r, 0).data().toString();
+        return out;
+    }
+
+    void Select(const QString& entry) {
+        const QAbstractItemModel* m = Owned()->model();
+        for (int r = 0; r < m->rowCount(); ++r) {
+            if (m->index(r, 0).data().toString() == entry) {
+                Owned()->setCurrentIndex(m->index(r, 0));
+                return;
+            }
+        }
+        FAIL() << "not owned: " << entry.toStdString();
+    }
+
+    // The slot's context menu after a right-click on it; its entries as "text=enabled".
+    QMenu* MenuOf(SlotLabel* label) {
+        QContextMenuEvent e(QContextMenuEvent::Mouse, Centre(label), label->mapToGlobal(Centre(label)));
+        QApplication::sendEvent(label, &e);
+        return Page()->findChild<QMenu*>(u"SlotMenu"_s);
+    }
+    static QStringList Entries(const QMenu* menu) {
+        QStringList out;
+        for (QAction* a : menu->actions()) out << a->text() + (a->isEnabled() ? u"=on"_s : u"=off"_s);
+        return out;
+    }
+    // Runs the menu's entry `name` as the person picking it would, and closes the menu.
+    static void Pick(QMenu* menu, const char* name) {
+        QAction* a = menu->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(a, nullptr);
+        menu->hide();
+        a->trigger();
+    }
+
+    void DropSelectedOn(SlotLabel* target) {
+        std::unique_ptr<QMimeData> data(Page()->Owned()->MakeDragData());
+        ASSERT_NE(data, nullptr);
+        DropOn(target, data.get());
+    }
+
+    struct Outcome {
+        Design design;
+        std::vector<FakeDialogs::Shown> shown;
+        QStringList panels;
+        QStringList owned;
+        bool changed = false;
+    };
+    template <typename F>
+    Outcome Run(const Design& start, const QString& entry, F gesture) {
+        d() = start;
+        ctx.SelLocation = -1;
+        form->RefreshP4();
+        form->RefreshMain();
+        dialogs.messages.clear();
+        if (!entry.isEmpty()) Select(entry);
+        const Design before = d();
+        gesture();
+        return {d(), dialogs.messages, Panels(), OwnedRows(), !(d() == before)};
+    }
+    static void ExpectSame(const Outcome& a, const Outcome& b) {
+        EXPECT_TRUE(a.design == b.design);
+        ASSERT_EQ(a.shown.size(), b.shown.size());
+        for (std::size_t i = 0; i < a.shown.size(); ++i) {
+            EXPECT_EQ(a.shown[i].text, b.shown[i].text);
+            EXPECT_EQ(a.shown[i].icon, b.shown[i].icon);
+        }
+        EXPECT_EQ(a.panels, b.panels);
+        EXPECT_EQ(a.owned, b.owned);
+    }
+    std::size_t Steps() const { return form->Edits().History().UndoCount(); }
+};
+
+// --- names ---
+
+// Each page of both layouts: the named controls are found where they stand, and every control that
+// takes the focus has its name and a spoken name no other control of the page has.
+TEST_F(KeyboardWalk, EveryControlIsFoundByItsNameAndSpeaksOnEachPage) {
+    const QStringList always = {u"TextMechName"_s, u"TextModel"_s, u"TabStrip1"_s, u"StatBar_1"_s,
+                                u"StatBar_7"_s};
+    struct Walk {
+        bool quad;
+        int tab;
+        QStringList names;
+    };
+    const Walk walks[] = {
+        {true,
+         0,        {u"ComboType"_s, u"ComboTurret"_s, u"ChkConfig"_s, u"HeatSinkSlide"_s, u"Slider1"_s, u"MLab4"_s}},
+        {false, 1, {u"ComboAType"_s, u"ArmorSlide"_s, u"LabArmorP"_s}                                              },
+        {false,
+         2,        {u"AvList"_s, u"SelList"_s, u"ComAdd"_s, u"OptType_0"_s, u"OptType_4"_s, u"LPName"_s, u"LL"_s}  },
+        {false,
+         3,        {u"BipedOwned"_s, u"ClearSel1"_s, u"ClearCS"_s, u"BodyCrit_0"_s, u"BodyCrit_11"_s, u"RightCrit_3"_s,
+          u"LeftCrit_0"_s}                                                                              },
+        {true,
+         3,        {u"QuadOwned"_s, u"ClearSel2"_s, u"ClearCST"_s, u"QuadCrit_15"_s, u"TurretCrit_0"_s,
+          u"TurretCrit_8"_s, u"TurretHeader"_s}                                                         },
+    };
+    for (const Walk& w : walks) {
+        SCOPED_TRACE("page " + std::to_string(w.tab) + (w.quad ? " quad" : ""));
+        UseLayout(w.quad, w.tab);
+        for (const QString& name : always + w.names) {
+            QWidget* found = form->findChild<QWidget*>(name);
+            ASSERT_NE(found, nullptr) << name.toStdString();
+            EXPECT_TRUE(found->isVisibleTo(form.get())) << name.toStdString();
+            EXPECT_FALSE(Spoken(found).isEmpty()) << name.toStdString();
+        }
+        QHash<QString, QString> said;
+        for (QWidget* x : form->findChildren<QWidget*>()) {
+            if (!x->isVisibleTo(form.get()) || !(x->focusPolicy() & Qt::TabFocus) || x->focusProxy())
+                continue;
+            const QString spoken = Spoken(x);
+            EXPECT_FALSE(x->objectName().isEmpty())
+                << x->metaObject()->className() << " " << spoken.toStdString();
+            EXPECT_FALSE(spoken.isEmpty()) << x->objectName().toStdString();
+            EXPECT_FALSE(said.contains(spoken))
+                << spoken.toStdString() << ": " << x->objectName().toStdString() << " and "
+                << said.value(spoken).toStdString();
+            said.insert(spoken, x->objectName());
+        }
+    }
+    // Captions, not values; and tied to their lists for readers that speak a list by its value.
+    EXPECT_EQ(Spoken(form->ComboType), u"Weight Class"_s);
+    EXPECT_EQ(LabelledBy(form->ComboType), u"Weight Class:"_s);
+    EXPECT_EQ(LabelledBy(form->ComboAType), u"Armor Type:"_s);
+    EXPECT_EQ(Spoken(form->Slider2), u"Jump Capability"_s);
+    EXPECT_EQ(Spoken(form->ArmorSlide), u"Armor Points"_s);
+    EXPECT_EQ(Spoken(form->HeatSinkSlide), u"Heat Sinks"_s);
+    for (const char* name : {"MFile", "MEdit", "MOptions", "MAbout", "MRecent"})
+        EXPECT_NE(form->findChild<QMenu*>(QString::fromLatin1(name)), nullptr) << name;
+    for (const char* name : {"MNew", "MSaveAs", "MQuit", "MUndo", "MHistory", "MCheck", "MAbout2"})
+        EXPECT_NE(form->findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
+}
+
+// --- tab order ---
+
+// From the name box Tab reaches every control of the page that takes the focus, in reading order,
+// and comes back round to the name box.
+TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
+    struct Walk {
+        bool quad;
+        int tab;
+    };
+    for (const Walk& w : {
+             Walk{true,  0},
+             Walk{false, 1},
+             Walk{false, 2},
+             Walk{false, 3},
+             Walk{true,  3}
+    }) {
+        SCOPED_TRACE("page " + std::to_string(w.tab) + (w.quad ? " quad" : ""));
+        UseLayout(w.quad, w.tab);
+        const QList<QWidget*> walk = TabWalk(form->TextMechName);
+        ASSERT_FALSE(walk.contains(nullptr)) << Names(walk).join(u' ').toStdString();
+        QSet<QWidget*> wanted;
+        for (QWidget* x : form->findChildren<QWidget*>())
+            if (TakesTab(x, form.get())) wanted << x;
+        for (QWidget* x : wanted) EXPECT_TRUE(walk.contains(x)) << x->objectName().toStdString();
+        // Each control once, and only controls of the window.
+        EXPECT_EQ(QSet<QWidget*>(walk.begin(), walk.end()).size(), walk.size());
+        ASSERT_GE(walk.size(), 3);
+        EXPECT_EQ(Names(walk.mid(0, 3)), (QStringList{u"TextMechName"_s, u"TextModel"_s, u"TabStrip1"_s}));
+        if (w.tab == 0) {
+            // The suit's column, then technology, heat sinks and the movement (of those open to this design).
+            QStringList reading;
+            for (const char* name :
+                 {"ComboType", "ComboChassis", "ComboSS", "ComboTurret", "ComboTechBase", "ChkEnhanced",
+                  "ChkConfig", "HeatSinkSlide", "Slider1", "Slider2", "Slider3", "Slider4"}) {
+                QWidget* x = form->findChild<QWidget*>(QString::fromLatin1(name));
+                ASSERT_NE(x, nullptr) << name;
+                if (TakesTab(x, form.get())) reading << x->objectName();
+            }
+            EXPECT_GE(reading.size(), 9);
+            EXPECT_EQ(Names(walk.mid(3)), reading);
+        }
+        if (w.tab == 3) {
+            // The slots column by column, then the owned list and its buttons.
+            SlotPage* p = Page();
+            const int first = static_cast<int>(walk.indexOf(w.quad ? p->QuadCrit[0] : p->BodyCrit[0]));
+            ASSERT_EQ(first, 3);
+            const qsizetype owned = walk.indexOf(p->Owned());
+            ctx.SelLocation = w.quad ? kQuadBody : kBody;
+            ctx.SelSlot = 0;
+            form->RefreshP4();  // Clear Selected opens with a selection
+            EXPECT_EQ(Names(Tabs(p->Owned(), 5)),
+                      (QStringList{p->Owned()->objectName(), p->ClearSelected()->objectName(),
+                                   p->ClearAll()->objectName(), u"PlaceAll"_s, u"TextMechName"_s}));
+            EXPECT_EQ(Names(walk.mid(owned)),
+                      (QStringList{p->Owned()->objectName(), p->ClearAll()->objectName(), u"PlaceAll"_s}));
+            ctx.SelLocation = -1;
+            form->RefreshP4();
+            if (!w.quad) {
+                EXPECT_EQ(walk.indexOf(p->RightCrit[0]), 3 + 12);
+                EXPECT_EQ(walk.indexOf(p->LeftCrit[0]), 3 + 16);
+            }
+        }
+    }
+}
+
+TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
+    QApplication::setActiveWindow(form.get());
+    form->MPreferences_Click();
+    form->MHistory_Click();
+    form->MCheck_Click();
+    form->ShowBreakdown(0);
+    struct Window {
+        QWidget* window;
+        QStringList order;
+    };
+    for (const Window& w : {
+             Window{form->optionsForm_,   {u"SplashChk"_s, u"Biped_0"_s, u"cmdOK"_s, u"cmdCancel"_s}},
+             Window{form->historyForm_,   {u"TextHistory"_s, u"ComChange"_s, u"ComCancel"_s}        },
+             Window{form->checkForm_,     {u"GridFindings"_s, u"ComClose"_s}                        },
+             Window{form->breakdownForm_, {u"TabSections"_s, u"GridTerms"_s}                        }
+    }) {
+        SCOPED_TRACE(w.window->windowTitle().toStdString());
+        w.window->activateWindow();
+        QApplication::setActiveWindow(w.window);
+        QWidget* first = w.window->findChild<QWidget*>(w.order.first());
+        ASSERT_NE(first, nullptr);
+        const QList<QWidget*> walk = TabWalk(first, 40);
+        EXPECT_EQ(Names(walk), w.order);
+        for (QWidget* x : walk) {
+            if (x) {
+                EXPECT_FALSE(Spoken(x).isEmpty()) << x->objectName().toStdString();
+            }
+        }
+        if (w.window == form->optionsForm_) {
+            // The arrow keys lead from the chosen option to the other.
+            form->optionsForm_->Biped[0]->setFocus();
+            QTest::keyClick(form->optionsForm_->Biped[0], Qt::Key_Down);
+            EXPECT_TRUE(form->optionsForm_->Biped[1]->hasFocus());
+            EXPECT_EQ(Spoken(form->optionsForm_->SplashChk), u"Show long, annoying splash screen"_s);
+        }
+        // Mnemonics of a window pick one control each.
+        QStringList texts;
+        for (QAbstractButton* b : w.window->findChildren<QAbstractButton*>()) texts << b->text();
+        for (QLabel* l : w.window->findChildren<QLabel*>()) texts << l->text();
+        EXPECT_TRUE(MnemonicClashes(texts).isEmpty()) << MnemonicClashes(texts).join(u", "_s).toStdString();
+    }
+}
+
+// Within each menu and each page no mnemonic picks two entries.
+TEST_F(KeyboardWalk, MnemonicsAreUniquePerMenuAndPage) {
+    form->Files().Recent().Add(dir.filePath(u"a.vnt"_s));
+    form->Files().Recent().Add(dir.filePath(u"b&c.vnt"_s));
+    UseLayout(false);
+    Own("Manipulator");
+    Select(u"Manipulator"_s);
+    MenuOf(Page()->BodyCrit[3])->hide();
+    QStringList bar;
+    for (QAction* a : form->menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar, (QStringList{u"&File"_s, u"&Edit"_s, u"&Options"_s, u"&About"_s}));
+    EXPECT_TRUE(MnemonicClashes(bar).isEmpty());
+    int menus = 0;
+    for (QMenu* menu : form->findChildren<QMenu*>()) {
+        QStringList texts;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator()) texts << a->text();
+        EXPECT_TRUE(MnemonicClashes(texts).isEmpty())
+            << menu->objectName().toStdString() << ": " << MnemonicClashes(texts).join(u", "_s).toStdString();
+        ++menus;
+    }
+    EXPECT_GE(menus, 6);
+    for (QWidget* page : {static_cast<QWidget*>(form->Frame1), static_cast<QWidget*>(form->Frame2),
+                          form->Frame3, form->Frame4, form->Frame4B}) {
+        QStringList texts;
+        for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) texts << b->text();
+        for (QLabel* l : page->findChildren<QLabel*>()) texts << l->text();
+        EXPECT_TRUE(MnemonicClashes(texts).isEmpty()) << page->objectName().toStdString();
+    }
+    // The clash finder itself: a doubled mnemonic is named, an escaped ampersand is none.
+    EXPECT_EQ(MnemonicClashes({u"&Save"_s, u"&Sort"_s, u"Fish && Chips"_s, u"&Chips"_s}),
+              QStringList{u"&Sort"_s});
+}
+
+// --- the slot's context menu ---
+
+TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
+    UseLayout(false);
+    SlotPage* p = Page();
+    d().BodySlots[5] = kSlotHeatSink;
+    d().HeatSinks = 1;
+    form->RefreshP4();
+    QMenu* menu = MenuOf(p->BodyCrit[4]);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(Entries(menu), (QStringList{u"&Place here=off"_s, u"&Clear=off"_s}));
+    menu->hide();
+
+    Own("Manipulator");
+    Select(u"Manipulator"_s);
+    EXPECT_EQ(Entries(MenuOf(p->BodyCrit[4])),
+              (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=off"_s}));
+    menu->hide();
+    EXPECT_EQ(Entries(MenuOf(p->BodyCrit[5])),
+              (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=on"_s}));
+    menu->hide();
+    // A movement slot cannot be selected, so Clear would clear whatever else is selected: shut.
+    EXPECT_EQ(Entries(MenuOf(p->BodyCrit[0])),
+              (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=off"_s}));
+    menu->hide();
+
+    // By keyboard: the Menu key and Shift+F10 on the focused label, under the label.
+    p->BodyCrit[7]->setFocus();
+    QTest::keyClick(p->BodyCrit[7], Qt::Key_Menu);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(menu->geometry().contains(
+        p->BodyCrit[7]->mapToGlobal(QPoint(p->BodyCrit[7]->width() / 2, p->BodyCrit[7]->height() + 2))));
+    menu->hide();
+    QTest::keyClick(p->BodyCrit[5], Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(Entries(menu), (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=on"_s}));
+    menu->hide();
+
+    // Clear on a taken slot: the click's selection, then Clear Selected; an older selection elsewhere
+    // is left alone by a Clear on a slot the click cannot select.
+    const Design start = d();
+    const std::size_t steps = Steps();
+    Pick(MenuOf(p->BodyCrit[5]), "ClearSlot");
+    EXPECT_EQ(d().BodySlots[5], kSlotFree);
+    EXPECT_EQ(p->BodyCrit[5]->text(), u"Available"_s);
+    EXPECT_EQ(Steps(), steps + 1);
+    EXPECT_EQ(form->MUndo->text(), u"&Undo Clear Selected"_s);
+    d() = start;
+    form->RefreshP4();
+    ASSERT_TRUE(ClickSlot(ctx, kBody, 5));
+    Pick(MenuOf(p->BodyCrit[0]), "ClearSlot");
+    EXPECT_EQ(d().BodySlots[5], kSlotHeatSink);
+}
+
+// Random owned entries on random slots of both layouts, free and taken: "Place <entry> here" leaves
+// the design, the messages, the status line and the owned list exactly as the drop of that entry on
+// that slot, as one undo step.
+TEST_F(KeyboardWalk, PlaceHereEqualsTheDropOnThatSlot) {
+    std::mt19937 rng(1310);
+    int placed = 0, refused = 0;
+    for (int round = 0; round < 14; ++round) {
+        const bool quad = round % 2 == 1;
+        UseLayout(quad);
+        form->ClearCS_Click();
+        form->ClearCST_Click();
+        d().JumpMP = static_cast<int>(rng() % 2);
+        d().HeatSinks = 2;
+        for (int k = 0; k < 4; ++k) Own(ctx.catalog[rng() % kCatalogSize].Name);
+        Own(round % 3 == 0 ? "Manipulator" : "Para Foil");
+        for (int location : PlaceOrder(d())) {
+            SlotArrays a = Slots(d(), location);
+            for (int s = 0; s < a.count; ++s)
+                if (a.codes[s] == kSlotFree && rng() % 3 == 0) a.codes[s] = kSlotHeatSink;
+        }
+        const Design start = d();
+        form->RefreshP4();
+        const QStringList owned = OwnedRows();
+        ASSERT_FALSE(owned.isEmpty());
+        for (int pick = 0; pick < 4; ++pick) {
+            const QString entry = owned[static_cast<int>(rng() % owned.size())];
+            const std::vector<int> order = PlaceOrder(d());
+            const int location = order[rng() % order.size()];
+            const int slot = static_cast<int>(rng() % static_cast<unsigned>(UsableSlots(start, location)));
+            SlotLabel* label = Page()->Crit(location, slot);
+            ASSERT_NE(label, nullptr);
+            SCOPED_TRACE(entry.toStdString() + " on " + label->objectName().toStdString());
+            const std::size_t steps = Steps();
+            const Outcome byMenu = Run(start, entry, [&] { Pick(MenuOf(label), "PlaceHere"); });
+            const bool changed = byMenu.changed;
+            EXPECT_EQ(Steps(), steps + (changed ? 1 : 0));
+            if (changed) {
+                EXPECT_TRUE(form->MUndo->text().startsWith(u"&Undo Place in "_s));
+            }
+            const Outcome byDrop = Run(start, entry, [&] { DropSelectedOn(label); });
+            ExpectSame(byMenu, byDrop);
+            (changed ? placed : refused) += 1;
+        }
+    }
+    EXPECT_GT(placed, 5);
+    EXPECT_GT(refused, 5);
+}
+
+}  // namespace
+}  // namespace vantrel::test
