@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
@@ -36,6 +37,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <utility>
 
 namespace vantrel {
 
@@ -103,6 +105,7 @@ void NameMenus(MainForm& f) {
     VANTREL_KEEP_NAME(f, MHistory);
     VANTREL_KEEP_NAME(f, MPreferences);
     VANTREL_KEEP_NAME(f, MCheck);
+    VANTREL_KEEP_NAME(f, MBreakdown);
     VANTREL_KEEP_NAME(f, MAbout2);
 }
 
@@ -308,6 +311,26 @@ void OrderTabs(MainForm& f) {
     }
 }
 
+// Ctrl+PgDown and Ctrl+PgUp turn to the next and the previous page from anywhere in the window, round
+// at the ends; the focus goes to the tab strip, from where Tab enters the page.
+void PageKeys(MainForm& f) {
+    QTabBar* strip = f.TabStrip1;
+    for (const auto& [key, step] : {
+             std::pair{Qt::Key_PageDown, 1 },
+             std::pair{Qt::Key_PageUp,   -1}
+    }) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), &f);
+        shortcut->setObjectName(step > 0 ? QStringLiteral("NextPage") : QStringLiteral("PreviousPage"));
+        const int by = step;
+        QObject::connect(shortcut, &QShortcut::activated, strip, [strip, by] {
+            const int count = strip->count();
+            if (count == 0) return;
+            strip->setCurrentIndex((strip->currentIndex() + by + count) % count);
+            strip->setFocus(Qt::ShortcutFocusReason);
+        });
+    }
+}
+
 }  // namespace
 
 void NameControls(MainForm& f) {
@@ -322,6 +345,7 @@ void NameControls(MainForm& f) {
     if (f.bipedPage_ != nullptr) NamePage4(*f.bipedPage_);
     if (f.quadPage_ != nullptr) NamePage4(*f.quadPage_);
     if (f.equipmentPage_ != nullptr && f.bipedPage_ != nullptr && f.quadPage_ != nullptr) OrderTabs(f);
+    PageKeys(f);
 }
 
 void NameControls(OptionsForm& f) {

@@ -4,6 +4,7 @@
 #include "platform/AppPaths.h"
 #include "rules/ArmorList.h"
 #include "rules/Tables.h"
+#include "ui/BreakdownForm.h"
 #include "ui/ControlNames.h"
 #include "ui/DibSection.h"
 #include "ui/EditCommands.h"
@@ -220,6 +221,7 @@ void MainForm::BuildMenu() {
     MPreferences = MOptions->addAction(Q("&Preferences..."));
     MCheck = MOptions->addAction(Q("Design &Check..."));
     MCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    MBreakdown = MOptions->addAction(Q("&Breakdown..."));
     MAbout = bar->addMenu(Q("&About"));
     MAbout2 = MAbout->addAction(Q("&About Vantrel Beta 0.1..."));
     // Menus are windows of their own and do not inherit the form's font.
@@ -454,6 +456,7 @@ void MainForm::ConnectHandlers() {
     connect(MHistory, &QAction::triggered, this, &MainForm::MHistory_Click);
     connect(MPreferences, &QAction::triggered, this, &MainForm::MPreferences_Click);
     connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);
+    connect(MBreakdown, &QAction::triggered, this, [this] { ShowBreakdown(BreakdownForm::kWeight); });
 }
 
 void MainForm::SetBipedLine(int biped) {

@@ -253,7 +253,8 @@ public:
     HistoryForm* historyForm_ = nullptr;
     AboutForm* aboutForm_ = nullptr;
     // --- the design check and the breakdown (MainFormCheck.cpp), live while open ---
-    QAction* MCheck = nullptr;  // "Design &Check...", Ctrl+K
+    QAction* MCheck = nullptr;      // "Design &Check...", Ctrl+K
+    QAction* MBreakdown = nullptr;  // "&Breakdown...": the breakdown without a double-click on a panel
     DesignCheckForm* checkForm_ = nullptr;
     BreakdownForm* breakdownForm_ = nullptr;
     void MCheck_Click();

@@ -330,6 +330,31 @@ TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
     }
 }
 
+// Ctrl+PgDown and Ctrl+PgUp turn the pages from inside a page, round at both ends, and leave the
+// focus on the tab strip; the breakdown opens from the menu.
+TEST_F(KeyboardWalk, PagesAndBreakdownWithoutTheMouse) {
+    UseLayout(false, 0);
+    form->Slider1->setFocus();
+    QTest::keyClick(form->Slider1, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->TabStrip1->currentIndex(), 1);
+    EXPECT_TRUE(form->Frame2->isVisible());
+    EXPECT_TRUE(form->TabStrip1->hasFocus());
+    EXPECT_EQ(form->Slider1->value(), d().GroundMP);
+    form->ArmorSlide->setFocus();
+    QTest::keyClick(form->ArmorSlide, Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(form->TabStrip1, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form->TabStrip1->currentIndex(), 3);
+    EXPECT_TRUE(form->Frame4->isVisible());
+    QTest::keyClick(form->TabStrip1, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->TabStrip1->currentIndex(), 0);
+
+    // The breakdown, otherwise opened by a double-click on a total, has a menu entry.
+    form->MBreakdown->trigger();
+    ASSERT_NE(form->breakdownForm_, nullptr);
+    EXPECT_TRUE(form->breakdownForm_->isVisible());
+    EXPECT_EQ(form->breakdownForm_->CurrentSection(), BreakdownForm::kWeight);
+}
+
 TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
     QApplication::setActiveWindow(form.get());
     form->MPreferences_Click();
