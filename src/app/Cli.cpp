@@ -143,29 +143,35 @@ struct SheetRequest {
     int troopers = 0;  // 0: the design's default squad
 };
 
+// The value of --paper or --troopers into the request; an empty problem when it is one.
+std::string ParseSheetOption(const std::string& option, const std::string& value, SheetRequest& request) {
+    if (option == "--paper") {
+        if (value == "a4" || value == "A4")
+            request.paper = Paper::A4;
+        else if (value == "letter" || value == "Letter")
+            request.paper = Paper::Letter;
+        else
+            return "--paper takes a4 or letter, not " + value;
+        return {};
+    }
+    if (value.size() != 1 || value[0] < '0' + kMinTroopers || value[0] > '0' + kMaxTroopers)
+        return "--troopers takes a number from 1 to 6, not " + value;
+    request.troopers = value[0] - '0';
+    return {};
+}
+
 // The arguments after --record-sheet; an empty problem when they make a request.
 std::string ParseSheetRequest(int argc, char** argv, SheetRequest& request) {
     std::vector<std::string> files;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--paper" || arg == "--troopers") {
-            if (i + 1 >= argc) return arg + " needs a value";
-            const std::string value = argv[++i];
-            if (arg == "--paper") {
-                if (value == "a4" || value == "A4")
-                    request.paper = Paper::A4;
-                else if (value == "letter" || value == "Letter")
-                    request.paper = Paper::Letter;
-                else
-                    return "--paper takes a4 or letter, not " + value;
-            } else {
-                if (value.size() != 1 || value[0] < '0' + kMinTroopers || value[0] > '0' + kMaxTroopers)
-                    return "--troopers takes a number from 1 to 6, not " + value;
-                request.troopers = value[0] - '0';
-            }
-        } else {
+        if (arg != "--paper" && arg != "--troopers") {
             files.push_back(arg);
+            continue;
         }
+        if (i + 1 >= argc) return arg + " needs a value";
+        std::string problem = ParseSheetOption(arg, argv[++i], request);
+        if (!problem.empty()) return problem;
     }
     if (files.size() != 2) return "--record-sheet takes a design file and an output file";
     request.design = files[0];

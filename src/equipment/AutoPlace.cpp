@@ -64,7 +64,7 @@ std::vector<Unplaced> PlaceAll(Context& ctx) {
         const auto next =
             std::find_if(entries.begin(), entries.end(), [&](const std::string& e) { return !given(e); });
         if (next == entries.end()) break;
-        const std::string entry = *next;
+        const std::string& entry = *next;  // `entries` outlives the round
         if (PlaceAnywhere(ctx, entry).kind == DropResult::Kind::Placed) continue;
         // The reason is the first message a drop in the usual order gives; a refusal without one
         // means every slot was taken.

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <unistd.h>
 
@@ -64,36 +65,47 @@ bool SyncFolder(const fs::path& folder) {
 
 void SetSyncHookForTesting(SyncHook hook) { gSyncHook = hook; }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
+namespace {
+
+// The file a write to `path` replaces: what a symbolic link points to, not the link itself. Sets
+// `error` and returns nothing when the target must not be replaced.
+std::optional<fs::path> WriteTarget(const std::string& path, std::string& error) {
     if (path.empty()) {
         error = "no file name was given";
-        return false;
+        return std::nullopt;
     }
     std::error_code ec;
     fs::path target(path);
-    // Replace what a symbolic link points to, not the link itself.
     if (fs::is_symlink(fs::symlink_status(target, ec))) {
         const fs::path resolved = fs::weakly_canonical(target, ec);
         if (!ec) target = resolved;
     }
     if (fs::is_directory(target, ec)) {
         error = "it is a folder";
-        return false;
+        return std::nullopt;
     }
     const fs::file_status current = fs::status(target, ec);
-    if (!ec && fs::exists(current)) {
-        // A pipe or a device would be replaced by a plain file, a read-only file without a question.
-        if (!fs::is_regular_file(current)) {
-            error = "it is not a regular file";
-            return false;
-        }
-        constexpr fs::perms kWrite =
-            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-        if ((current.permissions() & kWrite) == fs::perms::none) {
-            error = "the file is read-only";
-            return false;
-        }
+    if (ec || !fs::exists(current)) return target;
+    // A pipe or a device would be replaced by a plain file, a read-only file without a question.
+    if (!fs::is_regular_file(current)) {
+        error = "it is not a regular file";
+        return std::nullopt;
     }
+    constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((current.permissions() & kWrite) == fs::perms::none) {
+        error = "the file is read-only";
+        return std::nullopt;
+    }
+    return target;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
+    const std::optional<fs::path> checked = WriteTarget(path, error);
+    if (!checked) return false;
+    const fs::path& target = *checked;
+    std::error_code ec;
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     RemoveStaleTempFiles(folder);

@@ -114,7 +114,9 @@ std::string TechBaseLine(const Design& d) {
 }
 
 std::array<MovementLine, 4> MovementLines(const Design& d) {
-    auto orNone = [](int points, std::string caption) { return points == 0 ? std::string("N/A") : caption; };
+    auto orNone = [](int points, const std::string& caption) {
+        return points == 0 ? std::string("N/A") : caption;
+    };
     return {
         {
          {"Ground Speed", d.GroundMP, SpeedCaption(d.GroundMP)},

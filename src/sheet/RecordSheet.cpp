@@ -5,6 +5,7 @@
 #include "files/Readout.h"
 #include "rules/StatusLine.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -64,9 +65,21 @@ bool Listed(int code) {
            (code >= kSlotItemBase && code <= kSlotAmmoLast);
 }
 
-// Placed contents, location by location, each entry in the order its first slot comes. The space
-// adaptation and clamps lie in several locations as one unit (span -1 on each piece); a unit is
-// counted where its first piece is.
+// Whether slot `s` of a location starts an entry the sheet counts there. The space adaptation and
+// clamps lie in several locations as one unit (span -1 on each piece); a unit is counted where its
+// first piece is.
+bool CountedHere(const ConstSlotArrays& a, int s, int location, std::map<int, int>& linkedAt) {
+    const int code = a.codes[s];
+    if (!Listed(code)) return false;
+    const bool item = code >= kSlotItemBase && code < kSlotAmmoBase;
+    if (!item) return true;
+    if (a.spans[s] == kSpanFollow) return false;
+    if (a.spans[s] != kSpanNone) return true;
+    const auto [at, first] = linkedAt.emplace(code, location);
+    return first || at->second == location;
+}
+
+// Placed contents, location by location, each entry in the order its first slot comes.
 void PlacedItems(const Context& ctx, std::vector<SheetItem>& out) {
     const Catalog& catalog = ctx.catalog;
     const Design& d = ctx.design;
@@ -74,21 +87,15 @@ void PlacedItems(const Context& ctx, std::vector<SheetItem>& out) {
     for (const Place& place : Places(d)) {
         const ConstSlotArrays a = Slots(d, place.location);
         std::vector<std::pair<int, int>> here;  // code, count, in order of first slot
-        auto add = [&here](int code) {
-            for (auto& [c, n] : here)
-                if (c == code) return void(++n);
-            here.emplace_back(code, 1);
-        };
         for (int s = 0; s < place.count && s < a.count; ++s) {
+            if (!CountedHere(a, s, place.location, linkedAt)) continue;
             const int code = a.codes[s];
-            if (!Listed(code)) continue;
-            const bool item = code >= kSlotItemBase && code < kSlotAmmoBase;
-            if (item && a.spans[s] == kSpanFollow) continue;
-            if (item && a.spans[s] == kSpanNone) {
-                const auto [at, first] = linkedAt.emplace(code, place.location);
-                if (!first && at->second != place.location) continue;
-            }
-            add(code);
+            const auto known =
+                std::find_if(here.begin(), here.end(), [code](const auto& e) { return e.first == code; });
+            if (known != here.end())
+                ++known->second;
+            else
+                here.emplace_back(code, 1);
         }
         for (const auto& [code, n] : here) {
             out.push_back(Line(catalog, code, SlotCaption(ctx, code), place.name));

@@ -92,6 +92,27 @@ QRectF TitledBox(Ink& ink, const QRectF& r, const QString& title) {
 
 double TitleHeight(const Ink& ink) { return ink.LineHeight(ink.Font(8.5, true)) + 0.6 + 1.5; }
 
+// A word wider than the line is cut where it fills the line, the pieces going to `out`; what is
+// left stays in `line`. The cut is searched by halves, since stepping back a character at a time
+// took minutes on a long unbroken note. No line holds more characters than the narrowest one fits;
+// only that much is measured.
+void CutLongWord(const Ink& ink, const QFont& f, QString& line, double width, QStringList& out, int limit) {
+    const int most = 2 + static_cast<int>(width / std::max(0.05, ink.Width(f, QStringLiteral("."))));
+    auto tooWide = [&](const QString& text) {
+        return ink.Width(f, text.left(most)) > width || (text.size() > most && ink.Width(f, text) > width);
+    };
+    while (line.size() > 1 && out.size() <= limit && tooWide(line)) {
+        int fits = 1, wide = static_cast<int>(line.size());
+        if (wide > most && ink.Width(f, line.left(most)) > width) wide = most;
+        while (wide - fits > 1) {
+            const int mid = fits + (wide - fits) / 2;
+            (ink.Width(f, line.left(mid)) > width ? wide : fits) = mid;
+        }
+        out << line.left(fits);
+        line = line.mid(fits);
+    }
+}
+
 // Greedy word wrap of one paragraph; words longer than the width are broken where they must be.
 void Wrap(const Ink& ink, const QFont& f, const QString& paragraph, double width, QStringList& out,
           int limit) {
@@ -109,24 +130,7 @@ void Wrap(const Ink& ink, const QFont& f, const QString& paragraph, double width
         }
         if (!line.isEmpty()) out << line;
         line = word;
-        // A word wider than the line is cut where it fills the line; the cut is searched by halves,
-        // since stepping back a character at a time took minutes on a long unbroken note.
-        // No line holds more characters than the narrowest one fits; only that much is measured.
-        const int most = 2 + static_cast<int>(width / std::max(0.05, ink.Width(f, QStringLiteral("."))));
-        auto tooWide = [&](const QString& text) {
-            return ink.Width(f, text.left(most)) > width ||
-                   (text.size() > most && ink.Width(f, text) > width);
-        };
-        while (line.size() > 1 && out.size() <= limit && tooWide(line)) {
-            int fits = 1, wide = static_cast<int>(line.size());
-            if (wide > most && ink.Width(f, line.left(most)) > width) wide = most;
-            while (wide - fits > 1) {
-                const int mid = fits + (wide - fits) / 2;
-                (ink.Width(f, line.left(mid)) > width ? wide : fits) = mid;
-            }
-            out << line.left(fits);
-            line = line.mid(fits);
-        }
+        CutLongWord(ink, f, line, width, out, limit);
     }
     out << line;
 }
@@ -255,8 +259,9 @@ void PaintPips(Ink& ink, const QRectF& area, int count) {
     const int used = std::min(rows, (count + cols - 1) / cols);
     const double top = area.y() + (area.height() - used * pitch) / 2;  // centred on the row's text
     for (int i = 0; i < drawn; ++i) {
+        const int row = i / cols;
         const double x = area.x() + (i % cols) * pitch + (pitch - d) / 2;
-        const double y = top + (i / cols) * pitch + (pitch - d) / 2;
+        const double y = top + row * pitch + (pitch - d) / 2;
         ink.Circle(QRectF(x, y, d, d));
     }
     if (drawn < count) {
@@ -277,7 +282,8 @@ void PaintSquad(Ink& ink, const QRectF& r, const RecordSheet& s) {
     const double colW = in.width() / 2;
     const double rh = SquadRowHeight();
     for (int i = 0; i < n; ++i) {
-        const QRectF cell(in.x() + (i % 2) * colW, in.y() + (i / 2) * rh, colW - 2, rh);
+        const int row = i / 2;
+        const QRectF cell(in.x() + (i % 2) * colW, in.y() + row * rh, colW - 2, rh);
         ink.Text(QRectF(cell.x(), cell.y(), 17, rh), QStringLiteral("Trooper %1").arg(i + 1),
                  ink.Font(8, true));
         const int pips = s.pips[i];
