@@ -297,10 +297,7 @@ bool PlaceEntry(Context& ctx, int location, int slot, const std::string& t, int 
 
 int UsableSlots(const Design& d, int location) {
     if (location != kTurret) return Slots(d, location).count;
-    int n = d.TurretConfig ? d.TurretSize - 1 : d.TurretSize;
-    if (n < 0) n = 0;
-    if (n > kTurretSlotCount) n = kTurretSlotCount;
-    return n;
+    return TurretUsableSlots(d);
 }
 
 DropResult DropOnSlot(Context& ctx, int location, int slot, const std::optional<std::string>& dragged,

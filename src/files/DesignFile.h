@@ -6,9 +6,6 @@
 
 namespace vantrel {
 
-// A design file holds exactly this many values, one per record.
-constexpr int kDesignRecordCount = 1332;
-
 // Limits a design file must keep beside the ranges of its lists; larger values would only come
 // from a damaged file and would swamp the owned lists and the totals.
 constexpr int32_t kMaxMovementPoints = 16;

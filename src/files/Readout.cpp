@@ -88,8 +88,8 @@ void EquipmentSection(Lines& out, const Context& ctx) {
         out.Add("  Body:");
         SlotLines(out, ctx, kQuadBody, kQuadSlotCount);
         out.Add("  Turret:");
-        const int usable = d.TurretSize - (d.TurretConfig ? 1 : 0);
-        if (d.TurretSize != 0 && usable > 0)
+        const int usable = TurretUsableSlots(d);
+        if (usable > 0)
             SlotLines(out, ctx, kTurret, usable);
         else
             out.Add("    N/A");

@@ -50,6 +50,11 @@ bool IsAmmoOf(const std::string& text, const std::string& name) {
 }
 }  // namespace
 
+int TurretUsableSlots(const Design& d) {
+    const int n = d.TurretConfig ? d.TurretSize - 1 : d.TurretSize;
+    return n < 0 ? 0 : (n > kTurretSlotCount ? kTurretSlotCount : n);
+}
+
 int16_t FindIndex(const Catalog& catalog, const std::string& strName) {
     for (int i = 0; i < kCatalogSize; ++i)
         if (strName == catalog[i].Name || IsAmmoOf(strName, catalog[i].Name)) return static_cast<int16_t>(i);

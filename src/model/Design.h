@@ -106,6 +106,9 @@ struct ConstSlotArrays {
 };
 ConstSlotArrays Slots(const Design& d, int location);
 
+// Turret slots that take equipment: the turret's size less the one a configurable turret takes.
+int TurretUsableSlots(const Design& d);
+
 // Resets every design field to the values of a new design (totals included, before any calculation).
 void NewDesign(Design& d);
 

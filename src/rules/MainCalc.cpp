@@ -73,6 +73,7 @@ void MainCalc(Context& ctx) {
         used += static_cast<int>(std::count_if(a.codes, a.codes + a.count, [](int v) { return v != -1; }));
     }
     d.UsedCSlots = used;
+    // Not the clamped usable count: a stored configurable flag without a turret has always cost a slot here.
     const int available = d.IsQuad ? 16 + d.TurretSize - (d.TurretConfig ? 1 : 0) : 20;
     d.FreeCSlots = available - used;
 

@@ -25,10 +25,9 @@ struct Place {
 
 std::vector<Place> Places(const Design& d) {
     if (d.IsQuad) {
-        const int turret = d.TurretSize - (d.TurretConfig ? 1 : 0);
         return {
-            {kQuadBody, "Body",   kQuadSlotCount                              },
-            {kTurret,   "Turret", d.TurretSize != 0 && turret > 0 ? turret : 0}
+            {kQuadBody, "Body",   kQuadSlotCount      },
+            {kTurret,   "Turret", TurretUsableSlots(d)}
         };
     }
     return {

@@ -14,8 +14,6 @@
 
 namespace vantrel {
 
-int AboutForm::PictureState = 1;
-
 namespace {
 
 const QString kAboutTitle = QStringLiteral("About Vantrel Beta 0.1");

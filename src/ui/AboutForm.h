@@ -39,9 +39,8 @@ public:
     int frameMs = kFadeFrameMs;
     std::function<void(int level)> onFadeFrame;  // every frame of the picture fades, for tests
 
-    // Which picture the window shows: 1, 2 or 3. One value for the whole program, set to 1 whenever
-    // the window is opened.
-    static int PictureState;
+    // Which picture the window shows: 1, 2 or 3; set to 1 whenever the window is opened.
+    int PictureState = 1;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -61,9 +61,9 @@ FileCommands::FileCommands(Context& ctx, PageHost& host, GestureTracker& gesture
 // The saves folder beside the program where there is one; else (always once installed, where the
 // program's folder is not the user's) the folder last used, else the user's documents folder.
 QString FileCommands::DialogFolder() const {
-    const QString saves = QDir(programFolder_).filePath(QStringLiteral("saves"));
+    QString saves = QDir(programFolder_).filePath(QStringLiteral("saves"));
     if (QFileInfo(saves).isDir()) return saves;
-    const QString last = settings_.Read(kKeyLastFolder, QString());
+    QString last = settings_.Read(kKeyLastFolder, QString());
     if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }

@@ -53,8 +53,8 @@ QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 // over at start-up.
 QFont ArialFont() {
     static const QStringList faces = [] {
-        const QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                 QStringLiteral("Arimo")};
+        QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("Arimo")};
         QFont::insertSubstitutions(wanted.first(), wanted.mid(1));
         for (const QString& face : wanted)
             if (QFontDatabase::hasFamily(face)) return QStringList{face};

@@ -1,7 +1,5 @@
 #pragma once
 
-// Design.h names a field `slots`, which Qt's keyword macro would eat: the macro is set aside while
-// it is read, so this header may follow any Qt header (the generated moc files do exactly that).
 #include "model/Context.h"
 #include "ui/PageHost.h"
 
@@ -239,8 +237,6 @@ private:
     EditCommands* edits_ = nullptr;
     bool filling_ = false;
     int redrawDepth_ = 0;
-
-    // --- members added by other parts of the window go below this line ---
     SheetCommands* sheets_ = nullptr;
 
 public:

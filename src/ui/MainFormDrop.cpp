@@ -20,7 +20,7 @@ QString DroppedDesign(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
-    const QString path = urls.front().toLocalFile();
+    QString path = urls.front().toLocalFile();
     if (QFileInfo(path).suffix().compare(QLatin1String("vnt"), Qt::CaseInsensitive) != 0) return {};
     return path;
 }

@@ -18,7 +18,7 @@ namespace {
 // of the box.
 QString WithoutQuotes(QLineEdit* box) {
     int cursor = box->cursorPosition();
-    const QString text = StorableText(box->text(), cursor);
+    QString text = StorableText(box->text(), cursor);
     if (text == box->text()) return text;
     const QSignalBlocker block(box);
     box->setText(text);

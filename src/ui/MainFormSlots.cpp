@@ -233,7 +233,7 @@ void MainForm::RefreshP4() {
     const Design& d = ctx_.design;
     bipedPage_->ClearSel1->setEnabled(ctx_.SelLocation >= kBody && ctx_.SelLocation <= kRightArm);
     quadPage_->ClearSel2->setEnabled(ctx_.SelLocation == kQuadBody || ctx_.SelLocation == kTurret);
-    quadPage_->SetTurret(d.TurretConfig ? d.TurretSize - 1 : d.TurretSize, d.TurretSize != 0);
+    quadPage_->SetTurret(TurretUsableSlots(d), d.TurretSize != 0);
 
     const Highlight marks = SelectionHighlight(ctx_);
     const QColor selected = ToQColor(kColourSelected);

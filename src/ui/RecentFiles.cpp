@@ -21,7 +21,7 @@ QString Normalized(const QString& path) { return QDir::cleanPath(QFileInfo(path)
 QStringList Parse(const QString& text) {
     QStringList out;
     const QJsonArray array = QJsonDocument::fromJson(text.toUtf8()).array();
-    for (const QJsonValue& v : array) {
+    for (const auto& v : array) {
         const QString path = v.toString();
         if (!path.isEmpty() && !out.contains(path)) out << path;
         if (out.size() == RecentFiles::kMaxEntries) break;
@@ -94,7 +94,7 @@ void RecentFiles::Rebuild() {
     menu_->clear();
     const QStringList entries = Entries();
     for (int i = 0; i < entries.size(); ++i) {
-        const QString path = entries[i];
+        const QString& path = entries[i];
         QAction* action = menu_->addAction(EntryText(i, path));
         action->setToolTip(QDir::toNativeSeparators(path));
         // Queued: the entry's menu has closed and the action is not deleted under its own signal

@@ -64,7 +64,7 @@ Recovery::~Recovery() = default;
 // settings are kept under. The application's own name is left alone: it is the window class the
 // desktop matches the program's entry with.
 QString Recovery::DefaultFolder() {
-    const QString overridden = qEnvironmentVariable("VANTREL_RECOVERY_DIR");
+    QString overridden = qEnvironmentVariable("VANTREL_RECOVERY_DIR");
     if (!overridden.isEmpty()) return overridden;
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Quillmoor/Quillmoor");

@@ -120,19 +120,19 @@ TEST_F(MainFormWindowsTest, AboutOpensOnceAndStartsFromTheFirstPicture) {
     about->frameMs = 0;
     about->Picture2_Click();
     about->PresLabel_Click();
-    EXPECT_EQ(AboutForm::PictureState, 2);
+    EXPECT_EQ(about->PictureState, 2);
     EXPECT_EQ(about->LineIndex, 2);
 
     form->MAbout_Click();  // open: nothing restarts
     EXPECT_EQ(form->findChildren<AboutForm*>().size(), 1);
-    EXPECT_EQ(AboutForm::PictureState, 2);
+    EXPECT_EQ(about->PictureState, 2);
     EXPECT_TRUE(about->Timer1->isActive());
 
     about->close();
     EXPECT_FALSE(about->Timer1->isActive());  // closing ends the text fade
     form->MAbout_Click();
     EXPECT_EQ(form->aboutForm_, about);
-    EXPECT_EQ(AboutForm::PictureState, 1);
+    EXPECT_EQ(about->PictureState, 1);
     EXPECT_EQ(about->LineIndex, 1);
     EXPECT_EQ(about->PresLabel->text(), AboutForm::CreditLine(1));
 }

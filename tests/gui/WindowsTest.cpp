@@ -292,10 +292,10 @@ TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
 
     AboutForm about;
     about.frameMs = 0;
-    AboutForm::PictureState = 3;  // left over from an earlier window
+    about.PictureState = 3;  // left over from an earlier window
     about.Form_Load();
     about.show();
-    EXPECT_EQ(AboutForm::PictureState, 1);
+    EXPECT_EQ(about.PictureState, 1);
     EXPECT_EQ(Shown(about.Picture2), art[1]);
 
     std::vector<int> levels;
@@ -316,7 +316,7 @@ TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
         nestedClicks = 0;
         Click(about.Picture2);
         EXPECT_EQ(levels, expectedLevels);
-        EXPECT_EQ(AboutForm::PictureState, next);
+        EXPECT_EQ(about.PictureState, next);
         EXPECT_EQ(Shown(about.Picture2), art[next]);
     }
     ASSERT_EQ(blackFrames.size(), 4u);
@@ -325,7 +325,7 @@ TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
     // Opening the window again starts from the first picture.
     about.close();
     about.Form_Load();
-    EXPECT_EQ(AboutForm::PictureState, 1);
+    EXPECT_EQ(about.PictureState, 1);
     EXPECT_EQ(Shown(about.Picture2), art[1]);
 }
 
