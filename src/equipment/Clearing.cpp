@@ -8,13 +8,6 @@ namespace vantrel {
 
 namespace {
 
-const char* const kSpaceAdaptation = "Space Operations Adaptation";
-const char* const kClampTail = "Magnetic Clamps";
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 bool IsMovement(int code) { return code >= kSlotGround && code <= kSlotUMU; }
 
 using Captions = std::array<std::array<std::string, kQuadSlotCount>, kLocationCount>;
@@ -72,7 +65,7 @@ public:
             AddToStash(cat, d, c, 1);
             const int k = FindIndex(cat, c);
             if (k < 0) return;
-            if (EndsWith(c, "Ammo")) {
+            if (IsAmmoText(c)) {
                 --d.PlacedAmmo[k];
                 return;
             }

@@ -14,15 +14,10 @@ const char* const kOneSpaceAdaptation = "Only one Space Operations Adaptation fi
 
 namespace {
 
-const char* const kSpaceAdaptation = "Space Operations Adaptation";
 const char* const kClampNames[] = {"Magnetic Clamps", "Claws and Magnetic Clamps"};
 const char* const kManipulators[] = {
     "Magnetic Clamps", "Claws and Magnetic Clamps", "Armored Glove", "Vibro-Claws",
     "Battle Claw",     "Heavy Battle Claw",         "Manipulator",   "Salvage Arm"};
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 bool IsClamp(const std::string& t) { return t == kClampNames[0] || t == kClampNames[1]; }
 
@@ -214,7 +209,7 @@ std::optional<DropResult> Refusal(const DropRule* rule) {
 }
 
 // The room check applies to catalog items (not to ammunition): all their slots must be free and usable.
-bool RoomCheckApplies(const std::string& t, int idx) { return idx >= 0 && !EndsWith(t, "Ammo"); }
+bool RoomCheckApplies(const std::string& t, int idx) { return idx >= 0 && !IsAmmoText(t); }
 
 DropResult DropOnTurret(Context& ctx, int slot, const std::string& t, bool hasText) {
     const int idx = FindIndex(ctx.catalog, t);
@@ -224,7 +219,7 @@ DropResult DropOnTurret(Context& ctx, int slot, const std::string& t, bool hasTe
     if (!usable || ctx.design.TurretSlots[slot] != kSlotFree || !hasText || idx < 0 ||
         ctx.catalog[idx].Category == kEquipment)
         return Outcome(DropResult::Kind::NotPlaced);
-    if (EndsWith(t, "Ammo"))
+    if (IsAmmoText(t))
         PlaceAmmo(ctx, kTurret, slot, idx);
     else
         PlaceItem(ctx, kTurret, slot, idx);
@@ -285,7 +280,7 @@ bool PlaceEntry(Context& ctx, int location, int slot, const std::string& t, int 
         Slots(ctx.design, location).codes[slot] = code;
     } else if (idx < 0) {
         return false;
-    } else if (EndsWith(t, "Ammo")) {
+    } else if (IsAmmoText(t)) {
         PlaceAmmo(ctx, location, slot, idx);
     } else {
         PlaceItem(ctx, location, slot, idx);

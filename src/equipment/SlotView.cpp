@@ -9,6 +9,12 @@ const char* const kArmorPrefix = "Armor: ";
 const char* const kASysPrefix = "ASys: ";
 const char* const kAvailable = "Available";
 const char* const kMovementCaptions[5] = {"", "Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"};
+const char* const kSpaceAdaptation = "Space Operations Adaptation";
+const char* const kClampTail = "Magnetic Clamps";
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
 
 std::string SlotCaption(const Context& ctx, int code) {
     const Catalog& catalog = ctx.catalog;

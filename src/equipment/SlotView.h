@@ -14,6 +14,12 @@ extern const char* const kASysPrefix;     // "ASys: "
 extern const char* const kAvailable;      // "Available"
 extern const char* const
     kMovementCaptions[5];  // index 1..4: "Ground Movement", "Jump Jets", "VTOL", "UMU (Underwater)"
+extern const char* const kSpaceAdaptation;  // "Space Operations Adaptation"
+extern const char* const kClampTail;        // "Magnetic Clamps": the end of both clamp names
+
+bool EndsWith(const std::string& text, const std::string& tail);
+// Entries and captions of ammunition end in "Ammo".
+inline bool IsAmmoText(const std::string& text) { return EndsWith(text, "Ammo"); }
 
 struct Rgb {
     int r, g, b;

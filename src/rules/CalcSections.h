@@ -44,7 +44,6 @@ inline constexpr const char* kMoveNames[4] = {"Ground movement", "Jump jets", "V
 int ArmorPrice(const std::string& text, int techBase);
 int StealthBonus(const std::string& text);
 double SpeedFactorOf(int speed);
-extern const char* const kAmmoTerm;  // " Ammo"
 
 // Tables are indexed by weight class; a class outside 0..4 (never produced by the program, refused
 // by the file reader) gets nothing rather than reading out of bounds.
@@ -84,7 +83,7 @@ int64_t WeightKg(const Context& ctx, Rec& rec) {
         }
         if (loads != 0) {
             const int64_t v = loads * catalog[i].AmmoWeight;
-            rec.Item(TermKind::Added, catalog[i].Name, kAmmoTerm, static_cast<double>(v));
+            rec.Item(TermKind::Added, catalog[i].Name, kAmmoSuffix, static_cast<double>(v));
             kg += v;
         }
     }
@@ -193,7 +192,7 @@ int64_t CostCBills(const Context& ctx, Rec& rec) {
         }
         if (catalog[i].AmmoPrice > 0 && loads != 0) {
             const int64_t v = loads * catalog[i].AmmoPrice;
-            rec.Item(TermKind::Added, catalog[i].Name, kAmmoTerm, static_cast<double>(v));
+            rec.Item(TermKind::Added, catalog[i].Name, kAmmoSuffix, static_cast<double>(v));
             cost += v;
         }
     }

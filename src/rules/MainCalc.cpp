@@ -9,8 +9,6 @@ namespace vantrel {
 
 namespace calc {
 
-const char* const kAmmoTerm = " Ammo";
-
 int ArmorPrice(const std::string& text, int techBase) {
     struct Entry {
         const char* name;
