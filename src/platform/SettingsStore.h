@@ -40,5 +40,7 @@ inline const QString kKeyLastFolder = QStringLiteral("LastFolder");
 inline const QString kKeySheetTroopers = QStringLiteral("SheetTroopers");  // default 0
 // The record sheet's paper: "A4" or "Letter".
 inline const QString kKeySheetPaper = QStringLiteral("SheetPaper");  // default A4
+// The main window's place and size when it was last closed (Qt's saved geometry, base 64).
+inline const QString kKeyWindowGeometry = QStringLiteral("MainWindowGeometry");  // default empty
 
 }  // namespace vantrel

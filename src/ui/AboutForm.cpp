@@ -2,14 +2,17 @@
 
 #include "ui/DibSection.h"
 #include "ui/EscapeCloses.h"
+#include "ui/Faces.h"
 
 #include <QCloseEvent>
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vantrel {
@@ -42,14 +45,38 @@ void SetGrey(QLabel* label, int level) {
     label->setPalette(p);
 }
 
-template <typename Label>
-Label* CreditLabel(Label* label) {
+// The credits' face at the desktop's size.
+QFont CreditFont() {
     QFont font(QStringLiteral("Arial"));
-    font.setPointSize(11);
+    font.setPointSizeF(11 * DesktopFontScale());
     font.setBold(true);
-    label->setFont(font);
+    return font;
+}
+
+// How the window is laid out: the classic size, wider and taller when the desktop's font makes a
+// credit line need it.
+struct AboutGeometry {
+    int width = kWindowWidth;
+    int textHeight = kTextHeight;
+    int height = kWindowHeight;
+};
+
+AboutGeometry LayOutAbout() {
+    const QFontMetrics metrics(CreditFont());
+    AboutGeometry g;
+    for (int i = 1; i <= AboutForm::kCreditCount; ++i)
+        g.width =
+            std::max(g.width, metrics.horizontalAdvance(AboutForm::CreditLine(i)) + 2 * kShadowOffset + 16);
+    g.textHeight = std::max(kTextHeight, metrics.height() + 4);
+    g.height = kWindowHeight + g.textHeight - kTextHeight;
+    return g;
+}
+
+template <typename Label>
+Label* CreditLabel(Label* label, const AboutGeometry& g) {
+    label->setFont(CreditFont());
     label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(0, kTextTop, kWindowWidth, kTextHeight);
+    label->setGeometry(0, kTextTop, g.width, g.textHeight);
     return label;
 }
 
@@ -78,21 +105,22 @@ QString AboutForm::CreditLine(int index) {
 AboutForm::AboutForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(kAboutTitle);
     CancelOnEscape(this, [this] { close(); });
-    setFixedSize(kWindowWidth, kWindowHeight);
+    const AboutGeometry g = LayOutAbout();
+    setFixedSize(g.width, g.height);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
     setAutoFillBackground(true);
 
     Picture2 = new ClickLabel(this);
-    Picture2->setGeometry((kWindowWidth - kPictureWidth) / 2, kPictureTop, kPictureWidth, kPictureHeight);
+    Picture2->setGeometry((g.width - kPictureWidth) / 2, kPictureTop, kPictureWidth, kPictureHeight);
     Picture2->setCursor(Qt::PointingHandCursor);
     Picture2->onClick = [this] { Picture2_Click(); };
 
     // The shadow first, so that the caption lies on top of it and takes the clicks.
-    PresLabel2 = CreditLabel(new QLabel(this));
+    PresLabel2 = CreditLabel(new QLabel(this), g);
     PresLabel2->move(kShadowOffset, kTextTop + kShadowOffset);
-    PresLabel = CreditLabel(new ClickLabel(this));
+    PresLabel = CreditLabel(new ClickLabel(this), g);
     PresLabel->setCursor(Qt::PointingHandCursor);
     PresLabel->onClick = [this] { PresLabel_Click(); };
 
@@ -110,7 +138,7 @@ void AboutForm::Form_Load() {
     PresLabel2->setText(CreditLine(1));
     SetGrey(PresLabel, kFullLevel);
     SetGrey(PresLabel2, kFullLevel - kShadowDepth);
-    Picture2->setPixmap(QPixmap::fromImage(PictureFor(PictureState)));
+    Picture2->setPixmap(ForRatio(PictureFor(PictureState), Picture2->devicePixelRatioF()));
 }
 
 void AboutForm::PresLabel_Click() {
@@ -143,7 +171,7 @@ void AboutForm::Picture2_Click() {
         PictureState = PictureState % 3 + 1;
         const QImage next = PictureFor(PictureState);
         if (FadePicture(*Picture2, next, {0, 250, 10, frameMs, onFadeFrame, open})) {
-            Picture2->setPixmap(QPixmap::fromImage(next));
+            Picture2->setPixmap(ForRatio(next, Picture2->devicePixelRatioF()));
         }
     }
     cycling_ = false;

@@ -1,6 +1,7 @@
 #include "ui/EquipmentPage.h"
 
 #include "ui/CachedTextDelegate.h"
+#include "ui/Faces.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -87,7 +88,7 @@ EquipmentPage::EquipmentPage(QWidget* parent) : QWidget(parent) {
     pair(Label24, LL, "Long:", 10);
     info->setColumnStretch(1, 1);
     info->setRowStretch(11, 1);
-    WpnsFrame->setFixedWidth(160);
+    WpnsFrame->setFixedWidth(ScaledPx(160));
 
     LPName->setText(QStringLiteral("None Selected"));
     for (QLabel* l : ValueLabels()) l->setText(QStringLiteral("-"));
@@ -100,6 +101,9 @@ EquipmentPage::EquipmentPage(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(ComClear);
     buttons->addStretch(2);
 
+    // The lists' least width grows with the desktop's font; beyond it they share the room.
+    for (QWidget* list : {static_cast<QWidget*>(AvList), static_cast<QWidget*>(SelList)})
+        list->setMinimumWidth(ScaledPx(150));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);

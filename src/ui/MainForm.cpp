@@ -8,6 +8,7 @@
 #include "ui/ControlNames.h"
 #include "ui/DibSection.h"
 #include "ui/EditCommands.h"
+#include "ui/Faces.h"
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainFormControls.h"
@@ -19,12 +20,12 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,25 +48,6 @@ constexpr int kFontPoints = 9;
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// All fixed texts are in Arial; where Arial is missing the metric-compatible Liberation Sans (or
-// its twin Arimo) keeps every caption the width it was laid out for. The face is picked once from
-// those installed: naming a missing family made the font system search its fallbacks three times
-// over at start-up.
-QFont ArialFont() {
-    static const QStringList faces = [] {
-        QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("Arimo")};
-        QFont::insertSubstitutions(wanted.first(), wanted.mid(1));
-        for (const QString& face : wanted)
-            if (QFontDatabase::hasFamily(face)) return QStringList{face};
-        return wanted;
-    }();
-    QFont f(faces.first(), kFontPoints);
-    f.setFamilies(faces);
-    f.setStyleHint(QFont::SansSerif);
-    return f;
-}
-
 QLabel* Caption(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -83,9 +65,9 @@ QComboBox* FixedList(const QStringList& entries, QWidget* parent) {
 }
 
 // The illustration of the armor page: the program's picture of a suit in the field.
-QPixmap ArmorIllustration() {
+QPixmap ArmorIllustration(qreal ratio) {
     InitArtwork();
-    return QPixmap(QStringLiteral(":/art/about1.png"));
+    return ForRatio(QImage(QStringLiteral(":/art/about1.png")), ratio);
 }
 
 // Gives the armor page its picture when the page is first shown: decoding it was a tenth of the
@@ -99,7 +81,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::Show) {
             watched->removeEventFilter(this);
-            label_->setPixmap(ArmorIllustration());
+            label_->setPixmap(ArmorIllustration(label_->devicePixelRatioF()));
             deleteLater();
         }
         return false;
@@ -125,7 +107,7 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
           ctx, *gestures_, [this](const DesignState& state) { ShowState(state); }, this)) {
     connect(files_, &FileCommands::designReplaced, edits_, &EditCommands::StartFresh);
     connect(files_, &FileCommands::designSaved, edits_, &EditCommands::MarkSaved);
-    setFont(ArialFont());
+    setFont(FixedFace(kFontPoints));
     setWindowTitle(QStringLiteral("Vantrel - "));
     setAcceptDrops(true);  // design files from the file manager
 
@@ -185,7 +167,31 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     ConnectHandlers();
     SetupDesignCheck();
     NameControls(*this);
-    setFixedSize(kFormWidth, kFormHeight);
+    // Every page counts towards the window's minimum, not only the one on show.
+    for (QWidget* frame :
+         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), Frame3, Frame4, Frame4B}) {
+        QSizePolicy policy = frame->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        frame->setSizePolicy(policy);
+    }
+    UpdateMinimumSize();
+    resize(minimumSize());
+    RestoreWindowGeometry();
+}
+
+void MainForm::UpdateMinimumSize() {
+    // An explicit minimum stops the layout from raising it, so the layout's own is taken in here.
+    QSize wanted(kFormWidth, kFormHeight);
+    if (layout()) wanted = wanted.expandedTo(layout()->totalMinimumSize());
+    // The main window's layout leaves out the status bar's width; its panels must not overlap.
+    if (StatBar) wanted.setWidth(std::max(wanted.width(), StatBar->minimumSizeHint().width()));
+    if (minimumSize() != wanted) setMinimumSize(wanted);
+}
+
+bool MainForm::event(QEvent* e) {
+    const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::LayoutRequest) UpdateMinimumSize();
+    return handled;
 }
 
 MainForm::~MainForm() = default;
@@ -274,7 +280,7 @@ void MainForm::BuildFrame1() {
     grid->addWidget(CapTechLevel, 1, 3, 1, 2);
     grid->addWidget(ChkEnhanced, 2, 3, 1, 2);
     grid->addWidget(ChkConfig, 3, 3, 1, 2);
-    grid->setColumnMinimumWidth(2, 40);
+    grid->setColumnMinimumWidth(2, ScaledPx(40));
     grid->setColumnStretch(5, 1);
     // The lists of a column share one width.
     int left = 0;
@@ -287,7 +293,7 @@ void MainForm::BuildFrame1() {
     heat->addWidget(LabHeatSink);
     heat->addWidget(HeatSinkSlide, 1);
     heat->addWidget(NumHeatLab);
-    NumHeatLab->setMinimumWidth(50);
+    NumHeatLab->setMinimumWidth(ScaledPx(50));
     grid->addLayout(heat, 4, 0, 1, 6);
 
     FrmMove = new QGroupBox(Q("Movement"), Frame1);
@@ -321,7 +327,7 @@ void MainForm::BuildFrame1() {
         move->addWidget(rows[r][0], r, 0);
         move->addWidget(sliders[r], r, 1);
         move->addWidget(rows[r][1], r, 2);
-        rows[r][1]->setMinimumWidth(80);
+        rows[r][1]->setMinimumWidth(ScaledPx(80));
     }
     move->setColumnStretch(1, 1);
     grid->addWidget(FrmMove, 5, 0, 1, 6);
@@ -337,7 +343,7 @@ void MainForm::BuildFrame2() {
 
     Label7 = Caption(Q("Armor Type:"), Frame2);
     ComboAType = new QComboBox(Frame2);
-    ComboAType->setMinimumWidth(170);
+    ComboAType->setMinimumWidth(ScaledPx(170));
     AllOrig = new QComboBox(Frame2);
     for (const char* name : vantrel::AllOrig) AllOrig->addItem(Q(name));
     AllOrig->hide();

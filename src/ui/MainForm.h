@@ -240,6 +240,17 @@ private:
     SheetCommands* sheets_ = nullptr;
 
 public:
+    // The window's minimum: the size the pages were laid out for, or more when the desktop's font
+    // needs it. Kept up to date as the layout changes.
+    void UpdateMinimumSize();
+    // The window's place and size from the last session (settings key "MainWindowGeometry").
+    void RestoreWindowGeometry();
+    void SaveWindowGeometry();
+
+protected:
+    bool event(QEvent* e) override;
+
+public:
     // The record sheet's print and PDF export.
     SheetCommands& Sheets() { return *sheets_; }
 

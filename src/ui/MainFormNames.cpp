@@ -1,6 +1,7 @@
 // The name and model boxes, and the close request handed to the file commands.
 
 #include "model/Context.h"
+#include "platform/SettingsStore.h"
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
@@ -29,10 +30,22 @@ QString WithoutQuotes(QLineEdit* box) {
 }  // namespace
 
 void MainForm::closeEvent(QCloseEvent* e) {
-    if (files_->Form_QueryUnload())
+    if (files_->Form_QueryUnload()) {
+        SaveWindowGeometry();
         e->accept();
-    else
+    } else {
         e->ignore();
+    }
+}
+
+void MainForm::SaveWindowGeometry() {
+    settings_.Write(kKeyWindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+}
+
+void MainForm::RestoreWindowGeometry() {
+    const QString stored = settings_.Read(kKeyWindowGeometry, QString());
+    // A size below today's minimum (a larger desktop font since) is raised to it by the window.
+    if (!stored.isEmpty()) restoreGeometry(QByteArray::fromBase64(stored.toLatin1()));
 }
 
 void MainForm::TextMechName_Change() {

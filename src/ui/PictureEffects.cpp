@@ -1,6 +1,7 @@
 #include "ui/PictureEffects.h"
 
 #include "ui/DibSection.h"
+#include "ui/Faces.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -52,7 +53,7 @@ bool FadePicture(QLabel& target, const QImage& picture, const FadeSteps& steps) 
          level += steps.step) {
         if (ready) {
             Fade(work, level);
-            target.setPixmap(QPixmap::fromImage(work.ToImage()));
+            target.setPixmap(ForRatio(work.ToImage(), target.devicePixelRatioF()));
         }
         if (steps.onFrame) steps.onFrame(level);
         LetEventsRun(steps.frameMs);

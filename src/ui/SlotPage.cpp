@@ -3,6 +3,7 @@
 #include "model/Design.h"
 #include "ui/CachedTextDelegate.h"
 #include "ui/DibSection.h"
+#include "ui/Faces.h"
 #include "ui/SlotLabel.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@ namespace vantrel {
 
 namespace {
 
+// At the desktop's font size these grow with it (ScaledPx).
 constexpr int kSlotWidth = 240;  // the longest ammunition caption still fits at 8.5 points
 constexpr int kSlotHeight = 20;
 constexpr int kFramerMargin = 3;  // 45 twips on each side: the outline is 90 twips taller than its slots
@@ -47,6 +49,7 @@ QVBoxLayout* OwnedColumn(QLabel* caption, QListWidget* list, QPushButton* clearS
                          QPushButton* clearAll, QPushButton* placeAll, QLabel* legend) {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
+    list->setMinimumWidth(ScaledPx(150));
     column->addWidget(caption);
     column->addWidget(list, 1);
     column->addWidget(clearSelected);
@@ -127,19 +130,25 @@ namespace {
 
 // The artwork at `path` scaled into `size`, kept in `cache` (made for `cachedFor`): smooth scaling
 // on every paint was the dearest part of showing the slot page. Null when the artwork is missing.
-const QPixmap& ScaledArt(const QString& path, QSize size, QPixmap& cache, QSize& cachedFor) {
-    if (size != cachedFor) {
+// It is scaled to the screen's pixels, not the widget's: on a screen of ratio 2 the artwork's own
+// detail shows instead of a small copy blown up.
+const QPixmap& ScaledArt(const QString& path, QSize size, qreal ratio, QPixmap& cache, QSize& cachedFor) {
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (pixels != cachedFor) {
         const QPixmap art(path);
-        cache = art.isNull() ? QPixmap() : art.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        cachedFor = size;
+        cache = art.isNull() ? QPixmap() : art.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        cache.setDevicePixelRatio(ratio);
+        cachedFor = pixels;
     }
     return cache;
 }
 
 void PaintArt(QWidget* w, const QString& path, QPixmap& cache, QSize& cachedFor) {
     QPainter p(w);
-    const QPixmap& scaled = ScaledArt(path, w->size(), cache, cachedFor);
-    p.drawPixmap((w->width() - scaled.width()) / 2, 0, scaled);
+    const QPixmap& scaled = ScaledArt(path, w->size(), w->devicePixelRatioF(), cache, cachedFor);
+    // Whole logical pixels: a picture put at a half pixel is smeared over two.
+    const int left = (w->width() - static_cast<int>(scaled.deviceIndependentSize().width())) / 2;
+    p.drawPixmap(left, 0, scaled);
 }
 
 }  // namespace
@@ -186,7 +195,8 @@ void QuadFigure::paintEvent(QPaintEvent*) { PaintArt(this, QStringLiteral(":/art
 // ---------------------------------------------------------------------------------------------
 // SlotPage
 
-SlotPage::SlotPage(Chassis chassis, QWidget* parent) : QWidget(parent), chassis_(chassis) {
+SlotPage::SlotPage(Chassis chassis, QWidget* parent)
+    : QWidget(parent), chassis_(chassis), slotHeight_(ScaledPx(kSlotHeight)) {
     if (chassis_ == Chassis::Humanoid)
         BuildHumanoid();
     else
@@ -199,7 +209,10 @@ template <std::size_t N>
 void SlotPage::MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidget* parent) {
     for (std::size_t i = 0; i < N; ++i) {
         auto* l = new SlotLabel(static_cast<int>(i), parent);
-        l->setFixedSize(kSlotWidth, kSlotHeight);
+        // As tall as the font needs; as wide as the column, never narrower than the longest caption.
+        l->setFixedHeight(slotHeight_);
+        l->setMinimumWidth(ScaledPx(kSlotWidth));
+        l->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(l, &SlotLabel::dropped, this, [this, location](int slot, const std::optional<QString>& text) {
             emit slotDropped(location, slot, text);
         });
@@ -251,6 +264,9 @@ void SlotPage::BuildHumanoid() {
     grid->addLayout(arms, 0, 1, 14, 1);
 
     grid->addLayout(OwnedColumn(Label41, BipedOwned, ClearSel1, ClearCS, PlaceAll, Label1), 0, 2, 14, 1);
+    // Room beyond the minimum goes to the slot columns and the owned list alike.
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(13, 1);
 }
@@ -272,11 +288,15 @@ void SlotPage::BuildQuad() {
     TurretHeader = Heading(QStringLiteral("Turret"), this);
 
     auto* framed = new QVBoxLayout(TurretFramer);
-    framed->setContentsMargins(kFramerMargin, kFramerMargin, kFramerMargin, kFramerMargin);
+    // The outline's own line is part of the margin: with all of it inside, the slots were squeezed
+    // a pixel each and lay over one another.
+    const int inset = kFramerMargin - TurretFramer->lineWidth();
+    framed->setContentsMargins(inset, inset, inset, inset);
     framed->setSpacing(0);
     for (SlotLabel* l : TurretCrit) framed->addWidget(l);
     framed->addStretch(1);
-    TurretFramer->setFixedWidth(kSlotWidth + 2 * kFramerMargin);
+    TurretFramer->setMinimumWidth(ScaledPx(kSlotWidth) + 2 * kFramerMargin);
+    TurretFramer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -287,13 +307,15 @@ void SlotPage::BuildQuad() {
     auto* turret = new QVBoxLayout;
     turret->setSpacing(2);
     turret->addWidget(TurretHeader);
-    turret->addWidget(TurretFramer, 0, Qt::AlignHCenter);
+    turret->addWidget(TurretFramer);
     turret->addStretch(1);
     turret->addWidget(new QuadFigure(this), 0, Qt::AlignHCenter);
     turret->addSpacing(12);
     grid->addLayout(turret, 0, 1, 18, 1);
 
     grid->addLayout(OwnedColumn(Label40, QuadOwned, ClearSel2, ClearCST, PlaceAll, Label2), 0, 2, 18, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(17, 1);
     SetTurret(0, false);
@@ -375,7 +397,7 @@ void SlotPage::SetEmotLine(bool sad) {
 void SlotPage::SetTurret(int usable, bool present) {
     if (chassis_ != Chassis::Quad) return;
     for (int i = 0; i < kTurretSlotCount; ++i) TurretCrit[i]->setVisible(i < usable);
-    const int height = usable * kSlotHeight + 2 * kFramerMargin;
+    const int height = usable * slotHeight_ + 2 * kFramerMargin;
     if (height >= 0) TurretFramer->setFixedHeight(height);
     TurretFramer->setVisible(present);
     TurretHeader->setVisible(present);

@@ -153,6 +153,7 @@ private:
     void BuildQuad();
 
     Chassis chassis_;
+    int slotHeight_;  // of every slot label, from the desktop's font
 };
 
 }  // namespace vantrel

@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "ui/Dialogs.h"
 #include "ui/DibSection.h"
+#include "ui/Faces.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -120,7 +121,7 @@ void SplashForm::Timer1_Timer() {
     const QImage picture = ResourcePicture(kSplashPicture);
     FadeSteps in{0, 250, 10, frameMs, onFadeFrame, [this] { return StillOpen(); }};
     if (!FadePicture(*Picture2, picture, in)) return;
-    Picture2->setPixmap(QPixmap::fromImage(picture));
+    Picture2->setPixmap(ForRatio(picture, Picture2->devicePixelRatioF()));
     Picture2->setCursor(Qt::PointingHandCursor);
     LabContinue->show();
     CatalogReady = true;

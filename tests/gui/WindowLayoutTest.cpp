@@ -1,0 +1,277 @@
+// The main window fits the screen and the desktop's font: its laid-out size is the least it takes,
+// more room goes to the lists and slot columns, and no page cuts a control off at the least size,
+// also with a larger desktop font. Pictures are made for the screen's pixel ratio.
+
+#include "MainFormFixture.h"
+#include "ui/AboutForm.h"
+#include "ui/EquipmentPage.h"
+#include "ui/Faces.h"
+#include "ui/SlotLabel.h"
+#include "ui/SlotPage.h"
+
+#include <QAbstractScrollArea>
+#include <QListWidget>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabBar>
+
+#include <functional>
+
+namespace vantrel::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QSize kLaidOut(760, 540);
+
+// The application font at `points` for the life of the object; the desktop's is put back after.
+class DesktopFont {
+public:
+    explicit DesktopFont(qreal points) : saved_(QApplication::font()) {
+        QFont f = saved_;
+        f.setPointSizeF(points);
+        QApplication::setFont(f);
+    }
+    ~DesktopFont() { QApplication::setFont(saved_); }
+    DesktopFont(const DesktopFont&) = delete;
+    DesktopFont& operator=(const DesktopFont&) = delete;
+
+private:
+    QFont saved_;
+};
+
+// Each failure names the widget, its parent and both rectangles.
+std::string Describe(const QWidget* w) {
+    const QRect g = w->geometry();
+    return (QString::fromLatin1(w->metaObject()->className()) + u" "_s + w->objectName() + u" "_s +
+            (qobject_cast<const QLabel*>(w) ? qobject_cast<const QLabel*>(w)->text() : QString()) +
+            u" at %1,%2 %3x%4"_s.arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()))
+        .toStdString();
+}
+
+// Whether `w` is one of the pieces a scroll area lays over its own frame (scroll bars, corner).
+bool InsideScrollArea(const QWidget* w) {
+    for (const QObject* p = w->parent(); p; p = p->parent())
+        if (qobject_cast<const QAbstractScrollArea*>(p)) return true;
+    return false;
+}
+
+// Every shown widget under `top` lies inside its parent, is no smaller than it asked to be at
+// least, and overlaps no shown sibling. `pageName` tells the failures apart.
+void ExpectNothingCutOff(QWidget* top, const std::string& pageName) {
+    const std::function<void(QWidget*)> visit = [&](QWidget* parent) {
+        QList<QWidget*> shown;
+        for (QObject* o : parent->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->isWindow() || !w->isVisible()) continue;
+            shown << w;
+            const std::string what = pageName + ": " + Describe(w) + " in " + Describe(parent);
+            EXPECT_TRUE(parent->rect().contains(w->geometry())) << what;
+            if (!InsideScrollArea(w)) {
+                EXPECT_GE(w->width(), w->minimumWidth()) << what;
+                EXPECT_GE(w->height(), w->minimumHeight()) << what;
+                const QSize least = w->minimumSizeHint();
+                if (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->wordWrap() && least.isValid())
+                    EXPECT_GE(w->width(), least.width()) << what;
+            }
+            visit(w);
+        }
+        if (InsideScrollArea(parent) || qobject_cast<QAbstractScrollArea*>(parent)) return;
+        for (int i = 0; i < shown.size(); ++i)
+            for (int j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << pageName << ": " << Describe(shown[i]) << " overlaps " << Describe(shown[j]);
+    };
+    visit(top);
+}
+
+class WindowLayout : public MainFormFixture {
+protected:
+    void Show(int tab) {
+        form->TabStrip1->setCurrentIndex(tab);
+        QApplication::processEvents();
+    }
+
+    // All four pages and the quad slot page, at the window's present size.
+    void ExpectEveryPageWhole(const std::string& when) {
+        for (int tab = 0; tab < 4; ++tab) {
+            Show(tab);
+            ExpectNothingCutOff(form.get(), when + " page " + std::to_string(tab + 1));
+        }
+        Show(0);
+        Choose(form->ComboChassis, 1);
+        Choose(form->ComboTurret, 9);
+        Show(3);
+        ExpectNothingCutOff(form.get(), when + " quad slots");
+        Show(0);
+        Choose(form->ComboChassis, 0);
+    }
+};
+
+TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
+    EXPECT_EQ(form->size(), kLaidOut);
+    EXPECT_EQ(form->minimumSize(), kLaidOut);
+    EXPECT_GT(form->maximumWidth(), kLaidOut.width());
+    form->resize(600, 400);  // held to the least size
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), kLaidOut);
+
+    struct Grows {
+        int tab;
+        bool quad;
+        std::vector<QWidget*> widgets;
+    };
+    EquipmentPage* equipment = form->equipmentPage_;
+    SlotPage* biped = form->bipedPage_;
+    SlotPage* quad = form->quadPage_;
+    const std::vector<Grows> cases = {
+        {2, false, {equipment->AvList, equipment->SelList}},
+        {3, false, {biped->BodyCrit[0], biped->RightCrit[0], biped->LeftCrit[3], biped->BipedOwned}},
+        {3, true, {quad->QuadCrit[15], quad->TurretCrit[0], quad->QuadOwned}},
+    };
+    for (const Grows& c : cases) {
+        form->resize(kLaidOut);
+        Show(0);
+        Choose(form->ComboChassis, c.quad ? 1 : 0);
+        if (c.quad) Choose(form->ComboTurret, 2);
+        Show(c.tab);
+        std::vector<QSize> before;
+        for (QWidget* w : c.widgets) before.push_back(w->size());
+        form->resize(1100, 800);
+        QApplication::processEvents();
+        for (std::size_t i = 0; i < c.widgets.size(); ++i)
+            EXPECT_GT(c.widgets[i]->width(), before[i].width() + 40) << Describe(c.widgets[i]);
+        // The lists take the height as well; the slots keep theirs.
+        for (QWidget* w : c.widgets) {
+            if (qobject_cast<SlotLabel*>(w))
+                EXPECT_EQ(w->height(), biped->BodyCrit[1]->height()) << Describe(w);
+            else
+                EXPECT_GT(w->height(), 400) << Describe(w);
+        }
+        ExpectNothingCutOff(form.get(), "enlarged tab " + std::to_string(c.tab + 1));
+    }
+}
+
+TEST_F(WindowLayout, NothingIsCutOffAtTheLeastSize) { ExpectEveryPageWhole("default font"); }
+
+// The whole window made again under a 12 point desktop font.
+class WindowLayoutLargeFont : public MainFormHarness {
+protected:
+    DesktopFont font{12};
+
+    void SetUp() override {
+        settings->Write(kKeySplash, QStringLiteral("1"));
+        ctx.catalog = GuiShippedCatalog();
+        Create();
+        ASSERT_TRUE(form->Form_Load({}));
+    }
+};
+
+TEST_F(WindowLayoutLargeFont, TextsGrowAndTheWindowWithThemWithoutCuttingAnythingOff) {
+    EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 12.0);
+    EXPECT_DOUBLE_EQ(form->CapType->font().pointSizeF(), 12.0);
+    EXPECT_EQ(form->CapType->font().family(), FixedFace(9).family());  // the face stays
+    EXPECT_EQ(form->MFile->font(), form->font());
+    EXPECT_GT(form->minimumWidth(), kLaidOut.width());
+    EXPECT_GE(form->minimumHeight(), kLaidOut.height());
+    EXPECT_EQ(form->size(), form->minimumSize());
+    // The status panels share the window's width without overlapping.
+    int panels = 0;
+    for (QLabel* p : form->Panels) panels += p->minimumWidth();
+    EXPECT_GE(form->width(), panels);
+    EXPECT_GT(form->bipedPage_->BodyCrit[0]->height(), 20);
+    EXPECT_EQ(form->bipedPage_->BodyCrit[0]->minimumWidth(), 320);
+
+    for (int tab = 0; tab < 4; ++tab) {
+        form->TabStrip1->setCurrentIndex(tab);
+        QApplication::processEvents();
+        ExpectNothingCutOff(form.get(), "12 pt page " + std::to_string(tab + 1));
+    }
+    Choose(form->ComboChassis, 1);
+    Choose(form->ComboTurret, 9);
+    form->TabStrip1->setCurrentIndex(3);
+    QApplication::processEvents();
+    ExpectNothingCutOff(form.get(), "12 pt quad slots");
+
+    // The about window widens for its longest credit line.
+    AboutForm about;
+    about.Form_Load();
+    about.show();
+    QApplication::processEvents();
+    const QFontMetrics metrics(about.PresLabel->font());
+    EXPECT_DOUBLE_EQ(about.PresLabel->font().pointSizeF(), 11 * 12 / 9.0);
+    for (int i = 1; i <= AboutForm::kCreditCount; ++i)
+        EXPECT_LE(metrics.horizontalAdvance(AboutForm::CreditLine(i)), about.PresLabel->width()) << i;
+    EXPECT_GE(about.PresLabel->height(), metrics.height());
+    EXPECT_TRUE(about.rect().contains(about.PresLabel->geometry()));
+    EXPECT_TRUE(about.rect().contains(about.Picture2->geometry()));
+}
+
+TEST(Faces, FollowTheDesktopSizeAndPicturesTheScreensPixels) {
+    {
+        const DesktopFont nine(9);
+        EXPECT_DOUBLE_EQ(FixedFace(9).pointSizeF(), 9.0);
+        EXPECT_EQ(ScaledPx(240), 240);
+    }
+    {
+        const DesktopFont twelve(12);
+        EXPECT_DOUBLE_EQ(FixedFace(9).pointSizeF(), 12.0);
+        EXPECT_DOUBLE_EQ(FixedFace(11).pointSizeF(), 11 * 12 / 9.0);
+        EXPECT_EQ(ScaledPx(240), 320);
+    }
+    {
+        const DesktopFont absurd(200);  // held to four times the laid-out size
+        EXPECT_DOUBLE_EQ(FixedFace(9).pointSizeF(), 36.0);
+    }
+
+    QImage picture(3, 2, QImage::Format_RGB32);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) picture.setPixel(x, y, qRgb(80 * x, 120 * y, 7));
+    const QPixmap same = ForRatio(picture, 1.0);
+    EXPECT_EQ(same.size(), picture.size());
+    EXPECT_EQ(same.toImage().convertToFormat(QImage::Format_RGB32), picture);
+
+    // A whole ratio doubles each pixel exactly and keeps the picture's size in logical pixels.
+    const QPixmap twice = ForRatio(picture, 2.0);
+    EXPECT_EQ(twice.size(), QSize(6, 4));
+    EXPECT_DOUBLE_EQ(twice.devicePixelRatio(), 2.0);
+    EXPECT_EQ(twice.deviceIndependentSize(), QSizeF(3, 2));
+    const QImage doubled = twice.toImage();
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(doubled.pixel(x, y), picture.pixel(x / 2, y / 2)) << x << "," << y;
+
+    const QPixmap half = ForRatio(QImage(10, 10, QImage::Format_RGB32), 1.5);
+    EXPECT_EQ(half.size(), QSize(15, 15));
+    EXPECT_DOUBLE_EQ(half.devicePixelRatio(), 1.5);
+    EXPECT_TRUE(ForRatio(QImage(), 2.0).isNull());
+}
+
+TEST_F(WindowLayout, WindowComesBackAsLargeAsItWasLeftAndNeverBelowTheLeast) {
+    EXPECT_TRUE(settings->Read(kKeyWindowGeometry, {}).isEmpty());
+    form->resize(1000, 700);
+    QApplication::processEvents();
+    ASSERT_TRUE(form->close());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(settings->Read(kKeyWindowGeometry, {}).isEmpty());
+    EXPECT_EQ(settings->Read(kKeyBiped, u"unset"_s), u"unset"_s);  // the other keys stay as they were
+
+    MainForm again(ctx, *settings, dialogs, platform);
+    EXPECT_EQ(again.size(), QSize(1000, 700));
+
+    // A size left under a smaller font comes back raised to what the font needs now.
+    MainForm small(ctx, *settings, dialogs, platform);
+    small.resize(kLaidOut);
+    small.SaveWindowGeometry();
+    const DesktopFont twelve(12);
+    MainForm larger(ctx, *settings, dialogs, platform);
+    EXPECT_GT(larger.width(), kLaidOut.width());
+    EXPECT_EQ(larger.size(), larger.minimumSize());
+
+    // A damaged entry is ignored.
+    settings->Write(kKeyWindowGeometry, u"not geometry"_s);
+    MainForm damaged(ctx, *settings, dialogs, platform);
+    EXPECT_EQ(damaged.size(), larger.minimumSize());
+}
+
+}  // namespace
+}  // namespace vantrel::test
