@@ -71,8 +71,9 @@ void ExpectNothingCutOff(QWidget* top, const std::string& pageName) {
                 EXPECT_GE(w->width(), w->minimumWidth()) << what;
                 EXPECT_GE(w->height(), w->minimumHeight()) << what;
                 const QSize least = w->minimumSizeHint();
-                if (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->wordWrap() && least.isValid())
+                if (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->wordWrap() && least.isValid()) {
                     EXPECT_GE(w->width(), least.width()) << what;
+                }
             }
             visit(w);
         }
@@ -125,9 +126,9 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
     SlotPage* biped = form->bipedPage_;
     SlotPage* quad = form->quadPage_;
     const std::vector<Grows> cases = {
-        {2, false, {equipment->AvList, equipment->SelList}},
+        {2, false, {equipment->AvList, equipment->SelList}                                         },
         {3, false, {biped->BodyCrit[0], biped->RightCrit[0], biped->LeftCrit[3], biped->BipedOwned}},
-        {3, true, {quad->QuadCrit[15], quad->TurretCrit[0], quad->QuadOwned}},
+        {3, true,  {quad->QuadCrit[15], quad->TurretCrit[0], quad->QuadOwned}                      },
     };
     for (const Grows& c : cases) {
         form->resize(kLaidOut);
@@ -238,7 +239,8 @@ TEST(Faces, FollowTheDesktopSizeAndPicturesTheScreensPixels) {
     EXPECT_EQ(twice.deviceIndependentSize(), QSizeF(3, 2));
     const QImage doubled = twice.toImage();
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x) EXPECT_EQ(doubled.pixel(x, y), picture.pixel(x / 2, y / 2)) << x << "," << y;
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(doubled.pixel(x, y), picture.pixel(x / 2, y / 2)) << x << "," << y;
 
     const QPixmap half = ForRatio(QImage(10, 10, QImage::Format_RGB32), 1.5);
     EXPECT_EQ(half.size(), QSize(15, 15));
