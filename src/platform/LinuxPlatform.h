@@ -13,6 +13,7 @@ public:
     // (~/.local/share, or XDG_DATA_HOME, or the test-mode folder).
     explicit LinuxPlatform(QString dataDir = {}) : dataDir_(std::move(dataDir)) {}
 
+    // The icon is read from the program's resources, which start-up registers.
     void RegisterFileType(const QString& ext, const QString& programPath, const QString& typeName) override;
     void UnregisterFileType(const QString& typeName) override;
     bool ShellDef(const QString& fileName) override;

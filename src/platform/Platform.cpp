@@ -1,5 +1,4 @@
 #include "platform/LinuxPlatform.h"
-#include "ui/DibSection.h"
 
 #include <QDesktopServices>
 #include <QStandardPaths>
@@ -21,7 +20,6 @@ QString LinuxPlatform::DataDir() const {
 void LinuxPlatform::RegisterFileType(const QString& ext, const QString& programPath,
                                      const QString& typeName) {
     registered_ = MakeFileTypeValues(ext, programPath, typeName);
-    InitArtwork();  // the icon is a resource of the static library: register it before reading
     RegisterPerUser(DataDir(), registered_, programPath, kIconResource, true);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/LinuxPlatform.h"
 
+#include "ui/DibSection.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,7 @@ public slots:
 TEST(LinuxPlatform, RegistrationRecordsTheValuesAndWritesUnderTheDataFolder) {
     QTemporaryDir data;
     ASSERT_TRUE(data.isValid());
+    InitArtwork();  // as the program does at start-up: the icon is one of its resources
     LinuxPlatform platform(data.path());
     platform.RegisterFileType(QStringLiteral("VNT"), QStringLiteral("/opt/vantrel/vantrel"),
                               QStringLiteral("Vantrel"));
