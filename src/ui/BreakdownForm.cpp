@@ -1,8 +1,10 @@
 #include "ui/BreakdownForm.h"
 
 #include "model/Context.h"
+#include "ui/CachedTextDelegate.h"
 #include "ui/EscapeCloses.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -10,6 +12,9 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace vantrel {
 
@@ -22,6 +27,21 @@ QString HowText(TermKind kind) {
         case TermKind::Shown: return QStringLiteral("shown");
     }
     return {};
+}
+
+bool SameTerm(const Term& a, const Term& b) {
+    return a.name == b.name && a.value == b.value && a.kind == b.kind;
+}
+
+bool SameSection(const BreakdownSection& a, const BreakdownSection& b) {
+    return a.total == b.total &&
+           std::equal(a.terms.begin(), a.terms.end(), b.terms.begin(), b.terms.end(), SameTerm);
+}
+
+const BreakdownSection& SectionOf(const Breakdown& b, int index) {
+    return index == BreakdownForm::kWeight        ? b.weight
+           : index == BreakdownForm::kBattleValue ? b.battleValue
+                                                  : b.cost;
 }
 
 }  // namespace
@@ -47,6 +67,8 @@ BreakdownForm::BreakdownForm(const Context& ctx, QWidget* parent) : QWidget(pare
     GridTerms->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridTerms->setSelectionBehavior(QAbstractItemView::SelectRows);
     GridTerms->setWordWrap(false);
+    // The style lays out a cell's text anew at every repaint; this keeps it.
+    GridTerms->setItemDelegate(new CachedTextDelegate(GridTerms));
     layout->addWidget(GridTerms, 1);
     LabNote = new QLabel(
         QStringLiteral("Terms fold in order from 0: each added term is added, each multiplier multiplies."),
@@ -68,8 +90,20 @@ void BreakdownForm::ShowSection(int section) {
 }
 
 void BreakdownForm::Form_Load() {
-    breakdown_ = MakeBreakdown(ctx_);
-    Fill();
+    Breakdown breakdown = MakeBreakdown(ctx_);
+    if (loaded_ && SameSection(breakdown.weight, breakdown_.weight) &&
+        SameSection(breakdown.battleValue, breakdown_.battleValue) &&
+        SameSection(breakdown.cost, breakdown_.cost))
+        return;
+    const Breakdown before = std::exchange(breakdown_, std::move(breakdown));
+    Fill(loaded_ ? &before : nullptr);
+    loaded_ = true;
+}
+
+void BreakdownForm::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    // A minimised window is not kept up to date.
+    if (e->type() == QEvent::WindowStateChange && isVisible() && !isMinimized()) Form_Load();
 }
 
 void BreakdownForm::SetCell(int row, int column, const QString& text, bool bold) {
@@ -88,22 +122,30 @@ void BreakdownForm::SetCell(int row, int column, const QString& text, bool bold)
     }
 }
 
-void BreakdownForm::Fill() {
-    const BreakdownSection* sections[] = {&breakdown_.weight, &breakdown_.battleValue, &breakdown_.cost};
+void BreakdownForm::Fill(const Breakdown* before) {
     const int index = TabSections->currentIndex();
     if (index < 0 || index > 2) return;
-    const BreakdownSection& section = *sections[index];
+    const BreakdownSection& section = SectionOf(breakdown_, index);
     const int rows = static_cast<int>(section.terms.size()) + 1;
+    // Rows that show the same term as before are left alone: no text is made or compared for them.
+    const bool same = before != nullptr && index == shownIndex_ && GridTerms->rowCount() == rows &&
+                      SectionOf(*before, index).terms.size() == section.terms.size();
+    const BreakdownSection* shown = same ? &SectionOf(*before, index) : nullptr;
     if (GridTerms->rowCount() != rows) GridTerms->setRowCount(rows);
     for (int row = 0; row + 1 < rows; ++row) {
-        const Term& t = section.terms[static_cast<std::size_t>(row)];
+        const auto at = static_cast<std::size_t>(row);
+        const Term& t = section.terms[at];
+        if (shown != nullptr && SameTerm(t, shown->terms[at])) continue;
         SetCell(row, 0, QString::fromStdString(t.name));
         SetCell(row, 1, QString::fromStdString(FormatTermValue(t.value)));
         SetCell(row, 2, HowText(t.kind));
     }
-    SetCell(rows - 1, 0, QStringLiteral("Total"), true);
-    SetCell(rows - 1, 1, QString::number(section.total), true);
-    SetCell(rows - 1, 2, QString(), true);
+    if (shown == nullptr || section.total != shown->total) {
+        SetCell(rows - 1, 0, QStringLiteral("Total"), true);
+        SetCell(rows - 1, 1, QString::number(section.total), true);
+        SetCell(rows - 1, 2, QString(), true);
+    }
+    shownIndex_ = index;
 }
 
 }  // namespace vantrel

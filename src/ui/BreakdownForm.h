@@ -21,7 +21,7 @@ public:
 
     explicit BreakdownForm(const Context& ctx, QWidget* parent = nullptr);
 
-    // Works the breakdown out again; only cells whose text changed are rewritten.
+    // Works the breakdown out again; only rows whose term changed are rewritten.
     void Form_Load();
     void ShowSection(int section);
     int CurrentSection() const;
@@ -31,12 +31,19 @@ public:
     QTableWidget* GridTerms = nullptr;
     QLabel* LabNote = nullptr;
 
+protected:
+    void changeEvent(QEvent* e) override;  // back from minimised: reads the design again
+
 private:
-    void Fill();
+    // Fills the table with the section on show; `before`, the breakdown the table showed until now,
+    // spares the rows whose term is unchanged.
+    void Fill(const Breakdown* before = nullptr);
     void SetCell(int row, int column, const QString& text, bool bold = false);
 
     const Context& ctx_;
     Breakdown breakdown_;
+    bool loaded_ = false;
+    int shownIndex_ = -1;  // the section the table shows, -1 before the first fill
 };
 
 }  // namespace vantrel

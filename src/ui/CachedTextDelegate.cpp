@@ -4,26 +4,34 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
 
-// More distinct texts than the catalog has entries and loads: the cache starts over.
+// More distinct texts than the catalog has entries and loads, or more fonts than a bold row and a
+// changed font: the cache starts over.
 constexpr qsizetype kMaxLaid = 2048;
+constexpr std::size_t kMaxFonts = 4;
 
 }  // namespace
 
 const QStaticText& CachedTextDelegate::Laid(const QString& text, const QFont& font) const {
-    if (font != font_ || laid_.size() > kMaxLaid) {
-        laid_.clear();
-        font_ = font;
+    auto set = std::find_if(laid_.begin(), laid_.end(), [&](const FontTexts& l) { return l.font == font; });
+    if (set == laid_.end()) {
+        if (laid_.size() >= kMaxFonts) laid_.clear();
+        laid_.push_back({font, {}});
+        set = laid_.end() - 1;
     }
-    auto it = laid_.find(text);
-    if (it == laid_.end()) {
+    QHash<QString, QStaticText>& texts = set->texts;
+    if (texts.size() > kMaxLaid) texts.clear();
+    auto it = texts.find(text);
+    if (it == texts.end()) {
         QStaticText laid(text);
         laid.setTextFormat(Qt::PlainText);
         laid.prepare(QTransform(), font);
-        it = laid_.insert(text, laid);
+        it = texts.insert(text, laid);
     }
     return *it;
 }
@@ -61,9 +69,14 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->setFont(opt.font);
     painter->setPen(opt.palette.color(
         group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
-    const QSize size = laid->size().toSize();
-    const QRect at = QStyle::alignedRect(opt.direction, opt.displayAlignment, size, area);
-    painter->drawStaticText(at.topLeft(), *laid);
+    const QSizeF size = laid->size();
+    QPointF at = QStyle::alignedRect(opt.direction, opt.displayAlignment, size.toSize(), area).topLeft();
+    // The style sets a right-aligned or centred text off by a fraction of a pixel.
+    if (opt.displayAlignment & Qt::AlignRight)
+        at.setX(area.x() + area.width() - size.width());
+    else if (opt.displayAlignment & Qt::AlignHCenter)
+        at.setX(area.x() + (area.width() - size.width()) / 2);
+    painter->drawStaticText(at, *laid);
     painter->restore();
 }
 

@@ -1,10 +1,12 @@
 #include "ui/DesignCheckForm.h"
 
 #include "model/Context.h"
+#include "ui/CachedTextDelegate.h"
 #include "ui/EscapeCloses.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +15,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace vantrel {
 
@@ -44,6 +49,8 @@ DesignCheckForm::DesignCheckForm(const Context& ctx, QWidget* parent)
     GridFindings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridFindings->setSelectionBehavior(QAbstractItemView::SelectRows);
     GridFindings->setWordWrap(false);
+    // The style lays out a cell's text anew at every repaint; this keeps it.
+    GridFindings->setItemDelegate(new CachedTextDelegate(GridFindings));
     layout->addWidget(GridFindings, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -67,20 +74,29 @@ void DesignCheckForm::SetCell(int row, int column, const QString& text, const QC
     if (item->foreground().color() != colour) item->setForeground(QBrush(colour));
 }
 
+void DesignCheckForm::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    // A minimised window is not kept up to date.
+    if (e->type() == QEvent::WindowStateChange && isVisible() && !isMinimized()) Form_Load();
+}
+
 void DesignCheckForm::Form_Load() {
     std::vector<Finding> findings = CheckDesign(ctx_);
     if (loaded_ && findings == findings_) return;
+    const std::vector<Finding> before = std::exchange(findings_, std::move(findings));
+    // Rows are kept and only changed cells rewritten: a new item per cell cost a millisecond. A row
+    // that shows the same finding as before is not even compared.
+    const std::size_t kept = loaded_ ? std::min(before.size(), findings_.size()) : 0;
     loaded_ = true;
-    findings_ = std::move(findings);
-
-    // Rows are kept and only changed cells rewritten: a new item per cell cost a millisecond.
     int counts[3] = {0, 0, 0};
     const int rows = static_cast<int>(findings_.size());
     if (GridFindings->rowCount() != rows) GridFindings->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
-        const Finding& f = findings_[static_cast<std::size_t>(row)];
+        const auto at = static_cast<std::size_t>(row);
+        const Finding& f = findings_[at];
         const int kind = static_cast<int>(f.kind);
         ++counts[kind];
+        if (at < kept && f == before[at]) continue;
         SetCell(row, 0, QLatin1String(kKindNames[kind]), kKindColours[kind]);
         SetCell(row, 1, QString::fromStdString(f.text), palette().color(QPalette::Text));
     }

@@ -30,6 +30,9 @@ public:
     QTableWidget* GridFindings = nullptr;
     QPushButton* ComClose = nullptr;
 
+protected:
+    void changeEvent(QEvent* e) override;  // back from minimised: checks the design again
+
 private:
     void SetCell(int row, int column, const QString& text, const QColor& colour);
 

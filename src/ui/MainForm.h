@@ -272,8 +272,9 @@ public:
     void Panel_DblClick(int panel);
     // Panels of a broken limit (overweight, too hot, more slots used than the chassis has).
     bool panelRed_[7] = {};
-    // Open check and breakdown windows read the design again.
+    // Open check and breakdown windows read the design again, once the event loop next turns.
     void RefreshLiveWindows();
+    bool liveReloadPosted_ = false;
 
     // An open history window shows the notes of the design now held (after New or Open).
     void ReloadHistoryWindow() override;

@@ -37,6 +37,9 @@ private:
     int panel_;
 };
 
+// A window that shows the design now: open and not minimised.
+bool Following(const QWidget* w) { return w != nullptr && w->isVisible() && !w->isMinimized(); }
+
 template <typename Form>
 void Open(Form* form, const QWidget* over, bool created) {
     if (created) form->move(over->frameGeometry().center() - QPoint(form->width() / 2, form->height() / 2));
@@ -107,8 +110,18 @@ void MainForm::Panel_DblClick(int panel) {
 }
 
 void MainForm::RefreshLiveWindows() {
-    if (checkForm_ != nullptr && checkForm_->isVisible()) checkForm_->Form_Load();
-    if (breakdownForm_ != nullptr && breakdownForm_->isVisible()) breakdownForm_->Form_Load();
+    // Read once the handler has returned, before anything is painted: the gesture itself is not
+    // held up, and gestures and refreshes that come in one turn of the event loop cost one read.
+    if (liveReloadPosted_ || (!Following(checkForm_) && !Following(breakdownForm_))) return;
+    liveReloadPosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            liveReloadPosted_ = false;
+            if (Following(checkForm_)) checkForm_->Form_Load();
+            if (Following(breakdownForm_)) breakdownForm_->Form_Load();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace vantrel

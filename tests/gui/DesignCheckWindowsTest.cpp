@@ -10,13 +10,19 @@
 #include "ui/EquipmentPage.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTableWidget>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace vantrel::test {
 namespace {
@@ -36,8 +42,26 @@ protected:
         ASSERT_FALSE(found.isEmpty()) << name.toStdString();
         found.first()->setSelected(true);
         p->ComAdd->click();
+        Turn();
     }
-    void RemoveAll() { form->equipmentPage_->ComClear->click(); }
+    void RemoveAll() {
+        form->equipmentPage_->ComClear->click();
+        Turn();
+    }
+    void Undo() {
+        form->MUndo->trigger();
+        Turn();
+    }
+    void GroundSpeed(int mp) {
+        DragTo(form->Slider1, mp);
+        Turn();
+    }
+    void WeightClass(int index) {
+        Choose(form->ComboType, index);
+        Turn();
+    }
+    // The open windows catch up with the gestures once the event loop turns.
+    static void Turn() { QCoreApplication::processEvents(); }
 
     std::vector<bool> Red() const {
         std::vector<bool> out;
@@ -50,6 +74,35 @@ protected:
         QStringList out;
         for (int r = 0; r < grid->rowCount(); ++r) out << grid->item(r, column)->text();
         return out;
+    }
+
+    // Everything a table shows of each cell: text, bold, colour, alignment.
+    static QStringList Cells(QTableWidget* grid) {
+        QStringList out;
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            for (int c = 0; c < grid->columnCount(); ++c) {
+                const QTableWidgetItem* item = grid->item(r, c);
+                if (item == nullptr) {
+                    out << u"(none)"_s;
+                    continue;
+                }
+                out << item->text() + (item->font().bold() ? u" bold "_s : u" "_s) +
+                           item->foreground().color().name() + u' ' + QString::number(item->textAlignment());
+            }
+        }
+        return out;
+    }
+
+    // The open windows show what windows opened afresh on the design would.
+    void ExpectAsNew() {
+        DesignCheckForm check(ctx);
+        check.Form_Load();
+        EXPECT_EQ(Cells(form->checkForm_->GridFindings), Cells(check.GridFindings));
+        EXPECT_EQ(form->checkForm_->LabSummary->text(), check.LabSummary->text());
+        BreakdownForm breakdown(ctx);
+        breakdown.Form_Load();
+        breakdown.ShowSection(form->breakdownForm_->CurrentSection());
+        EXPECT_EQ(Cells(form->breakdownForm_->GridTerms), Cells(breakdown.GridTerms));
     }
 };
 
@@ -96,7 +149,7 @@ TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
               (QStringList{u"overweight by "_s + QString::number(-d().FreeKg) + u" kg"_s,
                            u"heat 4 above dissipation"_s, u"not placed: (I) ER Medium Laser (1)"_s}));
     EXPECT_EQ(check->LabSummary->text(), u"2 errors, 1 warning, 0 notes"_s);
-    form->MUndo->trigger();
+    Undo();
     EXPECT_EQ(check->GridFindings->rowCount(), 0);
 
     // Asked for again, by the menu or a double-click on a red panel: the same window.
@@ -145,12 +198,89 @@ TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
     EXPECT_EQ(Column(grid, 1).last(), QString::number(d().Cost));
     EXPECT_EQ(form->findChildren<BreakdownForm*>().size(), 1);
 
-    form->MUndo->trigger();
+    Undo();
     EXPECT_FALSE(Column(grid, 0).contains(u"Laser Rifle"_s));
     EXPECT_EQ(Column(grid, 1).last(), u"47500"_s);
     // A click on a tab shows that section of the design as it stands.
     breakdown->TabSections->setCurrentIndex(BreakdownForm::kWeight);
     EXPECT_EQ(Column(grid, 1).last(), u"100"_s);
+}
+
+TEST_F(DesignCheckWindowsTest, WindowsRewritingOnlyWhatChangedShowWhatNewWindowsWould) {
+    form->MCheck->trigger();
+    DoubleClick(5);
+    BreakdownForm* breakdown = form->breakdownForm_;
+    const std::vector<std::pair<const char*, std::function<void()>>> gestures{
+        {"laser",            [&] { Add(u"(I) ER Medium Laser"_s); }                                  },
+        {"rifle",            [&] { Add(u"Laser Rifle"_s); }                                          },
+        {"speed",            [&] { GroundSpeed(2); }                                                 },
+        {"weight tab",       [&] { breakdown->TabSections->setCurrentIndex(BreakdownForm::kWeight); }},
+        {"speed again",      [&] { GroundSpeed(3); }                                                 },
+        {"undo",             [&] { Undo(); }                                                         },
+        {"cost tab",         [&] { breakdown->TabSections->setCurrentIndex(BreakdownForm::kCost); }  },
+        {"clear",            [&] { RemoveAll(); }                                                    },
+        {"undo clear",       [&] { Undo(); }                                                         },
+        {"undo speed",       [&] { Undo(); }                                                         },
+        {"weight class",     [&] { WeightClass(2); }                                                 },
+        {"battle value tab", [&] { DoubleClick(5); }                                                 },
+        {"undo class",       [&] { Undo(); }                                                         },
+    };
+    for (const auto& [name, gesture] : gestures) {
+        SCOPED_TRACE(name);
+        gesture();
+        ExpectAsNew();
+    }
+
+    // Gestures that come before the loop turns are read once.
+    QTableWidget* grid = breakdown->GridTerms;
+    int totalWrites = 0;
+    QObject::connect(grid->model(), &QAbstractItemModel::dataChanged, grid, [&](const QModelIndex& at) {
+        if (at.row() == grid->rowCount() - 1 && at.column() == 1) ++totalWrites;
+    });
+    const QString total = grid->item(grid->rowCount() - 1, 1)->text();
+    DragTo(form->Slider1, 2);
+    DragTo(form->Slider1, 3);
+    EXPECT_EQ(grid->item(grid->rowCount() - 1, 1)->text(), total);
+    Turn();
+    EXPECT_EQ(totalWrites, 1);
+    ExpectAsNew();
+}
+
+TEST_F(DesignCheckWindowsTest, MinimisedWindowsWaitAndCatchUpWhenRestored) {
+    form->MCheck->trigger();
+    DoubleClick(0);
+    DesignCheckForm* check = form->checkForm_;
+    BreakdownForm* breakdown = form->breakdownForm_;
+    check->showMinimized();
+    breakdown->showMinimized();
+    Add(u"(I) ER Medium Laser"_s);
+    // Nobody sees them: nothing is worked out for them.
+    EXPECT_TRUE(check->Findings().empty());
+    EXPECT_EQ(breakdown->Terms().weight.total, 100);
+
+    check->showNormal();
+    breakdown->showNormal();
+    EXPECT_EQ(check->GridFindings->rowCount(), 3);
+    EXPECT_EQ(Column(breakdown->GridTerms, 1).last(), QString::number(d().CurrentKg));
+    ExpectAsNew();
+}
+
+TEST_F(DesignCheckWindowsTest, CellsAreDrawnWhereTheStyleDrawsThem) {
+    Add(u"(I) ER Medium Laser"_s);
+    Add(u"Laser Rifle"_s);
+    form->MCheck->trigger();
+    DoubleClick(5);
+    DesignCheckForm* check = form->checkForm_;
+    check->resize(300, 300);  // the longest findings are elided
+    check->GridFindings->selectRow(1);
+    form->breakdownForm_->GridTerms->selectRow(2);
+    Turn();
+    for (QTableWidget* grid : {check->GridFindings, form->breakdownForm_->GridTerms}) {
+        const QImage kept = grid->grab().toImage();
+        EXPECT_EQ(grid->grab().toImage(), kept);  // drawn again from what it keeps
+        grid->setItemDelegate(new QStyledItemDelegate(grid));
+        EXPECT_EQ(grid->grab().toImage(), kept) << grid->parentWidget()->windowTitle().toStdString();
+    }
 }
 
 TEST_F(DesignCheckWindowsTest, Screenshots) {
