@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTabBar>
@@ -139,12 +138,12 @@ static void BM_DropThreeSlotItem(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         w.form.ClearCS_Click();
-        const QList<QListWidgetItem*> found = page->BipedOwned->findItems(name, Qt::MatchExactly);
-        if (found.isEmpty()) {
+        const int found = page->BipedOwned->FindRow(name);
+        if (found < 0) {
             state.SkipWithError("item not owned");
             break;
         }
-        page->BipedOwned->setCurrentItem(found.first());
+        page->BipedOwned->setCurrentRow(found);
         std::unique_ptr<QMimeData> data(page->BipedOwned->MakeDragData());
         QDragEnterEvent enter(QPoint(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &enter);

@@ -1,6 +1,7 @@
 #include "equipment/SlotView.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vantrel {
 
@@ -47,6 +48,22 @@ std::vector<std::string> OwnedEntries(const Context& ctx) {
     for (int i = 0; i < kCatalogSize; ++i) {
         for (int k = 0; k < d.OwnedCount[i]; ++k) out.push_back(catalog[i].Name);
         for (int k = 0; k < d.OwnedAmmo[i]; ++k) out.push_back(catalog[i].Name + kAmmoSuffix);
+    }
+    return out;
+}
+
+std::vector<OwnedRun> OwnedRuns(const Context& ctx) {
+    const Catalog& catalog = ctx.catalog;
+    const Design& d = ctx.design;
+    std::vector<OwnedRun> out;
+    const auto add = [&out](std::string text, int count) {
+        if (count > 0) out.push_back({std::move(text), count});
+    };
+    add(kHeatSinkEntry, d.HeatSinks);
+    add(kASysPrefix + ctx.armorList.text, d.ArmorSlots);
+    for (int i = 0; i < kCatalogSize; ++i) {
+        add(catalog[i].Name, d.OwnedCount[i]);
+        add(catalog[i].Name + kAmmoSuffix, d.OwnedAmmo[i]);
     }
     return out;
 }

@@ -42,4 +42,12 @@ Rgb SlotColour(int code);
 // index the item lines followed by its ammunition lines.
 std::vector<std::string> OwnedEntries(const Context& ctx);
 
+// The same lines as runs of one text each, in the same order: a count per kind instead of a line per
+// unit. Kinds with no units are left out.
+struct OwnedRun {
+    std::string text;
+    int count = 0;
+};
+std::vector<OwnedRun> OwnedRuns(const Context& ctx);
+
 }  // namespace vantrel

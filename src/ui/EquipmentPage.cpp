@@ -1,6 +1,6 @@
 #include "ui/EquipmentPage.h"
 
-#include "ui/CachedTextDelegate.h"
+#include "ui/EntryList.h"
 #include "ui/Faces.h"
 
 #include <QButtonGroup>
@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -18,12 +17,11 @@ namespace vantrel {
 
 namespace {
 
-QListWidget* MakeList(QWidget* parent) {
-    auto* list = new QListWidget(parent);
+EntryList* MakeList(const char* name, QWidget* parent) {
+    auto* list = new EntryList(parent);
+    list->setObjectName(QString::fromLatin1(name));
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setMinimumWidth(150);
-    list->setUniformItemSizes(true);  // one line of text each: no measuring of every entry on a refill
-    list->setItemDelegate(new CachedTextDelegate(list));
     return list;
 }
 
@@ -31,9 +29,9 @@ QListWidget* MakeList(QWidget* parent) {
 
 EquipmentPage::EquipmentPage(QWidget* parent) : QWidget(parent) {
     Label13 = new QLabel(QStringLiteral("Available Equipment:"), this);
-    AvList = MakeList(this);
+    AvList = MakeList("AvList", this);
     Label14 = new QLabel(QStringLiteral("Owned Equipment:"), this);
-    SelList = MakeList(this);
+    SelList = MakeList("SelList", this);
     ComAdd = new QPushButton(QStringLiteral("Add >>"), this);
     ComRemove = new QPushButton(QStringLiteral("<< Remove"), this);
     ComClear = new QPushButton(QStringLiteral("Clear"), this);

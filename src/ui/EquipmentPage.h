@@ -8,11 +8,12 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 
 namespace vantrel {
+
+class EntryList;
 
 // The equipment page (third tab): the available catalog entries, the owned entries, the buttons
 // between them, the category filter and the information panel. Layout only; the main window fills
@@ -23,9 +24,9 @@ public:
     explicit EquipmentPage(QWidget* parent = nullptr);
 
     QLabel* Label13 = nullptr;
-    QListWidget* AvList = nullptr;
+    EntryList* AvList = nullptr;
     QLabel* Label14 = nullptr;
-    QListWidget* SelList = nullptr;
+    EntryList* SelList = nullptr;
     QPushButton* ComAdd = nullptr;
     QPushButton* ComRemove = nullptr;
     QPushButton* ComClear = nullptr;

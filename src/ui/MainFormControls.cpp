@@ -1,7 +1,8 @@
 #include "ui/MainFormControls.h"
 
+#include "equipment/SlotView.h"
+
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -88,16 +89,10 @@ bool MenuKeysFirst::eventFilter(QObject*, QEvent* e) {
     }
 }
 
-void SetListEntries(QListWidget* list, const QStringList& entries) {
-    bool same = list->count() == entries.size();
-    for (int row = 0; same && row < entries.size(); ++row) same = list->item(row)->text() == entries[row];
-    if (!same) {
-        list->clear();
-        list->addItems(entries);
-        return;
-    }
-    list->clearSelection();
-    list->setCurrentItem(nullptr);
+std::vector<EntryRun> OwnedEntryRuns(const Context& ctx) {
+    std::vector<EntryRun> out;
+    for (const OwnedRun& run : OwnedRuns(ctx)) out.push_back({QString::fromStdString(run.text), run.count});
+    return out;
 }
 
 }  // namespace vantrel

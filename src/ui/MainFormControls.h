@@ -1,9 +1,12 @@
 #pragma once
 
+#include "model/Context.h"
+#include "ui/EntryList.h"
+
 #include <QCheckBox>
 #include <QSlider>
 
-class QListWidget;
+#include <vector>
 
 namespace vantrel {
 
@@ -69,9 +72,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* e) override;
 };
 
-// Writes the entries of a list, clearing its selection. A list whose entries are already these is
-// not rebuilt: a rebuild lays the list out again and paints it a second time, which made every
-// page switch and refresh pay for the lists of the equipment pages twice.
-void SetListEntries(QListWidget* list, const QStringList& entries);
+// The owned lines of the equipment and slot pages as the lists take them: one run per kind, so a
+// refill costs the same for a thousand units of a kind as for one.
+std::vector<EntryRun> OwnedEntryRuns(const Context& ctx);
 
 }  // namespace vantrel

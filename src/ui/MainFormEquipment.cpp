@@ -3,6 +3,7 @@
 
 #include "equipment/SlotView.h"
 #include "model/Design.h"
+#include "ui/EntryList.h"
 #include "ui/EquipmentPage.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
@@ -13,10 +14,13 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace vantrel {
 
@@ -45,12 +49,30 @@ QString GeneralNumber(double v) {
     return s;
 }
 
-// The entries of a list that are selected, in list order.
-QStringList SelectedInOrder(const QListWidget* list) {
+// The texts of the selected entries in list order, one for each span of equal rows: showing the
+// same entry again changes nothing, and a selection can hold hundreds of thousands of rows.
+QStringList SelectedInOrder(const EntryList* list) {
     QStringList out;
-    for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->isSelected()) out << list->item(row)->text();
+    for (const EntryList::Span& span : list->SelectedSpans()) out << span.text;
     return out;
+}
+
+// Entries that belong to the sliders and the armor type: "<< Remove" leaves them.
+bool KeptByRemove(const QString& entry) {
+    const QString head = entry.left(6);
+    return head == QLatin1String("Armor:") || head == QLatin1String("Heat S") ||
+           head == QLatin1String("ASys: ");
+}
+
+// Adds `count` units (negative: takes them) in steps the stash's 16-bit count argument holds.
+void AddUnits(Context& ctx, const QString& entry, int count) {
+    const std::string name = entry.toStdString();
+    constexpr int kStep = 1000;
+    for (int left = count; left != 0;) {
+        const int step = std::clamp(left, -kStep, kStep);
+        AddToStash(ctx.catalog, ctx.design, name, static_cast<int16_t>(step));
+        left -= step;
+    }
 }
 
 void AddToGrid(QWidget* area, QWidget* frame) {
@@ -85,15 +107,15 @@ void MainForm::SetupEquipmentPages() {
         const GestureScope gesture(*gestures_, "For Current Weapons");
         RefreshP3();
     });
-    for (QListWidget* list : {p->AvList, p->SelList}) {
+    for (EntryList* list : {p->AvList, p->SelList}) {
         const auto show = [this, list] {
             const GestureScope gesture(*gestures_, "Item Information");
             for (const QString& entry : SelectedInOrder(list)) ShowItemInfo(entry);
         };
-        connect(list, &QListWidget::itemSelectionChanged, this, show);
+        connect(list, &EntryList::itemSelectionChanged, this, show);
         // A click that leaves the selection as it was (the entry was already selected) must still
         // show it: the panel may meanwhile show an entry of the other list.
-        connect(list, &QListWidget::itemClicked, this, show);
+        connect(list, &EntryList::clicked, this, show);
     }
     connect(p->ComAdd, &QPushButton::clicked, this, [this] { ComAdd_Click(); });
     connect(p->ComRemove, &QPushButton::clicked, this, [this] { ComRemove_Click(); });
@@ -127,14 +149,11 @@ void MainForm::RefreshP3() {
     }
     {
         const QSignalBlocker block(p->AvList);
-        SetListEntries(p->AvList, available);
+        p->AvList->SetEntries(available);
     }
-
-    QStringList owned;
-    for (const std::string& e : OwnedEntries(ctx_)) owned << Q(e);
     {
         const QSignalBlocker block(p->SelList);
-        SetListEntries(p->SelList, owned);
+        p->SelList->SetEntries(OwnedEntryRuns(ctx_));
     }
     SetRedraw(true);
 }
@@ -192,13 +211,14 @@ void MainForm::ComAdd_Click() {
     const GestureScope gesture(*gestures_, "Add");
     EquipmentPage* p = equipmentPage_;
     {
+        // The new lines go to the end of the owned list, in the order of the available list; the
+        // list is sorted again at its next refill.
         const QSignalBlocker blockAv(p->AvList);
-        for (int row = 0; row < p->AvList->count(); ++row) {
-            QListWidgetItem* item = p->AvList->item(row);
-            if (!item->isSelected()) continue;
-            p->SelList->addItem(item->text());
-            AddToStash(ctx_.catalog, ctx_.design, item->text().toStdString(), 1);
-            item->setSelected(false);
+        for (const EntryList::Span& span : p->AvList->SelectedSpans()) {
+            for (int i = 0; i < span.count; ++i) p->SelList->Entries()->Append(span.text);
+            AddUnits(ctx_, span.text, span.count);
+            for (int row = span.first; row < span.first + span.count; ++row)
+                p->AvList->SetSelected(row, false);
         }
     }
     RefreshMain();
@@ -208,17 +228,13 @@ void MainForm::ComRemove_Click() {
     const GestureScope gesture(*gestures_, "Remove");
     EquipmentPage* p = equipmentPage_;
     {
+        // Last span first, so the rows of the spans still to come stay where they are.
         const QSignalBlocker blockSel(p->SelList);
-        for (int row = p->SelList->count() - 1; row >= 0; --row) {
-            QListWidgetItem* item = p->SelList->item(row);
-            if (!item->isSelected()) continue;
-            // Heat sinks, armor points and armor-system slots belong to their sliders and the armor type.
-            const QString head = item->text().left(6);
-            if (head == QLatin1String("Armor:") || head == QLatin1String("Heat S") ||
-                head == QLatin1String("ASys: "))
-                continue;
-            AddToStash(ctx_.catalog, ctx_.design, item->text().toStdString(), -1);
-            delete p->SelList->takeItem(row);
+        const std::vector<EntryList::Span> spans = p->SelList->SelectedSpans();
+        for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+            if (KeptByRemove(span->text)) continue;
+            AddUnits(ctx_, span->text, -span->count);
+            p->SelList->Entries()->Take(span->first, span->count);
         }
     }
     RefreshMain();

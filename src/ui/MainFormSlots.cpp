@@ -15,11 +15,11 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 
 #include <optional>
+#include <vector>
 
 namespace vantrel {
 
@@ -97,15 +97,21 @@ void PlaceSelected(MainForm& f, SlotPage* page) {
     PlaceSelectedIn(f, page, location);
 }
 
+int OwnedLines(const Context& ctx) {
+    int lines = 0;
+    for (const OwnedRun& run : OwnedRuns(ctx)) lines += run.count;
+    return lines;
+}
+
 void PlaceAllOwned(MainForm& f) {
     const GestureScope gesture(f.Gestures(), "Place All");
-    const std::size_t before = OwnedEntries(f.ctx_).size();
+    const int before = OwnedLines(f.ctx_);
     const std::string message = PlaceAllMessage(PlaceAll(f.ctx_));
     f.RefreshP4();
     if (!message.empty())
         f.dialogs_.Message(&f, Q(message), QStringLiteral("Vantrel"), Dialogs::Icon::Exclamation,
                            Dialogs::Buttons::Ok);
-    if (OwnedEntries(f.ctx_).size() != before) f.RefreshMain();
+    if (OwnedLines(f.ctx_) != before) f.RefreshMain();
 }
 
 void SlotClick(MainForm& f, int location, int slot) {
@@ -251,10 +257,9 @@ void MainForm::RefreshP4() {
         }
     }
 
-    QStringList owned;
-    for (const std::string& e : OwnedEntries(ctx_)) owned << Q(e);
-    SetListEntries(bipedPage_->BipedOwned, owned);
-    SetListEntries(quadPage_->QuadOwned, owned);
+    const std::vector<EntryRun> owned = OwnedEntryRuns(ctx_);
+    bipedPage_->BipedOwned->SetEntries(owned);
+    quadPage_->QuadOwned->SetEntries(owned);
     // A refill drops the selection without a signal of its own.
     bipedPage_->UpdatePlaceActions();
     quadPage_->UpdatePlaceActions();

@@ -1,7 +1,6 @@
 #include "ui/SlotPage.h"
 
 #include "model/Design.h"
-#include "ui/CachedTextDelegate.h"
 #include "ui/DibSection.h"
 #include "ui/Faces.h"
 #include "ui/SlotLabel.h"
@@ -45,8 +44,8 @@ QLabel* LocationHeading(const char* text, QWidget* parent) {
 
 // The owned list with its buttons and legend, in a column of its own so that the buttons' height
 // does not spread the rows of the slot labels beside it.
-QVBoxLayout* OwnedColumn(QLabel* caption, QListWidget* list, QPushButton* clearSelected,
-                         QPushButton* clearAll, QPushButton* placeAll, QLabel* legend) {
+QVBoxLayout* OwnedColumn(QLabel* caption, EntryList* list, QPushButton* clearSelected, QPushButton* clearAll,
+                         QPushButton* placeAll, QLabel* legend) {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
     list->setMinimumWidth(ScaledPx(150));
@@ -64,7 +63,7 @@ QVBoxLayout* OwnedColumn(QLabel* caption, QListWidget* list, QPushButton* clearS
 }
 
 // An action of the owned list, shown in its context menu.
-QAction* PlaceAction(const char* name, const char* text, QListWidget* list) {
+QAction* PlaceAction(const char* name, const char* text, EntryList* list) {
     auto* a = new QAction(QString::fromLatin1(text), list);
     a->setObjectName(QString::fromLatin1(name));
     list->addAction(a);
@@ -76,32 +75,30 @@ QAction* PlaceAction(const char* name, const char* text, QListWidget* list) {
 // ---------------------------------------------------------------------------------------------
 // OwnedList
 
-OwnedList::OwnedList(QWidget* parent) : QListWidget(parent) {
+OwnedList::OwnedList(QWidget* parent) : EntryList(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
     setMinimumWidth(150);
-    setUniformItemSizes(true);  // one line of text each: no measuring of every entry on a refill
-    setItemDelegate(new CachedTextDelegate(this));
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QString OwnedList::SelectedEntry() const {
-    const QList<QListWidgetItem*> items = selectedItems();
-    return items.isEmpty() ? QString() : items.constFirst()->text();
+    const std::vector<Span> spans = SelectedSpans();
+    return spans.empty() ? QString() : spans.front().text;
 }
 
 QMimeData* OwnedList::MakeDragData() const {
-    if (selectedItems().isEmpty()) return nullptr;
+    if (!HasSelection()) return nullptr;
     auto* data = new QMimeData;
     data->setText(SelectedEntry());
     return data;
 }
 
 void OwnedList::mouseDoubleClickEvent(QMouseEvent* e) {
-    QListWidget::mouseDoubleClickEvent(e);
-    if (e->button() == Qt::LeftButton && itemAt(e->position().toPoint())) emit placeRequested();
+    EntryList::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton && indexAt(e->position().toPoint()).isValid()) emit placeRequested();
 }
 
 void OwnedList::keyPressEvent(QKeyEvent* e) {
@@ -110,11 +107,11 @@ void OwnedList::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    QListWidget::keyPressEvent(e);
+    EntryList::keyPressEvent(e);
 }
 
 void OwnedList::mousePressEvent(QMouseEvent* e) {
-    QListWidget::mousePressEvent(e);  // selects the entry under the pointer first
+    EntryList::mousePressEvent(e);  // selects the entry under the pointer first
     if (e->button() != Qt::LeftButton) return;
     QMimeData* data = MakeDragData();
     if (!data) return;
@@ -201,7 +198,7 @@ SlotPage::SlotPage(Chassis chassis, QWidget* parent)
         BuildHumanoid();
     else
         BuildQuad();
-    connect(Owned(), &QListWidget::itemSelectionChanged, this, &SlotPage::UpdatePlaceActions);
+    connect(Owned(), &EntryList::itemSelectionChanged, this, &SlotPage::UpdatePlaceActions);
     UpdatePlaceActions();
 }
 
@@ -232,6 +229,7 @@ void SlotPage::BuildHumanoid() {
     MakeColumn(RightCrit, kRightArm, this);
     MakeColumn(LeftCrit, kLeftArm, this);
     BipedOwned = new OwnedList(this);
+    BipedOwned->setObjectName(QStringLiteral("BipedOwned"));
     ClearSel1 = new QPushButton(QStringLiteral("Clear Selected"), this);
     ClearCS = new QPushButton(QStringLiteral("Clear All CSlots"), this);
     PlaceAll = new QPushButton(QStringLiteral("Place All"), this);
@@ -278,6 +276,7 @@ void SlotPage::BuildQuad() {
     TurretFramer->setLineWidth(2);
     MakeColumn(TurretCrit, kTurret, TurretFramer);
     QuadOwned = new OwnedList(this);
+    QuadOwned->setObjectName(QStringLiteral("QuadOwned"));
     ClearSel2 = new QPushButton(QStringLiteral("Clear Selected"), this);
     ClearCST = new QPushButton(QStringLiteral("Clear All CSlots"), this);
     PlaceAll = new QPushButton(QStringLiteral("Place All"), this);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QListWidget>
+#include "ui/EntryList.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -22,7 +23,7 @@ class SlotLabel;
 // Owned list of the slot page: the drag source of placement. A press on a selected entry starts a
 // drag carrying the entry's text as plain text with the move effect only. Drops on the list itself
 // are not accepted.
-class OwnedList : public QListWidget {
+class OwnedList : public EntryList {
     Q_OBJECT
 public:
     explicit OwnedList(QWidget* parent = nullptr);

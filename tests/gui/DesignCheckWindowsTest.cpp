@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
@@ -38,9 +37,9 @@ protected:
         form->TabStrip1->setCurrentIndex(2);
         EquipmentPage* p = form->equipmentPage_;
         p->AvList->clearSelection();
-        const auto found = p->AvList->findItems(name, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << name.toStdString();
-        found.first()->setSelected(true);
+        const int found = p->AvList->FindRow(name);
+        ASSERT_GE(found, 0) << name.toStdString();
+        p->AvList->SetSelected(found, true);
         p->ComAdd->click();
         Turn();
     }

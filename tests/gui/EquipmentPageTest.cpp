@@ -4,9 +4,9 @@
 #include "ui/EquipmentPage.h"
 
 #include "MainFormFixture.h"
+#include "ui/EntryList.h"
 
 #include <QCheckBox>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -24,21 +24,21 @@ protected:
     EquipmentPage* P() { return form->equipmentPage_; }
     void Open() { form->TabStrip1->setCurrentIndex(2); }
 
-    static QStringList Lines(const QListWidget* list) {
+    static QStringList Lines(const EntryList* list) {
         QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        for (int i = 0; i < list->count(); ++i) out << list->Text(i);
         return out;
     }
     // Selects exactly the given rows, as clicks with the control key held do.
-    static void Select(QListWidget* list, std::initializer_list<int> rows) {
+    static void Select(EntryList* list, std::initializer_list<int> rows) {
         list->clearSelection();
-        for (int r : rows) list->item(r)->setSelected(true);
+        for (int r : rows) list->SetSelected(r, true);
     }
-    static void SelectText(QListWidget* list, const QString& text) {
+    static void SelectText(EntryList* list, const QString& text) {
         list->clearSelection();
-        const auto found = list->findItems(text, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        found.first()->setSelected(true);
+        const int found = list->FindRow(text);
+        ASSERT_GE(found, 0) << text.toStdString();
+        list->SetSelected(found, true);
     }
     static int CountPrefix(const QStringList& lines, const char* prefix) {
         return int(std::count_if(lines.begin(), lines.end(),
@@ -110,12 +110,12 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     const int rifle = FindIndex(ctx.catalog, "Laser Rifle");
     EXPECT_EQ(Lines(p->SelList), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
     EXPECT_EQ(d().OwnedCount[rifle], 2);
-    EXPECT_TRUE(p->AvList->selectedItems().isEmpty());
+    EXPECT_FALSE(p->AvList->HasSelection());
     EXPECT_NE(form->Panels[0]->text(), before);  // the status line was recalculated
 
     // Several at once, first to last.
     Select(p->AvList, {0, 2});
-    const QString first = p->AvList->item(0)->text(), third = p->AvList->item(2)->text();
+    const QString first = p->AvList->Text(0), third = p->AvList->Text(2);
     p->ComAdd->click();
     EXPECT_EQ(Lines(p->SelList), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s, first, third}));
 
@@ -155,7 +155,7 @@ TEST_F(EquipmentPageTest, InformationPanel) {
 
     // Several selected: the panel ends on the last in list order.
     Select(p->AvList, {3, 1});
-    EXPECT_EQ(p->LPName->text(), p->AvList->item(3)->text());
+    EXPECT_EQ(p->LPName->text(), p->AvList->Text(3));
     // A fractional Battle Value in the general number format; an item without weight shows "-".
     form->ShowItemInfo(u"Claws and Magnetic Clamps"_s);
     EXPECT_EQ(p->LBV->text(), u"1.5"_s);
@@ -174,7 +174,7 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     d().ArmorSlots = 1;
     form->RefreshP3();
     const QStringList shown = Panel();
-    p->SelList->item(1)->setSelected(true);
+    p->SelList->SetSelected(1, true);
     EXPECT_EQ(Panel(), shown);
     Select(p->SelList, {0});
     QStringList heatSink = none;
@@ -183,18 +183,18 @@ TEST_F(EquipmentPageTest, InformationPanel) {
 
     // A click on the entry a list already has selected still shows it: after looking at an owned line,
     // clicking the available entry again must bring that entry back to the panel.
-    auto clickRow = [](QListWidget* list, int row) {
-        list->scrollToItem(list->item(row));
-        const QPoint at = list->visualItemRect(list->item(row)).center();
+    auto clickRow = [](EntryList* list, int row) {
+        list->scrollTo(list->Index(row));
+        const QPoint at = list->visualRect(list->Index(row)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     };
-    const QString first = p->AvList->item(0)->text();
+    const QString first = p->AvList->Text(0);
     clickRow(p->AvList, 0);
     ASSERT_EQ(p->LPName->text(), first);
     clickRow(p->SelList, 0);
     ASSERT_EQ(p->LPName->text(), u"Heat Sink"_s);
     clickRow(p->AvList, 0);
-    EXPECT_TRUE(p->AvList->item(0)->isSelected());
+    EXPECT_TRUE(p->AvList->IsSelected(0));
     EXPECT_EQ(p->LPName->text(), first);
 }
 

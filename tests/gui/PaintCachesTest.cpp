@@ -2,6 +2,7 @@
 // list and slot texts, the armor picture decoded on first show.
 #include "MainFormFixture.h"
 #include "ui/CachedTextDelegate.h"
+#include "ui/EntryList.h"
 #include "ui/EquipmentPage.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
@@ -70,10 +71,10 @@ TEST_F(PaintCaches, NewOwnedEntryShowsOnBothPages) {
     AddToStash(ctx.catalog, d(), ctx.catalog[item].Name, 1);
     form->RefreshP3();
     form->RefreshP4();
-    for (QListWidget* list : {static_cast<QListWidget*>(form->equipmentPage_->SelList),
-                              static_cast<QListWidget*>(form->bipedPage_->BipedOwned)}) {
+    for (EntryList* list : {static_cast<EntryList*>(form->equipmentPage_->SelList),
+                            static_cast<EntryList*>(form->bipedPage_->BipedOwned)}) {
         ASSERT_EQ(list->count(), 1);
-        EXPECT_EQ(list->item(0)->text(), QString::fromStdString(ctx.catalog[item].Name));
+        EXPECT_EQ(list->Text(0), QString::fromStdString(ctx.catalog[item].Name));
     }
 }
 

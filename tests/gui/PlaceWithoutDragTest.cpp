@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSet>
@@ -37,9 +36,9 @@ protected:
     }
 
     void Select(const QString& entry) {
-        const QList<QListWidgetItem*> found = Page()->Owned()->findItems(entry, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
-        Page()->Owned()->setCurrentItem(found.first());
+        const int found = Page()->Owned()->FindRow(entry);
+        ASSERT_GE(found, 0) << entry.toStdString();
+        Page()->Owned()->setCurrentRow(found);
     }
 
     // The user's drag of the selected owned entry onto a slot label, as the toolkit delivers it.
@@ -121,9 +120,9 @@ TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
         }
         const Design start = d();
         form->RefreshP4();
-        QListWidget* list = Page()->Owned();
+        EntryList* list = Page()->Owned();
         ASSERT_GT(list->count(), 0);
-        const QString entry = list->item(static_cast<int>(rng() % list->count()))->text();
+        const QString entry = list->Text(static_cast<int>(rng() % list->count()));
         for (const auto& placeAction : Page()->PlaceActions()) {
             // Named copies: clang 14 lets no lambda capture a structured binding.
             QAction* const action = placeAction.first;
@@ -185,9 +184,9 @@ TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessa
     d().JumpMP = 1;
     form->RefreshP4();
     Select(u"Para Foil"_s);
-    const QListWidgetItem* item = p->BipedOwned->currentItem();
+    const QModelIndex item = p->BipedOwned->currentIndex();
     QTest::mouseDClick(p->BipedOwned->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       p->BipedOwned->visualItemRect(item).center());
+                       p->BipedOwned->visualRect(item).center());
     EXPECT_EQ(p->BodyCrit[1]->text(), u"Para Foil"_s);
     EXPECT_EQ(p->BipedOwned->count(), 0);
     EXPECT_EQ(dialogs.messages.size(), 2u);
@@ -216,7 +215,7 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
         << text.toStdString();
     // What is left is exactly what the message names; everything else went into slots.
     QStringList left;
-    for (int i = 0; i < p->BipedOwned->count(); ++i) left << p->BipedOwned->item(i)->text();
+    for (int i = 0; i < p->BipedOwned->count(); ++i) left << p->BipedOwned->Text(i);
     for (const QString& entry : left) EXPECT_TRUE(text.contains(entry + u": "_s)) << entry.toStdString();
     EXPECT_EQ(d().PlacedHeatSinks, 3);
     EXPECT_EQ(d().PlacedCount[FindIndex(ctx.catalog, "Magnetic Clamps")], 1);
@@ -327,10 +326,10 @@ TEST_F(PlaceWithoutDrag, EnterRunsTheFirstAcceptingLocationsAction) {
         }
         const Design start = d();
         form->RefreshP4();
-        QListWidget* list = Page()->Owned();
+        EntryList* list = Page()->Owned();
         ASSERT_GT(list->count(), 0);
         const QString entry =
-            armOnly ? u"Manipulator"_s : list->item(static_cast<int>(rng() % list->count()))->text();
+            armOnly ? u"Manipulator"_s : list->Text(static_cast<int>(rng() % list->count()));
         SCOPED_TRACE(entry.toStdString());
 
         d() = start;
@@ -390,7 +389,7 @@ TEST_F(PlaceWithoutDrag, OneUndoTakesPlaceAllBackWhole) {
         Own("Mine Dispenser", 4);
         const Design before = d();
         QStringList ownedBefore;
-        for (int i = 0; i < Page()->Owned()->count(); ++i) ownedBefore << Page()->Owned()->item(i)->text();
+        for (int i = 0; i < Page()->Owned()->count(); ++i) ownedBefore << Page()->Owned()->Text(i);
         dialogs.messages.clear();
         const std::size_t steps = Steps();
 
@@ -405,7 +404,7 @@ TEST_F(PlaceWithoutDrag, OneUndoTakesPlaceAllBackWhole) {
         form->MUndo->trigger();
         EXPECT_TRUE(d() == before);
         QStringList ownedNow;
-        for (int i = 0; i < Page()->Owned()->count(); ++i) ownedNow << Page()->Owned()->item(i)->text();
+        for (int i = 0; i < Page()->Owned()->count(); ++i) ownedNow << Page()->Owned()->Text(i);
         EXPECT_EQ(ownedNow, ownedBefore);
         form->MRedo->trigger();
         EXPECT_TRUE(d() == after);

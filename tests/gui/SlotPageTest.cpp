@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -104,9 +103,9 @@ TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
     OwnedList* list = quad.QuadOwned;
     ASSERT_NE(list, nullptr);
     EXPECT_FALSE(list->viewport()->acceptDrops());
-    list->addItems({u"Heat Sink"_s, u"Small Laser Ammo"_s});
+    list->SetEntries(QStringList{u"Heat Sink"_s, u"Small Laser Ammo"_s});
     EXPECT_EQ(list->MakeDragData(), nullptr);  // nothing selected: no drag
-    list->item(1)->setSelected(true);
+    list->SetSelected(1, true);
     std::unique_ptr<QMimeData> data(list->MakeDragData());
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->text(), u"Small Laser Ammo"_s);
@@ -146,9 +145,9 @@ protected:
         return p.mid(13).trimmed().toInt();
     }
 
-    static QStringList Lines(const QListWidget* list) {
+    static QStringList Lines(const EntryList* list) {
         QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        for (int i = 0; i < list->count(); ++i) out << list->Text(i);
         return out;
     }
 
@@ -164,9 +163,9 @@ protected:
     // the drag, and the drop on the label.
     void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
         OwnedList* list = page->Owned();
-        const QList<QListWidgetItem*> found = list->findItems(entry, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
-        list->setCurrentItem(found.first());
+        const int found = list->FindRow(entry);
+        ASSERT_GE(found, 0) << entry.toStdString();
+        list->setCurrentRow(found);
         std::unique_ptr<QMimeData> data(list->MakeDragData());
         ASSERT_NE(data, nullptr);
         DropOn(target, data.get());

@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -54,8 +53,8 @@ protected:
     QStringList Shown() {
         QStringList out = Panels();
         out << form->TextMechName->text() << form->TextModel->text();
-        auto lines = [&](QListWidget* list) {
-            for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        auto lines = [&](EntryList* list) {
+            for (int i = 0; i < list->count(); ++i) out << list->Text(i);
         };
         switch (form->TabStrip1->currentIndex()) {
             case 0:
@@ -123,9 +122,9 @@ protected:
     void Add(const QString& entry) {
         EquipmentPage* p = Equipment();
         p->AvList->clearSelection();
-        const auto found = p->AvList->findItems(entry, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
-        found.first()->setSelected(true);
+        const int found = p->AvList->FindRow(entry);
+        ASSERT_GE(found, 0) << entry.toStdString();
+        p->AvList->SetSelected(found, true);
         p->ComAdd->click();
     }
     void Category(int category) { Equipment()->OptType[category]->click(); }
@@ -133,9 +132,9 @@ protected:
     // The user's drag of an owned entry onto a slot.
     void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
         OwnedList* list = page->Owned();
-        const auto found = list->findItems(entry, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
-        list->setCurrentItem(found.first());
+        const int found = list->FindRow(entry);
+        ASSERT_GE(found, 0) << entry.toStdString();
+        list->setCurrentRow(found);
         std::unique_ptr<QMimeData> data(list->MakeDragData());
         DropOn(target, data.get());
     }
@@ -229,7 +228,7 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     ExpectOneStep("Remove"_q, [&] {
         EquipmentPage* p = Equipment();
         p->SelList->clearSelection();
-        p->SelList->findItems(Name(item), Qt::MatchExactly).first()->setSelected(true);
+        p->SelList->SetSelected(p->SelList->FindRow(Name(item)), true);
         p->ComRemove->click();
     });
     ExpectOneStep("Clear"_q, [&] { Equipment()->ComClear->click(); });
@@ -389,10 +388,10 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
             case 7: {
                 form->TabStrip1->setCurrentIndex(2);
                 Category(pick(4));
-                QListWidget* av = Equipment()->AvList;
+                EntryList* av = Equipment()->AvList;
                 if (av->count() == 0) break;
                 av->clearSelection();
-                av->item(pick(av->count()))->setSelected(true);
+                av->SetSelected(pick(av->count()), true);
                 Equipment()->ComAdd->click();
                 break;
             }
@@ -401,7 +400,7 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
                 SlotPage* page = d().IsQuad ? Quad() : Biped();
                 OwnedList* owned = page->Owned();
                 if (owned->count() == 0) break;
-                const QString entry = owned->item(pick(owned->count()))->text();
+                const QString entry = owned->Text(pick(owned->count()));
                 const int location = d().IsQuad ? kQuadBody + pick(2) : pick(3);
                 SlotLabel* target = page->Crit(location, pick(SlotPage::CritCount(location)));
                 if (target && target->isVisible()) Drag(page, entry, target);
