@@ -18,9 +18,11 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -331,6 +333,25 @@ void PageKeys(MainForm& f) {
     }
 }
 
+// Shift+F10 opens the context menu of the control with the focus, as the Menu key does; the toolkit
+// makes no context menu of it here. The menu stands at the current entry of a list, else under the
+// control.
+void ContextMenuKey(MainForm& f) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &f);
+    shortcut->setObjectName(QStringLiteral("ContextMenuKey"));
+    QObject::connect(shortcut, &QShortcut::activated, &f, [] {
+        QWidget* w = QApplication::focusWidget();
+        if (w == nullptr) return;
+        QPoint at(w->width() / 2, w->height());
+        if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->currentIndex().isValid()) {
+            w = view->viewport();
+            at = view->visualRect(view->currentIndex()).center();
+        }
+        QContextMenuEvent e(QContextMenuEvent::Keyboard, at, w->mapToGlobal(at));
+        QApplication::sendEvent(w, &e);
+    });
+}
+
 }  // namespace
 
 void NameControls(MainForm& f) {
@@ -346,6 +367,7 @@ void NameControls(MainForm& f) {
     if (f.quadPage_ != nullptr) NamePage4(*f.quadPage_);
     if (f.equipmentPage_ != nullptr && f.bipedPage_ != nullptr && f.quadPage_ != nullptr) OrderTabs(f);
     PageKeys(f);
+    ContextMenuKey(f);
 }
 
 void NameControls(OptionsForm& f) {

@@ -14,7 +14,8 @@ class SheetOptionsDialog;
 // "Name_i"), an accessible name that a screen reader speaks (the caption beside the control, not its
 // value), and a tab order that follows the reading order of each page. Runs once, when the window
 // has been built; names a control already carries are kept. The main window also gets Ctrl+PgDown and
-// Ctrl+PgUp, which turn to the next and the previous page.
+// Ctrl+PgUp, which turn to the next and the previous page, and Shift+F10 for the focused control's
+// context menu.
 void NameControls(MainForm& form);
 void NameControls(OptionsForm& form);
 void NameControls(HistoryForm& form);

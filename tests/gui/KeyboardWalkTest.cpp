@@ -29,6 +29,7 @@
 #include <QSet>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 #include <random>
 
@@ -466,6 +467,7 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
     EXPECT_TRUE(menu->geometry().contains(
         p->BodyCrit[7]->mapToGlobal(QPoint(p->BodyCrit[7]->width() / 2, p->BodyCrit[7]->height() + 2))));
     menu->hide();
+    p->BodyCrit[5]->setFocus();
     QTest::keyClick(p->BodyCrit[5], Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(Entries(menu), (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=on"_s}));
@@ -485,6 +487,19 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
     ASSERT_TRUE(ClickSlot(ctx, kBody, 5));
     Pick(MenuOf(p->BodyCrit[0]), "ClearSlot");
     EXPECT_EQ(d().BodySlots[5], kSlotHeatSink);
+
+    // Shift+F10 on the owned list opens its menu of place actions too.
+    Select(u"Manipulator"_s);
+    Owned()->setFocus();
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            for (QAction* a : popup->actions()) shown << a->objectName();
+            popup->close();
+        }
+    });
+    QTest::keyClick(Owned(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(shown, (QStringList{u"PlaceInBody"_s, u"PlaceInRightArm"_s, u"PlaceInLeftArm"_s}));
 }
 
 // Random owned entries on random slots of both layouts, free and taken: "Place <entry> here" leaves
