@@ -144,7 +144,8 @@ void EntryList::SetEntries(const QStringList& lines) {
 bool EntryList::IsSelected(int row) const { return selectionModel()->isSelected(Index(row)); }
 
 void EntryList::SetSelected(int row, bool selected) {
-    selectionModel()->select(Index(row), selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+    selectionModel()->select(Index(row),
+                             selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 void EntryList::setCurrentRow(int row) {
@@ -190,7 +191,8 @@ QSize EntryList::RowSize() const {
         QStyleOptionViewItem option;
         initViewItemOption(&option);
         const QModelIndex first = Index(0);
-        rowSize_ = first.isValid() ? itemDelegate()->sizeHint(option, first) : QSize(0, fontMetrics().height());
+        rowSize_ =
+            first.isValid() ? itemDelegate()->sizeHint(option, first) : QSize(0, fontMetrics().height());
         rowSize_.setHeight(std::max(rowSize_.height(), 1));
     }
     return rowSize_;

@@ -1,9 +1,10 @@
 // The entry lists: rows held as runs of equal texts, the view over them (keys, mouse, scrolling on
 // a list of 606,000 rows), and the equipment and slot pages of a design at the reader's limits.
 
+#include "ui/EntryList.h"
+
 #include "MainFormFixture.h"
 #include "equipment/SlotView.h"
-#include "ui/EntryList.h"
 #include "ui/EquipmentPage.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
@@ -36,7 +37,12 @@ TEST(EntryList, RowsRefillsAddsTakesAndSelectedSpans) {
     EntryList list;
     list.setSelectionMode(QAbstractItemView::ExtendedSelection);
     const std::vector<EntryRun> runs{
-        {u"A"_s, 2}, {u"B"_s, 0}, {u"A"_s, 1}, {u"C"_s, 3}, {u"D"_s, 1}};
+        {u"A"_s, 2},
+        {u"B"_s, 0},
+        {u"A"_s, 1},
+        {u"C"_s, 3},
+        {u"D"_s, 1}
+    };
     list.SetEntries(runs);
     EXPECT_EQ(list.count(), 7);
     EXPECT_EQ(list.Lines(), Expand(runs));
@@ -51,7 +57,11 @@ TEST(EntryList, RowsRefillsAddsTakesAndSelectedSpans) {
     QSignalSpy resets(list.Entries(), &QAbstractItemModel::modelReset);
     list.setCurrentRow(4);
     list.SetSelected(1, true);
-    list.SetEntries(std::vector<EntryRun>{{u"A"_s, 3}, {u"C"_s, 3}, {u"D"_s, 1}});
+    list.SetEntries(std::vector<EntryRun>{
+        {u"A"_s, 3},
+        {u"C"_s, 3},
+        {u"D"_s, 1}
+    });
     EXPECT_EQ(resets.count(), 0);
     EXPECT_FALSE(list.HasSelection());
     EXPECT_EQ(list.currentRow(), -1);
@@ -62,7 +72,8 @@ TEST(EntryList, RowsRefillsAddsTakesAndSelectedSpans) {
     list.SetEntries(runs);
     list.Entries()->Append(u"D"_s);
     list.Entries()->Append(u"A"_s);
-    EXPECT_EQ(list.Lines(), (QStringList{u"A"_s, u"A"_s, u"A"_s, u"C"_s, u"C"_s, u"C"_s, u"D"_s, u"D"_s, u"A"_s}));
+    EXPECT_EQ(list.Lines(),
+              (QStringList{u"A"_s, u"A"_s, u"A"_s, u"C"_s, u"C"_s, u"C"_s, u"D"_s, u"D"_s, u"A"_s}));
     list.Entries()->Take(2, 6);  // the last A of the first run, all of C and D
     EXPECT_EQ(list.Lines(), (QStringList{u"A"_s, u"A"_s, u"A"_s}));
     EXPECT_EQ(list.Entries()->Runs().size(), 1u);
@@ -75,7 +86,11 @@ TEST(EntryList, RowsRefillsAddsTakesAndSelectedSpans) {
     list.selectionModel()->select(QItemSelection(list.Index(1), list.Index(4)), QItemSelectionModel::Select);
     std::vector<std::tuple<int, int, QString>> spans;
     for (const EntryList::Span& s : list.SelectedSpans()) spans.emplace_back(s.first, s.count, s.text);
-    EXPECT_EQ(spans, (std::vector<std::tuple<int, int, QString>>{{1, 2, u"A"_s}, {3, 3, u"C"_s}, {6, 1, u"D"_s}}));
+    EXPECT_EQ(spans, (std::vector<std::tuple<int, int, QString>>{
+                         {1, 2, u"A"_s},
+                         {3, 3, u"C"_s},
+                         {6, 1, u"D"_s}
+    }));
 }
 
 // 606,000 rows: keys, the mouse and scrolling reach every row, and the view never walks them all.
@@ -198,9 +213,9 @@ TEST_F(EntryListPages, ListsAtTheReadersLimitsShowEveryUnitInOrder) {
     form->RefreshP3();
     form->RefreshP4();
     ASSERT_EQ(Total(), 606000);
-    for (const EntryList* list :
-         {static_cast<EntryList*>(form->equipmentPage_->SelList), static_cast<EntryList*>(form->bipedPage_->BipedOwned),
-          static_cast<EntryList*>(form->quadPage_->QuadOwned)})
+    for (const EntryList* list : {static_cast<EntryList*>(form->equipmentPage_->SelList),
+                                  static_cast<EntryList*>(form->bipedPage_->BipedOwned),
+                                  static_cast<EntryList*>(form->quadPage_->QuadOwned)})
         ExpectLines(list);
 }
 
