@@ -2,6 +2,7 @@
 // the event loop run until the repaint it asked for is done, so painting counts.
 #include "BenchDesign.h"
 #include "BenchWindow.h"
+#include "FindWidget.h"
 #include "files/DesignFile.h"
 #include "ui/MainFormControls.h"
 #include "ui/SlotLabel.h"
@@ -84,7 +85,7 @@ static void BM_WeightClassChange(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         split.Start();
-        w.form.ComboType->setCurrentIndex(++i % 2 ? 2 : 1);
+        vantrel::test::Find<QComboBox>(w.form, "ComboType")->setCurrentIndex(++i % 2 ? 2 : 1);
         split.HandlerDone();
         w.Settle();
         split.LoopDone();
@@ -98,7 +99,7 @@ BENCHMARK(BM_WeightClassChange)->Unit(benchmark::kMicrosecond);
 static void BM_MovementSliderRelease(benchmark::State& state) {
     Window w(&ShippedCatalog());
     if (!w.ok) return state.SkipWithError("start-up");
-    ReleaseSlider* s = w.form.Slider1;
+    ReleaseSlider* s = vantrel::test::Find<ReleaseSlider>(w.form, "Slider1");
     Split split(w);
     int i = 0;
     for (auto _ : state) {
@@ -126,12 +127,12 @@ static void BM_DropThreeSlotItem(benchmark::State& state) {
     const int item = PlainItem(w.ctx.catalog, 3);
     if (item < 0) return state.SkipWithError("no three-slot item");
     const QString name = QString::fromStdString(w.ctx.catalog[item].Name);
-    w.form.TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(3);
     AddToStash(w.ctx.catalog, w.ctx.design, w.ctx.catalog[item].Name, 1);
     w.form.RefreshP4();
     w.form.RefreshMain();
     w.Settle();
-    SlotPage* page = w.form.bipedPage_;
+    SlotPage* page = vantrel::test::Find<SlotPage>(w.form, "Frame4");
     SlotLabel* target = page->BodyCrit[4];
     Split split(w);
     int placed = 0;
@@ -171,13 +172,13 @@ static void BM_PageSwitch(benchmark::State& state) {
     if (!w.ok) return state.SkipWithError("start-up");
     if (!w.OpenDesign(FullDesign().design, w.dir.filePath(QStringLiteral("busy.vnt"))))
         return state.SkipWithError("open");
-    w.form.TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(3);
     w.Settle();
     Split split(w);
     int i = 0;
     for (auto _ : state) {
         split.Start();
-        w.form.TabStrip1->setCurrentIndex(i++ % 4);
+        vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(i++ % 4);
         split.HandlerDone();
         w.Settle();
         split.LoopDone();
@@ -197,11 +198,11 @@ static void BM_PageSwitchTo(benchmark::State& state) {
     Split split(w);
     for (auto _ : state) {
         state.PauseTiming();
-        w.form.TabStrip1->setCurrentIndex(from);
+        vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(from);
         w.Settle();
         state.ResumeTiming();
         split.Start();
-        w.form.TabStrip1->setCurrentIndex(to);
+        vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(to);
         split.HandlerDone();
         w.Settle();
         split.LoopDone();

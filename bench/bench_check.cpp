@@ -1,6 +1,7 @@
 // What the live design check and breakdown windows add to a gesture on the busy design.
 #include "BenchDesign.h"
 #include "BenchWindow.h"
+#include "FindWidget.h"
 #include "ui/BreakdownForm.h"
 #include "ui/DesignCheckForm.h"
 #include "ui/MainFormControls.h"
@@ -38,7 +39,7 @@ bool OpenWithWindows(Window& w, bool windows) {
 static void BM_GestureWithLiveWindows(benchmark::State& state) {
     Window w(&ShippedCatalog());
     if (!OpenWithWindows(w, state.range(0) != 0)) return state.SkipWithError("open");
-    ReleaseSlider* s = w.form.Slider1;
+    ReleaseSlider* s = vantrel::test::Find<ReleaseSlider>(w.form, "Slider1");
     int i = 0;
     for (auto _ : state) {
         Mouse(s, QEvent::MouseButtonPress, s->HandleRect().center());

@@ -2,6 +2,7 @@
 // Opening it and showing the list pages must stay as quick as on an ordinary design.
 #include "BenchDesign.h"
 #include "BenchWindow.h"
+#include "FindWidget.h"
 #include "files/DesignFile.h"
 
 #include <QTabBar>
@@ -57,7 +58,7 @@ static void BM_OpenLimitDesign(benchmark::State& state) {
     std::string error;
     if (!DoSaveAs(designs[1], paths[1].toStdString(), error)) return state.SkipWithError(error.c_str());
     if (!w.OpenDesign(designs[0], paths[0])) return state.SkipWithError("open");
-    w.form.TabStrip1->setCurrentIndex(static_cast<int>(state.range(0)) - 1);
+    vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(static_cast<int>(state.range(0)) - 1);
     w.Settle();
     int i = 0;
     for (auto _ : state) {
@@ -83,10 +84,10 @@ static void BM_RefreshListPage(benchmark::State& state) {
     const int from = to - 1;
     for (auto _ : state) {
         state.PauseTiming();
-        w.form.TabStrip1->setCurrentIndex(from);
+        vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(from);
         w.Settle();
         state.ResumeTiming();
-        w.form.TabStrip1->setCurrentIndex(to);
+        vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(to);
         w.Settle();
     }
     state.counters["owned_lines"] = OwnedLines(w.ctx.design);

@@ -2,6 +2,7 @@
 // a gesture, and the memory one step holds.
 #include "BenchDesign.h"
 #include "BenchWindow.h"
+#include "FindWidget.h"
 #include "ui/EditCommands.h"
 #include "ui/Gesture.h"
 
@@ -17,7 +18,8 @@ namespace {
 // The busy design opened, then a weight class change that clears its slots: the step to take back.
 bool BusyWithOneStep(Window& w) {
     if (!w.OpenDesign(FullDesign().design, w.dir.filePath(QStringLiteral("busy.vnt")))) return false;
-    w.form.ComboType->setCurrentIndex(w.ctx.design.WeightClass == 1 ? 2 : 1);
+    vantrel::test::Find<QComboBox>(w.form, "ComboType")
+        ->setCurrentIndex(w.ctx.design.WeightClass == 1 ? 2 : 1);
     w.Settle();
     return w.form.Edits().History().UndoCount() == 1;
 }
@@ -30,14 +32,14 @@ static void BM_Undo(benchmark::State& state) {
     Window w(&ShippedCatalog());
     if (!w.ok || !BusyWithOneStep(w)) return state.SkipWithError("set-up");
     for (auto _ : state) {
-        w.form.MUndo->trigger();
+        vantrel::test::Find<QAction>(w.form, "MUndo")->trigger();
         w.Settle();
         state.PauseTiming();
-        w.form.MRedo->trigger();
+        vantrel::test::Find<QAction>(w.form, "MRedo")->trigger();
         w.Settle();
         state.ResumeTiming();
     }
-    if (!w.form.MUndo->isEnabled()) state.SkipWithError("step lost");
+    if (!vantrel::test::Find<QAction>(w.form, "MUndo")->isEnabled()) state.SkipWithError("step lost");
 }
 BENCHMARK(BM_Undo)->Unit(benchmark::kMicrosecond);
 
@@ -46,13 +48,13 @@ static void BM_Redo(benchmark::State& state) {
     if (!w.ok || !BusyWithOneStep(w)) return state.SkipWithError("set-up");
     for (auto _ : state) {
         state.PauseTiming();
-        w.form.MUndo->trigger();
+        vantrel::test::Find<QAction>(w.form, "MUndo")->trigger();
         w.Settle();
         state.ResumeTiming();
-        w.form.MRedo->trigger();
+        vantrel::test::Find<QAction>(w.form, "MRedo")->trigger();
         w.Settle();
     }
-    if (!w.form.MUndo->isEnabled()) state.SkipWithError("step lost");
+    if (!vantrel::test::Find<QAction>(w.form, "MUndo")->isEnabled()) state.SkipWithError("step lost");
 }
 BENCHMARK(BM_Redo)->Unit(benchmark::kMicrosecond);
 

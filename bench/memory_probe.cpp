@@ -8,6 +8,7 @@
 // use (mallinfo2), the plainest sign of a leak.
 #include "BenchDesign.h"
 #include "BenchWindow.h"
+#include "FindWidget.h"
 #include "files/DesignFile.h"
 #include "ui/AboutForm.h"
 #include "ui/DibSection.h"
@@ -169,7 +170,7 @@ int main(int argc, char** argv) {
     OpenAndClose(w, &vantrel::MainForm::MPreferences_Click, &vantrel::MainForm::optionsForm_);
     OpenAndClose(w, &vantrel::MainForm::MHistory_Click, &vantrel::MainForm::historyForm_);
     for (int page : {1, 2, 3, 0}) {
-        w.form.TabStrip1->setCurrentIndex(page);
+        vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(page);
         w.Settle();
     }
     Print("after every window and page, closed again", ReadStatus(self));

@@ -1,6 +1,7 @@
 // The live design check: red status panels, the Design Check window and the breakdown window, all
 // following the gestures on the main window.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "equipment/DesignCheck.h"
 #include "rules/Breakdown.h"
@@ -34,8 +35,8 @@ protected:
 
     // "Add >>" of one item on the equipment page: one gesture.
     void Add(const QString& name) {
-        form->TabStrip1->setCurrentIndex(2);
-        EquipmentPage* p = form->equipmentPage_;
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
+        EquipmentPage* p = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
         p->AvList->clearSelection();
         const int found = p->AvList->FindRow(name);
         ASSERT_GE(found, 0) << name.toStdString();
@@ -44,19 +45,20 @@ protected:
         Turn();
     }
     void RemoveAll() {
-        form->equipmentPage_->ComClear->click();
+        vantrel::test::Find<QPushButton>(*vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "ComClear")
+            ->click();
         Turn();
     }
     void Undo() {
-        form->MUndo->trigger();
+        vantrel::test::Find<QAction>(*form, "MUndo")->trigger();
         Turn();
     }
     void GroundSpeed(int mp) {
-        DragTo(form->Slider1, mp);
+        DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), mp);
         Turn();
     }
     void WeightClass(int index) {
-        Choose(form->ComboType, index);
+        Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), index);
         Turn();
     }
     // The open windows catch up with the gestures once the event loop turns.
@@ -64,10 +66,16 @@ protected:
 
     std::vector<bool> Red() const {
         std::vector<bool> out;
-        for (QLabel* p : form->Panels) out.push_back(p->palette().color(QPalette::WindowText) == red);
+        for (int i = 1; i <= 7; ++i)
+            out.push_back(
+                vantrel::test::FindAt<QLabel>(*form, "StatBar", i)->palette().color(QPalette::WindowText) ==
+                red);
         return out;
     }
-    void DoubleClick(int panel) { Mouse(form->Panels[panel], QEvent::MouseButtonDblClick, {4, 4}); }
+    void DoubleClick(int panel) {
+        Mouse(vantrel::test::FindAt<QLabel>(*form, "StatBar", (panel) + 1), QEvent::MouseButtonDblClick,
+              {4, 4});
+    }
 
     QStringList Column(QTableWidget* grid, int column) const {
         QStringList out;
@@ -119,22 +127,24 @@ TEST_F(DesignCheckWindowsTest, PanelsOfABrokenLimitTurnRedWithTheirTextsUnchange
     Add(u"Laser Rifle"_s);
     Add(u"Laser Rifle"_s);  // 20 kg, heat 2 above one of dissipation
     EXPECT_EQ(Red(), (std::vector<bool>{false, false, true, true, false, false, false}));
-    form->MUndo->trigger();
+    vantrel::test::Find<QAction>(*form, "MUndo")->trigger();
     EXPECT_EQ(Red(), std::vector<bool>(7, false));
 
     // Slots a file left on the quad locations still count: 21 of 20.
     for (int& code : d().QuadSlots) code = kSlotHeatSink;
     for (int j = 0; j < 4; ++j) d().TurretSlots[j] = kSlotHeatSink;
-    form->TabStrip1->setCurrentIndex(0);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
     ASSERT_LT(d().FreeCSlots, 0);
     EXPECT_TRUE(Red()[4]);
 }
 
 TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
-    EXPECT_EQ(form->MCheck->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
-    EXPECT_EQ(form->MCheck->text(), u"Design &Check..."_s);
-    EXPECT_TRUE(form->MOptions->actions().contains(form->MCheck));
-    form->MCheck->trigger();
+    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MCheck")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MCheck")->text(), u"Design &Check..."_s);
+    EXPECT_TRUE(vantrel::test::Find<QMenu>(*form, "MOptions")
+                    ->actions()
+                    .contains(vantrel::test::Find<QAction>(*form, "MCheck")));
+    vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     DesignCheckForm* check = form->checkForm_;
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());
@@ -166,7 +176,7 @@ TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
     check->close();
     RemoveAll();
     EXPECT_EQ(check->GridFindings->rowCount(), 3);
-    form->MCheck->trigger();
+    vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     EXPECT_EQ(check->GridFindings->rowCount(), 0);
 }
 
@@ -206,7 +216,7 @@ TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
 }
 
 TEST_F(DesignCheckWindowsTest, WindowsRewritingOnlyWhatChangedShowWhatNewWindowsWould) {
-    form->MCheck->trigger();
+    vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     DoubleClick(5);
     BreakdownForm* breakdown = form->breakdownForm_;
     const std::vector<std::pair<const char*, std::function<void()>>> gestures{
@@ -237,8 +247,8 @@ TEST_F(DesignCheckWindowsTest, WindowsRewritingOnlyWhatChangedShowWhatNewWindows
         if (at.row() == grid->rowCount() - 1 && at.column() == 1) ++totalWrites;
     });
     const QString total = grid->item(grid->rowCount() - 1, 1)->text();
-    DragTo(form->Slider1, 2);
-    DragTo(form->Slider1, 3);
+    DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), 2);
+    DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), 3);
     EXPECT_EQ(grid->item(grid->rowCount() - 1, 1)->text(), total);
     Turn();
     EXPECT_EQ(totalWrites, 1);
@@ -246,7 +256,7 @@ TEST_F(DesignCheckWindowsTest, WindowsRewritingOnlyWhatChangedShowWhatNewWindows
 }
 
 TEST_F(DesignCheckWindowsTest, MinimisedWindowsWaitAndCatchUpWhenRestored) {
-    form->MCheck->trigger();
+    vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     DoubleClick(0);
     DesignCheckForm* check = form->checkForm_;
     BreakdownForm* breakdown = form->breakdownForm_;
@@ -267,7 +277,7 @@ TEST_F(DesignCheckWindowsTest, MinimisedWindowsWaitAndCatchUpWhenRestored) {
 TEST_F(DesignCheckWindowsTest, CellsAreDrawnWhereTheStyleDrawsThem) {
     Add(u"(I) ER Medium Laser"_s);
     Add(u"Laser Rifle"_s);
-    form->MCheck->trigger();
+    vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     DoubleClick(5);
     DesignCheckForm* check = form->checkForm_;
     check->resize(300, 300);  // the longest findings are elided
@@ -287,8 +297,8 @@ TEST_F(DesignCheckWindowsTest, Screenshots) {
     if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
     Add(u"(I) ER Medium Laser"_s);
     Add(u"Laser Rifle"_s);
-    form->TabStrip1->setCurrentIndex(0);
-    form->MCheck->trigger();
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
+    vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     DoubleClick(5);
     QApplication::processEvents();
     ASSERT_TRUE(form->grab().save(folder + u"/check-main.png"_s));

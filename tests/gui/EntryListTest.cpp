@@ -3,6 +3,7 @@
 
 #include "ui/EntryList.h"
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "equipment/SlotView.h"
 #include "ui/EquipmentPage.h"
@@ -157,7 +158,7 @@ protected:
     }
     // The owned line of row `row`, from the counts in the order the owned lists keep.
     QString ExpectedLine(int row) {
-        const QString asys = u"ASys: "_s + form->ComboAType->currentText();
+        const QString asys = u"ASys: "_s + vantrel::test::Find<QComboBox>(*form, "ComboAType")->currentText();
         auto take = [&row](int count) {
             if (row < count) return true;
             row -= count;
@@ -191,10 +192,18 @@ protected:
 };
 
 TEST_F(EntryListPages, ListsAtTheReadersLimitsShowEveryUnitInOrder) {
-    ASSERT_EQ(form->equipmentPage_->AvList->objectName(), u"AvList"_s);
-    ASSERT_EQ(form->equipmentPage_->SelList->objectName(), u"SelList"_s);
-    ASSERT_EQ(form->bipedPage_->BipedOwned->objectName(), u"BipedOwned"_s);
-    ASSERT_EQ(form->quadPage_->QuadOwned->objectName(), u"QuadOwned"_s);
+    ASSERT_EQ(vantrel::test::Find<EntryList>(*vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "AvList")
+                  ->objectName(),
+              u"AvList"_s);
+    ASSERT_EQ(vantrel::test::Find<EntryList>(*vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "SelList")
+                  ->objectName(),
+              u"SelList"_s);
+    ASSERT_EQ(vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")
+                  ->objectName(),
+              u"BipedOwned"_s);
+    ASSERT_EQ(vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4B"), "QuadOwned")
+                  ->objectName(),
+              u"QuadOwned"_s);
 
     // A small design line for line, then every count at 1000: 606,000 lines in each owned list.
     d().HeatSinks = 2;
@@ -202,26 +211,33 @@ TEST_F(EntryListPages, ListsAtTheReadersLimitsShowEveryUnitInOrder) {
     d().OwnedCount[5] = 3;
     d().OwnedAmmo[5] = 1;
     d().OwnedCount[200] = 1;
-    form->TabStrip1->setCurrentIndex(2);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
     form->RefreshP4();
     QStringList small;
     for (int r = 0; r < Total(); ++r) small << ExpectedLine(r);
-    EXPECT_EQ(form->equipmentPage_->SelList->Lines(), small);
-    EXPECT_EQ(form->bipedPage_->BipedOwned->Lines(), small);
+    EXPECT_EQ(vantrel::test::Find<EntryList>(*vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "SelList")
+                  ->Lines(),
+              small);
+    EXPECT_EQ(vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")
+                  ->Lines(),
+              small);
 
     OwnEverything(1000);
     form->RefreshP3();
     form->RefreshP4();
     ASSERT_EQ(Total(), 606000);
-    for (const EntryList* list : {static_cast<EntryList*>(form->equipmentPage_->SelList),
-                                  static_cast<EntryList*>(form->bipedPage_->BipedOwned),
-                                  static_cast<EntryList*>(form->quadPage_->QuadOwned)})
+    for (const EntryList* list : {static_cast<EntryList*>(vantrel::test::Find<EntryList>(
+                                      *vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "SelList")),
+                                  static_cast<EntryList*>(vantrel::test::Find<OwnedList>(
+                                      *vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")),
+                                  static_cast<EntryList*>(vantrel::test::Find<OwnedList>(
+                                      *vantrel::test::Find<SlotPage>(*form, "Frame4B"), "QuadOwned"))})
         ExpectLines(list);
 }
 
 TEST_F(EntryListPages, AddRemoveAndInformationOnAHugeOwnedList) {
-    form->TabStrip1->setCurrentIndex(2);
-    EquipmentPage* p = form->equipmentPage_;
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
+    EquipmentPage* p = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
     OwnEverything(1000);
     const int rifle = FindIndex(ctx.catalog, "Laser Rifle");
     d().OwnedCount[rifle] = 999;
@@ -264,8 +280,8 @@ TEST_F(EntryListPages, AddRemoveAndInformationOnAHugeOwnedList) {
 // On the slot page: arrows choose an owned entry and open the place actions, a refill shuts them,
 // Enter places the chosen entry.
 TEST_F(EntryListPages, ArrowsAndEnterOnTheOwnedList) {
-    form->TabStrip1->setCurrentIndex(3);
-    SlotPage* page = form->bipedPage_;
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+    SlotPage* page = vantrel::test::Find<SlotPage>(*form, "Frame4");
     OwnedList* owned = page->BipedOwned;
     d().OwnedCount[FindIndex(ctx.catalog, "Manipulator")] = 1;
     d().OwnedCount[FindIndex(ctx.catalog, "Myomer Booster")] = 1;

@@ -3,6 +3,7 @@
 
 #include "ui/EquipmentPage.h"
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "ui/EntryList.h"
 
@@ -21,8 +22,8 @@ using namespace Qt::StringLiterals;
 
 class EquipmentPageTest : public MainFormFixture {
 protected:
-    EquipmentPage* P() { return form->equipmentPage_; }
-    void Open() { form->TabStrip1->setCurrentIndex(2); }
+    EquipmentPage* P() { return vantrel::test::Find<EquipmentPage>(*form, "Frame3"); }
+    void Open() { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2); }
 
     static QStringList Lines(const EntryList* list) {
         QStringList out;
@@ -63,12 +64,12 @@ TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
     EXPECT_EQ(lines.size(), 22);
     EXPECT_EQ(CountPrefix(lines, "(I"), 17);
     EXPECT_EQ(lines.first(), u"(I) ER Flamer"_s);
-    form->ComboTechBase->setCurrentIndex(1);  // Clan
+    vantrel::test::Find<QComboBox>(*form, "ComboTechBase")->setCurrentIndex(1);  // Clan
     Open();
     lines = Lines(p->AvList);
     EXPECT_EQ(lines.size(), 21);
     EXPECT_EQ(CountPrefix(lines, "(I"), 0);
-    form->ComboTechBase->setCurrentIndex(2);  // Mixed
+    vantrel::test::Find<QComboBox>(*form, "ComboTechBase")->setCurrentIndex(2);  // Mixed
     Open();
     EXPECT_EQ(p->AvList->count(), 38);
     p->OptType[1]->click();  // Ballistic: 9 + 9 + 17
@@ -102,7 +103,7 @@ TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
 TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     Open();
     EquipmentPage* p = P();
-    const QString before = form->Panels[0]->text();
+    const QString before = vantrel::test::FindAt<QLabel>(*form, "StatBar", (0) + 1)->text();
     for (int i = 0; i < 2; ++i) {
         SelectText(p->AvList, u"Laser Rifle"_s);
         p->ComAdd->click();
@@ -111,7 +112,8 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     EXPECT_EQ(Lines(p->SelList), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
     EXPECT_EQ(d().OwnedCount[rifle], 2);
     EXPECT_FALSE(p->AvList->HasSelection());
-    EXPECT_NE(form->Panels[0]->text(), before);  // the status line was recalculated
+    EXPECT_NE(vantrel::test::FindAt<QLabel>(*form, "StatBar", (0) + 1)->text(),
+              before);  // the status line was recalculated
 
     // Several at once, first to last.
     Select(p->AvList, {0, 2});
@@ -123,7 +125,7 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     d().HeatSinks = 3;
     d().ArmorSlots = 1;
     form->RefreshP3();
-    const QString asys = u"ASys: "_s + form->ComboAType->currentText();
+    const QString asys = u"ASys: "_s + vantrel::test::Find<QComboBox>(*form, "ComboAType")->currentText();
     ASSERT_EQ(Lines(p->SelList).mid(0, 4),
               (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
     const int rifleRow = Lines(p->SelList).indexOf(u"Laser Rifle"_s);

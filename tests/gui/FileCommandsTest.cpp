@@ -1,6 +1,7 @@
 // The File menu, the close request, the export, first-start registration and the command-line
 // open, driven on the real main window with recorded dialogs.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "files/DesignFile.h"
 #include "model/TextCodec.h"
@@ -130,7 +131,9 @@ protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     // What typing into the name box does to its text.
-    void TypeName(const QString& name) { form->TextMechName->setText(name); }
+    void TypeName(const QString& name) {
+        vantrel::test::Find<QLineEdit>(*form, "TextMechName")->setText(name);
+    }
 
     void ExpectCouldNotSave(size_t count) {
         ASSERT_EQ(dialogs.messages.size(), count);
@@ -191,7 +194,7 @@ TEST_F(FileCommands, SaveWithAFileWritesSilently) {
     EXPECT_EQ(ReadBytes(path), ReadBytes(Golden(QStringLiteral("new-design/design.vnt"))));
     dialogs.messages.clear();
 
-    Choose(form->ComboType, 3);  // Heavy
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3);  // Heavy
     ASSERT_FALSE(ctx.Saved);
     form->Files().MSave_Click();
     EXPECT_TRUE(dialogs.messages.empty());
@@ -211,7 +214,7 @@ TEST_F(FileCommands, SaveWithAFileWritesSilently) {
 
 TEST_F(FileCommands, YesThenCancelledSaveAsCancelsTheCommand) {
     // New: asks, the Save As dialog is cancelled, and the design stays (it was not saved).
-    Choose(form->ComboType, 3);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3);
     TypeName(QStringLiteral("Wolf"));
     dialogs.answers.push_back(Dialogs::Answer::Yes);
     form->Files().MNew_Click();
@@ -248,19 +251,19 @@ TEST_F(FileCommands, YesThenCancelledSaveAsCancelsTheCommand) {
 
 TEST_F(FileCommands, NameAndModelBoxes) {
     // A typed double quote is not taken; one written by other means is taken out, the rest kept.
-    form->TextMechName->setFocus();
-    form->TextMechName->end(false);
-    Key(form->TextMechName, Qt::Key_QuoteDbl, QStringLiteral("\""));
-    Key(form->TextMechName, Qt::Key_X, QStringLiteral("x"));
-    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Battle Armorx"));
+    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->setFocus();
+    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->end(false);
+    Key(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), Qt::Key_QuoteDbl, QStringLiteral("\""));
+    Key(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), Qt::Key_X, QStringLiteral("x"));
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), QStringLiteral("Battle Armorx"));
     TypeName(QStringLiteral("Wolf \"Alpha\" II"));
-    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Wolf Alpha II"));
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), QStringLiteral("Wolf Alpha II"));
     EXPECT_EQ(d().MechName, "Wolf Alpha II");
-    form->TextModel->setText(QStringLiteral("\"M\"-1"));
+    vantrel::test::Find<QLineEdit>(*form, "TextModel")->setText(QStringLiteral("\"M\"-1"));
     EXPECT_EQ(d().Model, "M-1");
     // Nor a character the file's code page lacks (it would be saved as '?').
     TypeName(QStringLiteral("Gr\u00fcn \u72fc"));
-    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Gr\u00fcn "));
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), QStringLiteral("Gr\u00fcn "));
     EXPECT_EQ(d().MechName, "Gr\u00fcn ");
 
     // A typed name or model is a change like any other: Quit asks before throwing it away.
@@ -285,12 +288,15 @@ TEST_F(FileCommands, OpenGivesExactlyTheFileState) {
     EXPECT_EQ(ctx.DesignFile, path.toStdString());
     EXPECT_TRUE(ctx.Saved);
     // The controls show the file's choices, and the window works again.
-    EXPECT_EQ(form->ComboChassis->currentIndex(), 1);
-    EXPECT_EQ(form->ComboType->currentIndex(), 2);
-    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Grendel, Mk 2"));
+    EXPECT_EQ(vantrel::test::Find<QComboBox>(*form, "ComboChassis")->currentIndex(), 1);
+    EXPECT_EQ(vantrel::test::Find<QComboBox>(*form, "ComboType")->currentIndex(), 2);
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), QStringLiteral("Grendel, Mk 2"));
     EXPECT_TRUE(form->isEnabled());
-    for (QWidget* f : {static_cast<QWidget*>(form->Frame1), static_cast<QWidget*>(form->Frame2), form->Frame3,
-                       form->Frame4, form->Frame4B})
+    for (QWidget* f :
+         {static_cast<QWidget*>(vantrel::test::Find<QFrame>(*form, "Frame1")),
+          static_cast<QWidget*>(vantrel::test::Find<QFrame>(*form, "Frame2")),
+          vantrel::test::Find<QWidget>(*form, "Frame3"), vantrel::test::Find<QWidget>(*form, "Frame4"),
+          vantrel::test::Find<QWidget>(*form, "Frame4B")})
         if (f) {
             EXPECT_TRUE(f->isEnabled());
         }
@@ -302,10 +308,10 @@ TEST_F(FileCommands, OpenGivesExactlyTheFileState) {
 
 TEST_F(FileCommands, RefusedFileKeepsTheDesignAndItsFile) {
     const QString kept = Path(QStringLiteral("kept.vnt"));
-    Choose(form->ComboType, 4);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 4);
     dialogs.fileNames.push_back(kept);
     form->Files().MSaveAs_Click();
-    Choose(form->ComboTechBase, 1);  // unsaved work on top of the file
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 1);  // unsaved work on top of the file
     const Design before = d();
 
     // Answers No to saving first, then opens the file: refused, naming it and the record.
@@ -342,7 +348,7 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     form->Files().MSaveAs_Click();
     const QByteArray old = ReadBytes(path);
     ASSERT_FALSE(old.isEmpty());
-    Choose(form->ComboType, 3);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3);
     dialogs.messages.clear();
 
     // Writing stops after a kilobyte (a full disk, a quota): the save fails half-way.
@@ -422,9 +428,9 @@ TEST_F(FileCommands, ReadoutOfANewDesign) {
 }
 
 TEST_F(FileCommands, QuadWithConfigurableOneSlotTurretHasNoTurretSlots) {
-    Choose(form->ComboChassis, 1);
-    Choose(form->ComboTurret, 1);
-    Click(form->ChkConfig);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 1);
+    Click(vantrel::test::Find<MouseUpCheckBox>(*form, "ChkConfig"));
     ASSERT_TRUE(d().IsQuad && d().TurretSize == 1 && d().TurretConfig);
     const QString path = Path(QStringLiteral("quad.txt"));
     dialogs.fileNames.push_back(path);
@@ -554,7 +560,7 @@ TEST_F(StartUp, CommandLineOpensADesignOrFallsBackToANewOne) {
     EXPECT_TRUE(ctx.Saved);
     EXPECT_TRUE(ctx.DesignFile.empty());
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Grendel, Mk 2"));
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), QStringLiteral("Grendel, Mk 2"));
     // Saved, yet the first Save asks for a name.
     form->Files().MSave_Click();
     ASSERT_EQ(dialogs.files.size(), 1u);

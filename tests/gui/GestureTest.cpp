@@ -2,6 +2,7 @@
 
 #include "ui/Gesture.h"
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 
 #include <QLineEdit>
@@ -51,7 +52,7 @@ TEST_F(GestureTest, WeightClassChangeWithPlacedEquipmentIsOneGesture) {
 
     QSignalSpy started(&form->Gestures(), &GestureTracker::gestureStarted);
     QSignalSpy ended(&form->Gestures(), &GestureTracker::gestureEnded);
-    Choose(form->ComboType, 3);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3);
 
     ASSERT_EQ(started.count(), 1);
     ASSERT_EQ(ended.count(), 1);
@@ -68,15 +69,15 @@ TEST_F(GestureTest, EveryKindOfGestureIsBracketedOnce) {
     QSignalSpy started(&form->Gestures(), &GestureTracker::gestureStarted);
     const auto last = [&] { return started.isEmpty() ? QString() : started.last().at(0).toString(); };
 
-    DragTo(form->Slider1, 2);
+    DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), 2);
     // The drag's value change and the release are gestures of the same name.
     EXPECT_EQ(last(), "Ground Speed"_q);
-    Click(form->ChkEnhanced);
-    Choose(form->ComboTechBase, 1);
+    Click(vantrel::test::Find<MouseUpCheckBox>(*form, "ChkEnhanced"));
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 1);
     EXPECT_EQ(last(), "Technology Base"_q);
-    form->TextMechName->setText("Elemental"_q);
+    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->setText("Elemental"_q);
     EXPECT_EQ(last(), "Name"_q);
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     EXPECT_EQ(last(), "Page"_q);
     const qsizetype before = started.count();
     form->ClearCS_Click();

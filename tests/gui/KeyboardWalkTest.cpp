@@ -2,6 +2,7 @@
 // page round, mnemonics that pick one entry, and the slot labels' context menu against the drop it
 // stands for.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "equipment/AutoPlace.h"
 #include "equipment/Placement.h"
@@ -113,14 +114,17 @@ QList<QWidget*> Tabs(QWidget* start, int count) {
 
 class KeyboardWalk : public MainFormFixture {
 protected:
-    SlotPage* Page() { return d().IsQuad ? form->quadPage_ : form->bipedPage_; }
+    SlotPage* Page() {
+        return d().IsQuad ? vantrel::test::Find<SlotPage>(*form, "Frame4B")
+                          : vantrel::test::Find<SlotPage>(*form, "Frame4");
+    }
     QAbstractItemView* Owned() { return Page()->Owned(); }
 
     void UseLayout(bool quad, int tab = 3) {
-        form->TabStrip1->setCurrentIndex(0);
-        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
-        if (quad) form->ComboTurret->setCurrentIndex(9);
-        form->TabStrip1->setCurrentIndex(tab);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
+        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
+        if (quad) vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(9);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
         QApplication::setActiveWindow(form.get());
     }
 
@@ -254,12 +258,12 @@ TEST_F(KeyboardWalk, EveryControlIsFoundByItsNameAndSpeaksOnEachPage) {
         }
     }
     // Captions, not values; and tied to their lists for readers that speak a list by its value.
-    EXPECT_EQ(Spoken(form->ComboType), u"Weight Class"_s);
-    EXPECT_EQ(LabelledBy(form->ComboType), u"Weight Class:"_s);
-    EXPECT_EQ(LabelledBy(form->ComboAType), u"Armor Type:"_s);
-    EXPECT_EQ(Spoken(form->Slider2), u"Jump Capability"_s);
-    EXPECT_EQ(Spoken(form->ArmorSlide), u"Armor Points"_s);
-    EXPECT_EQ(Spoken(form->HeatSinkSlide), u"Heat Sinks"_s);
+    EXPECT_EQ(Spoken(vantrel::test::Find<QComboBox>(*form, "ComboType")), u"Weight Class"_s);
+    EXPECT_EQ(LabelledBy(vantrel::test::Find<QComboBox>(*form, "ComboType")), u"Weight Class:"_s);
+    EXPECT_EQ(LabelledBy(vantrel::test::Find<QComboBox>(*form, "ComboAType")), u"Armor Type:"_s);
+    EXPECT_EQ(Spoken(vantrel::test::Find<ReleaseSlider>(*form, "Slider2")), u"Jump Capability"_s);
+    EXPECT_EQ(Spoken(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide")), u"Armor Points"_s);
+    EXPECT_EQ(Spoken(vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide")), u"Heat Sinks"_s);
     for (const char* name : {"MFile", "MEdit", "MOptions", "MAbout", "MRecent"})
         EXPECT_NE(form->findChild<QMenu*>(QString::fromLatin1(name)), nullptr) << name;
     for (const char* name : {"MNew", "MSaveAs", "MQuit", "MUndo", "MHistory", "MCheck", "MAbout2"})
@@ -284,7 +288,7 @@ TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
     }) {
         SCOPED_TRACE("page " + std::to_string(w.tab) + (w.quad ? " quad" : ""));
         UseLayout(w.quad, w.tab);
-        const QList<QWidget*> walk = TabWalk(form->TextMechName);
+        const QList<QWidget*> walk = TabWalk(vantrel::test::Find<QLineEdit>(*form, "TextMechName"));
         ASSERT_FALSE(walk.contains(nullptr)) << Names(walk).join(u' ').toStdString();
         QSet<QWidget*> wanted;
         for (QWidget* x : form->findChildren<QWidget*>())
@@ -335,22 +339,24 @@ TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
 // focus on the tab strip; the breakdown opens from the menu.
 TEST_F(KeyboardWalk, PagesAndBreakdownWithoutTheMouse) {
     UseLayout(false, 0);
-    form->Slider1->setFocus();
-    QTest::keyClick(form->Slider1, Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(form->TabStrip1->currentIndex(), 1);
-    EXPECT_TRUE(form->Frame2->isVisible());
-    EXPECT_TRUE(form->TabStrip1->hasFocus());
-    EXPECT_EQ(form->Slider1->value(), d().GroundMP);
-    form->ArmorSlide->setFocus();
-    QTest::keyClick(form->ArmorSlide, Qt::Key_PageUp, Qt::ControlModifier);
-    QTest::keyClick(form->TabStrip1, Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(form->TabStrip1->currentIndex(), 3);
-    EXPECT_TRUE(form->Frame4->isVisible());
-    QTest::keyClick(form->TabStrip1, Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(form->TabStrip1->currentIndex(), 0);
+    vantrel::test::Find<ReleaseSlider>(*form, "Slider1")->setFocus();
+    QTest::keyClick(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), Qt::Key_PageDown,
+                    Qt::ControlModifier);
+    EXPECT_EQ(vantrel::test::Find<QTabBar>(*form, "TabStrip1")->currentIndex(), 1);
+    EXPECT_TRUE(vantrel::test::Find<QFrame>(*form, "Frame2")->isVisible());
+    EXPECT_TRUE(vantrel::test::Find<QTabBar>(*form, "TabStrip1")->hasFocus());
+    EXPECT_EQ(vantrel::test::Find<ReleaseSlider>(*form, "Slider1")->value(), d().GroundMP);
+    vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide")->setFocus();
+    QTest::keyClick(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide"), Qt::Key_PageUp,
+                    Qt::ControlModifier);
+    QTest::keyClick(vantrel::test::Find<QTabBar>(*form, "TabStrip1"), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(vantrel::test::Find<QTabBar>(*form, "TabStrip1")->currentIndex(), 3);
+    EXPECT_TRUE(vantrel::test::Find<QWidget>(*form, "Frame4")->isVisible());
+    QTest::keyClick(vantrel::test::Find<QTabBar>(*form, "TabStrip1"), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(vantrel::test::Find<QTabBar>(*form, "TabStrip1")->currentIndex(), 0);
 
     // The breakdown, otherwise opened by a double-click on a total, has a menu entry.
-    form->MBreakdown->trigger();
+    vantrel::test::Find<QAction>(*form, "MBreakdown")->trigger();
     ASSERT_NE(form->breakdownForm_, nullptr);
     EXPECT_TRUE(form->breakdownForm_->isVisible());
     EXPECT_EQ(form->breakdownForm_->CurrentSection(), BreakdownForm::kWeight);
@@ -421,8 +427,11 @@ TEST_F(KeyboardWalk, MnemonicsAreUniquePerMenuAndPage) {
         ++menus;
     }
     EXPECT_GE(menus, 6);
-    for (QWidget* page : {static_cast<QWidget*>(form->Frame1), static_cast<QWidget*>(form->Frame2),
-                          form->Frame3, form->Frame4, form->Frame4B}) {
+    for (QWidget* page :
+         {static_cast<QWidget*>(vantrel::test::Find<QFrame>(*form, "Frame1")),
+          static_cast<QWidget*>(vantrel::test::Find<QFrame>(*form, "Frame2")),
+          vantrel::test::Find<QWidget>(*form, "Frame3"), vantrel::test::Find<QWidget>(*form, "Frame4"),
+          vantrel::test::Find<QWidget>(*form, "Frame4B")}) {
         QStringList texts;
         for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) texts << b->text();
         for (QLabel* l : page->findChildren<QLabel*>()) texts << l->text();
@@ -481,7 +490,7 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
     EXPECT_EQ(d().BodySlots[5], kSlotFree);
     EXPECT_EQ(p->BodyCrit[5]->text(), u"Available"_s);
     EXPECT_EQ(Steps(), steps + 1);
-    EXPECT_EQ(form->MUndo->text(), u"&Undo Clear Selected"_s);
+    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), u"&Undo Clear Selected"_s);
     d() = start;
     form->RefreshP4();
     ASSERT_TRUE(ClickSlot(ctx, kBody, 5));
@@ -539,7 +548,8 @@ TEST_F(KeyboardWalk, PlaceHereEqualsTheDropOnThatSlot) {
             const bool changed = byMenu.changed;
             EXPECT_EQ(Steps(), steps + (changed ? 1 : 0));
             if (changed) {
-                EXPECT_TRUE(form->MUndo->text().startsWith(u"&Undo Place in "_s));
+                EXPECT_TRUE(
+                    vantrel::test::Find<QAction>(*form, "MUndo")->text().startsWith(u"&Undo Place in "_s));
             }
             const Outcome byDrop = Run(start, entry, [&] { DropSelectedOn(label); });
             ExpectSame(byMenu, byDrop);

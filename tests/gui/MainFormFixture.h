@@ -155,7 +155,7 @@ protected:
 
     QStringList Panels() const {
         QStringList out;
-        for (QLabel* p : form->Panels) out << p->text();
+        for (int i = 1; i <= 7; ++i) out << vantrel::test::FindAt<QLabel>(*form, "StatBar", i)->text();
         return out;
     }
 

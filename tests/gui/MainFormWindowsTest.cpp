@@ -1,6 +1,7 @@
 // The auxiliary windows opened from the main window's menu: one of each, not modal, and their
 // effects on the main window.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "ui/AboutForm.h"
 #include "ui/HistoryForm.h"
@@ -18,7 +19,7 @@ namespace {
 using MainFormWindowsTest = MainFormFixture;
 
 TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
-    form->MPreferences->trigger();
+    vantrel::test::Find<QAction>(*form, "MPreferences")->trigger();
     OptionsForm* options = form->optionsForm_;
     ASSERT_NE(options, nullptr);
     EXPECT_TRUE(options->isVisible());
@@ -27,7 +28,7 @@ TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
 
     // Asked for again while open: the same window, its choices kept.
     options->Biped[1]->click();
-    form->MPreferences->trigger();
+    vantrel::test::Find<QAction>(*form, "MPreferences")->trigger();
     EXPECT_EQ(form->optionsForm_, options);
     EXPECT_EQ(form->findChildren<OptionsForm*>().size(), 1);
     EXPECT_TRUE(options->Biped[1]->isChecked());
@@ -47,7 +48,7 @@ TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
 }
 
 TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
-    form->MHistory->trigger();
+    vantrel::test::Find<QAction>(*form, "MHistory")->trigger();
     HistoryForm* history = form->historyForm_;
     ASSERT_NE(history, nullptr);
     EXPECT_TRUE(history->isVisible());
@@ -113,7 +114,7 @@ TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
 }
 
 TEST_F(MainFormWindowsTest, AboutOpensOnceAndStartsFromTheFirstPicture) {
-    form->MAbout2->trigger();
+    vantrel::test::Find<QAction>(*form, "MAbout2")->trigger();
     AboutForm* about = form->aboutForm_;
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());

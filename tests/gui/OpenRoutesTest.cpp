@@ -1,6 +1,7 @@
 // The ways to a design besides File > Open's dialog: the recent list, a file dropped on the window,
 // and the folder the Open and Save As dialogs start in.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "ui/RecentFiles.h"
 #include "ui/SlotLabel.h"
@@ -109,13 +110,13 @@ protected:
         EXPECT_TRUE(QFile::copy(Golden(golden), to));
         return to;
     }
-    QList<QAction*> RecentActions() const { return form->MRecent->actions(); }
+    QList<QAction*> RecentActions() const { return vantrel::test::Find<QMenu>(*form, "MRecent")->actions(); }
     void Choose(int entry) {
         RecentActions()[entry]->trigger();
         QCoreApplication::processEvents();
     }
     void MakeUnsaved() {
-        MainFormHarness::Choose(form->ComboType, 3);
+        MainFormHarness::Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3);
         ASSERT_FALSE(ctx.Saved);
     }
 
@@ -152,7 +153,7 @@ TEST_F(OpenRoutes, OpenedAndSavedDesignsFillTheMenuAndOpenLikeOpen) {
     QList<QAction*> actions = RecentActions();
     ASSERT_EQ(actions.size(), 4);
     EXPECT_EQ(actions[1]->text(), QStringLiteral("&2 ") + quad);
-    EXPECT_EQ(form->MRecent->title(), QStringLiteral("Recent &Files"));
+    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MRecent")->title(), QStringLiteral("Recent &Files"));
 
     // An entry asks the unsaved-changes question as Open does; Cancel keeps the work.
     form->Files().MNew_Click();
@@ -167,7 +168,7 @@ TEST_F(OpenRoutes, OpenedAndSavedDesignsFillTheMenuAndOpenLikeOpen) {
     dialogs.answers.push_back(Dialogs::Answer::No);
     Choose(1);
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
-    EXPECT_EQ(form->TextMechName->text(), kQuadName);
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
     EXPECT_TRUE(ctx.Saved);
     EXPECT_EQ(form->Files().Recent().Entries(), (QStringList{quad, saved}));
@@ -211,7 +212,7 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     MakeUnsaved();
 
     // On the window's status bar: the question; Cancel keeps the work.
-    EXPECT_TRUE(Drop(form->StatBar, file));
+    EXPECT_TRUE(Drop(vantrel::test::Find<QStatusBar>(*form, "StatBar"), file));
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
     EXPECT_EQ(d().WeightClass, 3);
 
@@ -219,10 +220,12 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     form->TabStrip1_Click(4);
     dialogs.messages.clear();
     dialogs.answers.push_back(Dialogs::Answer::No);
-    ASSERT_TRUE(form->bipedPage_);
-    EXPECT_TRUE(Drop(form->bipedPage_->BodyCrit[3], file));
+    ASSERT_TRUE(vantrel::test::Find<SlotPage>(*form, "Frame4"));
+    EXPECT_TRUE(
+        Drop(vantrel::test::FindAt<SlotLabel>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BodyCrit", 3),
+             file));
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
-    EXPECT_EQ(form->TextMechName->text(), kQuadName);
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
     EXPECT_TRUE(ctx.Saved);
     EXPECT_EQ(form->Files().Recent().Entries(), QStringList{quad});
@@ -232,7 +235,7 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     dialogs.messages.clear();
     QMimeData bad;
     SetFiles(bad, {Copy(QStringLiteral("truncated/design.vnt"), QStringLiteral("bad.vnt"))});
-    EXPECT_TRUE(Drop(form->StatBar, bad));
+    EXPECT_TRUE(Drop(vantrel::test::Find<QStatusBar>(*form, "StatBar"), bad));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("record 623")));
     EXPECT_TRUE(d() == before);
@@ -247,17 +250,19 @@ TEST_F(OpenRoutes, OtherDropsAreIgnored) {
     remote.setUrls({QUrl(QStringLiteral("https://example.org/quad.vnt"))});
     for (const QMimeData* data : {&text, &textFile, &twoFiles, &remote}) {
         SCOPED_TRACE(data->text().toStdString());
-        EXPECT_FALSE(Drop(form->StatBar, *data));
+        EXPECT_FALSE(Drop(vantrel::test::Find<QStatusBar>(*form, "StatBar"), *data));
     }
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(form->TextMechName->text(), QStringLiteral("Battle Armor"));
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), QStringLiteral("Battle Armor"));
     EXPECT_TRUE(ctx.DesignFile.empty());
 
     // Equipment dragged as text still lands on a slot label, not on the window.
     form->TabStrip1_Click(4);
     text.setText(QStringLiteral("Heat Sink"));
     QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form->bipedPage_->BodyCrit[3], &enter);
+    QApplication::sendEvent(
+        vantrel::test::FindAt<SlotLabel>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BodyCrit", 3),
+        &enter);
     EXPECT_TRUE(enter.isAccepted());
     EXPECT_EQ(enter.dropAction(), Qt::MoveAction);
 }
@@ -294,11 +299,14 @@ TEST_F(OpenRoutes, Screenshots) {
     for (const char* name : {"Raven Mk I.vnt", "Elemental & Co.vnt", "Quad Tester.vnt"})
         form->Files().Recent().Add(QStringLiteral("/home/pilot/Documents/Battle Armor/") +
                                    QLatin1String(name));
-    form->MFile->popup(form->mapToGlobal(QPoint(0, 20)));
-    form->MRecent->popup(form->mapToGlobal(QPoint(150, 60)));
+    vantrel::test::Find<QMenu>(*form, "MFile")->popup(form->mapToGlobal(QPoint(0, 20)));
+    vantrel::test::Find<QMenu>(*form, "MRecent")->popup(form->mapToGlobal(QPoint(150, 60)));
     QApplication::processEvents();
-    ASSERT_TRUE(form->MFile->grab().save(folder + QStringLiteral("/file-menu.png")));
-    ASSERT_TRUE(form->MRecent->grab().save(folder + QStringLiteral("/recent-menu.png")));
+    ASSERT_TRUE(
+        vantrel::test::Find<QMenu>(*form, "MFile")->grab().save(folder + QStringLiteral("/file-menu.png")));
+    ASSERT_TRUE(vantrel::test::Find<QMenu>(*form, "MRecent")
+                    ->grab()
+                    .save(folder + QStringLiteral("/recent-menu.png")));
 }
 
 }  // namespace

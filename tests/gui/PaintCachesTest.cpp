@@ -1,5 +1,6 @@
 // What the main window keeps between paints must never show stale: lists kept when unchanged, laid-out
 // list and slot texts, the armor picture decoded on first show.
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "ui/CachedTextDelegate.h"
 #include "ui/EntryList.h"
@@ -65,23 +66,25 @@ class PaintCaches : public MainFormFixture {};
 
 // A new owned entry reaches the kept owned lists, on the equipment page and the slot page.
 TEST_F(PaintCaches, NewOwnedEntryShowsOnBothPages) {
-    form->TabStrip1->setCurrentIndex(2);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
     const int item = PlainItem(1);
     ASSERT_GE(item, 0);
     AddToStash(ctx.catalog, d(), ctx.catalog[item].Name, 1);
     form->RefreshP3();
     form->RefreshP4();
-    for (EntryList* list : {static_cast<EntryList*>(form->equipmentPage_->SelList),
-                            static_cast<EntryList*>(form->bipedPage_->BipedOwned)}) {
+    for (EntryList* list : {static_cast<EntryList*>(vantrel::test::Find<EntryList>(
+                                *vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "SelList")),
+                            static_cast<EntryList*>(vantrel::test::Find<OwnedList>(
+                                *vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned"))}) {
         ASSERT_EQ(list->count(), 1);
         EXPECT_EQ(list->Text(0), QString::fromStdString(ctx.catalog[item].Name));
     }
 }
 
 TEST_F(PaintCaches, ArmorPictureArrivesWithItsPage) {
-    form->TabStrip1->setCurrentIndex(1);
-    ASSERT_TRUE(form->Picture1->isVisible());
-    EXPECT_GT(form->Picture1->pixmap().width(), 100);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);
+    ASSERT_TRUE(vantrel::test::Find<QLabel>(*form, "Picture1")->isVisible());
+    EXPECT_GT(vantrel::test::Find<QLabel>(*form, "Picture1")->pixmap().width(), 100);
 }
 
 }  // namespace vantrel::test

@@ -1,6 +1,7 @@
 // Placing without dragging in the running main window: the owned lists' actions, double-click and
 // Enter, and Place All, each compared with the drop a user could have made instead.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "equipment/AutoPlace.h"
 #include "equipment/SlotView.h"
@@ -27,7 +28,10 @@ using namespace Qt::StringLiterals;
 
 class PlaceWithoutDrag : public MainFormFixture {
 protected:
-    SlotPage* Page() { return d().IsQuad ? form->quadPage_ : form->bipedPage_; }
+    SlotPage* Page() {
+        return d().IsQuad ? vantrel::test::Find<SlotPage>(*form, "Frame4B")
+                          : vantrel::test::Find<SlotPage>(*form, "Frame4");
+    }
 
     void Own(const std::string& entry, int times = 1) {
         for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
@@ -72,10 +76,10 @@ protected:
     }
 
     void UseLayout(bool quad) {
-        form->TabStrip1->setCurrentIndex(0);
-        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
-        if (quad) form->ComboTurret->setCurrentIndex(3);
-        form->TabStrip1->setCurrentIndex(3);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
+        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
+        if (quad) vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(3);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     }
 
     std::size_t Steps() const { return form->Edits().History().UndoCount(); }
@@ -102,10 +106,10 @@ TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
     int placed = 0, refused = 0;
     for (int round = 0; round < 16; ++round) {
         const bool quad = round % 2 == 1;
-        form->TabStrip1->setCurrentIndex(0);
-        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
-        if (quad) form->ComboTurret->setCurrentIndex(3);
-        form->TabStrip1->setCurrentIndex(3);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
+        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
+        if (quad) vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(3);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
         form->ClearCS_Click();
         form->ClearCST_Click();
         d().JumpMP = static_cast<int>(rng() % 2);
@@ -147,14 +151,22 @@ TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
 
 TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessage) {
     QStringList biped, quad;
-    for (QAction* a : form->bipedPage_->BipedOwned->actions()) biped << a->objectName() + u"="_s + a->text();
-    for (QAction* a : form->quadPage_->QuadOwned->actions()) quad << a->objectName() + u"="_s + a->text();
+    for (QAction* a :
+         vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")
+             ->actions())
+        biped << a->objectName() + u"="_s + a->text();
+    for (QAction* a :
+         vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4B"), "QuadOwned")
+             ->actions())
+        quad << a->objectName() + u"="_s + a->text();
     EXPECT_EQ(biped, (QStringList{u"PlaceInBody=Place in Body"_s, u"PlaceInRightArm=Place in Right Arm"_s,
                                   u"PlaceInLeftArm=Place in Left Arm"_s}));
     EXPECT_EQ(quad, (QStringList{u"PlaceInQuad=Place in Body"_s, u"PlaceInTurret=Place in Turret"_s}));
-    EXPECT_EQ(form->bipedPage_->BipedOwned->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")
+                  ->contextMenuPolicy(),
+              Qt::ActionsContextMenu);
 
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     SlotPage* p = Page();
     Own("Para Foil");
     Own("Manipulator");
@@ -195,7 +207,7 @@ TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessa
 // A busy humanoid design: Place All fills what it can in one gesture and names the rest once, each
 // with the first rule that refused it.
 TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     SlotPage* p = Page();
     d().HeatSinks = 3;
     Own("Para Foil");
@@ -236,7 +248,7 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
 // Enter on each body slot of a partly filled design does what a drop of the selected entry there
 // does; on a taken slot it selects as a click does; Delete clears the selection; arrows move the focus.
 TEST_F(PlaceWithoutDrag, KeysOnSlotLabelsEqualDropsClicksAndClearing) {
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     SlotPage* p = Page();
     d().HeatSinks = 1;
     Own("Myomer Booster");
@@ -283,10 +295,10 @@ TEST_F(PlaceWithoutDrag, KeysOnSlotLabelsEqualDropsClicksAndClearing) {
 // Every slot label and every control of the page that takes the focus is reached by Tab.
 TEST_F(PlaceWithoutDrag, TabReachesEveryFocusableControlOfBothPages) {
     for (const bool quad : {false, true}) {
-        form->TabStrip1->setCurrentIndex(0);
-        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
-        if (quad) form->ComboTurret->setCurrentIndex(9);
-        form->TabStrip1->setCurrentIndex(3);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
+        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
+        if (quad) vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(9);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
         QApplication::setActiveWindow(form.get());
         SlotPage* p = Page();
         QSet<QWidget*> wanted;
@@ -344,7 +356,7 @@ TEST_F(PlaceWithoutDrag, EnterRunsTheFirstAcceptingLocationsAction) {
         if (expected != actions.front().first) ++elsewhere;
         const Outcome byEnter = Run(start, entry, [&] { Key(list, Qt::Key_Return); });
         if (byEnter.changed) {
-            EXPECT_EQ(form->MUndo->text(), u"&Undo "_s + expected->text());
+            EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), u"&Undo "_s + expected->text());
         }
         const Outcome byAction = Run(start, entry, [&] { expected->trigger(); });
         ExpectSame(byEnter, byAction);
@@ -399,14 +411,14 @@ TEST_F(PlaceWithoutDrag, OneUndoTakesPlaceAllBackWhole) {
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_TRUE(dialogs.messages[0].text.startsWith(u"These entries could not be placed:"_s));
         EXPECT_EQ(Steps(), steps + 1);
-        EXPECT_EQ(form->MUndo->text(), u"&Undo Place All"_s);
+        EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), u"&Undo Place All"_s);
 
-        form->MUndo->trigger();
+        vantrel::test::Find<QAction>(*form, "MUndo")->trigger();
         EXPECT_TRUE(d() == before);
         QStringList ownedNow;
         for (int i = 0; i < Page()->Owned()->count(); ++i) ownedNow << Page()->Owned()->Text(i);
         EXPECT_EQ(ownedNow, ownedBefore);
-        form->MRedo->trigger();
+        vantrel::test::Find<QAction>(*form, "MRedo")->trigger();
         EXPECT_TRUE(d() == after);
         dialogs.messages.clear();
     }

@@ -1,6 +1,7 @@
 // The recovery copy of an unsaved design: written after a change, removed when the work is saved or
 // thrown away, offered at the next start, and kept when the session is ended by a signal.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "files/DesignFile.h"
 #include "platform/TerminationSignals.h"
@@ -49,7 +50,8 @@ protected:
 
     // A change of the records: the weight class goes up or down by one.
     void Change() {
-        Choose(form->ComboType, form->ComboType->currentIndex() == 3 ? 2 : 3);
+        Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"),
+               vantrel::test::Find<QComboBox>(*form, "ComboType")->currentIndex() == 3 ? 2 : 3);
         ASSERT_FALSE(ctx.Saved);
     }
     void ChangeAndKeep() {
@@ -84,9 +86,9 @@ TEST_F(RecoveryCopy, FollowsChangesAMomentAfterEachGesture) {
     EXPECT_EQ(ReadBytes(pathFile), QByteArray());  // never saved: no file path
 
     // A run of gestures reaches the copy as its last state.
-    Choose(form->ComboType, 4);
-    Choose(form->ComboType, 1);
-    Choose(form->ComboType, 2);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 4);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 1);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 2);
     EXPECT_NE(ReadBytes(copy), DesignBytes(d()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return ReadBytes(copy) == DesignBytes(d()); }, 5000));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -151,7 +153,7 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
     const QString file = dir.filePath(QStringLiteral("grendel.vnt"));
     dialogs.fileNames.push_back(file);
     form->Files().MSaveAs_Click();
-    form->TextMechName->setText(QStringLiteral("Grendel"));
+    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->setText(QStringLiteral("Grendel"));
     ChangeAndKeep();
     const QByteArray kept = DesignBytes(d());
     ASSERT_EQ(ReadBytes(copy), kept);

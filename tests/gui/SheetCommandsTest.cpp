@@ -3,6 +3,7 @@
 
 #include "ui/SheetCommands.h"
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "files/DesignFile.h"
 #include "rules/ArmorList.h"
@@ -111,22 +112,25 @@ protected:
     void Export(const Dialogs::SheetOptions& options, const QString& path) {
         dialogs.sheetAnswers.push_back(options);
         dialogs.fileNames.push_back(path);
-        form->MExportSheet->trigger();
+        vantrel::test::Find<QAction>(*form, "MExportSheet")->trigger();
     }
 };
 
 TEST_F(SheetCommandsTest, FileMenuEntriesFollowTheTextExport) {
     QStringList texts;
-    for (QAction* a : form->MFile->actions()) texts << a->text();
+    for (QAction* a : vantrel::test::Find<QMenu>(*form, "MFile")->actions()) texts << a->text();
     EXPECT_EQ(texts, (QStringList{"&New"_q, "&Open..."_q, "Recent &Files"_q, "&Save"_q, "Save &As..."_q,
                                   "&Export to Text..."_q, "&Print Record Sheet..."_q,
                                   "Export Record Sheet to P&DF..."_q, "&Quit"_q}));
-    EXPECT_EQ(form->MPrintSheet->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_TRUE(form->MExportSheet->shortcut().isEmpty());
+    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MPrintSheet")->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_TRUE(vantrel::test::Find<QAction>(*form, "MExportSheet")->shortcut().isEmpty());
     // No other entry of the window answers Ctrl+P.
-    for (QMenu* m : {form->MFile, form->MEdit, form->MOptions, form->MAbout}) {
+    for (QMenu* m :
+         {vantrel::test::Find<QMenu>(*form, "MFile"), vantrel::test::Find<QMenu>(*form, "MEdit"),
+          vantrel::test::Find<QMenu>(*form, "MOptions"), vantrel::test::Find<QMenu>(*form, "MAbout")}) {
         for (QAction* a : m->actions()) {
-            if (a == form->MPrintSheet) continue;
+            if (a == vantrel::test::Find<QAction>(*form, "MPrintSheet")) continue;
             EXPECT_FALSE(a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_P)))
                 << a->text().toStdString();
         }
@@ -134,7 +138,7 @@ TEST_F(SheetCommandsTest, FileMenuEntriesFollowTheTextExport) {
 }
 
 TEST_F(SheetCommandsTest, ExportWritesTheCommandLinesSheetBesideTheDesign) {
-    form->TextMechName->setText("Grendel/Mk 2"_q);
+    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->setText("Grendel/Mk 2"_q);
     const QString design = Path(QStringLiteral("grendel.vnt"));
     SaveAs(design);
     const int gestures = form->Gestures().Count();
@@ -191,13 +195,13 @@ TEST_F(SheetCommandsTest, PrintDrawsTheSameSheetOnThePrinter) {
     SaveAs(design);
     dialogs.printTo = Path(QStringLiteral("printed.pdf"));
     dialogs.sheetAnswers.push_back(Options(3, Paper::Letter));
-    form->MPrintSheet->trigger();
+    vantrel::test::Find<QAction>(*form, "MPrintSheet")->trigger();
     ASSERT_EQ(dialogs.prints.size(), 1u);
     EXPECT_EQ(dialogs.prints[0], QPageSize::Letter);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(PdfInfo(dialogs.printTo, "Pages:"_q), "1"_q);
     EXPECT_EQ(PdfText(dialogs.printTo), CommandLineText(design, 3, Paper::Letter));
-    EXPECT_FALSE(form->MUndo->isEnabled());
+    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled());
     EXPECT_EQ(settings->Read(kKeySheetTroopers, {}), "3"_q);
 }
 
@@ -232,7 +236,7 @@ TEST_F(SheetCommandsTest, ThePreviewShowsTheOnePageAndClosingItKeepsNothing) {
             paint(p);
         });
     };
-    form->MPrintSheet->trigger();
+    vantrel::test::Find<QAction>(*form, "MPrintSheet")->trigger();
     EXPECT_GE(painted, 1);
     EXPECT_EQ(pages, 1);
     EXPECT_EQ(paper, QPageSize::Letter);
@@ -244,19 +248,19 @@ TEST_F(SheetCommandsTest, CancelAnywhereWritesNothing) {
     const QString out = Path(QStringLiteral("never.pdf"));
     // The options question cancelled: no file dialog.
     dialogs.fileNames.push_back(out);
-    form->MExportSheet->trigger();
+    vantrel::test::Find<QAction>(*form, "MExportSheet")->trigger();
     EXPECT_EQ(dialogs.sheetQuestions.size(), 1u);
     EXPECT_TRUE(dialogs.files.empty());
     dialogs.fileNames.clear();
     // The file dialog cancelled.
     dialogs.sheetAnswers.push_back(Options(2, Paper::Letter));
-    form->MExportSheet->trigger();
+    vantrel::test::Find<QAction>(*form, "MExportSheet")->trigger();
     EXPECT_EQ(dialogs.files.size(), 1u);
     // The options question and the print dialog cancelled.
-    form->MPrintSheet->trigger();
+    vantrel::test::Find<QAction>(*form, "MPrintSheet")->trigger();
     EXPECT_TRUE(dialogs.prints.empty());
     dialogs.sheetAnswers.push_back(Options(2, Paper::Letter));
-    form->MPrintSheet->trigger();
+    vantrel::test::Find<QAction>(*form, "MPrintSheet")->trigger();
     EXPECT_EQ(dialogs.prints.size(), 1u);
 
     EXPECT_FALSE(QFile::exists(out));
@@ -285,7 +289,7 @@ TEST_F(SheetCommandsTest, TheChoiceIsRememberedInANewWindow) {
 
     // "By technology base" is kept as such: a Clan design then gets its squad of five.
     EXPECT_EQ(settings->Read(kKeySheetTroopers, {}), "0"_q);
-    Choose(form->ComboTechBase, 1);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 1);
     ASSERT_EQ(d().TechBase, 1);
     Export(Options(0, Paper::A4), Path(QStringLiteral("c.pdf")));
     EXPECT_EQ(dialogs.sheetQuestions[2].shown, Options(0, Paper::A4));
@@ -333,7 +337,7 @@ TEST_F(SheetCommandsTest, AFailedWriteSaysWhyAndKeepsTheOldFile) {
     Export(Options(0, Paper::A4), Path(QStringLiteral("no/such/folder/s.pdf")));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("Could not save "_q));
-    EXPECT_FALSE(form->MUndo->isEnabled());
+    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled());
 }
 
 // The real options dialog: entries, the choice it comes up with and gives back. A picture of it is

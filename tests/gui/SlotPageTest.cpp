@@ -3,6 +3,7 @@
 
 #include "ui/SlotPage.h"
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "equipment/SlotView.h"
 #include "ui/SlotLabel.h"
@@ -135,12 +136,12 @@ TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
 
 class SlotPageTest : public MainFormFixture {
 protected:
-    SlotPage* Biped() { return form->bipedPage_; }
-    SlotPage* Quad() { return form->quadPage_; }
-    void OpenSlotPage() { form->TabStrip1->setCurrentIndex(3); }
+    SlotPage* Biped() { return vantrel::test::Find<SlotPage>(*form, "Frame4"); }
+    SlotPage* Quad() { return vantrel::test::Find<SlotPage>(*form, "Frame4B"); }
+    void OpenSlotPage() { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3); }
 
     int FreeCSlots() {
-        const QString p = form->Panels[4]->text();
+        const QString p = vantrel::test::FindAt<QLabel>(*form, "StatBar", (4) + 1)->text();
         EXPECT_TRUE(p.startsWith(u"Free CSlots: "_s)) << p.toStdString();
         return p.mid(13).trimmed().toInt();
     }
@@ -347,8 +348,8 @@ TEST_F(SlotPageTest, HighlightAndClearing) {
 }
 
 TEST_F(SlotPageTest, QuadBodyAndTurret) {
-    form->ComboChassis->setCurrentIndex(1);
-    form->ComboTurret->setCurrentIndex(3);
+    vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(1);
+    vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(3);
     ASSERT_EQ(d().TurretSize, 3);
     OpenSlotPage();
     SlotPage* q = Quad();
@@ -369,7 +370,7 @@ TEST_F(SlotPageTest, QuadBodyAndTurret) {
     ExpectPlaced(q, weaponName, q->TurretCrit[0], 2);
     EXPECT_EQ(q->TurretCrit[1]->text(), weaponName);
     // Equipment stays off the turret, without a message; the turret's hover ignores it too.
-    form->ComboTurret->setCurrentIndex(5);
+    vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(5);
     form->RefreshP4();
     QMimeData heat;
     heat.setText(u"Heat Sink"_s);
@@ -399,7 +400,7 @@ TEST_F(SlotPageTest, QuadBodyAndTurret) {
     ASSERT_TRUE(d().TurretConfig);
     form->RefreshP4();
     for (int i = 0; i < 9; ++i) EXPECT_EQ(q->TurretCrit[i]->isVisible(), i < 4) << i;
-    form->ComboTurret->setCurrentIndex(0);
+    vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(0);
     form->RefreshP4();
     EXPECT_FALSE(q->TurretHeader->isVisible());
     EXPECT_FALSE(q->TurretFramer->isVisible());
@@ -438,9 +439,9 @@ TEST_F(SlotPageTest, Screenshots) {
     const QString dir = qEnvironmentVariable("VANTREL_SHOTS");
     if (dir.isEmpty()) GTEST_SKIP() << "set VANTREL_SHOTS to a folder to write the pictures";
     for (const bool quad : {false, true}) {
-        form->TabStrip1->setCurrentIndex(0);
-        form->ComboChassis->setCurrentIndex(quad ? 1 : 0);
-        form->ComboTurret->setCurrentIndex(quad ? 4 : 0);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
+        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
+        vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(quad ? 4 : 0);
         d().HeatSinks = 2;
         Own({"(I) Bearhunter Superheavy Autocannon", "Space Operations Adaptation", "Magnetic Clamps"});
         OpenSlotPage();

@@ -2,6 +2,7 @@
 // goes again with one Redo; gestures that change nothing make no step; the changed mark follows
 // the records, not the refreshes.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "equipment/SlotView.h"
 #include "model/UndoHistory.h"
@@ -42,36 +43,46 @@ class UndoTest : public MainFormFixture {
 protected:
     DesignState Now() const { return CaptureState(ctx); }
     std::size_t Steps() const { return form->Edits().History().UndoCount(); }
-    void Undo() { form->MUndo->trigger(); }
-    void Redo() { form->MRedo->trigger(); }
-    EquipmentPage* Equipment() { return form->equipmentPage_; }
-    SlotPage* Biped() { return form->bipedPage_; }
-    SlotPage* Quad() { return form->quadPage_; }
+    void Undo() { vantrel::test::Find<QAction>(*form, "MUndo")->trigger(); }
+    void Redo() { vantrel::test::Find<QAction>(*form, "MRedo")->trigger(); }
+    EquipmentPage* Equipment() { return vantrel::test::Find<EquipmentPage>(*form, "Frame3"); }
+    SlotPage* Biped() { return vantrel::test::Find<SlotPage>(*form, "Frame4"); }
+    SlotPage* Quad() { return vantrel::test::Find<SlotPage>(*form, "Frame4B"); }
 
     // What the user sees of the state: the status line, the boxes and the page on show (the other
     // pages are written again when they are shown).
     QStringList Shown() {
         QStringList out = Panels();
-        out << form->TextMechName->text() << form->TextModel->text();
+        out << vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text()
+            << vantrel::test::Find<QLineEdit>(*form, "TextModel")->text();
         auto lines = [&](EntryList* list) {
             for (int i = 0; i < list->count(); ++i) out << list->Text(i);
         };
-        switch (form->TabStrip1->currentIndex()) {
+        switch (vantrel::test::Find<QTabBar>(*form, "TabStrip1")->currentIndex()) {
             case 0:
-                for (QComboBox* box : {form->ComboType, form->ComboChassis, form->ComboTechBase,
-                                       form->ComboSS, form->ComboTurret})
+                for (QComboBox* box : {vantrel::test::Find<QComboBox>(*form, "ComboType"),
+                                       vantrel::test::Find<QComboBox>(*form, "ComboChassis"),
+                                       vantrel::test::Find<QComboBox>(*form, "ComboTechBase"),
+                                       vantrel::test::Find<QComboBox>(*form, "ComboSS"),
+                                       vantrel::test::Find<QComboBox>(*form, "ComboTurret")})
                     out << QString::number(box->currentIndex()) + QLatin1Char(' ') + box->currentText();
-                for (ReleaseSlider* s :
-                     {form->Slider1, form->Slider2, form->Slider3, form->Slider4, form->HeatSinkSlide})
+                for (ReleaseSlider* s : {vantrel::test::Find<ReleaseSlider>(*form, "Slider1"),
+                                         vantrel::test::Find<ReleaseSlider>(*form, "Slider2"),
+                                         vantrel::test::Find<ReleaseSlider>(*form, "Slider3"),
+                                         vantrel::test::Find<ReleaseSlider>(*form, "Slider4"),
+                                         vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide")})
                     out << QString::number(s->value());
-                out << QString::number(form->ChkEnhanced->isChecked())
-                    << QString::number(form->ChkConfig->isChecked());
+                out << QString::number(
+                           vantrel::test::Find<MouseUpCheckBox>(*form, "ChkEnhanced")->isChecked())
+                    << QString::number(vantrel::test::Find<MouseUpCheckBox>(*form, "ChkConfig")->isChecked());
                 break;
             case 1:
-                out << QString::number(form->ComboAType->currentIndex()) + QLatin1Char(' ') +
-                           form->ComboAType->currentText()
-                    << QString::number(form->ArmorSlide->value()) << form->LabArmorP->text()
-                    << form->LabArmorW->text();
+                out << QString::number(vantrel::test::Find<QComboBox>(*form, "ComboAType")->currentIndex()) +
+                           QLatin1Char(' ') +
+                           vantrel::test::Find<QComboBox>(*form, "ComboAType")->currentText()
+                    << QString::number(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide")->value())
+                    << vantrel::test::Find<QLabel>(*form, "LabArmorP")->text()
+                    << vantrel::test::Find<QLabel>(*form, "LabArmorW")->text();
                 break;
             case 2: lines(Equipment()->SelList); break;
             default: {
@@ -97,14 +108,14 @@ protected:
         const DesignState after = Now();
         const QStringList shownAfter = Shown();
         ASSERT_EQ(Steps(), steps + 1);
-        EXPECT_EQ(form->MUndo->text(), "&Undo "_q + name);
-        EXPECT_TRUE(form->MUndo->isEnabled());
-        EXPECT_FALSE(form->MRedo->isEnabled());
+        EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), "&Undo "_q + name);
+        EXPECT_TRUE(vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled());
+        EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
 
         Undo();
         EXPECT_TRUE(Now() == before) << Differences(Now(), before);
         EXPECT_EQ(Shown(), shownBefore);
-        EXPECT_EQ(form->MRedo->text(), "&Redo "_q + name);
+        EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MRedo")->text(), "&Redo "_q + name);
         Redo();
         EXPECT_TRUE(Now() == after) << Differences(Now(), after);
         EXPECT_EQ(Shown(), shownAfter);
@@ -113,10 +124,10 @@ protected:
 
     void ExpectNoStep(const std::function<void()>& gesture) {
         const std::size_t steps = Steps();
-        const QString undoText = form->MUndo->text();
+        const QString undoText = vantrel::test::Find<QAction>(*form, "MUndo")->text();
         gesture();
         EXPECT_EQ(Steps(), steps);
-        EXPECT_EQ(form->MUndo->text(), undoText);
+        EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), undoText);
     }
 
     void Add(const QString& entry) {
@@ -155,14 +166,17 @@ TEST_F(UndoTest, EditMenuSitsBetweenFileAndOptionsAndStartsEmpty) {
     EXPECT_EQ(menus[0]->text(), "&File"_q);
     EXPECT_EQ(menus[1]->text(), "&Edit"_q);
     EXPECT_EQ(menus[2]->text(), "&Options"_q);
-    EXPECT_EQ(form->MEdit->actions(), (QList<QAction*>{form->MUndo, form->MRedo}));
-    EXPECT_EQ(form->MUndo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(form->MRedo->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                                             QKeySequence(Qt::CTRL | Qt::Key_Y)}));
-    EXPECT_EQ(form->MEdit->font(), form->font());
-    EXPECT_FALSE(form->MUndo->isEnabled());
-    EXPECT_FALSE(form->MRedo->isEnabled());
-    EXPECT_EQ(form->MUndo->text(), "&Undo"_q);
+    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MEdit")->actions(),
+              (QList<QAction*>{vantrel::test::Find<QAction>(*form, "MUndo"),
+                               vantrel::test::Find<QAction>(*form, "MRedo")}));
+    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MRedo")->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                   QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MEdit")->font(), form->font());
+    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled());
+    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
+    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), "&Undo"_q);
     Undo();  // nothing to undo: nothing happens
     EXPECT_TRUE(ctx.Saved);
 }
@@ -171,44 +185,57 @@ TEST_F(UndoTest, ListsCheckBoxesAndSlidersOfTheFirstTwoPages) {
     // A weight class change with placed equipment clears slots, owned items and armor: one step.
     const int item = PlainItem(1);
     ASSERT_GE(item, 0);
-    form->TabStrip1->setCurrentIndex(2);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
     Category(ctx.catalog[item].Category);
     Add(Name(item));
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     Drag(Biped(), Name(item), Biped()->BodyCrit[5]);
     ASSERT_EQ(d().PlacedCount[item], 1);
-    form->TabStrip1->setCurrentIndex(0);
-    ExpectOneStep("Weight Class"_q, [&] { Choose(form->ComboType, 3); });
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
+    ExpectOneStep("Weight Class"_q, [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3); });
     EXPECT_EQ(d().PlacedCount[item], 0);  // redone: the cascade cleared it again
     Undo();
     EXPECT_EQ(d().PlacedCount[item], 1);
     EXPECT_EQ(Biped()->BodyCrit[5]->text(), Name(item));
     Redo();
 
-    ExpectOneStep("Technology Base"_q, [&] { Choose(form->ComboTechBase, 1); });
-    ExpectOneStep("Suit Systems"_q,
-                  [&] { Choose(form->ComboSS, form->ComboSS->currentIndex() == 1 ? 2 : 1); });
-    ExpectOneStep("Enhanced Imaging"_q, [&] { Click(form->ChkEnhanced); });
-    ExpectOneStep("Heat Sinks"_q, [&] { DragTo(form->HeatSinkSlide, 2); });
-    Choose(form->ComboType, 1);  // VTOL and underwater both open
-    ExpectOneStep("Ground Speed"_q, [&] { DragTo(form->Slider1, 2); });
-    ExpectOneStep("Jump Capability"_q, [&] { DragTo(form->Slider2, 2); });
-    ExpectOneStep("VTOL Speed"_q, [&] { DragTo(form->Slider3, 3); });  // takes the jump away too
+    ExpectOneStep("Technology Base"_q,
+                  [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 1); });
+    ExpectOneStep("Suit Systems"_q, [&] {
+        Choose(vantrel::test::Find<QComboBox>(*form, "ComboSS"),
+               vantrel::test::Find<QComboBox>(*form, "ComboSS")->currentIndex() == 1 ? 2 : 1);
+    });
+    ExpectOneStep("Enhanced Imaging"_q,
+                  [&] { Click(vantrel::test::Find<MouseUpCheckBox>(*form, "ChkEnhanced")); });
+    ExpectOneStep("Heat Sinks"_q,
+                  [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide"), 2); });
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 1);  // VTOL and underwater both open
+    ExpectOneStep("Ground Speed"_q, [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), 2); });
+    ExpectOneStep("Jump Capability"_q,
+                  [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider2"), 2); });
+    ExpectOneStep("VTOL Speed"_q, [&] {
+        DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider3"), 3);
+    });  // takes the jump away too
     EXPECT_EQ(d().JumpMP, 0);
-    ExpectOneStep("Underwater Speed"_q, [&] { DragTo(form->Slider4, 1); });
+    ExpectOneStep("Underwater Speed"_q,
+                  [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider4"), 1); });
     // Moved by the keyboard: the key press moves it and the release finishes the step.
-    form->Slider1->setFocus();
-    ExpectOneStep("Ground Speed"_q, [&] { Key(form->Slider1, Qt::Key_Right); });
-    ExpectOneStep("Chassis Type"_q, [&] { Choose(form->ComboChassis, 1); });
-    ExpectOneStep("Turret"_q, [&] { Choose(form->ComboTurret, 2); });
-    ExpectOneStep("Configurable"_q, [&] { Click(form->ChkConfig); });
+    vantrel::test::Find<ReleaseSlider>(*form, "Slider1")->setFocus();
+    ExpectOneStep("Ground Speed"_q,
+                  [&] { Key(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), Qt::Key_Right); });
+    ExpectOneStep("Chassis Type"_q,
+                  [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1); });
+    ExpectOneStep("Turret"_q, [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 2); });
+    ExpectOneStep("Configurable"_q, [&] { Click(vantrel::test::Find<MouseUpCheckBox>(*form, "ChkConfig")); });
 
-    form->TabStrip1->setCurrentIndex(1);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);
     const int stealth = ArmorWithSlots();
     ASSERT_GE(stealth, 0);
-    ExpectOneStep("Armor Type"_q, [&] { Choose(form->ComboAType, stealth); });
+    ExpectOneStep("Armor Type"_q,
+                  [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboAType"), stealth); });
     EXPECT_FALSE(ctx.armorList.text.empty());
-    ExpectOneStep("Armor Points"_q, [&] { DragTo(form->ArmorSlide, 3); });
+    ExpectOneStep("Armor Points"_q,
+                  [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide"), 3); });
 }
 
 TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
@@ -216,10 +243,10 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     const int big = PlainItem(2);
     ASSERT_GE(item, 0);
     ASSERT_GE(big, 0);
-    DragTo(form->HeatSinkSlide, 1);
-    form->TabStrip1->setCurrentIndex(1);
-    Choose(form->ComboAType, ArmorWithSlots());
-    form->TabStrip1->setCurrentIndex(2);
+    DragTo(vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide"), 1);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboAType"), ArmorWithSlots());
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
     Category(ctx.catalog[item].Category);
     ExpectOneStep("Add"_q, [&] { Add(Name(item)); });
     Add(Name(item));
@@ -234,7 +261,7 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     ExpectOneStep("Clear"_q, [&] { Equipment()->ComClear->click(); });
     Undo();
 
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     SlotPage* p = Biped();
     const QString armorEntry = QString::fromStdString(OwnedEntries(ctx)[1]);  // after the heat sink
     ExpectOneStep("Drop on Body"_q, [&] { Drag(p, Name(item), p->BodyCrit[5]); });
@@ -254,65 +281,70 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     ExpectOneStep("Clear All CSlots"_q, [&] { p->ClearCS->click(); });
 
     // On the quad page: a drop into the turret.
-    form->TabStrip1->setCurrentIndex(0);
-    Choose(form->ComboChassis, 1);
-    Choose(form->ComboTurret, 2);
-    form->TabStrip1->setCurrentIndex(2);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 2);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
     Category(ctx.catalog[item].Category);
     Add(Name(item));
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     ExpectOneStep("Drop on Turret"_q, [&] { Drag(Quad(), Name(item), Quad()->TurretCrit[0]); });
     // Undone to a humanoid design while the slot page is on show: the humanoid layout shows.
     while (d().IsQuad) Undo();
-    EXPECT_TRUE(form->Frame4->isVisible());
-    EXPECT_FALSE(form->Frame4B->isVisible());
+    EXPECT_TRUE(vantrel::test::Find<QWidget>(*form, "Frame4")->isVisible());
+    EXPECT_FALSE(vantrel::test::Find<QWidget>(*form, "Frame4B")->isVisible());
 }
 
 TEST_F(UndoTest, GesturesThatChangeNothingMakeNoStep) {
     const int item = PlainItem(1);
-    form->TabStrip1->setCurrentIndex(2);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
     Category(ctx.catalog[item].Category);
     Add(Name(item));
     const std::size_t steps = Steps();
-    ExpectNoStep([&] { form->TabStrip1->setCurrentIndex(3); });
+    ExpectNoStep([&] { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3); });
     SlotPage* p = Biped();
     ExpectNoStep([&] { Click(p->BodyCrit[6]); });                // a free slot
     ExpectNoStep([&] { Drag(p, Name(item), p->BodyCrit[0]); });  // the ground movement's slot: refused
     ExpectNoStep([&] { form->Files().MOpen_Click(); });          // the dialog cancelled
-    ExpectNoStep([&] { Choose(form->ComboType, form->ComboType->currentIndex()); });
+    ExpectNoStep([&] {
+        Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"),
+               vantrel::test::Find<QComboBox>(*form, "ComboType")->currentIndex());
+    });
     EXPECT_EQ(Steps(), steps);
-    EXPECT_FALSE(form->MRedo->isEnabled());
+    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
 }
 
 TEST_F(UndoTest, TypingInOneBoxIsOneStepUntilAnotherGestureComes) {
-    form->TextMechName->setFocus();
-    form->TextMechName->end(false);
+    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->setFocus();
+    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->end(false);
     const DesignState start = Now();
     for (const char* c : {"a", "b", "c"})
-        Key(form->TextMechName, Qt::Key_A + (c[0] - 'a'), QString::fromLatin1(c));
+        Key(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), Qt::Key_A + (c[0] - 'a'),
+            QString::fromLatin1(c));
     EXPECT_EQ(d().MechName, "Battle Armorabc");
     EXPECT_EQ(Steps(), 1u);
-    EXPECT_EQ(form->MUndo->text(), "&Undo Name"_q);
-    form->TabStrip1->setCurrentIndex(1);  // a gesture between
-    Key(form->TextMechName, Qt::Key_D, "d"_q);
-    form->TextModel->setText("X-1"_q);
+    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), "&Undo Name"_q);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);  // a gesture between
+    Key(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), Qt::Key_D, "d"_q);
+    vantrel::test::Find<QLineEdit>(*form, "TextModel")->setText("X-1"_q);
     EXPECT_EQ(Steps(), 3u);
 
     // Ctrl+Z in the box is the design's undo, not the box's own.
     QKeyEvent ctrlZ(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(QApplication::sendEvent(form->TextMechName, &ctrlZ));
+    EXPECT_TRUE(QApplication::sendEvent(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), &ctrlZ));
     EXPECT_FALSE(ctrlZ.isAccepted());
     Undo();
-    EXPECT_EQ(form->TextModel->text(), QString::fromStdString(start.design.Model));
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextModel")->text(),
+              QString::fromStdString(start.design.Model));
     Undo();
-    EXPECT_EQ(form->TextMechName->text(), "Battle Armorabc"_q);
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), "Battle Armorabc"_q);
     Undo();
     EXPECT_TRUE(Now() == start) << Differences(Now(), start);
-    EXPECT_EQ(form->TextMechName->text(), "Battle Armor"_q);
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), "Battle Armor"_q);
     EXPECT_TRUE(ctx.Saved);  // back to the design as it started
     // Typing after an undo ends the redo list.
-    Key(form->TextMechName, Qt::Key_Z, "z"_q);
-    EXPECT_FALSE(form->MRedo->isEnabled());
+    Key(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), Qt::Key_Z, "z"_q);
+    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
 }
 
 TEST_F(UndoTest, HistoryNotesAreAStep) {
@@ -330,8 +362,8 @@ TEST_F(UndoTest, HistoryNotesAreAStep) {
 
 TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {
     const QString path = dir.filePath("saved.vnt"_q);
-    Choose(form->ComboType, 2);
-    Choose(form->ComboTechBase, 1);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 2);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 1);
     dialogs.fileNames.push_back(path);
     form->Files().MSaveAs_Click();
     ASSERT_TRUE(ctx.Saved);
@@ -347,15 +379,15 @@ TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     // New after changes: the question, then nothing to undo.
-    Choose(form->ComboTechBase, 2);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 2);
     dialogs.answers.push_back(Dialogs::Answer::No);
     form->Files().MNew_Click();
     EXPECT_EQ(Steps(), 0u);
-    EXPECT_FALSE(form->MUndo->isEnabled());
-    EXPECT_FALSE(form->MRedo->isEnabled());
+    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled());
+    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
     EXPECT_TRUE(ctx.Saved);
 
-    Choose(form->ComboType, 1);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 1);
     dialogs.answers.push_back(Dialogs::Answer::No);
     dialogs.fileNames.push_back(path);
     form->Files().MOpen_Click();
@@ -369,24 +401,30 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
     std::mt19937 random(20261207);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
     // Compared on the slot page, which shows the most.
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     const DesignState start = Now();
     const QStringList shownAtStart = Shown();
     for (int round = 0; round < 120; ++round) {
         switch (pick(10)) {
-            case 0: Choose(form->ComboType, pick(4)); break;
-            case 1: Choose(form->ComboTechBase, pick(3)); break;
-            case 2: Choose(form->ComboChassis, pick(2)); break;
-            case 3: DragTo(form->Slider1, pick(form->Slider1->maximum() + 1)); break;
-            case 4: DragTo(form->HeatSinkSlide, pick(4)); break;
+            case 0: Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), pick(4)); break;
+            case 1: Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), pick(3)); break;
+            case 2: Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), pick(2)); break;
+            case 3:
+                DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"),
+                       pick(vantrel::test::Find<ReleaseSlider>(*form, "Slider1")->maximum() + 1));
+                break;
+            case 4: DragTo(vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide"), pick(4)); break;
             case 5:
-                form->TabStrip1->setCurrentIndex(1);
-                if (form->ComboAType->count() > 0) Choose(form->ComboAType, pick(form->ComboAType->count()));
-                DragTo(form->ArmorSlide, pick(form->ArmorSlide->maximum() + 1));
+                vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);
+                if (vantrel::test::Find<QComboBox>(*form, "ComboAType")->count() > 0)
+                    Choose(vantrel::test::Find<QComboBox>(*form, "ComboAType"),
+                           pick(vantrel::test::Find<QComboBox>(*form, "ComboAType")->count()));
+                DragTo(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide"),
+                       pick(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide")->maximum() + 1));
                 break;
             case 6:
             case 7: {
-                form->TabStrip1->setCurrentIndex(2);
+                vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
                 Category(pick(4));
                 EntryList* av = Equipment()->AvList;
                 if (av->count() == 0) break;
@@ -396,7 +434,7 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
                 break;
             }
             default: {
-                form->TabStrip1->setCurrentIndex(3);
+                vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
                 SlotPage* page = d().IsQuad ? Quad() : Biped();
                 OwnedList* owned = page->Owned();
                 if (owned->count() == 0) break;
@@ -409,16 +447,16 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
             }
         }
     }
-    form->TabStrip1->setCurrentIndex(3);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     const DesignState end = Now();
     const QStringList shownAtEnd = Shown();
     const std::size_t steps = Steps();
     ASSERT_GT(steps, 40u);
-    while (form->MUndo->isEnabled()) Undo();
+    while (vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled()) Undo();
     EXPECT_TRUE(Now() == start) << Differences(Now(), start);
     EXPECT_EQ(Shown(), shownAtStart);
     EXPECT_TRUE(ctx.Saved);
-    while (form->MRedo->isEnabled()) Redo();
+    while (vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled()) Redo();
     EXPECT_TRUE(Now() == end) << Differences(Now(), end);
     EXPECT_EQ(Shown(), shownAtEnd);
     EXPECT_EQ(Steps(), steps);

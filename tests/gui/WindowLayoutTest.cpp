@@ -2,6 +2,7 @@
 // more room goes to the lists and slot columns, and no page cuts a control off at the least size,
 // also with a larger desktop font. Pictures are made for the screen's pixel ratio.
 
+#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "ui/AboutForm.h"
 #include "ui/EquipmentPage.h"
@@ -89,7 +90,7 @@ void ExpectNothingCutOff(QWidget* top, const std::string& pageName) {
 class WindowLayout : public MainFormFixture {
 protected:
     void Show(int tab) {
-        form->TabStrip1->setCurrentIndex(tab);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
         QApplication::processEvents();
     }
 
@@ -100,12 +101,12 @@ protected:
             ExpectNothingCutOff(form.get(), when + " page " + std::to_string(tab + 1));
         }
         Show(0);
-        Choose(form->ComboChassis, 1);
-        Choose(form->ComboTurret, 9);
+        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
+        Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 9);
         Show(3);
         ExpectNothingCutOff(form.get(), when + " quad slots");
         Show(0);
-        Choose(form->ComboChassis, 0);
+        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 0);
     }
 };
 
@@ -122,9 +123,9 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
         bool quad;
         std::vector<QWidget*> widgets;
     };
-    EquipmentPage* equipment = form->equipmentPage_;
-    SlotPage* biped = form->bipedPage_;
-    SlotPage* quad = form->quadPage_;
+    EquipmentPage* equipment = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
+    SlotPage* biped = vantrel::test::Find<SlotPage>(*form, "Frame4");
+    SlotPage* quad = vantrel::test::Find<SlotPage>(*form, "Frame4B");
     const std::vector<Grows> cases = {
         {2, false, {equipment->AvList, equipment->SelList}                                         },
         {3, false, {biped->BodyCrit[0], biped->RightCrit[0], biped->LeftCrit[3], biped->BipedOwned}},
@@ -133,8 +134,8 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
     for (const Grows& c : cases) {
         form->resize(kLaidOut);
         Show(0);
-        Choose(form->ComboChassis, c.quad ? 1 : 0);
-        if (c.quad) Choose(form->ComboTurret, 2);
+        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), c.quad ? 1 : 0);
+        if (c.quad) Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 2);
         Show(c.tab);
         std::vector<QSize> before;
         for (QWidget* w : c.widgets) before.push_back(w->size());
@@ -170,27 +171,32 @@ protected:
 
 TEST_F(WindowLayoutLargeFont, TextsGrowAndTheWindowWithThemWithoutCuttingAnythingOff) {
     EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 12.0);
-    EXPECT_DOUBLE_EQ(form->CapType->font().pointSizeF(), 12.0);
-    EXPECT_EQ(form->CapType->font().family(), FixedFace(9).family());  // the face stays
-    EXPECT_EQ(form->MFile->font(), form->font());
+    EXPECT_DOUBLE_EQ(vantrel::test::Find<QLabel>(*form, "CapType")->font().pointSizeF(), 12.0);
+    EXPECT_EQ(vantrel::test::Find<QLabel>(*form, "CapType")->font().family(),
+              FixedFace(9).family());  // the face stays
+    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MFile")->font(), form->font());
     EXPECT_GT(form->minimumWidth(), kLaidOut.width());
     EXPECT_GE(form->minimumHeight(), kLaidOut.height());
     EXPECT_EQ(form->size(), form->minimumSize());
     // The status panels share the window's width without overlapping.
     int panels = 0;
-    for (QLabel* p : form->Panels) panels += p->minimumWidth();
+    for (int i = 1; i <= 7; ++i) panels += vantrel::test::FindAt<QLabel>(*form, "StatBar", i)->minimumWidth();
     EXPECT_GE(form->width(), panels);
-    EXPECT_GT(form->bipedPage_->BodyCrit[0]->height(), 20);
-    EXPECT_EQ(form->bipedPage_->BodyCrit[0]->minimumWidth(), 320);
+    EXPECT_GT(vantrel::test::FindAt<SlotLabel>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BodyCrit", 0)
+                  ->height(),
+              20);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BodyCrit", 0)
+                  ->minimumWidth(),
+              320);
 
     for (int tab = 0; tab < 4; ++tab) {
-        form->TabStrip1->setCurrentIndex(tab);
+        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
         QApplication::processEvents();
         ExpectNothingCutOff(form.get(), "12 pt page " + std::to_string(tab + 1));
     }
-    Choose(form->ComboChassis, 1);
-    Choose(form->ComboTurret, 9);
-    form->TabStrip1->setCurrentIndex(3);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
+    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 9);
+    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     QApplication::processEvents();
     ExpectNothingCutOff(form.get(), "12 pt quad slots");
 
