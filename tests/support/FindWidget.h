@@ -9,21 +9,15 @@
 #include <cstdlib>
 #include <string>
 
-#if __has_include(<gtest/gtest.h>) && !defined(VANTREL_FIND_ABORTS)
-#include <gtest/gtest.h>
-#define VANTREL_FIND_FAIL(name) (std::fprintf(stderr, "no control named %s\n", (name)), ADD_FAILURE() << "no control named " << (name))
-#else
-#define VANTREL_FIND_FAIL(name) (std::fprintf(stderr, "no control named %s\n", (name)), std::abort())
-#endif
-
 namespace vantrel::test {
 
 template <class T>
 T* Find(const QObject& root, const char* name) {
     T* found = root.findChild<T*>(QString::fromLatin1(name));
     if (found == nullptr) {
-        VANTREL_FIND_FAIL(name);
-        std::abort();  // a missing control would only crash later, further from the cause
+        // A missing control would only crash later, further from the cause.
+        std::fprintf(stderr, "no control named %s\n", name);
+        std::abort();
     }
     return found;
 }
