@@ -13,7 +13,7 @@ WERROR    ?=
 WERROR_ARG = $(if $(WERROR),-DVANTREL_WERROR=$(if $(filter 1 ON on yes,$(WERROR)),ON,OFF))
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test package bench sanitize fuzz format format-check tidy clean
+.PHONY: deps build run test screenshots package bench sanitize fuzz format format-check tidy clean
 
 deps:
 	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
@@ -39,6 +39,12 @@ run: deps $(BUILD)/build.ninja
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Pictures of every window into SHOTS (offscreen unless a display is set), for a look by eye.
+SHOTS ?= $(BUILD)/screenshots
+screenshots: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target vantrel_screenshots
+	$(if $(DISPLAY)$(WAYLAND_DISPLAY),,QT_QPA_PLATFORM=offscreen) ./$(BUILD)/tools/screenshots/vantrel_screenshots $(SHOTS)
 
 # The Debian package $(BUILD)/vantrel_<version>_<arch>.deb, built from the Release build folder (only the
 # program and its icons are built for it); its dependencies come from the shared-library scan.

@@ -292,19 +292,5 @@ TEST_F(DesignCheckWindowsTest, CellsAreDrawnWhereTheStyleDrawsThem) {
     }
 }
 
-TEST_F(DesignCheckWindowsTest, Screenshots) {
-    const QString folder = qEnvironmentVariable("VANTREL_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
-    Add(u"(I) ER Medium Laser"_s);
-    Add(u"Laser Rifle"_s);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-    vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
-    DoubleClick(5);
-    QApplication::processEvents();
-    ASSERT_TRUE(form->grab().save(folder + u"/check-main.png"_s));
-    ASSERT_TRUE(form->checkForm_->grab().save(folder + u"/check-window.png"_s));
-    ASSERT_TRUE(form->breakdownForm_->grab().save(folder + u"/breakdown-window.png"_s));
-}
-
 }  // namespace
 }  // namespace vantrel::test

@@ -480,24 +480,6 @@ TEST_F(MainFormTest, MenuShortcutsWinOverTheNameBox) {
     EXPECT_TRUE(plain.isAccepted());  // ordinary typing stays with the box
 }
 
-// Pictures of every page for a person to look at: run with VANTREL_SCREENSHOTS=<folder>.
-TEST_F(MainFormTest, Screenshots) {
-    const QString folder = qEnvironmentVariable("VANTREL_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
-    for (const char* chassis : {"humanoid", "quad"}) {
-        for (int tab = 0; tab < 4; ++tab) {
-            vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
-            QApplication::processEvents();
-            ASSERT_TRUE(form->grab().save(
-                QStringLiteral("%1/%2-page%3.png").arg(folder, QLatin1String(chassis)).arg(tab + 1)));
-        }
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 9);
-        DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider2"), 3);
-    }
-}
-
 // --- start-up ---
 
 TEST_F(MainFormStartTest, SplashSettingDecidesWhoReadsTheCatalog) {

@@ -293,21 +293,5 @@ TEST_F(OpenRoutes, DialogsStartInTheSavesFolderTheLastFolderOrTheDocuments) {
     EXPECT_EQ(form->Files().DialogFolder(), documents);
 }
 
-TEST_F(OpenRoutes, Screenshots) {
-    const QString folder = qEnvironmentVariable("VANTREL_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "set VANTREL_SCREENSHOTS to a folder to take them";
-    for (const char* name : {"Raven Mk I.vnt", "Elemental & Co.vnt", "Quad Tester.vnt"})
-        form->Files().Recent().Add(QStringLiteral("/home/pilot/Documents/Battle Armor/") +
-                                   QLatin1String(name));
-    vantrel::test::Find<QMenu>(*form, "MFile")->popup(form->mapToGlobal(QPoint(0, 20)));
-    vantrel::test::Find<QMenu>(*form, "MRecent")->popup(form->mapToGlobal(QPoint(150, 60)));
-    QApplication::processEvents();
-    ASSERT_TRUE(
-        vantrel::test::Find<QMenu>(*form, "MFile")->grab().save(folder + QStringLiteral("/file-menu.png")));
-    ASSERT_TRUE(vantrel::test::Find<QMenu>(*form, "MRecent")
-                    ->grab()
-                    .save(folder + QStringLiteral("/recent-menu.png")));
-}
-
 }  // namespace
 }  // namespace vantrel::test

@@ -8,7 +8,6 @@
 #include "equipment/SlotView.h"
 #include "ui/SlotLabel.h"
 
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -431,28 +430,6 @@ TEST_F(SlotPageTest, DropIsHandledAfterTheDragEndsAndRebuildShowsAtOnce) {
     EXPECT_EQ(p->BodyCrit[2]->colour(), Rgb2Q(kColourMovement));
     EXPECT_EQ(d().HeatSinks, 1);  // the placed heat sink came back
     EXPECT_EQ(FreeCSlots(), 17);
-}
-
-// Pictures of both layouts with equipment placed, for a look by eye: written when
-// VANTREL_SHOTS names a folder.
-TEST_F(SlotPageTest, Screenshots) {
-    const QString dir = qEnvironmentVariable("VANTREL_SHOTS");
-    if (dir.isEmpty()) GTEST_SKIP() << "set VANTREL_SHOTS to a folder to write the pictures";
-    for (const bool quad : {false, true}) {
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
-        vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(quad ? 4 : 0);
-        d().HeatSinks = 2;
-        Own({"(I) Bearhunter Superheavy Autocannon", "Space Operations Adaptation", "Magnetic Clamps"});
-        OpenSlotPage();
-        SlotPage* p = quad ? Quad() : Biped();
-        SlotLabel* body = quad ? p->QuadCrit[1] : p->BodyCrit[1];
-        Drag(p, u"Heat Sink"_s, body);
-        Drag(p, u"(I) Bearhunter Superheavy Autocannon"_s, quad ? p->TurretCrit[0] : p->BodyCrit[2]);
-        if (!quad) Drag(p, u"Space Operations Adaptation"_s, p->BodyCrit[6]);
-        ClickOn(body);
-        form->grab().save(QDir(dir).filePath(quad ? u"quad.png"_s : u"humanoid.png"_s));
-    }
 }
 
 }  // namespace
