@@ -5,7 +5,9 @@
 #include "ui/ControlNames.h"
 
 #include "ui/AboutForm.h"
+#include "ui/ArmorPage.h"
 #include "ui/BreakdownForm.h"
+#include "ui/ChassisPage.h"
 #include "ui/DesignCheckForm.h"
 #include "ui/EquipmentPage.h"
 #include "ui/HistoryForm.h"
@@ -40,6 +42,7 @@
 #include <array>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace vantrel {
 
@@ -70,7 +73,8 @@ void Caption(QLabel* caption, QWidget* control) {
 }
 
 // Tab goes from each control to the next in `chain`; controls missing from a layout are passed over.
-void TabChain(std::initializer_list<QWidget*> chain) {
+template <typename Chain>
+void TabChainOf(const Chain& chain) {
     QWidget* previous = nullptr;
     for (QWidget* w : chain) {
         if (w == nullptr) continue;
@@ -79,6 +83,9 @@ void TabChain(std::initializer_list<QWidget*> chain) {
     }
 }
 
+void TabChain(std::initializer_list<QWidget*> chain) { TabChainOf(chain); }
+void TabChain(const std::vector<QWidget*>& chain) { TabChainOf(chain); }
+
 template <std::size_t N>
 void TabChainAfter(QWidget*& previous, const std::array<SlotLabel*, N>& labels) {
     for (SlotLabel* label : labels) {
@@ -86,119 +93,6 @@ void TabChainAfter(QWidget*& previous, const std::array<SlotLabel*, N>& labels) 
         if (previous != nullptr) QWidget::setTabOrder(previous, label);
         previous = label;
     }
-}
-
-void NameMenus(MainForm& f) {
-    VANTREL_KEEP_NAME(f, MFile);
-    VANTREL_KEEP_NAME(f, MEdit);
-    VANTREL_KEEP_NAME(f, MOptions);
-    VANTREL_KEEP_NAME(f, MAbout);
-    VANTREL_KEEP_NAME(f, MNew);
-    VANTREL_KEEP_NAME(f, MOpen);
-    VANTREL_KEEP_NAME(f, MRecent);
-    VANTREL_KEEP_NAME(f, MSave);
-    VANTREL_KEEP_NAME(f, MSaveAs);
-    VANTREL_KEEP_NAME(f, MExport);
-    VANTREL_KEEP_NAME(f, MPrintSheet);
-    VANTREL_KEEP_NAME(f, MExportSheet);
-    VANTREL_KEEP_NAME(f, MQuit);
-    VANTREL_KEEP_NAME(f, MUndo);
-    VANTREL_KEEP_NAME(f, MRedo);
-    VANTREL_KEEP_NAME(f, MHistory);
-    VANTREL_KEEP_NAME(f, MPreferences);
-    VANTREL_KEEP_NAME(f, MCheck);
-    VANTREL_KEEP_NAME(f, MBreakdown);
-    VANTREL_KEEP_NAME(f, MAbout2);
-}
-
-void NameFrame(MainForm& f) {
-    VANTREL_KEEP_NAME(f, CapMechName);
-    VANTREL_KEEP_NAME(f, TextMechName);
-    VANTREL_KEEP_NAME(f, CapModel);
-    VANTREL_KEEP_NAME(f, TextModel);
-    VANTREL_KEEP_NAME(f, TabStrip1);
-    VANTREL_KEEP_NAME(f, StatBar);
-    for (int i = 0; i < 7; ++i) Keep(f.Panels[i], QStringLiteral("StatBar_%1").arg(i + 1));
-    Speak(f.TextMechName, "Battle Armor Name");
-    Speak(f.TextModel, "Model");
-    Speak(f.TabStrip1, "Design Pages");
-    Speak(f.StatBar, "Status");
-    Caption(f.CapMechName, f.TextMechName);
-    Caption(f.CapModel, f.TextModel);
-}
-
-void NamePage1(MainForm& f) {
-    VANTREL_KEEP_NAME(f, Frame1);
-    VANTREL_KEEP_NAME(f, CapType);
-    VANTREL_KEEP_NAME(f, ComboType);
-    VANTREL_KEEP_NAME(f, CapChassis);
-    VANTREL_KEEP_NAME(f, ComboChassis);
-    VANTREL_KEEP_NAME(f, CapTechBase);
-    VANTREL_KEEP_NAME(f, ComboTechBase);
-    VANTREL_KEEP_NAME(f, CapTechLevel);
-    VANTREL_KEEP_NAME(f, CapSS);
-    VANTREL_KEEP_NAME(f, ComboSS);
-    VANTREL_KEEP_NAME(f, LabTurret);
-    VANTREL_KEEP_NAME(f, ComboTurret);
-    VANTREL_KEEP_NAME(f, ChkConfig);
-    VANTREL_KEEP_NAME(f, ChkEnhanced);
-    VANTREL_KEEP_NAME(f, LabHeatSink);
-    VANTREL_KEEP_NAME(f, HeatSinkSlide);
-    VANTREL_KEEP_NAME(f, NumHeatLab);
-    VANTREL_KEEP_NAME(f, FrmMove);
-    VANTREL_KEEP_NAME(f, CapGS);
-    VANTREL_KEEP_NAME(f, Slider1);
-    VANTREL_KEEP_NAME(f, MLab1);
-    VANTREL_KEEP_NAME(f, CapJS);
-    VANTREL_KEEP_NAME(f, Slider2);
-    VANTREL_KEEP_NAME(f, MLab2);
-    VANTREL_KEEP_NAME(f, CapVTOL);
-    VANTREL_KEEP_NAME(f, Slider3);
-    VANTREL_KEEP_NAME(f, MLab3);
-    VANTREL_KEEP_NAME(f, Label5);
-    VANTREL_KEEP_NAME(f, Slider4);
-    VANTREL_KEEP_NAME(f, MLab4);
-    Speak(f.Frame1, "Setup Battle Armor");
-    Speak(f.ComboType, "Weight Class");
-    Speak(f.ComboChassis, "Chassis Type");
-    Speak(f.ComboTechBase, "Technology Base");
-    Speak(f.ComboSS, "Suit Systems");
-    Speak(f.ComboTurret, "Turret");
-    Speak(f.ChkConfig, "Configurable (+10 Kg, -1 CSlot)");
-    Speak(f.ChkEnhanced, "Enhanced Imaging");
-    Speak(f.HeatSinkSlide, "Heat Sinks");
-    Speak(f.Slider1, "Ground Speed");
-    Speak(f.Slider2, "Jump Capability");
-    Speak(f.Slider3, "VTOL Speed");
-    Speak(f.Slider4, "Underwater Speed");
-    Caption(f.CapType, f.ComboType);
-    Caption(f.CapChassis, f.ComboChassis);
-    Caption(f.CapTechBase, f.ComboTechBase);
-    Caption(f.CapSS, f.ComboSS);
-    Caption(f.LabTurret, f.ComboTurret);
-    Caption(f.LabHeatSink, f.HeatSinkSlide);
-    Caption(f.CapGS, f.Slider1);
-    Caption(f.CapJS, f.Slider2);
-    Caption(f.CapVTOL, f.Slider3);
-    Caption(f.Label5, f.Slider4);
-}
-
-void NamePage2(MainForm& f) {
-    VANTREL_KEEP_NAME(f, Frame2);
-    VANTREL_KEEP_NAME(f, Label7);
-    VANTREL_KEEP_NAME(f, ComboAType);
-    VANTREL_KEEP_NAME(f, AllOrig);
-    VANTREL_KEEP_NAME(f, ArmorSlide);
-    VANTREL_KEEP_NAME(f, LabArmorP);
-    VANTREL_KEEP_NAME(f, LabArmorW);
-    VANTREL_KEEP_NAME(f, Label10);
-    VANTREL_KEEP_NAME(f, Picture1);
-    Speak(f.Frame2, "Allocate Armor");
-    Speak(f.ComboAType, "Armor Type");
-    Speak(f.AllOrig, "All Armor Types");
-    Speak(f.ArmorSlide, "Armor Points");
-    Speak(f.Picture1, "Illustration");
-    Caption(f.Label7, f.ComboAType);
 }
 
 void NamePage3(EquipmentPage& p) {
@@ -285,38 +179,9 @@ void NamePage4(SlotPage& p) {
     Speak(p.TurretFramer, "Usable Turret Slots");
 }
 
-// Reading order: a group of controls top to bottom, groups left to right, then the next band of the
-// page below. Pages that are hidden are passed over by Tab, so one chain serves every page.
-void OrderTabs(MainForm& f) {
-    const EquipmentPage& e = *f.equipmentPage_;
-    TabChain({f.TextMechName, f.TextModel, f.TabStrip1,
-              // the suit, the technology, the heat sinks, the movement
-              f.ComboType, f.ComboChassis, f.ComboSS, f.ComboTurret, f.ComboTechBase, f.ChkEnhanced,
-              f.ChkConfig, f.HeatSinkSlide, f.Slider1, f.Slider2, f.Slider3, f.Slider4,
-              // armor
-              f.ComboAType, f.ArmorSlide,
-              // the lists with the buttons between them, then the category filter under them
-              e.AvList, e.ComAdd, e.ComRemove, e.ComClear, e.SelList, e.OptType[0], e.OptType[1],
-              e.OptType[2], e.OptType[3], e.OptType[4], e.Check1});
-    QWidget* previous = e.Check1;
-    for (const SlotPage* p : {f.bipedPage_, f.quadPage_}) {
-        if (p->chassis() == SlotPage::Chassis::Humanoid) {
-            TabChainAfter(previous, p->BodyCrit);
-            TabChainAfter(previous, p->RightCrit);
-            TabChainAfter(previous, p->LeftCrit);
-        } else {
-            TabChainAfter(previous, p->QuadCrit);
-            TabChainAfter(previous, p->TurretCrit);
-        }
-        TabChain({previous, p->Owned(), p->ClearSelected(), p->ClearAll(), p->PlaceAll});
-        previous = p->PlaceAll;
-    }
-}
-
 // Ctrl+PgDown and Ctrl+PgUp turn to the next and the previous page from anywhere in the window, round
 // at the ends; the focus goes to the tab strip, from where Tab enters the page.
-void PageKeys(MainForm& f) {
-    QTabBar* strip = f.TabStrip1;
+void PageKeys(QWidget& f, QTabBar* strip) {
     for (const auto& [key, step] : {
              std::pair{Qt::Key_PageDown, 1 },
              std::pair{Qt::Key_PageUp,   -1}
@@ -336,7 +201,7 @@ void PageKeys(MainForm& f) {
 // Shift+F10 opens the context menu of the control with the focus, as the Menu key does; the toolkit
 // makes no context menu of it here. The menu stands at the current entry of a list, else under the
 // control.
-void ContextMenuKey(MainForm& f) {
+void ContextMenuKey(QWidget& f) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &f);
     shortcut->setObjectName(QStringLiteral("ContextMenuKey"));
     QObject::connect(shortcut, &QShortcut::activated, &f, [] {
@@ -354,11 +219,84 @@ void ContextMenuKey(MainForm& f) {
 
 }  // namespace
 
-void NameControls(MainForm& f) {
-    NameMenus(f);
-    NameFrame(f);
-    NamePage1(f);
-    NamePage2(f);
+// The main window's own controls are private; this is the one friend that names them.
+struct MainFormNaming {
+    static void Menus(MainForm& f);
+    static void Frame(MainForm& f);
+    static void OrderTabs(MainForm& f);
+    static void All(MainForm& f);
+};
+
+void MainFormNaming::Menus(MainForm& f) {
+    VANTREL_KEEP_NAME(f, MFile);
+    VANTREL_KEEP_NAME(f, MEdit);
+    VANTREL_KEEP_NAME(f, MOptions);
+    VANTREL_KEEP_NAME(f, MAbout);
+    VANTREL_KEEP_NAME(f, MNew);
+    VANTREL_KEEP_NAME(f, MOpen);
+    VANTREL_KEEP_NAME(f, MRecent);
+    VANTREL_KEEP_NAME(f, MSave);
+    VANTREL_KEEP_NAME(f, MSaveAs);
+    VANTREL_KEEP_NAME(f, MExport);
+    VANTREL_KEEP_NAME(f, MPrintSheet);
+    VANTREL_KEEP_NAME(f, MExportSheet);
+    VANTREL_KEEP_NAME(f, MQuit);
+    VANTREL_KEEP_NAME(f, MUndo);
+    VANTREL_KEEP_NAME(f, MRedo);
+    VANTREL_KEEP_NAME(f, MHistory);
+    VANTREL_KEEP_NAME(f, MPreferences);
+    VANTREL_KEEP_NAME(f, MCheck);
+    VANTREL_KEEP_NAME(f, MBreakdown);
+    VANTREL_KEEP_NAME(f, MAbout2);
+}
+
+void MainFormNaming::Frame(MainForm& f) {
+    VANTREL_KEEP_NAME(f, CapMechName);
+    VANTREL_KEEP_NAME(f, TextMechName);
+    VANTREL_KEEP_NAME(f, CapModel);
+    VANTREL_KEEP_NAME(f, TextModel);
+    VANTREL_KEEP_NAME(f, TabStrip1);
+    VANTREL_KEEP_NAME(f, StatBar);
+    for (int i = 0; i < 7; ++i) Keep(f.Panels[i], QStringLiteral("StatBar_%1").arg(i + 1));
+    Speak(f.TextMechName, "Battle Armor Name");
+    Speak(f.TextModel, "Model");
+    Speak(f.TabStrip1, "Design Pages");
+    Speak(f.StatBar, "Status");
+    Caption(f.CapMechName, f.TextMechName);
+    Caption(f.CapModel, f.TextModel);
+}
+
+// Reading order: a group of controls top to bottom, groups left to right, then the next band of the
+// page below. Pages that are hidden are passed over by Tab, so one chain serves every page.
+void MainFormNaming::OrderTabs(MainForm& f) {
+    const EquipmentPage& e = *f.equipmentPage_;
+    std::vector<QWidget*> chain{f.TextMechName, f.TextModel, f.TabStrip1};
+    for (const std::vector<QWidget*>& page : {f.chassisPage_->TabOrder(), f.armorPage_->TabOrder()})
+        chain.insert(chain.end(), page.begin(), page.end());
+    chain.push_back(e.AvList);
+    TabChain(chain);
+    TabChain({e.AvList, e.ComAdd, e.ComRemove, e.ComClear, e.SelList, e.OptType[0], e.OptType[1],
+              e.OptType[2], e.OptType[3], e.OptType[4], e.Check1});
+    QWidget* previous = e.Check1;
+    for (const SlotPage* p : {f.bipedPage_, f.quadPage_}) {
+        if (p->chassis() == SlotPage::Chassis::Humanoid) {
+            TabChainAfter(previous, p->BodyCrit);
+            TabChainAfter(previous, p->RightCrit);
+            TabChainAfter(previous, p->LeftCrit);
+        } else {
+            TabChainAfter(previous, p->QuadCrit);
+            TabChainAfter(previous, p->TurretCrit);
+        }
+        TabChain({previous, p->Owned(), p->ClearSelected(), p->ClearAll(), p->PlaceAll});
+        previous = p->PlaceAll;
+    }
+}
+
+void MainFormNaming::All(MainForm& f) {
+    Menus(f);
+    Frame(f);
+    NameControls(*f.chassisPage_);
+    NameControls(*f.armorPage_);
     VANTREL_KEEP_NAME(f, Frame3);
     VANTREL_KEEP_NAME(f, Frame4);
     VANTREL_KEEP_NAME(f, Frame4B);
@@ -366,8 +304,84 @@ void NameControls(MainForm& f) {
     if (f.bipedPage_ != nullptr) NamePage4(*f.bipedPage_);
     if (f.quadPage_ != nullptr) NamePage4(*f.quadPage_);
     if (f.equipmentPage_ != nullptr && f.bipedPage_ != nullptr && f.quadPage_ != nullptr) OrderTabs(f);
-    PageKeys(f);
+    PageKeys(f, f.TabStrip1);
     ContextMenuKey(f);
+}
+
+void NameControls(MainForm& f) { MainFormNaming::All(f); }
+
+void NameControls(ChassisPage& f) {
+    Keep(&f, QStringLiteral("Frame1"));
+    VANTREL_KEEP_NAME(f, CapType);
+    VANTREL_KEEP_NAME(f, ComboType);
+    VANTREL_KEEP_NAME(f, CapChassis);
+    VANTREL_KEEP_NAME(f, ComboChassis);
+    VANTREL_KEEP_NAME(f, CapTechBase);
+    VANTREL_KEEP_NAME(f, ComboTechBase);
+    VANTREL_KEEP_NAME(f, CapTechLevel);
+    VANTREL_KEEP_NAME(f, CapSS);
+    VANTREL_KEEP_NAME(f, ComboSS);
+    VANTREL_KEEP_NAME(f, LabTurret);
+    VANTREL_KEEP_NAME(f, ComboTurret);
+    VANTREL_KEEP_NAME(f, ChkConfig);
+    VANTREL_KEEP_NAME(f, ChkEnhanced);
+    VANTREL_KEEP_NAME(f, LabHeatSink);
+    VANTREL_KEEP_NAME(f, HeatSinkSlide);
+    VANTREL_KEEP_NAME(f, NumHeatLab);
+    VANTREL_KEEP_NAME(f, FrmMove);
+    VANTREL_KEEP_NAME(f, CapGS);
+    VANTREL_KEEP_NAME(f, Slider1);
+    VANTREL_KEEP_NAME(f, MLab1);
+    VANTREL_KEEP_NAME(f, CapJS);
+    VANTREL_KEEP_NAME(f, Slider2);
+    VANTREL_KEEP_NAME(f, MLab2);
+    VANTREL_KEEP_NAME(f, CapVTOL);
+    VANTREL_KEEP_NAME(f, Slider3);
+    VANTREL_KEEP_NAME(f, MLab3);
+    VANTREL_KEEP_NAME(f, Label5);
+    VANTREL_KEEP_NAME(f, Slider4);
+    VANTREL_KEEP_NAME(f, MLab4);
+    Speak(&f, "Setup Battle Armor");
+    Speak(f.ComboType, "Weight Class");
+    Speak(f.ComboChassis, "Chassis Type");
+    Speak(f.ComboTechBase, "Technology Base");
+    Speak(f.ComboSS, "Suit Systems");
+    Speak(f.ComboTurret, "Turret");
+    Speak(f.ChkConfig, "Configurable (+10 Kg, -1 CSlot)");
+    Speak(f.ChkEnhanced, "Enhanced Imaging");
+    Speak(f.HeatSinkSlide, "Heat Sinks");
+    Speak(f.Slider1, "Ground Speed");
+    Speak(f.Slider2, "Jump Capability");
+    Speak(f.Slider3, "VTOL Speed");
+    Speak(f.Slider4, "Underwater Speed");
+    Caption(f.CapType, f.ComboType);
+    Caption(f.CapChassis, f.ComboChassis);
+    Caption(f.CapTechBase, f.ComboTechBase);
+    Caption(f.CapSS, f.ComboSS);
+    Caption(f.LabTurret, f.ComboTurret);
+    Caption(f.LabHeatSink, f.HeatSinkSlide);
+    Caption(f.CapGS, f.Slider1);
+    Caption(f.CapJS, f.Slider2);
+    Caption(f.CapVTOL, f.Slider3);
+    Caption(f.Label5, f.Slider4);
+}
+
+void NameControls(ArmorPage& f) {
+    Keep(&f, QStringLiteral("Frame2"));
+    VANTREL_KEEP_NAME(f, Label7);
+    VANTREL_KEEP_NAME(f, ComboAType);
+    VANTREL_KEEP_NAME(f, AllOrig);
+    VANTREL_KEEP_NAME(f, ArmorSlide);
+    VANTREL_KEEP_NAME(f, LabArmorP);
+    VANTREL_KEEP_NAME(f, LabArmorW);
+    VANTREL_KEEP_NAME(f, Label10);
+    VANTREL_KEEP_NAME(f, Picture1);
+    Speak(&f, "Allocate Armor");
+    Speak(f.ComboAType, "Armor Type");
+    Speak(f.AllOrig, "All Armor Types");
+    Speak(f.ArmorSlide, "Armor Points");
+    Speak(f.Picture1, "Illustration");
+    Caption(f.Label7, f.ComboAType);
 }
 
 void NameControls(OptionsForm& f) {

@@ -3,6 +3,8 @@
 namespace vantrel {
 
 class MainForm;
+class ChassisPage;
+class ArmorPage;
 class OptionsForm;
 class HistoryForm;
 class AboutForm;
@@ -17,6 +19,8 @@ class SheetOptionsDialog;
 // Ctrl+PgUp, which turn to the next and the previous page, and Shift+F10 for the focused control's
 // context menu.
 void NameControls(MainForm& form);
+void NameControls(ChassisPage& page);
+void NameControls(ArmorPage& page);
 void NameControls(OptionsForm& form);
 void NameControls(HistoryForm& form);
 void NameControls(AboutForm& form);

@@ -30,6 +30,8 @@ class Platform;
 class SettingsStore;
 class ReleaseSlider;
 class MouseUpCheckBox;
+class ChassisPage;
+class ArmorPage;
 class EquipmentPage;
 class SlotPage;
 class OptionsForm;
@@ -83,27 +85,8 @@ public:
     void SetBipedLine(int biped);
     int bipedLine_ = 0;
 
-    // --- handlers of page 1 and page 2 ---
-    void ComboChassis_Click();
-    void ComboType_Click();
-    void ComboTechBase_Click();
-    void ComboSS_Click();
-    void ComboTurret_Click();
-    void ChkConfig_MouseUp();
-    void ChkEnhanced_MouseUp();
-    void Slider1_Change();
-    void Slider2_Change();
-    void Slider3_Change();
-    void Slider4_Change();
-    void Slider1_MouseUp();
-    void Slider2_MouseUp();
-    void Slider3_MouseUp();
-    void Slider4_MouseUp();
-    void ArmorSlide_Change();
-    void ArmorSlide_MouseUp();
-    void HeatSinkSlide_MouseUp();  // also on a key released while the slider has the focus
-    void ComboAType_Click();
-    void RebuildAType();
+    void RebuildAType() override;
+    void SetArmorMaximum(int maximum) override;
 
     // --- controls outside the pages ---
     QMenu* MFile = nullptr;
@@ -133,49 +116,6 @@ public:
     QLabel* Panels[7] = {};
     QWidget* pageArea_ = nullptr;  // the frames are its children, stacked in one cell
 
-    // --- page 1: chassis and movement ---
-    QFrame* Frame1 = nullptr;
-    QLabel* CapType = nullptr;
-    QComboBox* ComboType = nullptr;
-    QLabel* CapChassis = nullptr;
-    QComboBox* ComboChassis = nullptr;
-    QLabel* CapTechBase = nullptr;
-    QComboBox* ComboTechBase = nullptr;
-    QLabel* CapTechLevel = nullptr;
-    QLabel* CapSS = nullptr;
-    QComboBox* ComboSS = nullptr;
-    QLabel* LabTurret = nullptr;
-    QComboBox* ComboTurret = nullptr;
-    MouseUpCheckBox* ChkConfig = nullptr;
-    MouseUpCheckBox* ChkEnhanced = nullptr;
-    QLabel* LabHeatSink = nullptr;
-    ReleaseSlider* HeatSinkSlide = nullptr;
-    QLabel* NumHeatLab = nullptr;
-    QGroupBox* FrmMove = nullptr;
-    QLabel* CapGS = nullptr;
-    ReleaseSlider* Slider1 = nullptr;
-    QLabel* MLab1 = nullptr;
-    QLabel* CapJS = nullptr;
-    ReleaseSlider* Slider2 = nullptr;
-    QLabel* MLab2 = nullptr;
-    QLabel* CapVTOL = nullptr;
-    ReleaseSlider* Slider3 = nullptr;
-    QLabel* MLab3 = nullptr;
-    QLabel* Label5 = nullptr;
-    ReleaseSlider* Slider4 = nullptr;
-    QLabel* MLab4 = nullptr;
-
-    // --- page 2: armor ---
-    QFrame* Frame2 = nullptr;
-    QLabel* Label7 = nullptr;
-    QComboBox* ComboAType = nullptr;  // shows ctx_.armorList, its selection written there
-    QComboBox* AllOrig = nullptr;     // hidden: the nine armor type names in master order
-    ReleaseSlider* ArmorSlide = nullptr;
-    QLabel* LabArmorP = nullptr;
-    QLabel* LabArmorW = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* Picture1 = nullptr;
-
     // --- equipment and slot pages (implemented in MainFormEquipment.cpp / MainFormSlots.cpp) ---
     QWidget* Frame3 = nullptr;   // the equipment page
     QWidget* Frame4 = nullptr;   // slot page, Humanoid
@@ -191,9 +131,9 @@ public:
     void ShowItemInfo(const QString& strName);
     void ComAdd_Click();
     void ComRemove_Click();
-    void ComClear_Click();
-    void ClearCS_Click();
-    void ClearCST_Click();
+    void ComClear_Click() override;
+    void ClearCS_Click() override;
+    void ClearCST_Click() override;
     void ClearSel1_Click();
     void ClearSel2_Click();
     void ResetItemPanel();  // LPName "None Selected", the value labels "-"
@@ -218,24 +158,19 @@ public:
     void MAbout_Click();  // "&About Vantrel Beta 0.1..." (MAbout2)
 
 private:
+    friend struct MainFormNaming;
     void BuildMenu();
-    void BuildFrame1();
-    void BuildFrame2();
     void BuildStatusBar();
     void SetupDesignCheck();
     void MarkPanels();
     void ConnectHandlers();
-    void MoveSlider_Change(int k);
     void ShowFrameOf(int tab /*1..4*/);
-    void MoveSlider_MouseUp(int k);
-    // Wires a list's selection handler: it runs when the index really changes (by the user or a
-    // refresh), never while the program fills or clears the list, and never for "no selection".
-    void OnSelect(QComboBox* box, void (MainForm::*handler)());
 
     GestureTracker* gestures_ = nullptr;
     FileCommands* files_ = nullptr;
     EditCommands* edits_ = nullptr;
-    bool filling_ = false;
+    ChassisPage* chassisPage_ = nullptr;  // Frame1
+    ArmorPage* armorPage_ = nullptr;      // Frame2
     int redrawDepth_ = 0;
     SheetCommands* sheets_ = nullptr;
 

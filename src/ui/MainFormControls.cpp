@@ -2,10 +2,16 @@
 
 #include "equipment/SlotView.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionSlider>
+
+#include <algorithm>
+#include <utility>
 
 namespace vantrel {
 
@@ -87,6 +93,33 @@ bool MenuKeysFirst::eventFilter(QObject*, QEvent* e) {
             return true;
         default: return false;
     }
+}
+
+QLabel* CaptionLabel(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
+
+QComboBox* FixedList(const QStringList& entries, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->addItems(entries);
+    box->setCurrentIndex(-1);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
+void OnSelect(QComboBox* box, QObject* context, std::function<void()> handler) {
+    QObject::connect(box, &QComboBox::currentIndexChanged, context,
+                     [handler = std::move(handler)](int index) {
+                         if (index >= 0) handler();
+                     });
+}
+
+void SetMaximumQuietly(QSlider* slider, int maximum) {
+    constexpr int kMaxSliderValue = 1000;
+    const QSignalBlocker block(slider);
+    slider->setMaximum(std::clamp(maximum, slider->minimum(), std::max(slider->minimum(), kMaxSliderValue)));
 }
 
 std::vector<EntryRun> OwnedEntryRuns(const Context& ctx) {

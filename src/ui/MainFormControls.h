@@ -5,8 +5,13 @@
 
 #include <QCheckBox>
 #include <QSlider>
+#include <QStringList>
 
+#include <functional>
 #include <vector>
+
+class QComboBox;
+class QLabel;
 
 namespace vantrel {
 
@@ -71,6 +76,24 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* e) override;
 };
+
+// A caption beside a control, left-aligned.
+QLabel* CaptionLabel(const QString& text, QWidget* parent);
+
+// A fixed-entry list that starts with no selection, so the first refresh that selects an entry
+// runs the list's handler as it does for every later change.
+QComboBox* FixedList(const QStringList& entries, QWidget* parent);
+
+// Runs `handler` when the list's index really changes (by the user or a refresh), never for "no
+// selection".
+void OnSelect(QComboBox* box, QObject* context, std::function<void()> handler);
+
+// Range changes must not let the slider's old position overwrite the design state through the
+// value-change handler; the positions are written from the state afterwards. No count a design
+// holds goes higher than a thousand; a range of millions (a stored total from a file) takes a
+// slider for ever to paint its ticks. The maximum stays between the minimum and that bound, so it
+// never drags the minimum along.
+void SetMaximumQuietly(QSlider* slider, int maximum);
 
 // The owned lines of the equipment and slot pages as the lists take them: one run per kind, so a
 // refill costs the same for a thousand units of a kind as for one.

@@ -1,9 +1,9 @@
 // Bringing a state of the design back into the window, for undo and redo.
 
 #include "model/UndoHistory.h"
+#include "ui/ArmorPage.h"
 #include "ui/MainForm.h"
 
-#include <QComboBox>
 #include <QTabBar>
 
 namespace vantrel {
@@ -37,13 +37,7 @@ void MainForm::ShowState(const DesignState& state) {
     ApplyState(ctx_, state);
 
     // The armor list as it was, without its handler: choosing an entry there is a gesture of its own.
-    const bool wasFilling = filling_;
-    filling_ = true;
-    ComboAType->clear();
-    for (const std::string& entry : state.armorList.entries)
-        ComboAType->addItem(QString::fromStdString(entry));
-    ComboAType->setCurrentIndex(ComboAType->findText(QString::fromStdString(state.armorList.text)));
-    filling_ = wasFilling;
+    armorPage_->ShowArmorList(state.armorList);
 
     // The selection shows on the slot page, drawn from the restored state.
     ApplyState(ctx_, state);

@@ -11,6 +11,13 @@ public:
     virtual void RefreshP2() = 0;
     virtual void RefreshP3() = 0;
     virtual void RefreshP4() = 0;
+    // The cascades' calls into other pages: the armor type list, the armor slider's range, and the
+    // clearing of the owned equipment and of the slots.
+    virtual void RebuildAType() = 0;
+    virtual void SetArmorMaximum(int maximum) = 0;
+    virtual void ComClear_Click() = 0;
+    virtual void ClearCS_Click() = 0;
+    virtual void ClearCST_Click() = 0;
     // Shows again the page the tab strip has chosen, refreshing it.
     virtual void RefreshCurrentPage() = 0;
     // An open history window shows the notes of the design now held (after New or Open).

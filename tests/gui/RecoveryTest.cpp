@@ -257,7 +257,7 @@ TEST_F(RecoveryCopy, ASecondProgramLeavesTheFirstOnesCopyAlone) {
     EXPECT_TRUE(otherDialogs.messages.empty());  // the first one's copy is not offered
     second.Files().RecoveryCopy().Flush();       // saved: it would remove its own copy
     EXPECT_EQ(ReadBytes(copy), kept);
-    Choose(second.ComboType, 4);
+    Choose(vantrel::test::Find<QComboBox>(second, "ComboType"), 4);
     second.Files().RecoveryCopy().Flush();
     EXPECT_EQ(ReadBytes(copy), kept);
 }

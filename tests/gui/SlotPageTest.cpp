@@ -6,6 +6,7 @@
 #include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "equipment/SlotView.h"
+#include "ui/ChassisPage.h"
 #include "ui/SlotLabel.h"
 
 #include <QDragEnterEvent>
@@ -395,7 +396,7 @@ TEST_F(SlotPageTest, QuadBodyAndTurret) {
     EXPECT_EQ(q->QuadOwned->count(), 4);
 
     // A configurable turret gives up one slot.
-    form->ChkConfig_MouseUp();
+    vantrel::test::Find<vantrel::ChassisPage>(*form, "Frame1")->ChkConfig_MouseUp();
     ASSERT_TRUE(d().TurretConfig);
     form->RefreshP4();
     for (int i = 0; i < 9; ++i) EXPECT_EQ(q->TurretCrit[i]->isVisible(), i < 4) << i;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/Context.h"
+
+#include <QFrame>
+
+#include <vector>
+
+class QComboBox;
+class QLabel;
+
+namespace vantrel {
+
+class GestureTracker;
+class PageHost;
+class ReleaseSlider;
+
+// The second page: the armor type and the armor points. The type list shows the armor list held in
+// the context and writes its selection there.
+class ArmorPage : public QFrame {
+    Q_OBJECT
+public:
+    ArmorPage(Context& ctx, GestureTracker& gestures, PageHost& host, QWidget* parent);
+
+    void RefreshP2();
+    void ArmorSlide_Change();
+    void ArmorSlide_MouseUp();
+    void ComboAType_Click();
+    // Fills the type list for the design's technology base, with no entry selected.
+    void RebuildAType();
+    // Shows `list` as it was held, without running the list's handler.
+    void ShowArmorList(const ArmorList& list);
+    // The most armor points the weight class allows.
+    void SetArmorMaximum(int maximum);
+
+    std::vector<QWidget*> TabOrder() const;
+
+private:
+    friend void NameControls(ArmorPage& page);
+    void Build();
+    void Connect();
+
+    Context& ctx_;
+    GestureTracker& gestures_;
+    PageHost& host_;
+    bool filling_ = false;
+
+    QLabel* Label7 = nullptr;
+    QComboBox* ComboAType = nullptr;  // shows ctx_.armorList, its selection written there
+    QComboBox* AllOrig = nullptr;     // hidden: the nine armor type names in master order
+    ReleaseSlider* ArmorSlide = nullptr;
+    QLabel* LabArmorP = nullptr;
+    QLabel* LabArmorW = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Picture1 = nullptr;
+};
+
+}  // namespace vantrel

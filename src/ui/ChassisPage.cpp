@@ -1,0 +1,401 @@
+// The first page: the suit's chassis and technology, heat sinks and movement. Each handler checks
+// nothing, writes the state, runs the refreshes its change touches in a fixed order and ends with
+// the status line. Writing a different selection into a list runs that list's handler, so the resets
+// cascade through the same handlers.
+
+#include "ui/ChassisPage.h"
+
+#include "model/Design.h"
+#include "rules/SpeedCaption.h"
+#include "rules/Tables.h"
+#include "ui/Faces.h"
+#include "ui/Gesture.h"
+#include "ui/MainFormControls.h"
+#include "ui/PageHost.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString SpeedText(int points) { return QString::fromStdString(SpeedCaption(points)); }
+QString JumpText(int points) { return QString::fromStdString(JumpCaption(points)); }
+
+const char* MoveSliderName(int k) {
+    static const char* const names[4] = {"Ground Speed", "Jump Capability", "VTOL Speed", "Underwater Speed"};
+    return k >= 1 && k <= 4 ? names[k - 1] : "Movement";
+}
+
+}  // namespace
+
+ChassisPage::ChassisPage(Context& ctx, GestureTracker& gestures, PageHost& host, QWidget* parent)
+    : QFrame(parent), ctx_(ctx), gestures_(gestures), host_(host) {
+    Build();
+    Connect();
+}
+
+void ChassisPage::Build() {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(12);
+
+    CapType = CaptionLabel(Q("Weight Class:"), this);
+    QStringList classes, bases, chassis, suits, turrets;
+    for (const char* n : kWeightClassNames) classes << Q(n);
+    for (const char* n : kTechBaseNames) bases << Q(n);
+    for (const char* n : kChassisNames) chassis << Q(n);
+    for (const char* n : kSuitSystemNames) suits << Q(n);
+    for (int i = 0; i <= 9; ++i) turrets << QString::fromStdString(TurretCaption(i));
+    ComboType = FixedList(classes, this);
+    CapChassis = CaptionLabel(Q("Chassis Type:"), this);
+    ComboChassis = FixedList(chassis, this);
+    CapTechBase = CaptionLabel(Q("Technology Base:"), this);
+    ComboTechBase = FixedList(bases, this);
+    CapTechLevel = CaptionLabel(Q("Technology Level: 2"), this);
+    CapSS = CaptionLabel(Q("Suit Systems:"), this);
+    ComboSS = FixedList(suits, this);
+    LabTurret = CaptionLabel(Q("Turret:"), this);
+    ComboTurret = FixedList(turrets, this);
+    ChkConfig = new MouseUpCheckBox(Q("Configurable (+10 Kg, -1 CSlot):"), this);
+    ChkEnhanced = new MouseUpCheckBox(Q("Enhanced Imaging:"), this);
+    LabHeatSink = CaptionLabel(Q("Heat Sinks:"), this);
+    HeatSinkSlide = new ReleaseSlider(this);
+    HeatSinkSlide->setRange(0, 5);
+    NumHeatLab = CaptionLabel(Q("- 0"), this);
+
+    // Left column: the suit; right column: technology.
+    grid->addWidget(CapType, 0, 0);
+    grid->addWidget(ComboType, 0, 1);
+    grid->addWidget(CapChassis, 1, 0);
+    grid->addWidget(ComboChassis, 1, 1);
+    grid->addWidget(CapSS, 2, 0);
+    grid->addWidget(ComboSS, 2, 1);
+    grid->addWidget(LabTurret, 3, 0);
+    grid->addWidget(ComboTurret, 3, 1);
+    grid->addWidget(CapTechBase, 0, 3);
+    grid->addWidget(ComboTechBase, 0, 4);
+    grid->addWidget(CapTechLevel, 1, 3, 1, 2);
+    grid->addWidget(ChkEnhanced, 2, 3, 1, 2);
+    grid->addWidget(ChkConfig, 3, 3, 1, 2);
+    grid->setColumnMinimumWidth(2, ScaledPx(40));
+    grid->setColumnStretch(5, 1);
+    // The lists of a column share one width.
+    int left = 0;
+    for (QComboBox* box : {ComboType, ComboChassis, ComboSS, ComboTurret})
+        left = std::max(left, box->sizeHint().width());
+    for (QComboBox* box : {ComboType, ComboChassis, ComboSS, ComboTurret}) box->setFixedWidth(left);
+
+    auto* heat = new QHBoxLayout;
+    heat->setSpacing(10);
+    heat->addWidget(LabHeatSink);
+    heat->addWidget(HeatSinkSlide, 1);
+    heat->addWidget(NumHeatLab);
+    NumHeatLab->setMinimumWidth(ScaledPx(50));
+    grid->addLayout(heat, 4, 0, 1, 6);
+
+    FrmMove = new QGroupBox(Q("Movement"), this);
+    auto* move = new QGridLayout(FrmMove);
+    move->setHorizontalSpacing(10);
+    move->setVerticalSpacing(10);
+    CapGS = CaptionLabel(Q("Ground Speed:"), FrmMove);
+    Slider1 = new ReleaseSlider(FrmMove);
+    Slider1->setRange(1, 3);
+    MLab1 = CaptionLabel(Q("10.8 Km/H"), FrmMove);
+    CapJS = CaptionLabel(Q("Jump Capability:"), FrmMove);
+    Slider2 = new ReleaseSlider(FrmMove);
+    Slider2->setRange(0, 3);
+    MLab2 = CaptionLabel(Q("0 Meters"), FrmMove);
+    CapVTOL = CaptionLabel(Q("VTOL Speed:"), FrmMove);
+    Slider3 = new ReleaseSlider(FrmMove);
+    Slider3->setRange(0, kVTOLMax);
+    MLab3 = CaptionLabel(Q("0 Km/H"), FrmMove);
+    Label5 = CaptionLabel(Q("Underwater Speed:"), FrmMove);
+    Slider4 = new ReleaseSlider(FrmMove);
+    Slider4->setRange(0, kUMUMax);
+    MLab4 = CaptionLabel(Q("0 Km/H"), FrmMove);
+    QLabel* rows[4][2] = {
+        {CapGS,   MLab1},
+        {CapJS,   MLab2},
+        {CapVTOL, MLab3},
+        {Label5,  MLab4}
+    };
+    ReleaseSlider* sliders[4] = {Slider1, Slider2, Slider3, Slider4};
+    for (int r = 0; r < 4; ++r) {
+        move->addWidget(rows[r][0], r, 0);
+        move->addWidget(sliders[r], r, 1);
+        move->addWidget(rows[r][1], r, 2);
+        rows[r][1]->setMinimumWidth(ScaledPx(80));
+    }
+    move->setColumnStretch(1, 1);
+    grid->addWidget(FrmMove, 5, 0, 1, 6);
+    grid->setRowStretch(6, 1);
+}
+
+void ChassisPage::Connect() {
+    auto* wheelGuard = new WheelGuard(this);
+    for (QComboBox* box : {ComboType, ComboChassis, ComboTechBase, ComboSS, ComboTurret}) {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->installEventFilter(wheelGuard);
+    }
+    OnSelect(ComboType, this, [this] { ComboType_Click(); });
+    OnSelect(ComboChassis, this, [this] { ComboChassis_Click(); });
+    OnSelect(ComboTechBase, this, [this] { ComboTechBase_Click(); });
+    OnSelect(ComboSS, this, [this] { ComboSS_Click(); });
+    OnSelect(ComboTurret, this, [this] { ComboTurret_Click(); });
+    connect(ChkConfig, &MouseUpCheckBox::mouseUp, this, &ChassisPage::ChkConfig_MouseUp);
+    connect(ChkEnhanced, &MouseUpCheckBox::mouseUp, this, &ChassisPage::ChkEnhanced_MouseUp);
+
+    connect(Slider1, &QSlider::valueChanged, this, &ChassisPage::Slider1_Change);
+    connect(Slider2, &QSlider::valueChanged, this, &ChassisPage::Slider2_Change);
+    connect(Slider3, &QSlider::valueChanged, this, &ChassisPage::Slider3_Change);
+    connect(Slider4, &QSlider::valueChanged, this, &ChassisPage::Slider4_Change);
+    connect(Slider1, &ReleaseSlider::mouseReleased, this, &ChassisPage::Slider1_MouseUp);
+    connect(Slider2, &ReleaseSlider::mouseReleased, this, &ChassisPage::Slider2_MouseUp);
+    connect(Slider3, &ReleaseSlider::mouseReleased, this, &ChassisPage::Slider3_MouseUp);
+    connect(Slider4, &ReleaseSlider::mouseReleased, this, &ChassisPage::Slider4_MouseUp);
+    connect(HeatSinkSlide, &ReleaseSlider::mouseReleased, this, &ChassisPage::HeatSinkSlide_MouseUp);
+    // A key released while a slider has the focus ends a move as a mouse release does.
+    connect(Slider1, &ReleaseSlider::keyReleased, this, &ChassisPage::Slider1_MouseUp);
+    connect(Slider2, &ReleaseSlider::keyReleased, this, &ChassisPage::Slider2_MouseUp);
+    connect(Slider3, &ReleaseSlider::keyReleased, this, &ChassisPage::Slider3_MouseUp);
+    connect(Slider4, &ReleaseSlider::keyReleased, this, &ChassisPage::Slider4_MouseUp);
+    connect(HeatSinkSlide, &ReleaseSlider::keyReleased, this, &ChassisPage::HeatSinkSlide_MouseUp);
+}
+
+std::vector<QWidget*> ChassisPage::TabOrder() const {
+    // the suit, the technology, the heat sinks, the movement
+    return {ComboType, ComboChassis,  ComboSS, ComboTurret, ComboTechBase, ChkEnhanced,
+            ChkConfig, HeatSinkSlide, Slider1, Slider2,     Slider3,       Slider4};
+}
+
+void ChassisPage::ComboChassis_Click() {
+    const GestureScope gesture(gestures_, "Chassis Type");
+    const int index = ComboChassis->currentIndex();
+    if (index < 0) return;
+    Design& d = ctx_.design;
+    const bool changed = (index == 0) == d.IsQuad;
+    if (changed) {
+        // The rebuild runs on the chassis being left: its slots go back to the unplaced counts.
+        ctx_.RebuildSlots = true;
+        host_.RefreshP4();
+        host_.RefreshP3();
+        host_.ComClear_Click();
+    }
+    if (index == 1) {
+        d.IsQuad = true;
+    } else {
+        d.IsQuad = false;
+        d.TurretSize = 0;
+        d.TurretConfig = false;
+    }
+    // The slot page must show the movement of the chassis now chosen, so lay it out again there.
+    if (changed) ctx_.RebuildSlots = true;
+    host_.RefreshP4();
+    RefreshP1();
+    host_.RefreshMain();
+}
+
+void ChassisPage::ComboType_Click() {
+    const GestureScope gesture(gestures_, "Weight Class");
+    const int index = ComboType->currentIndex();
+    if (index < 0) return;
+    Design& d = ctx_.design;
+    d.WeightClass = index;
+    if (d.WeightClass != 0) {
+        ComboChassis->setEnabled(true);
+    } else {
+        d.IsQuad = false;  // an Exoskeleton is always Humanoid
+        ComboChassis->setEnabled(false);
+    }
+    host_.ClearCS_Click();
+    host_.ClearCST_Click();
+    host_.ComClear_Click();
+    RefreshP1();
+    host_.RefreshP2();
+    host_.RefreshP3();
+    ctx_.RebuildSlots = true;
+    host_.RefreshP4();
+    host_.RefreshMain();
+}
+
+void ChassisPage::ComboTechBase_Click() {
+    const GestureScope gesture(gestures_, "Technology Base");
+    const int index = ComboTechBase->currentIndex();
+    if (index < 0) return;
+    ctx_.design.TechBase = index;
+    host_.RebuildAType();
+    ctx_.design.ArmorType = 0;  // "Standard" heads every list
+    host_.ClearCS_Click();
+    host_.ClearCST_Click();
+    host_.ComClear_Click();
+    RefreshP1();
+    // Select the new list's entry at once rather than when the armor page is next opened: until then the
+    // armor weight, armor price and armor-system slots would still be those of the old base's type, and the
+    // status line would show them.
+    host_.RefreshP2();
+    host_.RefreshMain();
+}
+
+void ChassisPage::ComboSS_Click() {
+    const GestureScope gesture(gestures_, "Suit Systems");
+    const int index = ComboSS->currentIndex();
+    if (index < 0) return;
+    ctx_.design.SuitSystems = index;
+    RefreshP1();
+    host_.RefreshMain();
+}
+
+void ChassisPage::ComboTurret_Click() {
+    const GestureScope gesture(gestures_, "Turret");
+    const int index = ComboTurret->currentIndex();
+    if (index < 0) return;
+    Design& d = ctx_.design;
+    d.TurretSize = index;
+    if (index == 0 && d.TurretConfig) d.TurretConfig = false;
+    RefreshP1();
+    host_.RefreshMain();
+}
+
+void ChassisPage::ChkConfig_MouseUp() {
+    const GestureScope gesture(gestures_, "Configurable");
+    Design& d = ctx_.design;
+    if (d.TurretConfig)
+        d.TurretConfig = false;
+    else if (d.TurretSize > 0)
+        d.TurretConfig = true;
+    host_.RefreshMain();
+    RefreshP1();  // writes the tick back from the state
+}
+
+void ChassisPage::ChkEnhanced_MouseUp() {
+    const GestureScope gesture(gestures_, "Enhanced Imaging");
+    ctx_.design.EnhancedImaging = !ctx_.design.EnhancedImaging;
+    host_.RefreshMain();
+    RefreshP1();
+}
+
+// --- movement sliders ---
+
+void ChassisPage::MoveSlider_Change(int k) {
+    const GestureScope gesture(gestures_, MoveSliderName(k), GestureKind::Continues);
+    Design& d = ctx_.design;
+    switch (k) {
+        case 1:
+            d.GroundMP = Slider1->value();
+            MLab1->setText(SpeedText((d.GroundMP)));
+            break;
+        case 2:
+            d.JumpMP = Slider2->value();
+            MLab2->setText(JumpText((d.JumpMP)));
+            break;
+        case 3:
+            d.VTOLMP = Slider3->value();
+            MLab3->setText(SpeedText((d.VTOLMP)));
+            break;
+        case 4:
+            d.UMUMP = Slider4->value();
+            MLab4->setText(SpeedText((d.UMUMP)));
+            break;
+        default: break;
+    }
+}
+
+void ChassisPage::MoveSlider_MouseUp(int k) {
+    const GestureScope gesture(gestures_, MoveSliderName(k), GestureKind::Ends);
+    Design& d = ctx_.design;
+    ctx_.RebuildSlots = true;
+    // Jump, VTOL and underwater movement exclude each other; ground combines with any.
+    if (k == 2) d.VTOLMP = d.UMUMP = 0;
+    if (k == 3) d.JumpMP = d.UMUMP = 0;
+    if (k == 4) d.JumpMP = d.VTOLMP = 0;
+    host_.RefreshP4();
+    RefreshP1();
+    host_.RefreshMain();
+}
+
+void ChassisPage::Slider1_Change() { MoveSlider_Change(1); }
+void ChassisPage::Slider2_Change() { MoveSlider_Change(2); }
+void ChassisPage::Slider3_Change() { MoveSlider_Change(3); }
+void ChassisPage::Slider4_Change() { MoveSlider_Change(4); }
+void ChassisPage::Slider1_MouseUp() { MoveSlider_MouseUp(1); }
+void ChassisPage::Slider2_MouseUp() { MoveSlider_MouseUp(2); }
+void ChassisPage::Slider3_MouseUp() { MoveSlider_MouseUp(3); }
+void ChassisPage::Slider4_MouseUp() { MoveSlider_MouseUp(4); }
+
+void ChassisPage::HeatSinkSlide_MouseUp() {
+    const GestureScope gesture(gestures_, "Heat Sinks");
+    Design& d = ctx_.design;
+    const int total = HeatSinkSlide->value();
+    d.HeatSinks = total - d.PlacedHeatSinks >= 0 ? total - d.PlacedHeatSinks : 0;
+    RefreshP1();  // puts the slider back on HeatSinks + PlacedHeatSinks
+    host_.RefreshMain();
+}
+
+void ChassisPage::RefreshP1() {
+    Design& d = ctx_.design;
+    // Each selection that differs from the list's current one runs that list's handler.
+    ComboType->setCurrentIndex(d.WeightClass);
+    ComboTechBase->setCurrentIndex(d.TechBase);
+    if (d.TechBase != 0) {
+        ChkEnhanced->setEnabled(true);
+    } else {
+        ChkEnhanced->setChecked(false);
+        ChkEnhanced->setEnabled(false);
+    }
+    const bool quad = d.IsQuad;
+    LabTurret->setVisible(quad);
+    ComboTurret->setVisible(quad);
+    ChkConfig->setVisible(quad);
+    ComboChassis->setCurrentIndex(quad ? 1 : 0);
+    ComboSS->setCurrentIndex(d.SuitSystems);
+
+    SetMaximumQuietly(HeatSinkSlide, d.MaxHeat + 5);
+    HeatSinkSlide->setValue(d.HeatSinks + d.PlacedHeatSinks);
+    NumHeatLab->setText(QStringLiteral("- ") + QString::number(d.HeatSinks + d.PlacedHeatSinks));
+    ChkEnhanced->setChecked(d.EnhancedImaging);
+    ComboTurret->setCurrentIndex(d.TurretSize);
+    ChkConfig->setChecked(d.TurretConfig);
+
+    if (d.TechBase == 0 || d.WeightClass > 1) {
+        d.VTOLMP = 0;
+        Slider3->setEnabled(false);
+    } else {
+        Slider3->setEnabled(true);
+    }
+    if (d.WeightClass == 0) {
+        d.UMUMP = 0;
+        Slider4->setEnabled(false);
+    } else {
+        Slider4->setEnabled(true);
+    }
+    if (d.WeightClass >= 0 && d.WeightClass < kWeightClassCount) {
+        const ClassLimit& lim = ClassLimits[d.WeightClass];
+        SetMaximumQuietly(Slider1, d.IsQuad ? lim.groundMaxQuad : lim.groundMaxHumanoid);
+        SetMaximumQuietly(Slider2, lim.jumpMax);
+        host_.SetArmorMaximum(lim.armorMax);
+    }
+    int32_t* values[4] = {&d.GroundMP, &d.JumpMP, &d.VTOLMP, &d.UMUMP};
+    ReleaseSlider* sliders[4] = {Slider1, Slider2, Slider3, Slider4};
+    for (int k = 0; k < 4; ++k)
+        if (*values[k] > sliders[k]->maximum()) *values[k] = sliders[k]->maximum();
+    // Read each value before writing its slider: a position change runs the value-change handler.
+    for (int k = 0; k < 4; ++k) sliders[k]->setValue(*values[k]);
+    MLab1->setText(SpeedText(Slider1->value()));
+    MLab2->setText(JumpText(Slider2->value()));
+    MLab3->setText(SpeedText(Slider3->value()));
+    MLab4->setText(SpeedText(Slider4->value()));
+    CapTechLevel->setText(ComboTechBase->currentText() == QStringLiteral("Mixed")
+                              ? QStringLiteral("Technology Level: 3")
+                              : QStringLiteral("Technology Level: 2"));
+}
+
+}  // namespace vantrel
