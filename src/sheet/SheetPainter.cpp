@@ -1,5 +1,7 @@
 #include "sheet/SheetPainter.h"
 
+#include "sheet/QtText.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -24,8 +26,6 @@ constexpr double kGap = 3;      // between blocks
 constexpr double kPad = 1.5;    // inside a box
 const QColor kInk(0, 0, 0);
 const QColor kShade(225, 225, 225);  // filled slots and headings: light enough to print on any grey scale
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Drawing in millimetres on a device of any resolution.
 class Ink {
@@ -163,7 +163,7 @@ double HeaderHeight(const Ink& ink, const RecordSheet& s) {
 
 void PaintHeader(Ink& ink, const QRectF& r, const RecordSheet& s) {
     const double leftW = r.width() * 0.58;
-    const QString name = Q(s.name);
+    const QString name = ToQString(s.name);
     const double pt = FittingSize(ink, name, leftW, 16, 9, true);
     const QFont nameFont = ink.Font(pt, true);
     const double nameH = ink.LineHeight(ink.Font(16, true));
@@ -171,14 +171,14 @@ void PaintHeader(Ink& ink, const QRectF& r, const RecordSheet& s) {
     if (!s.model.empty()) {
         const QFont f = ink.Font(9);
         ink.Text(QRectF(r.x(), r.y() + nameH, leftW, ink.LineHeight(f)),
-                 QStringLiteral("Model: ") + Q(s.model), f);
+                 QStringLiteral("Model: ") + ToQString(s.model), f);
     }
     const QFont f = ink.Font(8.5);
     const double lh = ink.LineHeight(f);
     const QRectF right(r.x() + leftW + 2, r.y(), r.width() - leftW - 2, lh);
-    ink.Text(right, Q(s.chassisLine), f, Qt::AlignRight);
-    ink.Text(right.translated(0, lh), Q(s.techBaseLine), f, Qt::AlignRight);
-    ink.Text(right.translated(0, 2 * lh), Q(s.techLevelLine), f, Qt::AlignRight);
+    ink.Text(right, ToQString(s.chassisLine), f, Qt::AlignRight);
+    ink.Text(right.translated(0, lh), ToQString(s.techBaseLine), f, Qt::AlignRight);
+    ink.Text(right.translated(0, 2 * lh), ToQString(s.techLevelLine), f, Qt::AlignRight);
     ink.Fill(QRectF(r.x(), r.bottom() - 0.5, r.width(), 0.5), kInk);
 }
 
@@ -198,11 +198,11 @@ void PaintMovement(Ink& ink, const QRectF& r, const RecordSheet& s) {
     for (size_t i = 0; i < s.movement.size(); ++i) {
         const SheetMovement& m = s.movement[i];
         const QRectF row(in.x(), in.y() + i * rh, in.width(), rh);
-        ink.Text(QRectF(row.x(), row.y(), row.width() * 0.45, rh), Q(m.label) + QLatin1Char(':'), f);
+        ink.Text(QRectF(row.x(), row.y(), row.width() * 0.45, rh), ToQString(m.label) + QLatin1Char(':'), f);
         ink.Text(QRectF(row.x() + row.width() * 0.45, row.y(), row.width() * 0.17, rh),
                  QString::number(m.points) + QStringLiteral(" MP"), f, Qt::AlignRight);
-        ink.Text(QRectF(row.x() + row.width() * 0.64, row.y(), row.width() * 0.36, rh), Q(m.caption), f,
-                 Qt::AlignRight);
+        ink.Text(QRectF(row.x() + row.width() * 0.64, row.y(), row.width() * 0.36, rh), ToQString(m.caption),
+                 f, Qt::AlignRight);
     }
 }
 
@@ -211,7 +211,7 @@ void PaintArmor(Ink& ink, const QRectF& r, const RecordSheet& s) {
     const QFont f = ink.Font(8);
     const double rh = InfoRowHeight(ink);
     const QString lines[3] = {
-        QStringLiteral("Type: ") + Q(s.armorType),
+        QStringLiteral("Type: ") + ToQString(s.armorType),
         QStringLiteral("Points: ") + QString::number(s.armorPoints),
         QStringLiteral("Weight: ") + QString::number(s.armorWeight) + QStringLiteral("Kg")};
     for (int i = 0; i < 3; ++i) ink.Text(QRectF(in.x(), in.y() + i * rh, in.width(), rh), lines[i], f);
@@ -226,11 +226,11 @@ void PaintTotals(Ink& ink, const QRectF& r, const RecordSheet& s) {
     for (int i = 0; i < 8 && i < static_cast<int>(s.totals.size()); ++i) {
         const int col = i / kInfoRows, row = i % kInfoRows;
         const double w = in.width() * 0.5;
-        ink.Text(QRectF(in.x() + col * w, in.y() + row * rh, w - 1, rh), Q(s.totals[kOrder[i]]), f);
+        ink.Text(QRectF(in.x() + col * w, in.y() + row * rh, w - 1, rh), ToQString(s.totals[kOrder[i]]), f);
     }
     if (s.warning.empty()) return;
     const QFont bold = ink.Font(7.5, true);
-    const QStringList lines = WrapText(ink, bold, Q(s.warning), in.width());
+    const QStringList lines = WrapText(ink, bold, ToQString(s.warning), in.width());
     const double lh = ink.LineHeight(bold);
     for (int i = 0; i < lines.size() && i < 2; ++i)
         ink.Text(QRectF(in.x(), in.y() + kInfoRows * rh + 0.3 * rh + i * lh, in.width(), lh), lines[i], bold);
@@ -341,9 +341,10 @@ TableFit FitTable(const Ink& ink, const RecordSheet& s, double height) {
 }
 
 QStringList Cells(const SheetItem& item) {
-    return {
-        QString::number(item.count), Q(item.name),        Q(item.location),  Q(item.damage), Q(item.minRange),
-        Q(item.shortRange),          Q(item.mediumRange), Q(item.longRange), Q(item.heat),   Q(item.shots)};
+    return {QString::number(item.count), ToQString(item.name),      ToQString(item.location),
+            ToQString(item.damage),      ToQString(item.minRange),  ToQString(item.shortRange),
+            ToQString(item.mediumRange), ToQString(item.longRange), ToQString(item.heat),
+            ToQString(item.shots)};
 }
 
 void PaintTable(Ink& ink, const QRectF& r, const RecordSheet& s, const TableFit& fit) {
@@ -391,7 +392,7 @@ std::vector<SlotColumn> SlotColumns(const RecordSheet& s) {
             out.push_back({QStringLiteral("Body 1-%1").arg(n / 2), &l, 0, n / 2});
             out.push_back({QStringLiteral("Body %1-%2").arg(n / 2 + 1).arg(n), &l, n / 2, n});
         } else {
-            out.push_back({Q(l.name), &l, 0, n});
+            out.push_back({ToQString(l.name), &l, 0, n});
         }
     }
     return out;
@@ -422,7 +423,7 @@ void PaintSlots(Ink& ink, const QRectF& r, const RecordSheet& s) {
         }
         for (int i = col.from; i < col.to; ++i) {
             const QRectF cell(x, in.y() + hh + (i - col.from) * kSlotRow, colW - 1.5, kSlotRow);
-            const QString caption = Q(col.location->captions[i]);
+            const QString caption = ToQString(col.location->captions[i]);
             ink.Box(cell, caption == QLatin1String("Available") ? QColor(Qt::white) : kShade, 0.15);
             ink.Text(QRectF(cell.x() + 0.5, cell.y(), 4, kSlotRow), QString::number(i + 1), number,
                      Qt::AlignRight);
@@ -456,7 +457,7 @@ bool PaintHistory(Ink& ink, const QRectF& r, const RecordSheet& s) {
     const QFont f = ink.Font(7.5);
     const double lh = HistoryLine(ink);
     const int room = std::max(1, static_cast<int>(in.height() / lh));
-    QStringList lines = WrapText(ink, f, Q(s.history), in.width(), room);
+    QStringList lines = WrapText(ink, f, ToQString(s.history), in.width(), room);
     const bool cut = lines.size() > room;
     if (cut) {
         lines = lines.mid(0, room);
@@ -506,7 +507,8 @@ SheetLayout PaintRecordSheet(QPainter& painter, const RecordSheet& s, const QSiz
         const Ink& measure = ink;
         // No more lines than the page could hold are wrapped: the box never grows beyond it.
         const int most = static_cast<int>((bottom - y) / HistoryLine(ink)) + 1;
-        const double lines = WrapText(measure, ink.Font(7.5), Q(s.history), w - 2 * kPad, most).size();
+        const double lines =
+            WrapText(measure, ink.Font(7.5), ToQString(s.history), w - 2 * kPad, most).size();
         const double need = TitleHeight(ink) + lines * HistoryLine(ink) + 0.5;
         const double least = TitleHeight(ink) + 2 * HistoryLine(ink) + 0.5;
         const double tableNeed = TableNeed(ink, s, kTableSizes[0]);

@@ -5,6 +5,7 @@
 #include "model/Design.h"
 #include "rules/ArmorList.h"
 #include "rules/Tables.h"
+#include "sheet/QtText.h"
 #include "ui/DibSection.h"
 #include "ui/Faces.h"
 #include "ui/Gesture.h"
@@ -23,8 +24,6 @@
 namespace vantrel {
 
 namespace {
-
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The illustration of the armor page: the program's picture of a suit in the field.
 QPixmap ArmorIllustration(qreal ratio) {
@@ -67,19 +66,19 @@ void ArmorPage::Build() {
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(10);
 
-    Label7 = CaptionLabel(Q("Armor Type:"), this);
+    Label7 = CaptionLabel(ToQString("Armor Type:"), this);
     ComboAType = new QComboBox(this);
     ComboAType->setMinimumWidth(ScaledPx(170));
     AllOrig = new QComboBox(this);
-    for (const char* name : vantrel::AllOrig) AllOrig->addItem(Q(name));
+    for (const char* name : vantrel::AllOrig) AllOrig->addItem(ToQString(name));
     AllOrig->hide();
     ArmorSlide = new ReleaseSlider(this);
     ArmorSlide->setRange(0, ClassLimits[1].armorMax);
-    LabArmorP = CaptionLabel(Q("Armor Points: 0"), this);
-    LabArmorW = CaptionLabel(Q("Armor Weight: 0 Kg"), this);
+    LabArmorP = CaptionLabel(ToQString("Armor Points: 0"), this);
+    LabArmorW = CaptionLabel(ToQString("Armor Weight: 0 Kg"), this);
     Label10 = CaptionLabel(
-        Q("Note: All Battle Armor can take 1 point of damage. This represents the operator who is "
-          "wearing the Armor."),
+        ToQString("Note: All Battle Armor can take 1 point of damage. This represents the operator who is "
+                  "wearing the Armor."),
         this);
     Label10->setWordWrap(true);
     Picture1 = new QLabel(this);

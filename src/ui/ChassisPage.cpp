@@ -8,6 +8,7 @@
 #include "model/Design.h"
 #include "rules/SpeedCaption.h"
 #include "rules/Tables.h"
+#include "sheet/QtText.h"
 #include "ui/Faces.h"
 #include "ui/Gesture.h"
 #include "ui/MainFormControls.h"
@@ -25,7 +26,6 @@ namespace vantrel {
 
 namespace {
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 QString SpeedText(int points) { return QString::fromStdString(SpeedCaption(points)); }
 QString JumpText(int points) { return QString::fromStdString(JumpCaption(points)); }
 
@@ -48,29 +48,29 @@ void ChassisPage::Build() {
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(12);
 
-    CapType = CaptionLabel(Q("Weight Class:"), this);
+    CapType = CaptionLabel(ToQString("Weight Class:"), this);
     QStringList classes, bases, chassis, suits, turrets;
-    for (const char* n : kWeightClassNames) classes << Q(n);
-    for (const char* n : kTechBaseNames) bases << Q(n);
-    for (const char* n : kChassisNames) chassis << Q(n);
-    for (const char* n : kSuitSystemNames) suits << Q(n);
+    for (const char* n : kWeightClassNames) classes << ToQString(n);
+    for (const char* n : kTechBaseNames) bases << ToQString(n);
+    for (const char* n : kChassisNames) chassis << ToQString(n);
+    for (const char* n : kSuitSystemNames) suits << ToQString(n);
     for (int i = 0; i <= 9; ++i) turrets << QString::fromStdString(TurretCaption(i));
     ComboType = FixedList(classes, this);
-    CapChassis = CaptionLabel(Q("Chassis Type:"), this);
+    CapChassis = CaptionLabel(ToQString("Chassis Type:"), this);
     ComboChassis = FixedList(chassis, this);
-    CapTechBase = CaptionLabel(Q("Technology Base:"), this);
+    CapTechBase = CaptionLabel(ToQString("Technology Base:"), this);
     ComboTechBase = FixedList(bases, this);
-    CapTechLevel = CaptionLabel(Q("Technology Level: 2"), this);
-    CapSS = CaptionLabel(Q("Suit Systems:"), this);
+    CapTechLevel = CaptionLabel(ToQString("Technology Level: 2"), this);
+    CapSS = CaptionLabel(ToQString("Suit Systems:"), this);
     ComboSS = FixedList(suits, this);
-    LabTurret = CaptionLabel(Q("Turret:"), this);
+    LabTurret = CaptionLabel(ToQString("Turret:"), this);
     ComboTurret = FixedList(turrets, this);
-    ChkConfig = new MouseUpCheckBox(Q("Configurable (+10 Kg, -1 CSlot):"), this);
-    ChkEnhanced = new MouseUpCheckBox(Q("Enhanced Imaging:"), this);
-    LabHeatSink = CaptionLabel(Q("Heat Sinks:"), this);
+    ChkConfig = new MouseUpCheckBox(ToQString("Configurable (+10 Kg, -1 CSlot):"), this);
+    ChkEnhanced = new MouseUpCheckBox(ToQString("Enhanced Imaging:"), this);
+    LabHeatSink = CaptionLabel(ToQString("Heat Sinks:"), this);
     HeatSinkSlide = new ReleaseSlider(this);
     HeatSinkSlide->setRange(0, 5);
-    NumHeatLab = CaptionLabel(Q("- 0"), this);
+    NumHeatLab = CaptionLabel(ToQString("- 0"), this);
 
     // Left column: the suit; right column: technology.
     grid->addWidget(CapType, 0, 0);
@@ -102,26 +102,26 @@ void ChassisPage::Build() {
     NumHeatLab->setMinimumWidth(ScaledPx(50));
     grid->addLayout(heat, 4, 0, 1, 6);
 
-    FrmMove = new QGroupBox(Q("Movement"), this);
+    FrmMove = new QGroupBox(ToQString("Movement"), this);
     auto* move = new QGridLayout(FrmMove);
     move->setHorizontalSpacing(10);
     move->setVerticalSpacing(10);
-    CapGS = CaptionLabel(Q("Ground Speed:"), FrmMove);
+    CapGS = CaptionLabel(ToQString("Ground Speed:"), FrmMove);
     Slider1 = new ReleaseSlider(FrmMove);
     Slider1->setRange(1, 3);
-    MLab1 = CaptionLabel(Q("10.8 Km/H"), FrmMove);
-    CapJS = CaptionLabel(Q("Jump Capability:"), FrmMove);
+    MLab1 = CaptionLabel(ToQString("10.8 Km/H"), FrmMove);
+    CapJS = CaptionLabel(ToQString("Jump Capability:"), FrmMove);
     Slider2 = new ReleaseSlider(FrmMove);
     Slider2->setRange(0, 3);
-    MLab2 = CaptionLabel(Q("0 Meters"), FrmMove);
-    CapVTOL = CaptionLabel(Q("VTOL Speed:"), FrmMove);
+    MLab2 = CaptionLabel(ToQString("0 Meters"), FrmMove);
+    CapVTOL = CaptionLabel(ToQString("VTOL Speed:"), FrmMove);
     Slider3 = new ReleaseSlider(FrmMove);
     Slider3->setRange(0, kVTOLMax);
-    MLab3 = CaptionLabel(Q("0 Km/H"), FrmMove);
-    Label5 = CaptionLabel(Q("Underwater Speed:"), FrmMove);
+    MLab3 = CaptionLabel(ToQString("0 Km/H"), FrmMove);
+    Label5 = CaptionLabel(ToQString("Underwater Speed:"), FrmMove);
     Slider4 = new ReleaseSlider(FrmMove);
     Slider4->setRange(0, kUMUMax);
-    MLab4 = CaptionLabel(Q("0 Km/H"), FrmMove);
+    MLab4 = CaptionLabel(ToQString("0 Km/H"), FrmMove);
     QLabel* rows[4][2] = {
         {CapGS,   MLab1},
         {CapJS,   MLab2},

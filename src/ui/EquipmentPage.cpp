@@ -1,7 +1,13 @@
 #include "ui/EquipmentPage.h"
 
+#include "equipment/SlotView.h"
+#include "model/Design.h"
+#include "sheet/QtText.h"
 #include "ui/EntryList.h"
 #include "ui/Faces.h"
+#include "ui/Gesture.h"
+#include "ui/MainFormControls.h"
+#include "ui/PageHost.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,7 +17,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace vantrel {
 
@@ -25,9 +36,54 @@ EntryList* MakeList(const char* name, QWidget* parent) {
     return list;
 }
 
+// Technology marks lead the name: "(C" Clan only, "(I" Inner Sphere only.
+bool OfferedFor(const CatalogItem& item, int techBase) {
+    if (techBase == 0 && item.Name.rfind("(C", 0) == 0) return false;
+    if (techBase == 1 && item.Name.rfind("(I", 0) == 0) return false;
+    return true;
+}
+
+// A number as the general number format writes it: no exponent for ordinary values, no trailing zeros.
+QString GeneralNumber(double v) {
+    QString s = QString::number(v, 'f', 10);
+    if (s.contains(QLatin1Char('.'))) {
+        while (s.endsWith(QLatin1Char('0'))) s.chop(1);
+        if (s.endsWith(QLatin1Char('.'))) s.chop(1);
+    }
+    if (s == QLatin1String("-0")) s = QStringLiteral("0");
+    return s;
+}
+
+// The texts of the selected entries in list order, one for each span of equal rows: showing the
+// same entry again changes nothing, and a selection can hold hundreds of thousands of rows.
+QStringList SelectedInOrder(const EntryList* list) {
+    QStringList out;
+    for (const EntryList::Span& span : list->SelectedSpans()) out << span.text;
+    return out;
+}
+
+// Entries that belong to the sliders and the armor type: "<< Remove" leaves them.
+bool KeptByRemove(const QString& entry) {
+    const QString head = entry.left(6);
+    return head == QLatin1String("Armor:") || head == QLatin1String("Heat S") ||
+           head == QLatin1String(kASysPrefix);
+}
+
+// Adds `count` units (negative: takes them) in steps the stash's 16-bit count argument holds.
+void AddUnits(Context& ctx, const QString& entry, int count) {
+    const std::string name = entry.toStdString();
+    constexpr int kStep = 1000;
+    for (int left = count; left != 0;) {
+        const int step = std::clamp(left, -kStep, kStep);
+        AddToStash(ctx.catalog, ctx.design, name, static_cast<int16_t>(step));
+        left -= step;
+    }
+}
+
 }  // namespace
 
-EquipmentPage::EquipmentPage(QWidget* parent) : QWidget(parent) {
+EquipmentPage::EquipmentPage(Context& ctx, GestureTracker& gestures, PageHost& host, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), gestures_(gestures), host_(host) {
     Label13 = new QLabel(QStringLiteral("Available Equipment:"), this);
     AvList = MakeList("AvList", this);
     Label14 = new QLabel(QStringLiteral("Owned Equipment:"), this);
@@ -116,6 +172,32 @@ EquipmentPage::EquipmentPage(QWidget* parent) : QWidget(parent) {
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 5);
     grid->setColumnStretch(2, 4);
+    Connect();
+}
+
+void EquipmentPage::Connect() {
+    connect(OptTypeGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (!checked) return;
+        const GestureScope gesture(gestures_, "Equipment Type");
+        RefreshP3();
+    });
+    connect(Check1, &QCheckBox::toggled, this, [this] {
+        const GestureScope gesture(gestures_, "For Current Weapons");
+        RefreshP3();
+    });
+    for (EntryList* list : {AvList, SelList}) {
+        const auto show = [this, list] {
+            const GestureScope gesture(gestures_, "Item Information");
+            for (const QString& entry : SelectedInOrder(list)) ShowItemInfo(entry);
+        };
+        connect(list, &EntryList::itemSelectionChanged, this, show);
+        // A click that leaves the selection as it was (the entry was already selected) must still
+        // show it: the panel may meanwhile show an entry of the other list.
+        connect(list, &EntryList::clicked, this, show);
+    }
+    connect(ComAdd, &QPushButton::clicked, this, [this] { ComAdd_Click(); });
+    connect(ComRemove, &QPushButton::clicked, this, [this] { ComRemove_Click(); });
+    connect(ComClear, &QPushButton::clicked, this, [this] { ComClear_Click(); });
 }
 
 int EquipmentPage::ChosenCategory() const {
@@ -125,6 +207,114 @@ int EquipmentPage::ChosenCategory() const {
 
 std::array<QLabel*, 9> EquipmentPage::ValueLabels() const {
     return {LDamage, LWeight, LCSlots, LHeat, LBV, LMin, LS, LM, LL};
+}
+
+void EquipmentPage::RefreshP3() {
+    const Design& d = ctx_.design;
+    const Catalog& catalog = ctx_.catalog;
+    const int category = ChosenCategory();
+
+    QStringList available;
+    for (const CatalogItem& item : catalog)
+        if (OfferedFor(item, d.TechBase) && item.Category == category) available << ToQString(item.Name);
+    if (category == kAmmunition) {
+        const bool currentOnly = Check1->isChecked();
+        for (int i = 0; i < kCatalogSize; ++i) {
+            const CatalogItem& item = catalog[i];
+            if (!OfferedFor(item, d.TechBase) || item.AmmoWeight == -1) continue;
+            // A weapon carried counts whether it is still owned or already placed.
+            if (currentOnly && d.OwnedCount[i] < 1 && d.PlacedCount[i] < 1) continue;
+            available << ToQString(item.Name + kAmmoSuffix);
+        }
+    }
+    {
+        const QSignalBlocker block(AvList);
+        AvList->SetEntries(available);
+    }
+    {
+        const QSignalBlocker block(SelList);
+        SelList->SetEntries(OwnedEntryRuns(ctx_));
+    }
+}
+
+// The catalog's figures of an item into the panel; a -1 of the catalog leaves its "-".
+void EquipmentPage::ShowItemValues(const CatalogItem& item) {
+    if (item.Damage != "-1") LDamage->setText(ToQString(item.Damage));
+    if (item.Weight != -1) LWeight->setText(QString::number(item.Weight) + QStringLiteral(" Kg"));
+    if (item.Heat != -1) LHeat->setText(QString::number(item.Heat));
+    if (item.CSlots != -1) LCSlots->setText(QString::number(item.CSlots));
+    if (item.BV != -1.0) LBV->setText(GeneralNumber(item.BV));
+    if (item.MinRange != -1) LMin->setText(QString::number(item.MinRange));
+    if (item.Short != "-1") LS->setText(ToQString(item.Short));
+    if (item.Medium != "-1") LM->setText(ToQString(item.Medium));
+    if (item.Long != "-1") LL->setText(ToQString(item.Long));
+}
+
+void EquipmentPage::ShowItemInfo(const QString& strName) {
+    const QString none = QStringLiteral("-");
+    auto blank = [&] {
+        for (QLabel* l : ValueLabels()) l->setText(none);
+    };
+    if (strName.left(5) == QLatin1String("Armor") || strName.left(4) == QLatin1String("Heat")) {
+        LPName->setText(strName);
+        blank();
+    }
+    const std::string name = strName.toStdString();
+    for (const CatalogItem& item : ctx_.catalog) {
+        if (name == item.Name) {
+            LPName->setText(ToQString(item.Name));
+            blank();
+            ShowItemValues(item);
+        } else if (name == item.Name + kAmmoSuffix) {
+            LPName->setText(strName);
+            blank();
+            LWeight->setText(QString::number(item.AmmoWeight) + QStringLiteral(" Kg / ") +
+                             QString::number(item.Shots));
+        }
+    }
+}
+
+void EquipmentPage::ResetItemPanel() {
+    LPName->setText(QStringLiteral("None Selected"));
+    for (QLabel* l : ValueLabels()) l->setText(QStringLiteral("-"));
+}
+
+void EquipmentPage::ComAdd_Click() {
+    const GestureScope gesture(gestures_, "Add");
+    {
+        // The new lines go to the end of the owned list, in the order of the available list; the
+        // list is sorted again at its next refill.
+        const QSignalBlocker blockAv(AvList);
+        for (const EntryList::Span& span : AvList->SelectedSpans()) {
+            for (int i = 0; i < span.count; ++i) SelList->Entries()->Append(span.text);
+            AddUnits(ctx_, span.text, span.count);
+            for (int row = span.first; row < span.first + span.count; ++row) AvList->SetSelected(row, false);
+        }
+    }
+    host_.RefreshMain();
+}
+
+void EquipmentPage::ComRemove_Click() {
+    const GestureScope gesture(gestures_, "Remove");
+    {
+        // Last span first, so the rows of the spans still to come stay where they are.
+        const QSignalBlocker blockSel(SelList);
+        const std::vector<EntryList::Span> spans = SelList->SelectedSpans();
+        for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+            if (KeptByRemove(span->text)) continue;
+            AddUnits(ctx_, span->text, -span->count);
+            SelList->Entries()->Take(span->first, span->count);
+        }
+    }
+    host_.RefreshMain();
+}
+
+void EquipmentPage::ComClear_Click() {
+    const GestureScope gesture(gestures_, "Clear");
+    ctx_.design.OwnedCount.fill(0);
+    ctx_.design.OwnedAmmo.fill(0);
+    RefreshP3();
+    host_.RefreshMain();
 }
 
 }  // namespace vantrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Context.h"
+
 #include <QWidget>
 
 #include <array>
@@ -14,14 +16,25 @@ class QRadioButton;
 namespace vantrel {
 
 class EntryList;
+class GestureTracker;
+class PageHost;
+struct CatalogItem;
 
 // The equipment page (third tab): the available catalog entries, the owned entries, the buttons
-// between them, the category filter and the information panel. Layout only; the main window fills
-// the lists and handles the buttons.
+// between them, the category filter and the information panel, with the handlers of its controls.
 class EquipmentPage : public QWidget {
     Q_OBJECT
 public:
-    explicit EquipmentPage(QWidget* parent = nullptr);
+    EquipmentPage(Context& ctx, GestureTracker& gestures, PageHost& host, QWidget* parent);
+
+    // Fills the available list for the chosen category and the owned list from the design.
+    void RefreshP3();
+    // The catalog's figures of the entry `strName` in the information panel.
+    void ShowItemInfo(const QString& strName);
+    void ResetItemPanel();  // LPName "None Selected", the value labels "-"
+    void ComAdd_Click();
+    void ComRemove_Click();
+    void ComClear_Click();
 
     QLabel* Label13 = nullptr;
     EntryList* AvList = nullptr;
@@ -61,6 +74,14 @@ public:
     int ChosenCategory() const;
     // The value labels of the panel, LPName excluded.
     std::array<QLabel*, 9> ValueLabels() const;
+
+private:
+    void Connect();
+    void ShowItemValues(const CatalogItem& item);
+
+    Context& ctx_;
+    GestureTracker& gestures_;
+    PageHost& host_;
 };
 
 }  // namespace vantrel

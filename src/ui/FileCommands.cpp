@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "rules/MainCalc.h"
+#include "sheet/QtText.h"
 #include "ui/Dialogs.h"
 #include "ui/Gesture.h"
 #include "ui/PageHost.h"
@@ -34,9 +35,6 @@ const QString kExportFilter =
     QStringLiteral("Text Files (*.txt)|*.txt|Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*");
 const QString kDesignExt = QStringLiteral("vnt");
 const QString kExportExt = QStringLiteral("txt");
-
-std::string FileSystemName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
@@ -87,7 +85,7 @@ bool FileCommands::WriteDesign(const QString& path) {
     std::string error;
     if (!DoSaveAs(ctx_.design, FileSystemName(path), error)) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-             Q(error) + QLatin1Char('.'));
+             ToQString(error) + QLatin1Char('.'));
         return false;
     }
     recovery_->Remove();
@@ -107,8 +105,8 @@ FileCommands::SaveResult FileCommands::SaveAsCommand() {
     Dialogs::FileRequest request;
     request.save = true;
     request.folder = DialogFolder();
-    request.fileName =
-        ctx_.DesignFile.empty() ? Q(ctx_.design.MechName) + QStringLiteral(".vnt") : Q(ctx_.DesignFile);
+    request.fileName = ctx_.DesignFile.empty() ? ToQString(ctx_.design.MechName) + QStringLiteral(".vnt")
+                                               : ToQString(ctx_.DesignFile);
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
     const QString path = dialogs_.File(window_, request);
@@ -131,7 +129,7 @@ FileCommands::SaveResult FileCommands::SaveCommand() {
     ctx_.WarnedOnSave = false;
     ShowSaveWarning();
     if (!ctx_.DesignFile.empty())
-        return WriteDesign(Q(ctx_.DesignFile)) ? SaveResult::Written : SaveResult::Failed;
+        return WriteDesign(ToQString(ctx_.DesignFile)) ? SaveResult::Written : SaveResult::Failed;
     ctx_.WarnedOnSave = true;
     return SaveAsCommand();
 }
@@ -143,8 +141,8 @@ bool FileCommands::HasUnsavedChanges() const { return !ctx_.Saved || host_.Histo
 bool FileCommands::UnsavedChangesCheck() {
     if (!HasUnsavedChanges()) return true;
     const Dialogs::Answer answer = dialogs_.Message(
-        window_, QStringLiteral("Save changes to ") + Q(ctx_.design.MechName) + QLatin1Char('?'), kTitle,
-        Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
+        window_, QStringLiteral("Save changes to ") + ToQString(ctx_.design.MechName) + QLatin1Char('?'),
+        kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
     switch (answer) {
         case Dialogs::Answer::No: return true;
         case Dialogs::Answer::Yes:
@@ -187,7 +185,7 @@ bool FileCommands::ReadDesign(const QString& path, Design& out) {
     std::string error;
     int badRecord = 0;
     if (DoOpen(FileSystemName(path), out, error, badRecord)) return true;
-    Warn(Q(FormatOpenError(QDir::toNativeSeparators(path).toStdString(), badRecord, error)));
+    Warn(ToQString(FormatOpenError(QDir::toNativeSeparators(path).toStdString(), badRecord, error)));
     return false;
 }
 
@@ -211,7 +209,7 @@ void FileCommands::MOpen_Click() {
     Dialogs::FileRequest request;
     request.save = false;
     request.folder = DialogFolder();
-    request.fileName = Q(ctx_.DesignFile);
+    request.fileName = ToQString(ctx_.DesignFile);
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
     const QString path = dialogs_.File(window_, request);
@@ -272,7 +270,8 @@ void FileCommands::MExport_Click() {
     Dialogs::FileRequest request;
     request.save = true;
     request.folder = ProgramDirectory();
-    request.fileName = QDir(ProgramDirectory()).filePath(Q(ctx_.design.MechName) + QStringLiteral(".txt"));
+    request.fileName =
+        QDir(ProgramDirectory()).filePath(ToQString(ctx_.design.MechName) + QStringLiteral(".txt"));
     request.filter = kExportFilter;
     request.defaultSuffix = kExportExt;
     const QString path = dialogs_.File(window_, request);
@@ -288,7 +287,7 @@ void FileCommands::MExport_Click() {
     std::string error;
     if (!WriteReadout(FileSystemName(path), Readout(ctx_), error)) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-             Q(error) + QLatin1Char('.'));
+             ToQString(error) + QLatin1Char('.'));
         return;
     }
     // Without a program for text files the user would see nothing at all: say where it went.
@@ -348,7 +347,8 @@ bool FileCommands::RestoreRecoveryCopy(std::optional<Design>& onDisk) {
     Design file;
     std::string error;
     int badRecord = 0;
-    if (!path.empty() && DoOpen(FileSystemName(Q(path)), file, error, badRecord)) onDisk = std::move(file);
+    if (!path.empty() && DoOpen(FileSystemName(ToQString(path)), file, error, badRecord))
+        onDisk = std::move(file);
     LoadIntoWindow(restored);
     ctx_.DesignFile = path;
     ctx_.Saved = false;  // until the undo watch compares it with `onDisk`

@@ -4,6 +4,7 @@
 #include "platform/AppPaths.h"
 #include "rules/ArmorList.h"
 #include "rules/Tables.h"
+#include "sheet/QtText.h"
 #include "ui/ArmorPage.h"
 #include "ui/BreakdownForm.h"
 #include "ui/ChassisPage.h"
@@ -48,8 +49,6 @@ constexpr int kFormWidth = 760;
 constexpr int kFormHeight = 540;
 constexpr int kFontPoints = 9;
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
-
 }  // namespace
 
 MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
@@ -77,9 +76,9 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
 
     // Name and model boxes. A double quote cannot be stored in a design file, so the boxes refuse it.
     auto* names = new QHBoxLayout;
-    CapMechName = CaptionLabel(Q("Battle Armor Name:"), central);
+    CapMechName = CaptionLabel(ToQString("Battle Armor Name:"), central);
     TextMechName = new QLineEdit(central);
-    CapModel = CaptionLabel(Q("Model:"), central);
+    CapModel = CaptionLabel(ToQString("Model:"), central);
     TextModel = new QLineEdit(central);
     const QRegularExpression noQuote(QStringLiteral("[^\"]*"));
     TextMechName->setValidator(new QRegularExpressionValidator(noQuote, TextMechName));
@@ -98,7 +97,7 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     TabStrip1 = new QTabBar(central);
     for (const char* caption :
          {"Setup Battle Armor", "Allocate Armor", "Select Equipment", "Allocate Equipment"})
-        TabStrip1->addTab(Q(caption));
+        TabStrip1->addTab(ToQString(caption));
     TabStrip1->setExpanding(false);
     TabStrip1->setDrawBase(false);
     auto* pageFrame = new QFrame(central);
@@ -157,38 +156,38 @@ MainForm::~MainForm() = default;
 
 void MainForm::BuildMenu() {
     QMenuBar* bar = menuBar();
-    MFile = bar->addMenu(Q("&File"));
-    MNew = MFile->addAction(Q("&New"));
+    MFile = bar->addMenu(ToQString("&File"));
+    MNew = MFile->addAction(ToQString("&New"));
     MNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    MOpen = MFile->addAction(Q("&Open..."));
+    MOpen = MFile->addAction(ToQString("&Open..."));
     MOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    MRecent = MFile->addMenu(Q("Recent &Files"));
+    MRecent = MFile->addMenu(ToQString("Recent &Files"));
     files_->Recent().Attach(MRecent);
-    MSave = MFile->addAction(Q("&Save"));
+    MSave = MFile->addAction(ToQString("&Save"));
     MSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    MSaveAs = MFile->addAction(Q("Save &As..."));
+    MSaveAs = MFile->addAction(ToQString("Save &As..."));
     MSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    MExport = MFile->addAction(Q("&Export to Text..."));
+    MExport = MFile->addAction(ToQString("&Export to Text..."));
     MExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    MPrintSheet = MFile->addAction(Q("&Print Record Sheet..."));
+    MPrintSheet = MFile->addAction(ToQString("&Print Record Sheet..."));
     MPrintSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    MExportSheet = MFile->addAction(Q("Export Record Sheet to P&DF..."));
-    MQuit = MFile->addAction(Q("&Quit"));
+    MExportSheet = MFile->addAction(ToQString("Export Record Sheet to P&DF..."));
+    MQuit = MFile->addAction(ToQString("&Quit"));
     MQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    MEdit = bar->addMenu(Q("&Edit"));
-    MUndo = MEdit->addAction(Q("&Undo"));
+    MEdit = bar->addMenu(ToQString("&Edit"));
+    MUndo = MEdit->addAction(ToQString("&Undo"));
     MUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    MRedo = MEdit->addAction(Q("&Redo"));
+    MRedo = MEdit->addAction(ToQString("&Redo"));
     MRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edits_->SetActions(MUndo, MRedo);
-    MOptions = bar->addMenu(Q("&Options"));
-    MHistory = MOptions->addAction(Q("&History..."));
-    MPreferences = MOptions->addAction(Q("&Preferences..."));
-    MCheck = MOptions->addAction(Q("Design &Check..."));
+    MOptions = bar->addMenu(ToQString("&Options"));
+    MHistory = MOptions->addAction(ToQString("&History..."));
+    MPreferences = MOptions->addAction(ToQString("&Preferences..."));
+    MCheck = MOptions->addAction(ToQString("Design &Check..."));
     MCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    MBreakdown = MOptions->addAction(Q("&Breakdown..."));
-    MAbout = bar->addMenu(Q("&About"));
-    MAbout2 = MAbout->addAction(Q("&About Vantrel Beta 0.1..."));
+    MBreakdown = MOptions->addAction(ToQString("&Breakdown..."));
+    MAbout = bar->addMenu(ToQString("&About"));
+    MAbout2 = MAbout->addAction(ToQString("&About Vantrel Beta 0.1..."));
     // Menus are windows of their own and do not inherit the form's font.
     for (QMenu* m : {MFile, MEdit, MOptions, MAbout}) m->setFont(font());
     MRecent->setFont(font());
@@ -209,7 +208,7 @@ void MainForm::BuildStatusBar() {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setContentsMargins(2, 0, 2, 0);
-        panel->setMinimumWidth(metrics.horizontalAdvance(Q(widest[i])) + 8);
+        panel->setMinimumWidth(metrics.horizontalAdvance(ToQString(widest[i])) + 8);
         StatBar->addPermanentWidget(panel, 1);
     }
 }

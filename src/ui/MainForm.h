@@ -129,13 +129,9 @@ public:
     void RefreshP3() override;
     void RefreshP4() override;
     void ShowItemInfo(const QString& strName);
-    void ComAdd_Click();
-    void ComRemove_Click();
     void ComClear_Click() override;
     void ClearCS_Click() override;
     void ClearCST_Click() override;
-    void ClearSel1_Click();
-    void ClearSel2_Click();
     void ResetItemPanel();  // LPName "None Selected", the value labels "-"
 
     // The File menu's commands and the close request.

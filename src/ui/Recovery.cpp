@@ -3,6 +3,7 @@
 #include "files/AtomicFile.h"
 #include "files/DesignFile.h"
 #include "model/Context.h"
+#include "sheet/QtText.h"
 #include "ui/Dialogs.h"
 #include "ui/Gesture.h"
 
@@ -23,9 +24,6 @@ namespace {
 const QString kTitle = QStringLiteral("Vantrel");
 constexpr int kDelayMs = 2000;
 constexpr qint64 kMaxPathFileBytes = 65536;
-
-std::string FileSystemName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // The file path of the design, as the side file holds it; empty when there is none or it is not a
 // plain small file.
@@ -117,7 +115,7 @@ bool Recovery::Offer(Design& out, std::string& path) {
         dialogs_.Message(
             window_,
             QStringLiteral("The recovery copy of unsaved work could not be read and was discarded. ") +
-                Q(FormatOpenError(QDir::toNativeSeparators(copy).toStdString(), badRecord, error)),
+                ToQString(FormatOpenError(QDir::toNativeSeparators(copy).toStdString(), badRecord, error)),
             kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         Remove();
         return false;
@@ -125,10 +123,11 @@ bool Recovery::Offer(Design& out, std::string& path) {
     const std::string file = ReadPathFile(PathFilePath());
     // The question's event loop may see the session end; the copy must outlive that.
     offering_ = true;
-    const QString where = file.empty() ? QString() : QStringLiteral(" (") + Q(file) + QLatin1Char(')');
+    const QString where =
+        file.empty() ? QString() : QStringLiteral(" (") + ToQString(file) + QLatin1Char(')');
     const Dialogs::Answer answer =
         dialogs_.Message(window_,
-                         QStringLiteral("Unsaved changes to ") + Q(loaded.MechName) + where +
+                         QStringLiteral("Unsaved changes to ") + ToQString(loaded.MechName) + where +
                              QStringLiteral(" were kept when Vantrel last ended. Restore them?"),
                          kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::RestoreDiscard);
     offering_ = false;
@@ -159,7 +158,7 @@ bool Recovery::Write() {
     }
     writtenBytes_.clear();
     const QString text = QStringLiteral("The recovery copy of unsaved work could not be written to ") +
-                         QDir::toNativeSeparators(CopyPath()) + QStringLiteral(": ") + Q(error) +
+                         QDir::toNativeSeparators(CopyPath()) + QStringLiteral(": ") + ToQString(error) +
                          QStringLiteral(". Save your work to keep it.");
     qWarning("Vantrel: %s", qPrintable(text));
     // Said once a session: the copy is tried again after every change, silently.

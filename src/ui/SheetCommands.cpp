@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "rules/MainCalc.h"
+#include "sheet/QtText.h"
 #include "sheet/RecordSheet.h"
 #include "sheet/SheetPdf.h"
 #include "sheet/SheetPdfBytes.h"
@@ -30,11 +31,9 @@ const QString kPdfExt = QStringLiteral("pdf");
 const QString kLetter = QStringLiteral("Letter");
 const QString kA4 = QStringLiteral("A4");
 
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
-
 // The design's name as a file name: a separator in it would name another folder.
 QString ProposedName(const std::string& name) {
-    QString out = Q(name).trimmed();
+    QString out = ToQString(name).trimmed();
     out.replace(QLatin1Char('/'), QLatin1Char('-'));
     out.replace(QLatin1Char('\\'), QLatin1Char('-'));
     return (out.isEmpty() ? QStringLiteral("Record Sheet") : out) + QStringLiteral(".pdf");
@@ -101,12 +100,12 @@ void SheetCommands::MPrintSheet_Click() {
         QPageLayout(QPageSize(options.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer.setFullPage(true);
-    printer.setDocName(Q(sheet.name));
+    printer.setDocName(ToQString(sheet.name));
     printer.setCreator(QStringLiteral("Vantrel"));
     if (!dialogs_.Print(window_, printer, [&sheet](QPrinter& p) { PrintRecordSheet(p, sheet); })) return;
     Remember(options);
     if (printer.printerState() == QPrinter::Error)
-        Warn(QStringLiteral("Could not print the record sheet of ") + Q(ctx_.design.MechName) +
+        Warn(QStringLiteral("Could not print the record sheet of ") + ToQString(ctx_.design.MechName) +
              QStringLiteral(": the printer refused the page."));
 }
 
@@ -117,7 +116,7 @@ void SheetCommands::MExportSheet_Click() {
 
     // Beside the design, or where Save As starts when it has no file yet.
     const QString folder =
-        ctx_.DesignFile.empty() ? saveAsFolder_() : QFileInfo(Q(ctx_.DesignFile)).absolutePath();
+        ctx_.DesignFile.empty() ? saveAsFolder_() : QFileInfo(ToQString(ctx_.DesignFile)).absolutePath();
     Dialogs::FileRequest request;
     request.save = true;
     request.folder = folder;
@@ -131,7 +130,7 @@ void SheetCommands::MExportSheet_Click() {
     std::string error;
     if (!WriteRecordSheetPdf(QFile::encodeName(path).toStdString(), Sheet(options), options.paper, error)) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-             Q(error) + QLatin1Char('.'));
+             ToQString(error) + QLatin1Char('.'));
         return;
     }
     // As with the readout: without a viewer the user would see nothing, so say where it went.

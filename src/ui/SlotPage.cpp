@@ -192,14 +192,22 @@ void QuadFigure::paintEvent(QPaintEvent*) { PaintArt(this, QStringLiteral(":/art
 // ---------------------------------------------------------------------------------------------
 // SlotPage
 
-SlotPage::SlotPage(Chassis chassis, QWidget* parent)
-    : QWidget(parent), chassis_(chassis), slotHeight_(ScaledPx(kSlotHeight)) {
+SlotPage::SlotPage(Chassis chassis, Context& ctx, GestureTracker& gestures, PageHost& host, Dialogs& dialogs,
+                   QWidget* parent)
+    : QWidget(parent),
+      ctx_(ctx),
+      gestures_(gestures),
+      host_(host),
+      dialogs_(dialogs),
+      chassis_(chassis),
+      slotHeight_(ScaledPx(kSlotHeight)) {
     if (chassis_ == Chassis::Humanoid)
         BuildHumanoid();
     else
         BuildQuad();
     connect(Owned(), &EntryList::itemSelectionChanged, this, &SlotPage::UpdatePlaceActions);
     UpdatePlaceActions();
+    ConnectHandlers();
 }
 
 template <std::size_t N>

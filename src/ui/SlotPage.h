@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Context.h"
 #include "ui/EntryList.h"
 
 #include <QPixmap>
@@ -13,12 +14,17 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QMimeData;
 class QPushButton;
 
 namespace vantrel {
 
+class Dialogs;
+class GestureTracker;
+class PageHost;
 class SlotLabel;
+struct DropResult;
 
 // Owned list of the slot page: the drag source of placement. A press on a selected entry starts a
 // drag carrying the entry's text as plain text with the move effect only. Drops on the list itself
@@ -79,13 +85,23 @@ private:
     QSize artFor_;
 };
 
-// The critical-slot page in one of its two layouts. Layout only: the main window writes captions,
-// colours and lists, and handles the signals.
+// The critical-slot page in one of its two layouts, with the handlers of its slots, its owned list
+// and its buttons.
 class SlotPage : public QWidget {
     Q_OBJECT
 public:
     enum class Chassis { Humanoid, Quad };
-    SlotPage(Chassis chassis, QWidget* parent = nullptr);
+    SlotPage(Chassis chassis, Context& ctx, GestureTracker& gestures, PageHost& host, Dialogs& dialogs,
+             QWidget* parent);
+
+    // Draws the design's slots, the selection and the owned list of this layout.
+    void Fill();
+    // The clearing buttons: Clear All CSlots and Clear Selected of the humanoid layout (ClearCS,
+    // ClearSel1) and of the quad layout (ClearCST, ClearSel2).
+    void ClearCS_Click();
+    void ClearCST_Click();
+    void ClearSel1_Click();
+    void ClearSel2_Click();
 
     Chassis chassis() const { return chassis_; }
 
@@ -153,6 +169,23 @@ private:
     void BuildHumanoid();
     void BuildQuad();
 
+    // The handlers (SlotPageCommands.cpp).
+    void ConnectHandlers();
+    void ShowDrop(int location, int slot, const DropResult& r);
+    void SlotDrop(int location, int slot, const std::optional<QString>& text);
+    void SlotClick(int location, int slot);
+    void SlotKey(int location, int slot);
+    void SlotMenu(QMenu* menu, int location, int slot, const QPoint& at);
+    void PlaceSelectedIn(int location);
+    void PlaceSelected();
+    void PlaceHere(int location, int slot, const QString& entry);
+    void PlaceAllOwned();
+    void ClearSlot(int location, int slot);
+
+    Context& ctx_;
+    GestureTracker& gestures_;
+    PageHost& host_;
+    Dialogs& dialogs_;
     Chassis chassis_;
     int slotHeight_;  // of every slot label, from the desktop's font
 };

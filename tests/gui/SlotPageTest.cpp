@@ -3,10 +3,12 @@
 
 #include "ui/SlotPage.h"
 
+#include "FakePageHost.h"
 #include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "equipment/SlotView.h"
 #include "ui/ChassisPage.h"
+#include "ui/Gesture.h"
 #include "ui/SlotLabel.h"
 
 #include <QDragEnterEvent>
@@ -100,7 +102,11 @@ TEST(SlotLabel, DropAndClickReportTheSlot) {
 }
 
 TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
-    SlotPage quad(SlotPage::Chassis::Quad);
+    Context ctx;
+    GestureTracker gestures;
+    vantrel::test::FakePageHost host;
+    FakeDialogs dialogs;
+    SlotPage quad(SlotPage::Chassis::Quad, ctx, gestures, host, dialogs, nullptr);
     OwnedList* list = quad.QuadOwned;
     ASSERT_NE(list, nullptr);
     EXPECT_FALSE(list->viewport()->acceptDrops());
@@ -123,7 +129,7 @@ TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
     EXPECT_TRUE(quad.TurretFramer->isHidden());
     EXPECT_TRUE(quad.TurretHeader->isHidden());
 
-    SlotPage biped(SlotPage::Chassis::Humanoid);
+    SlotPage biped(SlotPage::Chassis::Humanoid, ctx, gestures, host, dialogs, nullptr);
     EXPECT_EQ(biped.Crit(kQuadBody, 0), nullptr);
     EXPECT_EQ(biped.Crit(kBody, 12), nullptr);
     const int happy = biped.EmotLine->geometry().center().y();
