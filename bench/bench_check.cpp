@@ -47,7 +47,8 @@ static void BM_GestureWithLiveWindows(benchmark::State& state) {
         Mouse(s, QEvent::MouseButtonRelease, s->HandleRect().center());
         w.Settle();
     }
-    if (state.range(0) != 0 && w.form.breakdownForm_->Terms().battleValue.total != w.ctx.design.EstimatedBV)
+    if (state.range(0) != 0 &&
+        w.form.BreakdownWindow()->Terms().battleValue.total != w.ctx.design.EstimatedBV)
         state.SkipWithError("breakdown not following");
 }
 BENCHMARK(BM_GestureWithLiveWindows)->ArgName("windows")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -129,10 +129,10 @@ bool MeasureProgram() {
 
 // Opens a window from its menu entry, lets it run, and closes it as the user does.
 template <typename Form>
-void OpenAndClose(Window& w, void (vantrel::MainForm::*open)(), Form* vantrel::MainForm::*form) {
+void OpenAndClose(Window& w, void (vantrel::MainForm::*open)(), Form* (vantrel::MainForm::*window)() const) {
     (w.form.*open)();
     w.Settle();
-    if (Form* f = w.form.*form) f->close();
+    if (Form* f = (w.form.*window)()) f->close();
     w.Settle();
 }
 
@@ -166,9 +166,9 @@ int main(int argc, char** argv) {
     const pid_t self = getpid();
     Print("main window at rest on a new design", ReadStatus(self));
 
-    OpenAndClose(w, &vantrel::MainForm::MAbout_Click, &vantrel::MainForm::aboutForm_);
-    OpenAndClose(w, &vantrel::MainForm::MPreferences_Click, &vantrel::MainForm::optionsForm_);
-    OpenAndClose(w, &vantrel::MainForm::MHistory_Click, &vantrel::MainForm::historyForm_);
+    OpenAndClose(w, &vantrel::MainForm::MAbout_Click, &vantrel::MainForm::AboutWindow);
+    OpenAndClose(w, &vantrel::MainForm::MPreferences_Click, &vantrel::MainForm::OptionsWindow);
+    OpenAndClose(w, &vantrel::MainForm::MHistory_Click, &vantrel::MainForm::HistoryWindow);
     for (int page : {1, 2, 3, 0}) {
         vantrel::test::Find<QTabBar>(w.form, "TabStrip1")->setCurrentIndex(page);
         w.Settle();

@@ -47,8 +47,9 @@ struct DesignState;
 
 // The main window: menu, name and model boxes, four pages on a tab strip and the status bar.
 // The design state in Context is the only truth; the refresh routines write it into the controls,
-// and the handlers write the controls' choices back into it. Members are public so that tests drive
-// the real widgets.
+// and the handlers write the controls' choices back into it. The pages own their controls and
+// handlers; this window wires them and answers their calls into one another (PageHost). Tests find
+// the controls by their object names.
 class MainForm : public QMainWindow, public PageHost {
     Q_OBJECT
 public:
@@ -74,6 +75,8 @@ public:
     void RefreshMain() override;
     void RefreshP1() override;
     void RefreshP2() override;
+    void RefreshP3() override;
+    void RefreshP4() override;
     void RefreshCurrentPage() override;
     void TabStrip1_Click(int tab /*1..4*/);
     // Nest-safe bracket around a refresh. Qt already paints only from the event loop, once, what
@@ -83,10 +86,86 @@ public:
 
     // Position of the biped figure's line: 0 "Happy Biped" (480), anything else "Sad Biped" (360).
     void SetBipedLine(int biped);
-    int bipedLine_ = 0;
+    int BipedLine() const { return bipedLine_; }
 
+    // --- the pages' calls into one another ---
     void RebuildAType() override;
     void SetArmorMaximum(int maximum) override;
+    void ComClear_Click() override;
+    void ClearCS_Click() override;
+    void ClearCST_Click() override;
+    void ShowItemInfo(const QString& strName);
+    void ResetItemPanel();  // LPName "None Selected", the value labels "-"
+
+    // The File menu's commands and the close request.
+    FileCommands& Files() { return *files_; }
+    // The Edit menu's undo and redo, and whether the design counts as changed.
+    EditCommands& Edits() { return *edits_; }
+    // The record sheet's print and PDF export.
+    SheetCommands& Sheets() { return *sheets_; }
+    // Brings a state of the design into the window: the state, then every page and the status line
+    // showing it, the page on show unchanged.
+    void ShowState(const DesignState& state);
+    void TextMechName_Change();
+    void TextModel_Change();
+
+    // The window's minimum: the size the pages were laid out for, or more when the desktop's font
+    // needs it. Kept up to date as the layout changes.
+    void UpdateMinimumSize();
+    // The window's place and size from the last session (settings key "MainWindowGeometry").
+    void RestoreWindowGeometry();
+    void SaveWindowGeometry();
+
+    // --- auxiliary windows (MainFormWindows.cpp): created on first use, at most one of each; null
+    // until then ---
+    void MHistory_Click();
+    void MPreferences_Click();
+    void MAbout_Click();  // "&About Vantrel Beta 0.1..." (MAbout2)
+    OptionsForm* OptionsWindow() const { return optionsForm_; }
+    HistoryForm* HistoryWindow() const { return historyForm_; }
+    AboutForm* AboutWindow() const { return aboutForm_; }
+    // An open history window shows the notes of the design now held (after New or Open).
+    void ReloadHistoryWindow() override;
+    bool HistoryNotesPending() const override;
+    void ApplyHistoryNotes() override;
+
+    // --- the design check and the breakdown (MainFormCheck.cpp), live while open ---
+    void MCheck_Click();
+    // Opens the breakdown window on section 0 weight, 1 Battle Value, 2 cost.
+    void ShowBreakdown(int section);
+    // A double-click on status panel `panel`: its breakdown for "Current Kg", "Estimated BV" and
+    // "Cost", the design check for any other panel shown in red.
+    void Panel_DblClick(int panel);
+    // Open check and breakdown windows read the design again, once the event loop next turns.
+    void RefreshLiveWindows();
+    DesignCheckForm* CheckWindow() const { return checkForm_; }
+    BreakdownForm* BreakdownWindow() const { return breakdownForm_; }
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;  // asks Files().Form_QueryUnload
+    // A design file dropped from the file manager opens as File > Open does; other drops are ignored.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    friend struct MainFormNaming;
+    void BuildMenu();
+    void BuildStatusBar();
+    // Puts the equipment and slot pages into the page area (hidden).
+    void SetupEquipmentPages();
+    void SetupDesignCheck();
+    void MarkPanels();
+    void ConnectHandlers();
+    void ShowFrameOf(int tab /*1..4*/);
+
+    GestureTracker* gestures_ = nullptr;
+    FileCommands* files_ = nullptr;
+    EditCommands* edits_ = nullptr;
+    SheetCommands* sheets_ = nullptr;
+    int redrawDepth_ = 0;
+    int bipedLine_ = 0;
 
     // --- controls outside the pages ---
     QMenu* MFile = nullptr;
@@ -106,6 +185,8 @@ public:
     QAction* MRedo = nullptr;
     QAction* MHistory = nullptr;
     QAction* MPreferences = nullptr;
+    QAction* MCheck = nullptr;      // "Design &Check...", Ctrl+K
+    QAction* MBreakdown = nullptr;  // "&Breakdown...": the breakdown without a double-click on a panel
     QAction* MAbout2 = nullptr;
     QLabel* CapMechName = nullptr;
     QLineEdit* TextMechName = nullptr;
@@ -114,103 +195,27 @@ public:
     QTabBar* TabStrip1 = nullptr;
     QStatusBar* StatBar = nullptr;
     QLabel* Panels[7] = {};
+    // Panels of a broken limit (overweight, too hot, more slots used than the chassis has).
+    bool panelRed_[7] = {};
     QWidget* pageArea_ = nullptr;  // the frames are its children, stacked in one cell
 
-    // --- equipment and slot pages (implemented in MainFormEquipment.cpp / MainFormSlots.cpp) ---
-    QWidget* Frame3 = nullptr;   // the equipment page
-    QWidget* Frame4 = nullptr;   // slot page, Humanoid
-    QWidget* Frame4B = nullptr;  // slot page, Quad
+    // --- the pages ---
+    ChassisPage* chassisPage_ = nullptr;  // Frame1
+    ArmorPage* armorPage_ = nullptr;      // Frame2
     EquipmentPage* equipmentPage_ = nullptr;
     SlotPage* bipedPage_ = nullptr;
     SlotPage* quadPage_ = nullptr;
-    // Called once by the constructor after the page area exists; puts Frame3/Frame4/Frame4B into
-    // pageArea_ (hidden).
-    void SetupEquipmentPages();
-    void RefreshP3() override;
-    void RefreshP4() override;
-    void ShowItemInfo(const QString& strName);
-    void ComClear_Click() override;
-    void ClearCS_Click() override;
-    void ClearCST_Click() override;
-    void ResetItemPanel();  // LPName "None Selected", the value labels "-"
+    QWidget* Frame3 = nullptr;   // the equipment page
+    QWidget* Frame4 = nullptr;   // slot page, Humanoid
+    QWidget* Frame4B = nullptr;  // slot page, Quad
 
-    // The File menu's commands and the close request.
-    FileCommands& Files() { return *files_; }
-    // The Edit menu's undo and redo, and whether the design counts as changed.
-    EditCommands& Edits() { return *edits_; }
-    // Brings a state of the design into the window: the state, then every page and the status line
-    // showing it, the page on show unchanged.
-    void ShowState(const DesignState& state);
-    void closeEvent(QCloseEvent* e) override;  // asks Files().Form_QueryUnload
-    // A design file dropped from the file manager opens as File > Open does; other drops are ignored.
-    void dragEnterEvent(QDragEnterEvent* e) override;
-    void dragMoveEvent(QDragMoveEvent* e) override;
-    void dropEvent(QDropEvent* e) override;
-    void TextMechName_Change();
-    void TextModel_Change();
-    // menu entries of the auxiliary windows
-    void MHistory_Click();
-    void MPreferences_Click();
-    void MAbout_Click();  // "&About Vantrel Beta 0.1..." (MAbout2)
-
-private:
-    friend struct MainFormNaming;
-    void BuildMenu();
-    void BuildStatusBar();
-    void SetupDesignCheck();
-    void MarkPanels();
-    void ConnectHandlers();
-    void ShowFrameOf(int tab /*1..4*/);
-
-    GestureTracker* gestures_ = nullptr;
-    FileCommands* files_ = nullptr;
-    EditCommands* edits_ = nullptr;
-    ChassisPage* chassisPage_ = nullptr;  // Frame1
-    ArmorPage* armorPage_ = nullptr;      // Frame2
-    int redrawDepth_ = 0;
-    SheetCommands* sheets_ = nullptr;
-
-public:
-    // The window's minimum: the size the pages were laid out for, or more when the desktop's font
-    // needs it. Kept up to date as the layout changes.
-    void UpdateMinimumSize();
-    // The window's place and size from the last session (settings key "MainWindowGeometry").
-    void RestoreWindowGeometry();
-    void SaveWindowGeometry();
-
-protected:
-    bool event(QEvent* e) override;
-
-public:
-    // The record sheet's print and PDF export.
-    SheetCommands& Sheets() { return *sheets_; }
-
-    // --- auxiliary windows (MainFormWindows.cpp): created on first use, at most one of each ---
-public:
+    // --- the auxiliary windows ---
     OptionsForm* optionsForm_ = nullptr;
     HistoryForm* historyForm_ = nullptr;
     AboutForm* aboutForm_ = nullptr;
-    // --- the design check and the breakdown (MainFormCheck.cpp), live while open ---
-    QAction* MCheck = nullptr;      // "Design &Check...", Ctrl+K
-    QAction* MBreakdown = nullptr;  // "&Breakdown...": the breakdown without a double-click on a panel
     DesignCheckForm* checkForm_ = nullptr;
     BreakdownForm* breakdownForm_ = nullptr;
-    void MCheck_Click();
-    // Opens the breakdown window on section 0 weight, 1 Battle Value, 2 cost.
-    void ShowBreakdown(int section);
-    // A double-click on status panel `panel`: its breakdown for "Current Kg", "Estimated BV" and
-    // "Cost", the design check for any other panel shown in red.
-    void Panel_DblClick(int panel);
-    // Panels of a broken limit (overweight, too hot, more slots used than the chassis has).
-    bool panelRed_[7] = {};
-    // Open check and breakdown windows read the design again, once the event loop next turns.
-    void RefreshLiveWindows();
     bool liveReloadPosted_ = false;
-
-    // An open history window shows the notes of the design now held (after New or Open).
-    void ReloadHistoryWindow() override;
-    bool HistoryNotesPending() const override;
-    void ApplyHistoryNotes() override;
 };
 
 }  // namespace vantrel

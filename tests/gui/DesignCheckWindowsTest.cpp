@@ -104,12 +104,12 @@ protected:
     void ExpectAsNew() {
         DesignCheckForm check(ctx);
         check.Form_Load();
-        EXPECT_EQ(Cells(form->checkForm_->GridFindings), Cells(check.GridFindings));
-        EXPECT_EQ(form->checkForm_->LabSummary->text(), check.LabSummary->text());
+        EXPECT_EQ(Cells(form->CheckWindow()->GridFindings), Cells(check.GridFindings));
+        EXPECT_EQ(form->CheckWindow()->LabSummary->text(), check.LabSummary->text());
         BreakdownForm breakdown(ctx);
         breakdown.Form_Load();
-        breakdown.ShowSection(form->breakdownForm_->CurrentSection());
-        EXPECT_EQ(Cells(form->breakdownForm_->GridTerms), Cells(breakdown.GridTerms));
+        breakdown.ShowSection(form->BreakdownWindow()->CurrentSection());
+        EXPECT_EQ(Cells(form->BreakdownWindow()->GridTerms), Cells(breakdown.GridTerms));
     }
 };
 
@@ -145,7 +145,7 @@ TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
                     ->actions()
                     .contains(vantrel::test::Find<QAction>(*form, "MCheck")));
     vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
-    DesignCheckForm* check = form->checkForm_;
+    DesignCheckForm* check = form->CheckWindow();
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());
     EXPECT_FALSE(check->isModal());
@@ -182,7 +182,7 @@ TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
 
 TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
     DoubleClick(0);
-    BreakdownForm* breakdown = form->breakdownForm_;
+    BreakdownForm* breakdown = form->BreakdownWindow();
     ASSERT_NE(breakdown, nullptr);
     EXPECT_TRUE(breakdown->isVisible());
     EXPECT_FALSE(breakdown->isModal());
@@ -218,7 +218,7 @@ TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
 TEST_F(DesignCheckWindowsTest, WindowsRewritingOnlyWhatChangedShowWhatNewWindowsWould) {
     vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     DoubleClick(5);
-    BreakdownForm* breakdown = form->breakdownForm_;
+    BreakdownForm* breakdown = form->BreakdownWindow();
     const std::vector<std::pair<const char*, std::function<void()>>> gestures{
         {"laser",            [&] { Add(u"(I) ER Medium Laser"_s); }                                  },
         {"rifle",            [&] { Add(u"Laser Rifle"_s); }                                          },
@@ -258,8 +258,8 @@ TEST_F(DesignCheckWindowsTest, WindowsRewritingOnlyWhatChangedShowWhatNewWindows
 TEST_F(DesignCheckWindowsTest, MinimisedWindowsWaitAndCatchUpWhenRestored) {
     vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     DoubleClick(0);
-    DesignCheckForm* check = form->checkForm_;
-    BreakdownForm* breakdown = form->breakdownForm_;
+    DesignCheckForm* check = form->CheckWindow();
+    BreakdownForm* breakdown = form->BreakdownWindow();
     check->showMinimized();
     breakdown->showMinimized();
     Add(u"(I) ER Medium Laser"_s);
@@ -279,12 +279,12 @@ TEST_F(DesignCheckWindowsTest, CellsAreDrawnWhereTheStyleDrawsThem) {
     Add(u"Laser Rifle"_s);
     vantrel::test::Find<QAction>(*form, "MCheck")->trigger();
     DoubleClick(5);
-    DesignCheckForm* check = form->checkForm_;
+    DesignCheckForm* check = form->CheckWindow();
     check->resize(300, 300);  // the longest findings are elided
     check->GridFindings->selectRow(1);
-    form->breakdownForm_->GridTerms->selectRow(2);
+    form->BreakdownWindow()->GridTerms->selectRow(2);
     Turn();
-    for (QTableWidget* grid : {check->GridFindings, form->breakdownForm_->GridTerms}) {
+    for (QTableWidget* grid : {check->GridFindings, form->BreakdownWindow()->GridTerms}) {
         const QImage kept = grid->grab().toImage();
         EXPECT_EQ(grid->grab().toImage(), kept);  // drawn again from what it keeps
         grid->setItemDelegate(new QStyledItemDelegate(grid));

@@ -357,9 +357,9 @@ TEST_F(KeyboardWalk, PagesAndBreakdownWithoutTheMouse) {
 
     // The breakdown, otherwise opened by a double-click on a total, has a menu entry.
     vantrel::test::Find<QAction>(*form, "MBreakdown")->trigger();
-    ASSERT_NE(form->breakdownForm_, nullptr);
-    EXPECT_TRUE(form->breakdownForm_->isVisible());
-    EXPECT_EQ(form->breakdownForm_->CurrentSection(), BreakdownForm::kWeight);
+    ASSERT_NE(form->BreakdownWindow(), nullptr);
+    EXPECT_TRUE(form->BreakdownWindow()->isVisible());
+    EXPECT_EQ(form->BreakdownWindow()->CurrentSection(), BreakdownForm::kWeight);
 }
 
 TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
@@ -373,10 +373,10 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
         QStringList order;
     };
     for (const Window& w : {
-             Window{form->optionsForm_,   {u"SplashChk"_s, u"Biped_0"_s, u"cmdOK"_s, u"cmdCancel"_s}},
-             Window{form->historyForm_,   {u"TextHistory"_s, u"ComChange"_s, u"ComCancel"_s}        },
-             Window{form->checkForm_,     {u"GridFindings"_s, u"ComClose"_s}                        },
-             Window{form->breakdownForm_, {u"TabSections"_s, u"GridTerms"_s}                        }
+             Window{form->OptionsWindow(),   {u"SplashChk"_s, u"Biped_0"_s, u"cmdOK"_s, u"cmdCancel"_s}},
+             Window{form->HistoryWindow(),   {u"TextHistory"_s, u"ComChange"_s, u"ComCancel"_s}        },
+             Window{form->CheckWindow(),     {u"GridFindings"_s, u"ComClose"_s}                        },
+             Window{form->BreakdownWindow(), {u"TabSections"_s, u"GridTerms"_s}                        }
     }) {
         SCOPED_TRACE(w.window->windowTitle().toStdString());
         w.window->activateWindow();
@@ -390,12 +390,12 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
                 EXPECT_FALSE(Spoken(x).isEmpty()) << x->objectName().toStdString();
             }
         }
-        if (w.window == form->optionsForm_) {
+        if (w.window == form->OptionsWindow()) {
             // The arrow keys lead from the chosen option to the other.
-            form->optionsForm_->Biped[0]->setFocus();
-            QTest::keyClick(form->optionsForm_->Biped[0], Qt::Key_Down);
-            EXPECT_TRUE(form->optionsForm_->Biped[1]->hasFocus());
-            EXPECT_EQ(Spoken(form->optionsForm_->SplashChk), u"Show long, annoying splash screen"_s);
+            form->OptionsWindow()->Biped[0]->setFocus();
+            QTest::keyClick(form->OptionsWindow()->Biped[0], Qt::Key_Down);
+            EXPECT_TRUE(form->OptionsWindow()->Biped[1]->hasFocus());
+            EXPECT_EQ(Spoken(form->OptionsWindow()->SplashChk), u"Show long, annoying splash screen"_s);
         }
         // Mnemonics of a window pick one control each.
         QStringList texts;

@@ -489,7 +489,7 @@ TEST_F(MainFormStartTest, SplashSettingDecidesWhoReadsTheCatalog) {
     ASSERT_TRUE(form->Form_Load({}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(ctx.catalog[0].Name.empty());
-    EXPECT_EQ(form->bipedLine_, 0);
+    EXPECT_EQ(form->BipedLine(), 0);
 
     settings->Write(kKeySplash, QStringLiteral("0"));
     settings->Write(kKeyBiped, QStringLiteral("1"));
@@ -498,7 +498,7 @@ TEST_F(MainFormStartTest, SplashSettingDecidesWhoReadsTheCatalog) {
     ASSERT_TRUE(form->Form_Load({}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(ctx.catalog[301].Name, GuiShippedCatalog()[301].Name);
-    EXPECT_EQ(form->bipedLine_, 1);
+    EXPECT_EQ(form->BipedLine(), 1);
     EXPECT_EQ(Panels()[6], "Cost: 47500 "_q);
     EXPECT_TRUE(ctx.Saved);
 }

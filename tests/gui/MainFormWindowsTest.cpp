@@ -20,7 +20,7 @@ using MainFormWindowsTest = MainFormFixture;
 
 TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
     vantrel::test::Find<QAction>(*form, "MPreferences")->trigger();
-    OptionsForm* options = form->optionsForm_;
+    OptionsForm* options = form->OptionsWindow();
     ASSERT_NE(options, nullptr);
     EXPECT_TRUE(options->isVisible());
     EXPECT_FALSE(options->isModal());
@@ -29,27 +29,27 @@ TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
     // Asked for again while open: the same window, its choices kept.
     options->Biped[1]->click();
     vantrel::test::Find<QAction>(*form, "MPreferences")->trigger();
-    EXPECT_EQ(form->optionsForm_, options);
+    EXPECT_EQ(form->OptionsWindow(), options);
     EXPECT_EQ(form->findChildren<OptionsForm*>().size(), 1);
     EXPECT_TRUE(options->Biped[1]->isChecked());
 
     options->cmdOK->click();
-    EXPECT_EQ(form->bipedLine_, 1);
+    EXPECT_EQ(form->BipedLine(), 1);
     EXPECT_EQ(settings->Read(kKeyBiped, {}), QStringLiteral("1"));
     EXPECT_FALSE(options->isVisible());
 
     // Opened after closing, it reads the settings again.
     settings->Write(kKeyBiped, QStringLiteral("0"));
     form->MPreferences_Click();
-    EXPECT_EQ(form->optionsForm_, options);
+    EXPECT_EQ(form->OptionsWindow(), options);
     EXPECT_TRUE(options->Biped[0]->isChecked());
     options->cmdCancel->click();
-    EXPECT_EQ(form->bipedLine_, 1);  // Cancel moves nothing
+    EXPECT_EQ(form->BipedLine(), 1);  // Cancel moves nothing
 }
 
 TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     vantrel::test::Find<QAction>(*form, "MHistory")->trigger();
-    HistoryForm* history = form->historyForm_;
+    HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
     EXPECT_TRUE(history->isVisible());
     EXPECT_EQ(history->windowTitle(), QStringLiteral("History - Battle Armor"));
@@ -90,7 +90,7 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     // The caption follows the name when opened again.
     d().MechName = "Grenadier";
     form->MHistory_Click();
-    EXPECT_EQ(form->historyForm_, history);
+    EXPECT_EQ(form->HistoryWindow(), history);
     EXPECT_EQ(history->windowTitle(), QStringLiteral("History - Grenadier"));
     EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Raid notes\nsecond line"));
     history->TextHistory->setPlainText(QStringLiteral("not kept"));
@@ -103,7 +103,7 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
 TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
     d().History = "Old notes";
     form->MHistory_Click();
-    HistoryForm* history = form->historyForm_;
+    HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Old notes"));
     ctx.Saved = true;
@@ -115,7 +115,7 @@ TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
 
 TEST_F(MainFormWindowsTest, AboutOpensOnceAndStartsFromTheFirstPicture) {
     vantrel::test::Find<QAction>(*form, "MAbout2")->trigger();
-    AboutForm* about = form->aboutForm_;
+    AboutForm* about = form->AboutWindow();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     about->frameMs = 0;
@@ -132,7 +132,7 @@ TEST_F(MainFormWindowsTest, AboutOpensOnceAndStartsFromTheFirstPicture) {
     about->close();
     EXPECT_FALSE(about->Timer1->isActive());  // closing ends the text fade
     form->MAbout_Click();
-    EXPECT_EQ(form->aboutForm_, about);
+    EXPECT_EQ(form->AboutWindow(), about);
     EXPECT_EQ(about->PictureState, 1);
     EXPECT_EQ(about->LineIndex, 1);
     EXPECT_EQ(about->PresLabel->text(), AboutForm::CreditLine(1));

@@ -177,7 +177,7 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
     EXPECT_EQ(DesignBytes(next.design), kept);
     EXPECT_EQ(next.DesignFile, file.toStdString());
     EXPECT_FALSE(next.Saved);
-    EXPECT_EQ(w->TextMechName->text(), QStringLiteral("Grendel"));
+    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*w, "TextMechName")->text(), QStringLiteral("Grendel"));
     EXPECT_TRUE(CopyExists());
 
     // Still unsaved after a gesture that changes nothing; closing asks, and Cancel keeps the copy.

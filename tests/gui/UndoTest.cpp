@@ -349,7 +349,7 @@ TEST_F(UndoTest, TypingInOneBoxIsOneStepUntilAnotherGestureComes) {
 
 TEST_F(UndoTest, HistoryNotesAreAStep) {
     form->MHistory_Click();
-    HistoryForm* history = form->historyForm_;
+    HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
     history->TextHistory->setPlainText("Raid notes"_q);
     EXPECT_EQ(Steps(), 0u);  // typed, not applied
