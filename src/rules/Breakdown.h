@@ -37,7 +37,8 @@ Breakdown MakeBreakdown(const Context& ctx);
 // The figure the terms come to, folded in order.
 double Fold(const std::vector<Term>& terms);
 
-// Whole numbers plain, fractions in the shortest text that reads back as the same number.
+// Whole numbers plain, fractions in the shortest text that reads back as the same number. Not
+// FormatNumber's 15 digits: a reader adding the printed terms must come to the printed total.
 std::string FormatTermValue(double value);
 
 // The three sections as the command line prints them: a title line, "  name: value" per term and

@@ -2,6 +2,7 @@
 
 #include "equipment/SlotView.h"
 #include "model/Design.h"
+#include "model/ValueReader.h"
 #include "sheet/QtText.h"
 #include "ui/EntryList.h"
 #include "ui/Faces.h"
@@ -41,17 +42,6 @@ bool OfferedFor(const CatalogItem& item, int techBase) {
     if (techBase == 0 && item.Name.rfind("(C", 0) == 0) return false;
     if (techBase == 1 && item.Name.rfind("(I", 0) == 0) return false;
     return true;
-}
-
-// A number as the general number format writes it: no exponent for ordinary values, no trailing zeros.
-QString GeneralNumber(double v) {
-    QString s = QString::number(v, 'f', 10);
-    if (s.contains(QLatin1Char('.'))) {
-        while (s.endsWith(QLatin1Char('0'))) s.chop(1);
-        if (s.endsWith(QLatin1Char('.'))) s.chop(1);
-    }
-    if (s == QLatin1String("-0")) s = QStringLiteral("0");
-    return s;
 }
 
 // The texts of the selected entries in list order, one for each span of equal rows: showing the
@@ -243,7 +233,7 @@ void EquipmentPage::ShowItemValues(const CatalogItem& item) {
     if (item.Weight != -1) LWeight->setText(QString::number(item.Weight) + QStringLiteral(" Kg"));
     if (item.Heat != -1) LHeat->setText(QString::number(item.Heat));
     if (item.CSlots != -1) LCSlots->setText(QString::number(item.CSlots));
-    if (item.BV != -1.0) LBV->setText(GeneralNumber(item.BV));
+    if (item.BV != -1.0) LBV->setText(ToQString(FormatNumber(item.BV)));
     if (item.MinRange != -1) LMin->setText(QString::number(item.MinRange));
     if (item.Short != "-1") LS->setText(ToQString(item.Short));
     if (item.Medium != "-1") LM->setText(ToQString(item.Medium));
