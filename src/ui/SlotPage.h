@@ -63,7 +63,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    friend class SlotPage;  // keeps the line among its own controls
+    friend class SlotPage;  // the page names the line with its other controls
     void PlaceLine();
     QFrame* EmotLine = nullptr;
     int lineTwips_ = 480;
