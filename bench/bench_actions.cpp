@@ -133,19 +133,21 @@ static void BM_DropThreeSlotItem(benchmark::State& state) {
     w.form.RefreshMain();
     w.Settle();
     SlotPage* page = vantrel::test::Find<SlotPage>(w.form, "Frame4");
-    SlotLabel* target = page->BodyCrit[4];
+    SlotLabel* target = vantrel::test::FindAt<SlotLabel>(*page, "BodyCrit", 4);
+    SlotLabel* last = vantrel::test::FindAt<SlotLabel>(*page, "BodyCrit", 6);  // the item's third slot
+    OwnedList* owned = vantrel::test::Find<OwnedList>(*page, "BipedOwned");
     Split split(w);
     int placed = 0;
     for (auto _ : state) {
         state.PauseTiming();
         w.form.ClearCS_Click();
-        const int found = page->BipedOwned->FindRow(name);
+        const int found = owned->FindRow(name);
         if (found < 0) {
             state.SkipWithError("item not owned");
             break;
         }
-        page->BipedOwned->setCurrentRow(found);
-        std::unique_ptr<QMimeData> data(page->BipedOwned->MakeDragData());
+        owned->setCurrentRow(found);
+        std::unique_ptr<QMimeData> data(owned->MakeDragData());
         QDragEnterEvent enter(QPoint(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &enter);
         w.Settle();
@@ -158,7 +160,7 @@ static void BM_DropThreeSlotItem(benchmark::State& state) {
         w.Settle();
         split.LoopDone();
 
-        if (target->text() == name && page->BodyCrit[6]->text() == name) ++placed;
+        if (target->text() == name && last->text() == name) ++placed;
     }
     if (placed != state.iterations()) state.SkipWithError("not placed");
     if (!w.dialogs.messages.empty()) state.SkipWithError("refused");

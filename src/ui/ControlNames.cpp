@@ -86,99 +86,6 @@ void TabChainOf(const Chain& chain) {
 void TabChain(std::initializer_list<QWidget*> chain) { TabChainOf(chain); }
 void TabChain(const std::vector<QWidget*>& chain) { TabChainOf(chain); }
 
-template <std::size_t N>
-void TabChainAfter(QWidget*& previous, const std::array<SlotLabel*, N>& labels) {
-    for (SlotLabel* label : labels) {
-        if (label == nullptr) continue;
-        if (previous != nullptr) QWidget::setTabOrder(previous, label);
-        previous = label;
-    }
-}
-
-void NamePage3(EquipmentPage& p) {
-    VANTREL_KEEP_NAME(p, Label13);
-    VANTREL_KEEP_NAME(p, AvList);
-    VANTREL_KEEP_NAME(p, Label14);
-    VANTREL_KEEP_NAME(p, SelList);
-    VANTREL_KEEP_NAME(p, ComAdd);
-    VANTREL_KEEP_NAME(p, ComRemove);
-    VANTREL_KEEP_NAME(p, ComClear);
-    KeepIndexed(p.OptType, "OptType");
-    Keep(p.OptTypeGroup, QStringLiteral("OptType"));
-    VANTREL_KEEP_NAME(p, Check1);
-    VANTREL_KEEP_NAME(p, Label3);
-    VANTREL_KEEP_NAME(p, WpnsFrame);
-    VANTREL_KEEP_NAME(p, LPName);
-    VANTREL_KEEP_NAME(p, Label15);
-    VANTREL_KEEP_NAME(p, LDamage);
-    VANTREL_KEEP_NAME(p, Label16);
-    VANTREL_KEEP_NAME(p, LWeight);
-    VANTREL_KEEP_NAME(p, Label17);
-    VANTREL_KEEP_NAME(p, LCSlots);
-    VANTREL_KEEP_NAME(p, Label18);
-    VANTREL_KEEP_NAME(p, LHeat);
-    VANTREL_KEEP_NAME(p, Label19);
-    VANTREL_KEEP_NAME(p, LBV);
-    VANTREL_KEEP_NAME(p, Label21);
-    VANTREL_KEEP_NAME(p, LMin);
-    VANTREL_KEEP_NAME(p, Label20);
-    VANTREL_KEEP_NAME(p, Label22);
-    VANTREL_KEEP_NAME(p, LS);
-    VANTREL_KEEP_NAME(p, Label23);
-    VANTREL_KEEP_NAME(p, LM);
-    VANTREL_KEEP_NAME(p, Label24);
-    VANTREL_KEEP_NAME(p, LL);
-    Speak(&p, "Select Equipment");
-    Speak(p.AvList, "Available Equipment");
-    Speak(p.SelList, "Owned Equipment");
-    Speak(p.ComAdd, "Add");
-    Speak(p.ComRemove, "Remove");
-    Speak(p.ComClear, "Clear");
-    static const char* const kCategories[5] = {"Energy", "Ballistic", "Missile", "Equipment", "Ammunition"};
-    for (std::size_t i = 0; i < p.OptType.size(); ++i) Speak(p.OptType[i], kCategories[i]);
-    Speak(p.Check1, "For current weapons");
-    Speak(p.WpnsFrame, "Item Information");
-    Caption(p.Label13, p.AvList);
-    Caption(p.Label14, p.SelList);
-}
-
-void NamePage4(SlotPage& p) {
-    KeepIndexed(p.BodyCrit, "BodyCrit");
-    KeepIndexed(p.RightCrit, "RightCrit");
-    KeepIndexed(p.LeftCrit, "LeftCrit");
-    KeepIndexed(p.QuadCrit, "QuadCrit");
-    KeepIndexed(p.TurretCrit, "TurretCrit");
-    VANTREL_KEEP_NAME(p, BipedOwned);
-    VANTREL_KEEP_NAME(p, ClearSel1);
-    VANTREL_KEEP_NAME(p, ClearCS);
-    VANTREL_KEEP_NAME(p, PlaceInBody);
-    VANTREL_KEEP_NAME(p, PlaceInRightArm);
-    VANTREL_KEEP_NAME(p, PlaceInLeftArm);
-    VANTREL_KEEP_NAME(p, Label41);
-    VANTREL_KEEP_NAME(p, Label1);
-    VANTREL_KEEP_NAME(p, Figure);
-    VANTREL_KEEP_NAME(p, EmotLine);
-    VANTREL_KEEP_NAME(p, QuadOwned);
-    VANTREL_KEEP_NAME(p, ClearSel2);
-    VANTREL_KEEP_NAME(p, ClearCST);
-    VANTREL_KEEP_NAME(p, PlaceInQuad);
-    VANTREL_KEEP_NAME(p, PlaceInTurret);
-    VANTREL_KEEP_NAME(p, Label40);
-    VANTREL_KEEP_NAME(p, Label2);
-    VANTREL_KEEP_NAME(p, TurretHeader);
-    VANTREL_KEEP_NAME(p, TurretFramer);
-    VANTREL_KEEP_NAME(p, PlaceAll);
-    Speak(&p, "Allocate Equipment");
-    Speak(p.Owned(), "Owned Equipment");
-    Speak(p.ClearSelected(), "Clear Selected");
-    Speak(p.ClearAll(), "Clear All CSlots");
-    Speak(p.PlaceAll, "Place All");
-    Speak(p.Figure, "Suit Figure");
-    Caption(p.Label41, p.BipedOwned);
-    Caption(p.Label40, p.QuadOwned);
-    Speak(p.TurretFramer, "Usable Turret Slots");
-}
-
 // Ctrl+PgDown and Ctrl+PgUp turn to the next and the previous page from anywhere in the window, round
 // at the ends; the focus goes to the tab strip, from where Tab enters the page.
 void PageKeys(QWidget& f, QTabBar* strip) {
@@ -269,27 +176,12 @@ void MainFormNaming::Frame(MainForm& f) {
 // Reading order: a group of controls top to bottom, groups left to right, then the next band of the
 // page below. Pages that are hidden are passed over by Tab, so one chain serves every page.
 void MainFormNaming::OrderTabs(MainForm& f) {
-    const EquipmentPage& e = *f.equipmentPage_;
     std::vector<QWidget*> chain{f.TextMechName, f.TextModel, f.TabStrip1};
-    for (const std::vector<QWidget*>& page : {f.chassisPage_->TabOrder(), f.armorPage_->TabOrder()})
+    for (const std::vector<QWidget*>& page :
+         {f.chassisPage_->TabOrder(), f.armorPage_->TabOrder(), f.equipmentPage_->TabOrder(),
+          f.bipedPage_->TabOrder(), f.quadPage_->TabOrder()})
         chain.insert(chain.end(), page.begin(), page.end());
-    chain.push_back(e.AvList);
     TabChain(chain);
-    TabChain({e.AvList, e.ComAdd, e.ComRemove, e.ComClear, e.SelList, e.OptType[0], e.OptType[1],
-              e.OptType[2], e.OptType[3], e.OptType[4], e.Check1});
-    QWidget* previous = e.Check1;
-    for (const SlotPage* p : {f.bipedPage_, f.quadPage_}) {
-        if (p->chassis() == SlotPage::Chassis::Humanoid) {
-            TabChainAfter(previous, p->BodyCrit);
-            TabChainAfter(previous, p->RightCrit);
-            TabChainAfter(previous, p->LeftCrit);
-        } else {
-            TabChainAfter(previous, p->QuadCrit);
-            TabChainAfter(previous, p->TurretCrit);
-        }
-        TabChain({previous, p->Owned(), p->ClearSelected(), p->ClearAll(), p->PlaceAll});
-        previous = p->PlaceAll;
-    }
 }
 
 void MainFormNaming::All(MainForm& f) {
@@ -300,9 +192,9 @@ void MainFormNaming::All(MainForm& f) {
     VANTREL_KEEP_NAME(f, Frame3);
     VANTREL_KEEP_NAME(f, Frame4);
     VANTREL_KEEP_NAME(f, Frame4B);
-    if (f.equipmentPage_ != nullptr) NamePage3(*f.equipmentPage_);
-    if (f.bipedPage_ != nullptr) NamePage4(*f.bipedPage_);
-    if (f.quadPage_ != nullptr) NamePage4(*f.quadPage_);
+    if (f.equipmentPage_ != nullptr) NameControls(*f.equipmentPage_);
+    if (f.bipedPage_ != nullptr) NameControls(*f.bipedPage_);
+    if (f.quadPage_ != nullptr) NameControls(*f.quadPage_);
     if (f.equipmentPage_ != nullptr && f.bipedPage_ != nullptr && f.quadPage_ != nullptr) OrderTabs(f);
     PageKeys(f, f.TabStrip1);
     ContextMenuKey(f);
@@ -382,6 +274,90 @@ void NameControls(ArmorPage& f) {
     Speak(f.ArmorSlide, "Armor Points");
     Speak(f.Picture1, "Illustration");
     Caption(f.Label7, f.ComboAType);
+}
+
+void NameControls(EquipmentPage& p) {
+    VANTREL_KEEP_NAME(p, Label13);
+    VANTREL_KEEP_NAME(p, AvList);
+    VANTREL_KEEP_NAME(p, Label14);
+    VANTREL_KEEP_NAME(p, SelList);
+    VANTREL_KEEP_NAME(p, ComAdd);
+    VANTREL_KEEP_NAME(p, ComRemove);
+    VANTREL_KEEP_NAME(p, ComClear);
+    KeepIndexed(p.OptType, "OptType");
+    Keep(p.OptTypeGroup, QStringLiteral("OptType"));
+    VANTREL_KEEP_NAME(p, Check1);
+    VANTREL_KEEP_NAME(p, Label3);
+    VANTREL_KEEP_NAME(p, WpnsFrame);
+    VANTREL_KEEP_NAME(p, LPName);
+    VANTREL_KEEP_NAME(p, Label15);
+    VANTREL_KEEP_NAME(p, LDamage);
+    VANTREL_KEEP_NAME(p, Label16);
+    VANTREL_KEEP_NAME(p, LWeight);
+    VANTREL_KEEP_NAME(p, Label17);
+    VANTREL_KEEP_NAME(p, LCSlots);
+    VANTREL_KEEP_NAME(p, Label18);
+    VANTREL_KEEP_NAME(p, LHeat);
+    VANTREL_KEEP_NAME(p, Label19);
+    VANTREL_KEEP_NAME(p, LBV);
+    VANTREL_KEEP_NAME(p, Label21);
+    VANTREL_KEEP_NAME(p, LMin);
+    VANTREL_KEEP_NAME(p, Label20);
+    VANTREL_KEEP_NAME(p, Label22);
+    VANTREL_KEEP_NAME(p, LS);
+    VANTREL_KEEP_NAME(p, Label23);
+    VANTREL_KEEP_NAME(p, LM);
+    VANTREL_KEEP_NAME(p, Label24);
+    VANTREL_KEEP_NAME(p, LL);
+    Speak(&p, "Select Equipment");
+    Speak(p.AvList, "Available Equipment");
+    Speak(p.SelList, "Owned Equipment");
+    Speak(p.ComAdd, "Add");
+    Speak(p.ComRemove, "Remove");
+    Speak(p.ComClear, "Clear");
+    static const char* const kCategories[5] = {"Energy", "Ballistic", "Missile", "Equipment", "Ammunition"};
+    for (std::size_t i = 0; i < p.OptType.size(); ++i) Speak(p.OptType[i], kCategories[i]);
+    Speak(p.Check1, "For current weapons");
+    Speak(p.WpnsFrame, "Item Information");
+    Caption(p.Label13, p.AvList);
+    Caption(p.Label14, p.SelList);
+}
+
+void NameControls(SlotPage& p) {
+    KeepIndexed(p.BodyCrit, "BodyCrit");
+    KeepIndexed(p.RightCrit, "RightCrit");
+    KeepIndexed(p.LeftCrit, "LeftCrit");
+    KeepIndexed(p.QuadCrit, "QuadCrit");
+    KeepIndexed(p.TurretCrit, "TurretCrit");
+    VANTREL_KEEP_NAME(p, BipedOwned);
+    VANTREL_KEEP_NAME(p, ClearSel1);
+    VANTREL_KEEP_NAME(p, ClearCS);
+    VANTREL_KEEP_NAME(p, PlaceInBody);
+    VANTREL_KEEP_NAME(p, PlaceInRightArm);
+    VANTREL_KEEP_NAME(p, PlaceInLeftArm);
+    VANTREL_KEEP_NAME(p, Label41);
+    VANTREL_KEEP_NAME(p, Label1);
+    VANTREL_KEEP_NAME(p, Figure);
+    VANTREL_KEEP_NAME(p, EmotLine);
+    VANTREL_KEEP_NAME(p, QuadOwned);
+    VANTREL_KEEP_NAME(p, ClearSel2);
+    VANTREL_KEEP_NAME(p, ClearCST);
+    VANTREL_KEEP_NAME(p, PlaceInQuad);
+    VANTREL_KEEP_NAME(p, PlaceInTurret);
+    VANTREL_KEEP_NAME(p, Label40);
+    VANTREL_KEEP_NAME(p, Label2);
+    VANTREL_KEEP_NAME(p, TurretHeader);
+    VANTREL_KEEP_NAME(p, TurretFramer);
+    VANTREL_KEEP_NAME(p, PlaceAll);
+    Speak(&p, "Allocate Equipment");
+    Speak(p.Owned(), "Owned Equipment");
+    Speak(p.ClearSelected(), "Clear Selected");
+    Speak(p.ClearAll(), "Clear All CSlots");
+    Speak(p.PlaceAll, "Place All");
+    Speak(p.Figure, "Suit Figure");
+    Caption(p.Label41, p.BipedOwned);
+    Caption(p.Label40, p.QuadOwned);
+    Speak(p.TurretFramer, "Usable Turret Slots");
 }
 
 void NameControls(OptionsForm& f) {

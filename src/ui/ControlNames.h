@@ -5,6 +5,8 @@ namespace vantrel {
 class MainForm;
 class ChassisPage;
 class ArmorPage;
+class EquipmentPage;
+class SlotPage;
 class OptionsForm;
 class HistoryForm;
 class AboutForm;
@@ -21,6 +23,8 @@ class SheetOptionsDialog;
 void NameControls(MainForm& form);
 void NameControls(ChassisPage& page);
 void NameControls(ArmorPage& page);
+void NameControls(EquipmentPage& page);
+void NameControls(SlotPage& page);
 void NameControls(OptionsForm& form);
 void NameControls(HistoryForm& form);
 void NameControls(AboutForm& form);

@@ -190,6 +190,12 @@ void EquipmentPage::Connect() {
     connect(ComClear, &QPushButton::clicked, this, [this] { ComClear_Click(); });
 }
 
+std::vector<QWidget*> EquipmentPage::TabOrder() const {
+    // the available list, the buttons beside it, the owned list, then the filter under them
+    return {AvList,     ComAdd,     ComRemove,  ComClear,   SelList, OptType[0],
+            OptType[1], OptType[2], OptType[3], OptType[4], Check1};
+}
+
 int EquipmentPage::ChosenCategory() const {
     const int id = OptTypeGroup->checkedId();
     return id < 0 ? 0 : id;

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -32,9 +33,25 @@ public:
     // The catalog's figures of the entry `strName` in the information panel.
     void ShowItemInfo(const QString& strName);
     void ResetItemPanel();  // LPName "None Selected", the value labels "-"
+    void ComClear_Click();
+
+    // The focusable controls in reading order.
+    std::vector<QWidget*> TabOrder() const;
+
+private:
+    friend void NameControls(EquipmentPage& page);
+    void Connect();
+    void ShowItemValues(const CatalogItem& item);
     void ComAdd_Click();
     void ComRemove_Click();
-    void ComClear_Click();
+    // The category whose option is chosen (0..4).
+    int ChosenCategory() const;
+    // The value labels of the panel, LPName excluded.
+    std::array<QLabel*, 9> ValueLabels() const;
+
+    Context& ctx_;
+    GestureTracker& gestures_;
+    PageHost& host_;
 
     QLabel* Label13 = nullptr;
     EntryList* AvList = nullptr;
@@ -69,19 +86,6 @@ public:
     QLabel* LM = nullptr;
     QLabel* Label24 = nullptr;
     QLabel* LL = nullptr;
-
-    // The category whose option is chosen (0..4).
-    int ChosenCategory() const;
-    // The value labels of the panel, LPName excluded.
-    std::array<QLabel*, 9> ValueLabels() const;
-
-private:
-    void Connect();
-    void ShowItemValues(const CatalogItem& item);
-
-    Context& ctx_;
-    GestureTracker& gestures_;
-    PageHost& host_;
 };
 
 }  // namespace vantrel

@@ -341,6 +341,24 @@ std::vector<std::pair<QAction*, int>> SlotPage::PlaceActions() const {
     };
 }
 
+std::vector<QWidget*> SlotPage::TabOrder() const {
+    // the slot columns left to right, then the owned list and the buttons under it
+    std::vector<QWidget*> order;
+    const auto add = [&order](const auto& labels) {
+        order.insert(order.end(), labels.begin(), labels.end());
+    };
+    if (chassis_ == Chassis::Humanoid) {
+        add(BodyCrit);
+        add(RightCrit);
+        add(LeftCrit);
+    } else {
+        add(QuadCrit);
+        add(TurretCrit);
+    }
+    order.insert(order.end(), {Owned(), ClearSelected(), ClearAll(), PlaceAll});
+    return order;
+}
+
 void SlotPage::MoveFocus(int location, int slot, int dx, int dy) {
     // The columns from left to right as the page shows them.
     const std::vector<int> columns = chassis_ == Chassis::Humanoid

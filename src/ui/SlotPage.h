@@ -55,7 +55,6 @@ class BipedFigure : public QWidget {
     Q_OBJECT
 public:
     explicit BipedFigure(QWidget* parent = nullptr);
-    QFrame* EmotLine = nullptr;
     void SetEmotLine(bool sad);
     QSize sizeHint() const override { return {100, 188}; }  // the artwork at 5/8 of its size
 
@@ -64,7 +63,9 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    friend class SlotPage;  // the page names the line with its other controls
     void PlaceLine();
+    QFrame* EmotLine = nullptr;
     int lineTwips_ = 480;
     QPixmap art_;  // the artwork scaled to the widget, made again only when the size changes
     QSize artFor_;
@@ -96,14 +97,73 @@ public:
 
     // Draws the design's slots, the selection and the owned list of this layout.
     void Fill();
-    // The clearing buttons: Clear All CSlots and Clear Selected of the humanoid layout (ClearCS,
-    // ClearSel1) and of the quad layout (ClearCST, ClearSel2).
+    // Clear All CSlots of the humanoid layout (ClearCS) and of the quad layout (ClearCST).
     void ClearCS_Click();
     void ClearCST_Click();
-    void ClearSel1_Click();
-    void ClearSel2_Click();
 
     Chassis chassis() const { return chassis_; }
+
+    bool HasLocation(int location) const;
+    // The label of slot `slot` of `location` (a location number of the selection); null when this
+    // layout does not show the location or the slot does not exist.
+    SlotLabel* Crit(int location, int slot) const;
+    static int CritCount(int location);
+
+    // Happy figure: line low; sad figure: line high.
+    void SetEmotLine(bool sad);
+    // Turret outline around `usable` slots; the outline and header show only when `present`.
+    void SetTurret(int usable, bool present);
+
+    // The focusable controls in reading order.
+    std::vector<QWidget*> TabOrder() const;
+
+signals:
+    void slotDropped(int location, int slot, const std::optional<QString>& text);
+    void slotClicked(int location, int slot);
+    // Enter or Space on a slot label.
+    void slotActivated(int location, int slot);
+
+private:
+    friend void NameControls(SlotPage& page);
+    // Clear Selected of the humanoid layout (ClearSel1) and of the quad layout (ClearSel2).
+    void ClearSel1_Click();
+    void ClearSel2_Click();
+    // The owned list's place actions with the location each one places in.
+    std::vector<std::pair<QAction*, int>> PlaceActions() const;
+    // The place actions are open only while an owned entry is selected.
+    void UpdatePlaceActions();
+
+    // Location-independent views of the same controls.
+    OwnedList* Owned() const { return chassis_ == Chassis::Humanoid ? BipedOwned : QuadOwned; }
+    QPushButton* ClearSelected() const { return chassis_ == Chassis::Humanoid ? ClearSel1 : ClearSel2; }
+    QPushButton* ClearAll() const { return chassis_ == Chassis::Humanoid ? ClearCS : ClearCST; }
+
+    template <std::size_t N>
+    void MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidget* parent);
+    // Arrow keys: up and down within a location, left and right to the next location's nearest slot.
+    void MoveFocus(int location, int slot, int dx, int dy);
+    void BuildHumanoid();
+    void BuildQuad();
+
+    // The handlers (SlotPageCommands.cpp).
+    void ConnectHandlers();
+    void ShowDrop(int location, int slot, const DropResult& r);
+    void SlotDrop(int location, int slot, const std::optional<QString>& text);
+    void SlotClick(int location, int slot);
+    void SlotKey(int location, int slot);
+    void SlotMenu(QMenu* menu, int location, int slot, const QPoint& at);
+    void PlaceSelectedIn(int location);
+    void PlaceSelected();
+    void PlaceHere(int location, int slot, const QString& entry);
+    void PlaceAllOwned();
+    void ClearSlot(int location, int slot);
+
+    Context& ctx_;
+    GestureTracker& gestures_;
+    PageHost& host_;
+    Dialogs& dialogs_;
+    Chassis chassis_;
+    int slotHeight_;  // of every slot label, from the desktop's font
 
     // Humanoid layout (Frame4); null in the quad layout.
     std::array<SlotLabel*, 12> BodyCrit{};
@@ -135,59 +195,6 @@ public:
 
     // Both layouts: places every owned entry without dragging.
     QPushButton* PlaceAll = nullptr;
-    // The owned list's place actions with the location each one places in.
-    std::vector<std::pair<QAction*, int>> PlaceActions() const;
-    // The place actions are open only while an owned entry is selected.
-    void UpdatePlaceActions();
-
-    // Location-independent views of the same controls.
-    OwnedList* Owned() const { return chassis_ == Chassis::Humanoid ? BipedOwned : QuadOwned; }
-    QPushButton* ClearSelected() const { return chassis_ == Chassis::Humanoid ? ClearSel1 : ClearSel2; }
-    QPushButton* ClearAll() const { return chassis_ == Chassis::Humanoid ? ClearCS : ClearCST; }
-    bool HasLocation(int location) const;
-    // The label of slot `slot` of `location` (a location number of the selection); null when this
-    // layout does not show the location or the slot does not exist.
-    SlotLabel* Crit(int location, int slot) const;
-    static int CritCount(int location);
-
-    // Happy figure: line low; sad figure: line high.
-    void SetEmotLine(bool sad);
-    // Turret outline around `usable` slots; the outline and header show only when `present`.
-    void SetTurret(int usable, bool present);
-
-signals:
-    void slotDropped(int location, int slot, const std::optional<QString>& text);
-    void slotClicked(int location, int slot);
-    // Enter or Space on a slot label.
-    void slotActivated(int location, int slot);
-
-private:
-    template <std::size_t N>
-    void MakeColumn(std::array<SlotLabel*, N>& labels, int location, QWidget* parent);
-    // Arrow keys: up and down within a location, left and right to the next location's nearest slot.
-    void MoveFocus(int location, int slot, int dx, int dy);
-    void BuildHumanoid();
-    void BuildQuad();
-
-    // The handlers (SlotPageCommands.cpp).
-    void ConnectHandlers();
-    void ShowDrop(int location, int slot, const DropResult& r);
-    void SlotDrop(int location, int slot, const std::optional<QString>& text);
-    void SlotClick(int location, int slot);
-    void SlotKey(int location, int slot);
-    void SlotMenu(QMenu* menu, int location, int slot, const QPoint& at);
-    void PlaceSelectedIn(int location);
-    void PlaceSelected();
-    void PlaceHere(int location, int slot, const QString& entry);
-    void PlaceAllOwned();
-    void ClearSlot(int location, int slot);
-
-    Context& ctx_;
-    GestureTracker& gestures_;
-    PageHost& host_;
-    Dialogs& dialogs_;
-    Chassis chassis_;
-    int slotHeight_;  // of every slot label, from the desktop's font
 };
 
 }  // namespace vantrel

@@ -37,11 +37,12 @@ protected:
     void Add(const QString& name) {
         vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
         EquipmentPage* p = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
-        p->AvList->clearSelection();
-        const int found = p->AvList->FindRow(name);
+        EntryList* available = vantrel::test::Find<EntryList>(*p, "AvList");
+        available->clearSelection();
+        const int found = available->FindRow(name);
         ASSERT_GE(found, 0) << name.toStdString();
-        p->AvList->SetSelected(found, true);
-        p->ComAdd->click();
+        available->SetSelected(found, true);
+        vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
         Turn();
     }
     void RemoveAll() {

@@ -147,6 +147,13 @@ TEST(EntryList, KeysMouseAndScrollingOnAHugeList) {
 
 // ---- the pages of the main window ----
 
+// The humanoid page's place actions, found by name.
+std::vector<QAction*> PlaceActions(const SlotPage& page) {
+    return {vantrel::test::Find<QAction>(page, "PlaceInBody"),
+            vantrel::test::Find<QAction>(page, "PlaceInRightArm"),
+            vantrel::test::Find<QAction>(page, "PlaceInLeftArm")};
+}
+
 class EntryListPages : public MainFormFixture {
 protected:
     // Every owned count of the design at `count`.
@@ -238,26 +245,28 @@ TEST_F(EntryListPages, ListsAtTheReadersLimitsShowEveryUnitInOrder) {
 TEST_F(EntryListPages, AddRemoveAndInformationOnAHugeOwnedList) {
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
     EquipmentPage* p = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
+    EntryList* available = vantrel::test::Find<EntryList>(*p, "AvList");
+    EntryList* owned = vantrel::test::Find<EntryList>(*p, "SelList");
     OwnEverything(1000);
     const int rifle = FindIndex(ctx.catalog, "Laser Rifle");
     d().OwnedCount[rifle] = 999;
     form->RefreshP3();
-    ASSERT_EQ(p->SelList->count(), 606000 - 1);
+    ASSERT_EQ(owned->count(), 606000 - 1);
 
     // "Add >>" puts the line at the end until the next refill sorts it in.
-    p->AvList->SetSelected(p->AvList->FindRow(u"Laser Rifle"_s), true);
-    p->ComAdd->click();
+    available->SetSelected(available->FindRow(u"Laser Rifle"_s), true);
+    vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
     EXPECT_EQ(d().OwnedCount[rifle], 1000);
-    EXPECT_EQ(p->SelList->count(), 606000);
-    EXPECT_EQ(p->SelList->Text(605999), u"Laser Rifle"_s);
+    EXPECT_EQ(owned->count(), 606000);
+    EXPECT_EQ(owned->Text(605999), u"Laser Rifle"_s);
     form->RefreshP3();
-    ExpectLines(p->SelList);
+    ExpectLines(owned);
 
     // Everything selected: the panel shows the last entry, "<< Remove" takes all but the lines that
     // begin as heat sink and armor lines do, which stay selected.
-    p->SelList->selectAll();
-    EXPECT_EQ(p->LPName->text(), ExpectedLine(605999));
-    p->ComRemove->click();
+    owned->selectAll();
+    EXPECT_EQ(vantrel::test::Find<QLabel>(*p, "LPName")->text(), ExpectedLine(605999));
+    vantrel::test::Find<QPushButton>(*p, "ComRemove")->click();
     const auto kept = [](const std::string& line) {
         return line.rfind("Heat S", 0) == 0 || line.rfind("Armor:", 0) == 0 || line.rfind("ASys: ", 0) == 0;
     };
@@ -270,10 +279,10 @@ TEST_F(EntryListPages, AddRemoveAndInformationOnAHugeOwnedList) {
     }
     EXPECT_EQ(d().HeatSinks, 1000);
     EXPECT_EQ(d().ArmorSlots, 1000);
-    ASSERT_EQ(p->SelList->count(), left);
+    ASSERT_EQ(owned->count(), left);
     for (int r : {0, 1999, left - 1}) {
-        EXPECT_EQ(p->SelList->Text(r), ExpectedLine(r)) << r;
-        EXPECT_TRUE(p->SelList->IsSelected(r)) << r;
+        EXPECT_EQ(owned->Text(r), ExpectedLine(r)) << r;
+        EXPECT_TRUE(owned->IsSelected(r)) << r;
     }
 }
 
@@ -282,29 +291,29 @@ TEST_F(EntryListPages, AddRemoveAndInformationOnAHugeOwnedList) {
 TEST_F(EntryListPages, ArrowsAndEnterOnTheOwnedList) {
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     SlotPage* page = vantrel::test::Find<SlotPage>(*form, "Frame4");
-    OwnedList* owned = page->BipedOwned;
+    OwnedList* owned = vantrel::test::Find<OwnedList>(*page, "BipedOwned");
     d().OwnedCount[FindIndex(ctx.catalog, "Manipulator")] = 1;
     d().OwnedCount[FindIndex(ctx.catalog, "Myomer Booster")] = 1;
     form->RefreshP4();
     ASSERT_EQ(owned->count(), 2);
-    for (const auto& [action, location] : page->PlaceActions()) EXPECT_FALSE(action->isEnabled());
+    for (QAction* action : PlaceActions(*page)) EXPECT_FALSE(action->isEnabled());
     const QString chosen = u"Manipulator"_s;
     const int row = owned->FindRow(chosen);
     QTest::keyClick(owned, Qt::Key_Down);
     EXPECT_EQ(owned->SelectedEntry(), owned->Text(0));
     if (row == 1) QTest::keyClick(owned, Qt::Key_Down);
     EXPECT_EQ(owned->SelectedEntry(), chosen);
-    for (const auto& [action, location] : page->PlaceActions()) EXPECT_TRUE(action->isEnabled());
+    for (QAction* action : PlaceActions(*page)) EXPECT_TRUE(action->isEnabled());
     std::unique_ptr<QMimeData> data(owned->MakeDragData());
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->text(), chosen);
 
     QTest::keyClick(owned, Qt::Key_Return);
-    EXPECT_EQ(page->RightCrit[0]->text(), chosen);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*page, "RightCrit", 0)->text(), chosen);
     ASSERT_EQ(owned->count(), 1);
     EXPECT_NE(owned->Text(0), chosen);
     EXPECT_TRUE(owned->SelectedEntry().isEmpty());
-    for (const auto& [action, location] : page->PlaceActions()) EXPECT_FALSE(action->isEnabled());
+    for (QAction* action : PlaceActions(*page)) EXPECT_FALSE(action->isEnabled());
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ class EquipmentPageTest : public MainFormFixture {
 protected:
     EquipmentPage* P() { return vantrel::test::Find<EquipmentPage>(*form, "Frame3"); }
     void Open() { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2); }
+    EntryList* AvList() { return vantrel::test::Find<EntryList>(*P(), "AvList"); }
+    EntryList* SelList() { return vantrel::test::Find<EntryList>(*P(), "SelList"); }
+    QLabel* LPName() { return vantrel::test::Find<QLabel>(*P(), "LPName"); }
 
     static QStringList Lines(const EntryList* list) {
         QStringList out;
@@ -46,8 +49,9 @@ protected:
                                  [&](const QString& l) { return l.startsWith(QLatin1String(prefix)); }));
     }
     QStringList Panel() {
-        QStringList out{P()->LPName->text()};
-        for (QLabel* l : P()->ValueLabels()) out << l->text();
+        QStringList out{LPName()->text()};
+        for (const char* value : {"LDamage", "LWeight", "LCSlots", "LHeat", "LBV", "LMin", "LS", "LM", "LL"})
+            out << vantrel::test::Find<QLabel>(*P(), value)->text();
         return out;
     }
 };
@@ -55,38 +59,38 @@ protected:
 TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
     Open();
     EquipmentPage* p = P();
-    EXPECT_TRUE(p->OptType[0]->isChecked());
-    EXPECT_TRUE(p->Check1->isChecked());
-    EXPECT_EQ(p->AvList->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_TRUE(vantrel::test::FindAt<QRadioButton>(*p, "OptType", 0)->isChecked());
+    EXPECT_TRUE(vantrel::test::Find<QCheckBox>(*p, "Check1")->isChecked());
+    EXPECT_EQ(AvList()->selectionMode(), QAbstractItemView::ExtendedSelection);
 
     // Energy, Inner Sphere: the 5 unmarked and the 17 "(I" items of the shipped catalog, in catalog order.
-    QStringList lines = Lines(p->AvList);
+    QStringList lines = Lines(AvList());
     EXPECT_EQ(lines.size(), 22);
     EXPECT_EQ(CountPrefix(lines, "(I"), 17);
     EXPECT_EQ(lines.first(), u"(I) ER Flamer"_s);
     vantrel::test::Find<QComboBox>(*form, "ComboTechBase")->setCurrentIndex(1);  // Clan
     Open();
-    lines = Lines(p->AvList);
+    lines = Lines(AvList());
     EXPECT_EQ(lines.size(), 21);
     EXPECT_EQ(CountPrefix(lines, "(I"), 0);
     vantrel::test::Find<QComboBox>(*form, "ComboTechBase")->setCurrentIndex(2);  // Mixed
     Open();
-    EXPECT_EQ(p->AvList->count(), 38);
-    p->OptType[1]->click();  // Ballistic: 9 + 9 + 17
-    EXPECT_EQ(p->AvList->count(), 35);
-    p->OptType[3]->click();  // Equipment
-    EXPECT_EQ(p->AvList->count(), 41);
+    EXPECT_EQ(AvList()->count(), 38);
+    vantrel::test::FindAt<QRadioButton>(*p, "OptType", 1)->click();  // Ballistic: 9 + 9 + 17
+    EXPECT_EQ(AvList()->count(), 35);
+    vantrel::test::FindAt<QRadioButton>(*p, "OptType", 3)->click();  // Equipment
+    EXPECT_EQ(AvList()->count(), 41);
 
     // Ammunition for current weapons, none owned: only the 48 items of the category.
-    p->OptType[4]->click();
-    lines = Lines(p->AvList);
+    vantrel::test::FindAt<QRadioButton>(*p, "OptType", 4)->click();
+    lines = Lines(AvList());
     EXPECT_EQ(lines.size(), 48);
     for (const QString& l : lines) EXPECT_FALSE(l.endsWith(u" Ammo"_s)) << l.toStdString();
 
     // Owning a weapon offers its ammunition at the next rebuild, after the category items.
     AddToStash(ctx.catalog, d(), "(I) Light Machine Gun", 1);
     form->RefreshP3();
-    lines = Lines(p->AvList);
+    lines = Lines(AvList());
     EXPECT_EQ(lines.size(), 49);
     EXPECT_EQ(lines.last(), u"(I) Light Machine Gun Ammo"_s);
     // Placed, the weapon is still carried: its ammunition stays on offer.
@@ -94,10 +98,10 @@ TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
     d().OwnedCount[gun] = 0;
     d().PlacedCount[gun] = 1;
     form->RefreshP3();
-    EXPECT_EQ(Lines(p->AvList).last(), u"(I) Light Machine Gun Ammo"_s);
+    EXPECT_EQ(Lines(AvList()).last(), u"(I) Light Machine Gun Ammo"_s);
     // Without "For current weapons": every ammunition of the technology base (89 ammunition users).
-    p->Check1->click();
-    EXPECT_EQ(p->AvList->count(), 48 + 89);
+    vantrel::test::Find<QCheckBox>(*p, "Check1")->click();
+    EXPECT_EQ(AvList()->count(), 48 + 89);
 }
 
 TEST_F(EquipmentPageTest, AddRemoveAndClear) {
@@ -105,41 +109,41 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     EquipmentPage* p = P();
     const QString before = vantrel::test::FindAt<QLabel>(*form, "StatBar", (0) + 1)->text();
     for (int i = 0; i < 2; ++i) {
-        SelectText(p->AvList, u"Laser Rifle"_s);
-        p->ComAdd->click();
+        SelectText(AvList(), u"Laser Rifle"_s);
+        vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
     }
     const int rifle = FindIndex(ctx.catalog, "Laser Rifle");
-    EXPECT_EQ(Lines(p->SelList), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
+    EXPECT_EQ(Lines(SelList()), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
     EXPECT_EQ(d().OwnedCount[rifle], 2);
-    EXPECT_FALSE(p->AvList->HasSelection());
+    EXPECT_FALSE(AvList()->HasSelection());
     EXPECT_NE(vantrel::test::FindAt<QLabel>(*form, "StatBar", (0) + 1)->text(),
               before);  // the status line was recalculated
 
     // Several at once, first to last.
-    Select(p->AvList, {0, 2});
-    const QString first = p->AvList->Text(0), third = p->AvList->Text(2);
-    p->ComAdd->click();
-    EXPECT_EQ(Lines(p->SelList), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s, first, third}));
+    Select(AvList(), {0, 2});
+    const QString first = AvList()->Text(0), third = AvList()->Text(2);
+    vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
+    EXPECT_EQ(Lines(SelList()), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s, first, third}));
 
     // Heat sinks (and armor-system entries) stay when "<< Remove" meets them.
     d().HeatSinks = 3;
     d().ArmorSlots = 1;
     form->RefreshP3();
     const QString asys = u"ASys: "_s + vantrel::test::Find<QComboBox>(*form, "ComboAType")->currentText();
-    ASSERT_EQ(Lines(p->SelList).mid(0, 4),
+    ASSERT_EQ(Lines(SelList()).mid(0, 4),
               (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
-    const int rifleRow = Lines(p->SelList).indexOf(u"Laser Rifle"_s);
-    Select(p->SelList, {0, 3, rifleRow});
-    p->ComRemove->click();
-    const QStringList lines = Lines(p->SelList);
+    const int rifleRow = Lines(SelList()).indexOf(u"Laser Rifle"_s);
+    Select(SelList(), {0, 3, rifleRow});
+    vantrel::test::Find<QPushButton>(*p, "ComRemove")->click();
+    const QStringList lines = Lines(SelList());
     EXPECT_EQ(lines.count(u"Heat Sink"_s), 3);
     EXPECT_EQ(lines.count(asys), 1);
     EXPECT_EQ(d().OwnedCount[rifle], 1);
 
     // Clear empties owned items and ammunition, not heat sinks or armor-system slots.
     AddToStash(ctx.catalog, d(), "(I) Light Machine Gun Ammo", 2);
-    p->ComClear->click();
-    EXPECT_EQ(Lines(p->SelList), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
+    vantrel::test::Find<QPushButton>(*p, "ComClear")->click();
+    EXPECT_EQ(Lines(SelList()), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
     for (int i = 0; i < kCatalogSize; ++i) EXPECT_EQ(d().OwnedCount[i] + d().OwnedAmmo[i], 0) << i;
 }
 
@@ -151,23 +155,23 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     EXPECT_EQ(Panel(), none);
 
     // (I) ER Flamer: damage 2, 200 kg, 1 slot, heat 4, BV 16, no minimum, ranges 3/5/7.
-    SelectText(p->AvList, u"(I) ER Flamer"_s);
+    SelectText(AvList(), u"(I) ER Flamer"_s);
     EXPECT_EQ(Panel(), (QStringList{u"(I) ER Flamer"_s, u"2"_s, u"200 Kg"_s, u"1"_s, u"4"_s, u"16"_s, u"-"_s,
                                     u"3"_s, u"5"_s, u"7"_s}));
 
     // Several selected: the panel ends on the last in list order.
-    Select(p->AvList, {3, 1});
-    EXPECT_EQ(p->LPName->text(), p->AvList->Text(3));
+    Select(AvList(), {3, 1});
+    EXPECT_EQ(LPName()->text(), AvList()->Text(3));
     // A fractional Battle Value in the general number format; an item without weight shows "-".
     form->ShowItemInfo(u"Claws and Magnetic Clamps"_s);
-    EXPECT_EQ(p->LBV->text(), u"1.5"_s);
+    EXPECT_EQ(vantrel::test::Find<QLabel>(*p, "LBV")->text(), u"1.5"_s);
     ctx.catalog[FindIndex(ctx.catalog, "Laser Rifle")].Weight = -1;
     form->ShowItemInfo(u"Laser Rifle"_s);
-    EXPECT_EQ(p->LWeight->text(), u"-"_s);
+    EXPECT_EQ(vantrel::test::Find<QLabel>(*p, "LWeight")->text(), u"-"_s);
     // Ammunition: one load's weight and its shots.
-    p->OptType[4]->click();
-    p->Check1->click();
-    SelectText(p->AvList, u"(I) Light Machine Gun Ammo"_s);
+    vantrel::test::FindAt<QRadioButton>(*p, "OptType", 4)->click();
+    vantrel::test::Find<QCheckBox>(*p, "Check1")->click();
+    SelectText(AvList(), u"(I) Light Machine Gun Ammo"_s);
     EXPECT_EQ(Panel(), (QStringList{u"(I) Light Machine Gun Ammo"_s, u"-"_s, u"10 Kg / 20"_s, u"-"_s, u"-"_s,
                                     u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s}));
 
@@ -176,9 +180,9 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     d().ArmorSlots = 1;
     form->RefreshP3();
     const QStringList shown = Panel();
-    p->SelList->SetSelected(1, true);
+    SelList()->SetSelected(1, true);
     EXPECT_EQ(Panel(), shown);
-    Select(p->SelList, {0});
+    Select(SelList(), {0});
     QStringList heatSink = none;
     heatSink[0] = u"Heat Sink"_s;
     EXPECT_EQ(Panel(), heatSink);
@@ -190,14 +194,14 @@ TEST_F(EquipmentPageTest, InformationPanel) {
         const QPoint at = list->visualRect(list->Index(row)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     };
-    const QString first = p->AvList->Text(0);
-    clickRow(p->AvList, 0);
-    ASSERT_EQ(p->LPName->text(), first);
-    clickRow(p->SelList, 0);
-    ASSERT_EQ(p->LPName->text(), u"Heat Sink"_s);
-    clickRow(p->AvList, 0);
-    EXPECT_TRUE(p->AvList->IsSelected(0));
-    EXPECT_EQ(p->LPName->text(), first);
+    const QString first = AvList()->Text(0);
+    clickRow(AvList(), 0);
+    ASSERT_EQ(LPName()->text(), first);
+    clickRow(SelList(), 0);
+    ASSERT_EQ(LPName()->text(), u"Heat Sink"_s);
+    clickRow(AvList(), 0);
+    EXPECT_TRUE(AvList()->IsSelected(0));
+    EXPECT_EQ(LPName()->text(), first);
 }
 
 }  // namespace

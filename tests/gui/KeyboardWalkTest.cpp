@@ -118,7 +118,9 @@ protected:
         return d().IsQuad ? vantrel::test::Find<SlotPage>(*form, "Frame4B")
                           : vantrel::test::Find<SlotPage>(*form, "Frame4");
     }
-    QAbstractItemView* Owned() { return Page()->Owned(); }
+    OwnedList* Owned() {
+        return vantrel::test::Find<OwnedList>(*Page(), d().IsQuad ? "QuadOwned" : "BipedOwned");
+    }
 
     void UseLayout(bool quad, int tab = 3) {
         vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
@@ -172,7 +174,7 @@ protected:
     }
 
     void DropSelectedOn(SlotLabel* target) {
-        std::unique_ptr<QMimeData> data(Page()->Owned()->MakeDragData());
+        std::unique_ptr<QMimeData> data(Owned()->MakeDragData());
         ASSERT_NE(data, nullptr);
         DropOn(target, data.get());
     }
@@ -314,22 +316,27 @@ TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
         if (w.tab == 3) {
             // The slots column by column, then the owned list and its buttons.
             SlotPage* p = Page();
-            const int first = static_cast<int>(walk.indexOf(w.quad ? p->QuadCrit[0] : p->BodyCrit[0]));
+            SlotLabel* firstSlot = vantrel::test::FindAt<SlotLabel>(*p, w.quad ? "QuadCrit" : "BodyCrit", 0);
+            const QPushButton* clearSelected =
+                vantrel::test::Find<QPushButton>(*p, w.quad ? "ClearSel2" : "ClearSel1");
+            const QPushButton* clearAll =
+                vantrel::test::Find<QPushButton>(*p, w.quad ? "ClearCST" : "ClearCS");
+            const int first = static_cast<int>(walk.indexOf(firstSlot));
             ASSERT_EQ(first, 3);
-            const qsizetype owned = walk.indexOf(p->Owned());
+            const qsizetype owned = walk.indexOf(Owned());
             ctx.SelLocation = w.quad ? kQuadBody : kBody;
             ctx.SelSlot = 0;
             form->RefreshP4();  // Clear Selected opens with a selection
-            EXPECT_EQ(Names(Tabs(p->Owned(), 5)),
-                      (QStringList{p->Owned()->objectName(), p->ClearSelected()->objectName(),
-                                   p->ClearAll()->objectName(), u"PlaceAll"_s, u"TextMechName"_s}));
+            EXPECT_EQ(Names(Tabs(Owned(), 5)),
+                      (QStringList{Owned()->objectName(), clearSelected->objectName(), clearAll->objectName(),
+                                   u"PlaceAll"_s, u"TextMechName"_s}));
             EXPECT_EQ(Names(walk.mid(owned)),
-                      (QStringList{p->Owned()->objectName(), p->ClearAll()->objectName(), u"PlaceAll"_s}));
+                      (QStringList{Owned()->objectName(), clearAll->objectName(), u"PlaceAll"_s}));
             ctx.SelLocation = -1;
             form->RefreshP4();
             if (!w.quad) {
-                EXPECT_EQ(walk.indexOf(p->RightCrit[0]), 3 + 12);
-                EXPECT_EQ(walk.indexOf(p->LeftCrit[0]), 3 + 16);
+                EXPECT_EQ(walk.indexOf(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 0)), 3 + 12);
+                EXPECT_EQ(walk.indexOf(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0)), 3 + 16);
             }
         }
     }
@@ -412,7 +419,7 @@ TEST_F(KeyboardWalk, MnemonicsAreUniquePerMenuAndPage) {
     UseLayout(false);
     Own("Manipulator");
     Select(u"Manipulator"_s);
-    MenuOf(Page()->BodyCrit[3])->hide();
+    MenuOf(vantrel::test::FindAt<SlotLabel>(*Page(), "BodyCrit", 3))->hide();
     QStringList bar;
     for (QAction* a : form->menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, (QStringList{u"&File"_s, u"&Edit"_s, u"&Options"_s, u"&About"_s}));
@@ -450,7 +457,7 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
     d().BodySlots[5] = kSlotHeatSink;
     d().HeatSinks = 1;
     form->RefreshP4();
-    QMenu* menu = MenuOf(p->BodyCrit[4]);
+    QMenu* menu = MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4));
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(Entries(menu), (QStringList{u"&Place here=off"_s, u"&Clear=off"_s}));
@@ -458,26 +465,28 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
 
     Own("Manipulator");
     Select(u"Manipulator"_s);
-    EXPECT_EQ(Entries(MenuOf(p->BodyCrit[4])),
+    EXPECT_EQ(Entries(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4))),
               (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=off"_s}));
     menu->hide();
-    EXPECT_EQ(Entries(MenuOf(p->BodyCrit[5])),
+    EXPECT_EQ(Entries(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5))),
               (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=on"_s}));
     menu->hide();
     // A movement slot cannot be selected, so Clear would clear whatever else is selected: shut.
-    EXPECT_EQ(Entries(MenuOf(p->BodyCrit[0])),
+    EXPECT_EQ(Entries(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0))),
               (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=off"_s}));
     menu->hide();
 
     // By keyboard: the Menu key and Shift+F10 on the focused label, under the label.
-    p->BodyCrit[7]->setFocus();
-    QTest::keyClick(p->BodyCrit[7], Qt::Key_Menu);
+    vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->setFocus();
+    QTest::keyClick(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7), Qt::Key_Menu);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(menu->geometry().contains(
-        p->BodyCrit[7]->mapToGlobal(QPoint(p->BodyCrit[7]->width() / 2, p->BodyCrit[7]->height() + 2))));
+        vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)
+            ->mapToGlobal(QPoint(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->width() / 2,
+                                 vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->height() + 2))));
     menu->hide();
-    p->BodyCrit[5]->setFocus();
-    QTest::keyClick(p->BodyCrit[5], Qt::Key_F10, Qt::ShiftModifier);
+    vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)->setFocus();
+    QTest::keyClick(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(Entries(menu), (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=on"_s}));
     menu->hide();
@@ -486,15 +495,15 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
     // is left alone by a Clear on a slot the click cannot select.
     const Design start = d();
     const std::size_t steps = Steps();
-    Pick(MenuOf(p->BodyCrit[5]), "ClearSlot");
+    Pick(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)), "ClearSlot");
     EXPECT_EQ(d().BodySlots[5], kSlotFree);
-    EXPECT_EQ(p->BodyCrit[5]->text(), u"Available"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)->text(), u"Available"_s);
     EXPECT_EQ(Steps(), steps + 1);
     EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), u"&Undo Clear Selected"_s);
     d() = start;
     form->RefreshP4();
     ASSERT_TRUE(ClickSlot(ctx, kBody, 5));
-    Pick(MenuOf(p->BodyCrit[0]), "ClearSlot");
+    Pick(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)), "ClearSlot");
     EXPECT_EQ(d().BodySlots[5], kSlotHeatSink);
 
     // Shift+F10 on the owned list opens its menu of place actions too.

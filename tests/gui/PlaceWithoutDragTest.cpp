@@ -20,6 +20,8 @@
 #include <QTest>
 
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace vantrel::test {
 namespace {
@@ -33,6 +35,25 @@ protected:
                           : vantrel::test::Find<SlotPage>(*form, "Frame4");
     }
 
+    static OwnedList* OwnedOf(const SlotPage& page) {
+        return vantrel::test::Find<OwnedList>(
+            page, page.chassis() == SlotPage::Chassis::Humanoid ? "BipedOwned" : "QuadOwned");
+    }
+    OwnedList* Owned() { return OwnedOf(*Page()); }
+    // The page's place actions, each with the location it places in, in menu order.
+    static std::vector<std::pair<QAction*, int>> PlaceActionsOf(const SlotPage& page) {
+        if (page.chassis() == SlotPage::Chassis::Humanoid)
+            return {
+                {vantrel::test::Find<QAction>(page, "PlaceInBody"),     kBody    },
+                {vantrel::test::Find<QAction>(page, "PlaceInRightArm"), kRightArm},
+                {vantrel::test::Find<QAction>(page, "PlaceInLeftArm"),  kLeftArm }
+            };
+        return {
+            {vantrel::test::Find<QAction>(page, "PlaceInQuad"),   kQuadBody},
+            {vantrel::test::Find<QAction>(page, "PlaceInTurret"), kTurret  }
+        };
+    }
+
     void Own(const std::string& entry, int times = 1) {
         for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
         form->RefreshP4();
@@ -40,14 +61,14 @@ protected:
     }
 
     void Select(const QString& entry) {
-        const int found = Page()->Owned()->FindRow(entry);
+        const int found = Owned()->FindRow(entry);
         ASSERT_GE(found, 0) << entry.toStdString();
-        Page()->Owned()->setCurrentRow(found);
+        Owned()->setCurrentRow(found);
     }
 
     // The user's drag of the selected owned entry onto a slot label, as the toolkit delivers it.
     void DropSelectedOn(SlotLabel* target) {
-        std::unique_ptr<QMimeData> data(Page()->Owned()->MakeDragData());
+        std::unique_ptr<QMimeData> data(Owned()->MakeDragData());
         ASSERT_NE(data, nullptr);
         QDragEnterEvent enter(QPoint(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &enter);
@@ -124,10 +145,10 @@ TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
         }
         const Design start = d();
         form->RefreshP4();
-        EntryList* list = Page()->Owned();
+        EntryList* list = Owned();
         ASSERT_GT(list->count(), 0);
         const QString entry = list->Text(static_cast<int>(rng() % list->count()));
-        for (const auto& placeAction : Page()->PlaceActions()) {
+        for (const auto& placeAction : PlaceActionsOf(*Page())) {
             // Named copies: clang 14 lets no lambda capture a structured binding.
             QAction* const action = placeAction.first;
             const int location = placeAction.second;
@@ -172,35 +193,35 @@ TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessa
     Own("Manipulator");
     // A rule: the message with the exclamation icon, nothing placed.
     Select(u"Para Foil"_s);
-    p->PlaceInBody->trigger();
+    vantrel::test::Find<QAction>(*p, "PlaceInBody")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"A Battle Armor must be able to jump to equip a Para Foil."_s);
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
     // A manipulator on the body is refused without a word, as its drop is.
     Select(u"Manipulator"_s);
-    p->PlaceInBody->trigger();
+    vantrel::test::Find<QAction>(*p, "PlaceInBody")->trigger();
     EXPECT_EQ(dialogs.messages.size(), 1u);
     // Full arm: the room check's words without an icon.
     d().RightArmSlots.fill(kSlotHeatSink);
     Select(u"Manipulator"_s);
-    p->PlaceInRightArm->trigger();
+    vantrel::test::Find<QAction>(*p, "PlaceInRightArm")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, u"Not enough room."_s);
     EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::None);
-    EXPECT_EQ(p->BipedOwned->count(), 2);
+    EXPECT_EQ(OwnedOf(*p)->count(), 2);
 
     // Enter and double-click take the first location that accepts: the left arm for the manipulator.
     Select(u"Manipulator"_s);
-    Key(p->BipedOwned, Qt::Key_Return);
-    EXPECT_EQ(p->LeftCrit[0]->text(), u"Manipulator"_s);
+    Key(OwnedOf(*p), Qt::Key_Return);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0)->text(), u"Manipulator"_s);
     d().JumpMP = 1;
     form->RefreshP4();
     Select(u"Para Foil"_s);
-    const QModelIndex item = p->BipedOwned->currentIndex();
-    QTest::mouseDClick(p->BipedOwned->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       p->BipedOwned->visualRect(item).center());
-    EXPECT_EQ(p->BodyCrit[1]->text(), u"Para Foil"_s);
-    EXPECT_EQ(p->BipedOwned->count(), 0);
+    const QModelIndex item = OwnedOf(*p)->currentIndex();
+    QTest::mouseDClick(OwnedOf(*p)->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       OwnedOf(*p)->visualRect(item).center());
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 1)->text(), u"Para Foil"_s);
+    EXPECT_EQ(OwnedOf(*p)->count(), 0);
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
@@ -218,7 +239,7 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
     const int free = ctx.design.HeatSinks;
     ASSERT_EQ(free, 3);
     const int gestures = form->Gestures().Count();
-    p->PlaceAll->click();
+    vantrel::test::Find<QPushButton>(*p, "PlaceAll")->click();
     EXPECT_EQ(form->Gestures().Count(), gestures + 1);
     ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.texts().join(u'|').toStdString();
     const QString text = dialogs.messages[0].text;
@@ -227,7 +248,7 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
         << text.toStdString();
     // What is left is exactly what the message names; everything else went into slots.
     QStringList left;
-    for (int i = 0; i < p->BipedOwned->count(); ++i) left << p->BipedOwned->Text(i);
+    for (int i = 0; i < OwnedOf(*p)->count(); ++i) left << OwnedOf(*p)->Text(i);
     for (const QString& entry : left) EXPECT_TRUE(text.contains(entry + u": "_s)) << entry.toStdString();
     EXPECT_EQ(d().PlacedHeatSinks, 3);
     EXPECT_EQ(d().PlacedCount[FindIndex(ctx.catalog, "Magnetic Clamps")], 1);
@@ -240,9 +261,9 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
     dialogs.messages.clear();
     d().OwnedCount[FindIndex(ctx.catalog, "Myomer Booster")] = 1;
     form->RefreshP4();
-    p->PlaceAll->click();
+    vantrel::test::Find<QPushButton>(*p, "PlaceAll")->click();
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(u'|').toStdString();
-    EXPECT_EQ(p->BipedOwned->count(), 0);
+    EXPECT_EQ(OwnedOf(*p)->count(), 0);
 }
 
 // Enter on each body slot of a partly filled design does what a drop of the selected entry there
@@ -258,7 +279,7 @@ TEST_F(PlaceWithoutDrag, KeysOnSlotLabelsEqualDropsClicksAndClearing) {
     for (const QString& entry : {u"Myomer Booster"_s, u"Para Foil"_s, u"Heat Sink"_s}) {
         for (int i = 0; i < 12; ++i) {
             SCOPED_TRACE(entry.toStdString() + " on " + std::to_string(i));
-            SlotLabel* label = p->BodyCrit[static_cast<std::size_t>(i)];
+            SlotLabel* label = vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", i);
             if (start.BodySlots[static_cast<std::size_t>(i)] != kSlotFree) continue;
             const Outcome byKey = Run(start, entry, [&] { Key(label, Qt::Key_Return); });
             const Outcome byDrop = Run(start, entry, [&] { DropSelectedOn(label); });
@@ -267,29 +288,32 @@ TEST_F(PlaceWithoutDrag, KeysOnSlotLabelsEqualDropsClicksAndClearing) {
     }
     d() = start;
     form->RefreshP4();
-    EXPECT_EQ(p->BodyCrit[0]->accessibleName(), u"Body slot 1: Ground Movement"_s);
-    EXPECT_EQ(p->BodyCrit[4]->accessibleName(), u"Body slot 5: Heat Sink"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->accessibleName(),
+              u"Body slot 1: Ground Movement"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4)->accessibleName(),
+              u"Body slot 5: Heat Sink"_s);
     // Space on a taken slot selects it; Delete runs Clear Selected.
-    Key(p->BodyCrit[4], Qt::Key_Space);
+    Key(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4), Qt::Key_Space);
     EXPECT_EQ(ctx.SelLocation, kBody);
     EXPECT_EQ(ctx.SelSlot, 4);
-    Key(p->BodyCrit[4], Qt::Key_Delete);
+    Key(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4), Qt::Key_Delete);
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_EQ(p->BodyCrit[4]->accessibleName(), u"Body slot 5: Available"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4)->accessibleName(),
+              u"Body slot 5: Available"_s);
 
     // Arrows: down within the body, right to the right arm's nearest slot, off the edge nothing.
     QApplication::setActiveWindow(form.get());
-    p->BodyCrit[5]->setFocus();
-    Key(p->BodyCrit[5], Qt::Key_Down);
-    EXPECT_TRUE(p->BodyCrit[6]->hasFocus());
-    Key(p->BodyCrit[6], Qt::Key_Right);
-    EXPECT_TRUE(p->RightCrit[3]->hasFocus());
-    Key(p->RightCrit[3], Qt::Key_Right);
-    EXPECT_TRUE(p->LeftCrit[3]->hasFocus());
-    Key(p->LeftCrit[3], Qt::Key_Right);
-    EXPECT_TRUE(p->LeftCrit[3]->hasFocus());
-    Key(p->LeftCrit[0], Qt::Key_Up);
-    EXPECT_TRUE(p->LeftCrit[3]->hasFocus());
+    vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)->setFocus();
+    Key(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5), Qt::Key_Down);
+    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)->hasFocus());
+    Key(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), Qt::Key_Right);
+    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 3)->hasFocus());
+    Key(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 3), Qt::Key_Right);
+    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 3)->hasFocus());
+    Key(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 3), Qt::Key_Right);
+    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 3)->hasFocus());
+    Key(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0), Qt::Key_Up);
+    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 3)->hasFocus());
 }
 
 // Every slot label and every control of the page that takes the focus is reached by Tab.
@@ -338,14 +362,14 @@ TEST_F(PlaceWithoutDrag, EnterRunsTheFirstAcceptingLocationsAction) {
         }
         const Design start = d();
         form->RefreshP4();
-        EntryList* list = Page()->Owned();
+        EntryList* list = Owned();
         ASSERT_GT(list->count(), 0);
         const QString entry =
             armOnly ? u"Manipulator"_s : list->Text(static_cast<int>(rng() % list->count()));
         SCOPED_TRACE(entry.toStdString());
 
         d() = start;
-        const std::vector<std::pair<QAction*, int>> actions = Page()->PlaceActions();
+        const std::vector<std::pair<QAction*, int>> actions = PlaceActionsOf(*Page());
         QAction* expected = actions.front().first;
         for (const auto& [action, location] : actions) {
             if (FindPlaceSlot(ctx, location, entry.toStdString()).accepted) {
@@ -371,16 +395,16 @@ TEST_F(PlaceWithoutDrag, NothingSelectedPlacesNothing) {
         Own("Magnetic Clamps");
         form->RefreshP4();
         SlotPage* p = Page();
-        for (const auto& [action, location] : p->PlaceActions()) EXPECT_FALSE(action->isEnabled());
+        for (const auto& [action, location] : PlaceActionsOf(*p)) EXPECT_FALSE(action->isEnabled());
         const Design before = d();
         const std::size_t steps = Steps();
-        for (const auto& [action, location] : p->PlaceActions()) action->trigger();
-        Key(p->Owned(), Qt::Key_Return);
+        for (const auto& [action, location] : PlaceActionsOf(*p)) action->trigger();
+        Key(OwnedOf(*p), Qt::Key_Return);
         EXPECT_TRUE(d() == before);
         EXPECT_EQ(Steps(), steps);
         EXPECT_TRUE(dialogs.messages.empty());
         Select(u"Magnetic Clamps"_s);
-        for (const auto& [action, location] : p->PlaceActions()) EXPECT_TRUE(action->isEnabled());
+        for (const auto& [action, location] : PlaceActionsOf(*p)) EXPECT_TRUE(action->isEnabled());
         d().OwnedCount[FindIndex(ctx.catalog, "Magnetic Clamps")] = 0;
     }
 }
@@ -401,11 +425,11 @@ TEST_F(PlaceWithoutDrag, OneUndoTakesPlaceAllBackWhole) {
         Own("Mine Dispenser", 4);
         const Design before = d();
         QStringList ownedBefore;
-        for (int i = 0; i < Page()->Owned()->count(); ++i) ownedBefore << Page()->Owned()->Text(i);
+        for (int i = 0; i < Owned()->count(); ++i) ownedBefore << Owned()->Text(i);
         dialogs.messages.clear();
         const std::size_t steps = Steps();
 
-        Page()->PlaceAll->click();
+        vantrel::test::Find<QPushButton>(*Page(), "PlaceAll")->click();
         const Design after = d();
         ASSERT_FALSE(after == before);
         ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -416,7 +440,7 @@ TEST_F(PlaceWithoutDrag, OneUndoTakesPlaceAllBackWhole) {
         vantrel::test::Find<QAction>(*form, "MUndo")->trigger();
         EXPECT_TRUE(d() == before);
         QStringList ownedNow;
-        for (int i = 0; i < Page()->Owned()->count(); ++i) ownedNow << Page()->Owned()->Text(i);
+        for (int i = 0; i < Owned()->count(); ++i) ownedNow << Owned()->Text(i);
         EXPECT_EQ(ownedNow, ownedBefore);
         vantrel::test::Find<QAction>(*form, "MRedo")->trigger();
         EXPECT_TRUE(d() == after);

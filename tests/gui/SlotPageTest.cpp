@@ -8,6 +8,7 @@
 #include "MainFormFixture.h"
 #include "equipment/SlotView.h"
 #include "ui/ChassisPage.h"
+#include "ui/ControlNames.h"
 #include "ui/Gesture.h"
 #include "ui/SlotLabel.h"
 
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace vantrel::test {
 namespace {
@@ -41,6 +43,18 @@ void DropText(QWidget* w, const QString& text) {
 }
 
 void ClickOn(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
+
+OwnedList* OwnedOf(const SlotPage& page) {
+    return vantrel::test::Find<OwnedList>(
+        page, page.chassis() == SlotPage::Chassis::Humanoid ? "BipedOwned" : "QuadOwned");
+}
+
+// The labels `column`_0 .. of a slot column, in slot order.
+std::vector<SlotLabel*> Labels(const SlotPage& page, const char* column, int count) {
+    std::vector<SlotLabel*> out;
+    for (int i = 0; i < count; ++i) out.push_back(vantrel::test::FindAt<SlotLabel>(page, column, i));
+    return out;
+}
 
 // ---- slot label and page widgets on their own ----
 
@@ -107,7 +121,8 @@ TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
     vantrel::test::FakePageHost host;
     FakeDialogs dialogs;
     SlotPage quad(SlotPage::Chassis::Quad, ctx, gestures, host, dialogs, nullptr);
-    OwnedList* list = quad.QuadOwned;
+    NameControls(quad);  // as the main window does, so the controls are found by name
+    OwnedList* list = vantrel::test::Find<OwnedList>(quad, "QuadOwned");
     ASSERT_NE(list, nullptr);
     EXPECT_FALSE(list->viewport()->acceptDrops());
     list->SetEntries(QStringList{u"Heat Sink"_s, u"Small Laser Ammo"_s});
@@ -120,22 +135,25 @@ TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
 
     // The outline is 6 px (90 twips) taller than the usable turret slots. A configurable turret of
     // size 0 gives -1 slots: the height stays, outline and header go.
+    const QFrame* framer = vantrel::test::Find<QFrame>(quad, "TurretFramer");
     quad.SetTurret(2, true);
-    const int h = quad.TurretCrit[0]->height();
-    EXPECT_EQ(quad.TurretFramer->height(), 2 * h + 6);
-    EXPECT_TRUE(quad.TurretCrit[2]->isHidden());
+    const int h = vantrel::test::FindAt<SlotLabel>(quad, "TurretCrit", 0)->height();
+    EXPECT_EQ(framer->height(), 2 * h + 6);
+    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(quad, "TurretCrit", 2)->isHidden());
     quad.SetTurret(-1, false);
-    EXPECT_EQ(quad.TurretFramer->height(), 2 * h + 6);
-    EXPECT_TRUE(quad.TurretFramer->isHidden());
-    EXPECT_TRUE(quad.TurretHeader->isHidden());
+    EXPECT_EQ(framer->height(), 2 * h + 6);
+    EXPECT_TRUE(framer->isHidden());
+    EXPECT_TRUE(vantrel::test::Find<QLabel>(quad, "TurretHeader")->isHidden());
 
     SlotPage biped(SlotPage::Chassis::Humanoid, ctx, gestures, host, dialogs, nullptr);
+    NameControls(biped);
+    const QFrame* line = vantrel::test::Find<QFrame>(biped, "EmotLine");
     EXPECT_EQ(biped.Crit(kQuadBody, 0), nullptr);
     EXPECT_EQ(biped.Crit(kBody, 12), nullptr);
-    const int happy = biped.EmotLine->geometry().center().y();
+    const int happy = line->geometry().center().y();
     biped.SetEmotLine(true);
     // Form units at 15 to the pixel.
-    EXPECT_EQ(happy - biped.EmotLine->geometry().center().y(), (480 - 360) / 15);
+    EXPECT_EQ(happy - line->geometry().center().y(), (480 - 360) / 15);
 }
 
 // ---- placement in the running main window ----
@@ -169,7 +187,7 @@ protected:
     // The user's drag: press on the owned entry (which selects it), the data the list builds for
     // the drag, and the drop on the label.
     void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
-        OwnedList* list = page->Owned();
+        OwnedList* list = OwnedOf(*page);
         const int found = list->FindRow(entry);
         ASSERT_GE(found, 0) << entry.toStdString();
         list->setCurrentRow(found);
@@ -180,13 +198,13 @@ protected:
 
     // An accepted drop moves exactly one owned line into `taken` slots and lowers "Free CSlots".
     void ExpectPlaced(SlotPage* page, const QString& entry, SlotLabel* target, int taken) {
-        const QStringList before = Lines(page->Owned());
+        const QStringList before = Lines(OwnedOf(*page));
         const int free = FreeCSlots();
         const std::size_t messages = dialogs.messages.size();
         Drag(page, entry, target);
         QStringList expected = before;
         expected.removeAt(expected.indexOf(entry));
-        EXPECT_EQ(Lines(page->Owned()), expected) << entry.toStdString();
+        EXPECT_EQ(Lines(OwnedOf(*page)), expected) << entry.toStdString();
         EXPECT_EQ(FreeCSlots(), free - taken) << entry.toStdString();
         EXPECT_EQ(target->text(), entry);
         EXPECT_EQ(dialogs.messages.size(), messages);
@@ -208,8 +226,8 @@ protected:
 TEST_F(SlotPageTest, NewHumanoidDesignAndDropsOnEveryLocation) {
     OpenSlotPage();
     SlotPage* p = Biped();
-    EXPECT_EQ(p->BodyCrit[0]->text(), u"Ground Movement"_s);
-    EXPECT_EQ(p->BodyCrit[0]->colour(), Rgb2Q(kColourMovement));
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->text(), u"Ground Movement"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->colour(), Rgb2Q(kColourMovement));
     ASSERT_EQ(FreeCSlots(), 19);
 
     const int weapon = PlainItem(2);
@@ -218,27 +236,28 @@ TEST_F(SlotPageTest, NewHumanoidDesignAndDropsOnEveryLocation) {
     d().HeatSinks = 2;
     Own({ctx.catalog[weapon].Name, "Battle Claw", "(I) Light Machine Gun Ammo"});
     // Heat sinks first, then catalog order.
-    ASSERT_EQ(Lines(p->BipedOwned), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, weaponName,
-                                                 u"(I) Light Machine Gun Ammo"_s, u"Battle Claw"_s}));
+    ASSERT_EQ(Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned")),
+              (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, weaponName, u"(I) Light Machine Gun Ammo"_s,
+                           u"Battle Claw"_s}));
 
-    ExpectPlaced(p, u"Heat Sink"_s, p->BodyCrit[3], 1);
-    EXPECT_EQ(p->BodyCrit[3]->colour(), Rgb2Q(kColourHeatSink));
+    ExpectPlaced(p, u"Heat Sink"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3), 1);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3)->colour(), Rgb2Q(kColourHeatSink));
     EXPECT_EQ(d().PlacedHeatSinks, 1);
-    ExpectPlaced(p, weaponName, p->BodyCrit[5], 2);
-    EXPECT_EQ(p->BodyCrit[6]->text(), weaponName);
-    EXPECT_EQ(p->BodyCrit[6]->colour(), Rgb2Q(kColourItem));
-    EXPECT_EQ(p->BodyCrit[7]->text(), u"Available"_s);
+    ExpectPlaced(p, weaponName, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5), 2);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)->text(), weaponName);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)->colour(), Rgb2Q(kColourItem));
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->text(), u"Available"_s);
     EXPECT_EQ(d().BodySpan[5], 2);
     EXPECT_EQ(d().BodySpan[6], -2);
     EXPECT_EQ(d().PlacedCount[weapon], 1);
-    ExpectPlaced(p, u"Battle Claw"_s, p->RightCrit[1], 1);
+    ExpectPlaced(p, u"Battle Claw"_s, vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 1), 1);
     EXPECT_EQ(d().RightArmSlots[1], Index("Battle Claw") + kSlotItemBase);
-    ExpectPlaced(p, u"Heat Sink"_s, p->LeftCrit[0], 1);
-    ExpectPlaced(p, u"(I) Light Machine Gun Ammo"_s, p->LeftCrit[2], 1);
+    ExpectPlaced(p, u"Heat Sink"_s, vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0), 1);
+    ExpectPlaced(p, u"(I) Light Machine Gun Ammo"_s, vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 2), 1);
     EXPECT_EQ(d().LeftArmSlots[2], Index("(I) Light Machine Gun") + kSlotAmmoBase);
     EXPECT_FALSE(ctx.Saved);
     // The quad page's list shows the same owned entries, now none.
-    EXPECT_EQ(Quad()->QuadOwned->count(), 0);
+    EXPECT_EQ(vantrel::test::Find<OwnedList>(*Quad(), "QuadOwned")->count(), 0);
 }
 
 TEST_F(SlotPageTest, RefusalsShowTheirMessageAndChangeNothing) {
@@ -248,10 +267,10 @@ TEST_F(SlotPageTest, RefusalsShowTheirMessageAndChangeNothing) {
     Own({"Para Foil", ctx.catalog[weapon].Name, "Heavy Battle Claw", "(I) Light Machine Gun Ammo"});
     ctx.Saved = true;
     const Design before = d();
-    const QStringList lines = Lines(p->BipedOwned);
+    const QStringList lines = Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned"));
 
     // A rule fires before the slot is looked at: even on the occupied movement slot.
-    Drag(p, u"Para Foil"_s, p->BodyCrit[0]);
+    Drag(p, u"Para Foil"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"A Battle Armor must be able to jump to equip a Para Foil."_s);
     EXPECT_EQ(dialogs.messages[0].title, u"Vantrel"_s);
@@ -259,34 +278,35 @@ TEST_F(SlotPageTest, RefusalsShowTheirMessageAndChangeNothing) {
     EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::Ok);
 
     // Only slot 11 of the two lies inside the body: no room, no icon, the slot back to green.
-    Drag(p, Name(ctx.catalog, weapon), p->BodyCrit[11]);
+    Drag(p, Name(ctx.catalog, weapon), vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 11));
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, u"Not enough room."_s);
     EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::None);
-    EXPECT_EQ(p->BodyCrit[11]->colour(), Rgb2Q(kColourFree));
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 11)->colour(), Rgb2Q(kColourFree));
 
     // Manipulators go in the arms only: silently refused on the body.
-    Drag(p, u"Heavy Battle Claw"_s, p->BodyCrit[4]);
+    Drag(p, u"Heavy Battle Claw"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4));
     EXPECT_EQ(dialogs.messages.size(), 2u);
     // On a taken slot an item meets the room check; ammunition is not placed, without a message.
-    Drag(p, u"Heavy Battle Claw"_s, p->BodyCrit[0]);
+    Drag(p, u"Heavy Battle Claw"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].text, u"Not enough room."_s);
-    Drag(p, u"(I) Light Machine Gun Ammo"_s, p->BodyCrit[0]);
+    Drag(p, u"(I) Light Machine Gun Ammo"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
 
     // Data without text, and text that is not the dragged owned entry (from another program).
     QMimeData noText;
     noText.setData(u"application/x-other"_s, QByteArray("x"));
-    DropOn(p->BodyCrit[6], &noText);
-    p->BipedOwned->clearSelection();
-    DropText(p->BodyCrit[6], u"Heat Sink"_s);
-    DropText(p->BodyCrit[6], u"Para Foil"_s);
+    DropOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), &noText);
+    vantrel::test::Find<OwnedList>(*p, "BipedOwned")->clearSelection();
+    DropText(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), u"Heat Sink"_s);
+    DropText(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), u"Para Foil"_s);
 
     EXPECT_EQ(dialogs.messages.size(), 3u) << dialogs.texts().join(u'|').toStdString();
     EXPECT_EQ(d(), before);
-    EXPECT_EQ(Lines(p->BipedOwned), lines);
-    EXPECT_EQ(p->BodyCrit[0]->text(), u"Ground Movement"_s);
-    for (int i = 1; i < 12; ++i) EXPECT_EQ(p->BodyCrit[i]->text(), u"Available"_s) << i;
+    EXPECT_EQ(Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned")), lines);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->text(), u"Ground Movement"_s);
+    for (int i = 1; i < 12; ++i)
+        EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", i)->text(), u"Available"_s) << i;
 }
 
 TEST_F(SlotPageTest, HighlightAndClearing) {
@@ -295,59 +315,62 @@ TEST_F(SlotPageTest, HighlightAndClearing) {
     ASSERT_EQ(ctx.catalog[Index("Myomer Booster")].CSlots, 3);
     d().HeatSinks = 2;
     Own({"Myomer Booster", "Magnetic Clamps", "Space Operations Adaptation"});
-    ExpectPlaced(p, u"Myomer Booster"_s, p->BodyCrit[2], 3);
-    ExpectPlaced(p, u"Heat Sink"_s, p->BodyCrit[6], 1);
-    ExpectPlaced(p, u"Heat Sink"_s, p->BodyCrit[7], 1);
-    ExpectPlaced(p, u"Magnetic Clamps"_s, p->RightCrit[3], 2);  // and the first free left-arm slot
-    EXPECT_EQ(p->LeftCrit[0]->text(), u"Magnetic Clamps"_s);
-    ExpectPlaced(p, u"Space Operations Adaptation"_s, p->BodyCrit[9], 3);  // and one slot in each arm
-    EXPECT_EQ(p->RightCrit[0]->text(), u"Space Operations Adaptation"_s);
-    EXPECT_EQ(p->LeftCrit[1]->text(), u"Space Operations Adaptation"_s);
+    ExpectPlaced(p, u"Myomer Booster"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 2), 3);
+    ExpectPlaced(p, u"Heat Sink"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), 1);
+    ExpectPlaced(p, u"Heat Sink"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7), 1);
+    ExpectPlaced(p, u"Magnetic Clamps"_s, vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 3),
+                 2);  // and the first free left-arm slot
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0)->text(), u"Magnetic Clamps"_s);
+    ExpectPlaced(p, u"Space Operations Adaptation"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 9),
+                 3);  // and one slot in each arm
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 0)->text(), u"Space Operations Adaptation"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 1)->text(), u"Space Operations Adaptation"_s);
 
     // Clicks on free or movement slots select nothing.
-    ClickOn(p->BodyCrit[0]);
-    ClickOn(p->BodyCrit[11]);
+    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
+    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 11));
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_FALSE(p->ClearSel1->isEnabled());
+    EXPECT_FALSE(vantrel::test::Find<QPushButton>(*p, "ClearSel1")->isEnabled());
 
     // The middle slot of the three-slot item marks the whole item, nothing else.
-    ClickOn(p->BodyCrit[3]);
+    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3));
     EXPECT_EQ(ctx.SelSlot, 3);
-    EXPECT_EQ(Cyan(p->BodyCrit), (QList<int>{2, 3, 4}));
-    EXPECT_TRUE(p->ClearSel1->isEnabled());
+    EXPECT_EQ(Cyan(Labels(*p, "BodyCrit", 12)), (QList<int>{2, 3, 4}));
+    EXPECT_TRUE(vantrel::test::Find<QPushButton>(*p, "ClearSel1")->isEnabled());
 
     // The clamps light up in both arms; the space adaptation in all three locations.
-    ClickOn(p->LeftCrit[0]);
-    EXPECT_EQ(Cyan(p->LeftCrit), QList<int>{0});
-    EXPECT_EQ(Cyan(p->RightCrit), QList<int>{3});
-    EXPECT_TRUE(Cyan(p->BodyCrit).isEmpty());
-    ClickOn(p->RightCrit[0]);
-    EXPECT_EQ(Cyan(p->RightCrit), QList<int>{0});
-    EXPECT_EQ(Cyan(p->LeftCrit), QList<int>{1});
-    EXPECT_EQ(Cyan(p->BodyCrit), QList<int>{9});
+    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0));
+    EXPECT_EQ(Cyan(Labels(*p, "LeftCrit", 4)), QList<int>{0});
+    EXPECT_EQ(Cyan(Labels(*p, "RightCrit", 4)), QList<int>{3});
+    EXPECT_TRUE(Cyan(Labels(*p, "BodyCrit", 12)).isEmpty());
+    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 0));
+    EXPECT_EQ(Cyan(Labels(*p, "RightCrit", 4)), QList<int>{0});
+    EXPECT_EQ(Cyan(Labels(*p, "LeftCrit", 4)), QList<int>{1});
+    EXPECT_EQ(Cyan(Labels(*p, "BodyCrit", 12)), QList<int>{9});
 
     // Clear Selected returns the one unit and frees its three slots.
     const int free = FreeCSlots();
-    p->ClearSel1->click();
+    vantrel::test::Find<QPushButton>(*p, "ClearSel1")->click();
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_FALSE(p->ClearSel1->isEnabled());
+    EXPECT_FALSE(vantrel::test::Find<QPushButton>(*p, "ClearSel1")->isEnabled());
     EXPECT_EQ(FreeCSlots(), free + 3);
-    EXPECT_EQ(p->LeftCrit[1]->colour(), Rgb2Q(kColourFree));
-    EXPECT_EQ(Lines(p->BipedOwned), QStringList{u"Space Operations Adaptation"_s});
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 1)->colour(), Rgb2Q(kColourFree));
+    EXPECT_EQ(Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned")),
+              QStringList{u"Space Operations Adaptation"_s});
 
     // One of two heat sinks.
-    ClickOn(p->BodyCrit[7]);
-    EXPECT_EQ(Cyan(p->BodyCrit), QList<int>{7});
-    p->ClearSel1->click();
+    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7));
+    EXPECT_EQ(Cyan(Labels(*p, "BodyCrit", 12)), QList<int>{7});
+    vantrel::test::Find<QPushButton>(*p, "ClearSel1")->click();
     EXPECT_EQ(d().HeatSinks, 1);
-    EXPECT_EQ(p->BodyCrit[6]->text(), u"Heat Sink"_s);
-    EXPECT_EQ(p->BodyCrit[7]->text(), u"Available"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)->text(), u"Heat Sink"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->text(), u"Available"_s);
 
     // Clear All: everything back in the owned list, the movement entry stays.
-    p->ClearCS->click();
+    vantrel::test::Find<QPushButton>(*p, "ClearCS")->click();
     EXPECT_EQ(FreeCSlots(), 19);
-    EXPECT_EQ(p->BodyCrit[0]->text(), u"Ground Movement"_s);
-    QStringList lines = Lines(p->BipedOwned);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->text(), u"Ground Movement"_s);
+    QStringList lines = Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned"));
     lines.sort();
     EXPECT_EQ(lines, (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Magnetic Clamps"_s, u"Myomer Booster"_s,
                                   u"Space Operations Adaptation"_s}));
@@ -360,56 +383,59 @@ TEST_F(SlotPageTest, QuadBodyAndTurret) {
     OpenSlotPage();
     SlotPage* q = Quad();
     EXPECT_FALSE(Biped()->isVisible());
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(q->TurretCrit[i]->isVisible(), i < 3) << i;
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", i)->isVisible(), i < 3) << i;
 
     const int weapon = PlainItem(2);
     const QString weaponName = Name(ctx.catalog, weapon);
     Own({ctx.catalog[weapon].Name}, 2);
     Own({"(I) Light Machine Gun Ammo", "Searchlight"});
-    ExpectPlaced(q, weaponName, q->QuadCrit[14], 2);
-    ExpectPlaced(q, u"(I) Light Machine Gun Ammo"_s, q->TurretCrit[2], 1);
+    ExpectPlaced(q, weaponName, vantrel::test::FindAt<SlotLabel>(*q, "QuadCrit", 14), 2);
+    ExpectPlaced(q, u"(I) Light Machine Gun Ammo"_s, vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 2),
+                 1);
     // Two slots from turret slot 1 meet the ammunition in slot 2: no room. From slot 0 they fit.
-    Drag(q, weaponName, q->TurretCrit[1]);
+    Drag(q, weaponName, vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 1));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"Not enough room."_s);
-    EXPECT_EQ(q->TurretCrit[1]->colour(), Rgb2Q(kColourFree));
-    ExpectPlaced(q, weaponName, q->TurretCrit[0], 2);
-    EXPECT_EQ(q->TurretCrit[1]->text(), weaponName);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 1)->colour(), Rgb2Q(kColourFree));
+    ExpectPlaced(q, weaponName, vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 0), 2);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 1)->text(), weaponName);
     // Equipment stays off the turret, without a message; the turret's hover ignores it too.
     vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(5);
     form->RefreshP4();
     QMimeData heat;
     heat.setText(u"Heat Sink"_s);
-    DragEnter(q->TurretCrit[4], &heat);
-    EXPECT_EQ(q->TurretCrit[4]->colour(), Rgb2Q(kColourFree));
-    DragLeave(q->TurretCrit[4]);
-    Drag(q, u"Searchlight"_s, q->TurretCrit[4]);
-    EXPECT_EQ(q->TurretCrit[4]->text(), u"Available"_s);
+    DragEnter(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4), &heat);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4)->colour(), Rgb2Q(kColourFree));
+    DragLeave(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4));
+    Drag(q, u"Searchlight"_s, vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4));
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4)->text(), u"Available"_s);
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(Lines(q->QuadOwned), QStringList{u"Searchlight"_s});
+    EXPECT_EQ(Lines(vantrel::test::Find<OwnedList>(*q, "QuadOwned")), QStringList{u"Searchlight"_s});
 
     // The turret's slots select like any other; the highlight follows the span.
-    ClickOn(q->TurretCrit[1]);
+    ClickOn(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 1));
     EXPECT_EQ(ctx.SelLocation, 4);
-    EXPECT_TRUE(q->ClearSel2->isEnabled());
-    EXPECT_EQ(Cyan(q->TurretCrit), (QList<int>{0, 1}));
-    q->ClearSel2->click();
-    EXPECT_EQ(q->TurretCrit[0]->text(), u"Available"_s);
-    EXPECT_EQ(q->TurretCrit[2]->text(), u"(I) Light Machine Gun Ammo"_s);
-    q->ClearCST->click();
-    EXPECT_EQ(q->QuadCrit[14]->text(), u"Available"_s);
-    EXPECT_EQ(q->QuadCrit[0]->text(), u"Ground Movement"_s);
-    EXPECT_EQ(q->QuadOwned->count(), 4);
+    EXPECT_TRUE(vantrel::test::Find<QPushButton>(*q, "ClearSel2")->isEnabled());
+    EXPECT_EQ(Cyan(Labels(*q, "TurretCrit", 9)), (QList<int>{0, 1}));
+    vantrel::test::Find<QPushButton>(*q, "ClearSel2")->click();
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 0)->text(), u"Available"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 2)->text(), u"(I) Light Machine Gun Ammo"_s);
+    vantrel::test::Find<QPushButton>(*q, "ClearCST")->click();
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "QuadCrit", 14)->text(), u"Available"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "QuadCrit", 0)->text(), u"Ground Movement"_s);
+    EXPECT_EQ(vantrel::test::Find<OwnedList>(*q, "QuadOwned")->count(), 4);
 
     // A configurable turret gives up one slot.
     vantrel::test::Find<vantrel::ChassisPage>(*form, "Frame1")->ChkConfig_MouseUp();
     ASSERT_TRUE(d().TurretConfig);
     form->RefreshP4();
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(q->TurretCrit[i]->isVisible(), i < 4) << i;
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", i)->isVisible(), i < 4) << i;
     vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(0);
     form->RefreshP4();
-    EXPECT_FALSE(q->TurretHeader->isVisible());
-    EXPECT_FALSE(q->TurretFramer->isVisible());
+    EXPECT_FALSE(vantrel::test::Find<QLabel>(*q, "TurretHeader")->isVisible());
+    EXPECT_FALSE(vantrel::test::Find<QFrame>(*q, "TurretFramer")->isVisible());
 }
 
 TEST_F(SlotPageTest, DropIsHandledAfterTheDragEndsAndRebuildShowsAtOnce) {
@@ -417,24 +443,24 @@ TEST_F(SlotPageTest, DropIsHandledAfterTheDragEndsAndRebuildShowsAtOnce) {
     SlotPage* p = Biped();
     d().HeatSinks = 1;
     form->RefreshP4();
-    p->BipedOwned->setCurrentRow(0);
-    std::unique_ptr<QMimeData> data(p->BipedOwned->MakeDragData());
-    DragEnter(p->BodyCrit[3], data.get());
+    vantrel::test::Find<OwnedList>(*p, "BipedOwned")->setCurrentRow(0);
+    std::unique_ptr<QMimeData> data(vantrel::test::Find<OwnedList>(*p, "BipedOwned")->MakeDragData());
+    DragEnter(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3), data.get());
     QDropEvent e(QPointF(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(p->BodyCrit[3], &e);
+    QCoreApplication::sendEvent(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3), &e);
     EXPECT_TRUE(e.isAccepted());
     EXPECT_EQ(e.dropAction(), Qt::MoveAction);
     EXPECT_EQ(d().HeatSinks, 1);  // still inside the drag: nothing placed, no message box yet
     QCoreApplication::processEvents();
-    EXPECT_EQ(p->BodyCrit[3]->text(), u"Heat Sink"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3)->text(), u"Heat Sink"_s);
 
     // A movement rebuild asked for by the first page shows as soon as the page is redrawn.
     d().JumpMP = 2;
     ctx.RebuildSlots = true;
     form->RefreshP4();
     EXPECT_FALSE(ctx.RebuildSlots);
-    EXPECT_EQ(p->BodyCrit[2]->text(), u"Jump Jets"_s);
-    EXPECT_EQ(p->BodyCrit[2]->colour(), Rgb2Q(kColourMovement));
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 2)->text(), u"Jump Jets"_s);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 2)->colour(), Rgb2Q(kColourMovement));
     EXPECT_EQ(d().HeatSinks, 1);  // the placed heat sink came back
     EXPECT_EQ(FreeCSlots(), 17);
 }

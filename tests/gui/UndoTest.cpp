@@ -48,6 +48,10 @@ protected:
     EquipmentPage* Equipment() { return vantrel::test::Find<EquipmentPage>(*form, "Frame3"); }
     SlotPage* Biped() { return vantrel::test::Find<SlotPage>(*form, "Frame4"); }
     SlotPage* Quad() { return vantrel::test::Find<SlotPage>(*form, "Frame4B"); }
+    static OwnedList* OwnedOf(const SlotPage& page) {
+        return vantrel::test::Find<OwnedList>(
+            page, page.chassis() == SlotPage::Chassis::Humanoid ? "BipedOwned" : "QuadOwned");
+    }
 
     // What the user sees of the state: the status line, the boxes and the page on show (the other
     // pages are written again when they are shown).
@@ -84,10 +88,10 @@ protected:
                     << vantrel::test::Find<QLabel>(*form, "LabArmorP")->text()
                     << vantrel::test::Find<QLabel>(*form, "LabArmorW")->text();
                 break;
-            case 2: lines(Equipment()->SelList); break;
+            case 2: lines(vantrel::test::Find<EntryList>(*Equipment(), "SelList")); break;
             default: {
                 SlotPage* page = d().IsQuad ? Quad() : Biped();
-                lines(page->Owned());
+                lines(OwnedOf(*page));
                 for (int location = 0; location < kLocationCount; ++location)
                     if (page->HasLocation(location))
                         for (int i = 0; i < SlotPage::CritCount(location); ++i)
@@ -132,17 +136,20 @@ protected:
 
     void Add(const QString& entry) {
         EquipmentPage* p = Equipment();
-        p->AvList->clearSelection();
-        const int found = p->AvList->FindRow(entry);
+        EntryList* available = vantrel::test::Find<EntryList>(*p, "AvList");
+        available->clearSelection();
+        const int found = available->FindRow(entry);
         ASSERT_GE(found, 0) << entry.toStdString();
-        p->AvList->SetSelected(found, true);
-        p->ComAdd->click();
+        available->SetSelected(found, true);
+        vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
     }
-    void Category(int category) { Equipment()->OptType[category]->click(); }
+    void Category(int category) {
+        vantrel::test::FindAt<QRadioButton>(*Equipment(), "OptType", category)->click();
+    }
 
     // The user's drag of an owned entry onto a slot.
     void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
-        OwnedList* list = page->Owned();
+        OwnedList* list = OwnedOf(*page);
         const int found = list->FindRow(entry);
         ASSERT_GE(found, 0) << entry.toStdString();
         list->setCurrentRow(found);
@@ -189,14 +196,14 @@ TEST_F(UndoTest, ListsCheckBoxesAndSlidersOfTheFirstTwoPages) {
     Category(ctx.catalog[item].Category);
     Add(Name(item));
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-    Drag(Biped(), Name(item), Biped()->BodyCrit[5]);
+    Drag(Biped(), Name(item), vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 5));
     ASSERT_EQ(d().PlacedCount[item], 1);
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
     ExpectOneStep("Weight Class"_q, [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3); });
     EXPECT_EQ(d().PlacedCount[item], 0);  // redone: the cascade cleared it again
     Undo();
     EXPECT_EQ(d().PlacedCount[item], 1);
-    EXPECT_EQ(Biped()->BodyCrit[5]->text(), Name(item));
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 5)->text(), Name(item));
     Redo();
 
     ExpectOneStep("Technology Base"_q,
@@ -254,31 +261,36 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     Add(Name(big));
     ExpectOneStep("Remove"_q, [&] {
         EquipmentPage* p = Equipment();
-        p->SelList->clearSelection();
-        p->SelList->SetSelected(p->SelList->FindRow(Name(item)), true);
-        p->ComRemove->click();
+        EntryList* owned = vantrel::test::Find<EntryList>(*p, "SelList");
+        owned->clearSelection();
+        owned->SetSelected(owned->FindRow(Name(item)), true);
+        vantrel::test::Find<QPushButton>(*p, "ComRemove")->click();
     });
-    ExpectOneStep("Clear"_q, [&] { Equipment()->ComClear->click(); });
+    ExpectOneStep("Clear"_q, [&] { vantrel::test::Find<QPushButton>(*Equipment(), "ComClear")->click(); });
     Undo();
 
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
     SlotPage* p = Biped();
     const QString armorEntry = QString::fromStdString(OwnedEntries(ctx)[1]);  // after the heat sink
-    ExpectOneStep("Drop on Body"_q, [&] { Drag(p, Name(item), p->BodyCrit[5]); });
-    ExpectOneStep("Drop on Right Arm"_q, [&] { Drag(p, "Heat Sink"_q, p->RightCrit[0]); });
-    ExpectOneStep("Drop on Left Arm"_q, [&] { Drag(p, armorEntry, p->LeftCrit[0]); });
-    ExpectOneStep("Drop on Body"_q, [&] { Drag(p, Name(big), p->BodyCrit[7]); });
+    ExpectOneStep("Drop on Body"_q,
+                  [&] { Drag(p, Name(item), vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)); });
+    ExpectOneStep("Drop on Right Arm"_q,
+                  [&] { Drag(p, "Heat Sink"_q, vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 0)); });
+    ExpectOneStep("Drop on Left Arm"_q,
+                  [&] { Drag(p, armorEntry, vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0)); });
+    ExpectOneStep("Drop on Body"_q,
+                  [&] { Drag(p, Name(big), vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)); });
 
     // A click on a placed item selects it (no step); Clear Selected is one and gives the selection back.
-    Click(p->BodyCrit[7]);
+    Click(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7));
     ASSERT_GE(ctx.SelLocation, 0);
     const DesignState selected = Now();
-    ExpectOneStep("Clear Selected"_q, [&] { p->ClearSel1->click(); });
+    ExpectOneStep("Clear Selected"_q, [&] { vantrel::test::Find<QPushButton>(*p, "ClearSel1")->click(); });
     Undo();
     EXPECT_TRUE(Now() == selected) << Differences(Now(), selected);
-    EXPECT_TRUE(p->ClearSel1->isEnabled());
+    EXPECT_TRUE(vantrel::test::Find<QPushButton>(*p, "ClearSel1")->isEnabled());
     Redo();
-    ExpectOneStep("Clear All CSlots"_q, [&] { p->ClearCS->click(); });
+    ExpectOneStep("Clear All CSlots"_q, [&] { vantrel::test::Find<QPushButton>(*p, "ClearCS")->click(); });
 
     // On the quad page: a drop into the turret.
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
@@ -288,7 +300,9 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     Category(ctx.catalog[item].Category);
     Add(Name(item));
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-    ExpectOneStep("Drop on Turret"_q, [&] { Drag(Quad(), Name(item), Quad()->TurretCrit[0]); });
+    ExpectOneStep("Drop on Turret"_q, [&] {
+        Drag(Quad(), Name(item), vantrel::test::FindAt<SlotLabel>(*Quad(), "TurretCrit", 0));
+    });
     // Undone to a humanoid design while the slot page is on show: the humanoid layout shows.
     while (d().IsQuad) Undo();
     EXPECT_TRUE(vantrel::test::Find<QWidget>(*form, "Frame4")->isVisible());
@@ -303,9 +317,11 @@ TEST_F(UndoTest, GesturesThatChangeNothingMakeNoStep) {
     const std::size_t steps = Steps();
     ExpectNoStep([&] { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3); });
     SlotPage* p = Biped();
-    ExpectNoStep([&] { Click(p->BodyCrit[6]); });                // a free slot
-    ExpectNoStep([&] { Drag(p, Name(item), p->BodyCrit[0]); });  // the ground movement's slot: refused
-    ExpectNoStep([&] { form->Files().MOpen_Click(); });          // the dialog cancelled
+    ExpectNoStep([&] { Click(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)); });  // a free slot
+    ExpectNoStep([&] {
+        Drag(p, Name(item), vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
+    });                                                  // the ground movement's slot: refused
+    ExpectNoStep([&] { form->Files().MOpen_Click(); });  // the dialog cancelled
     ExpectNoStep([&] {
         Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"),
                vantrel::test::Find<QComboBox>(*form, "ComboType")->currentIndex());
@@ -426,17 +442,17 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
             case 7: {
                 vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
                 Category(pick(4));
-                EntryList* av = Equipment()->AvList;
+                EntryList* av = vantrel::test::Find<EntryList>(*Equipment(), "AvList");
                 if (av->count() == 0) break;
                 av->clearSelection();
                 av->SetSelected(pick(av->count()), true);
-                Equipment()->ComAdd->click();
+                vantrel::test::Find<QPushButton>(*Equipment(), "ComAdd")->click();
                 break;
             }
             default: {
                 vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
                 SlotPage* page = d().IsQuad ? Quad() : Biped();
-                OwnedList* owned = page->Owned();
+                OwnedList* owned = OwnedOf(*page);
                 if (owned->count() == 0) break;
                 const QString entry = owned->Text(pick(owned->count()));
                 const int location = d().IsQuad ? kQuadBody + pick(2) : pick(3);

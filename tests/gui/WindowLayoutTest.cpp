@@ -126,10 +126,18 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
     EquipmentPage* equipment = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
     SlotPage* biped = vantrel::test::Find<SlotPage>(*form, "Frame4");
     SlotPage* quad = vantrel::test::Find<SlotPage>(*form, "Frame4B");
+    const auto named = [](const QWidget* page, const char* name) {
+        return vantrel::test::Find<QWidget>(*page, name);
+    };
+    const auto slot = [](const SlotPage* page, const char* column, int i) -> QWidget* {
+        return vantrel::test::FindAt<SlotLabel>(*page, column, i);
+    };
     const std::vector<Grows> cases = {
-        {2, false, {equipment->AvList, equipment->SelList}                                         },
-        {3, false, {biped->BodyCrit[0], biped->RightCrit[0], biped->LeftCrit[3], biped->BipedOwned}},
-        {3, true,  {quad->QuadCrit[15], quad->TurretCrit[0], quad->QuadOwned}                      },
+        {2, false, {named(equipment, "AvList"), named(equipment, "SelList")}                          },
+        {3,
+         false,    {slot(biped, "BodyCrit", 0), slot(biped, "RightCrit", 0), slot(biped, "LeftCrit", 3),
+          named(biped, "BipedOwned")}                                                  },
+        {3, true,  {slot(quad, "QuadCrit", 15), slot(quad, "TurretCrit", 0), named(quad, "QuadOwned")}},
     };
     for (const Grows& c : cases) {
         form->resize(kLaidOut);
@@ -146,7 +154,7 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
         // The lists take the height as well; the slots keep theirs.
         for (QWidget* w : c.widgets) {
             if (qobject_cast<SlotLabel*>(w))
-                EXPECT_EQ(w->height(), biped->BodyCrit[1]->height()) << Describe(w);
+                EXPECT_EQ(w->height(), slot(biped, "BodyCrit", 1)->height()) << Describe(w);
             else
                 EXPECT_GT(w->height(), 400) << Describe(w);
         }
