@@ -3,9 +3,12 @@
 #include "equipment/Clearing.h"
 #include "ui/EquipmentPage.h"
 #include "ui/MainForm.h"
+#include "ui/MainFormControls.h"
 #include "ui/SlotPage.h"
 
 #include <QGridLayout>
+
+#include <vector>
 
 namespace vantrel {
 
@@ -49,8 +52,10 @@ void MainForm::RefreshP4() {
         RebuildMovementSlots(ctx_);
         RefreshMain();
     }
-    bipedPage_->Fill();
-    quadPage_->Fill();
+    const std::vector<EntryRun> owned = OwnedEntryRuns(ctx_);
+    const Highlight marks = SelectionHighlight(ctx_);
+    bipedPage_->Fill(owned, marks);
+    quadPage_->Fill(owned, marks);
 }
 
 void MainForm::ClearCS_Click() { bipedPage_->ClearCS_Click(); }

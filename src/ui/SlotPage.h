@@ -1,5 +1,6 @@
 #pragma once
 
+#include "equipment/Clearing.h"
 #include "model/Context.h"
 #include "ui/EntryList.h"
 
@@ -95,8 +96,9 @@ public:
     SlotPage(Chassis chassis, Context& ctx, GestureTracker& gestures, PageHost& host, Dialogs& dialogs,
              QWidget* parent);
 
-    // Draws the design's slots, the selection and the owned list of this layout.
-    void Fill();
+    // Draws the design's slots, the selection `marks` and the owned lines of this layout; both layouts
+    // are filled from the same lines and marks, worked out once.
+    void Fill(const std::vector<EntryRun>& owned, const Highlight& marks);
     // Clear All CSlots of the humanoid layout (ClearCS) and of the quad layout (ClearCST).
     void ClearCS_Click();
     void ClearCST_Click();

@@ -220,7 +220,7 @@ void SlotPage::SlotMenu(QMenu* menu, int location, int slot, const QPoint& at) {
     menu->popup(at);
 }
 
-void SlotPage::Fill() {
+void SlotPage::Fill(const std::vector<EntryRun>& owned, const Highlight& marks) {
     const Design& d = ctx_.design;
     if (chassis_ == Chassis::Humanoid) {
         ClearSel1->setEnabled(ctx_.SelLocation >= kBody && ctx_.SelLocation <= kRightArm);
@@ -229,7 +229,6 @@ void SlotPage::Fill() {
         SetTurret(TurretUsableSlots(d), d.TurretSize != 0);
     }
 
-    const Highlight marks = SelectionHighlight(ctx_);
     const QColor selected = ToQColor(kColourSelected);
     for (int location = 0; location < kLocationCount; ++location) {
         if (!HasLocation(location)) continue;
@@ -245,7 +244,7 @@ void SlotPage::Fill() {
         }
     }
 
-    Owned()->SetEntries(OwnedEntryRuns(ctx_));
+    Owned()->SetEntries(owned);
     // A refill drops the selection without a signal of its own.
     UpdatePlaceActions();
 }
