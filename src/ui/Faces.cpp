@@ -35,8 +35,8 @@ int ScaledPx(int px) { return static_cast<int>(std::lround(px * DesktopFontScale
 // missing family made the font system search its fallbacks three times over at start-up.
 QFont FixedFace(qreal points) {
     static const QStringList faces = [] {
-        const QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                 QStringLiteral("Arimo")};
+        QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("Arimo")};
         QFont::insertSubstitutions(wanted.first(), wanted.mid(1));
         for (const QString& face : wanted)
             if (QFontDatabase::hasFamily(face)) return QStringList{face};
