@@ -36,7 +36,7 @@ protected:
     // "Add >>" of one item on the equipment page: one gesture.
     void Add(const QString& name) {
         vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
-        EquipmentPage* p = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
+        EquipmentPage* p = Equipment();
         EntryList* available = vantrel::test::Find<EntryList>(*p, "AvList");
         available->clearSelection();
         const int found = available->FindRow(name);
@@ -46,8 +46,7 @@ protected:
         Turn();
     }
     void RemoveAll() {
-        vantrel::test::Find<QPushButton>(*vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "ComClear")
-            ->click();
+        vantrel::test::Find<QPushButton>(*Equipment(), "ComClear")->click();
         Turn();
     }
     void Undo() {

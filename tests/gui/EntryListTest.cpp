@@ -199,18 +199,10 @@ protected:
 };
 
 TEST_F(EntryListPages, ListsAtTheReadersLimitsShowEveryUnitInOrder) {
-    ASSERT_EQ(vantrel::test::Find<EntryList>(*vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "AvList")
-                  ->objectName(),
-              u"AvList"_s);
-    ASSERT_EQ(vantrel::test::Find<EntryList>(*vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "SelList")
-                  ->objectName(),
-              u"SelList"_s);
-    ASSERT_EQ(vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")
-                  ->objectName(),
-              u"BipedOwned"_s);
-    ASSERT_EQ(vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4B"), "QuadOwned")
-                  ->objectName(),
-              u"QuadOwned"_s);
+    ASSERT_EQ(vantrel::test::Find<EntryList>(*Equipment(), "AvList")->objectName(), u"AvList"_s);
+    ASSERT_EQ(vantrel::test::Find<EntryList>(*Equipment(), "SelList")->objectName(), u"SelList"_s);
+    ASSERT_EQ(vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned")->objectName(), u"BipedOwned"_s);
+    ASSERT_EQ(vantrel::test::Find<OwnedList>(*Quad(), "QuadOwned")->objectName(), u"QuadOwned"_s);
 
     // A small design line for line, then every count at 1000: 606,000 lines in each owned list.
     d().HeatSinks = 2;
@@ -222,29 +214,23 @@ TEST_F(EntryListPages, ListsAtTheReadersLimitsShowEveryUnitInOrder) {
     form->RefreshP4();
     QStringList small;
     for (int r = 0; r < Total(); ++r) small << ExpectedLine(r);
-    EXPECT_EQ(vantrel::test::Find<EntryList>(*vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "SelList")
-                  ->Lines(),
-              small);
-    EXPECT_EQ(vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")
-                  ->Lines(),
-              small);
+    EXPECT_EQ(vantrel::test::Find<EntryList>(*Equipment(), "SelList")->Lines(), small);
+    EXPECT_EQ(vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned")->Lines(), small);
 
     OwnEverything(1000);
     form->RefreshP3();
     form->RefreshP4();
     ASSERT_EQ(Total(), 606000);
-    for (const EntryList* list : {static_cast<EntryList*>(vantrel::test::Find<EntryList>(
-                                      *vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "SelList")),
-                                  static_cast<EntryList*>(vantrel::test::Find<OwnedList>(
-                                      *vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")),
-                                  static_cast<EntryList*>(vantrel::test::Find<OwnedList>(
-                                      *vantrel::test::Find<SlotPage>(*form, "Frame4B"), "QuadOwned"))})
+    for (const EntryList* list :
+         {static_cast<EntryList*>(vantrel::test::Find<EntryList>(*Equipment(), "SelList")),
+          static_cast<EntryList*>(vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned")),
+          static_cast<EntryList*>(vantrel::test::Find<OwnedList>(*Quad(), "QuadOwned"))})
         ExpectLines(list);
 }
 
 TEST_F(EntryListPages, AddRemoveAndInformationOnAHugeOwnedList) {
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
-    EquipmentPage* p = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
+    EquipmentPage* p = Equipment();
     EntryList* available = vantrel::test::Find<EntryList>(*p, "AvList");
     EntryList* owned = vantrel::test::Find<EntryList>(*p, "SelList");
     OwnEverything(1000);
@@ -290,7 +276,7 @@ TEST_F(EntryListPages, AddRemoveAndInformationOnAHugeOwnedList) {
 // Enter places the chosen entry.
 TEST_F(EntryListPages, ArrowsAndEnterOnTheOwnedList) {
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-    SlotPage* page = vantrel::test::Find<SlotPage>(*form, "Frame4");
+    SlotPage* page = Biped();
     OwnedList* owned = vantrel::test::Find<OwnedList>(*page, "BipedOwned");
     d().OwnedCount[FindIndex(ctx.catalog, "Manipulator")] = 1;
     d().OwnedCount[FindIndex(ctx.catalog, "Myomer Booster")] = 1;

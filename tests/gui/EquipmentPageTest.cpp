@@ -22,11 +22,10 @@ using namespace Qt::StringLiterals;
 
 class EquipmentPageTest : public MainFormFixture {
 protected:
-    EquipmentPage* P() { return vantrel::test::Find<EquipmentPage>(*form, "Frame3"); }
     void Open() { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2); }
-    EntryList* AvList() { return vantrel::test::Find<EntryList>(*P(), "AvList"); }
-    EntryList* SelList() { return vantrel::test::Find<EntryList>(*P(), "SelList"); }
-    QLabel* LPName() { return vantrel::test::Find<QLabel>(*P(), "LPName"); }
+    EntryList* AvList() { return vantrel::test::Find<EntryList>(*Equipment(), "AvList"); }
+    EntryList* SelList() { return vantrel::test::Find<EntryList>(*Equipment(), "SelList"); }
+    QLabel* LPName() { return vantrel::test::Find<QLabel>(*Equipment(), "LPName"); }
 
     static QStringList Lines(const EntryList* list) {
         QStringList out;
@@ -51,14 +50,14 @@ protected:
     QStringList Panel() {
         QStringList out{LPName()->text()};
         for (const char* value : {"LDamage", "LWeight", "LCSlots", "LHeat", "LBV", "LMin", "LS", "LM", "LL"})
-            out << vantrel::test::Find<QLabel>(*P(), value)->text();
+            out << vantrel::test::Find<QLabel>(*Equipment(), value)->text();
         return out;
     }
 };
 
 TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
     Open();
-    EquipmentPage* p = P();
+    EquipmentPage* p = Equipment();
     EXPECT_TRUE(vantrel::test::FindAt<QRadioButton>(*p, "OptType", 0)->isChecked());
     EXPECT_TRUE(vantrel::test::Find<QCheckBox>(*p, "Check1")->isChecked());
     EXPECT_EQ(AvList()->selectionMode(), QAbstractItemView::ExtendedSelection);
@@ -106,7 +105,7 @@ TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
 
 TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     Open();
-    EquipmentPage* p = P();
+    EquipmentPage* p = Equipment();
     const QString before = vantrel::test::FindAt<QLabel>(*form, "StatBar", (0) + 1)->text();
     for (int i = 0; i < 2; ++i) {
         SelectText(AvList(), u"Laser Rifle"_s);
@@ -149,7 +148,7 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
 
 TEST_F(EquipmentPageTest, InformationPanel) {
     Open();
-    EquipmentPage* p = P();
+    EquipmentPage* p = Equipment();
     const QStringList none{
         u"None Selected"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
     EXPECT_EQ(Panel(), none);

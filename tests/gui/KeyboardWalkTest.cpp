@@ -114,14 +114,6 @@ QList<QWidget*> Tabs(QWidget* start, int count) {
 
 class KeyboardWalk : public MainFormFixture {
 protected:
-    SlotPage* Page() {
-        return d().IsQuad ? vantrel::test::Find<SlotPage>(*form, "Frame4B")
-                          : vantrel::test::Find<SlotPage>(*form, "Frame4");
-    }
-    OwnedList* Owned() {
-        return vantrel::test::Find<OwnedList>(*Page(), d().IsQuad ? "QuadOwned" : "BipedOwned");
-    }
-
     void UseLayout(bool quad, int tab = 3) {
         vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
         vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "FakeDialogs.h"
+#include "FindWidget.h"
 #include "model/Catalog.h"
 #include "model/Context.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "ui/EquipmentPage.h"
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
 #include "ui/Recovery.h"
+#include "ui/SlotPage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -111,6 +114,18 @@ protected:
     }
 
     Design& d() { return ctx.design; }
+
+    // --- the pages, found by name ---
+    EquipmentPage* Equipment() const { return Find<EquipmentPage>(*form, "Frame3"); }
+    SlotPage* Biped() const { return Find<SlotPage>(*form, "Frame4"); }
+    SlotPage* Quad() const { return Find<SlotPage>(*form, "Frame4B"); }
+    // The slot page of the design's chassis, and its owned list.
+    SlotPage* Page() const { return ctx.design.IsQuad ? Quad() : Biped(); }
+    OwnedList* Owned() const { return OwnedOf(*Page()); }
+    static OwnedList* OwnedOf(const SlotPage& page) {
+        return Find<OwnedList>(page,
+                               page.chassis() == SlotPage::Chassis::Humanoid ? "BipedOwned" : "QuadOwned");
+    }
 
     // --- the user's gestures on the real widgets ---
 

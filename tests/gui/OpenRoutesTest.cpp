@@ -220,10 +220,8 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     form->TabStrip1_Click(4);
     dialogs.messages.clear();
     dialogs.answers.push_back(Dialogs::Answer::No);
-    ASSERT_TRUE(vantrel::test::Find<SlotPage>(*form, "Frame4"));
-    EXPECT_TRUE(
-        Drop(vantrel::test::FindAt<SlotLabel>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BodyCrit", 3),
-             file));
+    ASSERT_TRUE(Biped());
+    EXPECT_TRUE(Drop(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 3), file));
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
     EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
@@ -260,9 +258,7 @@ TEST_F(OpenRoutes, OtherDropsAreIgnored) {
     form->TabStrip1_Click(4);
     text.setText(QStringLiteral("Heat Sink"));
     QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(
-        vantrel::test::FindAt<SlotLabel>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BodyCrit", 3),
-        &enter);
+    QApplication::sendEvent(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 3), &enter);
     EXPECT_TRUE(enter.isAccepted());
     EXPECT_EQ(enter.dropAction(), Qt::MoveAction);
 }

@@ -72,10 +72,9 @@ TEST_F(PaintCaches, NewOwnedEntryShowsOnBothPages) {
     AddToStash(ctx.catalog, d(), ctx.catalog[item].Name, 1);
     form->RefreshP3();
     form->RefreshP4();
-    for (EntryList* list : {static_cast<EntryList*>(vantrel::test::Find<EntryList>(
-                                *vantrel::test::Find<EquipmentPage>(*form, "Frame3"), "SelList")),
-                            static_cast<EntryList*>(vantrel::test::Find<OwnedList>(
-                                *vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned"))}) {
+    for (EntryList* list :
+         {static_cast<EntryList*>(vantrel::test::Find<EntryList>(*Equipment(), "SelList")),
+          static_cast<EntryList*>(vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned"))}) {
         ASSERT_EQ(list->count(), 1);
         EXPECT_EQ(list->Text(0), QString::fromStdString(ctx.catalog[item].Name));
     }

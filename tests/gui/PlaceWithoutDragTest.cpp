@@ -30,16 +30,6 @@ using namespace Qt::StringLiterals;
 
 class PlaceWithoutDrag : public MainFormFixture {
 protected:
-    SlotPage* Page() {
-        return d().IsQuad ? vantrel::test::Find<SlotPage>(*form, "Frame4B")
-                          : vantrel::test::Find<SlotPage>(*form, "Frame4");
-    }
-
-    static OwnedList* OwnedOf(const SlotPage& page) {
-        return vantrel::test::Find<OwnedList>(
-            page, page.chassis() == SlotPage::Chassis::Humanoid ? "BipedOwned" : "QuadOwned");
-    }
-    OwnedList* Owned() { return OwnedOf(*Page()); }
     // The page's place actions, each with the location it places in, in menu order.
     static std::vector<std::pair<QAction*, int>> PlaceActionsOf(const SlotPage& page) {
         if (page.chassis() == SlotPage::Chassis::Humanoid)
@@ -172,19 +162,14 @@ TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
 
 TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessage) {
     QStringList biped, quad;
-    for (QAction* a :
-         vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")
-             ->actions())
+    for (QAction* a : vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned")->actions())
         biped << a->objectName() + u"="_s + a->text();
-    for (QAction* a :
-         vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4B"), "QuadOwned")
-             ->actions())
+    for (QAction* a : vantrel::test::Find<OwnedList>(*Quad(), "QuadOwned")->actions())
         quad << a->objectName() + u"="_s + a->text();
     EXPECT_EQ(biped, (QStringList{u"PlaceInBody=Place in Body"_s, u"PlaceInRightArm=Place in Right Arm"_s,
                                   u"PlaceInLeftArm=Place in Left Arm"_s}));
     EXPECT_EQ(quad, (QStringList{u"PlaceInQuad=Place in Body"_s, u"PlaceInTurret=Place in Turret"_s}));
-    EXPECT_EQ(vantrel::test::Find<OwnedList>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BipedOwned")
-                  ->contextMenuPolicy(),
+    EXPECT_EQ(vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned")->contextMenuPolicy(),
               Qt::ActionsContextMenu);
 
     vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);

@@ -44,11 +44,6 @@ void DropText(QWidget* w, const QString& text) {
 
 void ClickOn(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
 
-OwnedList* OwnedOf(const SlotPage& page) {
-    return vantrel::test::Find<OwnedList>(
-        page, page.chassis() == SlotPage::Chassis::Humanoid ? "BipedOwned" : "QuadOwned");
-}
-
 // The labels `column`_0 .. of a slot column, in slot order.
 std::vector<SlotLabel*> Labels(const SlotPage& page, const char* column, int count) {
     std::vector<SlotLabel*> out;
@@ -160,8 +155,6 @@ TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
 
 class SlotPageTest : public MainFormFixture {
 protected:
-    SlotPage* Biped() { return vantrel::test::Find<SlotPage>(*form, "Frame4"); }
-    SlotPage* Quad() { return vantrel::test::Find<SlotPage>(*form, "Frame4B"); }
     void OpenSlotPage() { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3); }
 
     int FreeCSlots() {

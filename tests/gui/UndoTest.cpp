@@ -45,13 +45,6 @@ protected:
     std::size_t Steps() const { return form->Edits().History().UndoCount(); }
     void Undo() { vantrel::test::Find<QAction>(*form, "MUndo")->trigger(); }
     void Redo() { vantrel::test::Find<QAction>(*form, "MRedo")->trigger(); }
-    EquipmentPage* Equipment() { return vantrel::test::Find<EquipmentPage>(*form, "Frame3"); }
-    SlotPage* Biped() { return vantrel::test::Find<SlotPage>(*form, "Frame4"); }
-    SlotPage* Quad() { return vantrel::test::Find<SlotPage>(*form, "Frame4B"); }
-    static OwnedList* OwnedOf(const SlotPage& page) {
-        return vantrel::test::Find<OwnedList>(
-            page, page.chassis() == SlotPage::Chassis::Humanoid ? "BipedOwned" : "QuadOwned");
-    }
 
     // What the user sees of the state: the status line, the boxes and the page on show (the other
     // pages are written again when they are shown).

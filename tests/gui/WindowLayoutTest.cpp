@@ -123,9 +123,9 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
         bool quad;
         std::vector<QWidget*> widgets;
     };
-    EquipmentPage* equipment = vantrel::test::Find<EquipmentPage>(*form, "Frame3");
-    SlotPage* biped = vantrel::test::Find<SlotPage>(*form, "Frame4");
-    SlotPage* quad = vantrel::test::Find<SlotPage>(*form, "Frame4B");
+    EquipmentPage* equipment = Equipment();
+    SlotPage* biped = Biped();
+    SlotPage* quad = Quad();
     const auto named = [](const QWidget* page, const char* name) {
         return vantrel::test::Find<QWidget>(*page, name);
     };
@@ -190,12 +190,8 @@ TEST_F(WindowLayoutLargeFont, TextsGrowAndTheWindowWithThemWithoutCuttingAnythin
     int panels = 0;
     for (int i = 1; i <= 7; ++i) panels += vantrel::test::FindAt<QLabel>(*form, "StatBar", i)->minimumWidth();
     EXPECT_GE(form->width(), panels);
-    EXPECT_GT(vantrel::test::FindAt<SlotLabel>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BodyCrit", 0)
-                  ->height(),
-              20);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*vantrel::test::Find<SlotPage>(*form, "Frame4"), "BodyCrit", 0)
-                  ->minimumWidth(),
-              320);
+    EXPECT_GT(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->height(), 20);
+    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->minimumWidth(), 320);
 
     for (int tab = 0; tab < 4; ++tab) {
         vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
