@@ -1,15 +1,11 @@
 #include "ui/MainForm.h"
 
-#include "model/Design.h"
 #include "platform/AppPaths.h"
-#include "rules/ArmorList.h"
-#include "rules/Tables.h"
 #include "sheet/QtText.h"
 #include "ui/ArmorPage.h"
 #include "ui/BreakdownForm.h"
 #include "ui/ChassisPage.h"
 #include "ui/ControlNames.h"
-#include "ui/DibSection.h"
 #include "ui/EditCommands.h"
 #include "ui/Faces.h"
 #include "ui/FileCommands.h"
@@ -20,20 +16,15 @@
 #include "ui/SlotPage.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QEvent>
-#include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QRegularExpressionValidator>
 #include <QStatusBar>
 #include <QTabBar>

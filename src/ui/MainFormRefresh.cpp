@@ -1,22 +1,15 @@
-// Writing the design state into the status line and the first two pages, and page switching.
+// The status line, the pages' refreshes as the window forwards them, and page switching.
 
 #include "rules/MainCalc.h"
-#include "rules/SpeedCaption.h"
 #include "rules/StatusLine.h"
-#include "rules/Tables.h"
 #include "ui/ArmorPage.h"
 #include "ui/ChassisPage.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
-#include "ui/MainFormControls.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QTabBar>
-
-#include <algorithm>
 
 namespace vantrel {
 
