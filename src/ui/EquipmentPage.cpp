@@ -52,11 +52,11 @@ QStringList SelectedInOrder(const EntryList* list) {
     return out;
 }
 
-// Entries that belong to the sliders and the armor type: "<< Remove" leaves them.
+// Entries that belong to the sliders and the armor type: "<< Remove" leaves them. The heat sink is
+// matched whole: a Heat Sensor shares its first six letters and is an item like any other.
 bool KeptByRemove(const QString& entry) {
-    const QString head = entry.left(6);
-    return head == QLatin1String("Armor:") || head == QLatin1String("Heat S") ||
-           head == QLatin1String(kASysPrefix);
+    return entry.startsWith(QLatin1String("Armor:")) || entry == QLatin1String(kHeatSinkEntry) ||
+           entry.startsWith(QLatin1String(kASysPrefix));
 }
 
 // Adds `count` units (negative: takes them) in steps the stash's 16-bit count argument holds.

@@ -106,7 +106,7 @@ TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
 TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     Open();
     EquipmentPage* p = Equipment();
-    const QString before = vantrel::test::FindAt<QLabel>(*form, "StatBar", (0) + 1)->text();
+    const QString before = vantrel::test::FindAt<QLabel>(*form, "StatBar", 1)->text();
     for (int i = 0; i < 2; ++i) {
         SelectText(AvList(), u"Laser Rifle"_s);
         vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
@@ -115,7 +115,7 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     EXPECT_EQ(Lines(SelList()), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
     EXPECT_EQ(d().OwnedCount[rifle], 2);
     EXPECT_FALSE(AvList()->HasSelection());
-    EXPECT_NE(vantrel::test::FindAt<QLabel>(*form, "StatBar", (0) + 1)->text(),
+    EXPECT_NE(vantrel::test::FindAt<QLabel>(*form, "StatBar", 1)->text(),
               before);  // the status line was recalculated
 
     // Several at once, first to last.
@@ -138,6 +138,17 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     EXPECT_EQ(lines.count(u"Heat Sink"_s), 3);
     EXPECT_EQ(lines.count(asys), 1);
     EXPECT_EQ(d().OwnedCount[rifle], 1);
+
+    // A Heat Sensor goes, though its name begins as the heat sink's does.
+    const int sensor = FindIndex(ctx.catalog, "Heat Sensor");
+    ASSERT_NE(sensor, -1);
+    AddToStash(ctx.catalog, d(), "Heat Sensor", 1);
+    form->RefreshP3();
+    Select(SelList(), {static_cast<int>(Lines(SelList()).indexOf(u"Heat Sensor"_s))});
+    vantrel::test::Find<QPushButton>(*p, "ComRemove")->click();
+    EXPECT_EQ(d().OwnedCount[sensor], 0);
+    EXPECT_FALSE(Lines(SelList()).contains(u"Heat Sensor"_s));
+    EXPECT_EQ(Lines(SelList()).count(u"Heat Sink"_s), 3);
 
     // Clear empties owned items and ammunition, not heat sinks or armor-system slots.
     AddToStash(ctx.catalog, d(), "(I) Light Machine Gun Ammo", 2);
