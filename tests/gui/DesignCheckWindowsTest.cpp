@@ -73,7 +73,7 @@ protected:
         return out;
     }
     void DoubleClick(int panel) {
-        Mouse(vantrel::test::FindAt<QLabel>(*form, "StatBar", (panel) + 1), QEvent::MouseButtonDblClick,
+        Mouse(vantrel::test::FindAt<QLabel>(*form, "StatBar", panel + 1), QEvent::MouseButtonDblClick,
               {4, 4});
     }
 

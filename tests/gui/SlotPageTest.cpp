@@ -158,7 +158,7 @@ protected:
     void OpenSlotPage() { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3); }
 
     int FreeCSlots() {
-        const QString p = vantrel::test::FindAt<QLabel>(*form, "StatBar", (4) + 1)->text();
+        const QString p = vantrel::test::FindAt<QLabel>(*form, "StatBar", 5)->text();
         EXPECT_TRUE(p.startsWith(u"Free CSlots: "_s)) << p.toStdString();
         return p.mid(13).trimmed().toInt();
     }
