@@ -189,13 +189,13 @@ void MainFormNaming::All(MainForm& f) {
     Frame(f);
     NameControls(*f.chassisPage_);
     NameControls(*f.armorPage_);
-    VANTREL_KEEP_NAME(f, Frame3);
-    VANTREL_KEEP_NAME(f, Frame4);
-    VANTREL_KEEP_NAME(f, Frame4B);
-    if (f.equipmentPage_ != nullptr) NameControls(*f.equipmentPage_);
-    if (f.bipedPage_ != nullptr) NameControls(*f.bipedPage_);
-    if (f.quadPage_ != nullptr) NameControls(*f.quadPage_);
-    if (f.equipmentPage_ != nullptr && f.bipedPage_ != nullptr && f.quadPage_ != nullptr) OrderTabs(f);
+    Keep(f.equipmentPage_, QStringLiteral("Frame3"));
+    Keep(f.bipedPage_, QStringLiteral("Frame4"));
+    Keep(f.quadPage_, QStringLiteral("Frame4B"));
+    NameControls(*f.equipmentPage_);
+    NameControls(*f.bipedPage_);
+    NameControls(*f.quadPage_);
+    OrderTabs(f);
     PageKeys(f, f.TabStrip1);
     ContextMenuKey(f);
 }

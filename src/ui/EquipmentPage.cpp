@@ -55,7 +55,7 @@ QStringList SelectedInOrder(const EntryList* list) {
 // Entries that belong to the sliders and the armor type: "<< Remove" leaves them. The heat sink is
 // matched whole: a Heat Sensor shares its first six letters and is an item like any other.
 bool KeptByRemove(const QString& entry) {
-    return entry.startsWith(QLatin1String("Armor:")) || entry == QLatin1String(kHeatSinkEntry) ||
+    return entry.startsWith(QLatin1String(kArmorPrefix)) || entry == QLatin1String(kHeatSinkEntry) ||
            entry.startsWith(QLatin1String(kASysPrefix));
 }
 

@@ -7,6 +7,7 @@
 #include "ui/ChassisPage.h"
 #include "ui/ControlNames.h"
 #include "ui/EditCommands.h"
+#include "ui/EquipmentPage.h"
 #include "ui/Faces.h"
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
@@ -105,10 +106,18 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
 
     chassisPage_ = new ChassisPage(ctx_, *gestures_, *this, pageArea_);
     armorPage_ = new ArmorPage(ctx_, *gestures_, *this, pageArea_);
-    grid->addWidget(chassisPage_, 0, 0);
-    grid->addWidget(armorPage_, 0, 0);
-    armorPage_->hide();
-    SetupEquipmentPages();
+    equipmentPage_ = new EquipmentPage(ctx_, *gestures_, *this, pageArea_);
+    bipedPage_ = new SlotPage(SlotPage::Chassis::Humanoid, ctx_, *gestures_, *this, dialogs_, pageArea_);
+    quadPage_ = new SlotPage(SlotPage::Chassis::Quad, ctx_, *gestures_, *this, dialogs_, pageArea_);
+    bipedPage_->SetEmotLine(bipedLine_ != 0);
+    for (QWidget* frame : Frames()) {
+        grid->addWidget(frame, 0, 0);
+        if (frame != chassisPage_) frame->hide();
+        // Every page counts towards the window's minimum, not only the one on show.
+        QSizePolicy policy = frame->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        frame->setSizePolicy(policy);
+    }
 
     setCentralWidget(central);
     BuildMenu();
@@ -116,16 +125,13 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     ConnectHandlers();
     SetupDesignCheck();
     NameControls(*this);
-    // Every page counts towards the window's minimum, not only the one on show.
-    for (QWidget* frame :
-         {static_cast<QWidget*>(chassisPage_), static_cast<QWidget*>(armorPage_), Frame3, Frame4, Frame4B}) {
-        QSizePolicy policy = frame->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        frame->setSizePolicy(policy);
-    }
     UpdateMinimumSize();
     resize(minimumSize());
     RestoreWindowGeometry();
+}
+
+std::array<QWidget*, 5> MainForm::Frames() const {
+    return {chassisPage_, armorPage_, equipmentPage_, bipedPage_, quadPage_};
 }
 
 void MainForm::UpdateMinimumSize() {
@@ -231,7 +237,7 @@ void MainForm::ConnectHandlers() {
 
 void MainForm::SetBipedLine(int biped) {
     bipedLine_ = biped;
-    if (bipedPage_) bipedPage_->SetEmotLine(biped != 0);
+    bipedPage_->SetEmotLine(biped != 0);
 }
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <string>
 
 class QAction;
@@ -153,12 +154,12 @@ private:
     friend struct MainFormNaming;
     void BuildMenu();
     void BuildStatusBar();
-    // Puts the equipment and slot pages into the page area (hidden).
-    void SetupEquipmentPages();
     void SetupDesignCheck();
     void MarkPanels();
     void ConnectHandlers();
     void ShowFrameOf(int tab /*1..4*/);
+    // The five page frames, stacked in one cell of the page area.
+    std::array<QWidget*, 5> Frames() const;
 
     GestureTracker* gestures_ = nullptr;
     FileCommands* files_ = nullptr;
@@ -200,14 +201,11 @@ private:
     QWidget* pageArea_ = nullptr;  // the frames are its children, stacked in one cell
 
     // --- the pages ---
-    ChassisPage* chassisPage_ = nullptr;  // Frame1
-    ArmorPage* armorPage_ = nullptr;      // Frame2
-    EquipmentPage* equipmentPage_ = nullptr;
-    SlotPage* bipedPage_ = nullptr;
-    SlotPage* quadPage_ = nullptr;
-    QWidget* Frame3 = nullptr;   // the equipment page
-    QWidget* Frame4 = nullptr;   // slot page, Humanoid
-    QWidget* Frame4B = nullptr;  // slot page, Quad
+    ChassisPage* chassisPage_ = nullptr;      // Frame1
+    ArmorPage* armorPage_ = nullptr;          // Frame2
+    EquipmentPage* equipmentPage_ = nullptr;  // Frame3
+    SlotPage* bipedPage_ = nullptr;           // Frame4, the humanoid layout
+    SlotPage* quadPage_ = nullptr;            // Frame4B, the quad layout
 
     // --- the auxiliary windows ---
     OptionsForm* optionsForm_ = nullptr;

@@ -4,8 +4,10 @@
 #include "rules/StatusLine.h"
 #include "ui/ArmorPage.h"
 #include "ui/ChassisPage.h"
+#include "ui/EquipmentPage.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
+#include "ui/SlotPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -55,13 +57,12 @@ void MainForm::ShowFrameOf(int tab) {
     switch (tab) {
         case 1: shown = chassisPage_; break;
         case 2: shown = armorPage_; break;
-        case 3: shown = Frame3; break;
-        case 4: shown = ctx_.design.IsQuad ? Frame4B : Frame4; break;
+        case 3: shown = equipmentPage_; break;
+        case 4: shown = ctx_.design.IsQuad ? quadPage_ : bipedPage_; break;
         default: break;
     }
-    for (QWidget* frame :
-         {static_cast<QWidget*>(chassisPage_), static_cast<QWidget*>(armorPage_), Frame3, Frame4, Frame4B})
-        if (frame && frame != shown) frame->hide();
+    for (QWidget* frame : Frames())
+        if (frame != shown) frame->hide();
     if (shown) shown->show();
 }
 

@@ -14,9 +14,9 @@
 
 namespace vantrel {
 
-namespace {
-
 QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+namespace {
 
 // Smallest point size a caption is shrunk to before it is elided.
 constexpr qreal kMinPointSize = 7.0;

@@ -12,6 +12,11 @@ class QMimeData;
 
 namespace vantrel {
 
+struct Rgb;
+
+// A slot colour of the core as Qt draws it.
+QColor ToQColor(const Rgb& c);
+
 // One critical slot on the slot page: shows the slot's caption on the colour of its content, takes
 // drops of dragged owned-list entries and reports clicks. It keeps no design state; the page writes
 // caption and colour after every change.

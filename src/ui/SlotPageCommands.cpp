@@ -28,8 +28,6 @@ namespace {
 
 int CodeAt(const Design& d, int location, int slot) { return Slots(d, location).codes[slot]; }
 
-QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
-
 const char* DropName(int location) {
     static const char* const names[kLocationCount] = {"Drop on Body", "Drop on Left Arm", "Drop on Right Arm",
                                                       "Drop on Body", "Drop on Turret"};
