@@ -40,7 +40,6 @@
 #include <QTimer>
 
 #include <array>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -73,8 +72,7 @@ void Caption(QLabel* caption, QWidget* control) {
 }
 
 // Tab goes from each control to the next in `chain`; controls missing from a layout are passed over.
-template <typename Chain>
-void TabChainOf(const Chain& chain) {
+void TabChain(const std::vector<QWidget*>& chain) {
     QWidget* previous = nullptr;
     for (QWidget* w : chain) {
         if (w == nullptr) continue;
@@ -82,9 +80,6 @@ void TabChainOf(const Chain& chain) {
         previous = w;
     }
 }
-
-void TabChain(std::initializer_list<QWidget*> chain) { TabChainOf(chain); }
-void TabChain(const std::vector<QWidget*>& chain) { TabChainOf(chain); }
 
 // Ctrl+PgDown and Ctrl+PgUp turn to the next and the previous page from anywhere in the window, round
 // at the ends; the focus goes to the tab strip, from where Tab enters the page.
