@@ -1,25 +1,8 @@
-# The command line of the program, run on the golden designs of tests/data without a display:
-#   cmake -DVANTREL=<exe> -DSOURCE_DIR=<source tree> -P tests/cli/CliTest.cmake
+# The command line of the program, run on the golden designs of tests/data without a display.
 # The program reads the catalog beside itself, so it runs as a copy in a scratch folder next to the
 # test catalog of tests/data/catalog; the shipped catalog plays no part.
 
-if(NOT VANTREL OR NOT SOURCE_DIR)
-  message(FATAL_ERROR "run with -DVANTREL=<program> -DSOURCE_DIR=<source tree>")
-endif()
-
-set(data "${SOURCE_DIR}/tests/data")
-string(RANDOM LENGTH 8 tag)
-set(work "${CMAKE_CURRENT_BINARY_DIR}/cli-test-${tag}")
-file(REMOVE_RECURSE "${work}")
-get_filename_component(exe_name "${VANTREL}" NAME)
-
-# A copy of the program with `catalog` beside it.
-function(install_copy folder catalog)
-  file(MAKE_DIRECTORY "${folder}")
-  file(COPY "${VANTREL}" DESTINATION "${folder}")
-  file(COPY_FILE "${catalog}" "${folder}/stuff.plb")
-endfunction()
-
+set(work_name cli-test)
 include("${CMAKE_CURRENT_LIST_DIR}/CliCommon.cmake")
 
 # A refusal: exit status 2, nothing on standard output, exactly one line on standard error that
