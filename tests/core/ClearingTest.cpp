@@ -53,10 +53,11 @@ struct Clearing : ::testing::Test {
     // Owned and placed count of a catalog item.
     std::pair<int, int> Count(int i) const { return {d.OwnedCount[i], d.PlacedCount[i]}; }
 
-    void ExpectMarked(int loc, int slot, std::initializer_list<std::pair<int, int>> marked) {
+    // `marked` lists location, slot, location, slot, ...
+    void ExpectMarked(int loc, int slot, std::initializer_list<int> marked) {
         Select(loc, slot);
         Highlight want{};
-        for (auto [l, j] : marked) want[l][j] = true;
+        for (auto it = marked.begin(); it != marked.end(); it += 2) want[it[0]][it[1]] = true;
         EXPECT_EQ(SelectionHighlight(ctx), want) << "selected " << loc << "," << slot;
     }
 
@@ -226,56 +227,23 @@ TEST_F(Clearing, SelectionHighlight) {
     Place(kBody, 6, "Medium Laser");
     Place(kBody, 9, "Heat Sink");
     EXPECT_EQ(SelectionHighlight(ctx), Highlight{});  // nothing selected
-    ExpectMarked(kBody, 4,
-                 {
-                     {kBody, 3},
-                     {kBody, 4},
-                     {kBody, 5}
-    });
-    ExpectMarked(kBody, 8,
-                 {
-                     {kBody, 6},
-                     {kBody, 7},
-                     {kBody, 8}
-    });
-    ExpectMarked(kBody, 9,
-                 {
-                     {kBody, 9}
-    });
+    ExpectMarked(kBody, 4, {kBody, 3, kBody, 4, kBody, 5});
+    ExpectMarked(kBody, 8, {kBody, 6, kBody, 7, kBody, 8});
+    ExpectMarked(kBody, 9, {kBody, 9});
 
     Place(kLeftArm, 1, "Magnetic Clamps");  // with right arm 0
     d.RightArmSlots[2] = kClawClamps + 6;   // any name ending in the clamp text is marked
-    ExpectMarked(kRightArm, 0,
-                 {
-                     {kRightArm, 0},
-                     {kLeftArm,  1}
-    });
-    ExpectMarked(kLeftArm, 1,
-                 {
-                     {kRightArm, 0},
-                     {kLeftArm,  1},
-                     {kRightArm, 2}
-    });
+    ExpectMarked(kRightArm, 0, {kRightArm, 0, kLeftArm, 1});
+    ExpectMarked(kLeftArm, 1, {kRightArm, 0, kLeftArm, 1, kRightArm, 2});
 
     Place(kBody, 11, "Space Operations Adaptation");  // with right arm 1 and left arm 0
-    for (auto [loc, slot] : {
-             std::pair{kBody,     11},
-             {kRightArm, 1 },
-             {kLeftArm,  0 }
-    })
-        ExpectMarked(loc, slot,
-                     {
-                         {kBody,     11},
-                         {kRightArm, 1 },
-                         {kLeftArm,  0 }
-        });
+    ExpectMarked(kBody, 11, {kBody, 11, kRightArm, 1, kLeftArm, 0});
+    ExpectMarked(kRightArm, 1, {kBody, 11, kRightArm, 1, kLeftArm, 0});
+    ExpectMarked(kLeftArm, 0, {kBody, 11, kRightArm, 1, kLeftArm, 0});
     // On the quad body it is an ordinary item.
     d.QuadSlots[2] = kSpaceAdaptation + 6;
     d.QuadSpan[2] = 1;
-    ExpectMarked(kQuadBody, 2,
-                 {
-                     {kQuadBody, 2}
-    });
+    ExpectMarked(kQuadBody, 2, {kQuadBody, 2});
 }
 
 TEST_F(Clearing, DamagedSpansStayInBounds) {
@@ -288,16 +256,8 @@ TEST_F(Clearing, DamagedSpansStayInBounds) {
     d.QuadSlots[13] = kSlotHeatSink;
     d.QuadSpan[13] = -2;
     d.PlacedCount[kSmallLaser] = d.PlacedCount[kMediumLaser] = 1;
-    ExpectMarked(kQuadBody, 1,
-                 {
-                     {kQuadBody, 0},
-                     {kQuadBody, 1}
-    });
-    ExpectMarked(kQuadBody, 15,
-                 {
-                     {kQuadBody, 14},
-                     {kQuadBody, 15}
-    });
+    ExpectMarked(kQuadBody, 1, {kQuadBody, 0, kQuadBody, 1});
+    ExpectMarked(kQuadBody, 15, {kQuadBody, 14, kQuadBody, 15});
     ClearSelected(ctx, false);
     EXPECT_EQ(d.QuadSlots[13], kSlotHeatSink);
     ExpectFree(kQuadBody, {14, 15});

@@ -13,6 +13,7 @@
 namespace vantrel {
 namespace {
 
+using Strings = std::vector<std::string>;
 using test::Put;
 
 constexpr int kParaFoil = 0, kMineDispenser = 1, kJumpBooster = 2, kPartialWing = 3, kClamps = 4,
@@ -95,8 +96,7 @@ TEST_F(Check, TotalsOverTheirLimits) {
     d.OwnedCount[kLaser] = 1;
     d.HeatSinks = 1;
     d.ArmorWeight = 750 - 100 - 150 - 100;
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"warning: not placed: Heat Sink (1)",
-                                                 "warning: not placed: Laser (1)"}));
+    EXPECT_EQ(Lines(), (Strings{"warning: not placed: Heat Sink (1)", "warning: not placed: Laser (1)"}));
     EXPECT_EQ(d.FreeKg, 0);
 
     for (int j = 0; j < kBodySlotCount; ++j) d.BodySlots[j] = kSlotHeatSink;
@@ -117,7 +117,7 @@ TEST_F(Check, PlacedEquipmentBreakingARule) {
     const std::string lift = "error: You must have a Jump/VTOL MP of at least 1 to equip a Mine Dispenser.";
 
     Put1(kBody, 1, kParaFoil);
-    EXPECT_EQ(Lines(), std::vector<std::string>{foil});
+    EXPECT_EQ(Lines(), Strings{foil});
     d.JumpMP = 1;
     EXPECT_FALSE(Has(foil));
 
@@ -167,7 +167,7 @@ TEST_F(Check, SecondSpaceAdaptationOnTheBody) {
     EXPECT_TRUE(Lines().empty());
     Put1(kBody, 2, kSpaceAdaptation);
     d.RightArmSlots[1] = d.LeftArmSlots[1] = kSlotItemBase + kSpaceAdaptation;
-    EXPECT_EQ(Lines(), std::vector<std::string>{std::string("error: ") + kOneSpaceAdaptation});
+    EXPECT_EQ(Lines(), Strings{std::string("error: ") + kOneSpaceAdaptation});
 
     // A quad places it like any other item.
     NewDesign(d);
@@ -191,7 +191,7 @@ TEST_F(Check, EntriesNotYetPlacedAndSlotsOfTheOtherChassis) {
     d.TurretSlots[0] = kSlotItemBase + kSrm;
     d.TurretSlots[1] = kSlotAmmoBase + kSrm;
     EXPECT_EQ(Lines(),
-              (std::vector<std::string>{
+              (Strings{
                   "warning: not placed: Heat Sink (3)",
                   "warning: not placed: ASys: Standard (1)",
                   "warning: not placed: Laser (1)",

@@ -309,13 +309,8 @@ TEST_F(Placement, ClickSelectsOccupiedNonMovementSlots) {
     ctx.SelLocation = 3;
     ctx.SelSlot = 7;
     // Movement, a free slot and places outside the arrays select nothing.
-    for (auto [loc, slot] : {
-             std::pair<int, int>{kBody, 0 },
-              {kBody, 1 },
-              {kBody, 3 },
-              {kBody, 12},
-              {5,     0 }
-    })
+    using P = std::pair<int, int>;
+    for (auto [loc, slot] : {P(kBody, 0), P(kBody, 1), P(kBody, 3), P(kBody, 12), P(5, 0)})
         EXPECT_FALSE(ClickSlot(ctx, loc, slot)) << loc << "," << slot;
     const auto sel = [&] { return std::pair<int, int>{ctx.SelLocation, ctx.SelSlot}; };
     EXPECT_EQ(sel(), std::pair(3, 7));
@@ -329,12 +324,8 @@ TEST_F(Placement, ClickSelectsOccupiedNonMovementSlots) {
 
 TEST_F(Placement, OddInputsStayInBounds) {
     OwnPlenty();
-    for (auto [loc, slot] : {
-             std::pair<int, int>{kBody, 12},
-              {kBody, -1},
-              {7,     0 }
-    })
-        ExpectSilent(loc, slot, "Small Laser");
+    using P = std::pair<int, int>;
+    for (auto [loc, slot] : {P(kBody, 12), P(kBody, -1), P(7, 0)}) ExpectSilent(loc, slot, "Small Laser");
     ExpectSilent(kRightArm, 4, "Heat Sink");
 
     // Names the rules look up may be missing from a catalog: nothing is read outside it.
