@@ -110,12 +110,9 @@ TEST_F(Clearing, ClearAllQuadSweepsTurretAndQuadBodyOnly) {
     Place(kQuadBody, 15, "Heat Sink");
     Place(kBody, 5, "Small Laser");  // a humanoid location: untouched
     ClearAllQuad(ctx);
-    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
-    EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 1);
-    EXPECT_EQ(d.OwnedCount[kSrm4], 1);
-    EXPECT_EQ(d.OwnedAmmo[kSrm4], 1);
-    EXPECT_EQ(d.HeatSinks, 1);
-    EXPECT_EQ(d.PlacedCount[kSmallLaser], 1);
+    EXPECT_EQ((std::array{d.OwnedCount[kMediumLaser], d.OwnedCount[kSpaceAdaptation], d.OwnedCount[kSrm4],
+                          d.OwnedAmmo[kSrm4], d.HeatSinks, d.PlacedCount[kSmallLaser]}),
+              (std::array{1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(d.BodySlots[5], kSmallLaser + 6);
     EXPECT_EQ(d.QuadSlots[0], kSlotGround);
     ExpectFree(kQuadBody, {3, 4, 5, 7, 15});

@@ -125,7 +125,6 @@ TEST(RecordSheet, NewDesignShowsItsFiguresAndAFourTrooperSquad) {
     ASSERT_EQ(s.locations.size(), 3u);
     EXPECT_EQ(s.locations[0].captions.size(), 12u);
     EXPECT_EQ(s.locations[0].captions[0], "Ground Movement");
-    EXPECT_EQ(s.locations[1].name, "Right Arm");
 
     // Any squad of 1 to 6 by choice; outside that the default.
     EXPECT_EQ(BuildRecordSheet(l, 6).pips.size(), 6u);
