@@ -12,9 +12,7 @@
 namespace vantrel {
 namespace {
 
-using test::Put;
-
-constexpr int kClawClamps = 5, kSpaceAdaptation = 6, kMediumLaser = 20, kSrm4 = 21, kSmallLaser = 22;
+using namespace test;
 
 struct Clearing : ::testing::Test {
     Context ctx;
@@ -22,13 +20,7 @@ struct Clearing : ::testing::Test {
     std::string& armor = ctx.armorList.text = "Standard";  // the armor type list's selection
 
     void SetUp() override {
-        Catalog& c = ctx.catalog = test::PlainCatalog();
-        Put(c, 4, "Magnetic Clamps", 30, 1);
-        Put(c, kClawClamps, "Claws and Magnetic Clamps", 35, 1);
-        Put(c, kSpaceAdaptation, "Space Operations Adaptation", 100, 1);
-        Put(c, kMediumLaser, "Medium Laser", 500, 3, kEnergy);
-        Put(c, kSrm4, "SRM 4", 240, 2, kMissile).AmmoWeight = 40;
-        Put(c, kSmallLaser, "Small Laser", 200, 1, kEnergy);
+        ctx.catalog = RulesCatalog();
         NewDesign(d);
         ctx.RebuildSlots = false;
         d.BodySlots[0] = kSlotGround;
@@ -87,8 +79,7 @@ TEST_F(Clearing, ClearAllHumanoidReturnsEachUnitOnce) {
 
     ClearAllHumanoid(ctx);
     EXPECT_EQ(ctx.SelLocation, -1);
-    for (int i : {kSrm4, kMediumLaser, kSpaceAdaptation, kClawClamps})
-        EXPECT_EQ(Count(i), std::pair(1, 0)) << i;
+    for (int i : {kSrm4, kMediumLaser, kSpaceOps, kClawClamps}) EXPECT_EQ(Count(i), std::pair(1, 0)) << i;
     EXPECT_EQ((std::array{d.OwnedAmmo[kSrm4], d.HeatSinks, d.ArmorSlots, d.ArmorPoints}),
               (std::array{3, 2, 1, 1}));
     EXPECT_EQ(d.PlacedAmmo[kSrm4] + d.PlacedHeatSinks + d.PlacedArmorSlots + d.PlacedArmor, 0);
@@ -110,7 +101,7 @@ TEST_F(Clearing, ClearAllQuadSweepsTurretAndQuadBodyOnly) {
     Place(kQuadBody, 15, "Heat Sink");
     Place(kBody, 5, "Small Laser");  // a humanoid location: untouched
     ClearAllQuad(ctx);
-    EXPECT_EQ((std::array{d.OwnedCount[kMediumLaser], d.OwnedCount[kSpaceAdaptation], d.OwnedCount[kSrm4],
+    EXPECT_EQ((std::array{d.OwnedCount[kMediumLaser], d.OwnedCount[kSpaceOps], d.OwnedCount[kSrm4],
                           d.OwnedAmmo[kSrm4], d.HeatSinks, d.PlacedCount[kSmallLaser]}),
               (std::array{1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(d.BodySlots[5], kSmallLaser + 6);
@@ -179,12 +170,12 @@ TEST_F(Clearing, ClearSelectedSpaceAdaptationFromAnyOfItsSlots) {
         Place(kBody, 5, "Space Operations Adaptation");
         Select(loc, loc == kBody ? 5 : loc == kRightArm ? 1 : 0);
         ClearSelected(ctx, true);
-        EXPECT_EQ(Count(kSpaceAdaptation), std::pair(1, 0));
+        EXPECT_EQ(Count(kSpaceOps), std::pair(1, 0));
         ExpectFree(kBody, {5});
         ExpectFree(kRightArm, {1});
         ExpectFree(kLeftArm, {0});
         EXPECT_EQ(d.RightArmSlots[0], kSlotHeatSink);
-        d.OwnedCount[kSpaceAdaptation] = 0;
+        d.OwnedCount[kSpaceOps] = 0;
     }
 }
 
@@ -238,7 +229,7 @@ TEST_F(Clearing, SelectionHighlight) {
     ExpectMarked(kRightArm, 1, {kBody, 11, kRightArm, 1, kLeftArm, 0});
     ExpectMarked(kLeftArm, 0, {kBody, 11, kRightArm, 1, kLeftArm, 0});
     // On the quad body it is an ordinary item.
-    d.QuadSlots[2] = kSpaceAdaptation + 6;
+    d.QuadSlots[2] = kSpaceOps + 6;
     d.QuadSpan[2] = 1;
     ExpectMarked(kQuadBody, 2, {kQuadBody, 2});
 }

@@ -5,11 +5,7 @@
 
 #include "FindWidget.h"
 #include "MainFormFixture.h"
-#include "files/DesignFile.h"
-#include "rules/ArmorList.h"
-#include "rules/MainCalc.h"
 #include "sheet/RecordSheet.h"
-#include "sheet/SheetPdfBytes.h"
 #include "ui/EditCommands.h"
 #include "ui/Gesture.h"
 #include "ui/SheetOptionsDialog.h"
@@ -71,12 +67,10 @@ class SheetCommandsTest : public MainFormFixture {
 protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
-    // The text of the sheet the command line writes for the design file: the program itself where
-    // the build has one, else the same steps in this process.
+    // The text of the sheet the program's command line writes for the design file.
     QString CommandLineText(const QString& design, int troopers, Paper paper) {
         const QString out = Path("command-line.pdf"_q);
         QFile::remove(out);
-#ifdef VANTREL_PROGRAM
         QStringList args{"--record-sheet"_q, design, out, "--paper"_q,
                          paper == Paper::Letter ? "letter"_q : "a4"_q};
         if (troopers != 0) args << "--troopers"_q << QString::number(troopers);
@@ -84,19 +78,6 @@ protected:
         p.start(QStringLiteral(VANTREL_PROGRAM), args);
         EXPECT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-#else
-        auto c = std::make_unique<Context>();
-        c->catalog = GuiShippedCatalog();
-        std::string error;
-        int record = 0;
-        EXPECT_TRUE(DoOpen(design.toStdString(), c->design, error, record)) << error;
-        c->armorList = ArmorListFor(c->design);
-        MainCalc(*c);
-        QFile f(out);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(RecordSheetPdf(BuildRecordSheet(*c, troopers), paper));
-        f.close();
-#endif
         return PdfText(out);
     }
 
