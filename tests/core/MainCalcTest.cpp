@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace vantrel {
@@ -28,14 +29,9 @@ struct Calc : ::testing::Test {
 
 TEST_F(Calc, NewDesignTotals) {
     Run();
-    EXPECT_EQ(d.CurrentKg, 100);
-    EXPECT_EQ(d.FreeKg, 650);
-    EXPECT_EQ(d.MaxHeat, 0);
-    EXPECT_EQ(d.HeatDissipation, 1);
-    EXPECT_EQ(d.UsedCSlots, 1);
-    EXPECT_EQ(d.FreeCSlots, 19);
-    EXPECT_EQ(d.EstimatedBV, 11);
-    EXPECT_EQ(d.Cost, 47500);
+    EXPECT_EQ((std::array{d.CurrentKg, d.FreeKg, d.MaxHeat, d.HeatDissipation, d.UsedCSlots, d.FreeCSlots,
+                          d.EstimatedBV, d.Cost}),
+              (std::array{100, 650, 0, 1, 1, 19, 11, 47500}));
 
     d.TechBase = 1;  // Clan: lighter chassis, BV 13.75 shown as 14
     Run();

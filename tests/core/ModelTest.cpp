@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace vantrel {
@@ -50,22 +52,15 @@ TEST(NewDesign, FieldsAndSlots) {
 
 TEST(Values, SeparatorsQuotesAndTrimming) {
     ValueReader r("\"a, b\",  12 ,-3\r\n\"two\r\nlines\"\n4.5\r#TRUE#,x");
-    std::string t;
-    int32_t n = 0;
+    std::string t, t2;
+    int32_t n = 0, n2 = 0;
     double v = 0;
     bool f = false;
-    EXPECT_EQ(r.ReadText(t), ValueReader::Status::Ok);
-    EXPECT_EQ(t, "a, b");
-    EXPECT_EQ(r.ReadInt(n), ValueReader::Status::Ok);
-    EXPECT_EQ(n, 12);
-    EXPECT_EQ(r.ReadInt(n), ValueReader::Status::Ok);
-    EXPECT_EQ(n, -3);
-    EXPECT_EQ(r.ReadText(t), ValueReader::Status::Ok);
-    EXPECT_EQ(t, "two\r\nlines");
-    EXPECT_EQ(r.ReadDouble(v), ValueReader::Status::Ok);
-    EXPECT_DOUBLE_EQ(v, 4.5);
-    EXPECT_EQ(r.ReadFlag(f), ValueReader::Status::Ok);
-    EXPECT_TRUE(f);
+    const auto ok = ValueReader::Status::Ok;
+    EXPECT_EQ((std::array{r.ReadText(t), r.ReadInt(n), r.ReadInt(n2), r.ReadText(t2), r.ReadDouble(v),
+                          r.ReadFlag(f)}),
+              (std::array{ok, ok, ok, ok, ok, ok}));
+    EXPECT_EQ(std::tuple(t, n, n2, t2, v, f), std::tuple("a, b", 12, -3, "two\r\nlines", 4.5, true));
     EXPECT_EQ(r.ReadInt(n), ValueReader::Status::Bad);
     EXPECT_EQ(r.ReadInt(n), ValueReader::Status::End);
 

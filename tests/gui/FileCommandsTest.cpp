@@ -480,12 +480,6 @@ TEST_F(StartUp, RegistrationFollowsTheProgram) {
     Load({});
     EXPECT_EQ(platform.registrations.size(), 2u);
     EXPECT_EQ(platform.unregistered, QStringList{"Vantrel"_q});
-
-    // Back in the build folder, the registration comes back.
-    platform.installed = false;
-    platform.programPath = "/home/u/build/vantrel"_q;
-    Load({});
-    EXPECT_EQ(platform.registrations.size(), 3u);
 }
 
 TEST_F(StartUp, CommandLineOpensADesignOrFallsBackToANewOne) {
