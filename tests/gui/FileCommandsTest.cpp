@@ -197,6 +197,7 @@ TEST_F(FileCommands, YesThenCancelledSaveAsCancelsTheCommand) {
     dialogs.answers.push_back(Dialogs::Answer::Yes);
     form->Files().MNew_Click();
     ASSERT_EQ(dialogs.texts(), QStringList{"Save changes to Wolf?"_q});
+    EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::YesNoCancel);  // the work can be kept
     ASSERT_EQ(dialogs.files.size(), 1u);
     EXPECT_EQ(dialogs.files[0].fileName, "Wolf.vnt"_q);
     EXPECT_EQ(d().WeightClass, 3);
@@ -234,6 +235,7 @@ TEST_F(FileCommands, NameAndModelBoxes) {
     Key(name, Qt::Key_X, "x"_q);
     EXPECT_EQ(name->text(), "Battle Armorx"_q);
     TypeName("Wolf \"Alpha\" II"_q);
+    EXPECT_EQ(name->text(), "Wolf Alpha II"_q);
     EXPECT_EQ(d().MechName, "Wolf Alpha II");
     Find<QLineEdit>(*form, "TextModel")->setText("\"M\"-1"_q);
     EXPECT_EQ(d().Model, "M-1");

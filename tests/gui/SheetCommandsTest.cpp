@@ -296,11 +296,6 @@ TEST_F(SheetCommandsTest, AFailedWriteSaysWhyAndKeepsTheOldFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".tmp"_q), QStringList());
     EXPECT_TRUE(platform.opened.isEmpty());
 
-    // A folder that does not exist.
-    dialogs.messages.clear();
-    Export(Options(0, Paper::A4), Path("no/such/folder/s.pdf"_q));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Could not save "_q));
     EXPECT_FALSE(Find<QAction>(*form, "MUndo")->isEnabled());
 }
 
