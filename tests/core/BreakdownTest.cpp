@@ -31,10 +31,8 @@ void RandomDesign(std::mt19937& rng, Context& ctx) {
     ctx.armorList.text = armor < 0 ? "" : ArmorTypeName(2, armor);
     for (int k = pick(0, 14); k > 0; --k) {
         const int i = pick(0, kCatalogSize - 1);
-        d.OwnedCount[i] = pick(0, 3);
-        d.PlacedCount[i] = pick(0, 3);
-        d.OwnedAmmo[i] = pick(0, 2) ? 0 : pick(1, 4);
-        d.PlacedAmmo[i] = pick(0, 2) ? 0 : pick(1, 4);
+        d.OwnedCount[i] = pick(0, 3), d.PlacedCount[i] = pick(0, 3);
+        d.OwnedAmmo[i] = pick(0, 2) ? 0 : pick(1, 4), d.PlacedAmmo[i] = pick(0, 2) ? 0 : pick(1, 4);
     }
     if (pick(0, 3) == 0) d.PlacedCount[FindIndex(ctx.catalog, "Camo System")] = 1;
 }

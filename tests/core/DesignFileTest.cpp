@@ -127,10 +127,8 @@ Design EveryRecordDistinct() {
     d.ArmorType = 8;  // the last of the nine a Mixed base offers
     d.ArmorPoints = 17, d.ArmorWeight = 850, d.ArmorSlots = 6;
     for (int i = 0; i < kCatalogSize; ++i) {
-        d.OwnedCount[i] = next(kMaxCount + 1);
-        d.OwnedAmmo[i] = next(kMaxCount + 1);
-        d.PlacedCount[i] = next(kMaxCount + 1);
-        d.PlacedAmmo[i] = next(kMaxCount + 1);
+        d.OwnedCount[i] = next(kMaxCount + 1), d.OwnedAmmo[i] = next(kMaxCount + 1);
+        d.PlacedCount[i] = next(kMaxCount + 1), d.PlacedAmmo[i] = next(kMaxCount + 1);
     }
     d.CurrentKg = INT32_MIN, d.FreeKg = -145, d.MaxHeat = 1000000000, d.HeatDissipation = 23;
     d.UsedCSlots = -7, d.FreeCSlots = 24, d.EstimatedBV = -3, d.Cost = 123456789;
@@ -145,8 +143,7 @@ Design EveryRecordDistinct() {
         }
     }
     d.PlacedHeatSinks = 12, d.PlacedArmor = 13, d.PlacedArmorSlots = 14, d.PlacedCount[0] = kMaxCount;
-    d.Spare1 = -1, d.Spare2 = 987654321, d.Spare3 = INT32_MIN, d.Spare4 = INT32_MAX;
-    d.EnhancedImaging = true;
+    d.Spare1 = -1, d.Spare2 = 987654321, d.Spare3 = INT32_MIN, d.Spare4 = INT32_MAX, d.EnhancedImaging = true;
     return d;
 }
 
@@ -166,9 +163,7 @@ TEST(DesignFile, RoundTripOfEveryRecord) {
 
     // A Humanoid keeps the quad and turret values it carries, a Quad its arm values.
     Design humanoid = d;
-    humanoid.IsQuad = false;
-    humanoid.TurretSize = 0;
-    humanoid.TurretConfig = false;
+    humanoid.IsQuad = false, humanoid.TurretSize = 0, humanoid.TurretConfig = false;
     ASSERT_TRUE(DoSaveAs(humanoid, file.string(), error));
     ASSERT_TRUE(DoOpen(file.string(), back, error, bad));
     EXPECT_EQ(back.QuadSlots, d.QuadSlots);
@@ -391,9 +386,7 @@ TEST(DesignFileCases, GoldenFolders) {
         ASSERT_TRUE(ok) << FormatOpenError(file.string(), bad, error);
         EXPECT_EQ(DesignFileBytes(d), ReadBytes(file));
         auto ctx = std::make_unique<Context>();
-        ctx->catalog = catalog;
-        ctx->design = d;
-        ctx->armorList = ArmorListFor(d);
+        ctx->catalog = catalog, ctx->design = d, ctx->armorList = ArmorListFor(d);
         MainCalc(*ctx);
         const Design& calculated = ctx->design;
         EXPECT_EQ(calculated.CurrentKg, d.CurrentKg);
