@@ -44,7 +44,10 @@ TEST_F(AutoPlace, PlaceInEqualsTheDropOnTheSlotNamed) {
     std::mt19937 rng(13);
     for (int round = 0; round < 60; ++round) {
         SetUp();
-        d.IsQuad = round % 2 == 1, d.TurretSize = 5, d.JumpMP = static_cast<int>(rng() % 2), d.HeatSinks = 2;
+        d.IsQuad = round % 2 == 1;
+        d.TurretSize = 5;
+        d.JumpMP = static_cast<int>(rng() % 2);
+        d.HeatSinks = 2;
         d.ArmorSlots = 1;
         for (int i :
              {kParaFoil, kMineDispenser, kClamps, kSpaceOps, kManipulator, kMediumLaser, kSrm4, kSmallLaser})

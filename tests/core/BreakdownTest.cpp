@@ -20,19 +20,30 @@ void RandomDesign(std::mt19937& rng, Context& ctx) {
     auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     Design& d = ctx.design;
     NewDesign(d);
-    d.WeightClass = pick(0, 4), d.TechBase = pick(0, 2), d.IsQuad = pick(0, 1) == 1;
-    d.SuitSystems = pick(0, 2), d.TurretSize = pick(0, 4), d.TurretConfig = pick(0, 1) == 1;
-    d.GroundMP = pick(0, 6), d.JumpMP = pick(0, 1) ? pick(0, 6) : 0;
-    d.VTOLMP = pick(0, 3) == 0 ? pick(0, 7) : 0, d.UMUMP = pick(0, 3) == 0 ? pick(0, 5) : 0;
-    d.HeatSinks = pick(0, 3), d.PlacedHeatSinks = pick(0, 3);
-    d.ArmorPoints = pick(0, 14), d.PlacedArmor = pick(0, 4), d.ArmorWeight = pick(0, 900);
+    d.WeightClass = pick(0, 4);
+    d.TechBase = pick(0, 2);
+    d.IsQuad = pick(0, 1) == 1;
+    d.SuitSystems = pick(0, 2);
+    d.TurretSize = pick(0, 4);
+    d.TurretConfig = pick(0, 1) == 1;
+    d.GroundMP = pick(0, 6);
+    d.JumpMP = pick(0, 1) ? pick(0, 6) : 0;
+    d.VTOLMP = pick(0, 3) == 0 ? pick(0, 7) : 0;
+    d.UMUMP = pick(0, 3) == 0 ? pick(0, 5) : 0;
+    d.HeatSinks = pick(0, 3);
+    d.PlacedHeatSinks = pick(0, 3);
+    d.ArmorPoints = pick(0, 14);
+    d.PlacedArmor = pick(0, 4);
+    d.ArmorWeight = pick(0, 900);
     d.EnhancedImaging = pick(0, 2) == 0;
     const int armor = pick(-1, 8);  // -1: no selection; else a type of the Mixed base, which has them all
     ctx.armorList.text = armor < 0 ? "" : ArmorTypeName(2, armor);
     for (int k = pick(0, 14); k > 0; --k) {
         const int i = pick(0, kCatalogSize - 1);
-        d.OwnedCount[i] = pick(0, 3), d.PlacedCount[i] = pick(0, 3);
-        d.OwnedAmmo[i] = pick(0, 2) ? 0 : pick(1, 4), d.PlacedAmmo[i] = pick(0, 2) ? 0 : pick(1, 4);
+        d.OwnedCount[i] = pick(0, 3);
+        d.PlacedCount[i] = pick(0, 3);
+        d.OwnedAmmo[i] = pick(0, 2) ? 0 : pick(1, 4);
+        d.PlacedAmmo[i] = pick(0, 2) ? 0 : pick(1, 4);
     }
     if (pick(0, 3) == 0) d.PlacedCount[FindIndex(ctx.catalog, "Camo System")] = 1;
 }
@@ -68,12 +79,20 @@ TEST(Breakdown, TermsOfAWorkedDesign) {
     Catalog& c = ctx.catalog = test::PlainCatalog();
     test::Put(c, 0, "Gun", 100, 1, kBallistic).BV = 10;
     test::Put(c, 1, "SRM", 60, 1, kMissile).BV = 3;
-    c[1].AmmoWeight = 20, c[1].AmmoPrice = 500, c[1].Price = 8000;
+    c[1].AmmoWeight = 20;
+    c[1].AmmoPrice = 500;
+    c[1].Price = 8000;
     test::Put(c, 2, "Camo System", 200, 2);
     Design& d = ctx.design;
     NewDesign(d);
-    d.GroundMP = 2, d.ArmorPoints = 1, d.EnhancedImaging = true;
-    d.OwnedCount[0] = 1, d.PlacedCount[0] = 2, d.PlacedCount[1] = 1, d.OwnedAmmo[1] = 2, d.PlacedCount[2] = 1;
+    d.GroundMP = 2;
+    d.ArmorPoints = 1;
+    d.EnhancedImaging = true;
+    d.OwnedCount[0] = 1;
+    d.PlacedCount[0] = 2;
+    d.PlacedCount[1] = 1;
+    d.OwnedAmmo[1] = 2;
+    d.PlacedCount[2] = 1;
     ctx.armorList.text = "Standard";
     MainCalc(ctx);
     const Breakdown b = MakeBreakdown(ctx);

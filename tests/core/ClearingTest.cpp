@@ -22,7 +22,9 @@ struct Clearing : ::testing::Test {
     void SetUp() override {
         ctx.catalog = RulesCatalog();
         NewDesign(d);
-        ctx.RebuildSlots = false, d.BodySlots[0] = kSlotGround, d.BodySlots[1] = kSlotJump;
+        ctx.RebuildSlots = false;
+        d.BodySlots[0] = kSlotGround;
+        d.BodySlots[1] = kSlotJump;
     }
 
     // Places through the drop, as the user would, owning the entry first.
@@ -89,7 +91,9 @@ TEST_F(Clearing, ClearAllHumanoidReturnsEachUnitOnce) {
 }
 
 TEST_F(Clearing, ClearAllQuadSweepsTurretAndQuadBodyOnly) {
-    d.IsQuad = true, d.TurretSize = 5, d.QuadSlots[0] = kSlotGround;
+    d.IsQuad = true;
+    d.TurretSize = 5;
+    d.QuadSlots[0] = kSlotGround;
     Place(kQuadBody, 3, "Medium Laser");
     Place(kQuadBody, 7, "Space Operations Adaptation");  // an ordinary item on the quad body
     Place(kTurret, 1, "SRM 4");
@@ -232,9 +236,13 @@ TEST_F(Clearing, SelectionHighlight) {
 
 TEST_F(Clearing, DamagedSpansStayInBounds) {
     // Spans as a damaged file might hold them: the mark never leaves the item or the location.
-    d.QuadSlots[0] = d.QuadSlots[1] = kSmallLaser + 6, d.QuadSpan[0] = d.QuadSpan[1] = -2;
-    d.QuadSlots[14] = d.QuadSlots[15] = kMediumLaser + 6, d.QuadSpan[14] = 90, d.QuadSpan[15] = -2;
-    d.QuadSlots[13] = kSlotHeatSink, d.QuadSpan[13] = -2;
+    d.QuadSlots[0] = d.QuadSlots[1] = kSmallLaser + 6;
+    d.QuadSpan[0] = d.QuadSpan[1] = -2;
+    d.QuadSlots[14] = d.QuadSlots[15] = kMediumLaser + 6;
+    d.QuadSpan[14] = 90;
+    d.QuadSpan[15] = -2;
+    d.QuadSlots[13] = kSlotHeatSink;
+    d.QuadSpan[13] = -2;
     d.PlacedCount[kSmallLaser] = d.PlacedCount[kMediumLaser] = 1;
     ExpectMarked(kQuadBody, 1, {kQuadBody, 0, kQuadBody, 1});
     ExpectMarked(kQuadBody, 15, {kQuadBody, 14, kQuadBody, 15});
@@ -243,7 +251,10 @@ TEST_F(Clearing, DamagedSpansStayInBounds) {
     ExpectFree(kQuadBody, {14, 15});
 
     // Codes naming nothing are freed without touching any count.
-    d.TurretSlots[2] = 9000, d.TurretSlots[3] = -7, d.TurretSpan[4] = 50, d.TurretSlots[4] = kMediumLaser + 6;
+    d.TurretSlots[2] = 9000;
+    d.TurretSlots[3] = -7;
+    d.TurretSpan[4] = 50;
+    d.TurretSlots[4] = kMediumLaser + 6;
     ctx.catalog[kMediumLaser].CSlots = 40;
     ClearAllQuad(ctx);
     ExpectFree(kTurret, {2, 3, 4});
@@ -264,10 +275,15 @@ TEST_F(Clearing, CatalogSlotCountChangedSincePlacing) {
 
 TEST_F(Clearing, RebuildMovementSlots) {
     ctx.RebuildSlots = true;
-    d.GroundMP = 2, d.JumpMP = 3, d.VTOLMP = 1, d.UMUMP = 1;
+    d.GroundMP = 2;
+    d.JumpMP = 3;
+    d.VTOLMP = 1;
+    d.UMUMP = 1;
     Place(kBody, 4, "Heat Sink");
     Place(kLeftArm, 0, "Small Laser");
-    d.QuadSlots[7] = kSlotGround, d.QuadSpan[7] = 4, ctx.SelLocation = kLeftArm;
+    d.QuadSlots[7] = kSlotGround;
+    d.QuadSpan[7] = 4;
+    ctx.SelLocation = kLeftArm;
     RebuildMovementSlots(ctx);
     EXPECT_FALSE(ctx.RebuildSlots);
     EXPECT_EQ(ctx.SelLocation, -1);
@@ -278,7 +294,12 @@ TEST_F(Clearing, RebuildMovementSlots) {
     ExpectFree(kLeftArm, {0});
 
     // Quad: the quad body gets the movement; more points than slots fill the array and stop.
-    d.IsQuad = true, d.GroundMP = 10, d.JumpMP = 10, d.VTOLMP = -3, d.UMUMP = 0, d.TurretSize = 3;
+    d.IsQuad = true;
+    d.GroundMP = 10;
+    d.JumpMP = 10;
+    d.VTOLMP = -3;
+    d.UMUMP = 0;
+    d.TurretSize = 3;
     Place(kTurret, 2, "Small Laser");
     const auto rightArm = d.RightArmSlots;
     RebuildMovementSlots(ctx);

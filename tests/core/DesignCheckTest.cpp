@@ -55,7 +55,10 @@ TEST_F(Check, LegalDesignHasNoFindings) {
     EXPECT_TRUE(Lines().empty());
     // Every rule item placed the way the rules allow: jump for the foil and the dispenser, VTOL for the
     // rack, one clamp, a Light suit with a booster and no wing, the camo on Standard armor.
-    d.JumpMP = 1, d.VTOLMP = 1, d.BodySlots[1] = kSlotJump, d.BodySlots[2] = kSlotVTOL;
+    d.JumpMP = 1;
+    d.VTOLMP = 1;
+    d.BodySlots[1] = kSlotJump;
+    d.BodySlots[2] = kSlotVTOL;
     Put1(kBody, 3, kParaFoil);
     Put1(kBody, 4, kMineDispenser);
     Put1(kBody, 5, kJumpBooster);
@@ -81,7 +84,9 @@ TEST_F(Check, TotalsOverTheirLimits) {
     EXPECT_TRUE(HasError(CheckDesign(ctx)));
 
     // Heat equal to the dissipation and weight at the limit are legal.
-    d.OwnedCount[kLaser] = 1, d.HeatSinks = 1, d.ArmorWeight = 750 - 100 - 150 - 100;
+    d.OwnedCount[kLaser] = 1;
+    d.HeatSinks = 1;
+    d.ArmorWeight = 750 - 100 - 150 - 100;
     EXPECT_EQ(Lines(), (Strings{"warning: not placed: Heat Sink (1)", "warning: not placed: Laser (1)"}));
     EXPECT_EQ(d.FreeKg, 0);
 
@@ -165,11 +170,16 @@ TEST_F(Check, SecondSpaceAdaptationOnTheBody) {
 }
 
 TEST_F(Check, EntriesNotYetPlacedAndSlotsOfTheOtherChassis) {
-    d.WeightClass = 4, d.HeatSinks = 3, d.ArmorSlots = 1, d.OwnedCount[kSrm] = 3, d.OwnedAmmo[kSrm] = 2;
+    d.WeightClass = 4;
+    d.HeatSinks = 3;
+    d.ArmorSlots = 1;
+    d.OwnedCount[kSrm] = 3;
+    d.OwnedAmmo[kSrm] = 2;
     d.OwnedCount[kLaser] = 1;
     d.PlacedCount[kLaser] = 1;  // placed units are not listed
     d.BodySlots[3] = kSlotItemBase + kLaser;
-    d.QuadSlots[4] = kSlotHeatSink, d.TurretSlots[0] = kSlotItemBase + kSrm;
+    d.QuadSlots[4] = kSlotHeatSink;
+    d.TurretSlots[0] = kSlotItemBase + kSrm;
     d.TurretSlots[1] = kSlotAmmoBase + kSrm;
     EXPECT_EQ(Lines(),
               (Strings{

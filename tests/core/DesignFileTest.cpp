@@ -122,16 +122,35 @@ Design EveryRecordDistinct() {
     int32_t n = 0;
     auto next = [&n](int32_t mod) { return ++n % mod; };
     d.MechName = "Name, \xC3\xA9", d.Model = "MK-7", d.History = "line 1\r\nline 2";
-    d.WeightClass = 4, d.TechBase = 2, d.IsQuad = true, d.TurretSize = 9, d.TurretConfig = true;
-    d.SuitSystems = 2, d.HeatSinks = 11, d.GroundMP = 3, d.JumpMP = 16, d.VTOLMP = 5, d.UMUMP = 4;
+    d.WeightClass = 4;
+    d.TechBase = 2;
+    d.IsQuad = true;
+    d.TurretSize = 9;
+    d.TurretConfig = true;
+    d.SuitSystems = 2;
+    d.HeatSinks = 11;
+    d.GroundMP = 3;
+    d.JumpMP = 16;
+    d.VTOLMP = 5;
+    d.UMUMP = 4;
     d.ArmorType = 8;  // the last of the nine a Mixed base offers
-    d.ArmorPoints = 17, d.ArmorWeight = 850, d.ArmorSlots = 6;
+    d.ArmorPoints = 17;
+    d.ArmorWeight = 850;
+    d.ArmorSlots = 6;
     for (int i = 0; i < kCatalogSize; ++i) {
-        d.OwnedCount[i] = next(kMaxCount + 1), d.OwnedAmmo[i] = next(kMaxCount + 1);
-        d.PlacedCount[i] = next(kMaxCount + 1), d.PlacedAmmo[i] = next(kMaxCount + 1);
+        d.OwnedCount[i] = next(kMaxCount + 1);
+        d.OwnedAmmo[i] = next(kMaxCount + 1);
+        d.PlacedCount[i] = next(kMaxCount + 1);
+        d.PlacedAmmo[i] = next(kMaxCount + 1);
     }
-    d.CurrentKg = INT32_MIN, d.FreeKg = -145, d.MaxHeat = 1000000000, d.HeatDissipation = 23;
-    d.UsedCSlots = -7, d.FreeCSlots = 24, d.EstimatedBV = -3, d.Cost = 123456789;
+    d.CurrentKg = INT32_MIN;
+    d.FreeKg = -145;
+    d.MaxHeat = 1000000000;
+    d.HeatDissipation = 23;
+    d.UsedCSlots = -7;
+    d.FreeCSlots = 24;
+    d.EstimatedBV = -3;
+    d.Cost = 123456789;
     int32_t code = kSlotArmorSystem;
     for (int loc : {kBody, kRightArm, kLeftArm, kQuadBody, kTurret}) {
         SlotArrays a = Slots(d, loc);
@@ -142,8 +161,15 @@ Design EveryRecordDistinct() {
             a.spans[s] = s % 3 == 0 ? a.count - s : s % 3 == 1 ? kSpanFollow : kSpanNone;
         }
     }
-    d.PlacedHeatSinks = 12, d.PlacedArmor = 13, d.PlacedArmorSlots = 14, d.PlacedCount[0] = kMaxCount;
-    d.Spare1 = -1, d.Spare2 = 987654321, d.Spare3 = INT32_MIN, d.Spare4 = INT32_MAX, d.EnhancedImaging = true;
+    d.PlacedHeatSinks = 12;
+    d.PlacedArmor = 13;
+    d.PlacedArmorSlots = 14;
+    d.PlacedCount[0] = kMaxCount;
+    d.Spare1 = -1;
+    d.Spare2 = 987654321;
+    d.Spare3 = INT32_MIN;
+    d.Spare4 = INT32_MAX;
+    d.EnhancedImaging = true;
     return d;
 }
 
@@ -163,7 +189,9 @@ TEST(DesignFile, RoundTripOfEveryRecord) {
 
     // A Humanoid keeps the quad and turret values it carries, a Quad its arm values.
     Design humanoid = d;
-    humanoid.IsQuad = false, humanoid.TurretSize = 0, humanoid.TurretConfig = false;
+    humanoid.IsQuad = false;
+    humanoid.TurretSize = 0;
+    humanoid.TurretConfig = false;
     ASSERT_TRUE(DoSaveAs(humanoid, file.string(), error));
     ASSERT_TRUE(DoOpen(file.string(), back, error, bad));
     EXPECT_EQ(back.QuadSlots, d.QuadSlots);
@@ -386,7 +414,9 @@ TEST(DesignFileCases, GoldenFolders) {
         ASSERT_TRUE(ok) << FormatOpenError(file.string(), bad, error);
         EXPECT_EQ(DesignFileBytes(d), ReadBytes(file));
         auto ctx = std::make_unique<Context>();
-        ctx->catalog = catalog, ctx->design = d, ctx->armorList = ArmorListFor(d);
+        ctx->catalog = catalog;
+        ctx->design = d;
+        ctx->armorList = ArmorListFor(d);
         MainCalc(*ctx);
         const Design& calculated = ctx->design;
         EXPECT_EQ(calculated.CurrentKg, d.CurrentKg);

@@ -86,7 +86,9 @@ TEST_F(Calc, BattleValueOfItemsAndRounding) {
 
     // Missile launchers count their ammunition and skip the 0.66.
     Put(cat, 2, "SRM", 0, 1, kMissile).BV = 10;
-    d.OwnedCount[1] = 0, d.OwnedCount[2] = 1, d.PlacedAmmo[2] = 2;
+    d.OwnedCount[1] = 0;
+    d.OwnedCount[2] = 1;
+    d.PlacedAmmo[2] = 2;
     Run();
     EXPECT_EQ(d.EstimatedBV, (30 + 2.5) * 4);
 
@@ -111,7 +113,10 @@ TEST_F(Calc, CamoOwnedVersusPlacedAndStealth) {
 }
 
 TEST_F(Calc, QuadSlotsPricesAndArmor) {
-    d.IsQuad = true, d.TurretSize = 3, d.TurretConfig = true, d.BodySlots[0] = -1;
+    d.IsQuad = true;
+    d.TurretSize = 3;
+    d.TurretConfig = true;
+    d.BodySlots[0] = -1;
     d.QuadSlots[0] = kSlotGround;
     Run();
     EXPECT_EQ(d.FreeCSlots, 18 - 1);

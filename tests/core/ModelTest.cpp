@@ -37,7 +37,10 @@ TEST(Lookups, FindIndexAndAddToStash) {
 // New over an edited design: nothing of the old one is left (its fields are pinned by the file bytes).
 TEST(NewDesign, FieldsAndSlots) {
     Design d;
-    d.History = "old", d.OwnedCount[3] = 4, d.BodySlots[2] = kSlotHeatSink, d.TurretSpan[1] = 3;
+    d.History = "old";
+    d.OwnedCount[3] = 4;
+    d.BodySlots[2] = kSlotHeatSink;
+    d.TurretSpan[1] = 3;
     NewDesign(d);
     EXPECT_TRUE(d.History.empty());
     EXPECT_EQ(d.OwnedCount[3], 0);

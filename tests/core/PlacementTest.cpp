@@ -246,7 +246,9 @@ TEST_F(Placement, SpaceOperationsAdaptation) {
 
 TEST_F(Placement, Turret) {
     OwnPlenty();
-    d.IsQuad = true, d.TurretSize = 4, d.TurretConfig = true;
+    d.IsQuad = true;
+    d.TurretSize = 4;
+    d.TurretConfig = true;
     EXPECT_EQ(UsableSlots(d, kTurret), 3);
     ExpectNoRoom(kTurret, 2, "SRM 4");
     ExpectPlaced(kTurret, 1, "SRM 4");
@@ -281,8 +283,12 @@ TEST_F(Placement, Turret) {
 }
 
 TEST_F(Placement, ClickSelectsOccupiedNonMovementSlots) {
-    d.BodySlots[1] = kSlotJump, d.BodySlots[2] = kSlotHeatSink, d.TurretSlots[4] = kSlotArmorSystem;
-    d.LeftArmSlots[3] = kSrm4 + 308, ctx.SelLocation = 3, ctx.SelSlot = 7;
+    d.BodySlots[1] = kSlotJump;
+    d.BodySlots[2] = kSlotHeatSink;
+    d.TurretSlots[4] = kSlotArmorSystem;
+    d.LeftArmSlots[3] = kSrm4 + 308;
+    ctx.SelLocation = 3;
+    ctx.SelSlot = 7;
     // Movement, a free slot and places outside the arrays select nothing.
     using P = std::pair<int, int>;
     for (auto [loc, slot] : {P(kBody, 0), P(kBody, 1), P(kBody, 3), P(kBody, 12), P(5, 0)})

@@ -40,7 +40,9 @@ struct ReadoutFixture : ::testing::Test {
     Design& d = ctx.design;
     void SetUp() override {
         NewDesign(d);
-        d.BodySlots[0] = kSlotGround, d.EstimatedBV = 11, d.Cost = 47500;
+        d.BodySlots[0] = kSlotGround;
+        d.EstimatedBV = 11;
+        d.Cost = 47500;
     }
     std::vector<std::string> Run(const std::string& armor = "Standard") {
         ctx.armorList.text = armor;
@@ -49,7 +51,12 @@ struct ReadoutFixture : ::testing::Test {
 };
 
 TEST_F(ReadoutFixture, HeaderSpeedsArmorAndHistory) {
-    d.Model = "", d.WeightClass = 4, d.TechBase = 2, d.GroundMP = 3, d.JumpMP = 2, d.UMUMP = 5;
+    d.Model = "";
+    d.WeightClass = 4;
+    d.TechBase = 2;
+    d.GroundMP = 3;
+    d.JumpMP = 2;
+    d.UMUMP = 5;
     d.ArmorPoints = 2;
     d.PlacedArmor = 4;  // placed points count in the points line
     d.ArmorWeight = 300;
@@ -82,8 +89,12 @@ TEST_F(ReadoutFixture, EquipmentOfAHumanoid) {
     Put(cat, 9, "Magnetic Clamps", 30, 1);
     d.BodySlots = {kSlotGround, kSlotHeatSink,    kSlotHeatSink, kSlotHeatSink, 13, 13,
                    13,          kSlotArmorSystem, kSlotArmor,    8 + 308,       -1, -1};
-    d.BodySpan[4] = 3, d.BodySpan[5] = d.BodySpan[6] = kSpanFollow, d.RightArmSlots[2] = 15;
-    d.RightArmSpan[2] = 1, d.LeftArmSlots[0] = 15, d.LeftArmSpan[0] = 1;
+    d.BodySpan[4] = 3;
+    d.BodySpan[5] = d.BodySpan[6] = kSpanFollow;
+    d.RightArmSlots[2] = 15;
+    d.RightArmSpan[2] = 1;
+    d.LeftArmSlots[0] = 15;
+    d.LeftArmSpan[0] = 1;
     d.QuadSlots[0] = 6;  // quad slots are not part of a humanoid's readout
     const auto lines = Run("Advanced");
     EXPECT_EQ(Section(lines, "  Body:"),
@@ -94,7 +105,11 @@ TEST_F(ReadoutFixture, EquipmentOfAHumanoid) {
     EXPECT_EQ(Section(lines, "  Left Arm:"), (Strings{"    Magnetic Clamps"}));
     EXPECT_EQ(std::find(lines.begin(), lines.end(), "  Unequipped:"), lines.end());
 
-    d.HeatSinks = 2, d.ArmorSlots = 1, d.OwnedCount[7] = 1, d.OwnedAmmo[7] = 2, d.OwnedCount[3] = 1;
+    d.HeatSinks = 2;
+    d.ArmorSlots = 1;
+    d.OwnedCount[7] = 1;
+    d.OwnedAmmo[7] = 2;
+    d.OwnedCount[3] = 1;
     const auto more = Run("Advanced");
     EXPECT_EQ(Section(more, "  Unequipped:"),
               (Strings{"    Heat Sink", "    Heat Sink", "    ASys: Advanced", "    Item 3",
@@ -104,7 +119,9 @@ TEST_F(ReadoutFixture, EquipmentOfAHumanoid) {
 }
 
 TEST_F(ReadoutFixture, QuadTurret) {
-    d.IsQuad = true, d.BodySlots[0] = -1, d.QuadSlots[0] = kSlotGround;
+    d.IsQuad = true;
+    d.BodySlots[0] = -1;
+    d.QuadSlots[0] = kSlotGround;
     d.TurretSlots = {6, 7, 8, -1, -1, -1, -1, -1, -1};
     for (int s = 0; s < 3; ++s) d.TurretSpan[s] = 1;
 
@@ -133,7 +150,10 @@ TEST_F(ReadoutFixture, CombinedDamage) {
     Put(cat, 2, "SRM 4", 240, 3, kMissile).Damage = " 8 ";
     Put(cat, 3, "Odd", 10, 1).Damage = "2/Shot";  // not a number: adds nothing
     Put(cat, 4, "Clamps", 30, 1).Damage = "-1";
-    d.OwnedCount = {}, d.OwnedCount[0] = 1, d.PlacedCount[0] = 1, d.OwnedCount[1] = 3;
+    d.OwnedCount = {};
+    d.OwnedCount[0] = 1;
+    d.PlacedCount[0] = 1;
+    d.OwnedCount[1] = 3;
     d.PlacedAmmo[2] = 4;  // ammunition deals no damage of its own
     d.PlacedCount[3] = 5;
     d.PlacedCount[4] = 2;

@@ -67,7 +67,10 @@ TEST(UndoHistory, TheOldestStepsGoBeyondTheLimit) {
 TEST(UndoHistory, ChangesAreRecordsNotTotalsNorSelections) {
     const DesignState a = WithGround(1);
     DesignState b = a;
-    b.design.CurrentKg = 999, b.design.EstimatedBV = 5, b.selLocation = 2, b.rebuildSlots = !a.rebuildSlots;
+    b.design.CurrentKg = 999;
+    b.design.EstimatedBV = 5;
+    b.selLocation = 2;
+    b.rebuildSlots = !a.rebuildSlots;
     EXPECT_FALSE(ChangesDesign(a, b));
     EXPECT_TRUE(SameRecords(a.design, b.design));
     b.armorList.text = "Standard";

@@ -50,12 +50,29 @@ Design RichDesign() {
     Design d;
     NewDesign(d);
     d.MechName = "Grendel, Mk 2", d.Model = "GX-2", d.History = "First line, with a comma\r\nSecond line";
-    d.WeightClass = 2, d.TechBase = 1, d.IsQuad = true, d.TurretSize = 3, d.TurretConfig = true;
-    d.SuitSystems = 2, d.HeatSinks = 2, d.GroundMP = 2, d.UMUMP = 1;
-    d.ArmorType = 1, d.ArmorPoints = 4, d.ArmorWeight = 300, d.ArmorSlots = 1;
-    d.OwnedCount[5] = 2, d.OwnedAmmo[40] = 3;
-    d.CurrentKg = 1234, d.FreeKg = -234, d.MaxHeat = 9, d.HeatDissipation = 3;
-    d.UsedCSlots = 8, d.FreeCSlots = 8, d.EstimatedBV = 77, d.Cost = 654321;
+    d.WeightClass = 2;
+    d.TechBase = 1;
+    d.IsQuad = true;
+    d.TurretSize = 3;
+    d.TurretConfig = true;
+    d.SuitSystems = 2;
+    d.HeatSinks = 2;
+    d.GroundMP = 2;
+    d.UMUMP = 1;
+    d.ArmorType = 1;
+    d.ArmorPoints = 4;
+    d.ArmorWeight = 300;
+    d.ArmorSlots = 1;
+    d.OwnedCount[5] = 2;
+    d.OwnedAmmo[40] = 3;
+    d.CurrentKg = 1234;
+    d.FreeKg = -234;
+    d.MaxHeat = 9;
+    d.HeatDissipation = 3;
+    d.UsedCSlots = 8;
+    d.FreeCSlots = 8;
+    d.EstimatedBV = 77;
+    d.Cost = 654321;
     auto put = [](auto& codes, auto& spans, int at, int32_t code, int32_t span) {
         codes[at] = code;
         spans[at] = span;
@@ -72,9 +89,14 @@ Design RichDesign() {
     // Leftovers of a Humanoid past, kept as they are.
     put(d.BodySlots, d.BodySpan, 4, kSlotGround, 1);
     put(d.RightArmSlots, d.RightArmSpan, 1, kSlotItemBase + 0, 1);
-    d.PlacedCount[2] = 1, d.PlacedCount[0] = 1;
-    d.PlacedHeatSinks = 1, d.PlacedArmor = 2, d.PlacedArmorSlots = 1;
-    d.Spare1 = 7, d.Spare4 = -10, d.EnhancedImaging = true;
+    d.PlacedCount[2] = 1;
+    d.PlacedCount[0] = 1;
+    d.PlacedHeatSinks = 1;
+    d.PlacedArmor = 2;
+    d.PlacedArmorSlots = 1;
+    d.Spare1 = 7;
+    d.Spare4 = -10;
+    d.EnhancedImaging = true;
     return d;
 }
 

@@ -39,7 +39,9 @@ protected:
     void SetUp() override {
         MainFormFixture::SetUp();
         Rec().SetDelay(20);
-        folder = Rec().Folder(), copy = Rec().CopyPath(), pathFile = Rec().PathFilePath();
+        folder = Rec().Folder();
+        copy = Rec().CopyPath();
+        pathFile = Rec().PathFilePath();
     }
 
     Recovery& Rec() { return form->Files().RecoveryCopy(); }
