@@ -1,25 +1,8 @@
-# The command line of the program, run on the golden designs of tests/data without a display:
-#   cmake -DVANTREL=<exe> -DSOURCE_DIR=<source tree> -P tests/cli/CliTest.cmake
+# The command line of the program, run on the golden designs of tests/data without a display.
 # The program reads the catalog beside itself, so it runs as a copy in a scratch folder next to the
 # test catalog of tests/data/catalog; the shipped catalog plays no part.
 
-if(NOT VANTREL OR NOT SOURCE_DIR)
-  message(FATAL_ERROR "run with -DVANTREL=<program> -DSOURCE_DIR=<source tree>")
-endif()
-
-set(data "${SOURCE_DIR}/tests/data")
-string(RANDOM LENGTH 8 tag)
-set(work "${CMAKE_CURRENT_BINARY_DIR}/cli-test-${tag}")
-file(REMOVE_RECURSE "${work}")
-get_filename_component(exe_name "${VANTREL}" NAME)
-
-# A copy of the program with `catalog` beside it.
-function(install_copy folder catalog)
-  file(MAKE_DIRECTORY "${folder}")
-  file(COPY "${VANTREL}" DESTINATION "${folder}")
-  file(COPY_FILE "${catalog}" "${folder}/stuff.plb")
-endfunction()
-
+set(work_name cli-test)
 include("${CMAKE_CURRENT_LIST_DIR}/CliCommon.cmake")
 
 # A refusal: exit status 2, nothing on standard output, exactly one line on standard error that
@@ -48,17 +31,18 @@ set(bin "${work}/bin")
 install_copy("${bin}" "${data}/catalog/stuff.plb")
 set(exe "${bin}/${exe_name}")
 
+# `option` on a golden design prints its golden text, silent on standard error.
+function(expect_golden option case status golden)
+  run("${exe}" ${option} "${data}/${case}/design.vnt")
+  file(READ "${data}/${case}/${golden}" expected)
+  if(NOT rc EQUAL status OR NOT err STREQUAL "" OR NOT out STREQUAL expected)
+    fail("${option} ${case}: exit status ${rc} (expected ${status}), stderr: ${err}, printed:\n${out}\nexpected:\n${expected}")
+  endif()
+endfunction()
+
 # --summary: the seven status figures recomputed from the file, then the save warning if any.
-foreach(case new-design quad-turret)
-  run("${exe}" --summary "${data}/${case}/design.vnt")
-  file(READ "${data}/${case}/summary.txt" expected)
-  if(NOT rc EQUAL 0 OR NOT err STREQUAL "")
-    fail("--summary ${case}: exit status ${rc}, stderr: ${err}")
-  endif()
-  if(NOT out STREQUAL expected)
-    fail("--summary ${case} printed:\n${out}\nexpected:\n${expected}")
-  endif()
-endforeach()
+expect_golden(--summary new-design 0 summary.txt)
+expect_golden(--summary quad-turret 0 summary.txt)
 
 # A file that ends early names its first missing record.
 run("${exe}" --summary "${data}/truncated/design.vnt")
@@ -69,21 +53,10 @@ run("${exe}" --summary "${work}/no-such-file.vnt")
 expect_refusal("--summary missing file" "no-such-file.vnt")
 
 # --check: the findings, exit status 1 when one is an error; --breakdown: every term and the totals.
-foreach(case_status new-design:0 quad-turret:1)
-  string(REPLACE ":" ";" pair "${case_status}")
-  list(GET pair 0 case)
-  list(GET pair 1 status)
-  run("${exe}" --check "${data}/${case}/design.vnt")
-  file(READ "${data}/${case}/check.txt" expected)
-  if(NOT rc EQUAL status OR NOT err STREQUAL "" OR NOT out STREQUAL expected)
-    fail("--check ${case}: exit status ${rc} (expected ${status}), stderr: ${err}, printed:\n${out}\nexpected:\n${expected}")
-  endif()
-  run("${exe}" --breakdown "${data}/${case}/design.vnt")
-  file(READ "${data}/${case}/breakdown.txt" expected)
-  if(NOT rc EQUAL 0 OR NOT err STREQUAL "" OR NOT out STREQUAL expected)
-    fail("--breakdown ${case}: exit status ${rc}, stderr: ${err}, printed:\n${out}\nexpected:\n${expected}")
-  endif()
-endforeach()
+expect_golden(--check new-design 0 check.txt)
+expect_golden(--check quad-turret 1 check.txt)
+expect_golden(--breakdown new-design 0 breakdown.txt)
+expect_golden(--breakdown quad-turret 0 breakdown.txt)
 foreach(option --check --breakdown)
   run("${exe}" ${option} "${data}/truncated/design.vnt")
   expect_refusal("${option} truncated" "${data}/truncated/design.vnt" "record 623")

@@ -1,22 +1,10 @@
-# --record-sheet of the program, without a display:
-#   cmake -DVANTREL=<exe> -DSOURCE_DIR=<source tree> -P tests/cli/RecordSheetTest.cmake
-# Runs a copy of the program beside the test catalog and reads the PDF back with pdftotext.
+# --record-sheet of the program, without a display: a copy of the program beside the test catalog,
+# the PDF read back with pdftotext.
 
-if(NOT VANTREL OR NOT SOURCE_DIR)
-  message(FATAL_ERROR "run with -DVANTREL=<program> -DSOURCE_DIR=<source tree>")
-endif()
-
-set(data "${SOURCE_DIR}/tests/data")
-string(RANDOM LENGTH 8 tag)
-set(work "${CMAKE_CURRENT_BINARY_DIR}/sheet-test-${tag}")
-file(REMOVE_RECURSE "${work}")
-file(MAKE_DIRECTORY "${work}/bin")
-file(COPY "${VANTREL}" DESTINATION "${work}/bin")
-file(COPY_FILE "${data}/catalog/stuff.plb" "${work}/bin/stuff.plb")
-get_filename_component(exe_name "${VANTREL}" NAME)
-set(exe "${work}/bin/${exe_name}")
-
+set(work_name sheet-test)
 include("${CMAKE_CURRENT_LIST_DIR}/CliCommon.cmake")
+install_copy("${work}/bin" "${data}/catalog/stuff.plb")
+set(exe "${work}/bin/${exe_name}")
 
 # The text of a PDF and its page count; sets `text` and `pages`.
 function(pdf_text pdf)

@@ -1,21 +1,10 @@
-# The program's window ended by SIGTERM or SIGHUP, as a logout or shutdown does, without a display:
-#   cmake -DVANTREL=<exe> -DSOURCE_DIR=<source tree> -P tests/cli/SignalTest.cmake
+# The program's window ended by SIGTERM or SIGHUP, as a logout or shutdown does, without a display.
 # The program runs as a copy in a scratch folder with the shipped catalog, and its settings and data
 # folders point into the scratch folder.
 
-if(NOT VANTREL OR NOT SOURCE_DIR)
-  message(FATAL_ERROR "run with -DVANTREL=<program> -DSOURCE_DIR=<source tree>")
-endif()
-
-string(RANDOM LENGTH 8 tag)
-set(work "${CMAKE_CURRENT_BINARY_DIR}/signal-test-${tag}")
-file(REMOVE_RECURSE "${work}")
+set(work_name signal-test)
 include("${CMAKE_CURRENT_LIST_DIR}/CliCommon.cmake")
-
-get_filename_component(exe_name "${VANTREL}" NAME)
-file(MAKE_DIRECTORY "${work}/bin")
-file(COPY "${VANTREL}" DESTINATION "${work}/bin")
-file(COPY_FILE "${SOURCE_DIR}/data/stuff.plb" "${work}/bin/stuff.plb")
+install_copy("${work}/bin" "${SOURCE_DIR}/data/stuff.plb")
 set(exe "${work}/bin/${exe_name}")
 
 # No splash screen and no file-type registration: the window comes straight up.
@@ -54,14 +43,14 @@ endfunction()
 # A copy kept from an earlier session: the start-up question is open when SIGTERM comes, and the
 # copy outlives it.
 file(MAKE_DIRECTORY "${folder}")
-file(COPY_FILE "${SOURCE_DIR}/tests/data/new-design/design.vnt" "${folder}/recovery.vnt")
+file(COPY_FILE "${data}/new-design/design.vnt" "${folder}/recovery.vnt")
 file(WRITE "${folder}/recovery.path" "/nowhere/suit.vnt")
 run_and_signal(TERM)
 if(NOT out STREQUAL "status 0\n")
   fail("SIGTERM during the start-up question: ${out} (stderr: ${err})")
 endif()
 file(READ "${folder}/recovery.vnt" kept HEX)
-file(READ "${SOURCE_DIR}/tests/data/new-design/design.vnt" expected HEX)
+file(READ "${data}/new-design/design.vnt" expected HEX)
 if(NOT kept STREQUAL expected)
   fail("SIGTERM during the start-up question changed or removed the recovery copy")
 endif()

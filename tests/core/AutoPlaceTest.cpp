@@ -13,10 +13,9 @@
 namespace vantrel {
 namespace {
 
-using test::Put;
+using namespace test;
 using Kind = DropResult::Kind;
 
-constexpr int kMineDispenser = 1, kManipulator = 9, kMediumLaser = 20, kSrm4 = 21, kSmallLaser = 22;
 const char* const kMine = "You must have a Jump/VTOL MP of at least 1 to equip a Mine Dispenser.";
 
 struct AutoPlace : ::testing::Test {
@@ -25,15 +24,7 @@ struct AutoPlace : ::testing::Test {
 
     void SetUp() override {
         ctx.armorList.text = "Standard";
-        Catalog& c = ctx.catalog = test::PlainCatalog();
-        Put(c, 0, "Para Foil", 35, 1);
-        Put(c, kMineDispenser, "Mine Dispenser", 50, 2);
-        Put(c, 4, "Magnetic Clamps", 30, 1);
-        Put(c, 6, "Space Operations Adaptation", 100, 1);
-        Put(c, kManipulator, "Manipulator", 0, 1);
-        Put(c, kMediumLaser, "Medium Laser", 500, 3, kEnergy);
-        Put(c, kSrm4, "SRM 4", 240, 2, kMissile).AmmoWeight = 40;
-        Put(c, kSmallLaser, "Small Laser", 200, 1, kEnergy);
+        ctx.catalog = RulesCatalog();
         NewDesign(d);
         d.BodySlots[0] = kSlotGround;
     }
@@ -58,7 +49,8 @@ TEST_F(AutoPlace, PlaceInEqualsTheDropOnTheSlotNamed) {
         d.JumpMP = static_cast<int>(rng() % 2);
         d.HeatSinks = 2;
         d.ArmorSlots = 1;
-        for (int i : {0, kMineDispenser, 4, 6, kManipulator, kMediumLaser, kSrm4, kSmallLaser})
+        for (int i :
+             {kParaFoil, kMineDispenser, kClamps, kSpaceOps, kManipulator, kMediumLaser, kSrm4, kSmallLaser})
             Own(i, static_cast<int>(rng() % 3));
         d.OwnedAmmo[kSrm4] = 2;
         // Scatter heat sinks so the free slots have gaps.

@@ -4,6 +4,7 @@
 #include "model/Context.h"
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
+#include "rules/Tables.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +14,6 @@
 
 namespace vantrel {
 namespace {
-
-const char* const kArmorTexts[] = {"",
-                                   "Standard",
-                                   "Advanced",
-                                   "Prototype",
-                                   "Basic Stealth",
-                                   "Prototype Stealth",
-                                   "Standard Stealth",
-                                   "Improved Stealth",
-                                   "Fire Resistant",
-                                   "Mimetic"};
 
 // A random design on the shipped catalog: every input MainCalc reads, within what a file may hold.
 void RandomDesign(std::mt19937& rng, Context& ctx) {
@@ -46,7 +36,8 @@ void RandomDesign(std::mt19937& rng, Context& ctx) {
     d.PlacedArmor = pick(0, 4);
     d.ArmorWeight = pick(0, 900);
     d.EnhancedImaging = pick(0, 2) == 0;
-    ctx.armorList.text = kArmorTexts[pick(0, 9)];
+    const int armor = pick(-1, 8);  // -1: no selection; else a type of the Mixed base, which has them all
+    ctx.armorList.text = armor < 0 ? "" : ArmorTypeName(2, armor);
     for (int k = pick(0, 14); k > 0; --k) {
         const int i = pick(0, kCatalogSize - 1);
         d.OwnedCount[i] = pick(0, 3);
@@ -96,12 +87,12 @@ TEST(Breakdown, TermsOfAWorkedDesign) {
     NewDesign(d);
     d.GroundMP = 2;
     d.ArmorPoints = 1;
+    d.EnhancedImaging = true;
     d.OwnedCount[0] = 1;
     d.PlacedCount[0] = 2;
     d.PlacedCount[1] = 1;
     d.OwnedAmmo[1] = 2;
     d.PlacedCount[2] = 1;
-    d.EnhancedImaging = true;
     ctx.armorList.text = "Standard";
     MainCalc(ctx);
     const Breakdown b = MakeBreakdown(ctx);

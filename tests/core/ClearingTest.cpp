@@ -12,9 +12,7 @@
 namespace vantrel {
 namespace {
 
-using test::Put;
-
-constexpr int kClawClamps = 5, kSpaceAdaptation = 6, kMediumLaser = 20, kSrm4 = 21, kSmallLaser = 22;
+using namespace test;
 
 struct Clearing : ::testing::Test {
     Context ctx;
@@ -22,13 +20,7 @@ struct Clearing : ::testing::Test {
     std::string& armor = ctx.armorList.text = "Standard";  // the armor type list's selection
 
     void SetUp() override {
-        Catalog& c = ctx.catalog = test::PlainCatalog();
-        Put(c, 4, "Magnetic Clamps", 30, 1);
-        Put(c, kClawClamps, "Claws and Magnetic Clamps", 35, 1);
-        Put(c, kSpaceAdaptation, "Space Operations Adaptation", 100, 1);
-        Put(c, kMediumLaser, "Medium Laser", 500, 3, kEnergy);
-        Put(c, kSrm4, "SRM 4", 240, 2, kMissile).AmmoWeight = 40;
-        Put(c, kSmallLaser, "Small Laser", 200, 1, kEnergy);
+        ctx.catalog = RulesCatalog();
         NewDesign(d);
         ctx.RebuildSlots = false;
         d.BodySlots[0] = kSlotGround;
@@ -53,10 +45,11 @@ struct Clearing : ::testing::Test {
     // Owned and placed count of a catalog item.
     std::pair<int, int> Count(int i) const { return {d.OwnedCount[i], d.PlacedCount[i]}; }
 
-    void ExpectMarked(int loc, int slot, std::initializer_list<std::pair<int, int>> marked) {
+    // `marked` lists location, slot, location, slot, ...
+    void ExpectMarked(int loc, int slot, std::initializer_list<int> marked) {
         Select(loc, slot);
         Highlight want{};
-        for (auto [l, j] : marked) want[l][j] = true;
+        for (auto it = marked.begin(); it != marked.end(); it += 2) want[it[0]][it[1]] = true;
         EXPECT_EQ(SelectionHighlight(ctx), want) << "selected " << loc << "," << slot;
     }
 
@@ -86,8 +79,7 @@ TEST_F(Clearing, ClearAllHumanoidReturnsEachUnitOnce) {
 
     ClearAllHumanoid(ctx);
     EXPECT_EQ(ctx.SelLocation, -1);
-    for (int i : {kSrm4, kMediumLaser, kSpaceAdaptation, kClawClamps})
-        EXPECT_EQ(Count(i), std::pair(1, 0)) << i;
+    for (int i : {kSrm4, kMediumLaser, kSpaceOps, kClawClamps}) EXPECT_EQ(Count(i), std::pair(1, 0)) << i;
     EXPECT_EQ((std::array{d.OwnedAmmo[kSrm4], d.HeatSinks, d.ArmorSlots, d.ArmorPoints}),
               (std::array{3, 2, 1, 1}));
     EXPECT_EQ(d.PlacedAmmo[kSrm4] + d.PlacedHeatSinks + d.PlacedArmorSlots + d.PlacedArmor, 0);
@@ -109,12 +101,9 @@ TEST_F(Clearing, ClearAllQuadSweepsTurretAndQuadBodyOnly) {
     Place(kQuadBody, 15, "Heat Sink");
     Place(kBody, 5, "Small Laser");  // a humanoid location: untouched
     ClearAllQuad(ctx);
-    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
-    EXPECT_EQ(d.OwnedCount[kSpaceAdaptation], 1);
-    EXPECT_EQ(d.OwnedCount[kSrm4], 1);
-    EXPECT_EQ(d.OwnedAmmo[kSrm4], 1);
-    EXPECT_EQ(d.HeatSinks, 1);
-    EXPECT_EQ(d.PlacedCount[kSmallLaser], 1);
+    EXPECT_EQ((std::array{d.OwnedCount[kMediumLaser], d.OwnedCount[kSpaceOps], d.OwnedCount[kSrm4],
+                          d.OwnedAmmo[kSrm4], d.HeatSinks, d.PlacedCount[kSmallLaser]}),
+              (std::array{1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(d.BodySlots[5], kSmallLaser + 6);
     EXPECT_EQ(d.QuadSlots[0], kSlotGround);
     ExpectFree(kQuadBody, {3, 4, 5, 7, 15});
@@ -181,12 +170,12 @@ TEST_F(Clearing, ClearSelectedSpaceAdaptationFromAnyOfItsSlots) {
         Place(kBody, 5, "Space Operations Adaptation");
         Select(loc, loc == kBody ? 5 : loc == kRightArm ? 1 : 0);
         ClearSelected(ctx, true);
-        EXPECT_EQ(Count(kSpaceAdaptation), std::pair(1, 0));
+        EXPECT_EQ(Count(kSpaceOps), std::pair(1, 0));
         ExpectFree(kBody, {5});
         ExpectFree(kRightArm, {1});
         ExpectFree(kLeftArm, {0});
         EXPECT_EQ(d.RightArmSlots[0], kSlotHeatSink);
-        d.OwnedCount[kSpaceAdaptation] = 0;
+        d.OwnedCount[kSpaceOps] = 0;
     }
 }
 
@@ -226,56 +215,23 @@ TEST_F(Clearing, SelectionHighlight) {
     Place(kBody, 6, "Medium Laser");
     Place(kBody, 9, "Heat Sink");
     EXPECT_EQ(SelectionHighlight(ctx), Highlight{});  // nothing selected
-    ExpectMarked(kBody, 4,
-                 {
-                     {kBody, 3},
-                     {kBody, 4},
-                     {kBody, 5}
-    });
-    ExpectMarked(kBody, 8,
-                 {
-                     {kBody, 6},
-                     {kBody, 7},
-                     {kBody, 8}
-    });
-    ExpectMarked(kBody, 9,
-                 {
-                     {kBody, 9}
-    });
+    ExpectMarked(kBody, 4, {kBody, 3, kBody, 4, kBody, 5});
+    ExpectMarked(kBody, 8, {kBody, 6, kBody, 7, kBody, 8});
+    ExpectMarked(kBody, 9, {kBody, 9});
 
     Place(kLeftArm, 1, "Magnetic Clamps");  // with right arm 0
     d.RightArmSlots[2] = kClawClamps + 6;   // any name ending in the clamp text is marked
-    ExpectMarked(kRightArm, 0,
-                 {
-                     {kRightArm, 0},
-                     {kLeftArm,  1}
-    });
-    ExpectMarked(kLeftArm, 1,
-                 {
-                     {kRightArm, 0},
-                     {kLeftArm,  1},
-                     {kRightArm, 2}
-    });
+    ExpectMarked(kRightArm, 0, {kRightArm, 0, kLeftArm, 1});
+    ExpectMarked(kLeftArm, 1, {kRightArm, 0, kLeftArm, 1, kRightArm, 2});
 
     Place(kBody, 11, "Space Operations Adaptation");  // with right arm 1 and left arm 0
-    for (auto [loc, slot] : {
-             std::pair{kBody,     11},
-             {kRightArm, 1 },
-             {kLeftArm,  0 }
-    })
-        ExpectMarked(loc, slot,
-                     {
-                         {kBody,     11},
-                         {kRightArm, 1 },
-                         {kLeftArm,  0 }
-        });
+    ExpectMarked(kBody, 11, {kBody, 11, kRightArm, 1, kLeftArm, 0});
+    ExpectMarked(kRightArm, 1, {kBody, 11, kRightArm, 1, kLeftArm, 0});
+    ExpectMarked(kLeftArm, 0, {kBody, 11, kRightArm, 1, kLeftArm, 0});
     // On the quad body it is an ordinary item.
-    d.QuadSlots[2] = kSpaceAdaptation + 6;
+    d.QuadSlots[2] = kSpaceOps + 6;
     d.QuadSpan[2] = 1;
-    ExpectMarked(kQuadBody, 2,
-                 {
-                     {kQuadBody, 2}
-    });
+    ExpectMarked(kQuadBody, 2, {kQuadBody, 2});
 }
 
 TEST_F(Clearing, DamagedSpansStayInBounds) {
@@ -288,16 +244,8 @@ TEST_F(Clearing, DamagedSpansStayInBounds) {
     d.QuadSlots[13] = kSlotHeatSink;
     d.QuadSpan[13] = -2;
     d.PlacedCount[kSmallLaser] = d.PlacedCount[kMediumLaser] = 1;
-    ExpectMarked(kQuadBody, 1,
-                 {
-                     {kQuadBody, 0},
-                     {kQuadBody, 1}
-    });
-    ExpectMarked(kQuadBody, 15,
-                 {
-                     {kQuadBody, 14},
-                     {kQuadBody, 15}
-    });
+    ExpectMarked(kQuadBody, 1, {kQuadBody, 0, kQuadBody, 1});
+    ExpectMarked(kQuadBody, 15, {kQuadBody, 14, kQuadBody, 15});
     ClearSelected(ctx, false);
     EXPECT_EQ(d.QuadSlots[13], kSlotHeatSink);
     ExpectFree(kQuadBody, {14, 15});
@@ -327,7 +275,10 @@ TEST_F(Clearing, CatalogSlotCountChangedSincePlacing) {
 
 TEST_F(Clearing, RebuildMovementSlots) {
     ctx.RebuildSlots = true;
-    d.GroundMP = 2, d.JumpMP = 3, d.VTOLMP = 1, d.UMUMP = 1;
+    d.GroundMP = 2;
+    d.JumpMP = 3;
+    d.VTOLMP = 1;
+    d.UMUMP = 1;
     Place(kBody, 4, "Heat Sink");
     Place(kLeftArm, 0, "Small Laser");
     d.QuadSlots[7] = kSlotGround;
@@ -344,7 +295,10 @@ TEST_F(Clearing, RebuildMovementSlots) {
 
     // Quad: the quad body gets the movement; more points than slots fill the array and stop.
     d.IsQuad = true;
-    d.GroundMP = 10, d.JumpMP = 10, d.VTOLMP = -3, d.UMUMP = 0;
+    d.GroundMP = 10;
+    d.JumpMP = 10;
+    d.VTOLMP = -3;
+    d.UMUMP = 0;
     d.TurretSize = 3;
     Place(kTurret, 2, "Small Laser");
     const auto rightArm = d.RightArmSlots;

@@ -2,10 +2,10 @@
 
 #include "TestCatalog.h"
 #include "model/Context.h"
-#include "rules/Tables.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace vantrel {
@@ -29,14 +29,9 @@ struct Calc : ::testing::Test {
 
 TEST_F(Calc, NewDesignTotals) {
     Run();
-    EXPECT_EQ(d.CurrentKg, 100);
-    EXPECT_EQ(d.FreeKg, 650);
-    EXPECT_EQ(d.MaxHeat, 0);
-    EXPECT_EQ(d.HeatDissipation, 1);
-    EXPECT_EQ(d.UsedCSlots, 1);
-    EXPECT_EQ(d.FreeCSlots, 19);
-    EXPECT_EQ(d.EstimatedBV, 11);
-    EXPECT_EQ(d.Cost, 47500);
+    EXPECT_EQ((std::array{d.CurrentKg, d.FreeKg, d.MaxHeat, d.HeatDissipation, d.UsedCSlots, d.FreeCSlots,
+                          d.EstimatedBV, d.Cost}),
+              (std::array{100, 650, 0, 1, 1, 19, 11, 47500}));
 
     d.TechBase = 1;  // Clan: lighter chassis, BV 13.75 shown as 14
     Run();
@@ -143,32 +138,6 @@ TEST_F(Calc, QuadSlotsPricesAndArmor) {
     d.TechBase = 1;
     Run("Basic Stealth");
     EXPECT_EQ(mixed - d.Cost, 3 * 3000);
-}
-
-TEST(Tables, ArmorListsAndWeights) {
-    EXPECT_EQ(ArmorTypesOffered(0).size(), 8u);
-    EXPECT_EQ(ArmorTypesOffered(1).size(), 5u);
-    EXPECT_EQ(ArmorTypesOffered(2).size(), 9u);
-    EXPECT_TRUE(ArmorTypesOffered(3).empty());
-    int kg = 0;
-    ASSERT_TRUE(ArmorKgPerPoint(0, 1, kg));
-    EXPECT_EQ(10 * kg, 400);  // Inner Sphere Advanced
-    ASSERT_TRUE(ArmorKgPerPoint(1, 1, kg));
-    EXPECT_EQ(10 * kg, 450);  // Clan Basic Stealth
-    ASSERT_TRUE(ArmorKgPerPoint(2, 1, kg));
-    EXPECT_EQ(10 * kg, 400);  // Mixed Advanced
-    ASSERT_TRUE(ArmorKgPerPoint(0, 4, kg));
-    EXPECT_EQ(2 * kg, 230);  // Prototype Stealth
-    EXPECT_FALSE(ArmorKgPerPoint(1, 5, kg));
-    EXPECT_EQ(ArmorTypeName(1, 4), "Fire Resistant");
-    int slots = -1;
-    EXPECT_TRUE(ArmorSlotCount("Mimetic", slots));
-    EXPECT_EQ(slots, 8);
-    EXPECT_FALSE(ArmorSlotCount("mimetic", slots));
-    EXPECT_EQ(ClassLimits[3].groundMaxQuad, 4);
-    EXPECT_EQ(ClassLimits[3].groundMaxHumanoid, 2);
-    EXPECT_EQ(TurretCaption(0), "None (0 Kg, 0 CSlot)");
-    EXPECT_EQ(TurretCaption(9), "90 Kg (9 CSlot)");
 }
 
 }  // namespace

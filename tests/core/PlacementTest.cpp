@@ -12,12 +12,8 @@
 namespace vantrel {
 namespace {
 
-using test::Put;
+using namespace test;
 using Kind = DropResult::Kind;
-
-constexpr int kParaFoil = 0, kMineDispenser = 1, kJumpBooster = 2, kPartialWing = 3, kClamps = 4,
-              kClawClamps = 5, kSpaceAdaptation = 6, kBombRack = 7, kCamo = 8, kManipulator = 9,
-              kMediumLaser = 20, kSrm4 = 21, kSmallLaser = 22, kEcm = 23, kAngelEcm = 24;
 
 const char* const kRoom = "Not enough room.";
 
@@ -38,22 +34,7 @@ struct Placement : ::testing::Test {
     std::string& armor = ctx.armorList.text = "Standard";  // the armor type list's selection
 
     void SetUp() override {
-        Catalog& c = ctx.catalog = test::PlainCatalog();
-        Put(c, kParaFoil, "Para Foil", 35, 1);
-        Put(c, kMineDispenser, "Mine Dispenser", 50, 2);
-        Put(c, kJumpBooster, "Jump Booster", 125, 2);
-        Put(c, kPartialWing, "Partial Wing", 200, 1);
-        Put(c, kClamps, "Magnetic Clamps", 30, 1);
-        Put(c, kClawClamps, "Claws and Magnetic Clamps", 35, 1);
-        Put(c, kSpaceAdaptation, "Space Operations Adaptation", 100, 1);
-        Put(c, kBombRack, "Bomb Rack", 100, 2);
-        Put(c, kCamo, "Camo System", 200, 2);
-        Put(c, kManipulator, "Manipulator", 0, 1);
-        Put(c, kMediumLaser, "Medium Laser", 500, 3, kEnergy);
-        Put(c, kSrm4, "SRM 4", 240, 2, kMissile).AmmoWeight = 40;
-        Put(c, kSmallLaser, "Small Laser", 200, 1, kEnergy);
-        Put(c, kEcm, "ECM Suite", 100, 1);
-        Put(c, kAngelEcm, "Angel ECM Suite", 250, 3);
+        ctx.catalog = RulesCatalog();
         NewDesign(d);
         d.BodySlots[0] = kSlotGround;
     }
@@ -249,16 +230,16 @@ TEST_F(Placement, SpaceOperationsAdaptation) {
     d.LeftArmSlots[0] = d.LeftArmSlots[1] = kSlotHeatSink;
     ExpectNotPlaced(kBody, 0, soa);  // the body skips the room check; the occupied target places nothing
     ExpectPlaced(kBody, 5, soa);
-    EXPECT_EQ(d.BodySlots[5], kSpaceAdaptation + 6);
-    EXPECT_EQ(d.RightArmSlots[1], kSpaceAdaptation + 6);
-    EXPECT_EQ(d.LeftArmSlots[2], kSpaceAdaptation + 6);
+    EXPECT_EQ(d.BodySlots[5], kSpaceOps + 6);
+    EXPECT_EQ(d.RightArmSlots[1], kSpaceOps + 6);
+    EXPECT_EQ(d.LeftArmSlots[2], kSpaceOps + 6);
     EXPECT_EQ(d.BodySpan[5], -1);
     ExpectSilent(kBody, 6, soa);  // one per suit, silently
     // On the quad body it is an ordinary item, room check and span included.
     ExpectPlaced(kQuadBody, 15, soa);
     EXPECT_EQ(d.QuadSpan[15], 1);
 
-    d.PlacedCount[kSpaceAdaptation] = 0;
+    d.PlacedCount[kSpaceOps] = 0;
     for (int j = 0; j < 4; ++j) d.RightArmSlots[j] = kSlotHeatSink;
     ExpectNoRoom(kBody, 6, soa);
 }
@@ -309,13 +290,8 @@ TEST_F(Placement, ClickSelectsOccupiedNonMovementSlots) {
     ctx.SelLocation = 3;
     ctx.SelSlot = 7;
     // Movement, a free slot and places outside the arrays select nothing.
-    for (auto [loc, slot] : {
-             std::pair<int, int>{kBody, 0 },
-              {kBody, 1 },
-              {kBody, 3 },
-              {kBody, 12},
-              {5,     0 }
-    })
+    using P = std::pair<int, int>;
+    for (auto [loc, slot] : {P(kBody, 0), P(kBody, 1), P(kBody, 3), P(kBody, 12), P(5, 0)})
         EXPECT_FALSE(ClickSlot(ctx, loc, slot)) << loc << "," << slot;
     const auto sel = [&] { return std::pair<int, int>{ctx.SelLocation, ctx.SelSlot}; };
     EXPECT_EQ(sel(), std::pair(3, 7));
@@ -329,12 +305,8 @@ TEST_F(Placement, ClickSelectsOccupiedNonMovementSlots) {
 
 TEST_F(Placement, OddInputsStayInBounds) {
     OwnPlenty();
-    for (auto [loc, slot] : {
-             std::pair<int, int>{kBody, 12},
-              {kBody, -1},
-              {7,     0 }
-    })
-        ExpectSilent(loc, slot, "Small Laser");
+    using P = std::pair<int, int>;
+    for (auto [loc, slot] : {P(kBody, 12), P(kBody, -1), P(7, 0)}) ExpectSilent(loc, slot, "Small Laser");
     ExpectSilent(kRightArm, 4, "Heat Sink");
 
     // Names the rules look up may be missing from a catalog: nothing is read outside it.

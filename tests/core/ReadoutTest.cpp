@@ -13,6 +13,7 @@
 namespace vantrel {
 namespace {
 
+using Strings = std::vector<std::string>;
 using test::Put;
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -49,38 +50,6 @@ struct ReadoutFixture : ::testing::Test {
     }
 };
 
-TEST_F(ReadoutFixture, NewDesign) {
-    const std::vector<std::string> expected = {
-        "Name: Battle Armor",
-        "Model: 0",
-        "",
-        "Chassis: Bipedal Light (750Kg)",
-        "Tech Base: Inner Sphere",
-        "",
-        "Ground Speed: 10.8 Km/H",
-        "Jump Capability: N/A",
-        "VTOL Speed: N/A",
-        "Underwater Speed: N/A",
-        "",
-        "Armor:",
-        "  Type: Standard",
-        "  Points: 0",
-        "  Weight: 0Kg",
-        "",
-        "Equipment:",
-        "  Body:",
-        "    Ground Movement",
-        "  Right Arm:",
-        "  Left Arm:",
-        "",
-        "All Weapons - Combined Damage: 0",
-        "",
-        "Cost: 47500 C-Bills",
-        "Estimated Battle Value: 11",
-    };
-    EXPECT_EQ(Run(), expected);
-}
-
 TEST_F(ReadoutFixture, HeaderSpeedsArmorAndHistory) {
     d.Model = "";
     d.WeightClass = 4;
@@ -93,20 +62,15 @@ TEST_F(ReadoutFixture, HeaderSpeedsArmorAndHistory) {
     d.ArmorWeight = 300;
     d.History = "Line one, with comma\nLine two\r\nLine three\rEnd";
     const auto lines = Run("Mimetic");
-    EXPECT_EQ(lines[1], "");  // no Model line
-    EXPECT_EQ(lines[2], "Chassis: Bipedal Assault (1900Kg)");
-    EXPECT_EQ(lines[3], "Tech Base: Mixed");
-    EXPECT_EQ(lines[5], "Ground Speed: 32.4 Km/H");
-    EXPECT_EQ(lines[6], "Jump Capability: 60 Meters");
-    EXPECT_EQ(lines[7], "VTOL Speed: N/A");
-    EXPECT_EQ(lines[8], "Underwater Speed: 54 Km/H");
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 10, lines.begin() + 14),
-              (std::vector<std::string>{"Armor:", "  Type: Mimetic", "  Points: 6", "  Weight: 300Kg"}));
+    EXPECT_EQ(Strings(lines.begin() + 1, lines.begin() + 14),
+              (Strings{"", "Chassis: Bipedal Assault (1900Kg)", "Tech Base: Mixed", "",  // no Model line
+                       "Ground Speed: 32.4 Km/H", "Jump Capability: 60 Meters", "VTOL Speed: N/A",
+                       "Underwater Speed: 54 Km/H", "", "Armor:", "  Type: Mimetic", "  Points: 6",
+                       "  Weight: 300Kg"}));
     const auto h = std::find(lines.begin(), lines.end(), "History:");
     ASSERT_NE(h, lines.end());
     EXPECT_EQ(*(h - 1), "");
-    EXPECT_EQ(std::vector<std::string>(h + 1, h + 6),
-              (std::vector<std::string>{"Line one, with comma", "Line two", "Line three", "End", ""}));
+    EXPECT_EQ(Strings(h + 1, h + 6), (Strings{"Line one, with comma", "Line two", "Line three", "End", ""}));
 
     const char* speeds[] = {"0 Km/H",    "10.8 Km/H", "21.6 Km/H", "32.4 Km/H",
                             "43.2 Km/H", "54 Km/H",   "64.8 Km/H", "75.6 Km/H"};
@@ -134,11 +98,11 @@ TEST_F(ReadoutFixture, EquipmentOfAHumanoid) {
     d.QuadSlots[0] = 6;  // quad slots are not part of a humanoid's readout
     const auto lines = Run("Advanced");
     EXPECT_EQ(Section(lines, "  Body:"),
-              (std::vector<std::string>{"    Ground Movement", "    Heat Sink", "    Heat Sink",
-                                        "    Heat Sink", "    Heavy Recoilless Rifle", "    ASys: Advanced",
-                                        "    Armor: Advanced", "    Item 8 Ammo"}));
-    EXPECT_EQ(Section(lines, "  Right Arm:"), (std::vector<std::string>{"    Magnetic Clamps"}));
-    EXPECT_EQ(Section(lines, "  Left Arm:"), (std::vector<std::string>{"    Magnetic Clamps"}));
+              (Strings{"    Ground Movement", "    Heat Sink", "    Heat Sink", "    Heat Sink",
+                       "    Heavy Recoilless Rifle", "    ASys: Advanced", "    Armor: Advanced",
+                       "    Item 8 Ammo"}));
+    EXPECT_EQ(Section(lines, "  Right Arm:"), (Strings{"    Magnetic Clamps"}));
+    EXPECT_EQ(Section(lines, "  Left Arm:"), (Strings{"    Magnetic Clamps"}));
     EXPECT_EQ(std::find(lines.begin(), lines.end(), "  Unequipped:"), lines.end());
 
     d.HeatSinks = 2;
@@ -148,9 +112,9 @@ TEST_F(ReadoutFixture, EquipmentOfAHumanoid) {
     d.OwnedCount[3] = 1;
     const auto more = Run("Advanced");
     EXPECT_EQ(Section(more, "  Unequipped:"),
-              (std::vector<std::string>{"    Heat Sink", "    Heat Sink", "    ASys: Advanced", "    Item 3",
-                                        "    Heavy Recoilless Rifle", "    Heavy Recoilless Rifle Ammo",
-                                        "    Heavy Recoilless Rifle Ammo"}));
+              (Strings{"    Heat Sink", "    Heat Sink", "    ASys: Advanced", "    Item 3",
+                       "    Heavy Recoilless Rifle", "    Heavy Recoilless Rifle Ammo",
+                       "    Heavy Recoilless Rifle Ammo"}));
     EXPECT_EQ(more[more.size() - 4], "All Weapons - Combined Damage: 0");
 }
 
@@ -165,20 +129,19 @@ TEST_F(ReadoutFixture, QuadTurret) {
     d.TurretConfig = true;
     auto lines = Run();
     EXPECT_EQ(lines[3], "Chassis: Quad Light (750Kg)");
-    EXPECT_EQ(Section(lines, "  Body:"), (std::vector<std::string>{"    Ground Movement"}));
-    EXPECT_EQ(Section(lines, "  Turret:"), (std::vector<std::string>{"    N/A"}));
+    EXPECT_EQ(Section(lines, "  Body:"), (Strings{"    Ground Movement"}));
+    EXPECT_EQ(Section(lines, "  Turret:"), (Strings{"    N/A"}));
     EXPECT_EQ(std::find(lines.begin(), lines.end(), "  Right Arm:"), lines.end());
 
     d.TurretSize = 0;
     d.TurretConfig = false;
-    EXPECT_EQ(Section(Run(), "  Turret:"), (std::vector<std::string>{"    N/A"}));
+    EXPECT_EQ(Section(Run(), "  Turret:"), (Strings{"    N/A"}));
 
     d.TurretSize = 3;  // two usable slots: the third is not read
     d.TurretConfig = true;
-    EXPECT_EQ(Section(Run(), "  Turret:"), (std::vector<std::string>{"    Item 0", "    Item 1"}));
+    EXPECT_EQ(Section(Run(), "  Turret:"), (Strings{"    Item 0", "    Item 1"}));
     d.TurretConfig = false;
-    EXPECT_EQ(Section(Run(), "  Turret:"),
-              (std::vector<std::string>{"    Item 0", "    Item 1", "    Item 2"}));
+    EXPECT_EQ(Section(Run(), "  Turret:"), (Strings{"    Item 0", "    Item 1", "    Item 2"}));
 }
 
 TEST_F(ReadoutFixture, CombinedDamage) {

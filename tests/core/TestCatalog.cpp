@@ -36,6 +36,26 @@ CatalogItem& Put(Catalog& c, int index, const std::string& name, int weight, int
     return it;
 }
 
+Catalog RulesCatalog() {
+    Catalog c = PlainCatalog();
+    Put(c, kParaFoil, "Para Foil", 35, 1);
+    Put(c, kMineDispenser, "Mine Dispenser", 50, 2);
+    Put(c, kJumpBooster, "Jump Booster", 125, 2);
+    Put(c, kPartialWing, "Partial Wing", 200, 1);
+    Put(c, kClamps, "Magnetic Clamps", 30, 1);
+    Put(c, kClawClamps, "Claws and Magnetic Clamps", 35, 1);
+    Put(c, kSpaceOps, "Space Operations Adaptation", 100, 1);
+    Put(c, kBombRack, "Bomb Rack", 100, 2);
+    Put(c, kCamo, "Camo System", 200, 2);
+    Put(c, kManipulator, "Manipulator", 0, 1);
+    Put(c, kMediumLaser, "Medium Laser", 500, 3, kEnergy);
+    Put(c, kSrm4, "SRM 4", 240, 2, kMissile).AmmoWeight = 40;
+    Put(c, kSmallLaser, "Small Laser", 200, 1, kEnergy);
+    Put(c, kEcm, "ECM Suite", 100, 1);
+    Put(c, kAngelEcm, "Angel ECM Suite", 250, 3);
+    return c;
+}
+
 const Catalog& ShippedCatalog() {
     static const Catalog catalog = [] {
         Catalog c;

@@ -15,6 +15,15 @@ Catalog PlainCatalog();
 CatalogItem& Put(Catalog& c, int index, const std::string& name, int weight, int slots,
                  int category = kEquipment);
 
+// Where RulesCatalog() puts the items the construction rules name, and a few weapons.
+constexpr int kParaFoil = 0, kMineDispenser = 1, kJumpBooster = 2, kPartialWing = 3, kClamps = 4,
+              kClawClamps = 5, kSpaceOps = 6, kBombRack = 7, kCamo = 8, kManipulator = 9, kMediumLaser = 20,
+              kSrm4 = 21, kSmallLaser = 22, kEcm = 23, kAngelEcm = 24;
+
+// PlainCatalog() with those records set: the rule items with their weights and slots, a Medium
+// Laser (500 kg, 3 slots), an SRM 4 (240 kg, 2 slots, 40 kg loads) and a Small Laser (200 kg).
+Catalog RulesCatalog();
+
 // The catalog shipped with the program (data/stuff.plb), loaded once.
 const Catalog& ShippedCatalog();
 

