@@ -2,19 +2,14 @@
 // more room goes to the lists and slot columns, and no page cuts a control off at the least size,
 // also with a larger desktop font. Pictures are made for the screen's pixel ratio.
 
-#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "ui/AboutForm.h"
-#include "ui/EquipmentPage.h"
 #include "ui/Faces.h"
-#include "ui/SlotLabel.h"
-#include "ui/SlotPage.h"
 
 #include <QAbstractScrollArea>
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTabBar>
 
 #include <functional>
 
@@ -90,7 +85,7 @@ void ExpectNothingCutOff(QWidget* top, const std::string& pageName) {
 class WindowLayout : public MainFormFixture {
 protected:
     void Show(int tab) {
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
+        ShowPage(tab);
         QApplication::processEvents();
     }
 
@@ -101,12 +96,12 @@ protected:
             ExpectNothingCutOff(form.get(), when + " page " + std::to_string(tab + 1));
         }
         Show(0);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 9);
+        Choose(Combo("ComboChassis"), 1);
+        Choose(Combo("ComboTurret"), 9);
         Show(3);
         ExpectNothingCutOff(form.get(), when + " quad slots");
         Show(0);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 0);
+        Choose(Combo("ComboChassis"), 0);
     }
 };
 
@@ -126,11 +121,9 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
     EquipmentPage* equipment = Equipment();
     SlotPage* biped = Biped();
     SlotPage* quad = Quad();
-    const auto named = [](const QWidget* page, const char* name) {
-        return vantrel::test::Find<QWidget>(*page, name);
-    };
+    const auto named = [](const QWidget* page, const char* name) { return Find<QWidget>(*page, name); };
     const auto slot = [](const SlotPage* page, const char* column, int i) -> QWidget* {
-        return vantrel::test::FindAt<SlotLabel>(*page, column, i);
+        return FindAt<SlotLabel>(*page, column, i);
     };
     const std::vector<Grows> cases = {
         {2, false, {named(equipment, "AvList"), named(equipment, "SelList")}                          },
@@ -142,8 +135,8 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
     for (const Grows& c : cases) {
         form->resize(kLaidOut);
         Show(0);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), c.quad ? 1 : 0);
-        if (c.quad) Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 2);
+        Choose(Combo("ComboChassis"), c.quad ? 1 : 0);
+        if (c.quad) Choose(Combo("ComboTurret"), 2);
         Show(c.tab);
         std::vector<QSize> before;
         for (QWidget* w : c.widgets) before.push_back(w->size());
@@ -165,44 +158,28 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
 TEST_F(WindowLayout, NothingIsCutOffAtTheLeastSize) { ExpectEveryPageWhole("default font"); }
 
 // The whole window made again under a 12 point desktop font.
-class WindowLayoutLargeFont : public MainFormHarness {
+class WindowLayoutLargeFont : public WindowLayout {
 protected:
-    DesktopFont font{12};
-
-    void SetUp() override {
-        settings->Write(kKeySplash, QStringLiteral("1"));
-        ctx.catalog = GuiShippedCatalog();
-        Create();
-        ASSERT_TRUE(form->Form_Load({}));
-    }
+    DesktopFont font{12};  // set before SetUp makes the window
 };
 
 TEST_F(WindowLayoutLargeFont, TextsGrowAndTheWindowWithThemWithoutCuttingAnythingOff) {
     EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 12.0);
-    EXPECT_DOUBLE_EQ(vantrel::test::Find<QLabel>(*form, "CapType")->font().pointSizeF(), 12.0);
-    EXPECT_EQ(vantrel::test::Find<QLabel>(*form, "CapType")->font().family(),
+    EXPECT_DOUBLE_EQ(Lab("CapType")->font().pointSizeF(), 12.0);
+    EXPECT_EQ(Lab("CapType")->font().family(),
               FixedFace(9).family());  // the face stays
-    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MFile")->font(), form->font());
+    EXPECT_EQ(Find<QMenu>(*form, "MFile")->font(), form->font());
     EXPECT_GT(form->minimumWidth(), kLaidOut.width());
     EXPECT_GE(form->minimumHeight(), kLaidOut.height());
     EXPECT_EQ(form->size(), form->minimumSize());
     // The status panels share the window's width without overlapping.
     int panels = 0;
-    for (int i = 1; i <= 7; ++i) panels += vantrel::test::FindAt<QLabel>(*form, "StatBar", i)->minimumWidth();
+    for (int i = 1; i <= 7; ++i) panels += FindAt<QLabel>(*form, "StatBar", i)->minimumWidth();
     EXPECT_GE(form->width(), panels);
-    EXPECT_GT(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->height(), 20);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->minimumWidth(), 320);
+    EXPECT_GT(FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->height(), 20);
+    EXPECT_EQ(FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->minimumWidth(), 320);
 
-    for (int tab = 0; tab < 4; ++tab) {
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
-        QApplication::processEvents();
-        ExpectNothingCutOff(form.get(), "12 pt page " + std::to_string(tab + 1));
-    }
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 9);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-    QApplication::processEvents();
-    ExpectNothingCutOff(form.get(), "12 pt quad slots");
+    ExpectEveryPageWhole("12 pt");
 
     // The about window widens for its longest credit line.
     AboutForm about;
