@@ -62,24 +62,15 @@ TEST_F(GestureTest, WeightClassChangeWithPlacedEquipmentIsOneGesture) {
     EXPECT_EQ(d().WeightClass, 3);
 }
 
+// What the undo steps do not show: the drag's value changes and its release are gestures of one
+// name, and a page switch is a gesture too (it makes no step).
 TEST_F(GestureTest, EveryKindOfGestureIsBracketedOnce) {
     QSignalSpy started(&form->Gestures(), &GestureTracker::gestureStarted);
-    const auto last = [&] { return started.isEmpty() ? QString() : started.last().at(0).toString(); };
-
     DragTo(Slider("Slider1"), 2);
-    // The drag's value change and the release are gestures of the same name.
-    EXPECT_EQ(last(), "Ground Speed"_q);
-    Click(Box("ChkEnhanced"));
-    Choose(Combo("ComboTechBase"), 1);
-    EXPECT_EQ(last(), "Technology Base"_q);
-    Line("TextMechName")->setText("Elemental"_q);
-    EXPECT_EQ(last(), "Name"_q);
+    ASSERT_FALSE(started.isEmpty());
+    for (const QList<QVariant>& gesture : started) EXPECT_EQ(gesture.at(0).toString(), "Ground Speed"_q);
     ShowPage(3);
-    EXPECT_EQ(last(), "Page"_q);
-    const qsizetype before = started.count();
-    form->ClearCS_Click();
-    EXPECT_EQ(started.count(), before + 1);
-    EXPECT_EQ(last(), "Clear All CSlots"_q);
+    EXPECT_EQ(started.last().at(0).toString(), "Page"_q);
     EXPECT_FALSE(form->Gestures().Active());
 }
 

@@ -1,5 +1,5 @@
-// What the main window keeps between paints must never show stale: lists kept when unchanged, laid-out
-// list and slot texts, the armor picture decoded on first show.
+// What the main window keeps between paints must never show stale: laid-out list and slot texts, the
+// armor picture decoded on first show.
 #include "MainFormFixture.h"
 #include "ui/CachedTextDelegate.h"
 #include "ui/EntryList.h"
@@ -58,21 +58,6 @@ TEST(SlotLabel, NewCaptionOrWidthIsFittedAgain) {
 }
 
 class PaintCaches : public MainFormFixture {};
-
-// A new owned entry reaches the kept owned lists, on the equipment page and the slot page.
-TEST_F(PaintCaches, NewOwnedEntryShowsOnBothPages) {
-    ShowPage(2);
-    const int item = PlainItem(1);
-    ASSERT_GE(item, 0);
-    AddToStash(ctx.catalog, d(), ctx.catalog[item].Name, 1);
-    form->RefreshP3();
-    form->RefreshP4();
-    for (EntryList* list : {static_cast<EntryList*>(Find<EntryList>(*Equipment(), "SelList")),
-                            static_cast<EntryList*>(Find<OwnedList>(*Biped(), "BipedOwned"))}) {
-        ASSERT_EQ(list->count(), 1);
-        EXPECT_EQ(list->Text(0), QString::fromStdString(ctx.catalog[item].Name));
-    }
-}
 
 TEST_F(PaintCaches, ArmorPictureArrivesWithItsPage) {
     ShowPage(1);
