@@ -103,7 +103,12 @@ protected:
         EXPECT_EQ(Act("MUndo")->text(), undoText);
     }
 
-    void Add(const QString& entry) { AddAvailable(entry); }
+    // "Add >>" of a catalog item, from its category of the equipment page.
+    void Add(int item) {
+        ShowPage(2);
+        Category(ctx.catalog[item].Category);
+        AddAvailable(Name(item));
+    }
     void Category(int category) { FindAt<QRadioButton>(*Equipment(), "OptType", category)->click(); }
 
     QString Name(int item) const { return QString::fromStdString(ctx.catalog[item].Name); }
@@ -133,9 +138,7 @@ TEST_F(UndoTest, ListsCheckBoxesAndSlidersOfTheFirstTwoPages) {
     // A weight class change with placed equipment clears slots, owned items and armor: one step.
     const int item = PlainItem(1);
     ASSERT_GE(item, 0);
-    ShowPage(2);
-    Category(ctx.catalog[item].Category);
-    Add(Name(item));
+    Add(item);
     ShowPage(3);
     Drag(Biped(), Name(item), SlotAt(*Biped(), "BodyCrit", 5));
     ASSERT_EQ(d().PlacedCount[item], 1);
@@ -182,11 +185,9 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     ShowPage(1);
     Choose(Combo("ComboAType"), ArmorWithSlots());
     ShowPage(2);
-    Category(ctx.catalog[item].Category);
-    ExpectOneStep("Add"_q, [&] { Add(Name(item)); });
-    Add(Name(item));
-    Category(ctx.catalog[big].Category);
-    Add(Name(big));
+    ExpectOneStep("Add"_q, [&] { Add(item); });
+    Add(item);
+    Add(big);
     ExpectOneStep("Remove"_q, [&] {
         EquipmentPage* p = Equipment();
         EntryList* owned = Find<EntryList>(*p, "SelList");
@@ -220,9 +221,7 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     ShowPage(0);
     Choose(Combo("ComboChassis"), 1);
     Choose(Combo("ComboTurret"), 2);
-    ShowPage(2);
-    Category(ctx.catalog[item].Category);
-    Add(Name(item));
+    Add(item);
     ShowPage(3);
     ExpectOneStep("Drop on Turret"_q, [&] { Drag(Quad(), Name(item), SlotAt(*Quad(), "TurretCrit", 0)); });
     // Undone to a humanoid design while the slot page is on show: the humanoid layout shows.
@@ -233,9 +232,7 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
 
 TEST_F(UndoTest, GesturesThatChangeNothingMakeNoStep) {
     const int item = PlainItem(1);
-    ShowPage(2);
-    Category(ctx.catalog[item].Category);
-    Add(Name(item));
+    Add(item);
     const std::size_t steps = Steps();
     ExpectNoStep([&] { ShowPage(3); });
     SlotPage* p = Biped();
