@@ -274,11 +274,8 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
         ASSERT_NE(first, nullptr);
         const QList<QWidget*> walk = TabWalk(first, 40);
         EXPECT_EQ(Names(walk), w.order);
-        for (QWidget* x : walk) {
-            if (x) {
-                EXPECT_FALSE(Spoken(x).isEmpty()) << x->objectName().toStdString();
-            }
-        }
+        for (QWidget* x : walk)
+            EXPECT_TRUE(!x || !Spoken(x).isEmpty()) << Names({x}).join(u' ').toStdString();
         if (w.window == form->OptionsWindow()) {
             // The arrow keys lead from the chosen option to the other.
             form->OptionsWindow()->Biped[0]->setFocus();
