@@ -12,6 +12,7 @@
 #include <QStatusBar>
 
 #include <functional>
+#include <tuple>
 
 namespace vantrel::test {
 namespace {
@@ -113,45 +114,37 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
     QApplication::processEvents();
     EXPECT_EQ(form->size(), kLaidOut);
 
-    struct Grows {
-        int tab;
-        bool quad;
-        std::vector<QWidget*> widgets;
+    // Per page, the lists and slot columns that take the room.
+    const std::tuple<int, bool, const char*> cases[] = {
+        {2, false, "AvList SelList"                              },
+        {3, false, "BodyCrit_0 RightCrit_0 LeftCrit_3 BipedOwned"},
+        {3, true,  "QuadCrit_15 TurretCrit_0 QuadOwned"          },
     };
-    EquipmentPage* equipment = Equipment();
-    SlotPage* biped = Biped();
-    SlotPage* quad = Quad();
-    const auto named = [](const QWidget* page, const char* name) { return Find<QWidget>(*page, name); };
-    const auto slot = [](const SlotPage* page, const char* column, int i) -> QWidget* {
-        return FindAt<SlotLabel>(*page, column, i);
-    };
-    const std::vector<Grows> cases = {
-        {2, false, {named(equipment, "AvList"), named(equipment, "SelList")}                          },
-        {3,
-         false,    {slot(biped, "BodyCrit", 0), slot(biped, "RightCrit", 0), slot(biped, "LeftCrit", 3),
-          named(biped, "BipedOwned")}                                                  },
-        {3, true,  {slot(quad, "QuadCrit", 15), slot(quad, "TurretCrit", 0), named(quad, "QuadOwned")}},
-    };
-    for (const Grows& c : cases) {
+    for (const auto& [tab, quad, names] : cases) {
         form->resize(kLaidOut);
         Show(0);
-        Choose(Combo("ComboChassis"), c.quad ? 1 : 0);
-        if (c.quad) Choose(Combo("ComboTurret"), 2);
-        Show(c.tab);
+        Choose(Combo("ComboChassis"), quad ? 1 : 0);
+        if (quad) Choose(Combo("ComboTurret"), 2);
+        Show(tab);
+        std::vector<QWidget*> widgets;
+        for (const QString& name : QString::fromLatin1(names).split(u' ')) {
+            widgets.push_back(form->findChild<QWidget*>(name));
+            ASSERT_NE(widgets.back(), nullptr) << name.toStdString();
+        }
         std::vector<QSize> before;
-        for (QWidget* w : c.widgets) before.push_back(w->size());
+        for (QWidget* w : widgets) before.push_back(w->size());
         form->resize(1100, 800);
         QApplication::processEvents();
-        for (std::size_t i = 0; i < c.widgets.size(); ++i)
-            EXPECT_GT(c.widgets[i]->width(), before[i].width() + 40) << Describe(c.widgets[i]);
+        for (std::size_t i = 0; i < widgets.size(); ++i)
+            EXPECT_GT(widgets[i]->width(), before[i].width() + 40) << Describe(widgets[i]);
         // The lists take the height as well; the slots keep theirs.
-        for (QWidget* w : c.widgets) {
+        for (QWidget* w : widgets) {
             if (qobject_cast<SlotLabel*>(w))
-                EXPECT_EQ(w->height(), slot(biped, "BodyCrit", 1)->height()) << Describe(w);
+                EXPECT_EQ(w->height(), SlotAt(*Biped(), "BodyCrit", 1)->height()) << Describe(w);
             else
                 EXPECT_GT(w->height(), 400) << Describe(w);
         }
-        ExpectNothingCutOff(form.get(), "enlarged tab " + std::to_string(c.tab + 1));
+        ExpectNothingCutOff(form.get(), "enlarged tab " + std::to_string(tab + 1));
     }
 }
 
