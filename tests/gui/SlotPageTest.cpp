@@ -326,10 +326,8 @@ TEST_F(SlotPageTest, HighlightAndClearing) {
 }
 
 TEST_F(SlotPageTest, QuadBodyAndTurret) {
-    Combo("ComboChassis")->setCurrentIndex(1);
-    Combo("ComboTurret")->setCurrentIndex(3);
+    UseLayout(true, 3, 3);
     ASSERT_EQ(d().TurretSize, 3);
-    ShowPage(3);
     SlotPage* q = Quad();
     EXPECT_FALSE(Biped()->isVisible());
     for (int i = 0; i < 9; ++i) EXPECT_EQ(Turret(i)->isVisible(), i < 3) << i;

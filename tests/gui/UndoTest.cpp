@@ -218,9 +218,7 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     ExpectOneStep("Clear All CSlots"_q, [&] { Find<QPushButton>(*p, "ClearCS")->click(); });
 
     // On the quad page: a drop into the turret.
-    ShowPage(0);
-    Choose(Combo("ComboChassis"), 1);
-    Choose(Combo("ComboTurret"), 2);
+    UseLayout(true, 0, 2);
     Add(item);
     ShowPage(3);
     ExpectOneStep("Drop on Turret"_q, [&] { Drag(Quad(), Name(item), SlotAt(*Quad(), "TurretCrit", 0)); });

@@ -96,10 +96,8 @@ protected:
             Show(tab);
             ExpectNothingCutOff(form.get(), when + " page " + std::to_string(tab + 1));
         }
-        Show(0);
-        Choose(Combo("ComboChassis"), 1);
-        Choose(Combo("ComboTurret"), 9);
-        Show(3);
+        UseLayout(true);
+        QApplication::processEvents();
         ExpectNothingCutOff(form.get(), when + " quad slots");
         Show(0);
         Choose(Combo("ComboChassis"), 0);
