@@ -3,14 +3,11 @@
 
 #include "ui/EquipmentPage.h"
 
-#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "ui/EntryList.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 #include <QTest>
 
 #include <algorithm>
@@ -22,16 +19,10 @@ using namespace Qt::StringLiterals;
 
 class EquipmentPageTest : public MainFormFixture {
 protected:
-    void Open() { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2); }
-    EntryList* AvList() { return vantrel::test::Find<EntryList>(*Equipment(), "AvList"); }
-    EntryList* SelList() { return vantrel::test::Find<EntryList>(*Equipment(), "SelList"); }
-    QLabel* LPName() { return vantrel::test::Find<QLabel>(*Equipment(), "LPName"); }
+    EntryList* AvList() { return Find<EntryList>(*Equipment(), "AvList"); }
+    EntryList* SelList() { return Find<EntryList>(*Equipment(), "SelList"); }
+    QLabel* LPName() { return Find<QLabel>(*Equipment(), "LPName"); }
 
-    static QStringList Lines(const EntryList* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->Text(i);
-        return out;
-    }
     // Selects exactly the given rows, as clicks with the control key held do.
     static void Select(EntryList* list, std::initializer_list<int> rows) {
         list->clearSelection();
@@ -50,46 +41,45 @@ protected:
     QStringList Panel() {
         QStringList out{LPName()->text()};
         for (const char* value : {"LDamage", "LWeight", "LCSlots", "LHeat", "LBV", "LMin", "LS", "LM", "LL"})
-            out << vantrel::test::Find<QLabel>(*Equipment(), value)->text();
+            out << Find<QLabel>(*Equipment(), value)->text();
         return out;
     }
 };
 
 TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
-    Open();
+    ShowPage(2);
     EquipmentPage* p = Equipment();
-    EXPECT_TRUE(vantrel::test::FindAt<QRadioButton>(*p, "OptType", 0)->isChecked());
-    EXPECT_TRUE(vantrel::test::Find<QCheckBox>(*p, "Check1")->isChecked());
-    EXPECT_EQ(AvList()->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_TRUE(FindAt<QRadioButton>(*p, "OptType", 0)->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(*p, "Check1")->isChecked());
 
     // Energy, Inner Sphere: the 5 unmarked and the 17 "(I" items of the shipped catalog, in catalog order.
-    QStringList lines = Lines(AvList());
+    QStringList lines = AvList()->Lines();
     EXPECT_EQ(lines.size(), 22);
     EXPECT_EQ(CountPrefix(lines, "(I"), 17);
     EXPECT_EQ(lines.first(), u"(I) ER Flamer"_s);
-    vantrel::test::Find<QComboBox>(*form, "ComboTechBase")->setCurrentIndex(1);  // Clan
-    Open();
-    lines = Lines(AvList());
+    Combo("ComboTechBase")->setCurrentIndex(1);  // Clan
+    ShowPage(2);
+    lines = AvList()->Lines();
     EXPECT_EQ(lines.size(), 21);
     EXPECT_EQ(CountPrefix(lines, "(I"), 0);
-    vantrel::test::Find<QComboBox>(*form, "ComboTechBase")->setCurrentIndex(2);  // Mixed
-    Open();
+    Combo("ComboTechBase")->setCurrentIndex(2);  // Mixed
+    ShowPage(2);
     EXPECT_EQ(AvList()->count(), 38);
-    vantrel::test::FindAt<QRadioButton>(*p, "OptType", 1)->click();  // Ballistic: 9 + 9 + 17
+    FindAt<QRadioButton>(*p, "OptType", 1)->click();  // Ballistic: 9 + 9 + 17
     EXPECT_EQ(AvList()->count(), 35);
-    vantrel::test::FindAt<QRadioButton>(*p, "OptType", 3)->click();  // Equipment
+    FindAt<QRadioButton>(*p, "OptType", 3)->click();  // Equipment
     EXPECT_EQ(AvList()->count(), 41);
 
     // Ammunition for current weapons, none owned: only the 48 items of the category.
-    vantrel::test::FindAt<QRadioButton>(*p, "OptType", 4)->click();
-    lines = Lines(AvList());
+    FindAt<QRadioButton>(*p, "OptType", 4)->click();
+    lines = AvList()->Lines();
     EXPECT_EQ(lines.size(), 48);
     for (const QString& l : lines) EXPECT_FALSE(l.endsWith(u" Ammo"_s)) << l.toStdString();
 
     // Owning a weapon offers its ammunition at the next rebuild, after the category items.
     AddToStash(ctx.catalog, d(), "(I) Light Machine Gun", 1);
     form->RefreshP3();
-    lines = Lines(AvList());
+    lines = AvList()->Lines();
     EXPECT_EQ(lines.size(), 49);
     EXPECT_EQ(lines.last(), u"(I) Light Machine Gun Ammo"_s);
     // Placed, the weapon is still carried: its ammunition stays on offer.
@@ -97,44 +87,41 @@ TEST_F(EquipmentPageTest, TechnologyAndCategoryFilters) {
     d().OwnedCount[gun] = 0;
     d().PlacedCount[gun] = 1;
     form->RefreshP3();
-    EXPECT_EQ(Lines(AvList()).last(), u"(I) Light Machine Gun Ammo"_s);
+    EXPECT_EQ(AvList()->Lines().last(), u"(I) Light Machine Gun Ammo"_s);
     // Without "For current weapons": every ammunition of the technology base (89 ammunition users).
-    vantrel::test::Find<QCheckBox>(*p, "Check1")->click();
+    Find<QCheckBox>(*p, "Check1")->click();
     EXPECT_EQ(AvList()->count(), 48 + 89);
 }
 
 TEST_F(EquipmentPageTest, AddRemoveAndClear) {
-    Open();
+    ShowPage(2);
     EquipmentPage* p = Equipment();
-    const QString before = vantrel::test::FindAt<QLabel>(*form, "StatBar", 1)->text();
-    for (int i = 0; i < 2; ++i) {
-        SelectText(AvList(), u"Laser Rifle"_s);
-        vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
-    }
+    const QString before = FindAt<QLabel>(*form, "StatBar", 1)->text();
+    for (int i = 0; i < 2; ++i) AddAvailable(u"Laser Rifle"_s);
     const int rifle = FindIndex(ctx.catalog, "Laser Rifle");
-    EXPECT_EQ(Lines(SelList()), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
+    EXPECT_EQ(SelList()->Lines(), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s}));
     EXPECT_EQ(d().OwnedCount[rifle], 2);
     EXPECT_FALSE(AvList()->HasSelection());
-    EXPECT_NE(vantrel::test::FindAt<QLabel>(*form, "StatBar", 1)->text(),
+    EXPECT_NE(FindAt<QLabel>(*form, "StatBar", 1)->text(),
               before);  // the status line was recalculated
 
     // Several at once, first to last.
     Select(AvList(), {0, 2});
     const QString first = AvList()->Text(0), third = AvList()->Text(2);
-    vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
-    EXPECT_EQ(Lines(SelList()), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s, first, third}));
+    Find<QPushButton>(*p, "ComAdd")->click();
+    EXPECT_EQ(SelList()->Lines(), (QStringList{u"Laser Rifle"_s, u"Laser Rifle"_s, first, third}));
 
     // Heat sinks (and armor-system entries) stay when "<< Remove" meets them.
     d().HeatSinks = 3;
     d().ArmorSlots = 1;
     form->RefreshP3();
-    const QString asys = u"ASys: "_s + vantrel::test::Find<QComboBox>(*form, "ComboAType")->currentText();
-    ASSERT_EQ(Lines(SelList()).mid(0, 4),
+    const QString asys = u"ASys: "_s + Combo("ComboAType")->currentText();
+    ASSERT_EQ(SelList()->Lines().mid(0, 4),
               (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
-    const int rifleRow = Lines(SelList()).indexOf(u"Laser Rifle"_s);
+    const int rifleRow = SelList()->Lines().indexOf(u"Laser Rifle"_s);
     Select(SelList(), {0, 3, rifleRow});
-    vantrel::test::Find<QPushButton>(*p, "ComRemove")->click();
-    const QStringList lines = Lines(SelList());
+    Find<QPushButton>(*p, "ComRemove")->click();
+    const QStringList lines = SelList()->Lines();
     EXPECT_EQ(lines.count(u"Heat Sink"_s), 3);
     EXPECT_EQ(lines.count(asys), 1);
     EXPECT_EQ(d().OwnedCount[rifle], 1);
@@ -144,25 +131,29 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     ASSERT_NE(sensor, -1);
     AddToStash(ctx.catalog, d(), "Heat Sensor", 1);
     form->RefreshP3();
-    Select(SelList(), {static_cast<int>(Lines(SelList()).indexOf(u"Heat Sensor"_s))});
-    vantrel::test::Find<QPushButton>(*p, "ComRemove")->click();
+    Select(SelList(), {static_cast<int>(SelList()->Lines().indexOf(u"Heat Sensor"_s))});
+    Find<QPushButton>(*p, "ComRemove")->click();
     EXPECT_EQ(d().OwnedCount[sensor], 0);
-    EXPECT_FALSE(Lines(SelList()).contains(u"Heat Sensor"_s));
-    EXPECT_EQ(Lines(SelList()).count(u"Heat Sink"_s), 3);
+    EXPECT_FALSE(SelList()->Lines().contains(u"Heat Sensor"_s));
+    EXPECT_EQ(SelList()->Lines().count(u"Heat Sink"_s), 3);
 
     // Clear empties owned items and ammunition, not heat sinks or armor-system slots.
     AddToStash(ctx.catalog, d(), "(I) Light Machine Gun Ammo", 2);
-    vantrel::test::Find<QPushButton>(*p, "ComClear")->click();
-    EXPECT_EQ(Lines(SelList()), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
+    Find<QPushButton>(*p, "ComClear")->click();
+    EXPECT_EQ(SelList()->Lines(), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
     for (int i = 0; i < kCatalogSize; ++i) EXPECT_EQ(d().OwnedCount[i] + d().OwnedAmmo[i], 0) << i;
 }
 
 TEST_F(EquipmentPageTest, InformationPanel) {
-    Open();
+    ShowPage(2);
     EquipmentPage* p = Equipment();
-    const QStringList none{
-        u"None Selected"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
-    EXPECT_EQ(Panel(), none);
+    // A name and a dash for each value.
+    const auto dashes = [](const QString& name) {
+        QStringList out(10, u"-"_s);
+        out[0] = name;
+        return out;
+    };
+    EXPECT_EQ(Panel(), dashes(u"None Selected"_s));
 
     // (I) ER Flamer: damage 2, 200 kg, 1 slot, heat 4, BV 16, no minimum, ranges 3/5/7.
     SelectText(AvList(), u"(I) ER Flamer"_s);
@@ -174,16 +165,17 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     EXPECT_EQ(LPName()->text(), AvList()->Text(3));
     // A fractional Battle Value in the general number format; an item without weight shows "-".
     form->ShowItemInfo(u"Claws and Magnetic Clamps"_s);
-    EXPECT_EQ(vantrel::test::Find<QLabel>(*p, "LBV")->text(), u"1.5"_s);
+    EXPECT_EQ(Find<QLabel>(*p, "LBV")->text(), u"1.5"_s);
     ctx.catalog[FindIndex(ctx.catalog, "Laser Rifle")].Weight = -1;
     form->ShowItemInfo(u"Laser Rifle"_s);
-    EXPECT_EQ(vantrel::test::Find<QLabel>(*p, "LWeight")->text(), u"-"_s);
+    EXPECT_EQ(Find<QLabel>(*p, "LWeight")->text(), u"-"_s);
     // Ammunition: one load's weight and its shots.
-    vantrel::test::FindAt<QRadioButton>(*p, "OptType", 4)->click();
-    vantrel::test::Find<QCheckBox>(*p, "Check1")->click();
+    FindAt<QRadioButton>(*p, "OptType", 4)->click();
+    Find<QCheckBox>(*p, "Check1")->click();
     SelectText(AvList(), u"(I) Light Machine Gun Ammo"_s);
-    EXPECT_EQ(Panel(), (QStringList{u"(I) Light Machine Gun Ammo"_s, u"-"_s, u"10 Kg / 20"_s, u"-"_s, u"-"_s,
-                                    u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s}));
+    QStringList ammo = dashes(u"(I) Light Machine Gun Ammo"_s);
+    ammo[2] = u"10 Kg / 20"_s;
+    EXPECT_EQ(Panel(), ammo);
 
     // An "ASys: " line leaves the panel; "Heat Sink" shows its name and dashes.
     d().HeatSinks = 1;
@@ -193,9 +185,7 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     SelList()->SetSelected(1, true);
     EXPECT_EQ(Panel(), shown);
     Select(SelList(), {0});
-    QStringList heatSink = none;
-    heatSink[0] = u"Heat Sink"_s;
-    EXPECT_EQ(Panel(), heatSink);
+    EXPECT_EQ(Panel(), dashes(u"Heat Sink"_s));
 
     // A click on the entry a list already has selected still shows it: after looking at an owned line,
     // clicking the available entry again must bring that entry back to the panel.

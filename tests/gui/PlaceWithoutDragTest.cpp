@@ -1,27 +1,13 @@
 // Placing without dragging in the running main window: the owned lists' actions, double-click and
 // Enter, and Place All, each compared with the drop a user could have made instead.
 
-#include "FindWidget.h"
 #include "MainFormFixture.h"
-#include "equipment/AutoPlace.h"
-#include "equipment/SlotView.h"
-#include "ui/EditCommands.h"
 #include "ui/Gesture.h"
-#include "ui/SlotLabel.h"
-#include "ui/SlotPage.h"
 
-#include <QAction>
-#include <QDropEvent>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QPushButton>
 #include <QSet>
-#include <QTabBar>
 #include <QTest>
 
-#include <random>
 #include <utility>
-#include <vector>
 
 namespace vantrel::test {
 namespace {
@@ -34,76 +20,14 @@ protected:
     static std::vector<std::pair<QAction*, int>> PlaceActionsOf(const SlotPage& page) {
         if (page.chassis() == SlotPage::Chassis::Humanoid)
             return {
-                {vantrel::test::Find<QAction>(page, "PlaceInBody"),     kBody    },
-                {vantrel::test::Find<QAction>(page, "PlaceInRightArm"), kRightArm},
-                {vantrel::test::Find<QAction>(page, "PlaceInLeftArm"),  kLeftArm }
+                {Find<QAction>(page, "PlaceInBody"),     kBody    },
+                {Find<QAction>(page, "PlaceInRightArm"), kRightArm},
+                {Find<QAction>(page, "PlaceInLeftArm"),  kLeftArm }
             };
         return {
-            {vantrel::test::Find<QAction>(page, "PlaceInQuad"),   kQuadBody},
-            {vantrel::test::Find<QAction>(page, "PlaceInTurret"), kTurret  }
+            {Find<QAction>(page, "PlaceInQuad"),   kQuadBody},
+            {Find<QAction>(page, "PlaceInTurret"), kTurret  }
         };
-    }
-
-    void Own(const std::string& entry, int times = 1) {
-        for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
-        form->RefreshP4();
-        form->RefreshMain();
-    }
-
-    void Select(const QString& entry) {
-        const int found = Owned()->FindRow(entry);
-        ASSERT_GE(found, 0) << entry.toStdString();
-        Owned()->setCurrentRow(found);
-    }
-
-    // The user's drag of the selected owned entry onto a slot label, as the toolkit delivers it.
-    void DropSelectedOn(SlotLabel* target) {
-        std::unique_ptr<QMimeData> data(Owned()->MakeDragData());
-        ASSERT_NE(data, nullptr);
-        QDragEnterEvent enter(QPoint(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPointF(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &drop);
-        QCoreApplication::processEvents();
-    }
-
-    struct Outcome {
-        Design design;
-        std::vector<FakeDialogs::Shown> shown;
-        QStringList panels;
-        bool changed = false;
-    };
-    // What `gesture` did to the design, the messages and the status line, starting from `start`.
-    template <typename F>
-    Outcome Run(const Design& start, const QString& entry, F gesture) {
-        d() = start;
-        form->RefreshP4();
-        form->RefreshMain();
-        dialogs.messages.clear();
-        Select(entry);
-        const Design before = d();
-        gesture();
-        return {d(), dialogs.messages, Panels(), !(d() == before)};
-    }
-
-    void UseLayout(bool quad) {
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
-        if (quad) vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(3);
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-    }
-
-    std::size_t Steps() const { return form->Edits().History().UndoCount(); }
-
-    static void ExpectSame(const Outcome& a, const Outcome& b) {
-        EXPECT_TRUE(a.design == b.design);
-        ASSERT_EQ(a.shown.size(), b.shown.size());
-        for (std::size_t i = 0; i < a.shown.size(); ++i) {
-            EXPECT_EQ(a.shown[i].text, b.shown[i].text);
-            EXPECT_EQ(a.shown[i].icon, b.shown[i].icon);
-            EXPECT_EQ(a.shown[i].title, b.shown[i].title);
-        }
-        EXPECT_EQ(a.panels, b.panels);
     }
 };
 
@@ -117,22 +41,14 @@ TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
     int placed = 0, refused = 0;
     for (int round = 0; round < 16; ++round) {
         const bool quad = round % 2 == 1;
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
-        if (quad) vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(3);
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+        UseLayout(quad, 3, 3);
         form->ClearCS_Click();
         form->ClearCST_Click();
         d().JumpMP = static_cast<int>(rng() % 2);
         d().HeatSinks = 2;
         Own(specials[rng() % std::size(specials)]);
         for (int k = 0; k < 4; ++k) Own(ctx.catalog[rng() % kCatalogSize].Name);
-        // Some slots taken, so the free ones have gaps.
-        for (int location : PlaceOrder(d())) {
-            SlotArrays a = Slots(d(), location);
-            for (int s = 0; s < a.count; ++s)
-                if (a.codes[s] == kSlotFree && rng() % 3 == 0) a.codes[s] = kSlotHeatSink;
-        }
+        ScatterHeatSinks(rng, 3);
         const Design start = d();
         form->RefreshP4();
         EntryList* list = Owned();
@@ -161,35 +77,31 @@ TEST_F(PlaceWithoutDrag, EveryActionEqualsTheDropOnTheSlotItNames) {
 }
 
 TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessage) {
-    QStringList biped, quad;
-    for (QAction* a : vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned")->actions())
-        biped << a->objectName() + u"="_s + a->text();
-    for (QAction* a : vantrel::test::Find<OwnedList>(*Quad(), "QuadOwned")->actions())
-        quad << a->objectName() + u"="_s + a->text();
-    EXPECT_EQ(biped, (QStringList{u"PlaceInBody=Place in Body"_s, u"PlaceInRightArm=Place in Right Arm"_s,
-                                  u"PlaceInLeftArm=Place in Left Arm"_s}));
-    EXPECT_EQ(quad, (QStringList{u"PlaceInQuad=Place in Body"_s, u"PlaceInTurret=Place in Turret"_s}));
-    EXPECT_EQ(vantrel::test::Find<OwnedList>(*Biped(), "BipedOwned")->contextMenuPolicy(),
-              Qt::ActionsContextMenu);
+    // In the order Enter tries them.
+    for (const SlotPage* page : {Biped(), Quad()}) {
+        QList<QAction*> inOrder;
+        for (const auto& [action, location] : PlaceActionsOf(*page)) inOrder << action;
+        EXPECT_EQ(OwnedOf(*page)->actions(), inOrder);
+        EXPECT_EQ(OwnedOf(*page)->contextMenuPolicy(), Qt::ActionsContextMenu);
+    }
 
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+    ShowPage(3);
     SlotPage* p = Page();
-    Own("Para Foil");
-    Own("Manipulator");
+    Own({"Para Foil", "Manipulator"});
     // A rule: the message with the exclamation icon, nothing placed.
     Select(u"Para Foil"_s);
-    vantrel::test::Find<QAction>(*p, "PlaceInBody")->trigger();
+    Find<QAction>(*p, "PlaceInBody")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"A Battle Armor must be able to jump to equip a Para Foil."_s);
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
     // A manipulator on the body is refused without a word, as its drop is.
     Select(u"Manipulator"_s);
-    vantrel::test::Find<QAction>(*p, "PlaceInBody")->trigger();
+    Find<QAction>(*p, "PlaceInBody")->trigger();
     EXPECT_EQ(dialogs.messages.size(), 1u);
     // Full arm: the room check's words without an icon.
     d().RightArmSlots.fill(kSlotHeatSink);
     Select(u"Manipulator"_s);
-    vantrel::test::Find<QAction>(*p, "PlaceInRightArm")->trigger();
+    Find<QAction>(*p, "PlaceInRightArm")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, u"Not enough room."_s);
     EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::None);
@@ -198,14 +110,14 @@ TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessa
     // Enter and double-click take the first location that accepts: the left arm for the manipulator.
     Select(u"Manipulator"_s);
     Key(OwnedOf(*p), Qt::Key_Return);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0)->text(), u"Manipulator"_s);
+    EXPECT_EQ(SlotAt(*p, "LeftCrit", 0)->text(), u"Manipulator"_s);
     d().JumpMP = 1;
     form->RefreshP4();
     Select(u"Para Foil"_s);
     const QModelIndex item = OwnedOf(*p)->currentIndex();
     QTest::mouseDClick(OwnedOf(*p)->viewport(), Qt::LeftButton, Qt::NoModifier,
                        OwnedOf(*p)->visualRect(item).center());
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 1)->text(), u"Para Foil"_s);
+    EXPECT_EQ(SlotAt(*p, "BodyCrit", 1)->text(), u"Para Foil"_s);
     EXPECT_EQ(OwnedOf(*p)->count(), 0);
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
@@ -213,7 +125,7 @@ TEST_F(PlaceWithoutDrag, ActionsSitInTheContextMenusAndRefusalsGiveTheDropsMessa
 // A busy humanoid design: Place All fills what it can in one gesture and names the rest once, each
 // with the first rule that refused it.
 TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+    ShowPage(3);
     SlotPage* p = Page();
     d().HeatSinks = 3;
     Own("Para Foil");
@@ -224,7 +136,7 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
     const int free = ctx.design.HeatSinks;
     ASSERT_EQ(free, 3);
     const int gestures = form->Gestures().Count();
-    vantrel::test::Find<QPushButton>(*p, "PlaceAll")->click();
+    Find<QPushButton>(*p, "PlaceAll")->click();
     EXPECT_EQ(form->Gestures().Count(), gestures + 1);
     ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.texts().join(u'|').toStdString();
     const QString text = dialogs.messages[0].text;
@@ -232,9 +144,8 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
     EXPECT_TRUE(text.contains(u"Para Foil: A Battle Armor must be able to jump to equip a Para Foil."_s))
         << text.toStdString();
     // What is left is exactly what the message names; everything else went into slots.
-    QStringList left;
-    for (int i = 0; i < OwnedOf(*p)->count(); ++i) left << OwnedOf(*p)->Text(i);
-    for (const QString& entry : left) EXPECT_TRUE(text.contains(entry + u": "_s)) << entry.toStdString();
+    for (const QString& entry : OwnedOf(*p)->Lines())
+        EXPECT_TRUE(text.contains(entry + u": "_s)) << entry.toStdString();
     EXPECT_EQ(d().PlacedHeatSinks, 3);
     EXPECT_EQ(d().PlacedCount[FindIndex(ctx.catalog, "Magnetic Clamps")], 1);
     EXPECT_FALSE(ctx.Saved);
@@ -246,7 +157,7 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
     dialogs.messages.clear();
     d().OwnedCount[FindIndex(ctx.catalog, "Myomer Booster")] = 1;
     form->RefreshP4();
-    vantrel::test::Find<QPushButton>(*p, "PlaceAll")->click();
+    Find<QPushButton>(*p, "PlaceAll")->click();
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(u'|').toStdString();
     EXPECT_EQ(OwnedOf(*p)->count(), 0);
 }
@@ -254,17 +165,16 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
 // Enter on each body slot of a partly filled design does what a drop of the selected entry there
 // does; on a taken slot it selects as a click does; Delete clears the selection; arrows move the focus.
 TEST_F(PlaceWithoutDrag, KeysOnSlotLabelsEqualDropsClicksAndClearing) {
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+    ShowPage(3);
     SlotPage* p = Page();
     d().HeatSinks = 1;
-    Own("Myomer Booster");
-    Own("Para Foil");
+    Own({"Myomer Booster", "Para Foil"});
     d().BodySlots[4] = kSlotHeatSink;
     const Design start = d();
     for (const QString& entry : {u"Myomer Booster"_s, u"Para Foil"_s, u"Heat Sink"_s}) {
         for (int i = 0; i < 12; ++i) {
             SCOPED_TRACE(entry.toStdString() + " on " + std::to_string(i));
-            SlotLabel* label = vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", i);
+            SlotLabel* label = SlotAt(*p, "BodyCrit", i);
             if (start.BodySlots[static_cast<std::size_t>(i)] != kSlotFree) continue;
             const Outcome byKey = Run(start, entry, [&] { Key(label, Qt::Key_Return); });
             const Outcome byDrop = Run(start, entry, [&] { DropSelectedOn(label); });
@@ -273,42 +183,35 @@ TEST_F(PlaceWithoutDrag, KeysOnSlotLabelsEqualDropsClicksAndClearing) {
     }
     d() = start;
     form->RefreshP4();
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->accessibleName(),
-              u"Body slot 1: Ground Movement"_s);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4)->accessibleName(),
-              u"Body slot 5: Heat Sink"_s);
+    EXPECT_EQ(SlotAt(*p, "BodyCrit", 0)->accessibleName(), u"Body slot 1: Ground Movement"_s);
+    EXPECT_EQ(SlotAt(*p, "BodyCrit", 4)->accessibleName(), u"Body slot 5: Heat Sink"_s);
     // Space on a taken slot selects it; Delete runs Clear Selected.
-    Key(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4), Qt::Key_Space);
+    Key(SlotAt(*p, "BodyCrit", 4), Qt::Key_Space);
     EXPECT_EQ(ctx.SelLocation, kBody);
     EXPECT_EQ(ctx.SelSlot, 4);
-    Key(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4), Qt::Key_Delete);
+    Key(SlotAt(*p, "BodyCrit", 4), Qt::Key_Delete);
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4)->accessibleName(),
-              u"Body slot 5: Available"_s);
+    EXPECT_EQ(SlotAt(*p, "BodyCrit", 4)->accessibleName(), u"Body slot 5: Available"_s);
 
     // Arrows: down within the body, right to the right arm's nearest slot, off the edge nothing.
     QApplication::setActiveWindow(form.get());
-    vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)->setFocus();
-    Key(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5), Qt::Key_Down);
-    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)->hasFocus());
-    Key(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), Qt::Key_Right);
-    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 3)->hasFocus());
-    Key(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 3), Qt::Key_Right);
-    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 3)->hasFocus());
-    Key(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 3), Qt::Key_Right);
-    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 3)->hasFocus());
-    Key(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0), Qt::Key_Up);
-    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 3)->hasFocus());
+    SlotAt(*p, "BodyCrit", 5)->setFocus();
+    Key(SlotAt(*p, "BodyCrit", 5), Qt::Key_Down);
+    EXPECT_TRUE(SlotAt(*p, "BodyCrit", 6)->hasFocus());
+    Key(SlotAt(*p, "BodyCrit", 6), Qt::Key_Right);
+    EXPECT_TRUE(SlotAt(*p, "RightCrit", 3)->hasFocus());
+    Key(SlotAt(*p, "RightCrit", 3), Qt::Key_Right);
+    EXPECT_TRUE(SlotAt(*p, "LeftCrit", 3)->hasFocus());
+    Key(SlotAt(*p, "LeftCrit", 3), Qt::Key_Right);
+    EXPECT_TRUE(SlotAt(*p, "LeftCrit", 3)->hasFocus());
+    Key(SlotAt(*p, "LeftCrit", 0), Qt::Key_Up);
+    EXPECT_TRUE(SlotAt(*p, "LeftCrit", 3)->hasFocus());
 }
 
 // Every slot label and every control of the page that takes the focus is reached by Tab.
 TEST_F(PlaceWithoutDrag, TabReachesEveryFocusableControlOfBothPages) {
     for (const bool quad : {false, true}) {
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-        vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(quad ? 1 : 0);
-        if (quad) vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(9);
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-        QApplication::setActiveWindow(form.get());
+        UseLayout(quad);
         SlotPage* p = Page();
         QSet<QWidget*> wanted;
         for (QWidget* w : p->findChildren<QWidget*>())
@@ -332,7 +235,7 @@ TEST_F(PlaceWithoutDrag, EnterRunsTheFirstAcceptingLocationsAction) {
     int elsewhere = 0;
     for (int round = 0; round < 12; ++round) {
         const bool quad = round % 2 == 1;
-        UseLayout(quad);
+        UseLayout(quad, 3, 3);
         form->ClearCS_Click();
         form->ClearCST_Click();
         d().JumpMP = static_cast<int>(rng() % 2);
@@ -340,11 +243,7 @@ TEST_F(PlaceWithoutDrag, EnterRunsTheFirstAcceptingLocationsAction) {
         // An arm-only entry now and then, so the arms' turn comes too.
         const bool armOnly = !quad && round % 4 == 0;
         if (armOnly) Own("Manipulator");
-        for (int location : PlaceOrder(d())) {
-            SlotArrays a = Slots(d(), location);
-            for (int s = 0; s < a.count; ++s)
-                if (a.codes[s] == kSlotFree && rng() % 2 == 0) a.codes[s] = kSlotHeatSink;
-        }
+        ScatterHeatSinks(rng, 2);
         const Design start = d();
         form->RefreshP4();
         EntryList* list = Owned();
@@ -365,7 +264,7 @@ TEST_F(PlaceWithoutDrag, EnterRunsTheFirstAcceptingLocationsAction) {
         if (expected != actions.front().first) ++elsewhere;
         const Outcome byEnter = Run(start, entry, [&] { Key(list, Qt::Key_Return); });
         if (byEnter.changed) {
-            EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), u"&Undo "_s + expected->text());
+            EXPECT_EQ(Act("MUndo")->text(), u"&Undo "_s + expected->text());
         }
         const Outcome byAction = Run(start, entry, [&] { expected->trigger(); });
         ExpectSame(byEnter, byAction);
@@ -376,7 +275,7 @@ TEST_F(PlaceWithoutDrag, EnterRunsTheFirstAcceptingLocationsAction) {
 // Without a selected entry the actions are shut and Enter does nothing: no message, no undo step.
 TEST_F(PlaceWithoutDrag, NothingSelectedPlacesNothing) {
     for (bool quad : {false, true}) {
-        UseLayout(quad);
+        UseLayout(quad, 3, 3);
         Own("Magnetic Clamps");
         form->RefreshP4();
         SlotPage* p = Page();
@@ -399,7 +298,7 @@ TEST_F(PlaceWithoutDrag, NothingSelectedPlacesNothing) {
 TEST_F(PlaceWithoutDrag, OneUndoTakesPlaceAllBackWhole) {
     for (bool quad : {false, true}) {
         SCOPED_TRACE(quad ? "quad" : "humanoid");
-        UseLayout(quad);
+        UseLayout(quad, 3, 3);
         form->ClearCS_Click();
         form->ClearCST_Click();
         d().HeatSinks = 2;
@@ -409,25 +308,22 @@ TEST_F(PlaceWithoutDrag, OneUndoTakesPlaceAllBackWhole) {
         Own("Battle Claw", 2);
         Own("Mine Dispenser", 4);
         const Design before = d();
-        QStringList ownedBefore;
-        for (int i = 0; i < Owned()->count(); ++i) ownedBefore << Owned()->Text(i);
+        const QStringList ownedBefore = Owned()->Lines();
         dialogs.messages.clear();
         const std::size_t steps = Steps();
 
-        vantrel::test::Find<QPushButton>(*Page(), "PlaceAll")->click();
+        Find<QPushButton>(*Page(), "PlaceAll")->click();
         const Design after = d();
         ASSERT_FALSE(after == before);
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_TRUE(dialogs.messages[0].text.startsWith(u"These entries could not be placed:"_s));
         EXPECT_EQ(Steps(), steps + 1);
-        EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), u"&Undo Place All"_s);
+        EXPECT_EQ(Act("MUndo")->text(), u"&Undo Place All"_s);
 
-        vantrel::test::Find<QAction>(*form, "MUndo")->trigger();
+        Act("MUndo")->trigger();
         EXPECT_TRUE(d() == before);
-        QStringList ownedNow;
-        for (int i = 0; i < Owned()->count(); ++i) ownedNow << Owned()->Text(i);
-        EXPECT_EQ(ownedNow, ownedBefore);
-        vantrel::test::Find<QAction>(*form, "MRedo")->trigger();
+        EXPECT_EQ(Owned()->Lines(), ownedBefore);
+        Act("MRedo")->trigger();
         EXPECT_TRUE(d() == after);
         dialogs.messages.clear();
     }

@@ -4,25 +4,16 @@
 #include "ui/SlotPage.h"
 
 #include "FakePageHost.h"
-#include "FindWidget.h"
 #include "MainFormFixture.h"
-#include "equipment/SlotView.h"
 #include "ui/ChassisPage.h"
 #include "ui/ControlNames.h"
 #include "ui/Gesture.h"
-#include "ui/SlotLabel.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QTest>
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 namespace vantrel::test {
 namespace {
@@ -47,7 +38,7 @@ void ClickOn(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, 
 // The labels `column`_0 .. of a slot column, in slot order.
 std::vector<SlotLabel*> Labels(const SlotPage& page, const char* column, int count) {
     std::vector<SlotLabel*> out;
-    for (int i = 0; i < count; ++i) out.push_back(vantrel::test::FindAt<SlotLabel>(page, column, i));
+    for (int i = 0; i < count; ++i) out.push_back(FindAt<SlotLabel>(page, column, i));
     return out;
 }
 
@@ -113,12 +104,11 @@ TEST(SlotLabel, DropAndClickReportTheSlot) {
 TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
     Context ctx;
     GestureTracker gestures;
-    vantrel::test::FakePageHost host;
+    FakePageHost host;
     FakeDialogs dialogs;
     SlotPage quad(SlotPage::Chassis::Quad, ctx, gestures, host, dialogs, nullptr);
     NameControls(quad);  // as the main window does, so the controls are found by name
-    OwnedList* list = vantrel::test::Find<OwnedList>(quad, "QuadOwned");
-    ASSERT_NE(list, nullptr);
+    OwnedList* list = Find<OwnedList>(quad, "QuadOwned");
     EXPECT_FALSE(list->viewport()->acceptDrops());
     list->SetEntries(QStringList{u"Heat Sink"_s, u"Small Laser Ammo"_s});
     EXPECT_EQ(list->MakeDragData(), nullptr);  // nothing selected: no drag
@@ -130,19 +120,19 @@ TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
 
     // The outline is 6 px (90 twips) taller than the usable turret slots. A configurable turret of
     // size 0 gives -1 slots: the height stays, outline and header go.
-    const QFrame* framer = vantrel::test::Find<QFrame>(quad, "TurretFramer");
+    const QFrame* framer = Find<QFrame>(quad, "TurretFramer");
     quad.SetTurret(2, true);
-    const int h = vantrel::test::FindAt<SlotLabel>(quad, "TurretCrit", 0)->height();
+    const int h = FindAt<SlotLabel>(quad, "TurretCrit", 0)->height();
     EXPECT_EQ(framer->height(), 2 * h + 6);
-    EXPECT_TRUE(vantrel::test::FindAt<SlotLabel>(quad, "TurretCrit", 2)->isHidden());
+    EXPECT_TRUE(FindAt<SlotLabel>(quad, "TurretCrit", 2)->isHidden());
     quad.SetTurret(-1, false);
     EXPECT_EQ(framer->height(), 2 * h + 6);
     EXPECT_TRUE(framer->isHidden());
-    EXPECT_TRUE(vantrel::test::Find<QLabel>(quad, "TurretHeader")->isHidden());
+    EXPECT_TRUE(Find<QLabel>(quad, "TurretHeader")->isHidden());
 
     SlotPage biped(SlotPage::Chassis::Humanoid, ctx, gestures, host, dialogs, nullptr);
     NameControls(biped);
-    const QFrame* line = vantrel::test::Find<QFrame>(biped, "EmotLine");
+    const QFrame* line = Find<QFrame>(biped, "EmotLine");
     EXPECT_EQ(biped.Crit(kQuadBody, 0), nullptr);
     EXPECT_EQ(biped.Crit(kBody, 12), nullptr);
     const int happy = line->geometry().center().y();
@@ -155,49 +145,26 @@ TEST(SlotPage, OwnedListDragDataTurretOutlineAndFigure) {
 
 class SlotPageTest : public MainFormFixture {
 protected:
-    void OpenSlotPage() { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3); }
-
     int FreeCSlots() {
-        const QString p = vantrel::test::FindAt<QLabel>(*form, "StatBar", 5)->text();
+        const QString p = FindAt<QLabel>(*form, "StatBar", 5)->text();
         EXPECT_TRUE(p.startsWith(u"Free CSlots: "_s)) << p.toStdString();
         return p.mid(13).trimmed().toInt();
     }
-
-    static QStringList Lines(const EntryList* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->Text(i);
-        return out;
-    }
-
-    // Takes units into the design as "Add >>" does, then redraws the slot page.
-    void Own(std::initializer_list<std::string> entries, int times = 1) {
-        for (const std::string& entry : entries)
-            for (int i = 0; i < times; ++i) AddToStash(ctx.catalog, d(), entry, 1);
-        form->RefreshP4();
-        form->RefreshMain();
-    }
-
-    // The user's drag: press on the owned entry (which selects it), the data the list builds for
-    // the drag, and the drop on the label.
-    void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
-        OwnedList* list = OwnedOf(*page);
-        const int found = list->FindRow(entry);
-        ASSERT_GE(found, 0) << entry.toStdString();
-        list->setCurrentRow(found);
-        std::unique_ptr<QMimeData> data(list->MakeDragData());
-        ASSERT_NE(data, nullptr);
-        DropOn(target, data.get());
-    }
+    SlotLabel* Body(int i) const { return SlotAt(*Biped(), "BodyCrit", i); }
+    SlotLabel* RightArm(int i) const { return SlotAt(*Biped(), "RightCrit", i); }
+    SlotLabel* LeftArm(int i) const { return SlotAt(*Biped(), "LeftCrit", i); }
+    SlotLabel* QuadBody(int i) const { return SlotAt(*Quad(), "QuadCrit", i); }
+    SlotLabel* Turret(int i) const { return SlotAt(*Quad(), "TurretCrit", i); }
 
     // An accepted drop moves exactly one owned line into `taken` slots and lowers "Free CSlots".
     void ExpectPlaced(SlotPage* page, const QString& entry, SlotLabel* target, int taken) {
-        const QStringList before = Lines(OwnedOf(*page));
+        const QStringList before = OwnedOf(*page)->Lines();
         const int free = FreeCSlots();
         const std::size_t messages = dialogs.messages.size();
         Drag(page, entry, target);
         QStringList expected = before;
         expected.removeAt(expected.indexOf(entry));
-        EXPECT_EQ(Lines(OwnedOf(*page)), expected) << entry.toStdString();
+        EXPECT_EQ(OwnedOf(*page)->Lines(), expected) << entry.toStdString();
         EXPECT_EQ(FreeCSlots(), free - taken) << entry.toStdString();
         EXPECT_EQ(target->text(), entry);
         EXPECT_EQ(dialogs.messages.size(), messages);
@@ -217,10 +184,10 @@ protected:
 };
 
 TEST_F(SlotPageTest, NewHumanoidDesignAndDropsOnEveryLocation) {
-    OpenSlotPage();
+    ShowPage(3);
     SlotPage* p = Biped();
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->text(), u"Ground Movement"_s);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->colour(), Rgb2Q(kColourMovement));
+    EXPECT_EQ(Body(0)->text(), u"Ground Movement"_s);
+    EXPECT_EQ(Body(0)->colour(), Rgb2Q(kColourMovement));
     ASSERT_EQ(FreeCSlots(), 19);
 
     const int weapon = PlainItem(2);
@@ -229,231 +196,215 @@ TEST_F(SlotPageTest, NewHumanoidDesignAndDropsOnEveryLocation) {
     d().HeatSinks = 2;
     Own({ctx.catalog[weapon].Name, "Battle Claw", "(I) Light Machine Gun Ammo"});
     // Heat sinks first, then catalog order.
-    ASSERT_EQ(Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned")),
-              (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, weaponName, u"(I) Light Machine Gun Ammo"_s,
-                           u"Battle Claw"_s}));
+    ASSERT_EQ(OwnedOf(*p)->Lines(), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, weaponName,
+                                                 u"(I) Light Machine Gun Ammo"_s, u"Battle Claw"_s}));
 
-    ExpectPlaced(p, u"Heat Sink"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3), 1);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3)->colour(), Rgb2Q(kColourHeatSink));
+    ExpectPlaced(p, u"Heat Sink"_s, Body(3), 1);
+    EXPECT_EQ(Body(3)->colour(), Rgb2Q(kColourHeatSink));
     EXPECT_EQ(d().PlacedHeatSinks, 1);
-    ExpectPlaced(p, weaponName, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5), 2);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)->text(), weaponName);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)->colour(), Rgb2Q(kColourItem));
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->text(), u"Available"_s);
-    EXPECT_EQ(d().BodySpan[5], 2);
-    EXPECT_EQ(d().BodySpan[6], -2);
+    ExpectPlaced(p, weaponName, Body(5), 2);
+    EXPECT_EQ(Body(6)->text(), weaponName);
+    EXPECT_EQ(Body(6)->colour(), Rgb2Q(kColourItem));
+    EXPECT_EQ(Body(7)->text(), u"Available"_s);
     EXPECT_EQ(d().PlacedCount[weapon], 1);
-    ExpectPlaced(p, u"Battle Claw"_s, vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 1), 1);
+    ExpectPlaced(p, u"Battle Claw"_s, RightArm(1), 1);
     EXPECT_EQ(d().RightArmSlots[1], Index("Battle Claw") + kSlotItemBase);
-    ExpectPlaced(p, u"Heat Sink"_s, vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0), 1);
-    ExpectPlaced(p, u"(I) Light Machine Gun Ammo"_s, vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 2), 1);
+    ExpectPlaced(p, u"Heat Sink"_s, LeftArm(0), 1);
+    ExpectPlaced(p, u"(I) Light Machine Gun Ammo"_s, LeftArm(2), 1);
     EXPECT_EQ(d().LeftArmSlots[2], Index("(I) Light Machine Gun") + kSlotAmmoBase);
     EXPECT_FALSE(ctx.Saved);
     // The quad page's list shows the same owned entries, now none.
-    EXPECT_EQ(vantrel::test::Find<OwnedList>(*Quad(), "QuadOwned")->count(), 0);
+    EXPECT_EQ(OwnedOf(*Quad())->count(), 0);
 }
 
 TEST_F(SlotPageTest, RefusalsShowTheirMessageAndChangeNothing) {
-    OpenSlotPage();
+    ShowPage(3);
     SlotPage* p = Biped();
     const int weapon = PlainItem(2);
     Own({"Para Foil", ctx.catalog[weapon].Name, "Heavy Battle Claw", "(I) Light Machine Gun Ammo"});
     ctx.Saved = true;
     const Design before = d();
-    const QStringList lines = Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned"));
+    const QStringList lines = OwnedOf(*p)->Lines();
 
     // A rule fires before the slot is looked at: even on the occupied movement slot.
-    Drag(p, u"Para Foil"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
+    Drag(p, u"Para Foil"_s, Body(0));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"A Battle Armor must be able to jump to equip a Para Foil."_s);
-    EXPECT_EQ(dialogs.messages[0].title, u"Vantrel"_s);
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
-    EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::Ok);
 
     // Only slot 11 of the two lies inside the body: no room, no icon, the slot back to green.
-    Drag(p, Name(ctx.catalog, weapon), vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 11));
+    Drag(p, Name(ctx.catalog, weapon), Body(11));
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, u"Not enough room."_s);
     EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::None);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 11)->colour(), Rgb2Q(kColourFree));
+    EXPECT_EQ(Body(11)->colour(), Rgb2Q(kColourFree));
 
     // Manipulators go in the arms only: silently refused on the body.
-    Drag(p, u"Heavy Battle Claw"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 4));
+    Drag(p, u"Heavy Battle Claw"_s, Body(4));
     EXPECT_EQ(dialogs.messages.size(), 2u);
     // On a taken slot an item meets the room check; ammunition is not placed, without a message.
-    Drag(p, u"Heavy Battle Claw"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
+    Drag(p, u"Heavy Battle Claw"_s, Body(0));
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].text, u"Not enough room."_s);
-    Drag(p, u"(I) Light Machine Gun Ammo"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
+    Drag(p, u"(I) Light Machine Gun Ammo"_s, Body(0));
 
     // Data without text, and text that is not the dragged owned entry (from another program).
     QMimeData noText;
     noText.setData(u"application/x-other"_s, QByteArray("x"));
-    DropOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), &noText);
-    vantrel::test::Find<OwnedList>(*p, "BipedOwned")->clearSelection();
-    DropText(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), u"Heat Sink"_s);
-    DropText(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), u"Para Foil"_s);
+    DropOn(Body(6), &noText);
+    OwnedOf(*p)->clearSelection();
+    DropText(Body(6), u"Heat Sink"_s);
+    DropText(Body(6), u"Para Foil"_s);
 
     EXPECT_EQ(dialogs.messages.size(), 3u) << dialogs.texts().join(u'|').toStdString();
     EXPECT_EQ(d(), before);
-    EXPECT_EQ(Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned")), lines);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->text(), u"Ground Movement"_s);
-    for (int i = 1; i < 12; ++i)
-        EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", i)->text(), u"Available"_s) << i;
+    EXPECT_EQ(OwnedOf(*p)->Lines(), lines);
+    EXPECT_EQ(Body(0)->text(), u"Ground Movement"_s);
+    for (int i = 1; i < 12; ++i) EXPECT_EQ(Body(i)->text(), u"Available"_s) << i;
 }
 
 TEST_F(SlotPageTest, HighlightAndClearing) {
-    OpenSlotPage();
+    ShowPage(3);
     SlotPage* p = Biped();
     ASSERT_EQ(ctx.catalog[Index("Myomer Booster")].CSlots, 3);
     d().HeatSinks = 2;
     Own({"Myomer Booster", "Magnetic Clamps", "Space Operations Adaptation"});
-    ExpectPlaced(p, u"Myomer Booster"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 2), 3);
-    ExpectPlaced(p, u"Heat Sink"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6), 1);
-    ExpectPlaced(p, u"Heat Sink"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7), 1);
-    ExpectPlaced(p, u"Magnetic Clamps"_s, vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 3),
+    ExpectPlaced(p, u"Myomer Booster"_s, Body(2), 3);
+    ExpectPlaced(p, u"Heat Sink"_s, Body(6), 1);
+    ExpectPlaced(p, u"Heat Sink"_s, Body(7), 1);
+    ExpectPlaced(p, u"Magnetic Clamps"_s, RightArm(3),
                  2);  // and the first free left-arm slot
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0)->text(), u"Magnetic Clamps"_s);
-    ExpectPlaced(p, u"Space Operations Adaptation"_s, vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 9),
+    EXPECT_EQ(LeftArm(0)->text(), u"Magnetic Clamps"_s);
+    ExpectPlaced(p, u"Space Operations Adaptation"_s, Body(9),
                  3);  // and one slot in each arm
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 0)->text(), u"Space Operations Adaptation"_s);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 1)->text(), u"Space Operations Adaptation"_s);
+    EXPECT_EQ(RightArm(0)->text(), u"Space Operations Adaptation"_s);
+    EXPECT_EQ(LeftArm(1)->text(), u"Space Operations Adaptation"_s);
 
     // Clicks on free or movement slots select nothing.
-    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
-    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 11));
+    ClickOn(Body(0));
+    ClickOn(Body(11));
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_FALSE(vantrel::test::Find<QPushButton>(*p, "ClearSel1")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*p, "ClearSel1")->isEnabled());
 
     // The middle slot of the three-slot item marks the whole item, nothing else.
-    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3));
+    ClickOn(Body(3));
     EXPECT_EQ(ctx.SelSlot, 3);
     EXPECT_EQ(Cyan(Labels(*p, "BodyCrit", 12)), (QList<int>{2, 3, 4}));
-    EXPECT_TRUE(vantrel::test::Find<QPushButton>(*p, "ClearSel1")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*p, "ClearSel1")->isEnabled());
 
-    // The clamps light up in both arms; the space adaptation in all three locations.
-    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0));
-    EXPECT_EQ(Cyan(Labels(*p, "LeftCrit", 4)), QList<int>{0});
-    EXPECT_EQ(Cyan(Labels(*p, "RightCrit", 4)), QList<int>{3});
-    EXPECT_TRUE(Cyan(Labels(*p, "BodyCrit", 12)).isEmpty());
-    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 0));
+    // The space adaptation lights up in all three locations.
+    ClickOn(RightArm(0));
     EXPECT_EQ(Cyan(Labels(*p, "RightCrit", 4)), QList<int>{0});
     EXPECT_EQ(Cyan(Labels(*p, "LeftCrit", 4)), QList<int>{1});
     EXPECT_EQ(Cyan(Labels(*p, "BodyCrit", 12)), QList<int>{9});
 
     // Clear Selected returns the one unit and frees its three slots.
     const int free = FreeCSlots();
-    vantrel::test::Find<QPushButton>(*p, "ClearSel1")->click();
+    Find<QPushButton>(*p, "ClearSel1")->click();
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_FALSE(vantrel::test::Find<QPushButton>(*p, "ClearSel1")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*p, "ClearSel1")->isEnabled());
     EXPECT_EQ(FreeCSlots(), free + 3);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 1)->colour(), Rgb2Q(kColourFree));
-    EXPECT_EQ(Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned")),
-              QStringList{u"Space Operations Adaptation"_s});
+    EXPECT_EQ(LeftArm(1)->colour(), Rgb2Q(kColourFree));
+    EXPECT_EQ(OwnedOf(*p)->Lines(), QStringList{u"Space Operations Adaptation"_s});
 
     // One of two heat sinks.
-    ClickOn(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7));
+    ClickOn(Body(7));
     EXPECT_EQ(Cyan(Labels(*p, "BodyCrit", 12)), QList<int>{7});
-    vantrel::test::Find<QPushButton>(*p, "ClearSel1")->click();
+    Find<QPushButton>(*p, "ClearSel1")->click();
     EXPECT_EQ(d().HeatSinks, 1);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)->text(), u"Heat Sink"_s);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)->text(), u"Available"_s);
+    EXPECT_EQ(Body(6)->text(), u"Heat Sink"_s);
+    EXPECT_EQ(Body(7)->text(), u"Available"_s);
 
     // Clear All: everything back in the owned list, the movement entry stays.
-    vantrel::test::Find<QPushButton>(*p, "ClearCS")->click();
+    Find<QPushButton>(*p, "ClearCS")->click();
     EXPECT_EQ(FreeCSlots(), 19);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0)->text(), u"Ground Movement"_s);
-    QStringList lines = Lines(vantrel::test::Find<OwnedList>(*p, "BipedOwned"));
+    EXPECT_EQ(Body(0)->text(), u"Ground Movement"_s);
+    QStringList lines = OwnedOf(*p)->Lines();
     lines.sort();
     EXPECT_EQ(lines, (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Magnetic Clamps"_s, u"Myomer Booster"_s,
                                   u"Space Operations Adaptation"_s}));
 }
 
 TEST_F(SlotPageTest, QuadBodyAndTurret) {
-    vantrel::test::Find<QComboBox>(*form, "ComboChassis")->setCurrentIndex(1);
-    vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(3);
+    UseLayout(true, 3, 3);
     ASSERT_EQ(d().TurretSize, 3);
-    OpenSlotPage();
     SlotPage* q = Quad();
     EXPECT_FALSE(Biped()->isVisible());
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", i)->isVisible(), i < 3) << i;
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(Turret(i)->isVisible(), i < 3) << i;
 
     const int weapon = PlainItem(2);
     const QString weaponName = Name(ctx.catalog, weapon);
     Own({ctx.catalog[weapon].Name}, 2);
     Own({"(I) Light Machine Gun Ammo", "Searchlight"});
-    ExpectPlaced(q, weaponName, vantrel::test::FindAt<SlotLabel>(*q, "QuadCrit", 14), 2);
-    ExpectPlaced(q, u"(I) Light Machine Gun Ammo"_s, vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 2),
-                 1);
+    ExpectPlaced(q, weaponName, QuadBody(14), 2);
+    ExpectPlaced(q, u"(I) Light Machine Gun Ammo"_s, Turret(2), 1);
     // Two slots from turret slot 1 meet the ammunition in slot 2: no room. From slot 0 they fit.
-    Drag(q, weaponName, vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 1));
+    Drag(q, weaponName, Turret(1));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, u"Not enough room."_s);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 1)->colour(), Rgb2Q(kColourFree));
-    ExpectPlaced(q, weaponName, vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 0), 2);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 1)->text(), weaponName);
+    EXPECT_EQ(Turret(1)->colour(), Rgb2Q(kColourFree));
+    ExpectPlaced(q, weaponName, Turret(0), 2);
+    EXPECT_EQ(Turret(1)->text(), weaponName);
     // Equipment stays off the turret, without a message; the turret's hover ignores it too.
-    vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(5);
+    Combo("ComboTurret")->setCurrentIndex(5);
     form->RefreshP4();
     QMimeData heat;
     heat.setText(u"Heat Sink"_s);
-    DragEnter(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4), &heat);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4)->colour(), Rgb2Q(kColourFree));
-    DragLeave(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4));
-    Drag(q, u"Searchlight"_s, vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4));
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 4)->text(), u"Available"_s);
+    DragEnter(Turret(4), &heat);
+    EXPECT_EQ(Turret(4)->colour(), Rgb2Q(kColourFree));
+    DragLeave(Turret(4));
+    Drag(q, u"Searchlight"_s, Turret(4));
+    EXPECT_EQ(Turret(4)->text(), u"Available"_s);
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(Lines(vantrel::test::Find<OwnedList>(*q, "QuadOwned")), QStringList{u"Searchlight"_s});
+    EXPECT_EQ(OwnedOf(*q)->Lines(), QStringList{u"Searchlight"_s});
 
     // The turret's slots select like any other; the highlight follows the span.
-    ClickOn(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 1));
+    ClickOn(Turret(1));
     EXPECT_EQ(ctx.SelLocation, 4);
-    EXPECT_TRUE(vantrel::test::Find<QPushButton>(*q, "ClearSel2")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*q, "ClearSel2")->isEnabled());
     EXPECT_EQ(Cyan(Labels(*q, "TurretCrit", 9)), (QList<int>{0, 1}));
-    vantrel::test::Find<QPushButton>(*q, "ClearSel2")->click();
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 0)->text(), u"Available"_s);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", 2)->text(), u"(I) Light Machine Gun Ammo"_s);
-    vantrel::test::Find<QPushButton>(*q, "ClearCST")->click();
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "QuadCrit", 14)->text(), u"Available"_s);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "QuadCrit", 0)->text(), u"Ground Movement"_s);
-    EXPECT_EQ(vantrel::test::Find<OwnedList>(*q, "QuadOwned")->count(), 4);
+    Find<QPushButton>(*q, "ClearSel2")->click();
+    EXPECT_EQ(Turret(0)->text(), u"Available"_s);
+    EXPECT_EQ(Turret(2)->text(), u"(I) Light Machine Gun Ammo"_s);
+    Find<QPushButton>(*q, "ClearCST")->click();
+    EXPECT_EQ(QuadBody(14)->text(), u"Available"_s);
+    EXPECT_EQ(QuadBody(0)->text(), u"Ground Movement"_s);
+    EXPECT_EQ(OwnedOf(*q)->count(), 4);
 
     // A configurable turret gives up one slot.
-    vantrel::test::Find<vantrel::ChassisPage>(*form, "Frame1")->ChkConfig_MouseUp();
+    Find<vantrel::ChassisPage>(*form, "Frame1")->ChkConfig_MouseUp();
     ASSERT_TRUE(d().TurretConfig);
     form->RefreshP4();
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*q, "TurretCrit", i)->isVisible(), i < 4) << i;
-    vantrel::test::Find<QComboBox>(*form, "ComboTurret")->setCurrentIndex(0);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(Turret(i)->isVisible(), i < 4) << i;
+    Combo("ComboTurret")->setCurrentIndex(0);
     form->RefreshP4();
-    EXPECT_FALSE(vantrel::test::Find<QLabel>(*q, "TurretHeader")->isVisible());
-    EXPECT_FALSE(vantrel::test::Find<QFrame>(*q, "TurretFramer")->isVisible());
+    EXPECT_FALSE(Find<QLabel>(*q, "TurretHeader")->isVisible());
+    EXPECT_FALSE(Find<QFrame>(*q, "TurretFramer")->isVisible());
 }
 
 TEST_F(SlotPageTest, DropIsHandledAfterTheDragEndsAndRebuildShowsAtOnce) {
-    OpenSlotPage();
+    ShowPage(3);
     SlotPage* p = Biped();
     d().HeatSinks = 1;
     form->RefreshP4();
-    vantrel::test::Find<OwnedList>(*p, "BipedOwned")->setCurrentRow(0);
-    std::unique_ptr<QMimeData> data(vantrel::test::Find<OwnedList>(*p, "BipedOwned")->MakeDragData());
-    DragEnter(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3), data.get());
+    OwnedOf(*p)->setCurrentRow(0);
+    std::unique_ptr<QMimeData> data(OwnedOf(*p)->MakeDragData());
+    DragEnter(Body(3), data.get());
     QDropEvent e(QPointF(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3), &e);
+    QCoreApplication::sendEvent(Body(3), &e);
     EXPECT_TRUE(e.isAccepted());
     EXPECT_EQ(e.dropAction(), Qt::MoveAction);
     EXPECT_EQ(d().HeatSinks, 1);  // still inside the drag: nothing placed, no message box yet
     QCoreApplication::processEvents();
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 3)->text(), u"Heat Sink"_s);
+    EXPECT_EQ(Body(3)->text(), u"Heat Sink"_s);
 
     // A movement rebuild asked for by the first page shows as soon as the page is redrawn.
     d().JumpMP = 2;
     ctx.RebuildSlots = true;
     form->RefreshP4();
     EXPECT_FALSE(ctx.RebuildSlots);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 2)->text(), u"Jump Jets"_s);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 2)->colour(), Rgb2Q(kColourMovement));
+    EXPECT_EQ(Body(2)->text(), u"Jump Jets"_s);
+    EXPECT_EQ(Body(2)->colour(), Rgb2Q(kColourMovement));
     EXPECT_EQ(d().HeatSinks, 1);  // the placed heat sink came back
     EXPECT_EQ(FreeCSlots(), 17);
 }

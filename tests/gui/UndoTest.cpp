@@ -2,27 +2,15 @@
 // goes again with one Redo; gestures that change nothing make no step; the changed mark follows
 // the records, not the refreshes.
 
-#include "FindWidget.h"
 #include "MainFormFixture.h"
-#include "equipment/SlotView.h"
 #include "model/UndoHistory.h"
 #include "rules/Tables.h"
-#include "ui/EditCommands.h"
-#include "ui/EquipmentPage.h"
 #include "ui/HistoryForm.h"
-#include "ui/SlotLabel.h"
-#include "ui/SlotPage.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 
 #include <functional>
-#include <random>
 #include <sstream>
 
 namespace vantrel::test {
@@ -42,49 +30,37 @@ std::string Differences(const DesignState& a, const DesignState& b) {
 class UndoTest : public MainFormFixture {
 protected:
     DesignState Now() const { return CaptureState(ctx); }
-    std::size_t Steps() const { return form->Edits().History().UndoCount(); }
-    void Undo() { vantrel::test::Find<QAction>(*form, "MUndo")->trigger(); }
-    void Redo() { vantrel::test::Find<QAction>(*form, "MRedo")->trigger(); }
+    void Undo() { Act("MUndo")->trigger(); }
+    void Redo() { Act("MRedo")->trigger(); }
 
     // What the user sees of the state: the status line, the boxes and the page on show (the other
     // pages are written again when they are shown).
     QStringList Shown() {
         QStringList out = Panels();
-        out << vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text()
-            << vantrel::test::Find<QLineEdit>(*form, "TextModel")->text();
-        auto lines = [&](EntryList* list) {
-            for (int i = 0; i < list->count(); ++i) out << list->Text(i);
+        out << Line("TextMechName")->text() << Line("TextModel")->text();
+        const auto box = [&](const char* name) {
+            out << QString::number(Combo(name)->currentIndex()) + QLatin1Char(' ') +
+                       Combo(name)->currentText();
         };
-        switch (vantrel::test::Find<QTabBar>(*form, "TabStrip1")->currentIndex()) {
+        switch (Strip()->currentIndex()) {
             case 0:
-                for (QComboBox* box : {vantrel::test::Find<QComboBox>(*form, "ComboType"),
-                                       vantrel::test::Find<QComboBox>(*form, "ComboChassis"),
-                                       vantrel::test::Find<QComboBox>(*form, "ComboTechBase"),
-                                       vantrel::test::Find<QComboBox>(*form, "ComboSS"),
-                                       vantrel::test::Find<QComboBox>(*form, "ComboTurret")})
-                    out << QString::number(box->currentIndex()) + QLatin1Char(' ') + box->currentText();
-                for (ReleaseSlider* s : {vantrel::test::Find<ReleaseSlider>(*form, "Slider1"),
-                                         vantrel::test::Find<ReleaseSlider>(*form, "Slider2"),
-                                         vantrel::test::Find<ReleaseSlider>(*form, "Slider3"),
-                                         vantrel::test::Find<ReleaseSlider>(*form, "Slider4"),
-                                         vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide")})
-                    out << QString::number(s->value());
-                out << QString::number(
-                           vantrel::test::Find<MouseUpCheckBox>(*form, "ChkEnhanced")->isChecked())
-                    << QString::number(vantrel::test::Find<MouseUpCheckBox>(*form, "ChkConfig")->isChecked());
+                for (const char* name :
+                     {"ComboType", "ComboChassis", "ComboTechBase", "ComboSS", "ComboTurret"})
+                    box(name);
+                for (const char* name : {"Slider1", "Slider2", "Slider3", "Slider4", "HeatSinkSlide"})
+                    out << QString::number(Slider(name)->value());
+                out << QString::number(Box("ChkEnhanced")->isChecked())
+                    << QString::number(Box("ChkConfig")->isChecked());
                 break;
             case 1:
-                out << QString::number(vantrel::test::Find<QComboBox>(*form, "ComboAType")->currentIndex()) +
-                           QLatin1Char(' ') +
-                           vantrel::test::Find<QComboBox>(*form, "ComboAType")->currentText()
-                    << QString::number(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide")->value())
-                    << vantrel::test::Find<QLabel>(*form, "LabArmorP")->text()
-                    << vantrel::test::Find<QLabel>(*form, "LabArmorW")->text();
+                box("ComboAType");
+                out << QString::number(Slider("ArmorSlide")->value()) << Lab("LabArmorP")->text()
+                    << Lab("LabArmorW")->text();
                 break;
-            case 2: lines(vantrel::test::Find<EntryList>(*Equipment(), "SelList")); break;
+            case 2: out << Find<EntryList>(*Equipment(), "SelList")->Lines(); break;
             default: {
                 SlotPage* page = d().IsQuad ? Quad() : Biped();
-                lines(OwnedOf(*page));
+                out << OwnedOf(*page)->Lines();
                 for (int location = 0; location < kLocationCount; ++location)
                     if (page->HasLocation(location))
                         for (int i = 0; i < SlotPage::CritCount(location); ++i)
@@ -105,14 +81,14 @@ protected:
         const DesignState after = Now();
         const QStringList shownAfter = Shown();
         ASSERT_EQ(Steps(), steps + 1);
-        EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), "&Undo "_q + name);
-        EXPECT_TRUE(vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled());
-        EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
+        EXPECT_EQ(Act("MUndo")->text(), "&Undo "_q + name);
+        EXPECT_TRUE(Act("MUndo")->isEnabled());
+        EXPECT_FALSE(Act("MRedo")->isEnabled());
 
         Undo();
         EXPECT_TRUE(Now() == before) << Differences(Now(), before);
         EXPECT_EQ(Shown(), shownBefore);
-        EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MRedo")->text(), "&Redo "_q + name);
+        EXPECT_EQ(Act("MRedo")->text(), "&Redo "_q + name);
         Redo();
         EXPECT_TRUE(Now() == after) << Differences(Now(), after);
         EXPECT_EQ(Shown(), shownAfter);
@@ -121,34 +97,20 @@ protected:
 
     void ExpectNoStep(const std::function<void()>& gesture) {
         const std::size_t steps = Steps();
-        const QString undoText = vantrel::test::Find<QAction>(*form, "MUndo")->text();
+        const QString undoText = Act("MUndo")->text();
         gesture();
         EXPECT_EQ(Steps(), steps);
-        EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), undoText);
+        EXPECT_EQ(Act("MUndo")->text(), undoText);
     }
 
-    void Add(const QString& entry) {
-        EquipmentPage* p = Equipment();
-        EntryList* available = vantrel::test::Find<EntryList>(*p, "AvList");
-        available->clearSelection();
-        const int found = available->FindRow(entry);
-        ASSERT_GE(found, 0) << entry.toStdString();
-        available->SetSelected(found, true);
-        vantrel::test::Find<QPushButton>(*p, "ComAdd")->click();
+    // "Add >>" of a catalog item, from its category of the equipment page.
+    void Add(int item) {
+        ShowPage(2);
+        Category(ctx.catalog[item].Category);
+        AddAvailable(Name(item));
     }
-    void Category(int category) {
-        vantrel::test::FindAt<QRadioButton>(*Equipment(), "OptType", category)->click();
-    }
+    void Category(int category) { FindAt<QRadioButton>(*Equipment(), "OptType", category)->click(); }
 
-    // The user's drag of an owned entry onto a slot.
-    void Drag(SlotPage* page, const QString& entry, SlotLabel* target) {
-        OwnedList* list = OwnedOf(*page);
-        const int found = list->FindRow(entry);
-        ASSERT_GE(found, 0) << entry.toStdString();
-        list->setCurrentRow(found);
-        std::unique_ptr<QMimeData> data(list->MakeDragData());
-        DropOn(target, data.get());
-    }
     QString Name(int item) const { return QString::fromStdString(ctx.catalog[item].Name); }
     // The first armor type of the list that needs slots of its own.
     int ArmorWithSlots() const {
@@ -161,22 +123,13 @@ protected:
 };
 
 TEST_F(UndoTest, EditMenuSitsBetweenFileAndOptionsAndStartsEmpty) {
-    const QList<QAction*> menus = form->menuBar()->actions();
-    ASSERT_GE(menus.size(), 3);
-    EXPECT_EQ(menus[0]->text(), "&File"_q);
-    EXPECT_EQ(menus[1]->text(), "&Edit"_q);
-    EXPECT_EQ(menus[2]->text(), "&Options"_q);
-    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MEdit")->actions(),
-              (QList<QAction*>{vantrel::test::Find<QAction>(*form, "MUndo"),
-                               vantrel::test::Find<QAction>(*form, "MRedo")}));
-    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MRedo")->shortcuts(),
-              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                   QKeySequence(Qt::CTRL | Qt::Key_Y)}));
-    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MEdit")->font(), form->font());
-    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled());
-    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
-    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), "&Undo"_q);
+    EXPECT_EQ(form->menuBar()->actions().indexOf(Find<QMenu>(*form, "MEdit")->menuAction()), 1);
+    EXPECT_EQ(Act("MUndo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Act("MRedo")->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                                              QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    EXPECT_EQ(Find<QMenu>(*form, "MEdit")->font(), form->font());
+    EXPECT_FALSE(Act("MUndo")->isEnabled() || Act("MRedo")->isEnabled());
+    EXPECT_EQ(Act("MUndo")->text(), "&Undo"_q);
     Undo();  // nothing to undo: nothing happens
     EXPECT_TRUE(ctx.Saved);
 }
@@ -185,57 +138,42 @@ TEST_F(UndoTest, ListsCheckBoxesAndSlidersOfTheFirstTwoPages) {
     // A weight class change with placed equipment clears slots, owned items and armor: one step.
     const int item = PlainItem(1);
     ASSERT_GE(item, 0);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
-    Category(ctx.catalog[item].Category);
-    Add(Name(item));
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-    Drag(Biped(), Name(item), vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 5));
+    Add(item);
+    ShowPage(3);
+    Drag(Biped(), Name(item), SlotAt(*Biped(), "BodyCrit", 5));
     ASSERT_EQ(d().PlacedCount[item], 1);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-    ExpectOneStep("Weight Class"_q, [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 3); });
+    ShowPage(0);
+    ExpectOneStep("Weight Class"_q, [&] { Choose(Combo("ComboType"), 3); });
     EXPECT_EQ(d().PlacedCount[item], 0);  // redone: the cascade cleared it again
     Undo();
     EXPECT_EQ(d().PlacedCount[item], 1);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 5)->text(), Name(item));
+    EXPECT_EQ(SlotAt(*Biped(), "BodyCrit", 5)->text(), Name(item));
     Redo();
 
-    ExpectOneStep("Technology Base"_q,
-                  [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 1); });
-    ExpectOneStep("Suit Systems"_q, [&] {
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboSS"),
-               vantrel::test::Find<QComboBox>(*form, "ComboSS")->currentIndex() == 1 ? 2 : 1);
-    });
-    ExpectOneStep("Enhanced Imaging"_q,
-                  [&] { Click(vantrel::test::Find<MouseUpCheckBox>(*form, "ChkEnhanced")); });
-    ExpectOneStep("Heat Sinks"_q,
-                  [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide"), 2); });
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 1);  // VTOL and underwater both open
-    ExpectOneStep("Ground Speed"_q, [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), 2); });
-    ExpectOneStep("Jump Capability"_q,
-                  [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider2"), 2); });
-    ExpectOneStep("VTOL Speed"_q, [&] {
-        DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider3"), 3);
-    });  // takes the jump away too
+    ExpectOneStep("Technology Base"_q, [&] { Choose(Combo("ComboTechBase"), 1); });
+    ExpectOneStep("Suit Systems"_q,
+                  [&] { Choose(Combo("ComboSS"), Combo("ComboSS")->currentIndex() == 1 ? 2 : 1); });
+    ExpectOneStep("Enhanced Imaging"_q, [&] { Click(Box("ChkEnhanced")); });
+    ExpectOneStep("Heat Sinks"_q, [&] { DragTo(Slider("HeatSinkSlide"), 2); });
+    Choose(Combo("ComboType"), 1);  // VTOL and underwater both open
+    ExpectOneStep("Ground Speed"_q, [&] { DragTo(Slider("Slider1"), 2); });
+    ExpectOneStep("Jump Capability"_q, [&] { DragTo(Slider("Slider2"), 2); });
+    ExpectOneStep("VTOL Speed"_q, [&] { DragTo(Slider("Slider3"), 3); });  // takes the jump away too
     EXPECT_EQ(d().JumpMP, 0);
-    ExpectOneStep("Underwater Speed"_q,
-                  [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider4"), 1); });
+    ExpectOneStep("Underwater Speed"_q, [&] { DragTo(Slider("Slider4"), 1); });
     // Moved by the keyboard: the key press moves it and the release finishes the step.
-    vantrel::test::Find<ReleaseSlider>(*form, "Slider1")->setFocus();
-    ExpectOneStep("Ground Speed"_q,
-                  [&] { Key(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"), Qt::Key_Right); });
-    ExpectOneStep("Chassis Type"_q,
-                  [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1); });
-    ExpectOneStep("Turret"_q, [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 2); });
-    ExpectOneStep("Configurable"_q, [&] { Click(vantrel::test::Find<MouseUpCheckBox>(*form, "ChkConfig")); });
+    Slider("Slider1")->setFocus();
+    ExpectOneStep("Ground Speed"_q, [&] { Key(Slider("Slider1"), Qt::Key_Right); });
+    ExpectOneStep("Chassis Type"_q, [&] { Choose(Combo("ComboChassis"), 1); });
+    ExpectOneStep("Turret"_q, [&] { Choose(Combo("ComboTurret"), 2); });
+    ExpectOneStep("Configurable"_q, [&] { Click(Box("ChkConfig")); });
 
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);
+    ShowPage(1);
     const int stealth = ArmorWithSlots();
     ASSERT_GE(stealth, 0);
-    ExpectOneStep("Armor Type"_q,
-                  [&] { Choose(vantrel::test::Find<QComboBox>(*form, "ComboAType"), stealth); });
+    ExpectOneStep("Armor Type"_q, [&] { Choose(Combo("ComboAType"), stealth); });
     EXPECT_FALSE(ctx.armorList.text.empty());
-    ExpectOneStep("Armor Points"_q,
-                  [&] { DragTo(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide"), 3); });
+    ExpectOneStep("Armor Points"_q, [&] { DragTo(Slider("ArmorSlide"), 3); });
 }
 
 TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
@@ -243,117 +181,97 @@ TEST_F(UndoTest, EquipmentButtonsDropsAndClears) {
     const int big = PlainItem(2);
     ASSERT_GE(item, 0);
     ASSERT_GE(big, 0);
-    DragTo(vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide"), 1);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboAType"), ArmorWithSlots());
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
-    Category(ctx.catalog[item].Category);
-    ExpectOneStep("Add"_q, [&] { Add(Name(item)); });
-    Add(Name(item));
-    Category(ctx.catalog[big].Category);
-    Add(Name(big));
+    DragTo(Slider("HeatSinkSlide"), 1);
+    ShowPage(1);
+    Choose(Combo("ComboAType"), ArmorWithSlots());
+    ShowPage(2);
+    ExpectOneStep("Add"_q, [&] { Add(item); });
+    Add(item);
+    Add(big);
     ExpectOneStep("Remove"_q, [&] {
         EquipmentPage* p = Equipment();
-        EntryList* owned = vantrel::test::Find<EntryList>(*p, "SelList");
+        EntryList* owned = Find<EntryList>(*p, "SelList");
         owned->clearSelection();
         owned->SetSelected(owned->FindRow(Name(item)), true);
-        vantrel::test::Find<QPushButton>(*p, "ComRemove")->click();
+        Find<QPushButton>(*p, "ComRemove")->click();
     });
-    ExpectOneStep("Clear"_q, [&] { vantrel::test::Find<QPushButton>(*Equipment(), "ComClear")->click(); });
+    ExpectOneStep("Clear"_q, [&] { Find<QPushButton>(*Equipment(), "ComClear")->click(); });
     Undo();
 
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+    ShowPage(3);
     SlotPage* p = Biped();
     const QString armorEntry = QString::fromStdString(OwnedEntries(ctx)[1]);  // after the heat sink
-    ExpectOneStep("Drop on Body"_q,
-                  [&] { Drag(p, Name(item), vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 5)); });
-    ExpectOneStep("Drop on Right Arm"_q,
-                  [&] { Drag(p, "Heat Sink"_q, vantrel::test::FindAt<SlotLabel>(*p, "RightCrit", 0)); });
-    ExpectOneStep("Drop on Left Arm"_q,
-                  [&] { Drag(p, armorEntry, vantrel::test::FindAt<SlotLabel>(*p, "LeftCrit", 0)); });
-    ExpectOneStep("Drop on Body"_q,
-                  [&] { Drag(p, Name(big), vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7)); });
+    ExpectOneStep("Drop on Body"_q, [&] { Drag(p, Name(item), SlotAt(*p, "BodyCrit", 5)); });
+    ExpectOneStep("Drop on Right Arm"_q, [&] { Drag(p, "Heat Sink"_q, SlotAt(*p, "RightCrit", 0)); });
+    ExpectOneStep("Drop on Left Arm"_q, [&] { Drag(p, armorEntry, SlotAt(*p, "LeftCrit", 0)); });
+    ExpectOneStep("Drop on Body"_q, [&] { Drag(p, Name(big), SlotAt(*p, "BodyCrit", 7)); });
 
     // A click on a placed item selects it (no step); Clear Selected is one and gives the selection back.
-    Click(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 7));
+    Click(SlotAt(*p, "BodyCrit", 7));
     ASSERT_GE(ctx.SelLocation, 0);
     const DesignState selected = Now();
-    ExpectOneStep("Clear Selected"_q, [&] { vantrel::test::Find<QPushButton>(*p, "ClearSel1")->click(); });
+    ExpectOneStep("Clear Selected"_q, [&] { Find<QPushButton>(*p, "ClearSel1")->click(); });
     Undo();
     EXPECT_TRUE(Now() == selected) << Differences(Now(), selected);
-    EXPECT_TRUE(vantrel::test::Find<QPushButton>(*p, "ClearSel1")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*p, "ClearSel1")->isEnabled());
     Redo();
-    ExpectOneStep("Clear All CSlots"_q, [&] { vantrel::test::Find<QPushButton>(*p, "ClearCS")->click(); });
+    ExpectOneStep("Clear All CSlots"_q, [&] { Find<QPushButton>(*p, "ClearCS")->click(); });
 
     // On the quad page: a drop into the turret.
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(0);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 2);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
-    Category(ctx.catalog[item].Category);
-    Add(Name(item));
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-    ExpectOneStep("Drop on Turret"_q, [&] {
-        Drag(Quad(), Name(item), vantrel::test::FindAt<SlotLabel>(*Quad(), "TurretCrit", 0));
-    });
+    UseLayout(true, 0, 2);
+    Add(item);
+    ShowPage(3);
+    ExpectOneStep("Drop on Turret"_q, [&] { Drag(Quad(), Name(item), SlotAt(*Quad(), "TurretCrit", 0)); });
     // Undone to a humanoid design while the slot page is on show: the humanoid layout shows.
     while (d().IsQuad) Undo();
-    EXPECT_TRUE(vantrel::test::Find<QWidget>(*form, "Frame4")->isVisible());
-    EXPECT_FALSE(vantrel::test::Find<QWidget>(*form, "Frame4B")->isVisible());
+    EXPECT_TRUE(Find<QWidget>(*form, "Frame4")->isVisible());
+    EXPECT_FALSE(Find<QWidget>(*form, "Frame4B")->isVisible());
 }
 
 TEST_F(UndoTest, GesturesThatChangeNothingMakeNoStep) {
     const int item = PlainItem(1);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
-    Category(ctx.catalog[item].Category);
-    Add(Name(item));
+    Add(item);
     const std::size_t steps = Steps();
-    ExpectNoStep([&] { vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3); });
+    ExpectNoStep([&] { ShowPage(3); });
     SlotPage* p = Biped();
-    ExpectNoStep([&] { Click(vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 6)); });  // a free slot
-    ExpectNoStep([&] {
-        Drag(p, Name(item), vantrel::test::FindAt<SlotLabel>(*p, "BodyCrit", 0));
-    });                                                  // the ground movement's slot: refused
-    ExpectNoStep([&] { form->Files().MOpen_Click(); });  // the dialog cancelled
-    ExpectNoStep([&] {
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"),
-               vantrel::test::Find<QComboBox>(*form, "ComboType")->currentIndex());
-    });
+    ExpectNoStep([&] { Click(SlotAt(*p, "BodyCrit", 6)); });  // a free slot
+    ExpectNoStep(
+        [&] { Drag(p, Name(item), SlotAt(*p, "BodyCrit", 0)); });  // the ground movement's slot: refused
+    ExpectNoStep([&] { form->Files().MOpen_Click(); });            // the dialog cancelled
+    ExpectNoStep([&] { Choose(Combo("ComboType"), Combo("ComboType")->currentIndex()); });
     EXPECT_EQ(Steps(), steps);
-    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
+    EXPECT_FALSE(Act("MRedo")->isEnabled());
 }
 
 TEST_F(UndoTest, TypingInOneBoxIsOneStepUntilAnotherGestureComes) {
-    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->setFocus();
-    vantrel::test::Find<QLineEdit>(*form, "TextMechName")->end(false);
+    Line("TextMechName")->setFocus();
+    Line("TextMechName")->end(false);
     const DesignState start = Now();
     for (const char* c : {"a", "b", "c"})
-        Key(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), Qt::Key_A + (c[0] - 'a'),
-            QString::fromLatin1(c));
+        Key(Line("TextMechName"), Qt::Key_A + (c[0] - 'a'), QString::fromLatin1(c));
     EXPECT_EQ(d().MechName, "Battle Armorabc");
     EXPECT_EQ(Steps(), 1u);
-    EXPECT_EQ(vantrel::test::Find<QAction>(*form, "MUndo")->text(), "&Undo Name"_q);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);  // a gesture between
-    Key(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), Qt::Key_D, "d"_q);
-    vantrel::test::Find<QLineEdit>(*form, "TextModel")->setText("X-1"_q);
+    EXPECT_EQ(Act("MUndo")->text(), "&Undo Name"_q);
+    ShowPage(1);  // a gesture between
+    Key(Line("TextMechName"), Qt::Key_D, "d"_q);
+    Line("TextModel")->setText("X-1"_q);
     EXPECT_EQ(Steps(), 3u);
 
     // Ctrl+Z in the box is the design's undo, not the box's own.
     QKeyEvent ctrlZ(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(QApplication::sendEvent(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), &ctrlZ));
+    EXPECT_TRUE(QApplication::sendEvent(Line("TextMechName"), &ctrlZ));
     EXPECT_FALSE(ctrlZ.isAccepted());
     Undo();
-    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextModel")->text(),
-              QString::fromStdString(start.design.Model));
+    EXPECT_EQ(Line("TextModel")->text(), QString::fromStdString(start.design.Model));
     Undo();
-    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), "Battle Armorabc"_q);
+    EXPECT_EQ(Line("TextMechName")->text(), "Battle Armorabc"_q);
     Undo();
     EXPECT_TRUE(Now() == start) << Differences(Now(), start);
-    EXPECT_EQ(vantrel::test::Find<QLineEdit>(*form, "TextMechName")->text(), "Battle Armor"_q);
+    EXPECT_EQ(Line("TextMechName")->text(), "Battle Armor"_q);
     EXPECT_TRUE(ctx.Saved);  // back to the design as it started
     // Typing after an undo ends the redo list.
-    Key(vantrel::test::Find<QLineEdit>(*form, "TextMechName"), Qt::Key_Z, "z"_q);
-    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
+    Key(Line("TextMechName"), Qt::Key_Z, "z"_q);
+    EXPECT_FALSE(Act("MRedo")->isEnabled());
 }
 
 TEST_F(UndoTest, HistoryNotesAreAStep) {
@@ -371,8 +289,8 @@ TEST_F(UndoTest, HistoryNotesAreAStep) {
 
 TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {
     const QString path = dir.filePath("saved.vnt"_q);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 2);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 1);
+    Choose(Combo("ComboType"), 2);
+    Choose(Combo("ComboTechBase"), 1);
     dialogs.fileNames.push_back(path);
     form->Files().MSaveAs_Click();
     ASSERT_TRUE(ctx.Saved);
@@ -388,15 +306,15 @@ TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     // New after changes: the question, then nothing to undo.
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), 2);
+    Choose(Combo("ComboTechBase"), 2);
     dialogs.answers.push_back(Dialogs::Answer::No);
     form->Files().MNew_Click();
     EXPECT_EQ(Steps(), 0u);
-    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled());
-    EXPECT_FALSE(vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled());
+    EXPECT_FALSE(Act("MUndo")->isEnabled());
+    EXPECT_FALSE(Act("MRedo")->isEnabled());
     EXPECT_TRUE(ctx.Saved);
 
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), 1);
+    Choose(Combo("ComboType"), 1);
     dialogs.answers.push_back(Dialogs::Answer::No);
     dialogs.fileNames.push_back(path);
     form->Files().MOpen_Click();
@@ -410,40 +328,35 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
     std::mt19937 random(20261207);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
     // Compared on the slot page, which shows the most.
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+    ShowPage(3);
     const DesignState start = Now();
     const QStringList shownAtStart = Shown();
     for (int round = 0; round < 120; ++round) {
         switch (pick(10)) {
-            case 0: Choose(vantrel::test::Find<QComboBox>(*form, "ComboType"), pick(4)); break;
-            case 1: Choose(vantrel::test::Find<QComboBox>(*form, "ComboTechBase"), pick(3)); break;
-            case 2: Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), pick(2)); break;
-            case 3:
-                DragTo(vantrel::test::Find<ReleaseSlider>(*form, "Slider1"),
-                       pick(vantrel::test::Find<ReleaseSlider>(*form, "Slider1")->maximum() + 1));
-                break;
-            case 4: DragTo(vantrel::test::Find<ReleaseSlider>(*form, "HeatSinkSlide"), pick(4)); break;
+            case 0: Choose(Combo("ComboType"), pick(4)); break;
+            case 1: Choose(Combo("ComboTechBase"), pick(3)); break;
+            case 2: Choose(Combo("ComboChassis"), pick(2)); break;
+            case 3: DragTo(Slider("Slider1"), pick(Slider("Slider1")->maximum() + 1)); break;
+            case 4: DragTo(Slider("HeatSinkSlide"), pick(4)); break;
             case 5:
-                vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(1);
-                if (vantrel::test::Find<QComboBox>(*form, "ComboAType")->count() > 0)
-                    Choose(vantrel::test::Find<QComboBox>(*form, "ComboAType"),
-                           pick(vantrel::test::Find<QComboBox>(*form, "ComboAType")->count()));
-                DragTo(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide"),
-                       pick(vantrel::test::Find<ReleaseSlider>(*form, "ArmorSlide")->maximum() + 1));
+                ShowPage(1);
+                if (Combo("ComboAType")->count() > 0)
+                    Choose(Combo("ComboAType"), pick(Combo("ComboAType")->count()));
+                DragTo(Slider("ArmorSlide"), pick(Slider("ArmorSlide")->maximum() + 1));
                 break;
             case 6:
             case 7: {
-                vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
+                ShowPage(2);
                 Category(pick(4));
-                EntryList* av = vantrel::test::Find<EntryList>(*Equipment(), "AvList");
+                EntryList* av = Find<EntryList>(*Equipment(), "AvList");
                 if (av->count() == 0) break;
                 av->clearSelection();
                 av->SetSelected(pick(av->count()), true);
-                vantrel::test::Find<QPushButton>(*Equipment(), "ComAdd")->click();
+                Find<QPushButton>(*Equipment(), "ComAdd")->click();
                 break;
             }
             default: {
-                vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+                ShowPage(3);
                 SlotPage* page = d().IsQuad ? Quad() : Biped();
                 OwnedList* owned = OwnedOf(*page);
                 if (owned->count() == 0) break;
@@ -456,16 +369,16 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
             }
         }
     }
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
+    ShowPage(3);
     const DesignState end = Now();
     const QStringList shownAtEnd = Shown();
     const std::size_t steps = Steps();
     ASSERT_GT(steps, 40u);
-    while (vantrel::test::Find<QAction>(*form, "MUndo")->isEnabled()) Undo();
+    while (Act("MUndo")->isEnabled()) Undo();
     EXPECT_TRUE(Now() == start) << Differences(Now(), start);
     EXPECT_EQ(Shown(), shownAtStart);
     EXPECT_TRUE(ctx.Saved);
-    while (vantrel::test::Find<QAction>(*form, "MRedo")->isEnabled()) Redo();
+    while (Act("MRedo")->isEnabled()) Redo();
     EXPECT_TRUE(Now() == end) << Differences(Now(), end);
     EXPECT_EQ(Shown(), shownAtEnd);
     EXPECT_EQ(Steps(), steps);

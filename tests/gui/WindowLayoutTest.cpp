@@ -2,21 +2,17 @@
 // more room goes to the lists and slot columns, and no page cuts a control off at the least size,
 // also with a larger desktop font. Pictures are made for the screen's pixel ratio.
 
-#include "FindWidget.h"
 #include "MainFormFixture.h"
 #include "ui/AboutForm.h"
-#include "ui/EquipmentPage.h"
 #include "ui/Faces.h"
-#include "ui/SlotLabel.h"
-#include "ui/SlotPage.h"
 
 #include <QAbstractScrollArea>
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTabBar>
 
 #include <functional>
+#include <tuple>
 
 namespace vantrel::test {
 namespace {
@@ -90,7 +86,7 @@ void ExpectNothingCutOff(QWidget* top, const std::string& pageName) {
 class WindowLayout : public MainFormFixture {
 protected:
     void Show(int tab) {
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
+        ShowPage(tab);
         QApplication::processEvents();
     }
 
@@ -100,13 +96,11 @@ protected:
             Show(tab);
             ExpectNothingCutOff(form.get(), when + " page " + std::to_string(tab + 1));
         }
-        Show(0);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 9);
-        Show(3);
+        UseLayout(true);
+        QApplication::processEvents();
         ExpectNothingCutOff(form.get(), when + " quad slots");
         Show(0);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 0);
+        Choose(Combo("ComboChassis"), 0);
     }
 };
 
@@ -118,91 +112,65 @@ TEST_F(WindowLayout, LaidOutSizeIsTheLeastAndMoreRoomGoesToListsAndSlots) {
     QApplication::processEvents();
     EXPECT_EQ(form->size(), kLaidOut);
 
-    struct Grows {
-        int tab;
-        bool quad;
-        std::vector<QWidget*> widgets;
+    // Per page, the lists and slot columns that take the room.
+    const std::tuple<int, bool, const char*> cases[] = {
+        {2, false, "AvList SelList"                              },
+        {3, false, "BodyCrit_0 RightCrit_0 LeftCrit_3 BipedOwned"},
+        {3, true,  "QuadCrit_15 TurretCrit_0 QuadOwned"          },
     };
-    EquipmentPage* equipment = Equipment();
-    SlotPage* biped = Biped();
-    SlotPage* quad = Quad();
-    const auto named = [](const QWidget* page, const char* name) {
-        return vantrel::test::Find<QWidget>(*page, name);
-    };
-    const auto slot = [](const SlotPage* page, const char* column, int i) -> QWidget* {
-        return vantrel::test::FindAt<SlotLabel>(*page, column, i);
-    };
-    const std::vector<Grows> cases = {
-        {2, false, {named(equipment, "AvList"), named(equipment, "SelList")}                          },
-        {3,
-         false,    {slot(biped, "BodyCrit", 0), slot(biped, "RightCrit", 0), slot(biped, "LeftCrit", 3),
-          named(biped, "BipedOwned")}                                                  },
-        {3, true,  {slot(quad, "QuadCrit", 15), slot(quad, "TurretCrit", 0), named(quad, "QuadOwned")}},
-    };
-    for (const Grows& c : cases) {
+    for (const auto& [tab, quad, names] : cases) {
         form->resize(kLaidOut);
         Show(0);
-        Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), c.quad ? 1 : 0);
-        if (c.quad) Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 2);
-        Show(c.tab);
+        Choose(Combo("ComboChassis"), quad ? 1 : 0);
+        if (quad) Choose(Combo("ComboTurret"), 2);
+        Show(tab);
+        std::vector<QWidget*> widgets;
+        for (const QString& name : QString::fromLatin1(names).split(u' ')) {
+            widgets.push_back(form->findChild<QWidget*>(name));
+            ASSERT_NE(widgets.back(), nullptr) << name.toStdString();
+        }
         std::vector<QSize> before;
-        for (QWidget* w : c.widgets) before.push_back(w->size());
+        for (QWidget* w : widgets) before.push_back(w->size());
         form->resize(1100, 800);
         QApplication::processEvents();
-        for (std::size_t i = 0; i < c.widgets.size(); ++i)
-            EXPECT_GT(c.widgets[i]->width(), before[i].width() + 40) << Describe(c.widgets[i]);
+        for (std::size_t i = 0; i < widgets.size(); ++i)
+            EXPECT_GT(widgets[i]->width(), before[i].width() + 40) << Describe(widgets[i]);
         // The lists take the height as well; the slots keep theirs.
-        for (QWidget* w : c.widgets) {
+        for (QWidget* w : widgets) {
             if (qobject_cast<SlotLabel*>(w))
-                EXPECT_EQ(w->height(), slot(biped, "BodyCrit", 1)->height()) << Describe(w);
+                EXPECT_EQ(w->height(), SlotAt(*Biped(), "BodyCrit", 1)->height()) << Describe(w);
             else
                 EXPECT_GT(w->height(), 400) << Describe(w);
         }
-        ExpectNothingCutOff(form.get(), "enlarged tab " + std::to_string(c.tab + 1));
+        ExpectNothingCutOff(form.get(), "enlarged tab " + std::to_string(tab + 1));
     }
 }
 
 TEST_F(WindowLayout, NothingIsCutOffAtTheLeastSize) { ExpectEveryPageWhole("default font"); }
 
 // The whole window made again under a 12 point desktop font.
-class WindowLayoutLargeFont : public MainFormHarness {
+class WindowLayoutLargeFont : public WindowLayout {
 protected:
-    DesktopFont font{12};
-
-    void SetUp() override {
-        settings->Write(kKeySplash, QStringLiteral("1"));
-        ctx.catalog = GuiShippedCatalog();
-        Create();
-        ASSERT_TRUE(form->Form_Load({}));
-    }
+    DesktopFont font{12};  // set before SetUp makes the window
 };
 
 TEST_F(WindowLayoutLargeFont, TextsGrowAndTheWindowWithThemWithoutCuttingAnythingOff) {
     EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 12.0);
-    EXPECT_DOUBLE_EQ(vantrel::test::Find<QLabel>(*form, "CapType")->font().pointSizeF(), 12.0);
-    EXPECT_EQ(vantrel::test::Find<QLabel>(*form, "CapType")->font().family(),
+    EXPECT_DOUBLE_EQ(Lab("CapType")->font().pointSizeF(), 12.0);
+    EXPECT_EQ(Lab("CapType")->font().family(),
               FixedFace(9).family());  // the face stays
-    EXPECT_EQ(vantrel::test::Find<QMenu>(*form, "MFile")->font(), form->font());
+    EXPECT_EQ(Find<QMenu>(*form, "MFile")->font(), form->font());
     EXPECT_GT(form->minimumWidth(), kLaidOut.width());
     EXPECT_GE(form->minimumHeight(), kLaidOut.height());
     EXPECT_EQ(form->size(), form->minimumSize());
     // The status panels share the window's width without overlapping.
     int panels = 0;
-    for (int i = 1; i <= 7; ++i) panels += vantrel::test::FindAt<QLabel>(*form, "StatBar", i)->minimumWidth();
+    for (int i = 1; i <= 7; ++i) panels += FindAt<QLabel>(*form, "StatBar", i)->minimumWidth();
     EXPECT_GE(form->width(), panels);
-    EXPECT_GT(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->height(), 20);
-    EXPECT_EQ(vantrel::test::FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->minimumWidth(), 320);
+    EXPECT_GT(FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->height(), 20);
+    EXPECT_EQ(FindAt<SlotLabel>(*Biped(), "BodyCrit", 0)->minimumWidth(), 320);
 
-    for (int tab = 0; tab < 4; ++tab) {
-        vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
-        QApplication::processEvents();
-        ExpectNothingCutOff(form.get(), "12 pt page " + std::to_string(tab + 1));
-    }
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboChassis"), 1);
-    Choose(vantrel::test::Find<QComboBox>(*form, "ComboTurret"), 9);
-    vantrel::test::Find<QTabBar>(*form, "TabStrip1")->setCurrentIndex(3);
-    QApplication::processEvents();
-    ExpectNothingCutOff(form.get(), "12 pt quad slots");
+    ExpectEveryPageWhole("12 pt");
 
     // The about window widens for its longest credit line.
     AboutForm about;
