@@ -121,7 +121,9 @@ Design EveryRecordDistinct() {
     Design d;
     int32_t n = 0;
     auto next = [&n](int32_t mod) { return ++n % mod; };
-    d.MechName = "Name, \xC3\xA9", d.Model = "MK-7", d.History = "line 1\r\nline 2";
+    d.MechName = "Name, \xC3\xA9";
+    d.Model = "MK-7";
+    d.History = "line 1\r\nline 2";
     d.WeightClass = 4;
     d.TechBase = 2;
     d.IsQuad = true;

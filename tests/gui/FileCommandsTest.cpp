@@ -49,7 +49,9 @@ void ExpectRequest(const Dialogs::FileRequest& r, bool save, const QString& fold
 Design RichDesign() {
     Design d;
     NewDesign(d);
-    d.MechName = "Grendel, Mk 2", d.Model = "GX-2", d.History = "First line, with a comma\r\nSecond line";
+    d.MechName = "Grendel, Mk 2";
+    d.Model = "GX-2";
+    d.History = "First line, with a comma\r\nSecond line";
     d.WeightClass = 2;
     d.TechBase = 1;
     d.IsQuad = true;
