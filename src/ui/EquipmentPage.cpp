@@ -3,6 +3,7 @@
 #include "equipment/SlotView.h"
 #include "model/Design.h"
 #include "model/ValueReader.h"
+#include "rules/Offer.h"
 #include "sheet/QtText.h"
 #include "ui/EntryList.h"
 #include "ui/Faces.h"
@@ -35,13 +36,6 @@ EntryList* MakeList(const char* name, QWidget* parent) {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setMinimumWidth(150);
     return list;
-}
-
-// Technology marks lead the name: "(C" Clan only, "(I" Inner Sphere only.
-bool OfferedFor(const CatalogItem& item, int techBase) {
-    if (techBase == 0 && item.Name.rfind("(C", 0) == 0) return false;
-    if (techBase == 1 && item.Name.rfind("(I", 0) == 0) return false;
-    return true;
 }
 
 // The texts of the selected entries in list order, one for each span of equal rows: showing the
@@ -212,12 +206,13 @@ void EquipmentPage::RefreshP3() {
 
     QStringList available;
     for (const CatalogItem& item : catalog)
-        if (OfferedFor(item, d.TechBase) && item.Category == category) available << ToQString(item.Name);
+        if (OfferedByTechBase(item.Name, d.TechBase) && item.Category == category)
+            available << ToQString(item.Name);
     if (category == kAmmunition) {
         const bool currentOnly = Check1->isChecked();
         for (int i = 0; i < kCatalogSize; ++i) {
             const CatalogItem& item = catalog[i];
-            if (!OfferedFor(item, d.TechBase) || item.AmmoWeight == -1) continue;
+            if (!OfferedByTechBase(item.Name, d.TechBase) || item.AmmoWeight == -1) continue;
             // A weapon carried counts whether it is still owned or already placed.
             if (currentOnly && d.OwnedCount[i] < 1 && d.PlacedCount[i] < 1) continue;
             available << ToQString(item.Name + kAmmoSuffix);
