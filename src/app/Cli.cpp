@@ -1,5 +1,6 @@
 #include "app/Cli.h"
 
+#include "app/CliList.h"
 #include "equipment/DesignCheck.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
@@ -39,6 +40,7 @@ const char* const kUsage =
     "       vantrel --breakdown DESIGN.vnt\n"
     "       vantrel --export-text DESIGN.vnt OUT.txt\n"
     "       vantrel --record-sheet DESIGN.vnt OUT.pdf [--paper a4|letter] [--troopers N]\n"
+    "       vantrel --list FOLDER [--recursive] [--format tsv|csv|json]\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -58,6 +60,11 @@ const char* const kHelp =
     "  --record-sheet DESIGN.vnt OUT.pdf write the one-page record sheet of the design to OUT.pdf;\n"
     "                                    --paper a4 (the default) or letter, --troopers 1 to 6\n"
     "                                    (4 for the Inner Sphere, 5 for Clan and Mixed by default)\n"
+    "  --list FOLDER                     print one row per design file of the folder (--recursive:\n"
+    "                                    and of its sub-folders), sorted by path: its name, model,\n"
+    "                                    choices, status figures and check counts, or why it cannot\n"
+    "                                    be read (exit status 1); --format tsv (the default), csv\n"
+    "                                    or json\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"
@@ -225,6 +232,14 @@ int RunCommandLine(int argc, char** argv) {
         if (const std::string problem = ParseSheetRequest(argc, argv, request); !problem.empty())
             return UsageError(problem);
         return RecordSheetCommand(argv[0], request);
+    }
+    if (option == "--list") {
+        ListRequest request;
+        if (const std::string problem = ParseListRequest(argc, argv, request); !problem.empty())
+            return UsageError(problem);
+        auto catalog = std::make_unique<Catalog>();
+        if (!LoadProgramCatalog(argv[0], *catalog)) return kFailed;
+        return ListCommand(*catalog, request);
     }
     return UsageError("unknown option " + option);
 }
