@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QString>
 
 namespace vantrel {
@@ -18,6 +19,10 @@ public:
     virtual bool IsInstalled(const QString& programPath);
     // Opens the file with its default program; false when none could be started.
     virtual bool ShellDef(const QString& fileName) = 0;
+    // Shows the folder holding the file in the desktop's file manager; false when none could be started.
+    virtual bool ShowInFolder(const QString& fileName) {
+        return ShellDef(QFileInfo(fileName).absolutePath());
+    }
     // Full path of the running program, as the file-type registration names it.
     virtual QString ProgramPath() { return QCoreApplication::applicationFilePath(); }
 };

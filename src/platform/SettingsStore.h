@@ -43,4 +43,9 @@ inline const QString kKeySheetPaper = QStringLiteral("SheetPaper");  // default 
 // The main window's place and size when it was last closed (Qt's saved geometry, base 64).
 inline const QString kKeyWindowGeometry = QStringLiteral("MainWindowGeometry");  // default empty
 
+// The folder the design library showed last; default empty (the dialogs' folder).
+inline const QString kKeyLibraryFolder = QStringLiteral("LibraryFolder");
+// The design library's column widths and sort order (the header's saved state, base 64).
+inline const QString kKeyLibraryColumns = QStringLiteral("LibraryColumns");  // default empty
+
 }  // namespace vantrel

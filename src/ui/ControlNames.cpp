@@ -8,7 +8,9 @@
 #include "ui/ArmorPage.h"
 #include "ui/BreakdownForm.h"
 #include "ui/ChassisPage.h"
+#include "ui/CompareForm.h"
 #include "ui/DesignCheckForm.h"
+#include "ui/DesignLibraryForm.h"
 #include "ui/EquipmentPage.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
@@ -31,11 +33,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -137,6 +141,8 @@ void MainFormNaming::Menus(MainForm& f) {
     VANTREL_KEEP_NAME(f, MNew);
     VANTREL_KEEP_NAME(f, MOpen);
     VANTREL_KEEP_NAME(f, MRecent);
+    VANTREL_KEEP_NAME(f, MLibrary);
+    VANTREL_KEEP_NAME(f, MCompare);
     VANTREL_KEEP_NAME(f, MSave);
     VANTREL_KEEP_NAME(f, MSaveAs);
     VANTREL_KEEP_NAME(f, MExport);
@@ -421,6 +427,53 @@ void NameControls(SheetOptionsDialog& d) {
     Speak(d.Squad, "Squad size");
     Speak(d.PaperBox, "Paper");
     TabChain({d.Squad, d.PaperBox});  // the button box's own buttons follow
+}
+
+void NameControls(DesignLibraryForm& f) {
+    VANTREL_KEEP_NAME(f, TextFolder);
+    VANTREL_KEEP_NAME(f, ComFolder);
+    VANTREL_KEEP_NAME(f, TextFind);
+    VANTREL_KEEP_NAME(f, ComboChassis);
+    VANTREL_KEEP_NAME(f, ComboClass);
+    VANTREL_KEEP_NAME(f, ComboTech);
+    VANTREL_KEEP_NAME(f, ChkErrors);
+    VANTREL_KEEP_NAME(f, GridDesigns);
+    VANTREL_KEEP_NAME(f, ProgressRead);
+    VANTREL_KEEP_NAME(f, LabCount);
+    VANTREL_KEEP_NAME(f, ComOpen);
+    VANTREL_KEEP_NAME(f, ComCompare);
+    VANTREL_KEEP_NAME(f, ComClose);
+    VANTREL_KEEP_NAME(f, ActOpen);
+    VANTREL_KEEP_NAME(f, ActCompare);
+    VANTREL_KEEP_NAME(f, ActShowInFolder);
+    VANTREL_KEEP_NAME(f, ActCopy);
+    Speak(f.TextFolder, "Folder");
+    Speak(f.ComFolder, "Choose Folder");
+    Speak(f.TextFind, "Find in name or model");
+    Speak(f.ComboChassis, "Chassis");
+    Speak(f.ComboClass, "Weight Class");
+    Speak(f.ComboTech, "Technology Base");
+    Speak(f.ChkErrors, "Errors only");
+    Speak(f.GridDesigns, "Designs");
+    Speak(f.ProgressRead, "Reading");
+    Speak(f.LabCount, "Designs shown");
+    Speak(f.ComOpen, "Open");
+    Speak(f.ComCompare, "Compare");
+    Speak(f.ComClose, "Close");
+    Caption(f.LabFolder, f.TextFolder);
+    TabChain({f.TextFind, f.ComboChassis, f.ComboClass, f.ComboTech, f.ChkErrors, f.GridDesigns, f.ComOpen,
+              f.ComCompare, f.ComClose, f.TextFolder, f.ComFolder});
+}
+
+void NameControls(CompareForm& f) {
+    VANTREL_KEEP_NAME(f, LabHint);
+    VANTREL_KEEP_NAME(f, ChkDifferences);
+    VANTREL_KEEP_NAME(f, GridCompare);
+    VANTREL_KEEP_NAME(f, ComClose);
+    Speak(f.ChkDifferences, "Differences only");
+    Speak(f.GridCompare, "Comparison");
+    Speak(f.ComClose, "Close");
+    TabChain({f.GridCompare, f.ChkDifferences, f.ComClose});
 }
 
 #undef VANTREL_KEEP_NAME

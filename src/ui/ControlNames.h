@@ -13,6 +13,8 @@ class AboutForm;
 class DesignCheckForm;
 class BreakdownForm;
 class SheetOptionsDialog;
+class DesignLibraryForm;
+class CompareForm;
 
 // Gives the controls of a window their established names as object names (an indexed control
 // "Name_i"), an accessible name that a screen reader speaks (the caption beside the control, not its
@@ -31,5 +33,7 @@ void NameControls(AboutForm& form);
 void NameControls(DesignCheckForm& form);
 void NameControls(BreakdownForm& form);
 void NameControls(SheetOptionsDialog& dialog);
+void NameControls(DesignLibraryForm& form);
+void NameControls(CompareForm& form);
 
 }  // namespace vantrel

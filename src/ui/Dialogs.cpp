@@ -76,6 +76,10 @@ QString QtDialogs::File(QWidget* parent, const FileRequest& request) {
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(FilterList(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (request.directory) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    }
     if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -23,11 +23,12 @@ public:
     enum class Buttons { Ok, YesNoCancel, RestoreDiscard };
 
     struct FileRequest {
-        bool save = false;      // save dialog (asks before overwriting) or open dialog
-        QString folder;         // initial folder
-        QString fileName;       // proposed name (may be a full path)
-        QString filter;         // "Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*"
-        QString defaultSuffix;  // added to a typed name without extension
+        bool save = false;       // save dialog (asks before overwriting) or open dialog
+        QString folder;          // initial folder
+        QString fileName;        // proposed name (may be a full path)
+        QString filter;          // "Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*"
+        QString defaultSuffix;   // added to a typed name without extension
+        bool directory = false;  // a folder is chosen, not a file
     };
 
     // What a record sheet is drawn with.

@@ -206,6 +206,11 @@ void FileCommands::MOpen_Click() {
     const GestureScope gesture(gestures_, "Open");
     if (!UnsavedChangesCheck()) return;
 
+    const QString path = AskDesignFile();
+    if (!path.isEmpty()) OpenChosen(path);
+}
+
+QString FileCommands::AskDesignFile() {
     Dialogs::FileRequest request;
     request.save = false;
     request.folder = DialogFolder();
@@ -213,9 +218,8 @@ void FileCommands::MOpen_Click() {
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
     const QString path = dialogs_.File(window_, request);
-    if (path.isEmpty()) return;
-    RememberFolder(path);
-    OpenChosen(path);
+    if (!path.isEmpty()) RememberFolder(path);
+    return path;
 }
 
 // What Open does once the file is chosen, whichever way it was.

@@ -58,6 +58,8 @@ public:
     void OpenDropped(const QString& path);
     void OpenRecent(const QString& path);
     RecentFiles& Recent() { return *recent_; }
+    // The Open dialog alone: the chosen design file (its folder remembered), or empty.
+    QString AskDesignFile();
     // Where the Open and Save As dialogs start (see DialogFolder); the saves folder is looked for in
     // the program's folder, which tests point elsewhere.
     QString DialogFolder() const;

@@ -160,6 +160,9 @@ void MainForm::BuildMenu() {
     MOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     MRecent = MFile->addMenu(ToQString("Recent &Files"));
     files_->Recent().Attach(MRecent);
+    MLibrary = MFile->addAction(ToQString("Design &Library..."));
+    MLibrary->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    MCompare = MFile->addAction(ToQString("Compa&re With..."));
     MSave = MFile->addAction(ToQString("&Save"));
     MSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MSaveAs = MFile->addAction(ToQString("Save &As..."));
@@ -232,6 +235,8 @@ void MainForm::ConnectHandlers() {
     connect(MHistory, &QAction::triggered, this, &MainForm::MHistory_Click);
     connect(MPreferences, &QAction::triggered, this, &MainForm::MPreferences_Click);
     connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);
+    connect(MLibrary, &QAction::triggered, this, &MainForm::MLibrary_Click);
+    connect(MCompare, &QAction::triggered, this, &MainForm::MCompare_Click);
     connect(MBreakdown, &QAction::triggered, this, [this] { ShowBreakdown(BreakdownForm::kWeight); });
 }
 

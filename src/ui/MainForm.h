@@ -40,6 +40,7 @@ class HistoryForm;
 class AboutForm;
 class DesignCheckForm;
 class BreakdownForm;
+class DesignLibraryForm;
 class GestureTracker;
 class FileCommands;
 class EditCommands;
@@ -142,6 +143,13 @@ public:
     DesignCheckForm* CheckWindow() const { return checkForm_; }
     BreakdownForm* BreakdownWindow() const { return breakdownForm_; }
 
+    // --- the design library and comparisons (MainFormLibrary.cpp) ---
+    void MLibrary_Click();
+    void MCompare_Click();
+    // A comparison window of two or three designs (file paths, an empty one for the open design).
+    void OpenCompare(const QStringList& sources);
+    DesignLibraryForm* LibraryWindow() const { return libraryForm_; }
+
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;  // asks Files().Form_QueryUnload
@@ -175,7 +183,9 @@ private:
     QMenu* MAbout = nullptr;
     QAction* MNew = nullptr;
     QAction* MOpen = nullptr;
-    QMenu* MRecent = nullptr;  // "Recent &Files", filled by Files().Recent()
+    QMenu* MRecent = nullptr;     // "Recent &Files", filled by Files().Recent()
+    QAction* MLibrary = nullptr;  // "Design &Library...", Ctrl+L
+    QAction* MCompare = nullptr;  // "Compa&re With..."
     QAction* MSave = nullptr;
     QAction* MSaveAs = nullptr;
     QAction* MExport = nullptr;
@@ -213,6 +223,7 @@ private:
     AboutForm* aboutForm_ = nullptr;
     DesignCheckForm* checkForm_ = nullptr;
     BreakdownForm* breakdownForm_ = nullptr;
+    DesignLibraryForm* libraryForm_ = nullptr;
     bool liveReloadPosted_ = false;
 };
 
