@@ -136,7 +136,8 @@ void CompareForm::ShowRows() {
         ++r;
     }
     GridCompare->setColumnWidth(0, 170);
-    for (int c = 1; c < headers.size(); ++c) GridCompare->setColumnWidth(c, 150);
+    for (int c = 1; c < headers.size(); ++c)
+        GridCompare->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
 }
 
 void CompareForm::FollowOpenDesign() {

@@ -43,6 +43,13 @@ void MakeKeys(LibraryEntry& e) {
 
 }  // namespace
 
+QString ProblemReason(const DesignRow& row) {
+    const std::string& problem = row[kColProblem];
+    const std::string named = row[kColFile] + ": ";
+    const auto at = problem.find(named);
+    return QString::fromStdString(at == std::string::npos ? problem : problem.substr(at + named.size()));
+}
+
 QString ColumnCaption(int column) { return QString::fromLatin1(kCaptions[column]); }
 
 DesignLibraryModel::DesignLibraryModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -62,6 +69,8 @@ QVariant DesignLibraryModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole: {
             const QString cell = QString::fromStdString(e.row[column]);
+            // The problem column is far to the right; the empty name says why as well.
+            if (column == kColName && !e.row.Readable()) return ProblemReason(e.row);
             if (column != kColFile || folder_.isEmpty()) return cell;
             return QDir(folder_).relativeFilePath(cell);
         }

@@ -81,6 +81,9 @@ private:
     bool errorsOnly_ = false;
 };
 
+// Why the row's file cannot be read, without the path the row names already: "record 623, ...".
+QString ProblemReason(const DesignRow& row);
+
 // The caption of a column in the window's header: "File", "Name", ... "Problem".
 QString ColumnCaption(int column);
 

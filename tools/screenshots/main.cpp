@@ -1,16 +1,22 @@
 // Pictures of the windows for a person to look at: every page of both chassis, the slot pages with
-// equipment placed, the check and breakdown windows and the file menus. Usage:
+// equipment placed, the check and breakdown windows, the file menus, the design library and a comparison.
+// Usage:
 //   vantrel_screenshots [folder]   (default: screenshots/ in the current folder)
 // Controls are reached by their object names, so the tool depends on no window's members.
 
 #include "FakeDialogs.h"
+#include "files/DesignFile.h"
 #include "model/Catalog.h"
 #include "model/Context.h"
 #include "model/Design.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "rules/ArmorList.h"
+#include "rules/MainCalc.h"
 #include "ui/BreakdownForm.h"
+#include "ui/CompareForm.h"
 #include "ui/DesignCheckForm.h"
+#include "ui/DesignLibraryForm.h"
 #include "ui/EntryList.h"
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
@@ -26,11 +32,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -256,6 +266,74 @@ void Menus(const Catalog& catalog, const QString& folder) {
     Save(recent, folder, QStringLiteral("recent-menu.png"));
 }
 
+// A folder of a few designs of every class, one unreadable, in the library; two of them compared.
+void LibraryWindows(const Catalog& catalog, const QString& folder) {
+    Session s;
+    if (!s.Start(catalog)) return void(++failures);
+    MainForm* f = s.form.get();
+    QTemporaryDir designs;
+    struct Suit {
+        const char* name;
+        const char* model;
+        int weightClass, techBase, ground, jump, armor;
+        bool quad;
+        const char* item;
+    };
+    const Suit suits[] = {
+        {"Raven",     "Mk I",  1, 0, 2, 3, 4,  false, "Machine Gun"        },
+        {"Raven",     "Mk II", 1, 0, 2, 3, 5,  false, "Flamer"             },
+        {"Elemental", "Prime", 3, 1, 1, 3, 10, false, "(I) ER Medium Laser"},
+        {"Elemental", "A",     3, 1, 1, 3, 10, false, "Laser Rifle"        },
+        {"Gnome",     "",      4, 1, 1, 2, 14, false, "Flamer"             },
+        {"Cavalier",  "Scout", 2, 0, 3, 0, 6,  true,  "Machine Gun"        },
+        {"Sloth",     "Draft", 0, 0, 1, 0, 2,  false, "Flamer"             },
+    };
+    for (const Suit& suit : suits) {
+        Context ctx;
+        ctx.catalog = catalog;
+        NewDesign(ctx.design);
+        Design& d = ctx.design;
+        d.MechName = suit.name;
+        d.Model = suit.model;
+        d.WeightClass = suit.weightClass;
+        d.TechBase = suit.techBase;
+        d.IsQuad = suit.quad;
+        d.GroundMP = suit.ground;
+        d.JumpMP = suit.jump;
+        d.ArmorPoints = suit.armor;
+        AddToStash(ctx.catalog, d, suit.item, 1);
+        ctx.armorList = ArmorListFor(d);
+        MainCalc(ctx);
+        std::string error;
+        const QString file = designs.filePath(
+            (QLatin1String(suit.name) + QLatin1Char(' ') + QLatin1String(suit.model)).trimmed() +
+            QStringLiteral(".vnt"));
+        if (!DoSaveAs(d, file.toStdString(), error)) ++failures;
+    }
+    QFile broken(designs.filePath(QStringLiteral("half-written.vnt")));
+    if (broken.open(QIODevice::WriteOnly)) broken.write("Battle Armor\r\n");
+    broken.close();
+
+    if (auto* library = Find<QAction>(f, "MLibrary")) library->trigger();
+    auto* window = f->findChild<DesignLibraryForm*>();
+    if (window == nullptr) return void(++failures);
+    window->SetFolder(designs.path());
+    while (window->Reading()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    auto* view = Find<QTableView>(window, "GridDesigns");
+    if (view == nullptr) return;
+    view->selectionModel()->select(view->model()->index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view->selectionModel()->select(view->model()->index(3, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view->setCurrentIndex(view->model()->index(3, 0));
+    view->selectionModel()->select(view->model()->index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    Save(window, folder, QStringLiteral("library.png"));
+    if (auto* compare = Find<QPushButton>(window, "ComCompare")) compare->click();
+    QApplication::processEvents();
+    Save(f->findChild<CompareForm*>(), folder, QStringLiteral("compare.png"));
+}
+
 }  // namespace
 }  // namespace vantrel
 
@@ -277,5 +355,6 @@ int main(int argc, char** argv) {
     vantrel::SlotPages(catalog, folder);
     vantrel::CheckWindows(catalog, folder);
     vantrel::Menus(catalog, folder);
+    vantrel::LibraryWindows(catalog, folder);
     return vantrel::failures == 0 ? 0 : 1;
 }
