@@ -183,7 +183,10 @@ DesignLibraryForm::DesignLibraryForm(const Catalog& catalog, SettingsStore& sett
     rescanTimer_.setInterval(kRescanDelayMs);
     connect(&rescanTimer_, &QTimer::timeout, this, &DesignLibraryForm::Rescan);
     // A file written into the folder, renamed, removed; a save replaces the file by a rename.
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { rescanTimer_.start(); });
+    // A closed window looks again when it is opened.
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (isVisible()) rescanTimer_.start();
+    });
 
     RestoreColumns();
     UpdateActions();
