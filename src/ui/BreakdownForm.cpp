@@ -56,19 +56,13 @@ BreakdownForm::BreakdownForm(const Context& ctx, QWidget* parent) : QWidget(pare
     GridTerms = new QTableWidget(0, 3, this);
     GridTerms->setHorizontalHeaderLabels(
         {QStringLiteral("Term"), QStringLiteral("Value"), QStringLiteral("How")});
-    GridTerms->verticalHeader()->hide();
-    GridTerms->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    SetUpReadOnlyGrid(GridTerms);
     // Fixed widths: sizing columns to their contents measured every cell on every change.
     const QFontMetrics metrics(font());
     GridTerms->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     GridTerms->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     GridTerms->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("-0.00000000000000001")) + 12);
     GridTerms->setColumnWidth(2, metrics.horizontalAdvance(QStringLiteral("multiplies")) + 16);
-    GridTerms->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    GridTerms->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GridTerms->setWordWrap(false);
-    // The style lays out a cell's text anew at every repaint; this keeps it.
-    GridTerms->setItemDelegate(new CachedTextDelegate(GridTerms));
     layout->addWidget(GridTerms, 1);
     LabNote = new QLabel(
         QStringLiteral("Terms fold in order from 0: each added term is added, each multiplier multiplies."),

@@ -1,8 +1,10 @@
 #include "ui/CachedTextDelegate.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QPainter>
 #include <QStyle>
+#include <QTableWidget>
 
 #include <algorithm>
 
@@ -78,6 +80,16 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         at.setX(area.x() + (area.width() - size.width()) / 2);
     painter->drawStaticText(at, *laid);
     painter->restore();
+}
+
+void SetUpReadOnlyGrid(QTableWidget* grid) {
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setWordWrap(false);
+    // The style lays out a cell's text anew at every repaint; this keeps it.
+    grid->setItemDelegate(new CachedTextDelegate(grid));
 }
 
 }  // namespace vantrel

@@ -7,7 +7,13 @@
 
 #include <vector>
 
+class QTableWidget;
+
 namespace vantrel {
+
+// A table of one-line texts to read, not edit: no row header, rows of the font's height, whole rows
+// selected, texts drawn through CachedTextDelegate.
+void SetUpReadOnlyGrid(QTableWidget* grid);
 
 // Paints the one-line text entries of the equipment lists as the style does, but keeps the laid-out
 // text of each entry: the style shapes every entry's text three times on every paint, which made

@@ -40,24 +40,13 @@ DesignCheckForm::DesignCheckForm(const Context& ctx, QWidget* parent)
     layout->addWidget(LabSummary);
     GridFindings = new QTableWidget(0, 2, this);
     GridFindings->setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Finding")});
-    GridFindings->verticalHeader()->hide();
-    GridFindings->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    SetUpReadOnlyGrid(GridFindings);
     // Fixed widths: sizing columns to their contents measured every cell on every change.
     GridFindings->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     GridFindings->horizontalHeader()->setStretchLastSection(true);
     GridFindings->setColumnWidth(0, QFontMetrics(font()).horizontalAdvance(QStringLiteral("warning")) + 16);
-    GridFindings->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    GridFindings->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GridFindings->setWordWrap(false);
-    // The style lays out a cell's text anew at every repaint; this keeps it.
-    GridFindings->setItemDelegate(new CachedTextDelegate(GridFindings));
     layout->addWidget(GridFindings, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    ComClose = new QPushButton(QStringLiteral("Close"), this);
-    buttons->addWidget(ComClose);
-    layout->addLayout(buttons);
-    connect(ComClose, &QPushButton::clicked, this, &QWidget::close);
+    ComClose = AddCloseRow(this, layout);
     CancelOnEscape(this, [this] { close(); });
     resize(520, 300);
 }

@@ -1,6 +1,8 @@
 #include "ui/EscapeCloses.h"
 
+#include <QBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 namespace vantrel {
@@ -32,6 +34,16 @@ private:
 
 void CancelOnEscape(QWidget* window, std::function<void()> cancel) {
     window->installEventFilter(new EscapeFilter(window, std::move(cancel)));
+}
+
+QPushButton* AddCloseRow(QWidget* window, QBoxLayout* layout) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* close = new QPushButton(QStringLiteral("Close"), window);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
+    return close;
 }
 
 }  // namespace vantrel

@@ -1,6 +1,7 @@
 #include "files/DesignFile.h"
 
 #include "TestCatalog.h"
+#include "TestFiles.h"
 #include "files/AtomicFile.h"
 #include "files/Readout.h"
 #include "model/Design.h"
@@ -28,12 +29,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kData = fs::path(VANTREL_SOURCE_DIR) / "tests" / "data";
-
-std::string ReadBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::kData;
+using test::ReadBytes;
 
 void WriteBytes(const fs::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary);

@@ -1,5 +1,6 @@
 #include "files/DesignList.h"
 
+#include "TestFiles.h"
 #include "files/DesignFile.h"
 #include "model/Design.h"
 #include "model/RegularFile.h"
@@ -20,12 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kData = fs::path(VANTREL_SOURCE_DIR) / "tests" / "data";
-
-std::string ReadBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::kData;
+using test::ReadBytes;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
