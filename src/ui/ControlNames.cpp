@@ -461,8 +461,8 @@ void NameControls(DesignLibraryForm& f) {
     Speak(f.ComCompare, "Compare");
     Speak(f.ComClose, "Close");
     Caption(f.LabFolder, f.TextFolder);
-    TabChain({f.TextFind, f.ComboChassis, f.ComboClass, f.ComboTech, f.ChkErrors, f.GridDesigns, f.ComOpen,
-              f.ComCompare, f.ComClose, f.TextFolder, f.ComFolder});
+    TabChain({f.TextFolder, f.ComFolder, f.TextFind, f.ComboChassis, f.ComboClass, f.ComboTech, f.ChkErrors,
+              f.GridDesigns, f.ComOpen, f.ComCompare, f.ComClose});
 }
 
 void NameControls(CompareForm& f) {
@@ -473,7 +473,7 @@ void NameControls(CompareForm& f) {
     Speak(f.ChkDifferences, "Differences only");
     Speak(f.GridCompare, "Comparison");
     Speak(f.ComClose, "Close");
-    TabChain({f.GridCompare, f.ChkDifferences, f.ComClose});
+    TabChain({f.ChkDifferences, f.GridCompare, f.ComClose});
 }
 
 #undef VANTREL_KEEP_NAME

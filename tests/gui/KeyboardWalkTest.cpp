@@ -5,7 +5,9 @@
 #include "MainFormFixture.h"
 #include "equipment/Placement.h"
 #include "ui/BreakdownForm.h"
+#include "ui/CompareForm.h"
 #include "ui/DesignCheckForm.h"
+#include "ui/DesignLibraryForm.h"
 #include "ui/HistoryForm.h"
 #include "ui/OptionsForm.h"
 #include "ui/RecentFiles.h"
@@ -257,6 +259,10 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
     form->MHistory_Click();
     form->MCheck_Click();
     form->ShowBreakdown(0);
+    form->MLibrary_Click();
+    form->OpenCompare({QString(), QString()});
+    auto* compare = form->findChild<CompareForm*>();
+    ASSERT_NE(compare, nullptr);
     struct Window {
         QWidget* window;
         QStringList order;
@@ -265,7 +271,12 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
              Window{form->OptionsWindow(),   {u"SplashChk"_s, u"Biped_0"_s, u"cmdOK"_s, u"cmdCancel"_s}},
              Window{form->HistoryWindow(),   {u"TextHistory"_s, u"ComChange"_s, u"ComCancel"_s}        },
              Window{form->CheckWindow(),     {u"GridFindings"_s, u"ComClose"_s}                        },
-             Window{form->BreakdownWindow(), {u"TabSections"_s, u"GridTerms"_s}                        }
+             Window{form->BreakdownWindow(), {u"TabSections"_s, u"GridTerms"_s}                        },
+ // Open and Compare wait for a selection.
+             Window{form->LibraryWindow(),
+                    {u"TextFolder"_s, u"ComFolder"_s, u"TextFind"_s, u"ComboChassis"_s, u"ComboClass"_s,
+                     u"ComboTech"_s, u"ChkErrors"_s, u"GridDesigns"_s, u"ComClose"_s}                  },
+             Window{compare,                 {u"ChkDifferences"_s, u"GridCompare"_s, u"ComClose"_s}    },
     }) {
         SCOPED_TRACE(w.window->windowTitle().toStdString());
         w.window->activateWindow();
