@@ -198,6 +198,15 @@ int RecordSheetCommand(const char* argv0, const SheetRequest& request) {
     return 0;
 }
 
+int ListFromCommandLine(int argc, char** argv) {
+    ListRequest request;
+    if (const std::string problem = ParseListRequest(argc, argv, request); !problem.empty())
+        return UsageError(problem);
+    auto catalog = std::make_unique<Catalog>();
+    if (!LoadProgramCatalog(argv[0], *catalog)) return kFailed;
+    return ListCommand(*catalog, request);
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
@@ -233,14 +242,7 @@ int RunCommandLine(int argc, char** argv) {
             return UsageError(problem);
         return RecordSheetCommand(argv[0], request);
     }
-    if (option == "--list") {
-        ListRequest request;
-        if (const std::string problem = ParseListRequest(argc, argv, request); !problem.empty())
-            return UsageError(problem);
-        auto catalog = std::make_unique<Catalog>();
-        if (!LoadProgramCatalog(argv[0], *catalog)) return kFailed;
-        return ListCommand(*catalog, request);
-    }
+    if (option == "--list") return ListFromCommandLine(argc, argv);
     return UsageError("unknown option " + option);
 }
 

@@ -10,36 +10,54 @@ namespace vantrel {
 
 namespace {
 
+// Builds the rows, one value a design, each read from a design by a function.
 class RowsBuilder {
 public:
-    explicit RowsBuilder(std::size_t columns) : columns_(columns) {}
+    explicit RowsBuilder(const std::vector<const Context*>& designs) : designs_(designs) {}
 
-    void Text(const std::string& label, const std::vector<std::string>& values) {
+    template <typename Of>
+    void Text(const std::string& label, Of of) {
         ComparisonRow row;
         row.label = label;
-        row.values = values;
+        row.values.reserve(designs_.size());
+        for (const Context* c : designs_) row.values.push_back(of(*c));
         Add(std::move(row));
     }
-    void Number(const std::string& label, const std::vector<int64_t>& numbers) {
+    void Numbers(const std::string& label, const std::vector<int64_t>& numbers) {
         ComparisonRow row;
         row.label = label;
         row.numeric = true;
         row.numbers = numbers;
+        row.values.reserve(numbers.size());
         for (int64_t n : numbers) row.values.push_back(std::to_string(n));
         Add(std::move(row));
     }
+    template <typename Of>
+    void Number(const std::string& label, Of of) {
+        Numbers(label, Each(of));
+    }
     // Carried in total, with how many of them are placed: "3 (2 placed)".
-    void Carried(const std::string& label, const std::vector<int64_t>& owned,
-                 const std::vector<int64_t>& placed) {
+    template <typename Owned, typename Placed>
+    void Carried(const std::string& label, Owned owned, Placed placed) {
         ComparisonRow row;
         row.label = label;
         row.numeric = true;
-        for (std::size_t i = 0; i < columns_; ++i) {
-            row.numbers.push_back(owned[i] + placed[i]);
-            row.values.push_back(std::to_string(owned[i] + placed[i]) + " (" + std::to_string(placed[i]) +
+        row.numbers.reserve(designs_.size());
+        row.values.reserve(designs_.size());
+        for (const Context* c : designs_) {
+            const int64_t inPlace = placed(*c);
+            row.numbers.push_back(owned(*c) + inPlace);
+            row.values.push_back(std::to_string(row.numbers.back()) + " (" + std::to_string(inPlace) +
                                  " placed)");
         }
         Add(std::move(row));
+    }
+    template <typename Of>
+    std::vector<int64_t> Each(Of of) const {
+        std::vector<int64_t> values;
+        values.reserve(designs_.size());
+        for (const Context* c : designs_) values.push_back(static_cast<int64_t>(of(*c)));
+        return values;
     }
     std::vector<ComparisonRow> Take() { return std::move(rows_); }
 
@@ -50,86 +68,89 @@ private:
         rows_.push_back(std::move(row));
     }
 
-    std::size_t columns_;
+    const std::vector<const Context*>& designs_;
     std::vector<ComparisonRow> rows_;
 };
+
+void ChoiceRows(RowsBuilder& rows) {
+    rows.Text("Name", [](const Context& c) { return c.design.MechName; });
+    rows.Text("Model", [](const Context& c) { return c.design.Model; });
+    rows.Text("Chassis",
+              [](const Context& c) { return std::string(kChassisNames[c.design.IsQuad ? 1 : 0]); });
+    rows.Text("Weight Class",
+              [](const Context& c) { return std::string(kWeightClassNames[c.design.WeightClass]); });
+    rows.Text("Technology Base",
+              [](const Context& c) { return std::string(kTechBaseNames[c.design.TechBase]); });
+    rows.Text("Suit Systems",
+              [](const Context& c) { return std::string(kSuitSystemNames[c.design.SuitSystems]); });
+    rows.Text("Turret", [](const Context& c) {
+        if (!c.design.IsQuad) return std::string("N/A");
+        return TurretCaption(c.design.TurretSize) + (c.design.TurretConfig ? ", configurable" : "");
+    });
+    rows.Text("Enhanced Imaging",
+              [](const Context& c) { return std::string(c.design.EnhancedImaging ? "Yes" : "No"); });
+    rows.Number("Ground MP", [](const Context& c) { return c.design.GroundMP; });
+    rows.Number("Jump MP", [](const Context& c) { return c.design.JumpMP; });
+    rows.Number("VTOL MP", [](const Context& c) { return c.design.VTOLMP; });
+    rows.Number("UMU MP", [](const Context& c) { return c.design.UMUMP; });
+    rows.Text("Armor Type", [](const Context& c) { return c.armorList.text; });
+    rows.Carried(
+        "Armor Points", [](const Context& c) { return int64_t{c.design.ArmorPoints}; },
+        [](const Context& c) { return int64_t{c.design.PlacedArmor}; });
+    rows.Number("Armor Weight", [](const Context& c) { return c.design.ArmorWeight; });
+    rows.Carried(
+        "Heat Sinks", [](const Context& c) { return int64_t{c.design.HeatSinks}; },
+        [](const Context& c) { return int64_t{c.design.PlacedHeatSinks}; });
+}
+
+// The status figures under their status-line labels, with the values the status line shows; then the
+// check's counts.
+void FigureRows(RowsBuilder& rows) {
+    for (std::size_t i = 0; i < 7; ++i) {
+        const auto value = [i](const Context& c) {
+            const std::string text = StatusTexts(c.design)[i];
+            return std::stoll(text.substr(text.find(": ") + 2));
+        };
+        const std::string label = StatusTexts(Design{})[i];
+        rows.Number(label.substr(0, label.find(": ")), value);
+    }
+    const auto count = [](Finding::Kind kind) {
+        return [kind](const Context& c) {
+            const std::vector<Finding> findings = CheckDesign(c);
+            return std::count_if(findings.begin(), findings.end(),
+                                 [kind](const Finding& f) { return f.kind == kind; });
+        };
+    };
+    rows.Number("Errors", count(Finding::Kind::Error));
+    rows.Number("Warnings", count(Finding::Kind::Warning));
+}
+
+// Every item, then every ammunition, that any of the designs carries, in catalog order.
+void CarriedRows(RowsBuilder& rows, const Catalog& catalog) {
+    for (const bool ammo : {false, true}) {
+        for (int i = 0; i < kCatalogSize; ++i) {
+            const auto owned = [ammo, i](const Context& c) {
+                return int64_t{ammo ? c.design.OwnedAmmo[i] : c.design.OwnedCount[i]};
+            };
+            const auto placed = [ammo, i](const Context& c) {
+                return int64_t{ammo ? c.design.PlacedAmmo[i] : c.design.PlacedCount[i]};
+            };
+            const std::vector<int64_t> owning =
+                rows.Each([&](const Context& c) { return owned(c) + placed(c); });
+            const bool carried = std::any_of(owning.begin(), owning.end(), [](int64_t n) { return n != 0; });
+            if (carried) rows.Carried(catalog[i].Name + (ammo ? kAmmoSuffix : ""), owned, placed);
+        }
+    }
+}
 
 }  // namespace
 
 std::vector<ComparisonRow> CompareDesigns(const std::vector<const Context*>& designs) {
-    RowsBuilder rows(designs.size());
     if (designs.empty()) return {};
-    auto texts = [&](auto&& of) {
-        std::vector<std::string> values;
-        for (const Context* c : designs) values.push_back(of(*c));
-        return values;
-    };
-    auto numbers = [&](auto&& of) {
-        std::vector<int64_t> values;
-        for (const Context* c : designs) values.push_back(static_cast<int64_t>(of(*c)));
-        return values;
-    };
-    rows.Text("Name", texts([](const Context& c) { return c.design.MechName; }));
-    rows.Text("Model", texts([](const Context& c) { return c.design.Model; }));
-    rows.Text("Chassis",
-              texts([](const Context& c) { return std::string(kChassisNames[c.design.IsQuad ? 1 : 0]); }));
-    rows.Text("Weight Class",
-              texts([](const Context& c) { return std::string(kWeightClassNames[c.design.WeightClass]); }));
-    rows.Text("Technology Base",
-              texts([](const Context& c) { return std::string(kTechBaseNames[c.design.TechBase]); }));
-    rows.Text("Suit Systems",
-              texts([](const Context& c) { return std::string(kSuitSystemNames[c.design.SuitSystems]); }));
-    rows.Text("Turret", texts([](const Context& c) {
-                  if (!c.design.IsQuad) return std::string("N/A");
-                  return TurretCaption(c.design.TurretSize) + (c.design.TurretConfig ? ", configurable" : "");
-              }));
-    rows.Text("Enhanced Imaging",
-              texts([](const Context& c) { return std::string(c.design.EnhancedImaging ? "Yes" : "No"); }));
-    rows.Number("Ground MP", numbers([](const Context& c) { return c.design.GroundMP; }));
-    rows.Number("Jump MP", numbers([](const Context& c) { return c.design.JumpMP; }));
-    rows.Number("VTOL MP", numbers([](const Context& c) { return c.design.VTOLMP; }));
-    rows.Number("UMU MP", numbers([](const Context& c) { return c.design.UMUMP; }));
-    rows.Text("Armor Type", texts([](const Context& c) { return c.armorList.text; }));
-    rows.Carried("Armor Points", numbers([](const Context& c) { return c.design.ArmorPoints; }),
-                 numbers([](const Context& c) { return c.design.PlacedArmor; }));
-    rows.Number("Armor Weight", numbers([](const Context& c) { return c.design.ArmorWeight; }));
-    rows.Carried("Heat Sinks", numbers([](const Context& c) { return c.design.HeatSinks; }),
-                 numbers([](const Context& c) { return c.design.PlacedHeatSinks; }));
-    // The status figures with their status-line labels; the values are those the status line shows.
-    std::vector<std::array<std::string, 7>> status;
-    for (const Context* c : designs) status.push_back(StatusTexts(c->design));
-    for (std::size_t i = 0; i < 7; ++i) {
-        const std::string& first = status.front()[i];
-        std::vector<int64_t> values;
-        for (const auto& s : status) values.push_back(std::stoll(s[i].substr(s[i].find(": ") + 2)));
-        rows.Number(first.substr(0, first.find(": ")), values);
-    }
-    std::vector<int64_t> errors;
-    std::vector<int64_t> warnings;
-    for (const Context* c : designs) {
-        const std::vector<Finding> findings = CheckDesign(*c);
-        errors.push_back(std::count_if(findings.begin(), findings.end(),
-                                       [](const Finding& f) { return f.kind == Finding::Kind::Error; }));
-        warnings.push_back(std::count_if(findings.begin(), findings.end(),
-                                         [](const Finding& f) { return f.kind == Finding::Kind::Warning; }));
-    }
-    rows.Number("Errors", errors);
-    rows.Number("Warnings", warnings);
-
-    const Catalog& catalog = designs.front()->catalog;
-    for (int ammo = 0; ammo < 2; ++ammo) {
-        for (int i = 0; i < kCatalogSize; ++i) {
-            std::vector<int64_t> owned;
-            std::vector<int64_t> placed;
-            bool carried = false;
-            for (const Context* c : designs) {
-                owned.push_back(ammo ? c->design.OwnedAmmo[i] : c->design.OwnedCount[i]);
-                placed.push_back(ammo ? c->design.PlacedAmmo[i] : c->design.PlacedCount[i]);
-                carried = carried || owned.back() != 0 || placed.back() != 0;
-            }
-            if (carried) rows.Carried(catalog[i].Name + (ammo ? kAmmoSuffix : ""), owned, placed);
-        }
-    }
+    RowsBuilder rows(designs);
+    ChoiceRows(rows);
+    FigureRows(rows);
+    CarriedRows(rows, designs.front()->catalog);
     return rows.Take();
 }
 

@@ -20,6 +20,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -82,46 +84,57 @@ bool CompareForm::SetDesigns(const QStringList& sources, QString& problem) {
 
 void CompareForm::Form_Load() {
     std::vector<const Context*> designs;
+    designs.reserve(read_.size());
     for (const auto& ctx : read_) designs.push_back(ctx ? ctx.get() : &open_);
     rows_ = CompareDesigns(designs);
     ShowRows();
 }
 
-void CompareForm::ShowRows() {
+QStringList CompareForm::Headers() const {
     QStringList headers{QString()};
     for (int i = 0; i < sources_.size(); ++i) {
-        const Context& c = read_[static_cast<std::size_t>(i)] ? *read_[static_cast<std::size_t>(i)] : open_;
-        const QString file = sources_[i].isEmpty() ? (open_.DesignFile.empty() ? QStringLiteral("open design")
-                                                                               : Text(open_.DesignFile))
-                                                   : sources_[i];
-        headers << Text(c.design.MechName) + QLatin1Char('\n') + QFileInfo(file).fileName();
+        const Context* c = read_[static_cast<std::size_t>(i)].get();
+        QString file = sources_[i];
+        if (c == nullptr) {
+            c = &open_;
+            file = open_.DesignFile.empty() ? QStringLiteral("open design") : Text(open_.DesignFile);
+        }
+        headers << Text(c->design.MechName) + QLatin1Char('\n') + QFileInfo(file).fileName();
     }
+    return headers;
+}
+
+void CompareForm::ShowCell(int r, int c, const ComparisonRow& row) {
+    const QString text =
+        c == 0 ? Text(row.label) : Text(ComparisonCell(row, static_cast<std::size_t>(c - 1)));
+    QTableWidgetItem* item = GridCompare->item(r, c);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        GridCompare->setItem(r, c, item);
+    }
+    if (item->text() != text) item->setText(text);
+    QFont font = item->font();
+    font.setBold(row.differs && c == 0);
+    item->setFont(font);
+    item->setBackground(row.differs ? QBrush(kDiffersBack) : QBrush());
+    item->setData(Qt::AccessibleDescriptionRole, row.differs ? QStringLiteral("differs") : QString());
+    item->setTextAlignment(row.numeric && c > 0 ? Qt::AlignRight | Qt::AlignVCenter
+                                                : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void CompareForm::ShowRows() {
+    const QStringList headers = Headers();
     const bool onlyDifferences = ChkDifferences->isChecked();
-    int shown = 0;
-    for (const ComparisonRow& row : rows_) shown += !onlyDifferences || row.differs;
+    const auto shown = std::count_if(rows_.begin(), rows_.end(), [&](const ComparisonRow& row) {
+        return !onlyDifferences || row.differs;
+    });
     GridCompare->setColumnCount(static_cast<int>(headers.size()));
     GridCompare->setHorizontalHeaderLabels(headers);
-    GridCompare->setRowCount(shown);
+    GridCompare->setRowCount(static_cast<int>(shown));
     int r = 0;
     for (const ComparisonRow& row : rows_) {
         if (onlyDifferences && !row.differs) continue;
-        for (int c = 0; c < headers.size(); ++c) {
-            const QString text =
-                c == 0 ? Text(row.label) : Text(ComparisonCell(row, static_cast<std::size_t>(c - 1)));
-            QTableWidgetItem* item = GridCompare->item(r, c);
-            if (item == nullptr) {
-                item = new QTableWidgetItem;
-                GridCompare->setItem(r, c, item);
-            }
-            if (item->text() != text) item->setText(text);
-            QFont font = item->font();
-            font.setBold(row.differs && c == 0);
-            item->setFont(font);
-            item->setBackground(row.differs ? QBrush(kDiffersBack) : QBrush());
-            item->setData(Qt::AccessibleDescriptionRole, row.differs ? QStringLiteral("differs") : QString());
-            item->setTextAlignment(row.numeric && c > 0 ? Qt::AlignRight | Qt::AlignVCenter
-                                                        : Qt::AlignLeft | Qt::AlignVCenter);
-        }
+        for (int c = 0; c < headers.size(); ++c) ShowCell(r, c, row);
         ++r;
     }
     GridCompare->setColumnWidth(0, 170);

@@ -46,6 +46,8 @@ protected:
 private:
     void FollowOpenDesign();
     void ShowRows();
+    QStringList Headers() const;
+    void ShowCell(int row, int column, const ComparisonRow& shown);
 
     const Context& open_;
     QStringList sources_;

@@ -40,6 +40,7 @@ std::vector<int> SelectedSourceRows(const QTableView& view, const DesignLibraryF
     std::set<int> viewRows;
     for (const QModelIndex& index : view.selectionModel()->selectedRows()) viewRows.insert(index.row());
     std::vector<int> rows;
+    rows.reserve(viewRows.size());
     for (int r : viewRows) rows.push_back(filter.mapToSource(filter.index(r, 0)).row());
     return rows;
 }

@@ -217,7 +217,7 @@ QString FileCommands::AskDesignFile() {
     request.fileName = ToQString(ctx_.DesignFile);
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
-    const QString path = dialogs_.File(window_, request);
+    QString path = dialogs_.File(window_, request);
     if (!path.isEmpty()) RememberFolder(path);
     return path;
 }

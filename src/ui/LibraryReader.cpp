@@ -56,7 +56,7 @@ void LibraryReader::Post(int generation, std::function<void()> report) {
         Qt::QueuedConnection);
 }
 
-void LibraryReader::Run(std::string folder, QHash<QString, FileStamp> known, int generation) {
+void LibraryReader::Run(const std::string& folder, const QHash<QString, FileStamp>& known, int generation) {
     std::vector<ListedFile> files;
     std::string error;
     if (!ListDesignFiles(folder, false, files, error)) {

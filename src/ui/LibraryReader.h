@@ -38,7 +38,7 @@ public:
     bool Busy() const { return busy_; }
 
 private:
-    void Run(std::string folder, QHash<QString, FileStamp> known, int generation);
+    void Run(const std::string& folder, const QHash<QString, FileStamp>& known, int generation);
     // Runs `report` on the window's thread unless another job has started since.
     void Post(int generation, std::function<void()> report);
 
