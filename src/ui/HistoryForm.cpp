@@ -93,8 +93,10 @@ void HistoryForm::ComChange_Click() {
 
 void HistoryForm::ComCancel_Click() { close(); }
 
+std::string HistoryForm::Notes() const { return FromBox(TextHistory->toPlainText()); }
+
 bool HistoryForm::NotesPending() const {
-    return isVisible() && FromBox(TextHistory->toPlainText()) != ctx_.design.History;
+    return isVisible() && Notes() != ctx_.design.History;
 }
 
 }  // namespace vantrel
