@@ -129,6 +129,8 @@ void Recovery::Say(const QString& text) {
 }
 
 bool Recovery::Offer(Design& out, std::string& path) {
+    // This window's own lock first: from now on no other program takes its copy for an ended one's.
+    Keeper();
     // Every stem with a file in the folder: copies, side files left alone and locks of programs
     // that ended, newest copy first.
     QFileInfoList found = QDir(folder_).entryInfoList(
@@ -216,7 +218,8 @@ bool Recovery::OfferOne(Kept& kept, Design& out, std::string& path) {
         return false;
     }
     if (kept.lock) {
-        // The restored work goes on in the copy it came from, under its lock.
+        // The restored work goes on in the copy it came from, under its lock; this window's own
+        // lock, unused, goes.
         lock_ = std::move(kept.lock);
         lockTried_ = true;
         stem_ = kept.stem;
