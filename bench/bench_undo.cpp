@@ -95,12 +95,25 @@ void GesturesWithNotes(benchmark::State& state, bool notesChange) {
     const UndoHistory& h = edits.History();
     state.counters["steps"] = static_cast<double>(h.UndoCount());
     state.counters["steps_mb"] = static_cast<double>(h.MemoryBytes()) / (1 << 20);
-    state.counters["bytes_per_step"] = static_cast<double>(h.MemoryBytes()) / static_cast<double>(h.UndoCount());
+    state.counters["bytes_per_step"] =
+        static_cast<double>(h.MemoryBytes()) / static_cast<double>(h.UndoCount());
 }
 static void BM_GesturesWithLongNotes(benchmark::State& state) { GesturesWithNotes(state, false); }
-BENCHMARK(BM_GesturesWithLongNotes)->ArgName("notes_mb")->Arg(1)->Iterations(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GesturesWithLongNotes)->ArgName("notes_mb")->Arg(8)->Iterations(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GesturesWithLongNotes)
+    ->ArgName("notes_mb")
+    ->Arg(1)
+    ->Iterations(1000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GesturesWithLongNotes)
+    ->ArgName("notes_mb")
+    ->Arg(8)
+    ->Iterations(300)
+    ->Unit(benchmark::kMillisecond);
 static void BM_NotesEditsWithLongNotes(benchmark::State& state) { GesturesWithNotes(state, true); }
-BENCHMARK(BM_NotesEditsWithLongNotes)->ArgName("notes_mb")->Arg(8)->Iterations(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NotesEditsWithLongNotes)
+    ->ArgName("notes_mb")
+    ->Arg(8)
+    ->Iterations(300)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace vantrel::bench

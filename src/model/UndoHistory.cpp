@@ -7,9 +7,16 @@ namespace vantrel {
 
 namespace {
 
-Design WithoutTotals(Design d) {
-    d.CurrentKg = d.FreeKg = d.MaxHeat = d.HeatDissipation = 0;
-    d.UsedCSlots = d.FreeCSlots = d.EstimatedBV = d.Cost = 0;
+// A copy of `d` with the totals of `from`: what is left to differ are the records.
+Design WithTotalsOf(Design d, const Design& from) {
+    d.CurrentKg = from.CurrentKg;
+    d.FreeKg = from.FreeKg;
+    d.MaxHeat = from.MaxHeat;
+    d.HeatDissipation = from.HeatDissipation;
+    d.UsedCSlots = from.UsedCSlots;
+    d.FreeCSlots = from.FreeCSlots;
+    d.EstimatedBV = from.EstimatedBV;
+    d.Cost = from.Cost;
     return d;
 }
 
@@ -40,7 +47,10 @@ void ApplyState(Context& ctx, const DesignState& state) {
     ctx.RebuildSlots = state.rebuildSlots;
 }
 
-bool SameRecords(const Design& a, const Design& b) { return WithoutTotals(a) == WithoutTotals(b); }
+// One copy, not two: the notes may run to megabytes, and every gesture compares twice.
+bool SameRecords(const Design& a, const Design& b) {
+    return a.History == b.History && WithTotalsOf(b, a) == a;
+}
 
 bool ChangesDesign(const DesignState& before, const DesignState& after) {
     return !SameRecords(before.design, after.design);
@@ -107,7 +117,8 @@ std::size_t UndoHistory::MemoryBytes() const {
     for (const auto* list : {&undo_, &redo_})
         for (const Step& step : *list) {
             bytes += sizeof(Step) + StringBytes(step.name) + StateBytes(step.state);
-            if (counted.insert(step.notes.get()).second) bytes += sizeof(std::string) + StringBytes(*step.notes);
+            if (counted.insert(step.notes.get()).second)
+                bytes += sizeof(std::string) + StringBytes(*step.notes);
         }
     return bytes;
 }

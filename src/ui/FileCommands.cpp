@@ -91,10 +91,11 @@ bool FileCommands::MayReplace(const QString& path) {
     if (!knownStamp_ || !SameFile(FileSystemName(path), knownFile_)) return true;
     const std::optional<FileStamp> now = StampOf(knownFile_);
     if (!now || *now == *knownStamp_) return true;
-    return dialogs_.Message(window_,
-                            QDir::toNativeSeparators(path) +
-                                QStringLiteral(" was changed by another program since it was opened. Replace it?"),
-                            kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    return dialogs_.Message(
+               window_,
+               QDir::toNativeSeparators(path) +
+                   QStringLiteral(" was changed by another program since it was opened. Replace it?"),
+               kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 
 // Writes the design to `path` and refreshes; the old file survives a failure, which is reported.
@@ -147,8 +148,7 @@ FileCommands::SaveResult FileCommands::SaveAsCommand() {
 FileCommands::SaveResult FileCommands::SaveCommand() {
     ctx_.WarnedOnSave = false;
     ShowSaveWarning();
-    if (!ctx_.DesignFile.empty())
-        return WriteDesign(ToQString(ctx_.DesignFile));
+    if (!ctx_.DesignFile.empty()) return WriteDesign(ToQString(ctx_.DesignFile));
     ctx_.WarnedOnSave = true;
     return SaveAsCommand();
 }
@@ -307,7 +307,8 @@ void FileCommands::MExport_Click() {
 
     std::string error;
     // The design's own file chosen by mistake would lose the design for its readout.
-    if (SameFile(FileSystemName(path), FileSystemName(ToQString(ctx_.DesignFile)))) error = kTargetIsTheDesign;
+    if (SameFile(FileSystemName(path), FileSystemName(ToQString(ctx_.DesignFile))))
+        error = kTargetIsTheDesign;
     if (!error.empty() || !WriteReadout(FileSystemName(path), Readout(ctx_), error)) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
              ToQString(error) + QLatin1Char('.'));

@@ -95,8 +95,6 @@ void HistoryForm::ComCancel_Click() { close(); }
 
 std::string HistoryForm::Notes() const { return FromBox(TextHistory->toPlainText()); }
 
-bool HistoryForm::NotesPending() const {
-    return isVisible() && Notes() != ctx_.design.History;
-}
+bool HistoryForm::NotesPending() const { return isVisible() && Notes() != ctx_.design.History; }
 
 }  // namespace vantrel

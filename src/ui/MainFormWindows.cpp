@@ -3,11 +3,11 @@
 #include "model/Design.h"
 #include "ui/AboutForm.h"
 #include "ui/ControlNames.h"
+#include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
 #include "ui/OptionsForm.h"
-#include "ui/FileCommands.h"
 #include "ui/Recovery.h"
 
 namespace vantrel {

@@ -115,7 +115,8 @@ bool Recovery::Keeper() {
         lock_ = std::make_unique<QLockFile>(FileOf(stem_, ".lock"));
         lock_->setStaleLockTime(0);
         if (!lock_->tryLock(0))
-            qWarning("Vantrel: no recovery copy is kept in %s", qPrintable(QDir::toNativeSeparators(folder_)));
+            qWarning("Vantrel: no recovery copy is kept in %s",
+                     qPrintable(QDir::toNativeSeparators(folder_)));
     }
     return lock_ && lock_->isLocked();
 }
@@ -213,8 +214,8 @@ bool Recovery::OfferOne(Kept& kept, Design& out, std::string& path) {
         if (left.isEmpty())
             RemoveFile(FileOf(kept.stem, ".path"));
         else
-            Say(QStringLiteral("The recovery copy ") + shown + QStringLiteral(" could not be removed (") + left +
-                QStringLiteral(") and will be offered again at the next start."));
+            Say(QStringLiteral("The recovery copy ") + shown + QStringLiteral(" could not be removed (") +
+                left + QStringLiteral(") and will be offered again at the next start."));
         return false;
     }
     if (kept.lock) {
@@ -235,12 +236,13 @@ bool Recovery::OfferOne(Kept& kept, Design& out, std::string& path) {
 // work, and the standard error is seen by nobody.
 void Recovery::SayNoCopyIsKept() {
     if (finished_ || Keeper()) return;
-    const QString why = !QFileInfo(folder_).isDir() ? QStringLiteral("it is not a folder and cannot be made one")
+    const QString why = !QFileInfo(folder_).isDir()
+                            ? QStringLiteral("it is not a folder and cannot be made one")
                         : lock_ && lock_->error() == QLockFile::PermissionError
                             ? QStringLiteral("the folder cannot be written")
                             : QStringLiteral("no file can be written there");
-    Say(QStringLiteral("No recovery copy of unsaved work can be kept in ") + QDir::toNativeSeparators(folder_) +
-        QStringLiteral(": ") + why +
+    Say(QStringLiteral("No recovery copy of unsaved work can be kept in ") +
+        QDir::toNativeSeparators(folder_) + QStringLiteral(": ") + why +
         QStringLiteral(". A crash or the end of the session would lose unsaved changes: save your work to "
                        "keep it."));
 }

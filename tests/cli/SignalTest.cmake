@@ -56,25 +56,18 @@ if(NOT kept STREQUAL expected)
   fail("SIGTERM during the start-up question changed or removed the recovery copy")
 endif()
 
-# Nothing unsaved: SIGHUP ends the program cleanly (its lock let go) and leaves no copy.
+# Nothing unsaved: SIGHUP, and SIGINT (Ctrl+C in the terminal), end the program cleanly (its lock
+# let go) and leave no copy.
 file(REMOVE "${folder}/recovery.vnt" "${folder}/recovery.path")
-run_and_signal(HUP)
-if(NOT out STREQUAL "status 0\n")
-  fail("SIGHUP with nothing unsaved: ${out} (stderr: ${err})")
-endif()
-file(GLOB left "${folder}/recovery*")
-if(left)
-  fail("SIGHUP with nothing unsaved left a recovery copy or its lock behind: ${left}")
-endif()
-
-# Ctrl+C in the terminal is a SIGINT: the same clean end, status 0, nothing left behind.
-run_and_signal(INT)
-if(NOT out STREQUAL "status 0\n")
-  fail("SIGINT with nothing unsaved: ${out} (stderr: ${err})")
-endif()
-file(GLOB left "${folder}/recovery*")
-if(left)
-  fail("SIGINT left a recovery copy or its lock behind: ${left}")
-endif()
+foreach(signal HUP INT)
+  run_and_signal(${signal})
+  if(NOT out STREQUAL "status 0\n")
+    fail("SIG${signal} with nothing unsaved: ${out} (stderr: ${err})")
+  endif()
+  file(GLOB left "${folder}/recovery*")
+  if(left)
+    fail("SIG${signal} with nothing unsaved left a recovery copy or its lock behind: ${left}")
+  endif()
+endforeach()
 
 file(REMOVE_RECURSE "${work}")

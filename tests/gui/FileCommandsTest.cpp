@@ -118,6 +118,15 @@ protected:
     // What typing into the name box does to its text.
     void TypeName(const QString& name) { Find<QLineEdit>(*form, "TextMechName")->setText(name); }
 
+    // The design saved as `name` by Save As; what the file holds.
+    QByteArray SavedAs(const QString& name) {
+        const QString path = Path(name);
+        dialogs.fileNames.push_back(path);
+        form->Files().MSaveAs_Click();
+        dialogs.messages.clear();
+        return ReadBytes(path);
+    }
+
     void ExpectCouldNotSave(size_t count) {
         ASSERT_EQ(dialogs.messages.size(), count);
         EXPECT_TRUE(dialogs.messages.back().text.startsWith("Could not save "_q))
@@ -315,9 +324,7 @@ TEST_F(FileCommands, RefusedFileKeepsTheDesignAndItsFile) {
 
 TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     const QString path = Path("old.vnt"_q);
-    dialogs.fileNames.push_back(path);
-    form->Files().MSaveAs_Click();
-    const QByteArray old = ReadBytes(path);
+    const QByteArray old = SavedAs("old.vnt"_q);
     ASSERT_FALSE(old.isEmpty());
     Choose(Find<QComboBox>(*form, "ComboType"), 3);
     dialogs.messages.clear();
@@ -397,9 +404,7 @@ TEST_F(FileCommands, ReadoutOfANewDesign) {
 TEST_F(FileCommands, SavingOverAnotherProgramsChangesAsksFirst) {
     const QString path = Path("suit.vnt"_q);
     const auto question = path + " was changed by another program since it was opened. Replace it?"_q;
-    dialogs.fileNames.push_back(path);
-    form->Files().MSaveAs_Click();
-    dialogs.messages.clear();
+    SavedAs("suit.vnt"_q);
 
     // Unchanged on disk: Save says nothing, as before.
     Choose(Find<QComboBox>(*form, "ComboType"), 3);
@@ -465,9 +470,7 @@ TEST_F(FileCommands, SavingOverAnotherProgramsChangesAsksFirst) {
 
 TEST_F(FileCommands, TheReadoutNeverReplacesTheDesignItComesFrom) {
     const QString path = Path("suit.vnt"_q);
-    dialogs.fileNames.push_back(path);
-    form->Files().MSaveAs_Click();
-    const QByteArray saved = ReadBytes(path);
+    const QByteArray saved = SavedAs("suit.vnt"_q);
     ASSERT_FALSE(saved.isEmpty());
     ASSERT_TRUE(QFile::link(path, Path("link.txt"_q)));
     for (const QString& target : {path, Path("link.txt"_q), Path("./suit.vnt"_q)}) {
@@ -475,7 +478,8 @@ TEST_F(FileCommands, TheReadoutNeverReplacesTheDesignItComesFrom) {
         dialogs.messages.clear();
         dialogs.fileNames.push_back(target);
         form->Files().MExport_Click();
-        EXPECT_EQ(dialogs.texts(), QStringList{"Could not save "_q + target + ": it is the design file itself."_q});
+        EXPECT_EQ(dialogs.texts(),
+                  QStringList{"Could not save "_q + target + ": it is the design file itself."_q});
         EXPECT_EQ(ReadBytes(path), saved);
         EXPECT_TRUE(platform.opened.isEmpty());
     }

@@ -257,7 +257,8 @@ TEST(RecordSheet, NotesBeyondThePageDoNotChangeWhatItShows) {
     MainCalc(l);
     RecordSheet s = BuildRecordSheet(l);
     std::vector<QString> pages;
-    for (const std::string& tail : {std::string(10, 'y'), std::string(8 << 20, 'y'), std::string(4 << 20, '\n')}) {
+    for (const std::string& tail :
+         {std::string(10, 'y'), std::string(8 << 20, 'y'), std::string(4 << 20, '\n')}) {
         s.history = head + tail;
         SheetLayout layout;
         const PdfText pdf = ReadPdf(RecordSheetPdf(s, Paper::A4, &layout));

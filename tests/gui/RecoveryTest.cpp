@@ -7,8 +7,8 @@
 #include "platform/TerminationSignals.h"
 #include "ui/HistoryForm.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
@@ -298,8 +298,8 @@ TEST_F(RecoveryCopy, AWindowThatCanKeepNoCopySaysSoWhenItStarts) {
         FakeDialogs answers;
         const auto w = Restart(next, answers);
         ASSERT_EQ(answers.messages.size(), 1u);
-        EXPECT_TRUE(answers.messages[0].text.startsWith("No recovery copy of unsaved work can be kept in "_q + where +
-                                                        ": "_q))
+        EXPECT_TRUE(answers.messages[0].text.startsWith("No recovery copy of unsaved work can be kept in "_q +
+                                                        where + ": "_q))
             << answers.messages[0].text.toStdString();
         EXPECT_TRUE(answers.messages[0].text.endsWith("save your work to keep it."_q));
     }
@@ -372,10 +372,12 @@ TEST_F(RecoveryCopy, ACopyInAReadOnlyFolderIsStillOfferedAndWhatHappensIsSaid) {
         auto w = Restart(next, answers);
         ASSERT_EQ(answers.messages.size(), 3u);
         EXPECT_TRUE(answers.messages[0].text.startsWith("Unsaved changes to Kept were kept"_q));
-        EXPECT_TRUE(answers.messages[1].text.startsWith("The recovery copy "_q + copy + " could not be removed ("_q))
+        EXPECT_TRUE(
+            answers.messages[1].text.startsWith("The recovery copy "_q + copy + " could not be removed ("_q))
             << answers.messages[1].text.toStdString();
         EXPECT_TRUE(answers.messages[1].text.endsWith(") and will be offered again at the next start."_q));
-        EXPECT_TRUE(answers.messages[2].text.startsWith("No recovery copy of unsaved work can be kept in "_q));
+        EXPECT_TRUE(
+            answers.messages[2].text.startsWith("No recovery copy of unsaved work can be kept in "_q));
         EXPECT_EQ(ReadBytes(copy), kept);
 
         // Restore brings the work back.

@@ -312,7 +312,8 @@ TEST_F(SheetCommandsTest, TheDesignsOwnFileOrAFolderIsRefusedAsTheSheet) {
         SCOPED_TRACE(targets[i].toStdString());
         dialogs.messages.clear();
         Export(Options(0, Paper::A4), targets[i]);
-        EXPECT_EQ(dialogs.texts(), QStringList{"Could not save "_q + targets[i] + ": "_q + reasons[i] + "."_q});
+        EXPECT_EQ(dialogs.texts(),
+                  QStringList{"Could not save "_q + targets[i] + ": "_q + reasons[i] + "."_q});
     }
     EXPECT_EQ(ReadBytes(design), saved);
     EXPECT_TRUE(platform.opened.isEmpty());
