@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -303,6 +304,25 @@ TEST_F(RecoveryCopy, AWindowThatCanKeepNoCopySaysSoWhenItStarts) {
             << answers.messages[0].text.toStdString();
         EXPECT_TRUE(answers.messages[0].text.endsWith("save your work to keep it."_q));
     }
+
+    // A full disk: the folder is there, but not even the lock file can be written.
+    folder = dir.filePath("full"_q);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &none);
+    Context next;
+    FakeDialogs answers;
+    const auto w = Restart(next, answers);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(answers.texts(),
+              QStringList{"No recovery copy of unsaved work can be kept in "_q + folder +
+                          ": no file can be written there. A crash or the end of the session "
+                          "would lose unsaved changes: save your work to keep it."_q});
 }
 
 TEST_F(RecoveryCopy, NotesTypedButNotAppliedAreKept) {
