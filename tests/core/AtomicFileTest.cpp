@@ -1,4 +1,4 @@
-// Who may replace a file, whose it stays, and when two names are one file.
+// Who may replace a file, and whose it stays.
 
 #include "files/AtomicFile.h"
 
@@ -96,55 +96,6 @@ TEST(AtomicFile, AReplacedFileKeepsItsOwnerGroupAndMode) {
     EXPECT_EQ(st.st_uid, kNobody);
     EXPECT_EQ(st.st_gid, kNoGroup);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-}
-
-TEST(AtomicFile, TargetsAreCheckedBeforeAnyWork) {
-    TempDir dir;
-    std::string error;
-    EXPECT_TRUE(CheckWriteTarget((dir.path / "new.pdf").string(), error));
-    EXPECT_FALSE(CheckWriteTarget(dir.path.string(), error));
-    EXPECT_EQ(error, "it is a folder");
-    const fs::path fifo = dir.path / "pipe.pdf";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(CheckWriteTarget(fifo.string(), error));
-    EXPECT_EQ(error, "it is not a regular file");
-    EXPECT_FALSE(CheckWriteTarget("", error));
-}
-
-TEST(AtomicFile, SameFileSeesThroughLinksAndSpellings) {
-    TempDir dir;
-    const fs::path file = dir.path / "mine.vnt";
-    WriteBytes(file, "x");
-    fs::create_symlink(file, dir.path / "link.vnt");
-    fs::create_hard_link(file, dir.path / "hard.vnt");
-    WriteBytes(dir.path / "other.vnt", "x");
-    const std::string f = file.string();
-    EXPECT_TRUE(SameFile(f, f));
-    EXPECT_TRUE(SameFile(f, (dir.path / "link.vnt").string()));
-    EXPECT_TRUE(SameFile(f, (dir.path / "hard.vnt").string()));
-    EXPECT_TRUE(SameFile(f, (dir.path / "." / "mine.vnt").string()));
-    EXPECT_FALSE(SameFile(f, (dir.path / "other.vnt").string()));
-    // A target that does not exist yet is no input.
-    EXPECT_FALSE(SameFile(f, (dir.path / "new.txt").string()));
-    EXPECT_FALSE(SameFile((dir.path / "new.txt").string(), (dir.path / "new.txt").string()));
-}
-
-TEST(AtomicFile, StampFollowsWritesAndReplacements) {
-    TempDir dir;
-    const fs::path file = dir.path / "mine.vnt";
-    EXPECT_FALSE(StampOf(file.string()));
-    WriteBytes(file, "one");
-    const auto first = StampOf(file.string());
-    ASSERT_TRUE(first);
-    EXPECT_EQ(StampOf(file.string()), first);
-    // A replacement by rename is another file even with the same bytes; a write in place changes
-    // the length or the time.
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(file.string(), "one", error));
-    EXPECT_NE(StampOf(file.string()), first);
-    const auto second = StampOf(file.string());
-    WriteBytes(file, "longer");
-    EXPECT_NE(StampOf(file.string()), second);
 }
 
 }  // namespace

@@ -459,13 +459,6 @@ TEST_F(FileCommands, SavingOverAnotherProgramsChangesAsksFirst) {
     EXPECT_EQ(dialogs.texts(), QStringList{question});
     EXPECT_EQ(ReadBytes(path), appended);
     EXPECT_EQ(ctx.DesignFile, path.toStdString());
-
-    // A file removed meanwhile is just written.
-    dialogs.messages.clear();
-    ASSERT_TRUE(QFile::remove(path));
-    form->Files().MSave_Click();
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(ReadBytes(path), Bytes(DesignFileBytes(d())));
 }
 
 TEST_F(FileCommands, TheReadoutNeverReplacesTheDesignItComesFrom) {
