@@ -56,6 +56,37 @@ void BM_RecordSheetLargest(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordSheetLargest)->Unit(benchmark::kMillisecond);
 
+// A design with 60 MB of notes, which the reader accepts: the sheet lays out only what fits.
+Context WithLongNotes() {
+    Context ctx = FullDesign();
+    std::string line = "A line of the unit's history, as long notes are typed or pasted in.\r\n";
+    ctx.design.History.reserve(60 << 20);
+    while (ctx.design.History.size() + line.size() <= (60 << 20)) ctx.design.History += line;
+    MainCalc(ctx);
+    return ctx;
+}
+
+void BM_RecordSheetLongNotes(benchmark::State& state) {
+    const Context ctx = WithLongNotes();
+    for (auto _ : state) {
+        const RecordSheet sheet = BuildRecordSheet(ctx);
+        benchmark::DoNotOptimize(RecordSheetPdf(sheet, Paper::A4));
+    }
+}
+BENCHMARK(BM_RecordSheetLongNotes)->Unit(benchmark::kMillisecond);
+
+// The same sheet aimed at a folder: refused before anything is drawn.
+void BM_RecordSheetRefusedTarget(benchmark::State& state) {
+    const Context ctx = WithLongNotes();
+    const RecordSheet sheet = BuildRecordSheet(ctx);
+    QTemporaryDir dir;
+    std::string error;
+    for (auto _ : state)
+        if (WriteRecordSheetPdf(dir.path().toStdString(), sheet, Paper::A4, error))
+            state.SkipWithError("a folder was taken");
+}
+BENCHMARK(BM_RecordSheetRefusedTarget)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 }  // namespace vantrel::bench

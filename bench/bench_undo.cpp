@@ -78,4 +78,42 @@ static void BM_GestureBracket(benchmark::State& state) {
 }
 BENCHMARK(BM_GestureBracket)->ArgName("recorder")->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
+// Gestures on a design with long history notes (range: megabytes), as the window records them.
+// Ground speed: the notes stay as they are, so the steps share them. Notes: each gesture changes
+// the notes too, so each step needs a text of its own and the bound in bytes holds the total.
+// steps_mb is what the steps hold at the end, bytes_per_step the average.
+void GesturesWithNotes(benchmark::State& state, bool notesChange) {
+    Context ctx = FullDesign();
+    ctx.design.History.assign(static_cast<std::size_t>(state.range(0)) << 20, 'n');
+    GestureTracker tracker;
+    EditCommands edits(ctx, tracker, [](const DesignState&) {});
+    for (auto _ : state) {
+        const GestureScope gesture(tracker, notesChange ? "History Notes" : "Ground Speed");
+        ctx.design.GroundMP ^= 1;
+        if (notesChange) ctx.design.History.back() ^= 1;
+    }
+    const UndoHistory& h = edits.History();
+    state.counters["steps"] = static_cast<double>(h.UndoCount());
+    state.counters["steps_mb"] = static_cast<double>(h.MemoryBytes()) / (1 << 20);
+    state.counters["bytes_per_step"] =
+        static_cast<double>(h.MemoryBytes()) / static_cast<double>(h.UndoCount());
+}
+static void BM_GesturesWithLongNotes(benchmark::State& state) { GesturesWithNotes(state, false); }
+BENCHMARK(BM_GesturesWithLongNotes)
+    ->ArgName("notes_mb")
+    ->Arg(1)
+    ->Iterations(1000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GesturesWithLongNotes)
+    ->ArgName("notes_mb")
+    ->Arg(8)
+    ->Iterations(300)
+    ->Unit(benchmark::kMillisecond);
+static void BM_NotesEditsWithLongNotes(benchmark::State& state) { GesturesWithNotes(state, true); }
+BENCHMARK(BM_NotesEditsWithLongNotes)
+    ->ArgName("notes_mb")
+    ->Arg(8)
+    ->Iterations(300)
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace vantrel::bench

@@ -2,6 +2,7 @@
 
 #include "app/CliList.h"
 #include "equipment/DesignCheck.h"
+#include "files/AtomicFile.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "model/Catalog.h"
@@ -134,6 +135,10 @@ int BreakdownCommand(const char* argv0, const std::string& fileName) {
 }
 
 int ExportText(const char* argv0, const std::string& fileName, const std::string& outName) {
+    if (SameFile(fileName, outName)) {
+        std::cerr << "Cannot write the readout " << outName << ": " << kTargetIsTheDesign << ".\n";
+        return kFailed;
+    }
     auto ctx = std::make_unique<Context>();
     if (!OpenAndCalculate(argv0, fileName, *ctx)) return kFailed;
     std::string error;
@@ -187,6 +192,10 @@ std::string ParseSheetRequest(int argc, char** argv, SheetRequest& request) {
 }
 
 int RecordSheetCommand(const char* argv0, const SheetRequest& request) {
+    if (SameFile(request.design, request.out)) {
+        std::cerr << "Cannot write the record sheet " << request.out << ": " << kTargetIsTheDesign << ".\n";
+        return kFailed;
+    }
     auto ctx = std::make_unique<Context>();
     if (!OpenAndCalculate(argv0, request.design, *ctx)) return kFailed;
     std::string error;

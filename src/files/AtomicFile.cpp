@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantrel {
@@ -91,12 +92,24 @@ std::optional<fs::path> WriteTarget(const std::string& path, std::string& error)
         error = "it is not a regular file";
         return std::nullopt;
     }
+    // The mode bits alone miss a file of another user in a folder this user may write in: the
+    // rename would replace it all the same. Only what this user may open for writing is replaced.
     constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    if ((current.permissions() & kWrite) == fs::perms::none) {
+    if ((current.permissions() & kWrite) == fs::perms::none ||
+        ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
         error = "the file is read-only";
         return std::nullopt;
     }
     return target;
+}
+
+// The replacement takes the old file's owner and group; a user who may not give the owner away
+// still keeps the group where it is one of theirs. Failing both leaves the new file this user's.
+void KeepOwner(const fs::path& temp, const fs::path& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) return;
+    if (::chown(temp.c_str(), old.st_uid, old.st_gid) == 0) return;
+    [[maybe_unused]] const int ignored = ::chown(temp.c_str(), static_cast<uid_t>(-1), old.st_gid);
 }
 
 }  // namespace
@@ -141,9 +154,13 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
         return false;
     }
 
-    // The new file takes the permissions of the one it replaces.
+    // The new file takes the owner and permissions of the one it replaces (a change of owner drops
+    // set-id bits, so the permissions come second).
     const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), fs::perm_options::replace, ec);
+    if (!ec && fs::exists(old)) {
+        KeepOwner(temp, target);
+        fs::permissions(temp, old.permissions(), fs::perm_options::replace, ec);
+    }
 
     fs::rename(temp, target, ec);
     if (ec) {
@@ -155,6 +172,26 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     // The new name is durable only once the folder is on disk too; the file itself already is.
     SyncFolder(folder);
     return true;
+}
+
+const char* const kTargetIsTheDesign = "it is the design file itself";
+
+bool CheckWriteTarget(const std::string& path, std::string& error) {
+    return WriteTarget(path, error).has_value();
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    const bool same = fs::equivalent(a, b, ec);
+    return !ec && same;
+}
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::int64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+                     static_cast<std::int64_t>(st.st_mtim.tv_nsec)};
 }
 
 }  // namespace vantrel

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 
 namespace vantrel {
@@ -33,10 +34,15 @@ bool SameRecords(const Design& a, const Design& b);
 bool ChangesDesign(const DesignState& before, const DesignState& after);
 
 // Steps of undo and redo, newest last, at most `limit` of them (the oldest dropped beyond that).
+// The history notes, which may run to megabytes, are kept once for a run of steps that did not
+// change them, so a step costs about what it changed. Steps that each changed long notes are
+// bounded by `byteLimit` as well: the oldest go first, the newest always stays.
 class UndoHistory {
 public:
     static constexpr std::size_t kDefaultLimit = 1000;
-    explicit UndoHistory(std::size_t limit = kDefaultLimit) : limit_(limit == 0 ? 1 : limit) {}
+    static constexpr std::size_t kDefaultByteLimit = std::size_t{256} << 20;
+    explicit UndoHistory(std::size_t limit = kDefaultLimit, std::size_t byteLimit = kDefaultByteLimit)
+        : limit_(limit == 0 ? 1 : limit), byteLimit_(byteLimit) {}
 
     // A finished step named `name` that started from `before`. With `merge`, a step of the same name
     // on top absorbs it, so that it keeps its older starting state. Any new step ends the redo list.
@@ -59,15 +65,24 @@ public:
     std::size_t UndoCount() const { return undo_.size(); }
     std::size_t RedoCount() const { return redo_.size(); }
     std::size_t Limit() const { return limit_; }
-    // Bytes held by the steps, their strings included.
+    // Bytes held by the steps, their strings included; notes shared by steps count once.
     std::size_t MemoryBytes() const;
 
 private:
+    using Notes = std::shared_ptr<const std::string>;
+    // The state without its notes, which `notes` holds, shared with the neighbouring steps.
     struct Step {
         std::string name;
         DesignState state;
+        Notes notes;
     };
+    // `fresh` tells whether the notes needed a text of their own; `moved` is one more text that may
+    // be the same.
+    Step Pack(const std::string& name, DesignState state, const Notes& moved, bool* fresh = nullptr) const;
+    static DesignState Unpack(Step step);
+
     std::size_t limit_;
+    std::size_t byteLimit_;
     std::deque<Step> undo_;
     std::deque<Step> redo_;
 };

@@ -14,9 +14,11 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+// Ctrl+C in the terminal that started the program ends the session as a logout does.
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
+constexpr int kSignalCount = sizeof kSignals / sizeof kSignals[0];
 int pipeEnds[2] = {-1, -1};  // [0] read by the notifier, [1] written by the handler
-struct sigaction previous[2];
+struct sigaction previous[kSignalCount];
 
 extern "C" void WriteSignal(int signalNumber) {
     const int savedErrno = errno;
@@ -49,14 +51,14 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     action.sa_handler = WriteSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int i = 0; i < 2; ++i) ::sigaction(kSignals[i], &action, &previous[i]);
+    for (int i = 0; i < kSignalCount; ++i) ::sigaction(kSignals[i], &action, &previous[i]);
     notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { ReadSignals(); });
 }
 
 TerminationSignals::~TerminationSignals() {
     if (!notifier_) return;
-    for (int i = 0; i < 2; ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
+    for (int i = 0; i < kSignalCount; ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
     delete notifier_;
     ClosePipe();
 }

@@ -6,8 +6,8 @@ class QSocketNotifier;
 
 namespace vantrel {
 
-// SIGTERM and SIGHUP (logout, shutdown, a kill) arrive as `received` in the event loop instead of
-// ending the program on the spot. The handler only writes the signal's number into a socket pair,
+// SIGTERM, SIGHUP and SIGINT (logout, shutdown, a kill, Ctrl+C) arrive as `received` in the event loop
+// instead of ending the program on the spot. The handler only writes the signal's number into a socket pair,
 // which is all a signal handler may safely do; a notifier reads it between events. One watcher at
 // a time; the handlers it replaced come back when it goes.
 class TerminationSignals : public QObject {

@@ -151,6 +151,26 @@ QStringList WrapText(const Ink& ink, const QFont& f, const QString& text, double
     return lines;
 }
 
+// WrapText of notes of any length. Only what could reach the page is converted and laid out: at
+// most `limit` + 2 lines of at most four times as many characters as the line holds of "." (the
+// narrowest glyphs are wider than a quarter of it), each up to four bytes. Notes cut here that still
+// wrap into no more than `limit` lines (zero-width characters) get one more line, "...", so the
+// caller sees that not all of them fit.
+QStringList WrapNotes(const Ink& ink, const QFont& f, const std::string& notes, double width, int limit) {
+    const double perLine = 4 * (2 + width / std::max(0.05, ink.Width(f, QStringLiteral("."))));
+    const double most = 4 * perLine * (static_cast<double>(limit) + 2);
+    std::size_t kept = notes.size();
+    if (static_cast<double>(kept) > most) {
+        kept = static_cast<std::size_t>(most);
+        // Not inside a UTF-8 sequence: its continuation bytes are 10xxxxxx.
+        while (kept > 0 && (static_cast<unsigned char>(notes[kept]) & 0xC0) == 0x80) --kept;
+    }
+    QStringList lines =
+        WrapText(ink, f, QString::fromUtf8(notes.data(), static_cast<qsizetype>(kept)), width, limit);
+    if (kept < notes.size() && lines.size() <= limit) lines << QStringLiteral("...");
+    return lines;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Blocks, each painted into the rectangle the layout gave it.
 
@@ -457,7 +477,7 @@ bool PaintHistory(Ink& ink, const QRectF& r, const RecordSheet& s) {
     const QFont f = ink.Font(7.5);
     const double lh = HistoryLine(ink);
     const int room = std::max(1, static_cast<int>(in.height() / lh));
-    QStringList lines = WrapText(ink, f, ToQString(s.history), in.width(), room);
+    QStringList lines = WrapNotes(ink, f, s.history, in.width(), room);
     const bool cut = lines.size() > room;
     if (cut) {
         lines = lines.mid(0, room);
@@ -507,8 +527,7 @@ SheetLayout PaintRecordSheet(QPainter& painter, const RecordSheet& s, const QSiz
         const Ink& measure = ink;
         // No more lines than the page could hold are wrapped: the box never grows beyond it.
         const int most = static_cast<int>((bottom - y) / HistoryLine(ink)) + 1;
-        const double lines =
-            WrapText(measure, ink.Font(7.5), ToQString(s.history), w - 2 * kPad, most).size();
+        const double lines = WrapNotes(measure, ink.Font(7.5), s.history, w - 2 * kPad, most).size();
         const double need = TitleHeight(ink) + lines * HistoryLine(ink) + 0.5;
         const double least = TitleHeight(ink) + 2 * HistoryLine(ink) + 0.5;
         const double tableNeed = TableNeed(ink, s, kTableSizes[0]);

@@ -52,6 +52,8 @@ SheetLayout PrintRecordSheet(QPrinter& printer, const RecordSheet& sheet) {
 }
 
 bool WriteRecordSheetPdf(const std::string& path, const RecordSheet& sheet, Paper paper, std::string& error) {
+    // A target that would be refused is refused before the drawing, which may take a while.
+    if (!CheckWriteTarget(path, error)) return false;
     // The command line has no window and may have no display: the offscreen platform draws as well.
     std::unique_ptr<QGuiApplication> app;
     static int argc = 1;

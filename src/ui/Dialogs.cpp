@@ -49,6 +49,10 @@ Dialogs::Answer QtDialogs::Message(QWidget* parent, const QString& text, const Q
     if (buttons == Buttons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
     } else if (buttons == Buttons::RestoreDiscard) {
         QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
         discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
@@ -66,7 +70,9 @@ Dialogs::Answer QtDialogs::Message(QWidget* parent, const QString& text, const Q
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
         case QMessageBox::Cancel: return Answer::Cancel;
-        default: return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+        default:
+            if (buttons == Buttons::YesNo) return Answer::No;
+            return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
     }
 }
 

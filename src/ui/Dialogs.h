@@ -20,7 +20,8 @@ public:
     enum class Icon { None, Information, Exclamation, Critical };
     enum class Answer { Ok, Yes, No, Cancel, Restore, Discard };
     // RestoreDiscard: "Restore" and "Discard"; a box closed without an answer gives Restore.
-    enum class Buttons { Ok, YesNoCancel, RestoreDiscard };
+    // YesNo: a box closed without an answer gives No.
+    enum class Buttons { Ok, YesNoCancel, RestoreDiscard, YesNo };
 
     struct FileRequest {
         bool save = false;       // save dialog (asks before overwriting) or open dialog

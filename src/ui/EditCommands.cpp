@@ -43,7 +43,8 @@ void EditCommands::GestureEnded(const QString& name) {
         before_.reset();
         const GestureKind kind = gestures_.Kind();
         const bool goesOn = kind != GestureKind::Whole && openStep_ == name;
-        const bool changed = ChangesDesign(before, CaptureState(ctx_));
+        // The design compared where it stands: a captured copy would copy the notes once more.
+        const bool changed = !SameRecords(before.design, ctx_.design);
         if (changed) {
             history_.Record(name.toStdString(), std::move(before), goesOn);
             UpdateActions();

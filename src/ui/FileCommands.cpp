@@ -3,6 +3,7 @@
 
 #include "ui/FileCommands.h"
 
+#include "files/AtomicFile.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "model/Context.h"
@@ -80,14 +81,33 @@ void FileCommands::ShowSaveWarning() {
     if (const char* warning = SaveWarning(ctx_.design)) Warn(QString::fromUtf8(warning));
 }
 
+void FileCommands::RememberFileState(const QString& path) {
+    knownFile_ = FileSystemName(path);
+    knownStamp_ = StampOf(knownFile_);
+}
+
+// Another program's version of the file would be lost without a word: the user decides.
+bool FileCommands::MayReplace(const QString& path) {
+    if (!knownStamp_ || !SameFile(FileSystemName(path), knownFile_)) return true;
+    const std::optional<FileStamp> now = StampOf(knownFile_);
+    if (!now || *now == *knownStamp_) return true;
+    return dialogs_.Message(
+               window_,
+               QDir::toNativeSeparators(path) +
+                   QStringLiteral(" was changed by another program since it was opened. Replace it?"),
+               kTitle, Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+}
+
 // Writes the design to `path` and refreshes; the old file survives a failure, which is reported.
-bool FileCommands::WriteDesign(const QString& path) {
+FileCommands::SaveResult FileCommands::WriteDesign(const QString& path) {
+    if (!MayReplace(path)) return SaveResult::Cancelled;
     std::string error;
     if (!DoSaveAs(ctx_.design, FileSystemName(path), error)) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
              ToQString(error) + QLatin1Char('.'));
-        return false;
+        return SaveResult::Failed;
     }
+    RememberFileState(path);
     recovery_->Remove();
     // RefreshMain marks the design as changed, so the mark comes after it.
     host_.RefreshMain();
@@ -95,7 +115,7 @@ bool FileCommands::WriteDesign(const QString& path) {
     ctx_.Saved = true;
     emit designSaved();
     recent_->Add(path);
-    return true;
+    return SaveResult::Written;
 }
 
 FileCommands::SaveResult FileCommands::SaveAsCommand() {
@@ -115,10 +135,10 @@ FileCommands::SaveResult FileCommands::SaveAsCommand() {
 
     const std::string previous = ctx_.DesignFile;
     ctx_.DesignFile = path.toStdString();
-    if (!WriteDesign(path)) {
+    if (const SaveResult result = WriteDesign(path); result != SaveResult::Written) {
         // The chosen file does not hold the design: keep naming the one that may.
         ctx_.DesignFile = previous;
-        return SaveResult::Failed;
+        return result;
     }
     dialogs_.Message(window_, QStringLiteral("Saved to: ") + path, QStringLiteral("Saved"),
                      Dialogs::Icon::Information, Dialogs::Buttons::Ok);
@@ -128,8 +148,7 @@ FileCommands::SaveResult FileCommands::SaveAsCommand() {
 FileCommands::SaveResult FileCommands::SaveCommand() {
     ctx_.WarnedOnSave = false;
     ShowSaveWarning();
-    if (!ctx_.DesignFile.empty())
-        return WriteDesign(ToQString(ctx_.DesignFile)) ? SaveResult::Written : SaveResult::Failed;
+    if (!ctx_.DesignFile.empty()) return WriteDesign(ToQString(ctx_.DesignFile));
     ctx_.WarnedOnSave = true;
     return SaveAsCommand();
 }
@@ -194,6 +213,7 @@ void FileCommands::MNew_Click() {
     if (!UnsavedChangesCheck()) return;
     recovery_->Remove();
     ctx_.DesignFile.clear();
+    knownStamp_.reset();
     NewDesign(ctx_.design);
     ctx_.RebuildSlots = true;
     RefreshAll();
@@ -230,6 +250,7 @@ void FileCommands::OpenChosen(const QString& path) {
     if (!ReadDesign(path, loaded)) return;
 
     ctx_.DesignFile = path.toStdString();
+    RememberFileState(path);
     recovery_->Remove();
     // The window is not disabled around the load: no input and no painting can come between the
     // refreshes of this one handler, and a disable and enable made every control repaint, the
@@ -289,7 +310,10 @@ void FileCommands::MExport_Click() {
     host_.RefreshMain();
 
     std::string error;
-    if (!WriteReadout(FileSystemName(path), Readout(ctx_), error)) {
+    // The design's own file chosen by mistake would lose the design for its readout.
+    if (SameFile(FileSystemName(path), FileSystemName(ToQString(ctx_.DesignFile))))
+        error = kTargetIsTheDesign;
+    if (!error.empty() || !WriteReadout(FileSystemName(path), Readout(ctx_), error)) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
              ToQString(error) + QLatin1Char('.'));
         return;
@@ -338,6 +362,7 @@ bool FileCommands::CommandLineOpen(const QStringList& args) {
     Design loaded;
     if (!ReadDesign(path, loaded)) return false;  // start-up goes on with a new design
     // DesignFile stays as it is (empty at start-up): the first Save asks for a name.
+    RememberFileState(path);
     LoadIntoWindow(loaded);
     recent_->Add(path);
     return true;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "files/AtomicFile.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -76,7 +79,11 @@ private:
 
     void Warn(const QString& text);
     void ShowSaveWarning();
-    bool WriteDesign(const QString& path);
+    SaveResult WriteDesign(const QString& path);
+    // What the design's file is like now, taken when it is read or written.
+    void RememberFileState(const QString& path);
+    // Whether the user lets a save replace `path`, which another program may have changed since.
+    bool MayReplace(const QString& path);
     SaveResult SaveAsCommand();
     SaveResult SaveCommand();
     void RefreshAll();
@@ -94,6 +101,9 @@ private:
     QWidget* window_;
     Recovery* recovery_;
     RecentFiles* recent_;
+    // The file last read or written, and what it was like then.
+    std::string knownFile_;
+    std::optional<FileStamp> knownStamp_;
 };
 
 }  // namespace vantrel

@@ -93,8 +93,8 @@ void HistoryForm::ComChange_Click() {
 
 void HistoryForm::ComCancel_Click() { close(); }
 
-bool HistoryForm::NotesPending() const {
-    return isVisible() && FromBox(TextHistory->toPlainText()) != ctx_.design.History;
-}
+std::string HistoryForm::Notes() const { return FromBox(TextHistory->toPlainText()); }
+
+bool HistoryForm::NotesPending() const { return isVisible() && Notes() != ctx_.design.History; }
 
 }  // namespace vantrel

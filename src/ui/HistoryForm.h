@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include <string>
+
 class QPushButton;
 
 namespace vantrel {
@@ -36,6 +38,8 @@ public:
     void ComCancel_Click();
     // Open, with notes that differ from the design's.
     bool NotesPending() const;
+    // The notes as the box holds them, in the design's form.
+    std::string Notes() const;
 
     NoQuoteTextEdit* TextHistory = nullptr;
     QPushButton* ComChange = nullptr;

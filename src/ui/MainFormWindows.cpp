@@ -3,10 +3,12 @@
 #include "model/Design.h"
 #include "ui/AboutForm.h"
 #include "ui/ControlNames.h"
+#include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
 #include "ui/OptionsForm.h"
+#include "ui/Recovery.h"
 
 namespace vantrel {
 
@@ -37,6 +39,13 @@ void MainForm::MHistory_Click() {
     const GestureScope gesture(*gestures_, "History");
     if (historyForm_ == nullptr) {
         historyForm_ = new HistoryForm(ctx_, this, gestures_);
+        // Notes typed but not applied are work too: the recovery copy keeps them.
+        Recovery& recovery = files_->RecoveryCopy();
+        connect(historyForm_->TextHistory, &QPlainTextEdit::textChanged, &recovery, &Recovery::NotesTyped);
+        recovery.SetPendingNotes([this]() -> std::optional<std::string> {
+            if (!HistoryNotesPending()) return std::nullopt;
+            return historyForm_->Notes();
+        });
         NameControls(*historyForm_);
         CentreOn(historyForm_, this);
     }

@@ -1,5 +1,6 @@
 #include "ui/SheetCommands.h"
 
+#include "files/AtomicFile.h"
 #include "model/Context.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
@@ -128,7 +129,10 @@ void SheetCommands::MExportSheet_Click() {
     Remember(options);
 
     std::string error;
-    if (!WriteRecordSheetPdf(QFile::encodeName(path).toStdString(), Sheet(options), options.paper, error)) {
+    const std::string target = QFile::encodeName(path).toStdString();
+    // The design's own file chosen by mistake would lose the design for a picture of it.
+    if (SameFile(target, FileSystemName(ToQString(ctx_.DesignFile)))) error = kTargetIsTheDesign;
+    if (!error.empty() || !WriteRecordSheetPdf(target, Sheet(options), options.paper, error)) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
              ToQString(error) + QLatin1Char('.'));
         return;

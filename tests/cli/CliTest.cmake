@@ -86,6 +86,22 @@ if(EXISTS "${work}/refused.txt")
   fail("--export-text wrote a readout of a refused design")
 endif()
 
+# An output that is the design itself (also through a link) is refused and the design stays whole.
+set(mine "${work}/mine.vnt")
+file(COPY_FILE "${data}/new-design/design.vnt" "${mine}")
+file(CREATE_LINK "${mine}" "${work}/mine-link.txt" SYMBOLIC)
+file(READ "${mine}" before HEX)
+foreach(target "${mine}" "${work}/mine-link.txt" "${work}/./mine.vnt")
+  run("${exe}" --export-text "${mine}" "${target}")
+  expect_refusal("--export-text onto its design ${target}" "${target}" "it is the design file itself")
+  run("${exe}" --record-sheet "${mine}" "${target}")
+  expect_refusal("--record-sheet onto its design ${target}" "${target}" "it is the design file itself")
+  file(READ "${mine}" after HEX)
+  if(NOT after STREQUAL before)
+    fail("writing onto the design itself (${target}) changed it")
+  endif()
+endforeach()
+
 # Options.
 run("${exe}" --help)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "--summary" OR NOT out MATCHES "--export-text" OR NOT out MATCHES "--check"

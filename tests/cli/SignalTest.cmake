@@ -1,4 +1,5 @@
-# The program's window ended by SIGTERM or SIGHUP, as a logout or shutdown does, without a display.
+# The program's window ended by SIGTERM, SIGHUP or SIGINT, as a logout, a shutdown or Ctrl+C does,
+# without a display.
 # The program runs as a copy in a scratch folder with the shipped catalog, and its settings and data
 # folders point into the scratch folder.
 
@@ -18,13 +19,13 @@ set(ENV{XDG_RUNTIME_DIR} "")
 set(ENV{QT_QPA_PLATFORM} "offscreen")
 unset(ENV{VANTREL_RECOVERY_DIR})
 
-# Starts the program, waits until it holds the recovery folder's lock (taken after the handlers are
-# in place, before the window shows), lets it settle, sends the signal and prints its exit status.
+# Starts the program, waits until it holds its recovery lock (taken after the handlers are in place,
+# before the window shows), lets it settle, sends the signal and prints its exit status.
 file(WRITE "${work}/signal.sh" [=[
 "$1" & pid=$!
 ( sleep 30 & s=$!; trap 'kill $s; exit 0' TERM; wait $s; kill -KILL $pid ) >/dev/null 2>&1 & guard=$!
 i=0
-while [ ! -e "$2/recovery.lock" ]; do
+while ! ls "$2"/recovery-*.lock >/dev/null 2>&1; do
   i=$((i + 1)); [ $i -gt 400 ] && break
   sleep 0.05
 done
@@ -55,14 +56,18 @@ if(NOT kept STREQUAL expected)
   fail("SIGTERM during the start-up question changed or removed the recovery copy")
 endif()
 
-# Nothing unsaved: SIGHUP ends the program cleanly (its lock let go) and leaves no copy.
+# Nothing unsaved: SIGHUP, and SIGINT (Ctrl+C in the terminal), end the program cleanly (its lock
+# let go) and leave no copy.
 file(REMOVE "${folder}/recovery.vnt" "${folder}/recovery.path")
-run_and_signal(HUP)
-if(NOT out STREQUAL "status 0\n")
-  fail("SIGHUP with nothing unsaved: ${out} (stderr: ${err})")
-endif()
-if(EXISTS "${folder}/recovery.vnt" OR EXISTS "${folder}/recovery.lock")
-  fail("SIGHUP with nothing unsaved left a recovery copy or its lock behind")
-endif()
+foreach(signal HUP INT)
+  run_and_signal(${signal})
+  if(NOT out STREQUAL "status 0\n")
+    fail("SIG${signal} with nothing unsaved: ${out} (stderr: ${err})")
+  endif()
+  file(GLOB left "${folder}/recovery*")
+  if(left)
+    fail("SIG${signal} with nothing unsaved left a recovery copy or its lock behind: ${left}")
+  endif()
+endforeach()
 
 file(REMOVE_RECURSE "${work}")

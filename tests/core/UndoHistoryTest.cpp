@@ -64,6 +64,59 @@ TEST(UndoHistory, TheOldestStepsGoBeyondTheLimit) {
     EXPECT_LT(big.MemoryBytes(), 2 * sizeof(Design) + 12000);
 }
 
+DesignState Noted(int points, char fill, std::size_t size) {
+    DesignState s = WithGround(points);
+    s.design.History.assign(size, fill);
+    return s;
+}
+
+TEST(UndoHistory, StepsShareNotesThatDidNotChange) {
+    constexpr std::size_t kMb = std::size_t{1} << 20;
+    UndoHistory h;
+    // A hundred gestures on a design with a megabyte of notes that none of them touches: the notes
+    // are held once, each step costs about a design.
+    for (int i = 0; i < 100; ++i) h.Record("Ground Speed", Noted(i, 'a', kMb));
+    EXPECT_GE(h.MemoryBytes(), kMb);
+    EXPECT_LT(h.MemoryBytes(), kMb + 100 * (2 * sizeof(Design) + 1000));
+
+    // The notes change once; undo and redo across the change give each state its own notes back.
+    h.Record("History Notes", Noted(100, 'b', kMb));
+    h.Record("Ground Speed", Noted(101, 'b', kMb));
+    EXPECT_LT(h.MemoryBytes(), 2 * kMb + 102 * (2 * sizeof(Design) + 1000));
+    DesignState now = Noted(102, 'b', kMb);
+    for (int expected = 101; expected >= 98; --expected) {
+        DesignState back = h.Undo(now);
+        EXPECT_EQ(back.design.GroundMP, expected);
+        EXPECT_TRUE(back.design.History == std::string(kMb, expected >= 100 ? 'b' : 'a'));
+        now = std::move(back);
+    }
+    // Steps moved to the redo list keep sharing.
+    EXPECT_LT(h.MemoryBytes(), 2 * kMb + 103 * (2 * sizeof(Design) + 1000));
+    for (int expected = 99; expected <= 102; ++expected) {
+        DesignState forward = h.Redo(now);
+        EXPECT_EQ(forward.design.GroundMP, expected);
+        EXPECT_TRUE(forward.design.History == std::string(kMb, expected >= 100 ? 'b' : 'a'));
+        now = std::move(forward);
+    }
+    EXPECT_FALSE(h.CanRedo());
+}
+
+TEST(UndoHistory, StepsThatEachChangedLongNotesAreBoundedInBytes) {
+    constexpr std::size_t kMb = std::size_t{1} << 20;
+    UndoHistory h(1000, 3 * kMb + kMb / 2);
+    for (int i = 0; i < 10; ++i) h.Record("History Notes", Noted(i, static_cast<char>('a' + i), kMb));
+    EXPECT_EQ(h.UndoCount(), 3u);
+    EXPECT_LE(h.MemoryBytes(), 3 * kMb + kMb / 2);
+    EXPECT_TRUE(h.Undo(WithGround(10)).design.History == std::string(kMb, 'j'));
+
+    // The newest step stays even when it alone is over the bound.
+    UndoHistory tight(1000, kMb / 2);
+    tight.Record("History Notes", Noted(1, 'x', kMb));
+    tight.Record("History Notes", Noted(2, 'y', kMb));
+    EXPECT_EQ(tight.UndoCount(), 1u);
+    EXPECT_TRUE(tight.Undo(WithGround(3)).design.History == std::string(kMb, 'y'));
+}
+
 TEST(UndoHistory, ChangesAreRecordsNotTotalsNorSelections) {
     const DesignState a = WithGround(1);
     DesignState b = a;

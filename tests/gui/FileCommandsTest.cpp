@@ -118,6 +118,15 @@ protected:
     // What typing into the name box does to its text.
     void TypeName(const QString& name) { Find<QLineEdit>(*form, "TextMechName")->setText(name); }
 
+    // The design saved as `name` by Save As; what the file holds.
+    QByteArray SavedAs(const QString& name) {
+        const QString path = Path(name);
+        dialogs.fileNames.push_back(path);
+        form->Files().MSaveAs_Click();
+        dialogs.messages.clear();
+        return ReadBytes(path);
+    }
+
     void ExpectCouldNotSave(size_t count) {
         ASSERT_EQ(dialogs.messages.size(), count);
         EXPECT_TRUE(dialogs.messages.back().text.startsWith("Could not save "_q))
@@ -315,9 +324,7 @@ TEST_F(FileCommands, RefusedFileKeepsTheDesignAndItsFile) {
 
 TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     const QString path = Path("old.vnt"_q);
-    dialogs.fileNames.push_back(path);
-    form->Files().MSaveAs_Click();
-    const QByteArray old = ReadBytes(path);
+    const QByteArray old = SavedAs("old.vnt"_q);
     ASSERT_FALSE(old.isEmpty());
     Choose(Find<QComboBox>(*form, "ComboType"), 3);
     dialogs.messages.clear();
@@ -392,6 +399,83 @@ TEST_F(FileCommands, ReadoutOfANewDesign) {
     form->Files().MExport_Click();
     ExpectCouldNotSave(1);
     EXPECT_TRUE(platform.opened.isEmpty());
+}
+
+TEST_F(FileCommands, SavingOverAnotherProgramsChangesAsksFirst) {
+    const QString path = Path("suit.vnt"_q);
+    const auto question = path + " was changed by another program since it was opened. Replace it?"_q;
+    SavedAs("suit.vnt"_q);
+
+    // Unchanged on disk: Save says nothing, as before.
+    Choose(Find<QComboBox>(*form, "ComboType"), 3);
+    form->Files().MSave_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Another program replaced it (an editor writes a new file and renames it): No keeps its
+    // version and the design stays unsaved.
+    const QByteArray theirs = ReadBytes(path).replace("Battle Armor", "Edited Elsewhere");
+    const QString other = Path("theirs.tmp"_q);
+    WriteBytes(other, theirs);
+    ASSERT_TRUE(QFile::remove(path) && QFile::rename(other, path));
+    Choose(Find<QComboBox>(*form, "ComboType"), 4);
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    form->Files().MSave_Click();
+    ASSERT_EQ(dialogs.texts(), QStringList{question});
+    EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(ReadBytes(path), theirs);
+    EXPECT_FALSE(ctx.Saved);
+
+    // The close request's "Save changes?" with Yes, then No to replacing: the window stays open.
+    dialogs.messages.clear();
+    dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::No};
+    EXPECT_FALSE(form->Files().Form_QueryUnload());
+    EXPECT_EQ(dialogs.texts(), (QStringList{"Save changes to Battle Armor?"_q, question}));
+    EXPECT_EQ(ReadBytes(path), theirs);
+
+    // Yes replaces it; the next save of the design's own write asks nothing.
+    dialogs.messages.clear();
+    dialogs.answers.push_back(Dialogs::Answer::Yes);
+    form->Files().MSave_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{question});
+    EXPECT_EQ(ReadBytes(path), Bytes(DesignFileBytes(d())));
+    EXPECT_TRUE(ctx.Saved);
+    dialogs.messages.clear();
+    Choose(Find<QComboBox>(*form, "ComboType"), 2);
+    form->Files().MSave_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Written in place with a longer text after an Open; Save As onto it asks as well.
+    form->Files().OpenDropped(path);
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("\r\n");
+    }
+    const QByteArray appended = ReadBytes(path);
+    dialogs.messages.clear();
+    dialogs.fileNames.push_back(path);
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    form->Files().MSaveAs_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{question});
+    EXPECT_EQ(ReadBytes(path), appended);
+    EXPECT_EQ(ctx.DesignFile, path.toStdString());
+}
+
+TEST_F(FileCommands, TheReadoutNeverReplacesTheDesignItComesFrom) {
+    const QString path = Path("suit.vnt"_q);
+    const QByteArray saved = SavedAs("suit.vnt"_q);
+    ASSERT_FALSE(saved.isEmpty());
+    ASSERT_TRUE(QFile::link(path, Path("link.txt"_q)));
+    for (const QString& target : {path, Path("link.txt"_q), Path("./suit.vnt"_q)}) {
+        SCOPED_TRACE(target.toStdString());
+        dialogs.messages.clear();
+        dialogs.fileNames.push_back(target);
+        form->Files().MExport_Click();
+        EXPECT_EQ(dialogs.texts(),
+                  QStringList{"Could not save "_q + target + ": it is the design file itself."_q});
+        EXPECT_EQ(ReadBytes(path), saved);
+        EXPECT_TRUE(platform.opened.isEmpty());
+    }
 }
 
 // The reference Quad of the format's tests, with its own catalog: opened by the menu, exported

@@ -19,6 +19,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace vantrel::test {
 
 namespace {
@@ -243,6 +246,37 @@ TEST(RecordSheet, AnUnbrokenNoteIsCutIntoFullLines) {
     EXPECT_GT(lengths.front(), 60);
     for (int i = 1; i + 1 < lengths.size(); ++i) EXPECT_EQ(lengths[i], lengths.front());
     EXPECT_TRUE(pdf.text.contains(QStringLiteral("x...")));
+}
+
+// Only what can reach the page is laid out: notes far longer than the box show the same page as
+// notes just too long for it, cut with "...".
+TEST(RecordSheet, NotesBeyondThePageDoNotChangeWhatItShows) {
+    Loaded l = Load("new-design");
+    std::string head;
+    for (int i = 0; i < 300; ++i) head += "Line " + std::to_string(i) + " of the notes, with some words.\r\n";
+    MainCalc(l);
+    RecordSheet s = BuildRecordSheet(l);
+    std::vector<QString> pages;
+    for (const std::string& tail :
+         {std::string(10, 'y'), std::string(8 << 20, 'y'), std::string(4 << 20, '\n')}) {
+        s.history = head + tail;
+        SheetLayout layout;
+        const PdfText pdf = ReadPdf(RecordSheetPdf(s, Paper::A4, &layout));
+        EXPECT_TRUE(layout.historyCut);
+        EXPECT_TRUE(pdf.text.contains(QStringLiteral("Line 0 of the notes")));
+        EXPECT_TRUE(pdf.text.contains(QStringLiteral("...")));
+        pages.push_back(pdf.text);
+    }
+    EXPECT_TRUE(pages[1] == pages[0]);
+    EXPECT_TRUE(pages[2] == pages[0]);
+
+    // Characters of no width make no lines: what was cut off is still marked.
+    s.history = "Unseen";
+    for (int i = 0; i < (1 << 20); ++i) s.history += "\u200b";
+    SheetLayout layout;
+    const PdfText pdf = ReadPdf(RecordSheetPdf(s, Paper::A4, &layout));
+    EXPECT_TRUE(pdf.text.contains(QStringLiteral("Unseen")));
+    EXPECT_TRUE(pdf.text.contains(QStringLiteral("...")));
 }
 
 TEST(RecordSheet, AFailedWriteSaysWhyAndLeavesTheOldFile) {

@@ -5,7 +5,9 @@
 #include "MainFormFixture.h"
 #include "files/DesignFile.h"
 #include "platform/TerminationSignals.h"
+#include "ui/HistoryForm.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -13,6 +15,12 @@
 #include <QTimer>
 
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vantrel::test {
 
@@ -243,22 +251,182 @@ TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
     }
 }
 
-TEST_F(RecoveryCopy, ASecondProgramLeavesTheFirstOnesCopyAlone) {
+TEST_F(RecoveryCopy, EveryWindowKeepsItsOwnCopyAndEachIsOfferedLater) {
+    Find<QLineEdit>(*form, "TextMechName")->setText("First"_q);
     ChangeAndKeep();
-    const QByteArray kept = ReadBytes(copy);
+    const QByteArray first = ReadBytes(copy);
 
+    // A second window beside it: the first one's copy is neither offered nor touched, and the
+    // second keeps its own work in a file of its own.
     Context other;
     other.catalog = GuiShippedCatalog();
     FakeDialogs otherDialogs;
-    MainForm second(other, *settings, otherDialogs, platform);
-    second.Files().RecoveryCopy().SetFolder(folder);
-    ASSERT_TRUE(second.Form_Load({}));
-    EXPECT_TRUE(otherDialogs.messages.empty());  // the first one's copy is not offered
-    second.Files().RecoveryCopy().Flush();       // saved: it would remove its own copy
-    EXPECT_EQ(ReadBytes(copy), kept);
-    Choose(Find<QComboBox>(second, "ComboType"), 4);
-    second.Files().RecoveryCopy().Flush();
-    EXPECT_EQ(ReadBytes(copy), kept);
+    auto second = std::make_unique<MainForm>(other, *settings, otherDialogs, platform);
+    Recovery& secondCopy = second->Files().RecoveryCopy();
+    secondCopy.SetFolder(folder);
+    ASSERT_TRUE(second->Form_Load({}));
+    EXPECT_TRUE(otherDialogs.messages.empty());
+    EXPECT_NE(secondCopy.CopyPath(), copy);
+    Find<QLineEdit>(*second, "TextMechName")->setText("Second"_q);
+    Choose(Find<QComboBox>(*second, "ComboType"), 4);
+    secondCopy.EndSession();  // as a logout ends it
+    EXPECT_EQ(ReadBytes(secondCopy.CopyPath()), DesignBytes(other.design));
+    EXPECT_EQ(ReadBytes(copy), first);
+
+    // Both end without closing. The next start offers both, whichever program wrote them.
+    second.reset();
+    Context next;
+    FakeDialogs answers;
+    answers.answers = {Dialogs::Answer::Discard, Dialogs::Answer::Restore};
+    const auto w = Restart(next, answers);
+    ASSERT_EQ(answers.messages.size(), 2u);
+    const bool firstAskedFirst = answers.messages[0].text.contains("First"_q);
+    EXPECT_TRUE(answers.messages[firstAskedFirst ? 1 : 0].text.contains("Second"_q));
+    EXPECT_EQ(next.design.MechName, firstAskedFirst ? "Second" : "First");
+    // The discarded one is gone, the restored one goes on as the new window's copy.
+    EXPECT_EQ(QDir(folder).entryList({"*.vnt"_q}, QDir::Files).size(), 1);
+    EXPECT_EQ(ReadBytes(w->Files().RecoveryCopy().CopyPath()), DesignBytes(next.design));
+}
+
+TEST_F(RecoveryCopy, AWindowThatCanKeepNoCopySaysSoWhenItStarts) {
+    form.reset();
+    const QString plainFile = dir.filePath("not-a-folder"_q);
+    WriteBytes(plainFile, "x");
+    for (const QString& where : {plainFile, plainFile + "/below"_q}) {
+        SCOPED_TRACE(where.toStdString());
+        folder = where;
+        Context next;
+        FakeDialogs answers;
+        const auto w = Restart(next, answers);
+        ASSERT_EQ(answers.messages.size(), 1u);
+        EXPECT_TRUE(answers.messages[0].text.startsWith("No recovery copy of unsaved work can be kept in "_q +
+                                                        where + ": "_q))
+            << answers.messages[0].text.toStdString();
+        EXPECT_TRUE(answers.messages[0].text.endsWith("save your work to keep it."_q));
+    }
+
+    // A full disk: the folder is there, but not even the lock file can be written.
+    folder = dir.filePath("full"_q);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &none);
+    Context next;
+    FakeDialogs answers;
+    const auto w = Restart(next, answers);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(answers.texts(),
+              QStringList{"No recovery copy of unsaved work can be kept in "_q + folder +
+                          ": no file can be written there. A crash or the end of the session "
+                          "would lose unsaved changes: save your work to keep it."_q});
+}
+
+TEST_F(RecoveryCopy, NotesTypedButNotAppliedAreKept) {
+    form->MHistory_Click();
+    HistoryForm* history = form->HistoryWindow();
+    ASSERT_NE(history, nullptr);
+    QTest::keyClicks(history->TextHistory, "Built for the siege"_q);
+    QTest::keyClick(history->TextHistory, Qt::Key_Return);
+    QTest::keyClicks(history->TextHistory, "of Luthien"_q);
+    // Typing alone starts the write; the design itself is not touched.
+    EXPECT_TRUE(Rec().Pending());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return CopyExists(); }, 5000));
+    EXPECT_EQ(d().History, "");
+    Design withNotes = d();
+    withNotes.History = "Built for the siege\r\nof Luthien";
+    EXPECT_EQ(ReadBytes(copy), DesignBytes(withNotes));
+
+    // A crash now, and the next start brings the notes back.
+    Context next;
+    FakeDialogs answers;
+    answers.answers.push_back(Dialogs::Answer::Restore);
+    const auto w = Restart(next, answers);
+    EXPECT_EQ(next.design.History, withNotes.History);
+    EXPECT_FALSE(next.Saved);
+}
+
+// A folder nobody may add files to: the mode does not stop root, so root makes it immutable too.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path) : path_(QFile::encodeName(path).toStdString()) {
+        ok_ = ::chmod(path_.c_str(), 0555) == 0 && (::geteuid() != 0 || SetImmutable(true));
+    }
+    ~ReadOnlyFolder() {
+        if (::geteuid() == 0) SetImmutable(false);
+        ::chmod(path_.c_str(), 0755);
+    }
+    bool ok() const { return ok_; }
+
+private:
+    bool SetImmutable(bool on) {
+        const int fd = ::open(path_.c_str(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0) return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        ::close(fd);
+        return done;
+    }
+    std::string path_;
+    bool ok_ = false;
+};
+
+TEST_F(RecoveryCopy, ACopyInAReadOnlyFolderIsStillOfferedAndWhatHappensIsSaid) {
+    Find<QLineEdit>(*form, "TextMechName")->setText("Kept"_q);
+    ChangeAndKeep();
+    const QByteArray kept = ReadBytes(copy);
+    form.reset();
+    {
+        const ReadOnlyFolder readOnly(folder);
+        if (!readOnly.ok()) GTEST_SKIP() << "the folder cannot be made read-only here";
+
+        // Discard cannot remove it: said, and it stays for the next start.
+        Context next;
+        FakeDialogs answers;
+        answers.answers.push_back(Dialogs::Answer::Discard);
+        auto w = Restart(next, answers);
+        ASSERT_EQ(answers.messages.size(), 3u);
+        EXPECT_TRUE(answers.messages[0].text.startsWith("Unsaved changes to Kept were kept"_q));
+        EXPECT_TRUE(
+            answers.messages[1].text.startsWith("The recovery copy "_q + copy + " could not be removed ("_q))
+            << answers.messages[1].text.toStdString();
+        EXPECT_TRUE(answers.messages[1].text.endsWith(") and will be offered again at the next start."_q));
+        EXPECT_TRUE(
+            answers.messages[2].text.startsWith("No recovery copy of unsaved work can be kept in "_q));
+        EXPECT_EQ(ReadBytes(copy), kept);
+
+        // Restore brings the work back.
+        form = std::move(w);
+        Context third;
+        FakeDialogs restore;
+        restore.answers.push_back(Dialogs::Answer::Restore);
+        const auto w3 = Restart(third, restore);
+        ASSERT_GE(restore.messages.size(), 1u);
+        EXPECT_EQ(third.design.MechName, "Kept");
+        EXPECT_EQ(DesignBytes(third.design), kept);
+    }
+}
+
+TEST_F(RecoveryCopy, AFolderWhereACopyWouldBeIsNotReportedAsDiscarded) {
+    form.reset();
+    QDir(folder).mkpath("recovery.vnt"_q);
+    for (int start = 0; start < 2; ++start) {
+        Context next;
+        FakeDialogs answers;
+        const auto w = Restart(next, answers);
+        ASSERT_EQ(answers.messages.size(), 1u);
+        EXPECT_EQ(answers.messages[0].text, "The recovery copy "_q + QDir(folder).filePath("recovery.vnt"_q) +
+                                                " is a folder, not a file: it holds no unsaved work and was "
+                                                "left as it is."_q);
+        EXPECT_TRUE(QFileInfo(QDir(folder).filePath("recovery.vnt"_q)).isDir());
+        EXPECT_TRUE(next.Saved);
+        form = nullptr;
+    }
 }
 
 // SIGTERM or SIGHUP reach the event loop; the session ends there without a question.

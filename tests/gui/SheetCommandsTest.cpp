@@ -299,6 +299,26 @@ TEST_F(SheetCommandsTest, AFailedWriteSaysWhyAndKeepsTheOldFile) {
     EXPECT_FALSE(Find<QAction>(*form, "MUndo")->isEnabled());
 }
 
+TEST_F(SheetCommandsTest, TheDesignsOwnFileOrAFolderIsRefusedAsTheSheet) {
+    const QString design = Path("suit.vnt"_q);
+    SaveAs(design);
+    const QByteArray saved = ReadBytes(design);
+    ASSERT_TRUE(QFile::link(design, Path("suit.pdf"_q)));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.pdf"_q));
+    const QStringList targets{design, Path("suit.pdf"_q), Path("folder.pdf"_q)};
+    const QStringList reasons{"it is the design file itself"_q, "it is the design file itself"_q,
+                              "it is a folder"_q};
+    for (int i = 0; i < targets.size(); ++i) {
+        SCOPED_TRACE(targets[i].toStdString());
+        dialogs.messages.clear();
+        Export(Options(0, Paper::A4), targets[i]);
+        EXPECT_EQ(dialogs.texts(),
+                  QStringList{"Could not save "_q + targets[i] + ": "_q + reasons[i] + "."_q});
+    }
+    EXPECT_EQ(ReadBytes(design), saved);
+    EXPECT_TRUE(platform.opened.isEmpty());
+}
+
 // The real options dialog: the choice it comes up with and gives back.
 TEST(SheetOptionsDialogTest, OffersTheTechSquadAndEachSizeAndBothPapers) {
     SheetOptionsDialog dialog(Options(5, Paper::Letter), 4);
