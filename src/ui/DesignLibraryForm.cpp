@@ -69,7 +69,7 @@ DesignLibraryForm::DesignLibraryForm(const Catalog& catalog, SettingsStore& sett
         ProgressRead->setVisible(toRead > 0);
         UpdateCount();
     };
-    handlers.rows = [this](std::vector<DesignRow>& rows, const std::vector<FileStamp>& stamps) {
+    handlers.rows = [this](std::vector<DesignRow>& rows, const std::vector<LibraryStamp>& stamps) {
         read_ += static_cast<int>(rows.size());
         model_->Put(rows, stamps);
         ProgressRead->setValue(read_);

@@ -106,10 +106,10 @@ void DesignLibraryModel::Clear() {
     endResetModel();
 }
 
-void DesignLibraryModel::Put(std::vector<DesignRow>& rows, const std::vector<FileStamp>& stamps) {
+void DesignLibraryModel::Put(std::vector<DesignRow>& rows, const std::vector<LibraryStamp>& stamps) {
     std::vector<LibraryEntry> fresh;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        LibraryEntry e{std::move(rows[i]), i < stamps.size() ? stamps[i] : FileStamp{}, {}};
+        LibraryEntry e{std::move(rows[i]), i < stamps.size() ? stamps[i] : LibraryStamp{}, {}};
         MakeKeys(e);
         const QString path = QString::fromStdString(e.row[kColFile]);
         if (const auto it = rowOfPath_.constFind(path); it != rowOfPath_.constEnd()) {
@@ -143,8 +143,8 @@ void DesignLibraryModel::KeepOnly(const std::vector<std::string>& present) {
         rowOfPath_.insert(QString::fromStdString(entries_[static_cast<std::size_t>(r)].row[kColFile]), r);
 }
 
-QHash<QString, FileStamp> DesignLibraryModel::Stamps() const {
-    QHash<QString, FileStamp> stamps;
+QHash<QString, LibraryStamp> DesignLibraryModel::Stamps() const {
+    QHash<QString, LibraryStamp> stamps;
     for (const LibraryEntry& e : entries_) stamps.insert(QString::fromStdString(e.row[kColFile]), e.stamp);
     return stamps;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/AtomicFile.h"
 #include "files/DesignList.h"
 
 #include <QAbstractTableModel>
@@ -9,21 +10,19 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vantrel {
 
-// What a listed file looked like when its row was read; a different stamp means read it again.
-struct FileStamp {
-    int64_t modified = 0;
-    int64_t size = -1;
-    bool operator==(const FileStamp&) const = default;
-};
+// What a listed file looked like when its row was read; a different stamp means read it again, and
+// a file that could not be looked at has none.
+using LibraryStamp = std::optional<FileStamp>;
 
 // A row of the library with the sort keys worked out once.
 struct LibraryEntry {
     DesignRow row;
-    FileStamp stamp;
+    LibraryStamp stamp;
     std::array<int64_t, kDesignColumnCount> keys{};
 };
 
@@ -46,13 +45,13 @@ public:
     void SetFolder(const QString& folder);
     void Clear();
     // Adds or replaces the rows of these files.
-    void Put(std::vector<DesignRow>& rows, const std::vector<FileStamp>& stamps);
+    void Put(std::vector<DesignRow>& rows, const std::vector<LibraryStamp>& stamps);
     // Drops every row whose file is not among `present`.
     void KeepOnly(const std::vector<std::string>& present);
 
     const LibraryEntry& Entry(int row) const { return entries_[static_cast<std::size_t>(row)]; }
     // The stamps of the rows as read, by path.
-    QHash<QString, FileStamp> Stamps() const;
+    QHash<QString, LibraryStamp> Stamps() const;
 
 private:
     QString folder_;

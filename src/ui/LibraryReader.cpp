@@ -15,19 +15,6 @@ constexpr std::size_t kBatchSize = 64;
 
 }  // namespace
 
-FileStamp StampOf(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec || !fs::is_regular_file(status)) return {};
-    const auto modified = fs::last_write_time(path, ec);
-    const auto size = fs::file_size(path, ec);
-    if (ec) return {};
-    return {static_cast<int64_t>(
-                std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count()),
-            static_cast<int64_t>(size)};
-}
-
 LibraryReader::LibraryReader(const Catalog& catalog, Handlers handlers, QObject* parent)
     : QObject(parent), catalog_(catalog), handlers_(std::move(handlers)) {}
 
@@ -41,7 +28,7 @@ void LibraryReader::Stop() {
     busy_ = false;
 }
 
-void LibraryReader::Start(const QString& folder, const QHash<QString, FileStamp>& known) {
+void LibraryReader::Start(const QString& folder, const QHash<QString, LibraryStamp>& known) {
     Stop();
     busy_ = true;
     worker_ = std::thread(&LibraryReader::Run, this, folder.toStdString(), known, generation_);
@@ -56,7 +43,8 @@ void LibraryReader::Post(int generation, std::function<void()> report) {
         Qt::QueuedConnection);
 }
 
-void LibraryReader::Run(const std::string& folder, const QHash<QString, FileStamp>& known, int generation) {
+void LibraryReader::Run(const std::string& folder, const QHash<QString, LibraryStamp>& known,
+                        int generation) {
     std::vector<ListedFile> files;
     std::string error;
     if (!ListDesignFiles(folder, false, files, error)) {
@@ -68,13 +56,13 @@ void LibraryReader::Run(const std::string& folder, const QHash<QString, FileStam
     }
     std::vector<std::string> present;
     std::vector<ListedFile> toRead;
-    std::vector<FileStamp> stamps;
+    std::vector<LibraryStamp> stamps;
     for (ListedFile& file : files) {
         present.push_back(file.path);
-        const FileStamp stamp = StampOf(file.path);
+        const LibraryStamp stamp = StampOf(file.path);
         const auto it = known.constFind(QString::fromStdString(file.path));
         // A file that could not be looked at is read again each time, so its row says why now.
-        if (it != known.constEnd() && *it == stamp && stamp.size >= 0) continue;
+        if (it != known.constEnd() && stamp && *it == stamp) continue;
         toRead.push_back(std::move(file));
         stamps.push_back(stamp);
     }
@@ -82,7 +70,7 @@ void LibraryReader::Run(const std::string& folder, const QHash<QString, FileStam
     Post(generation, [this, present = std::move(present), count] { handlers_.listed(present, count); });
     std::size_t offset = 0;
     ReadDesignRows(catalog_, toRead, kWorkers, kBatchSize, [&](std::vector<DesignRow>& rows) {
-        std::vector<FileStamp> batchStamps(
+        std::vector<LibraryStamp> batchStamps(
             stamps.begin() + static_cast<std::ptrdiff_t>(offset),
             stamps.begin() + static_cast<std::ptrdiff_t>(offset + rows.size()));
         offset += rows.size();

@@ -25,7 +25,7 @@ public:
     struct Handlers {
         // The folder's design files now, and how many of them are read anew.
         std::function<void(const std::vector<std::string>& present, int toRead)> listed;
-        std::function<void(std::vector<DesignRow>& rows, const std::vector<FileStamp>& stamps)> rows;
+        std::function<void(std::vector<DesignRow>& rows, const std::vector<LibraryStamp>& stamps)> rows;
         std::function<void()> done;
         std::function<void(const QString& problem)> failed;  // the folder itself cannot be read
     };
@@ -33,12 +33,12 @@ public:
     LibraryReader(const Catalog& catalog, Handlers handlers, QObject* parent = nullptr);
     ~LibraryReader() override;
 
-    void Start(const QString& folder, const QHash<QString, FileStamp>& known);
+    void Start(const QString& folder, const QHash<QString, LibraryStamp>& known);
     void Stop();
     bool Busy() const { return busy_; }
 
 private:
-    void Run(const std::string& folder, const QHash<QString, FileStamp>& known, int generation);
+    void Run(const std::string& folder, const QHash<QString, LibraryStamp>& known, int generation);
     // Runs `report` on the window's thread unless another job has started since.
     void Post(int generation, std::function<void()> report);
 
@@ -49,8 +49,5 @@ private:
     int generation_ = 0;
     bool busy_ = false;
 };
-
-// The stamp of a file now; a file that cannot be looked at has the empty stamp.
-FileStamp StampOf(const std::string& path);
 
 }  // namespace vantrel
