@@ -1,5 +1,7 @@
 #include "app/Cli.h"
 
+#include "app/CliSheets.h"
+
 #include "equipment/DesignCheck.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
@@ -39,6 +41,7 @@ const char* const kUsage =
     "       vantrel --breakdown DESIGN.vnt\n"
     "       vantrel --export-text DESIGN.vnt OUT.txt\n"
     "       vantrel --record-sheet DESIGN.vnt OUT.pdf [--paper a4|letter] [--troopers N]\n"
+    "       vantrel --record-sheet DESIGN.vnt... OUT.pdf [--kind play|design] [--per-page 1..4] ...\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -58,6 +61,12 @@ const char* const kHelp =
     "  --record-sheet DESIGN.vnt OUT.pdf write the one-page record sheet of the design to OUT.pdf;\n"
     "                                    --paper a4 (the default) or letter, --troopers 1 to 6\n"
     "                                    (4 for the Inner Sphere, 5 for Clan and Mixed by default)\n"
+    "  --record-sheet A.vnt B.vnt... OUT.pdf\n"
+    "                                    write the sheets of several designs to one PDF, one\n"
+    "                                    bookmark each; --kind play (squads for the table, four\n"
+    "                                    to a page) or design (the default, one to a page),\n"
+    "                                    --per-page 1 to 4; a design that cannot be read is named\n"
+    "                                    on standard error, the others are drawn, exit status 1\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"
@@ -221,6 +230,12 @@ int RunCommandLine(int argc, char** argv) {
         return ExportText(argv[0], argv[2], argv[3]);
     }
     if (option == "--record-sheet") {
+        if (IsSheetBookRequest(argc, argv)) {
+            std::string problem;
+            const int status = RecordSheetsCommand(
+                argc, argv, [&](Catalog& catalog) { return LoadProgramCatalog(argv[0], catalog); }, problem);
+            return problem.empty() ? status : UsageError(problem);
+        }
         SheetRequest request;
         if (const std::string problem = ParseSheetRequest(argc, argv, request); !problem.empty())
             return UsageError(problem);
