@@ -11,7 +11,8 @@ namespace vantrel {
 // What a squad needs at the table, worked out from the design before anything is painted: the
 // figures of the play sheet, without the designer's slots and weights.
 
-enum class SheetKind { Play, Design };
+// The design sheet first: a value left as it is keeps the sheet the command line has always drawn.
+enum class SheetKind { Design, Play };
 
 // The to-hit modifiers of weapons and the play effects of equipment, keyed by catalog name. A name
 // marked "(C) " or "(I) " that has no line of its own takes the line of the unmarked name.

@@ -151,7 +151,7 @@ QByteArray AddPdfOutline(const QByteArray& pdf, const std::vector<std::string>& 
 
     // The catalog's entries, to be written again with the outline added.
     const QByteArray rootHead = "\n" + root.captured(1).toLatin1() + " 0 obj";
-    const qsizetype rootAt = pdf.indexOf(rootHead);
+    const qsizetype rootAt = pdf.lastIndexOf(rootHead);  // the newest copy, after any update
     const qsizetype rootEnd = pdf.indexOf("endobj", rootAt);
     if (rootAt < 0 || rootEnd < 0) return pdf;
     QByteArray body = pdf.mid(rootAt + rootHead.size(), rootEnd - rootAt - rootHead.size()).trimmed();

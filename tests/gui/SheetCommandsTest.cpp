@@ -5,6 +5,7 @@
 
 #include "FindWidget.h"
 #include "MainFormFixture.h"
+#include "sheet/PlaySheet.h"
 #include "sheet/RecordSheet.h"
 #include "ui/EditCommands.h"
 #include "ui/Gesture.h"
@@ -56,10 +57,11 @@ QString PdfInfo(const QString& path, const QString& field) {
     return {};
 }
 
-Dialogs::SheetOptions Options(int troopers, Paper paper) {
+Dialogs::SheetOptions Options(int troopers, Paper paper, SheetKind kind = SheetKind::Design) {
     Dialogs::SheetOptions o;
     o.troopers = troopers;
     o.paper = paper;
+    o.kind = kind;
     return o;
 }
 
@@ -119,7 +121,7 @@ TEST_F(SheetCommandsTest, ExportWritesTheCommandLinesSheetBesideTheDesign) {
     Export(Options(0, Paper::A4), out);
     EXPECT_EQ(form->Gestures().Count(), gestures + 1);
     ASSERT_EQ(dialogs.sheetQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.sheetQuestions[0].shown, Options(0, Paper::A4));  // nothing remembered yet
+    EXPECT_EQ(dialogs.sheetQuestions[0].shown, Options(0, Paper::A4, SheetKind::Play));  // nothing remembered yet
     EXPECT_EQ(dialogs.sheetQuestions[0].techTroopers, 4);
     ASSERT_EQ(dialogs.files.size(), 1u);
     const Dialogs::FileRequest& r = dialogs.files[0];
@@ -234,7 +236,7 @@ TEST_F(SheetCommandsTest, CancelAnywhereWritesNothing) {
     // Not even the choice was kept.
     EXPECT_EQ(settings->Read(kKeySheetTroopers, "none"_q), "none"_q);
     EXPECT_EQ(settings->Read(kKeySheetPaper, "none"_q), "none"_q);
-    EXPECT_EQ(dialogs.sheetQuestions.back().shown, Options(0, Paper::A4));
+    EXPECT_EQ(dialogs.sheetQuestions.back().shown, Options(0, Paper::A4, SheetKind::Play));
 }
 
 TEST_F(SheetCommandsTest, TheChoiceIsRememberedInANewWindow) {
