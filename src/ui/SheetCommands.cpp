@@ -196,8 +196,9 @@ void SheetCommands::MSheetsOfSeveral_Click() {
     Remember(options);
 
     // The sheets must not take the place of a design they are drawn from.
+    const QString target = QFileInfo(path).canonicalFilePath();  // empty while the file is not there
     for (const QString& design : designs) {
-        if (QFileInfo(design).canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
+        if (!target.isEmpty() && QFileInfo(design).canonicalFilePath() == target) {
             Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) +
                  QStringLiteral(": it is one of the designs to draw."));
             return;
