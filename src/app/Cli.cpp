@@ -41,7 +41,8 @@ const char* const kUsage =
     "       vantrel --breakdown DESIGN.vnt\n"
     "       vantrel --export-text DESIGN.vnt OUT.txt\n"
     "       vantrel --record-sheet DESIGN.vnt OUT.pdf [--paper a4|letter] [--troopers N]\n"
-    "       vantrel --record-sheet DESIGN.vnt... OUT.pdf [--kind play|design] [--per-page 1..4] ...\n"
+    "       vantrel --record-sheet DESIGN.vnt... OUT.pdf [--kind play|design] [--per-page 1..4]\n"
+    "                            [--gunnery N] [--anti-mech N] [--paper a4|letter] [--troopers N]\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -66,7 +67,8 @@ const char* const kHelp =
     "                                    bookmark each; --kind play (squads for the table, four\n"
     "                                    to a page) or design (the default, one to a page),\n"
     "                                    --per-page 1 to 4; a design that cannot be read is named\n"
-    "                                    on standard error, the others are drawn, exit status 1\n"
+    "                                    on standard error, the others are drawn, exit status 1;\n"
+    "                                    --gunnery and --anti-mech 0 to 8 fill in the skills\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"

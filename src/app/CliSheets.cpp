@@ -16,7 +16,8 @@ constexpr int kSomeFailed = 1;
 constexpr int kFailed = 2;
 
 bool TakesValue(const std::string& arg) {
-    return arg == "--paper" || arg == "--troopers" || arg == "--kind" || arg == "--per-page";
+    return arg == "--paper" || arg == "--troopers" || arg == "--kind" || arg == "--per-page" || arg == "--gunnery" ||
+           arg == "--anti-mech";
 }
 
 struct BookRequest {
@@ -26,6 +27,7 @@ struct BookRequest {
     int troopers = 0;
     SheetKind kind = SheetKind::Design;
     int perPage = 0;
+    PlaySkills skills;
 };
 
 bool Digit(const std::string& value, int low, int high, int& out) {
@@ -52,6 +54,10 @@ std::string ParseOption(const std::string& option, const std::string& value, Boo
             r.kind = SheetKind::Design;
         else
             return "--kind takes play or design, not " + value;
+    } else if (option == "--gunnery" || option == "--anti-mech") {
+        int skill = 0;
+        if (!Digit(value, 0, 8, skill)) return option + " takes a skill from 0 to 8, not " + value;
+        (option == "--gunnery" ? r.skills.gunnery : r.skills.antiMech) = value;
     } else if (!Digit(value, 1, 4, r.perPage)) {
         return "--per-page takes a number from 1 to 4, not " + value;
     }
@@ -89,7 +95,7 @@ bool IsSheetBookRequest(int argc, char** argv) {
     int files = 0;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--kind" || arg == "--per-page") return true;
+        if (arg == "--kind" || arg == "--per-page" || arg == "--gunnery" || arg == "--anti-mech") return true;
         if (TakesValue(arg))
             ++i;
         else
@@ -117,7 +123,7 @@ int RecordSheetsCommand(int argc, char** argv, const std::function<bool(Catalog&
     book.perPage = request.perPage;
     const PlayTables tables = request.kind == SheetKind::Play ? LoadPlayTables() : PlayTables{};
     const std::vector<std::string> failed =
-        AddDesignFiles(book, *catalog, request.designs, request.troopers, tables);
+        AddDesignFiles(book, *catalog, request.designs, request.troopers, tables, request.skills);
     for (const std::string& line : failed) std::cerr << line << "\n";
     if (book.Count() == 0) return kFailed;
     std::string error;

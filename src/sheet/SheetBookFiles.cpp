@@ -9,7 +9,7 @@ namespace vantrel {
 
 std::vector<std::string> AddDesignFiles(SheetBook& book, const Catalog& catalog,
                                         const std::vector<std::string>& files, int troopers,
-                                        const PlayTables& tables) {
+                                        const PlayTables& tables, const PlaySkills& skills) {
     std::vector<std::string> failed;
     auto ctx = std::make_unique<Context>();
     ctx->catalog = catalog;
@@ -24,7 +24,7 @@ std::vector<std::string> AddDesignFiles(SheetBook& book, const Catalog& catalog,
         ctx->armorList = ArmorListFor(ctx->design);
         MainCalc(*ctx);
         if (book.kind == SheetKind::Play)
-            book.plays.push_back(BuildPlaySheet(*ctx, tables, troopers));
+            book.plays.push_back(BuildPlaySheet(*ctx, tables, troopers, skills));
         else
             book.designs.push_back(BuildRecordSheet(*ctx, troopers));
     }

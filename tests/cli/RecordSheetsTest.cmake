@@ -40,12 +40,19 @@ pdf_book("${work}/play.pdf")
 expect_book("--kind play" 2 "Battle Armor 0 @1" "Quad Tester, Mk II @1" "Battle Armor 0 @1"
   "Quad Tester, Mk II @1" "Battle Armor 0 @2")
 execute_process(COMMAND pdftotext -layout "${work}/play.pdf" - OUTPUT_VARIABLE text)
-foreach(want "Gunnery: _____" "BV 3 per trooper, 11 per squad of 4" "SRM 4" "NOT LEGAL")
+foreach(want "Gunnery: _____" "Anti-'Mech: _____" "BV 3 per trooper, 11 per squad of 4" "SRM 4" "NOT LEGAL")
   string(FIND "${text}" "${want}" at)
   if(at EQUAL -1)
     fail("--kind play: \"${want}\" missing:\n${text}")
   endif()
 endforeach()
+
+# Skills given are written in.
+run("${exe}" --record-sheet "${new}" "${work}/skills.pdf" --kind play --gunnery 4 --anti-mech 5)
+execute_process(COMMAND pdftotext -layout "${work}/skills.pdf" - OUTPUT_VARIABLE text)
+if(NOT rc EQUAL 0 OR NOT text MATCHES "Gunnery: 4 +Anti-'Mech: 5")
+  fail("--gunnery 4 --anti-mech 5: exit status ${rc}, stderr: ${err}\n${text}")
+endif()
 
 # Design sheets: one a page by default, two to a page when asked; the order of the options is free.
 run("${exe}" --record-sheet --paper letter "${quad}" "${new}" "${quad}" "${work}/design.pdf" --troopers 2)
@@ -74,7 +81,7 @@ run("${exe}" --record-sheet "${work}/missing.vnt" "${work}/gone.vnt" "${work}/no
 if(NOT rc EQUAL 2 OR EXISTS "${work}/none.pdf")
   fail("--record-sheet of no readable design: exit status ${rc}, stderr: ${err}")
 endif()
-foreach(bad "--kind;sheet" "--per-page;5" "--per-page;0" "--kind")
+foreach(bad "--kind;sheet" "--per-page;5" "--per-page;0" "--kind" "--gunnery;9" "--anti-mech;x")
   run("${exe}" --record-sheet "${new}" "${quad}" "${work}/bad.pdf" ${bad})
   if(NOT rc EQUAL 2 OR NOT err MATCHES "Usage" OR EXISTS "${work}/bad.pdf")
     fail("--record-sheet with ${bad}: exit status ${rc}, stderr: ${err}")

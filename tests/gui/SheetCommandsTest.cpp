@@ -323,8 +323,14 @@ TEST_F(SheetCommandsTest, ThePlaySheetIsOfferedFirstAndRemembered) {
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(PdfText(Path("cli.pdf"_q)), text);
 
+    // Printed, the same block.
+    dialogs.printTo = Path("printed.pdf"_q);
+    dialogs.sheetAnswers.push_back(Options(3, Paper::A4, SheetKind::Play));
+    Find<QAction>(*form, "MPrintSheet")->trigger();
+    EXPECT_EQ(PdfText(Path("printed.pdf"_q)), text);
+
     Export(Options(0, Paper::Letter, SheetKind::Design), Path("design.pdf"_q));
-    EXPECT_EQ(dialogs.sheetQuestions[1].shown, Options(3, Paper::A4, SheetKind::Play));
+    EXPECT_EQ(dialogs.sheetQuestions[2].shown, Options(3, Paper::A4, SheetKind::Play));
     EXPECT_TRUE(PdfText(Path("design.pdf"_q)).contains("Critical Slots"_q));
     EXPECT_EQ(settings->Read(kKeySheetKind, {}), "Design"_q);
     EXPECT_EQ(form->Sheets().Remembered(), Options(0, Paper::Letter, SheetKind::Design));
