@@ -67,7 +67,8 @@ void BM_PlayPage(benchmark::State& state) {
     const PlayTables tables = LoadPlayTables();
     for (auto _ : state) {
         SheetBook book;
-        for (int troopers = 3; troopers <= 6; ++troopers) book.plays.push_back(BuildPlaySheet(ctx, tables, troopers));
+        for (int troopers = 3; troopers <= 6; ++troopers)
+            book.plays.push_back(BuildPlaySheet(ctx, tables, troopers));
         benchmark::DoNotOptimize(SheetBookPdf(book, Paper::A4));
     }
 }

@@ -1,7 +1,6 @@
 #include "app/Cli.h"
 
 #include "app/CliSheets.h"
-
 #include "equipment/DesignCheck.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"

@@ -16,8 +16,8 @@ constexpr int kSomeFailed = 1;
 constexpr int kFailed = 2;
 
 bool TakesValue(const std::string& arg) {
-    return arg == "--paper" || arg == "--troopers" || arg == "--kind" || arg == "--per-page" || arg == "--gunnery" ||
-           arg == "--anti-mech";
+    return arg == "--paper" || arg == "--troopers" || arg == "--kind" || arg == "--per-page" ||
+           arg == "--gunnery" || arg == "--anti-mech";
 }
 
 struct BookRequest {

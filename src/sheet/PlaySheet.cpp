@@ -28,7 +28,9 @@ std::string Lookup(const std::map<std::string, std::string>& table, const std::s
     return {};
 }
 
-std::string OrNone(const std::string& text) { return text.empty() || text == "-1" ? std::string(kNone) : text; }
+std::string OrNone(const std::string& text) {
+    return text.empty() || text == "-1" ? std::string(kNone) : text;
+}
 std::string OrNone(int value) { return value < 0 ? std::string(kNone) : std::to_string(value); }
 
 // Weapons and other things that hit: everything but the equipment category.
@@ -64,7 +66,8 @@ std::map<std::string, std::string> ParsePlayTable(const std::string& text) {
 std::string PlayTables::ToHit(const std::string& catalogName) const { return Lookup(toHit, catalogName); }
 std::string PlayTables::Effect(const std::string& catalogName) const { return Lookup(effects, catalogName); }
 
-PlaySheet BuildPlaySheet(const Context& ctx, const PlayTables& tables, int troopers, const PlaySkills& skills) {
+PlaySheet BuildPlaySheet(const Context& ctx, const PlayTables& tables, int troopers,
+                         const PlaySkills& skills) {
     const Design& d = ctx.design;
     const Catalog& catalog = ctx.catalog;
     PlaySheet s;
@@ -77,10 +80,10 @@ PlaySheet BuildPlaySheet(const Context& ctx, const PlayTables& tables, int troop
     s.technology += d.TechBase == 2 ? ", level 3" : ", level 2";
 
     const MovementLine lines[4] = {
-        {"Ground", d.GroundMP, {}},
-        {"Jump", d.JumpMP, {}},
-        {"VTOL", d.VTOLMP, {}},
-        {"Underwater", d.UMUMP, {}}
+        {"Ground",     d.GroundMP, {}},
+        {"Jump",       d.JumpMP,   {}},
+        {"VTOL",       d.VTOLMP,   {}},
+        {"Underwater", d.UMUMP,    {}}
     };
     for (const MovementLine& m : lines)
         if (m.points > 0 || s.movement.empty()) s.movement.push_back({m.label, m.points});

@@ -53,9 +53,9 @@ struct PlaySkills {
 
 struct PlaySheet {
     std::string name, model;
-    std::string chassis;      // "Humanoid" or "Quad"
-    std::string weightClass;  // "Light (750Kg)"
-    std::string technology;   // "Inner Sphere, level 2"
+    std::string chassis;                 // "Humanoid" or "Quad"
+    std::string weightClass;             // "Light (750Kg)"
+    std::string technology;              // "Inner Sphere, level 2"
     std::vector<PlayMovement> movement;  // ground always, the other kinds when the suit has them
     int troopers = 0;
     int armorPips = 0;  // per trooper; the trooper's own pip is drawn apart

@@ -10,10 +10,10 @@ namespace vantrel {
 
 namespace {
 
-constexpr double kPad = 1.5;     // inside the frame
-constexpr double kPip = 3.2;     // diameter: large enough to tick with a pencil
-constexpr double kPitch = 4.0;   // pip to pip
-constexpr double kBox = 3.0;     // ammunition tick box
+constexpr double kPad = 1.5;    // inside the frame
+constexpr double kPip = 3.2;    // diameter: large enough to tick with a pencil
+constexpr double kPitch = 4.0;  // pip to pip
+constexpr double kBox = 3.0;    // ammunition tick box
 constexpr double kBoxPitch = 3.8;
 constexpr double kBodyPt = 7.5;
 constexpr double kTablePt = 7;
@@ -29,11 +29,11 @@ struct Column {
     double width;
 };
 const Column kColumns[] = {
-    {"Dmg", 8},
-    {"Min", 7},
-    {"S", 6},
-    {"M", 6},
-    {"L", 6},
+    {"Dmg",    8 },
+    {"Min",    7 },
+    {"S",      6 },
+    {"M",      6 },
+    {"L",      6 },
     {"To-Hit", 11}
 };
 constexpr int kColumnCount = sizeof(kColumns) / sizeof(kColumns[0]);
@@ -93,8 +93,10 @@ private:
         double pt = kTitlePt;
         while (pt > kBodyPt && ink_.Width(MmPainter::Font(pt, true), name) > nameW) pt -= 0.5;
         if (draw_) ink_.Fill(QRectF(r_.x(), r_.y(), r_.width(), h), kShade);
-        Text(QStringLiteral("name"), QRectF(r_.x() + kPad, r_.y(), nameW, h), name, MmPainter::Font(pt, true));
-        Text(QStringLiteral("bv"), QRectF(r_.right() - kPad - bvW, r_.y(), bvW, h), bv, bvFont, Qt::AlignRight);
+        Text(QStringLiteral("name"), QRectF(r_.x() + kPad, r_.y(), nameW, h), name,
+             MmPainter::Font(pt, true));
+        Text(QStringLiteral("bv"), QRectF(r_.right() - kPad - bvW, r_.y(), bvW, h), bv, bvFont,
+             Qt::AlignRight);
         return h;
     }
 
@@ -103,8 +105,7 @@ private:
                  int limit = 4) {
         const double lh = ink_.LineHeight(f);
         const QStringList lines = ink_.Wrap(f, text, w, limit);
-        for (int i = 0; i < lines.size(); ++i)
-            Text(what, QRectF(x, y + i * lh, w, lh), lines[i], f);
+        for (int i = 0; i < lines.size(); ++i) Text(what, QRectF(x, y + i * lh, w, lh), lines[i], f);
         return lines.size() * lh;
     }
 
@@ -121,7 +122,8 @@ private:
         y += Lines(QStringLiteral("movement"), x, y, w, move, f);
         auto skill = [](const std::string& v) { return v.empty() ? QStringLiteral("_____") : Q(v); };
         const double lh = ink_.LineHeight(f);
-        Text(QStringLiteral("gunnery"), QRectF(x, y, w * 0.45, lh), QStringLiteral("Gunnery: ") + skill(s_.skills.gunnery), f);
+        Text(QStringLiteral("gunnery"), QRectF(x, y, w * 0.45, lh),
+             QStringLiteral("Gunnery: ") + skill(s_.skills.gunnery), f);
         Text(QStringLiteral("anti-mech"), QRectF(x + w * 0.45, y, w * 0.55, lh),
              QStringLiteral("Anti-'Mech: ") + skill(s_.skills.antiMech), f);
         y += lh;
@@ -145,7 +147,8 @@ private:
         const int rows = std::min(kMaxPipRows, (total + perRow - 1) / perRow);
         // When the pips do not all fit, the last places say how many armor points are not drawn.
         const int armorDrawn = total <= capacity ? s_.armorPips : capacity - 4;
-        Text(QStringLiteral("trooper %1").arg(t + 1), QRectF(x, y, numberW, kPitch), QString::number(t + 1), f);
+        Text(QStringLiteral("trooper %1").arg(t + 1), QRectF(x, y, numberW, kPitch), QString::number(t + 1),
+             f);
         layout.pipMm = kPip;
         auto cell = [&](int i) {
             return QRectF(areaX + (i % perRow) * kPitch + (kPitch - kPip) / 2,
@@ -184,13 +187,15 @@ private:
         for (int i = 0; i < kColumnCount; ++i) cx[i + 1] = cx[i] + kColumns[i].width;
         auto cells = [&](const QString& what, double yy, const QStringList& texts, const QFont& font) {
             for (int i = 0; i < kColumnCount; ++i)
-                Text(what, QRectF(cx[i] + 0.3, yy, kColumns[i].width - 0.6, rh), texts[i], font, Qt::AlignRight);
+                Text(what, QRectF(cx[i] + 0.3, yy, kColumns[i].width - 0.6, rh), texts[i], font,
+                     Qt::AlignRight);
         };
 
         const int total = static_cast<int>(s_.weapons.size() + s_.equipment.size());
         const int shown = std::min(shown_, total);
         int entry = 0;
-        Text(QStringLiteral("weapons heading"), QRectF(x, y, nameW - 0.6, rh), QStringLiteral("Weapons"), head);
+        Text(QStringLiteral("weapons heading"), QRectF(x, y, nameW - 0.6, rh), QStringLiteral("Weapons"),
+             head);
         QStringList heading;
         for (const Column& c : kColumns) heading << QString::fromLatin1(c.title);
         cells(QStringLiteral("weapons heading"), y, heading, head);
@@ -202,8 +207,9 @@ private:
         }
         for (const PlayWeapon& wpn : s_.weapons) {
             if (entry++ >= shown) break;
-            const QString name = (wpn.count > 1 ? QString::number(wpn.count) + QStringLiteral(" x ") : QString()) +
-                                 Q(wpn.name);
+            const QString name =
+                (wpn.count > 1 ? QString::number(wpn.count) + QStringLiteral(" x ") : QString()) +
+                Q(wpn.name);
             const QStringList lines = ink_.Wrap(f, name, nameW - 0.6, kNameLines);
             for (int i = 0; i < lines.size(); ++i)
                 Text(QStringLiteral("weapon"), QRectF(x, y + i * rh, nameW - 0.6, rh), lines[i], f);
@@ -223,13 +229,14 @@ private:
         const double lh = ink_.LineHeight(f);
         for (const PlayEquipment& e : s_.equipment) {
             if (entry++ >= shown) break;
-            QString text = (e.count > 1 ? QString::number(e.count) + QStringLiteral(" x ") : QString()) + Q(e.name);
+            QString text =
+                (e.count > 1 ? QString::number(e.count) + QStringLiteral(" x ") : QString()) + Q(e.name);
             if (!e.effect.empty()) text += QStringLiteral(": ") + Q(e.effect);
             y += Lines(QStringLiteral("equipment"), x, y, w, text, f, 3);
         }
         if (shown < total) {
-            Text(QStringLiteral("left out"), QRectF(x, y, w, lh), QStringLiteral("... and %1 more").arg(total - shown),
-                 head);
+            Text(QStringLiteral("left out"), QRectF(x, y, w, lh),
+                 QStringLiteral("... and %1 more").arg(total - shown), head);
             y += lh;
         }
         layout.linesShown = shown;
@@ -243,8 +250,9 @@ private:
         const int perRow = std::max(1, static_cast<int>((w - labelW) / kBoxPitch));
         const double rowH = kBoxPitch;
         if (wpn.shots == 0 || wpn.shots > perRow * kMaxAmmoRows) {
-            const QString text = wpn.shots == 0 ? QStringLiteral("Ammo: none carried")
-                                                : QStringLiteral("Ammo: ") + Plural(wpn.shots, "shot", "shots");
+            const QString text = wpn.shots == 0
+                                     ? QStringLiteral("Ammo: none carried")
+                                     : QStringLiteral("Ammo: ") + Plural(wpn.shots, "shot", "shots");
             Text(QStringLiteral("ammo"), QRectF(x, y, w, rowH), text, f);
             return rowH;
         }

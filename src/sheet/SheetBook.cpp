@@ -44,7 +44,8 @@ int PerPage(const SheetBook& book) {
 
 // Play blocks down the page in equal slots; a block that needs more takes as many slots as it
 // needs, up to the whole page, and starts a new page when this one has too few left.
-BookLayout PaintPlayBook(QPagedPaintDevice& device, QPainter& painter, const SheetBook& book, const QSizeF& pageMm) {
+BookLayout PaintPlayBook(QPagedPaintDevice& device, QPainter& painter, const SheetBook& book,
+                         const QSizeF& pageMm) {
     BookLayout out;
     const int perPage = PerPage(book);
     const double width = pageMm.width() - 2 * kMargin;
@@ -53,7 +54,8 @@ BookLayout PaintPlayBook(QPagedPaintDevice& device, QPainter& painter, const She
     int page = 0, used = 0;
     for (const PlaySheet& sheet : book.plays) {
         const double need = std::min(room, PlayBlockHeight(painter, sheet, width));
-        const int span = std::clamp(static_cast<int>(std::ceil((need + kGap) / (slot + kGap) - 1e-9)), 1, perPage);
+        const int span =
+            std::clamp(static_cast<int>(std::ceil((need + kGap) / (slot + kGap) - 1e-9)), 1, perPage);
         if (used > 0 && used + span > perPage) {
             device.newPage();
             ++page;
@@ -92,7 +94,8 @@ BookLayout PaintDesignBook(QPagedPaintDevice& device, QPainter& painter, const S
     return out;
 }
 
-BookLayout PaintBook(QPagedPaintDevice& device, QPainter& painter, const SheetBook& book, const QSizeF& pageMm) {
+BookLayout PaintBook(QPagedPaintDevice& device, QPainter& painter, const SheetBook& book,
+                     const QSizeF& pageMm) {
     if (book.Count() == 0) return {1, {}};
     return book.kind == SheetKind::Play ? PaintPlayBook(device, painter, book, pageMm)
                                         : PaintDesignBook(device, painter, book, pageMm);
@@ -105,7 +108,8 @@ QPageSize PageSize(Paper paper) {
 // A PDF text string that holds any character: UTF-16BE with its byte order mark, in hex.
 QByteArray PdfText(const std::string& utf8) {
     QByteArray out = "<FEFF";
-    for (const QChar c : ToQString(utf8)) out += QByteArray::number(c.unicode() | 0x10000, 16).mid(1).toUpper();
+    for (const QChar c : ToQString(utf8))
+        out += QByteArray::number(c.unicode() | 0x10000, 16).mid(1).toUpper();
     return out + '>';
 }
 
@@ -145,8 +149,8 @@ QByteArray AddPdfOutline(const QByteArray& pdf, const std::vector<std::string>& 
     const auto size = QRegularExpression(QStringLiteral("/Size\\s+(\\d+)")).match(trailer);
     const auto root = QRegularExpression(QStringLiteral("/Root\\s+(\\d+)\\s+0\\s+R")).match(trailer);
     const auto info = QRegularExpression(QStringLiteral("/Info\\s+(\\d+)\\s+0\\s+R")).match(trailer);
-    const auto prev =
-        QRegularExpression(QStringLiteral("startxref\\s+(\\d+)")).match(QString::fromLatin1(pdf.mid(startAt, 40)));
+    const auto prev = QRegularExpression(QStringLiteral("startxref\\s+(\\d+)"))
+                          .match(QString::fromLatin1(pdf.mid(startAt, 40)));
     if (!size.hasMatch() || !root.hasMatch() || !prev.hasMatch()) return pdf;
 
     // The catalog's entries, to be written again with the outline added.
@@ -193,9 +197,11 @@ QByteArray AddPdfOutline(const QByteArray& pdf, const std::vector<std::string>& 
     out += "xref\n" + root.captured(1).toLatin1() + " 1\n" + XrefEntry(offsets[0]);
     out += QByteArray::number(first) + " " + QByteArray::number(n + 1) + "\n";
     for (size_t i = 1; i < offsets.size(); ++i) out += XrefEntry(offsets[i]);
-    out += "trailer\n<<\n/Size " + QByteArray::number(first + n + 1) + "\n/Root " + ref(root.captured(1).toInt());
+    out += "trailer\n<<\n/Size " + QByteArray::number(first + n + 1) + "\n/Root " +
+           ref(root.captured(1).toInt());
     if (info.hasMatch()) out += "\n/Info " + ref(info.captured(1).toInt());
-    out += "\n/Prev " + prev.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    out += "\n/Prev " + prev.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(xref) +
+           "\n%%EOF\n";
     return out;
 }
 

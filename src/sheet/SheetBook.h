@@ -60,7 +60,8 @@ QByteArray AddPdfOutline(const QByteArray& pdf, const std::vector<std::string>& 
 namespace vantrel {
 
 // Reads each design file with `catalog`, works its totals out and adds its sheet to the book, in
-// the order given (play blocks carry `skills`); returns one line for each file that could not be read, naming it and the problem.
+// the order given (play blocks carry `skills`); returns one line for each file that could not be read, naming
+// it and the problem.
 std::vector<std::string> AddDesignFiles(SheetBook& book, const Catalog& catalog,
                                         const std::vector<std::string>& files, int troopers,
                                         const PlayTables& tables, const PlaySkills& skills = {});

@@ -155,8 +155,9 @@ void SheetCommands::MExportSheet_Click() {
 
     std::string error;
     const std::string file = FileSystemName(path);
-    const bool written = options.kind == SheetKind::Play ? WriteSheetBookPdf(file, Book(options), options.paper, error)
-                                                         : WriteRecordSheetPdf(file, Sheet(options), options.paper, error);
+    const bool written = options.kind == SheetKind::Play
+                             ? WriteSheetBookPdf(file, Book(options), options.paper, error)
+                             : WriteRecordSheetPdf(file, Sheet(options), options.paper, error);
     if (!written) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
              ToQString(error) + QLatin1Char('.'));
@@ -177,7 +178,8 @@ void SheetCommands::Show(const QString& path) {
 void SheetCommands::MSheetsOfSeveral_Click() {
     const GestureScope gesture(gestures_, "Record Sheets of Several Designs");
     Dialogs::FileRequest open;
-    open.folder = ctx_.DesignFile.empty() ? saveAsFolder_() : QFileInfo(ToQString(ctx_.DesignFile)).absolutePath();
+    open.folder =
+        ctx_.DesignFile.empty() ? saveAsFolder_() : QFileInfo(ToQString(ctx_.DesignFile)).absolutePath();
     open.filter = kDesignFilter;
     const QStringList designs = dialogs_.Files(window_, open);
     if (designs.isEmpty()) return;
@@ -209,7 +211,8 @@ void SheetCommands::MSheetsOfSeveral_Click() {
     std::vector<std::string> files;
     for (const QString& design : designs) files.push_back(FileSystemName(design));
     const PlayTables tables = options.kind == SheetKind::Play ? LoadPlayTables() : PlayTables{};
-    const std::vector<std::string> failed = AddDesignFiles(book, ctx_.catalog, files, options.troopers, tables);
+    const std::vector<std::string> failed =
+        AddDesignFiles(book, ctx_.catalog, files, options.troopers, tables);
     QString unread;
     for (const std::string& line : failed) unread += QLatin1Char('\n') + ToQString(line);
     if (book.Count() == 0) {

@@ -118,7 +118,7 @@ TEST(PlaySheet, TablesGiveModifiersAndEffectsByCatalogName) {
     EXPECT_EQ(Weapon(s, "(I) Small Pulse Laser")->toHit, "-2");
     EXPECT_EQ(Weapon(s, "(I) Medium VSP Laser")->toHit, "-3/-2/-1");
     EXPECT_EQ(Weapon(s, "(I) SRM 4")->toHit, "");
-    EXPECT_EQ(Weapon(s, "(I) SRM 4")->shots, 4);   // two loads of two
+    EXPECT_EQ(Weapon(s, "(I) SRM 4")->shots, 4);       // two loads of two
     EXPECT_EQ(Weapon(s, "(I) SRM 2 (OS)")->shots, 2);  // one shot per launcher
     ASSERT_EQ(s.equipment.size(), 2u);
     EXPECT_EQ(s.equipment[0].name, "Battle Claw");
@@ -147,7 +147,8 @@ void ExpectNoOverlap(const PlayBlockLayout& layout) {
         EXPECT_TRUE(layout.rect.contains(a.rect)) << a.what.toStdString() << " runs out of the block";
         for (size_t j = i + 1; j < layout.pieces.size(); ++j) {
             const auto& b = layout.pieces[j];
-            EXPECT_FALSE(a.rect.intersected(b.rect).width() > 0.01 && a.rect.intersected(b.rect).height() > 0.01)
+            EXPECT_FALSE(a.rect.intersected(b.rect).width() > 0.01 &&
+                         a.rect.intersected(b.rect).height() > 0.01)
                 << a.what.toStdString() << " overlaps " << b.what.toStdString();
         }
     }
@@ -185,7 +186,8 @@ TEST(PlaySheet, BusyBlocksKeepEveryPieceApartAtEverySquadSize) {
         const PlayBlockLayout quarter = PaintPlayBlock(painter, s, QRectF(10, 10, width, 67));
         EXPECT_LE(quarter.rect.height(), 67.01);
         EXPECT_GT(quarter.linesLeftOut, 0);
-        EXPECT_EQ(quarter.linesShown + quarter.linesLeftOut, static_cast<int>(s.weapons.size() + s.equipment.size()));
+        EXPECT_EQ(quarter.linesShown + quarter.linesLeftOut,
+                  static_cast<int>(s.weapons.size() + s.equipment.size()));
         ExpectNoOverlap(quarter);
         EXPECT_GE(quarter.pipMm, 3.0);
         int troopersDrawn = 0;
@@ -212,9 +214,9 @@ QString Poppler(const QString& tool, QStringList args, const QByteArray& pdf) {
 
 // The bookmarks as a PDF reader lists them: title and page.
 std::vector<std::string> Outline(const QByteArray& pdf) {
-    const QString xml = Poppler(QStringLiteral("pdftohtml"), {QStringLiteral("-xml"), QStringLiteral("-stdout"),
-                                                              QStringLiteral("-i"), QStringLiteral("-q")},
-                                pdf);
+    const QString xml = Poppler(
+        QStringLiteral("pdftohtml"),
+        {QStringLiteral("-xml"), QStringLiteral("-stdout"), QStringLiteral("-i"), QStringLiteral("-q")}, pdf);
     std::vector<std::string> out;
     auto it = QRegularExpression(QStringLiteral("<item page=\"(\\d+)\">([^<]*)</item>")).globalMatch(xml);
     while (it.hasNext()) {
@@ -230,8 +232,9 @@ int Pages(const QByteArray& pdf) {
 
 std::vector<PlaySheet> FourDesigns() {
     const PlayTables t = Tables();
-    return {BuildPlaySheet(Shipped("shipped-catalog/full-humanoid"), t), BuildPlaySheet(Raider(), t, 0, {"4", "5"}),
-            BuildPlaySheet(Load("quad-turret"), t, 6), BuildPlaySheet(Load("new-design"), t, 1)};
+    return {BuildPlaySheet(Shipped("shipped-catalog/full-humanoid"), t),
+            BuildPlaySheet(Raider(), t, 0, {"4", "5"}), BuildPlaySheet(Load("quad-turret"), t, 6),
+            BuildPlaySheet(Load("new-design"), t, 1)};
 }
 
 TEST(SheetBook, PagesAndOneBookmarkPerDesignInOrder) {
@@ -242,9 +245,8 @@ TEST(SheetBook, PagesAndOneBookmarkPerDesignInOrder) {
     const QByteArray pdf = SheetBookPdf(book, Paper::A4, &layout);
     EXPECT_EQ(Pages(pdf), 2);  // four blocks a page
     EXPECT_EQ(layout.pages, 2);
-    EXPECT_THAT(Outline(pdf), ElementsAre("Longshore Boarding Trooper LVH-7S 'Breaker' @1",
-                                          "Raider RD-2 @1", "Quad Tester, Mk II @1", "Battle Armor 0 @1",
-                                          "Raider RD-2 @2"));
+    EXPECT_THAT(Outline(pdf), ElementsAre("Longshore Boarding Trooper LVH-7S 'Breaker' @1", "Raider RD-2 @1",
+                                          "Quad Tester, Mk II @1", "Battle Armor 0 @1", "Raider RD-2 @2"));
     // Blocks one under the other, inside the margins.
     for (size_t i = 1; i < 4; ++i) EXPECT_GE(layout.sheets[i].rect.top(), layout.sheets[i - 1].rect.bottom());
     EXPECT_LE(layout.sheets[3].rect.bottom(), 287.01);

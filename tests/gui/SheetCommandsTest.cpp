@@ -121,7 +121,8 @@ TEST_F(SheetCommandsTest, ExportWritesTheCommandLinesSheetBesideTheDesign) {
     Export(Options(0, Paper::A4), out);
     EXPECT_EQ(form->Gestures().Count(), gestures + 1);
     ASSERT_EQ(dialogs.sheetQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.sheetQuestions[0].shown, Options(0, Paper::A4, SheetKind::Play));  // nothing remembered yet
+    EXPECT_EQ(dialogs.sheetQuestions[0].shown,
+              Options(0, Paper::A4, SheetKind::Play));  // nothing remembered yet
     EXPECT_EQ(dialogs.sheetQuestions[0].techTroopers, 4);
     ASSERT_EQ(dialogs.files.size(), 1u);
     const Dialogs::FileRequest& r = dialogs.files[0];
