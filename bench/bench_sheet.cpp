@@ -1,9 +1,12 @@
 // The record sheet of a busy design: the model, the page laid out and painted, the PDF written.
 
 #include "BenchDesign.h"
+#include "files/DesignFile.h"
 #include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
+#include "sheet/PlaySheet.h"
 #include "sheet/RecordSheet.h"
+#include "sheet/SheetBook.h"
 #include "sheet/SheetPdf.h"
 #include "sheet/SheetPdfBytes.h"
 
@@ -86,6 +89,41 @@ void BM_RecordSheetRefusedTarget(benchmark::State& state) {
             state.SkipWithError("a folder was taken");
 }
 BENCHMARK(BM_RecordSheetRefusedTarget)->Unit(benchmark::kMicrosecond);
+// A page of four play blocks of the busy design: the models, the page laid out and painted, the PDF
+// with its bookmarks.
+void BM_PlayPage(benchmark::State& state) {
+    Context ctx = FullDesign();
+    MainCalc(ctx);
+    const PlayTables tables = LoadPlayTables();
+    for (auto _ : state) {
+        SheetBook book;
+        for (int troopers = 3; troopers <= 6; ++troopers)
+            book.plays.push_back(BuildPlaySheet(ctx, tables, troopers));
+        benchmark::DoNotOptimize(SheetBookPdf(book, Paper::A4));
+    }
+}
+BENCHMARK(BM_PlayPage)->Unit(benchmark::kMillisecond);
+
+// A hundred design files into one PDF, as the command does after reading the catalog: each file
+// read and worked out, its sheet drawn, the file replaced in one step. Play blocks and design sheets.
+void BM_HundredDesigns(benchmark::State& state) {
+    Context ctx = FullDesign();
+    MainCalc(ctx);
+    QTemporaryDir dir;
+    const std::string design = QDir(dir.path()).filePath(QStringLiteral("busy.vnt")).toStdString();
+    std::string error;
+    if (!DoSaveAs(ctx.design, design, error)) state.SkipWithError(error.c_str());
+    const std::vector<std::string> files(100, design);
+    const std::string out = QDir(dir.path()).filePath(QStringLiteral("book.pdf")).toStdString();
+    for (auto _ : state) {
+        SheetBook book;
+        book.kind = state.range(0) ? SheetKind::Play : SheetKind::Design;
+        const PlayTables tables = LoadPlayTables();
+        AddDesignFiles(book, ctx.catalog, files, 0, tables);
+        if (!WriteSheetBookPdf(out, book, Paper::A4, error)) state.SkipWithError(error.c_str());
+    }
+}
+BENCHMARK(BM_HundredDesigns)->Arg(1)->Arg(0)->ArgName("play")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "app/Cli.h"
 
 #include "app/CliList.h"
+#include "app/CliSheets.h"
 #include "equipment/DesignCheck.h"
 #include "files/AtomicFile.h"
 #include "files/DesignFile.h"
@@ -42,6 +43,8 @@ const char* const kUsage =
     "       vantrel --export-text DESIGN.vnt OUT.txt\n"
     "       vantrel --record-sheet DESIGN.vnt OUT.pdf [--paper a4|letter] [--troopers N]\n"
     "       vantrel --list FOLDER [--recursive] [--format tsv|csv|json]\n"
+    "       vantrel --record-sheet DESIGN.vnt... OUT.pdf [--kind play|design] [--per-page 1..4]\n"
+    "                            [--gunnery N] [--anti-mech N] [--paper a4|letter] [--troopers N]\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -66,6 +69,13 @@ const char* const kHelp =
     "                                    choices, status figures and check counts, or why it cannot\n"
     "                                    be read (exit status 1); --format tsv (the default), csv\n"
     "                                    or json\n"
+    "  --record-sheet A.vnt B.vnt... OUT.pdf\n"
+    "                                    write the sheets of several designs to one PDF, one\n"
+    "                                    bookmark each; --kind play (squads for the table, four\n"
+    "                                    to a page) or design (the default, one to a page),\n"
+    "                                    --per-page 1 to 4; a design that cannot be read is named\n"
+    "                                    on standard error, the others are drawn, exit status 1;\n"
+    "                                    --gunnery and --anti-mech 0 to 8 fill in the skills\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"
@@ -246,6 +256,12 @@ int RunCommandLine(int argc, char** argv) {
         return ExportText(argv[0], argv[2], argv[3]);
     }
     if (option == "--record-sheet") {
+        if (IsSheetBookRequest(argc, argv)) {
+            std::string problem;
+            const int status = RecordSheetsCommand(
+                argc, argv, [&](Catalog& catalog) { return LoadProgramCatalog(argv[0], catalog); }, problem);
+            return problem.empty() ? status : UsageError(problem);
+        }
         SheetRequest request;
         if (const std::string problem = ParseSheetRequest(argc, argv, request); !problem.empty())
             return UsageError(problem);

@@ -40,6 +40,8 @@ inline const QString kKeyLastFolder = QStringLiteral("LastFolder");
 inline const QString kKeySheetTroopers = QStringLiteral("SheetTroopers");  // default 0
 // The record sheet's paper: "A4" or "Letter".
 inline const QString kKeySheetPaper = QStringLiteral("SheetPaper");  // default A4
+// The record sheet's kind: "Play" (squads for the table) or "Design" (slots, figure and notes).
+inline const QString kKeySheetKind = QStringLiteral("SheetKind");  // default Play
 // The main window's place and size when it was last closed (Qt's saved geometry, base 64).
 inline const QString kKeyWindowGeometry = QStringLiteral("MainWindowGeometry");  // default empty
 

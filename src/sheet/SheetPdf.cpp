@@ -51,9 +51,7 @@ SheetLayout PrintRecordSheet(QPrinter& printer, const RecordSheet& sheet) {
     return PaintRecordSheet(painter, sheet, page);
 }
 
-bool WriteRecordSheetPdf(const std::string& path, const RecordSheet& sheet, Paper paper, std::string& error) {
-    // A target that would be refused is refused before the drawing, which may take a while.
-    if (!CheckWriteTarget(path, error)) return false;
+std::unique_ptr<QGuiApplication> StartToolkitIfNeeded() {
     // The command line has no window and may have no display: the offscreen platform draws as well.
     std::unique_ptr<QGuiApplication> app;
     static int argc = 1;
@@ -69,6 +67,13 @@ bool WriteRecordSheetPdf(const std::string& path, const RecordSheet& sheet, Pape
         app = std::make_unique<QGuiApplication>(argc, argv);
         QLocale::setDefault(QLocale::c());
     }
+    return app;
+}
+
+bool WriteRecordSheetPdf(const std::string& path, const RecordSheet& sheet, Paper paper, std::string& error) {
+    // A target that would be refused is refused before the drawing, which may take a while.
+    if (!CheckWriteTarget(path, error)) return false;
+    const std::unique_ptr<QGuiApplication> app = StartToolkitIfNeeded();
     const QByteArray bytes = RecordSheetPdf(sheet, paper);
     if (bytes.isEmpty()) {
         error = "the page could not be drawn";

@@ -5,6 +5,9 @@
 
 #include <QByteArray>
 
+#include <memory>
+
+class QGuiApplication;
 class QPrinter;
 
 namespace vantrel {
@@ -14,5 +17,8 @@ QByteArray RecordSheetPdf(const RecordSheet& sheet, Paper paper, SheetLayout* la
 
 // Prints the sheet on one page of the printer (or its preview), full page, in its paper size.
 SheetLayout PrintRecordSheet(QPrinter& printer, const RecordSheet& sheet);
+
+// An offscreen application object when none exists yet, to be kept while drawing; null otherwise.
+std::unique_ptr<QGuiApplication> StartToolkitIfNeeded();
 
 }  // namespace vantrel

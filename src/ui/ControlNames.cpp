@@ -148,6 +148,7 @@ void MainFormNaming::Menus(MainForm& f) {
     VANTREL_KEEP_NAME(f, MExport);
     VANTREL_KEEP_NAME(f, MPrintSheet);
     VANTREL_KEEP_NAME(f, MExportSheet);
+    VANTREL_KEEP_NAME(f, MSheetsOfSeveral);
     VANTREL_KEEP_NAME(f, MQuit);
     VANTREL_KEEP_NAME(f, MUndo);
     VANTREL_KEEP_NAME(f, MRedo);
@@ -421,12 +422,14 @@ void NameControls(BreakdownForm& f) {
 }
 
 void NameControls(SheetOptionsDialog& d) {
+    VANTREL_KEEP_NAME(d, Kind);
     VANTREL_KEEP_NAME(d, Squad);
     VANTREL_KEEP_NAME(d, PaperBox);
     VANTREL_KEEP_NAME(d, Buttons);
+    Speak(d.Kind, "Sheet");
     Speak(d.Squad, "Squad size");
     Speak(d.PaperBox, "Paper");
-    TabChain({d.Squad, d.PaperBox});  // the button box's own buttons follow
+    TabChain({d.Kind, d.Squad, d.PaperBox});  // the button box's own buttons follow
 }
 
 void NameControls(DesignLibraryForm& f) {

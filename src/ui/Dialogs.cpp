@@ -92,6 +92,16 @@ QString QtDialogs::File(QWidget* parent, const FileRequest& request) {
     return dialog.selectedFiles().constFirst();
 }
 
+QStringList QtDialogs::Files(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(FilterList(request.filter));
+    if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
 bool QtDialogs::AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) {
     SheetOptionsDialog dialog(options, techTroopers, parent);
     NameControls(dialog);

@@ -11,7 +11,8 @@ class QWidget;
 
 namespace vantrel {
 
-enum class Paper;  // sheet/RecordSheet.h
+enum class Paper;      // sheet/RecordSheet.h
+enum class SheetKind;  // sheet/PlaySheet.h
 
 // Every message box and file dialog of the windows goes through this interface, so that tests
 // answer them and never block.
@@ -36,6 +37,7 @@ public:
     struct SheetOptions {
         int troopers = 0;  // 1..6, or 0: the squad of the design's technology base
         Paper paper{};     // A4 unless chosen
+        SheetKind kind{};  // the design sheet unless chosen
 
         bool operator==(const SheetOptions&) const = default;
     };
@@ -45,6 +47,8 @@ public:
                            Buttons buttons) = 0;
     // The chosen path, or an empty text when cancelled.
     virtual QString File(QWidget* parent, const FileRequest& request) = 0;
+    // An open dialog that takes several existing files; the chosen paths, or none when cancelled.
+    virtual QStringList Files(QWidget* parent, const FileRequest& request) = 0;
     // Asks the squad size and the paper of a record sheet. `options` comes in as last chosen and
     // holds the answer; `techTroopers` is the squad of the design's technology base. False when
     // cancelled.
@@ -60,6 +64,7 @@ public:
     Answer Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons) override;
     QString File(QWidget* parent, const FileRequest& request) override;
+    QStringList Files(QWidget* parent, const FileRequest& request) override;
     bool AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) override;
     bool Print(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 };

@@ -172,6 +172,7 @@ void MainForm::BuildMenu() {
     MPrintSheet = MFile->addAction(ToQString("&Print Record Sheet..."));
     MPrintSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     MExportSheet = MFile->addAction(ToQString("Export Record Sheet to P&DF..."));
+    MSheetsOfSeveral = MFile->addAction(ToQString("Record Sheets of Se&veral Designs..."));
     MQuit = MFile->addAction(ToQString("&Quit"));
     MQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     MEdit = bar->addMenu(ToQString("&Edit"));
@@ -229,6 +230,7 @@ void MainForm::ConnectHandlers() {
         ctx_, *gestures_, dialogs_, settings_, platform_, [this] { return files_->DialogFolder(); }, this);
     connect(MPrintSheet, &QAction::triggered, sheets_, &SheetCommands::MPrintSheet_Click);
     connect(MExportSheet, &QAction::triggered, sheets_, &SheetCommands::MExportSheet_Click);
+    connect(MSheetsOfSeveral, &QAction::triggered, sheets_, &SheetCommands::MSheetsOfSeveral_Click);
     connect(MQuit, &QAction::triggered, files_, &FileCommands::MQuit_Click);
     connect(MUndo, &QAction::triggered, edits_, &EditCommands::MUndo_Click);
     connect(MRedo, &QAction::triggered, edits_, &EditCommands::MRedo_Click);

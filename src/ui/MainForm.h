@@ -191,6 +191,8 @@ private:
     QAction* MExport = nullptr;
     QAction* MPrintSheet = nullptr;   // "&Print Record Sheet..."
     QAction* MExportSheet = nullptr;  // "Export Record Sheet to P&DF..."
+    // "Record Sheets of Se&veral Designs..."
+    QAction* MSheetsOfSeveral = nullptr;
     QAction* MQuit = nullptr;
     QAction* MUndo = nullptr;
     QAction* MRedo = nullptr;

@@ -7,6 +7,7 @@
 #include "rules/MainCalc.h"
 #include "sheet/QtText.h"
 #include "sheet/RecordSheet.h"
+#include "sheet/SheetBook.h"
 #include "sheet/SheetPdf.h"
 #include "sheet/SheetPdfBytes.h"
 #include "ui/Gesture.h"
@@ -21,6 +22,7 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace vantrel {
 
@@ -31,6 +33,9 @@ const QString kPdfFilter = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*.
 const QString kPdfExt = QStringLiteral("pdf");
 const QString kLetter = QStringLiteral("Letter");
 const QString kA4 = QStringLiteral("A4");
+const QString kPlay = QStringLiteral("Play");
+const QString kDesign = QStringLiteral("Design");
+const QString kDesignFilter = QStringLiteral("Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*");
 
 // The design's name as a file name: a separator in it would name another folder.
 QString ProposedName(const std::string& name) {
@@ -65,12 +70,16 @@ Dialogs::SheetOptions SheetCommands::Remembered() const {
     options.paper = settings_.Read(kKeySheetPaper, kA4).trimmed().compare(kLetter, Qt::CaseInsensitive) == 0
                         ? Paper::Letter
                         : Paper::A4;
+    options.kind = settings_.Read(kKeySheetKind, kPlay).trimmed().compare(kDesign, Qt::CaseInsensitive) == 0
+                       ? SheetKind::Design
+                       : SheetKind::Play;
     return options;
 }
 
 void SheetCommands::Remember(const Dialogs::SheetOptions& options) {
     settings_.Write(kKeySheetTroopers, QString::number(options.troopers));
     settings_.Write(kKeySheetPaper, options.paper == Paper::Letter ? kLetter : kA4);
+    settings_.Write(kKeySheetKind, options.kind == SheetKind::Design ? kDesign : kPlay);
 }
 
 bool SheetCommands::AskOptions(Dialogs::SheetOptions& options) {
@@ -88,11 +97,22 @@ RecordSheet SheetCommands::Sheet(const Dialogs::SheetOptions& options) const {
     return BuildRecordSheet(*copy, options.troopers);
 }
 
+SheetBook SheetCommands::Book(const Dialogs::SheetOptions& options) const {
+    auto copy = std::make_unique<Context>(ctx_);
+    MainCalc(*copy);
+    SheetBook book;
+    book.kind = SheetKind::Play;
+    book.plays.push_back(BuildPlaySheet(*copy, LoadPlayTables(), options.troopers));
+    return book;
+}
+
 void SheetCommands::MPrintSheet_Click() {
     const GestureScope gesture(gestures_, "Print Record Sheet");
     Dialogs::SheetOptions options;
     if (!AskOptions(options)) return;
-    const RecordSheet sheet = Sheet(options);
+    const bool play = options.kind == SheetKind::Play;
+    const RecordSheet sheet = play ? RecordSheet{} : Sheet(options);
+    const SheetBook book = play ? Book(options) : SheetBook{};
 
     QPrinter printer(QPrinter::HighResolution);
     // The PDF export's resolution: the layout rounds to the same device units on paper.
@@ -101,9 +121,15 @@ void SheetCommands::MPrintSheet_Click() {
         QPageLayout(QPageSize(options.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer.setFullPage(true);
-    printer.setDocName(ToQString(sheet.name));
+    printer.setDocName(ToQString(ctx_.design.MechName));
     printer.setCreator(QStringLiteral("Vantrel"));
-    if (!dialogs_.Print(window_, printer, [&sheet](QPrinter& p) { PrintRecordSheet(p, sheet); })) return;
+    if (!dialogs_.Print(window_, printer, [&](QPrinter& p) {
+            if (play)
+                PrintSheetBook(p, book);
+            else
+                PrintRecordSheet(p, sheet);
+        }))
+        return;
     Remember(options);
     if (printer.printerState() == QPrinter::Error)
         Warn(QStringLiteral("Could not print the record sheet of ") + ToQString(ctx_.design.MechName) +
@@ -129,20 +155,86 @@ void SheetCommands::MExportSheet_Click() {
     Remember(options);
 
     std::string error;
-    const std::string target = QFile::encodeName(path).toStdString();
+    const std::string file = FileSystemName(path);
     // The design's own file chosen by mistake would lose the design for a picture of it.
-    if (SameFile(target, FileSystemName(ToQString(ctx_.DesignFile)))) error = kTargetIsTheDesign;
-    if (!error.empty() || !WriteRecordSheetPdf(target, Sheet(options), options.paper, error)) {
+    bool written = false;
+    if (SameFile(file, FileSystemName(ToQString(ctx_.DesignFile))))
+        error = kTargetIsTheDesign;
+    else
+        written = options.kind == SheetKind::Play
+                      ? WriteSheetBookPdf(file, Book(options), options.paper, error)
+                      : WriteRecordSheetPdf(file, Sheet(options), options.paper, error);
+    if (!written) {
         Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
              ToQString(error) + QLatin1Char('.'));
         return;
     }
-    // As with the readout: without a viewer the user would see nothing, so say where it went.
+    Show(path);
+}
+
+// As with the readout: without a viewer the user would see nothing, so say where it went.
+void SheetCommands::Show(const QString& path) {
     if (!platform_.ShellDef(path))
         dialogs_.Message(window_,
                          QStringLiteral("The record sheet was written to ") + QDir::toNativeSeparators(path) +
                              QStringLiteral(", but no program could be started to show it."),
                          kTitle, Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+}
+
+void SheetCommands::MSheetsOfSeveral_Click() {
+    const GestureScope gesture(gestures_, "Record Sheets of Several Designs");
+    Dialogs::FileRequest open;
+    open.folder =
+        ctx_.DesignFile.empty() ? saveAsFolder_() : QFileInfo(ToQString(ctx_.DesignFile)).absolutePath();
+    open.filter = kDesignFilter;
+    const QStringList designs = dialogs_.Files(window_, open);
+    if (designs.isEmpty()) return;
+    Dialogs::SheetOptions options;
+    if (!AskOptions(options)) return;
+
+    const QString folder = QFileInfo(designs.front()).absolutePath();
+    Dialogs::FileRequest save;
+    save.save = true;
+    save.folder = folder;
+    save.fileName = QDir(folder).filePath(QStringLiteral("Record Sheets.pdf"));
+    save.filter = kPdfFilter;
+    save.defaultSuffix = kPdfExt;
+    const QString path = dialogs_.File(window_, save);
+    if (path.isEmpty()) return;
+    Remember(options);
+
+    // The sheets must not take the place of a design they are drawn from.
+    const QString target = QFileInfo(path).canonicalFilePath();  // empty while the file is not there
+    for (const QString& design : designs) {
+        if (!target.isEmpty() && QFileInfo(design).canonicalFilePath() == target) {
+            Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) +
+                 QStringLiteral(": it is one of the designs to draw."));
+            return;
+        }
+    }
+    SheetBook book;
+    book.kind = options.kind;
+    std::vector<std::string> files;
+    for (const QString& design : designs) files.push_back(FileSystemName(design));
+    const PlayTables tables = options.kind == SheetKind::Play ? LoadPlayTables() : PlayTables{};
+    const std::vector<std::string> failed =
+        AddDesignFiles(book, ctx_.catalog, files, options.troopers, tables);
+    QString unread;
+    for (const std::string& line : failed) unread += QLatin1Char('\n') + ToQString(line);
+    if (book.Count() == 0) {
+        Warn(QStringLiteral("No record sheet was written: none of the designs could be read.") + unread);
+        return;
+    }
+    std::string error;
+    if (!WriteSheetBookPdf(FileSystemName(path), book, options.paper, error)) {
+        Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+             ToQString(error) + QLatin1Char('.'));
+        return;
+    }
+    if (!failed.empty())
+        Warn(QStringLiteral("The record sheets were written to ") + QDir::toNativeSeparators(path) +
+             QStringLiteral(" without the designs that could not be read:") + unread);
+    Show(path);
 }
 
 }  // namespace vantrel

@@ -13,6 +13,7 @@ namespace vantrel {
 
 struct Context;
 struct RecordSheet;
+struct SheetBook;
 class GestureTracker;
 class Platform;
 class SettingsStore;
@@ -28,15 +29,19 @@ public:
 
     void MPrintSheet_Click();
     void MExportSheet_Click();
+    // The sheets of design files chosen in a file dialog, in one PDF.
+    void MSheetsOfSeveral_Click();
 
-    // The squad size and paper last chosen (a squad of 0 follows the technology base).
+    // The kind, squad size and paper last chosen (a squad of 0 follows the technology base).
     Dialogs::SheetOptions Remembered() const;
 
 private:
     bool AskOptions(Dialogs::SheetOptions& options);
     void Remember(const Dialogs::SheetOptions& options);
     RecordSheet Sheet(const Dialogs::SheetOptions& options) const;
+    SheetBook Book(const Dialogs::SheetOptions& options) const;
     void Warn(const QString& text);
+    void Show(const QString& path);
 
     Context& ctx_;
     GestureTracker& gestures_;

@@ -1,5 +1,6 @@
 #include "ui/SheetOptionsDialog.h"
 
+#include "sheet/PlaySheet.h"
 #include "sheet/RecordSheet.h"
 
 #include <QComboBox>
@@ -22,6 +23,11 @@ SheetOptionsDialog::SheetOptionsDialog(const Dialogs::SheetOptions& options, int
                                        QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Record Sheet"));
+    Kind = new QComboBox(this);
+    Kind->addItem(QStringLiteral("Play sheet"), static_cast<int>(SheetKind::Play));
+    Kind->addItem(QStringLiteral("Design sheet"), static_cast<int>(SheetKind::Design));
+    Kind->setCurrentIndex(options.kind == SheetKind::Design ? 1 : 0);
+
     Squad = new QComboBox(this);
     Squad->addItem(QStringLiteral("By technology base (") + Troopers(techTroopers) + QLatin1Char(')'), 0);
     for (int n = kMinTroopers; n <= kMaxTroopers; ++n) Squad->addItem(Troopers(n), n);
@@ -34,6 +40,9 @@ SheetOptionsDialog::SheetOptionsDialog(const Dialogs::SheetOptions& options, int
     PaperBox->setCurrentIndex(options.paper == Paper::Letter ? 1 : 0);
 
     auto* form = new QFormLayout;
+    auto* kindLabel = new QLabel(QStringLiteral("S&heet:"), this);
+    kindLabel->setBuddy(Kind);
+    form->addRow(kindLabel, Kind);
     auto* squadLabel = new QLabel(QStringLiteral("&Squad size:"), this);
     squadLabel->setBuddy(Squad);
     auto* paperLabel = new QLabel(QStringLiteral("&Paper:"), this);
@@ -55,6 +64,7 @@ Dialogs::SheetOptions SheetOptionsDialog::Options() const {
     Dialogs::SheetOptions out;
     out.troopers = Squad->currentData().toInt();
     out.paper = PaperBox->currentIndex() == 1 ? Paper::Letter : Paper::A4;
+    out.kind = Kind->currentIndex() == 1 ? SheetKind::Design : SheetKind::Play;
     return out;
 }
 

@@ -9,7 +9,7 @@ class QDialogButtonBox;
 
 namespace vantrel {
 
-// The small question before a record sheet is printed or exported: squad size and paper.
+// The small question before a record sheet is printed or exported: kind, squad size and paper.
 class SheetOptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +18,7 @@ public:
 
     Dialogs::SheetOptions Options() const;
 
+    QComboBox* Kind = nullptr;   // "Play sheet", "Design sheet"
     QComboBox* Squad = nullptr;  // "By technology base (N troopers)", then 1..6
     QComboBox* PaperBox = nullptr;
     QDialogButtonBox* Buttons = nullptr;

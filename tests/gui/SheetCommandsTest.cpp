@@ -5,6 +5,7 @@
 
 #include "FindWidget.h"
 #include "MainFormFixture.h"
+#include "sheet/PlaySheet.h"
 #include "sheet/RecordSheet.h"
 #include "ui/EditCommands.h"
 #include "ui/Gesture.h"
@@ -56,10 +57,11 @@ QString PdfInfo(const QString& path, const QString& field) {
     return {};
 }
 
-Dialogs::SheetOptions Options(int troopers, Paper paper) {
+Dialogs::SheetOptions Options(int troopers, Paper paper, SheetKind kind = SheetKind::Design) {
     Dialogs::SheetOptions o;
     o.troopers = troopers;
     o.paper = paper;
+    o.kind = kind;
     return o;
 }
 
@@ -119,7 +121,8 @@ TEST_F(SheetCommandsTest, ExportWritesTheCommandLinesSheetBesideTheDesign) {
     Export(Options(0, Paper::A4), out);
     EXPECT_EQ(form->Gestures().Count(), gestures + 1);
     ASSERT_EQ(dialogs.sheetQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.sheetQuestions[0].shown, Options(0, Paper::A4));  // nothing remembered yet
+    EXPECT_EQ(dialogs.sheetQuestions[0].shown,
+              Options(0, Paper::A4, SheetKind::Play));  // nothing remembered yet
     EXPECT_EQ(dialogs.sheetQuestions[0].techTroopers, 4);
     ASSERT_EQ(dialogs.files.size(), 1u);
     const Dialogs::FileRequest& r = dialogs.files[0];
@@ -234,7 +237,7 @@ TEST_F(SheetCommandsTest, CancelAnywhereWritesNothing) {
     // Not even the choice was kept.
     EXPECT_EQ(settings->Read(kKeySheetTroopers, "none"_q), "none"_q);
     EXPECT_EQ(settings->Read(kKeySheetPaper, "none"_q), "none"_q);
-    EXPECT_EQ(dialogs.sheetQuestions.back().shown, Options(0, Paper::A4));
+    EXPECT_EQ(dialogs.sheetQuestions.back().shown, Options(0, Paper::A4, SheetKind::Play));
 }
 
 TEST_F(SheetCommandsTest, TheChoiceIsRememberedInANewWindow) {
@@ -319,6 +322,91 @@ TEST_F(SheetCommandsTest, TheDesignsOwnFileOrAFolderIsRefusedAsTheSheet) {
     EXPECT_TRUE(platform.opened.isEmpty());
 }
 
+// The play sheet from the window: the first choice offered, written as the command line's --kind play
+// writes it, and the kind remembered apart from the squad and the paper.
+TEST_F(SheetCommandsTest, ThePlaySheetIsOfferedFirstAndRemembered) {
+    const QString design = Path("raider.vnt"_q);
+    Find<QLineEdit>(*form, "TextMechName")->setText("Raider"_q);
+    SaveAs(design);
+    Export(Options(3, Paper::A4, SheetKind::Play), Path("play.pdf"_q));
+    EXPECT_EQ(dialogs.sheetQuestions[0].shown.kind, SheetKind::Play);
+    const QString text = PdfText(Path("play.pdf"_q));
+    EXPECT_TRUE(text.contains("Raider"_q)) << text.toStdString();
+    EXPECT_TRUE(text.contains("Gunnery: _____"_q));
+    EXPECT_TRUE(text.contains("per squad of 3"_q));
+    EXPECT_FALSE(text.contains("Critical Slots"_q));
+    EXPECT_EQ(settings->Read(kKeySheetKind, {}), "Play"_q);
+    EXPECT_EQ(platform.opened, QStringList{Path("play.pdf"_q)});
+
+    QProcess p;
+    p.start(QStringLiteral(VANTREL_PROGRAM),
+            {"--record-sheet"_q, design, Path("cli.pdf"_q), "--kind"_q, "play"_q, "--troopers"_q, "3"_q});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(PdfText(Path("cli.pdf"_q)), text);
+
+    // Printed, the same block.
+    dialogs.printTo = Path("printed.pdf"_q);
+    dialogs.sheetAnswers.push_back(Options(3, Paper::A4, SheetKind::Play));
+    Find<QAction>(*form, "MPrintSheet")->trigger();
+    EXPECT_EQ(PdfText(Path("printed.pdf"_q)), text);
+
+    Export(Options(0, Paper::Letter, SheetKind::Design), Path("design.pdf"_q));
+    EXPECT_EQ(dialogs.sheetQuestions[2].shown, Options(3, Paper::A4, SheetKind::Play));
+    EXPECT_TRUE(PdfText(Path("design.pdf"_q)).contains("Critical Slots"_q));
+    EXPECT_EQ(settings->Read(kKeySheetKind, {}), "Design"_q);
+    EXPECT_EQ(form->Sheets().Remembered(), Options(0, Paper::Letter, SheetKind::Design));
+}
+
+// File > Record Sheets of Several Designs...: the files, the question, the PDF; what could not be
+// read is named, the rest is drawn, and the open design is left alone.
+TEST_F(SheetCommandsTest, SeveralDesignsGoIntoOnePdfAndUnreadableOnesAreNamed) {
+    const QList<QAction*> file = Find<QMenu>(*form, "MFile")->actions();
+    QAction* several = Find<QAction>(*form, "MSheetsOfSeveral");
+    EXPECT_EQ(file.indexOf(several), file.indexOf(Find<QAction>(*form, "MExportSheet")) + 1);
+    EXPECT_EQ(several->text(), "Record Sheets of Se&veral Designs..."_q);
+
+    Find<QLineEdit>(*form, "TextMechName")->setText("First"_q);
+    SaveAs(Path("first.vnt"_q));
+    Find<QLineEdit>(*form, "TextMechName")->setText("Second"_q);
+    SaveAs(Path("second.vnt"_q));
+    const size_t steps = form->Edits().History().UndoCount();
+
+    // Cancelled at the files, at the question, at the output: nothing written, nothing asked after.
+    several->trigger();
+    EXPECT_TRUE(dialogs.sheetQuestions.empty());
+    dialogs.fileLists.push_back({Path("first.vnt"_q)});
+    several->trigger();
+    ASSERT_EQ(dialogs.sheetQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.files.size(), 2u);
+    EXPECT_TRUE(dialogs.files.back().filter.contains("*.vnt"_q));
+
+    const QString out = Path("book.pdf"_q);
+    dialogs.fileLists.push_back({Path("first.vnt"_q), Path("missing.vnt"_q), Path("second.vnt"_q)});
+    dialogs.sheetAnswers.push_back(Options(0, Paper::A4, SheetKind::Play));
+    dialogs.fileNames.push_back(out);
+    several->trigger();
+    EXPECT_EQ(dialogs.files.back().fileName, Path("Record Sheets.pdf"_q));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("missing.vnt"_q)) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(PdfInfo(out, "Pages:"_q), "1"_q);
+    const QString text = PdfText(out);
+    EXPECT_TRUE(text.contains("First"_q) && text.contains("Second"_q)) << text.toStdString();
+    EXPECT_EQ(Poppler("pdftohtml"_q, {"-xml"_q, "-stdout"_q, "-i"_q, "-q"_q, out}).count("<item "_q), 2);
+    EXPECT_EQ(platform.opened, QStringList{out});
+    EXPECT_EQ(form->Edits().History().UndoCount(), steps);
+
+    // A design chosen as the output is refused and stays as it was.
+    const QByteArray first = ReadBytes(Path("first.vnt"_q));
+    dialogs.messages.clear();
+    dialogs.fileLists.push_back({Path("first.vnt"_q), Path("second.vnt"_q)});
+    dialogs.sheetAnswers.push_back(Options(0, Paper::A4, SheetKind::Design));
+    dialogs.fileNames.push_back(Path("first.vnt"_q));
+    several->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Could not save "_q));
+    EXPECT_EQ(ReadBytes(Path("first.vnt"_q)), first);
+}
+
 // The real options dialog: the choice it comes up with and gives back.
 TEST(SheetOptionsDialogTest, OffersTheTechSquadAndEachSizeAndBothPapers) {
     SheetOptionsDialog dialog(Options(5, Paper::Letter), 4);
@@ -329,6 +417,11 @@ TEST(SheetOptionsDialogTest, OffersTheTechSquadAndEachSizeAndBothPapers) {
     dialog.Squad->setCurrentIndex(0);
     dialog.PaperBox->setCurrentIndex(0);
     EXPECT_EQ(dialog.Options(), Options(0, Paper::A4));
+    // The play sheet first, then the design sheet.
+    EXPECT_EQ(dialog.Kind->itemText(0), "Play sheet"_q);
+    EXPECT_EQ(dialog.Kind->itemText(1), "Design sheet"_q);
+    dialog.Kind->setCurrentIndex(0);
+    EXPECT_EQ(dialog.Options(), Options(0, Paper::A4, SheetKind::Play));
     // A remembered size out of range comes up as the technology base's.
     EXPECT_EQ(SheetOptionsDialog(Options(9, Paper::A4), 5).Options(), Options(0, Paper::A4));
 }

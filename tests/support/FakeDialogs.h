@@ -28,6 +28,7 @@ public:
     std::vector<FileRequest> files;
     std::deque<Answer> answers;
     std::deque<QString> fileNames;
+    std::deque<QStringList> fileLists;  // answers of the dialog for several files
 
     struct SheetQuestion {
         SheetOptions shown;
@@ -51,6 +52,13 @@ public:
         if (fileNames.empty()) return {};
         const QString f = fileNames.front();
         fileNames.pop_front();
+        return f;
+    }
+    QStringList Files(QWidget*, const FileRequest& request) override {
+        files.push_back(request);
+        if (fileLists.empty()) return {};
+        const QStringList f = fileLists.front();
+        fileLists.pop_front();
         return f;
     }
     bool AskSheetOptions(QWidget*, SheetOptions& options, int techTroopers) override {
