@@ -450,6 +450,7 @@ void NameControls(DesignLibraryForm& f) {
     VANTREL_KEEP_NAME(f, ActCompare);
     VANTREL_KEEP_NAME(f, ActShowInFolder);
     VANTREL_KEEP_NAME(f, ActCopy);
+    VANTREL_KEEP_NAME(f, ActSheets);
     Speak(f.TextFolder, "Folder");
     Speak(f.ComFolder, "Choose Folder");
     Speak(f.TextFind, "Find in name or model");

@@ -148,6 +148,7 @@ DesignLibraryForm::DesignLibraryForm(const Catalog& catalog, SettingsStore& sett
     ActOpen = new QAction(QStringLiteral("&Open"), this);
     ActCompare = new QAction(QStringLiteral("&Compare"), this);
     ActShowInFolder = new QAction(QStringLiteral("Show in &Folder"), this);
+    ActSheets = new QAction(QStringLiteral("Record &Sheets of Selected..."), this);
     ActCopy = new QAction(QStringLiteral("Copy"), this);
     ActCopy->setShortcut(QKeySequence::Copy);
     ActCopy->setShortcutContext(Qt::WidgetShortcut);  // shown in the menu; the key goes to eventFilter
@@ -175,6 +176,10 @@ DesignLibraryForm::DesignLibraryForm(const Catalog& catalog, SettingsStore& sett
     connect(ActCompare, &QAction::triggered, this, &DesignLibraryForm::CompareSelected);
     connect(ActShowInFolder, &QAction::triggered, this, &DesignLibraryForm::ShowInFolder);
     connect(ActCopy, &QAction::triggered, this, &DesignLibraryForm::CopySelected);
+    connect(ActSheets, &QAction::triggered, this, [this] {
+        const QStringList files = SelectedFiles();
+        if (!files.isEmpty() && commands_.sheets) commands_.sheets(files);
+    });
     connect(ComClose, &QPushButton::clicked, this, &QWidget::close);
     connect(filter_, &QAbstractItemModel::rowsRemoved, this, &DesignLibraryForm::UpdateActions);
     connect(filter_, &QAbstractItemModel::modelReset, this, &DesignLibraryForm::UpdateActions);
@@ -336,6 +341,7 @@ void DesignLibraryForm::UpdateActions() {
     ActCompare->setEnabled(compare);
     ComCompare->setEnabled(compare);
     ActCopy->setEnabled(!rows.empty());
+    ActSheets->setEnabled(!rows.empty() && allReadable);
 }
 
 void DesignLibraryForm::UpdateCount() {
@@ -359,6 +365,7 @@ void DesignLibraryForm::ShowContextMenu(const QPoint& at) {
     menu.addAction(ActOpen);
     menu.addAction(ActCompare);
     menu.addAction(ActShowInFolder);
+    menu.addAction(ActSheets);
     menu.addSeparator();
     menu.addAction(ActCopy);
     menu.exec(GridDesigns->viewport()->mapToGlobal(at));

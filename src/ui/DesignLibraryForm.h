@@ -35,6 +35,7 @@ public:
     struct Commands {
         std::function<void(const QString& path)> open;          // with the unsaved-changes question
         std::function<void(const QStringList& paths)> compare;  // two or three designs
+        std::function<void(const QStringList& paths)> sheets;   // record sheets of one or more designs
     };
 
     DesignLibraryForm(const Catalog& catalog, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
@@ -69,6 +70,7 @@ public:
     QAction* ActCompare = nullptr;
     QAction* ActShowInFolder = nullptr;
     QAction* ActCopy = nullptr;
+    QAction* ActSheets = nullptr;
 
 protected:
     void changeEvent(QEvent* e) override;  // back to the front: looks for changed files

@@ -7,6 +7,7 @@
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
 #include "ui/MainForm.h"
+#include "ui/SheetCommands.h"
 
 #include <QDir>
 
@@ -23,6 +24,7 @@ void MainForm::MLibrary_Click() {
                 files_, [files = files_, path] { files->OpenDropped(path); }, Qt::QueuedConnection);
         };
         commands.compare = [this](const QStringList& paths) { OpenCompare(paths); };
+        commands.sheets = [this](const QStringList& paths) { sheets_->SheetsOf(paths); };
         libraryForm_ =
             new DesignLibraryForm(ctx_.catalog, settings_, dialogs_, platform_, std::move(commands), this);
         NameControls(*libraryForm_);

@@ -188,7 +188,11 @@ void SheetCommands::MSheetsOfSeveral_Click() {
         ctx_.DesignFile.empty() ? saveAsFolder_() : QFileInfo(ToQString(ctx_.DesignFile)).absolutePath();
     open.filter = kDesignFilter;
     const QStringList designs = dialogs_.Files(window_, open);
-    if (designs.isEmpty()) return;
+    if (!designs.isEmpty()) SheetsOf(designs);
+}
+
+void SheetCommands::SheetsOf(const QStringList& designs) {
+    const GestureScope gesture(gestures_, "Record Sheets of Several Designs");
     Dialogs::SheetOptions options;
     if (!AskOptions(options)) return;
 

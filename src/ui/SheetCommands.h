@@ -31,6 +31,9 @@ public:
     void MExportSheet_Click();
     // The sheets of design files chosen in a file dialog, in one PDF.
     void MSheetsOfSeveral_Click();
+    // The sheet question, the PDF's name, then the sheets of `designs` in one PDF (the library's
+    // "Record Sheets of Selected" starts here).
+    void SheetsOf(const QStringList& designs);
 
     // The kind, squad size and paper last chosen (a squad of 0 follows the technology base).
     Dialogs::SheetOptions Remembered() const;

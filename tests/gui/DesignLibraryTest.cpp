@@ -282,6 +282,20 @@ TEST_F(Library, SelectionCopiesShowsInFolderAndCompares) {
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows[0]->isVisible());
     EXPECT_EQ(Find<QTableWidget>(*windows[0], "GridCompare")->columnCount(), 4);
+
+    // Record sheets of the selected designs: one PDF through the sheet question; an unreadable row shuts it.
+    QAction* sheets = Find<QAction>(*library, "ActSheets");
+    SelectRows(library, {"Alpha"_q, kTruncated});
+    EXPECT_FALSE(sheets->isEnabled());
+    SelectRows(library, {"Alpha"_q, "Gamma"_q});
+    ASSERT_TRUE(sheets->isEnabled());
+    const QString pdf = designs.filePath("sheets.pdf"_q);
+    dialogs.sheetAnswers.push_back({});
+    dialogs.fileNames.push_back(pdf);
+    sheets->trigger();
+    EXPECT_EQ(dialogs.sheetQuestions.size(), 1u);
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+    EXPECT_EQ(platform.opened.back(), pdf);
 }
 
 TEST_F(Library, KeepsColumnWidthsAndSortOrder) {
