@@ -40,6 +40,7 @@ class HistoryForm;
 class AboutForm;
 class DesignCheckForm;
 class BreakdownForm;
+class FindEquipmentForm;
 class GestureTracker;
 class FileCommands;
 class EditCommands;
@@ -142,6 +143,11 @@ public:
     DesignCheckForm* CheckWindow() const { return checkForm_; }
     BreakdownForm* BreakdownWindow() const { return breakdownForm_; }
 
+    // Options > Find Equipment... (MainFormFind.cpp): the finder over the whole catalog, which adds
+    // through the equipment page's own add; it follows the design while open.
+    void MFind_Click();
+    FindEquipmentForm* FindWindow() const { return findForm_; }
+
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;  // asks Files().Form_QueryUnload
@@ -188,6 +194,7 @@ private:
     QAction* MPreferences = nullptr;
     QAction* MCheck = nullptr;      // "Design &Check...", Ctrl+K
     QAction* MBreakdown = nullptr;  // "&Breakdown...": the breakdown without a double-click on a panel
+    QAction* MFind = nullptr;       // "&Find Equipment...", Ctrl+F
     QAction* MAbout2 = nullptr;
     QLabel* CapMechName = nullptr;
     QLineEdit* TextMechName = nullptr;
@@ -213,6 +220,7 @@ private:
     AboutForm* aboutForm_ = nullptr;
     DesignCheckForm* checkForm_ = nullptr;
     BreakdownForm* breakdownForm_ = nullptr;
+    FindEquipmentForm* findForm_ = nullptr;
     bool liveReloadPosted_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include "equipment/Placement.h"
 #include "ui/BreakdownForm.h"
 #include "ui/DesignCheckForm.h"
+#include "ui/FindEquipmentForm.h"
 #include "ui/HistoryForm.h"
 #include "ui/OptionsForm.h"
 #include "ui/RecentFiles.h"
@@ -257,6 +258,7 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
     form->MHistory_Click();
     form->MCheck_Click();
     form->ShowBreakdown(0);
+    form->MFind_Click();
     struct Window {
         QWidget* window;
         QStringList order;
@@ -265,7 +267,10 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
              Window{form->OptionsWindow(),   {u"SplashChk"_s, u"Biped_0"_s, u"cmdOK"_s, u"cmdCancel"_s}},
              Window{form->HistoryWindow(),   {u"TextHistory"_s, u"ComChange"_s, u"ComCancel"_s}        },
              Window{form->CheckWindow(),     {u"GridFindings"_s, u"ComClose"_s}                        },
-             Window{form->BreakdownWindow(), {u"TabSections"_s, u"GridTerms"_s}                        }
+             Window{form->BreakdownWindow(), {u"TabSections"_s, u"GridTerms"_s}                        },
+             Window{form->FindWindow(),
+                    {u"TextSearch"_s, u"ComboCategory"_s, u"ChkOffered"_s, u"GridEquipment"_s, u"SpinCount"_s,
+                     u"ComAddFound"_s, u"ComClose"_s}                                                  }
     }) {
         SCOPED_TRACE(w.window->windowTitle().toStdString());
         w.window->activateWindow();
