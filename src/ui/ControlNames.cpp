@@ -426,6 +426,7 @@ void NameControls(FindEquipmentForm& f) {
     VANTREL_KEEP_NAME(f, ChkOffered);
     VANTREL_KEEP_NAME(f, GridEquipment);
     VANTREL_KEEP_NAME(f, LabShown);
+    VANTREL_KEEP_NAME(f, LabReason);
     VANTREL_KEEP_NAME(f, LabCount);
     VANTREL_KEEP_NAME(f, SpinCount);
     VANTREL_KEEP_NAME(f, ComAddFound);

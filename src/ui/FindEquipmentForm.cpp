@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -334,6 +335,8 @@ FindEquipmentForm::FindEquipmentForm(const Context& ctx, GestureTracker& gesture
     GridEquipment->setSortingEnabled(true);
 
     LabShown = new QLabel(this);
+    LabReason = new QLabel(this);
+    LabReason->setTextFormat(Qt::PlainText);
     LabCount = new QLabel(QStringLiteral("Cou&nt:"), this);
     SpinCount = new QSpinBox(this);
     SpinCount->setRange(1, 100);
@@ -350,7 +353,9 @@ FindEquipmentForm::FindEquipmentForm(const Context& ctx, GestureTracker& gesture
     filters->addSpacing(8);
     filters->addWidget(ChkOffered);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(LabShown, 1);
+    buttons->addWidget(LabShown);
+    buttons->addSpacing(12);
+    buttons->addWidget(LabReason, 1);
     buttons->addWidget(LabCount);
     buttons->addWidget(SpinCount);
     buttons->addWidget(ComAddFound);
@@ -364,6 +369,8 @@ FindEquipmentForm::FindEquipmentForm(const Context& ctx, GestureTracker& gesture
     connect(TextSearch, &QLineEdit::textChanged, this, [this] { Refilter(); });
     connect(ComboCategory, &QComboBox::currentIndexChanged, this, [this] { Refilter(); });
     connect(ChkOffered, &QCheckBox::toggled, this, [this] { Refilter(); });
+    connect(GridEquipment->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { ShowReason(); });
     connect(GridEquipment, &QAbstractItemView::doubleClicked, this, [this] { AddCurrent(); });
     connect(ComAddFound, &QPushButton::clicked, this, [this] { AddCurrent(); });
     connect(ComClose, &QPushButton::clicked, this, &QWidget::close);
@@ -371,7 +378,7 @@ FindEquipmentForm::FindEquipmentForm(const Context& ctx, GestureTracker& gesture
     GridEquipment->installEventFilter(this);
     TextSearch->installEventFilter(this);
     CancelOnEscape(this, [this] { close(); });
-    resize(980, 520);
+    resize(1180, 540);
     ShowCount();
     TextSearch->setFocus();
 }
@@ -417,6 +424,16 @@ void FindEquipmentForm::Refilter() {
 void FindEquipmentForm::ShowCount() {
     const int shown = model_->rowCount();
     LabShown->setText(QStringLiteral("%1 of %2 entries").arg(shown).arg(model_->Total()));
+    ShowReason();
+}
+
+void FindEquipmentForm::ShowReason() {
+    const QModelIndex current = GridEquipment->currentIndex();
+    QString text;
+    if (current.isValid() && !model_->At(current.row()).reason.isEmpty())
+        text = model_->At(current.row()).text + QStringLiteral(" is not offered: ") +
+               model_->At(current.row()).reason;
+    if (LabReason->text() != text) LabReason->setText(text);
 }
 
 void FindEquipmentForm::AddCurrent() {

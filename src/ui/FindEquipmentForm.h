@@ -43,6 +43,7 @@ private:
     void Refilter();
     void FollowDesign();
     void ShowCount();
+    void ShowReason();  // why the current entry is not offered, under the table
 
     const Context& ctx_;
     AddEntry add_;
@@ -56,6 +57,7 @@ private:
     QCheckBox* ChkOffered = nullptr;
     QTableView* GridEquipment = nullptr;
     QLabel* LabShown = nullptr;
+    QLabel* LabReason = nullptr;
     QLabel* LabCount = nullptr;
     QSpinBox* SpinCount = nullptr;
     QPushButton* ComAddFound = nullptr;

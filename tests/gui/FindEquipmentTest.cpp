@@ -203,6 +203,8 @@ TEST_F(FindEquipmentTest, ClanItemOnAnInnerSphereDesignIsGreyedWithItsReasonAndC
     const Design before = d();
     const std::size_t steps = Steps();
     EnterOn(clan);
+    EXPECT_EQ(Find<QLabel>(*form->FindWindow(), "LabReason")->text(),
+              u"(C) ER Medium Laser is not offered: Clan item: the design is Inner Sphere"_s);
     Find<QPushButton>(*form->FindWindow(), "ComAddFound")->click();
     Turn();
     EXPECT_TRUE(d() == before);
@@ -245,6 +247,7 @@ TEST_F(FindEquipmentTest, EnterOnAnOfferedRowAddsAsAddDoesInOneStep) {
     EXPECT_EQ(Act("MUndo")->text(), u"&Undo Add"_s);
     EXPECT_TRUE(form->FindWindow()->isVisible());
     EXPECT_EQ(RowOf(laser), Grid()->currentIndex().row());  // the search and the row stay
+    EXPECT_EQ(Find<QLabel>(*form->FindWindow(), "LabReason")->text(), u""_s);
 
     // The Add button takes the count in the box, still one step; a double-click adds as Enter does.
     Find<QSpinBox>(*form->FindWindow(), "SpinCount")->setValue(3);
