@@ -316,8 +316,12 @@ FindEquipmentForm::FindEquipmentForm(const Context& ctx, GestureTracker& gesture
     GridEquipment->setSelectionMode(QAbstractItemView::SingleSelection);
     GridEquipment->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridEquipment->setWordWrap(false);
+    GridEquipment->setShowGrid(false);
     GridEquipment->setItemDelegate(new CachedTextDelegate(GridEquipment));
     GridEquipment->verticalHeader()->hide();
+    // A scroll bar that came and went as the search narrowed the rows resized the table and made the
+    // whole window paint again at such a keystroke.
+    GridEquipment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     GridEquipment->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     QHeaderView* header = GridEquipment->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
@@ -335,6 +339,9 @@ FindEquipmentForm::FindEquipmentForm(const Context& ctx, GestureTracker& gesture
     GridEquipment->setSortingEnabled(true);
 
     LabShown = new QLabel(this);
+    // Wide enough for any count, so that a keystroke changing it lays nothing out anew.
+    LabShown->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("8888 of 8888 entries")) +
+                              4);
     LabReason = new QLabel(this);
     LabReason->setTextFormat(Qt::PlainText);
     LabCount = new QLabel(QStringLiteral("Cou&nt:"), this);
