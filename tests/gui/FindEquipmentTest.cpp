@@ -255,6 +255,16 @@ TEST_F(FindEquipmentTest, EnterOnAnOfferedRowAddsAsAddDoesInOneStep) {
     Turn();
     EXPECT_EQ(d().OwnedCount[idx], 4);
     EXPECT_EQ(Steps(), steps + 2);
+    Find<QSpinBox>(*form->FindWindow(), "SpinCount")->setValue(1);
+    const QRect cell =
+        Grid()->visualRect(Grid()->model()->index(RowOf(laser), ColumnNamed(u"Weight (kg)"_s)));
+    // The first click of the pair, then the double-click the desktop reports in place of the second.
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    Turn();
+    EXPECT_EQ(d().OwnedCount[idx], 5);
+    EXPECT_EQ(Steps(), steps + 3);
+    Act("MUndo")->trigger();
     Act("MUndo")->trigger();
     Turn();
     EXPECT_EQ(d().OwnedCount[idx], 1);
