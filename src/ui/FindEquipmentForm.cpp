@@ -3,7 +3,6 @@
 #include "equipment/Availability.h"
 #include "equipment/EquipmentSearch.h"
 #include "model/Context.h"
-#include "model/ValueReader.h"
 #include "sheet/QtText.h"
 #include "ui/CachedTextDelegate.h"
 #include "ui/EscapeCloses.h"
@@ -30,7 +29,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <limits>
 #include <numeric>
 #include <string>
@@ -82,24 +80,11 @@ bool Numeric(int column) { return column >= kWeight && column <= kShots; }
 
 constexpr double kNone = -std::numeric_limits<double>::infinity();
 
-// A figure of the catalog as the information panel shows it: "-" for none.
+// A cell's text and what a numeric column sorts by; none sorts lowest.
 struct Cell {
     QString text = QStringLiteral("-");
-    double number = kNone;  // what a numeric column sorts by; none sorts lowest
+    double number = kNone;
 };
-
-Cell Number(double v, bool none) {
-    if (none) return {};
-    return {ToQString(FormatNumber(v)), v};
-}
-
-// A text figure ("2.5", "6", "-1" for none) sorts by the number it starts with.
-Cell Figure(const std::string& text) {
-    if (text == "-1" || text.empty()) return {};
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    return {ToQString(text), end == text.c_str() ? kNone : v};
-}
 
 }  // namespace
 
@@ -113,7 +98,8 @@ public:
         int category = 0;
         std::array<Cell, kReason> cells;
         std::string lowered;  // what the search looks in: name, category and technology
-        QString reason;       // empty when the design can take it
+        EntryFigures figures;
+        QString reason;  // empty when the design can take it
     };
 
     EquipmentTableModel(const Catalog& catalog, QObject* parent) : QAbstractTableModel(parent) {
@@ -191,8 +177,8 @@ public:
     }
 
     // The rows the search (lower-cased words), the category (-1 any) and the offered-only box let through.
-    void SetFilter(std::vector<std::string> words, int category, bool offeredOnly) {
-        words_ = std::move(words);
+    void SetFilter(SearchQuery query, int category, bool offeredOnly) {
+        query_ = std::move(query);
         category_ = category;
         offeredOnly_ = offeredOnly;
         Refilter();
@@ -241,26 +227,11 @@ private:
         r.cells[kName] = {r.text, kNone};
         r.cells[kCategory] = {QString::fromLatin1(kCategoryNames[r.category]), kNone};
         r.cells[kTechnology] = {QString::fromLatin1(technology), kNone};
-        const bool takesAmmo = item.AmmoWeight != -1;
-        if (e.ammo) {
-            // One load: its weight and price, one slot whatever the weapon's size.
-            r.cells[kWeight] = Number(item.AmmoWeight, false);
-            r.cells[kSlots] = Number(1, false);
-            r.cells[kPrice] = Number(item.AmmoPrice, item.AmmoPrice <= 0);
-        } else {
-            r.cells[kWeight] = Number(item.Weight, item.Weight == -1);
-            r.cells[kSlots] = Number(item.CSlots, item.CSlots == -1);
-            r.cells[kDamage] = Figure(item.Damage);
-            r.cells[kMinimum] = Number(item.MinRange, item.MinRange == -1);
-            r.cells[kShort] = Figure(item.Short);
-            r.cells[kMedium] = Figure(item.Medium);
-            r.cells[kLong] = Figure(item.Long);
-            r.cells[kHeat] = Number(item.Heat, item.Heat < 0);
-            r.cells[kBattleValue] = Number(item.BV, item.BV == -1.0);
-            r.cells[kPrice] = Number(item.Price, item.Price <= 0);
+        r.figures = FiguresOf(catalog, e);
+        for (int f = 0; f < kFigureCount; ++f) {
+            const EntryFigure& figure = r.figures[static_cast<std::size_t>(f)];
+            r.cells[kWeight + f] = {ToQString(figure.text), figure.none ? kNone : figure.value};
         }
-        r.cells[kAmmoWeight] = Number(item.AmmoWeight, !takesAmmo);
-        r.cells[kShots] = Number(item.Shots, !takesAmmo);
         r.lowered = LowerAscii(EntryText(catalog, e) + ' ' + kCategoryNames[r.category] + ' ' + technology);
         return r;
     }
@@ -272,7 +243,7 @@ private:
             const Row& r = rows_[k];
             if (category_ >= 0 && r.category != category_) continue;
             if (offeredOnly_ && !r.reason.isEmpty()) continue;
-            if (!MatchesWords(r.lowered, words_)) continue;
+            if (!Matches(query_, r.lowered, r.figures)) continue;
             shown_.push_back(k);
         }
         endResetModel();
@@ -287,7 +258,7 @@ private:
     std::vector<Row> rows_;
     std::vector<int> sorted_;  // every row, in the sorted order
     std::vector<int> shown_;   // the rows let through, in that order
-    std::vector<std::string> words_;
+    SearchQuery query_;
     int category_ = -1;
     bool offeredOnly_ = false;
     QColor grey_{128, 128, 128};
@@ -302,7 +273,12 @@ FindEquipmentForm::FindEquipmentForm(const Context& ctx, GestureTracker& gesture
 
     LabSearch = new QLabel(QStringLiteral("&Search:"), this);
     TextSearch = new QLineEdit(this);
-    TextSearch->setPlaceholderText(QStringLiteral("words of the name, in any order"));
+    TextSearch->setPlaceholderText(
+        QStringLiteral("words of the name in any order; figures as long>=6 weight<300"));
+    TextSearch->setToolTip(QStringLiteral(
+        "Words of the name, category or technology, in any order. A figure compared with a number narrows "
+        "further: weight, slots, damage, min, short, medium, long, heat, bv, price, ammo or shots, then "
+        "<, <=, =, >= or >, then the number (long>=6)."));
     TextSearch->setClearButtonEnabled(true);
     LabCategory = new QLabel(QStringLiteral("Ca&tegory:"), this);
     ComboCategory = new QComboBox(this);
@@ -420,7 +396,7 @@ void FindEquipmentForm::Refilter() {
     const bool had = current.isValid();
     const CatalogEntry entry = had ? model_->At(current.row()).entry : CatalogEntry{};
     const int category = ComboCategory->currentIndex() - 1;
-    model_->SetFilter(SearchWords(TextSearch->text().toStdString()), category, ChkOffered->isChecked());
+    model_->SetFilter(ParseSearch(TextSearch->text().toStdString()), category, ChkOffered->isChecked());
     if (had) {
         const int row = model_->RowOf(entry);
         if (row >= 0) GridEquipment->setCurrentIndex(model_->index(row, 0));

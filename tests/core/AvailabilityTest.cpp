@@ -187,13 +187,67 @@ TEST(OfferedShipped, NewInnerSphereSuit) {
 
 TEST(EquipmentSearch, WordsInAnyOrderCaseIgnored) {
     const std::string row = LowerAscii("(I) ER Medium Laser Energy Inner Sphere");
+    const EntryFigures none{};
     for (const char* query : {"", "   ", "laser", "LASER medium", "  medium\tER  ", "(i) er", "sphere las"})
-        EXPECT_TRUE(MatchesWords(row, SearchWords(query))) << query;
+        EXPECT_TRUE(Matches(ParseSearch(query), row, none)) << query;
     for (const char* query : {"clan", "laser small", "lasers", "medium-laser"})
-        EXPECT_FALSE(MatchesWords(row, SearchWords(query))) << query;
-    EXPECT_EQ(SearchWords(" Er  MEDium\n"), (std::vector<std::string>{"er", "medium"}));
+        EXPECT_FALSE(Matches(ParseSearch(query), row, none)) << query;
+    EXPECT_EQ(ParseSearch(" Er  MEDium\n").words, (std::vector<std::string>{"er", "medium"}));
     // Bytes beyond ASCII are kept, so a UTF-8 word still finds itself.
-    EXPECT_TRUE(MatchesWords(LowerAscii("Gauß Rifle"), SearchWords("GAUß")));
+    EXPECT_TRUE(Matches(ParseSearch("GAUß"), LowerAscii("Gauß Rifle"), none));
+}
+
+TEST(EquipmentSearch, FigureConditionsCompareTheEntrysFigures) {
+    Catalog c = PlainCatalog();
+    CatalogItem& srm = Put(c, 0, "SRM 4", 240, 2, kMissile);
+    srm.Long = "9";
+    srm.Damage = "2/Msl";
+    srm.AmmoWeight = 40;
+    srm.Shots = 2;
+    srm.AmmoPrice = 500;
+    Put(c, 1, "Claw", 50, 1, kEquipment);  // no range, no damage
+    const EntryFigures weapon = FiguresOf(c, {0, false});
+    const EntryFigures load = FiguresOf(c, {0, true});
+    const EntryFigures claw = FiguresOf(c, {1, false});
+    EXPECT_EQ(weapon[kFigureDamage].text, "2/Msl");
+    EXPECT_EQ(weapon[kFigureDamage].value, 2.0);
+    EXPECT_EQ(load[kFigureWeight].text, "40");
+    EXPECT_EQ(load[kFigureSlots].text, "1");
+    EXPECT_EQ(load[kFigurePrice].text, "500");
+    EXPECT_TRUE(load[kFigureLong].none);
+    EXPECT_EQ(claw[kFigureLong].text, "-");
+
+    struct Case {
+        const char* query;
+        bool weapon, load, claw;
+    };
+    const Case cases[] = {
+        {"long>=6",             true,  false, false},
+        {"LONG>9",              false, false, false},
+        {"long=9 weight<300",   true,  false, false},
+        {"weight<=50",          false, true,  true },
+        {"weight>=50 slots=1",  false, false, true },
+        {"damage>1.5",          true,  false, false},
+        {"ammo=40 shots>=2",    true,  true,  false},
+        {"price>400 weight<41", false, true,  false},
+        {"srm slots>1",         true,  false, false},
+    };
+    for (const Case& k : cases) {
+        const SearchQuery q = ParseSearch(k.query);
+        EXPECT_EQ(Matches(q, "srm 4 missile both", weapon), k.weapon) << k.query;
+        EXPECT_EQ(Matches(q, "srm 4 ammo ammunition both", load), k.load) << k.query;
+        EXPECT_EQ(Matches(q, "claw equipment both", claw), k.claw) << k.query;
+    }
+    // What is not a whole condition is a word like any other.
+    for (const char* word : {"long>", "long>=x", "long>=6km", "longer>6", "range>6", "weight<<3"}) {
+        const SearchQuery q = ParseSearch(word);
+        EXPECT_TRUE(q.conditions.empty()) << word;
+        EXPECT_EQ(q.words.size(), 1u) << word;
+    }
+    EXPECT_EQ(ParseSearch("Weight<=-1.5").conditions,
+              (std::vector<FigureCondition>{
+                  {kFigureWeight, FigureCondition::Op::LessOrEqual, -1.5}
+    }));
 }
 
 }  // namespace

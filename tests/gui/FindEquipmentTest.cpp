@@ -147,6 +147,16 @@ TEST_F(FindEquipmentTest, TypingNarrowsTheTableToTheMatchingRows) {
     Type(u"no such thing"_s);
     EXPECT_EQ(Grid()->model()->rowCount(), 0);
 
+    // Figures compared with numbers: the weapons with a long range of 6 or more under 300 kg.
+    Type(u"long>=6 weight<300"_s);
+    const QStringList longs = Column(u"Long"_s), light = Column(u"Weight (kg)"_s);
+    ASSERT_FALSE(longs.isEmpty());
+    for (int r = 0; r < longs.size(); ++r) {
+        EXPECT_GE(Number(longs[r]), 6.0) << Column(u"Name"_s)[r].toStdString();
+        EXPECT_LT(Number(light[r]), 300.0) << Column(u"Name"_s)[r].toStdString();
+    }
+    EXPECT_TRUE(Column(u"Name"_s).contains(u"(I) SRM 2"_s));
+
     // The category filter, with an empty search: every row of that category and no other.
     Search()->clear();
     Find<QComboBox>(*form->FindWindow(), "ComboCategory")->setCurrentIndex(1 + kAmmunition);
