@@ -248,7 +248,14 @@ TEST_F(FindEquipmentTest, EnterOnAnOfferedRowAddsAsAddDoesInOneStep) {
 
     Open();
     Type(u"er medium"_s);
+    // Enter in the search box goes to the rows found, the first one current, and adds nothing.
+    QApplication::setActiveWindow(form->FindWindow());
+    Search()->setFocus();
     const std::size_t steps = Steps();
+    QTest::keyClick(Search(), Qt::Key_Return);
+    EXPECT_TRUE(Grid()->hasFocus());
+    EXPECT_EQ(Grid()->currentIndex().row(), 0);
+    EXPECT_EQ(Steps(), steps);
     EnterOn(laser);
     EXPECT_EQ(d().OwnedCount[idx], 1);
     EXPECT_TRUE(d() == byPage);
