@@ -12,6 +12,7 @@
 #include "ui/DesignCheckForm.h"
 #include "ui/DesignLibraryForm.h"
 #include "ui/EquipmentPage.h"
+#include "ui/FindEquipmentForm.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
@@ -37,6 +38,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableView>
@@ -69,8 +71,8 @@ void Speak(QWidget* w, const char* name) {
 }
 
 // Some desktops' screen readers speak a list box by its value and its caption through the label
-// that names it, so each caption is tied to its control as well. The captions hold no mnemonic, so
-// this adds no shortcut.
+// that names it, so each caption is tied to its control as well. A caption with a mnemonic takes
+// the focus to its control.
 void Caption(QLabel* caption, QWidget* control) {
     if (caption != nullptr && control != nullptr) caption->setBuddy(control);
 }
@@ -156,6 +158,7 @@ void MainFormNaming::Menus(MainForm& f) {
     VANTREL_KEEP_NAME(f, MPreferences);
     VANTREL_KEEP_NAME(f, MCheck);
     VANTREL_KEEP_NAME(f, MBreakdown);
+    VANTREL_KEEP_NAME(f, MFind);
     VANTREL_KEEP_NAME(f, MAbout2);
 }
 
@@ -419,6 +422,35 @@ void NameControls(BreakdownForm& f) {
     Speak(f.GridTerms, "Terms");
     f.GridTerms->setTabKeyNavigation(false);
     TabChain({f.TabSections, f.GridTerms});
+}
+
+void NameControls(FindEquipmentForm& f) {
+    VANTREL_KEEP_NAME(f, LabSearch);
+    VANTREL_KEEP_NAME(f, TextSearch);
+    VANTREL_KEEP_NAME(f, LabCategory);
+    VANTREL_KEEP_NAME(f, ComboCategory);
+    VANTREL_KEEP_NAME(f, ChkOffered);
+    VANTREL_KEEP_NAME(f, GridEquipment);
+    VANTREL_KEEP_NAME(f, LabShown);
+    VANTREL_KEEP_NAME(f, LabReason);
+    VANTREL_KEEP_NAME(f, LabCount);
+    VANTREL_KEEP_NAME(f, SpinCount);
+    VANTREL_KEEP_NAME(f, ComAddFound);
+    VANTREL_KEEP_NAME(f, ComClose);
+    Speak(f.TextSearch, "Search");
+    Speak(f.ComboCategory, "Category");
+    Speak(f.ChkOffered, "Offered to this design only");
+    Speak(f.GridEquipment, "Equipment");
+    Speak(f.LabShown, "Entries shown");
+    Speak(f.SpinCount, "Count");
+    Speak(f.ComAddFound, "Add");
+    Speak(f.ComClose, "Close");
+    Caption(f.LabSearch, f.TextSearch);
+    Caption(f.LabCategory, f.ComboCategory);
+    Caption(f.LabCount, f.SpinCount);
+    f.GridEquipment->setTabKeyNavigation(false);
+    TabChain({f.TextSearch, f.ComboCategory, f.ChkOffered, f.GridEquipment, f.SpinCount, f.ComAddFound,
+              f.ComClose});
 }
 
 void NameControls(SheetOptionsDialog& d) {

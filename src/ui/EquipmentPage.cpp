@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,16 +69,17 @@ void AddUnits(Context& ctx, const QString& entry, int count) {
 
 EquipmentPage::EquipmentPage(Context& ctx, GestureTracker& gestures, PageHost& host, QWidget* parent)
     : QWidget(parent), ctx_(ctx), gestures_(gestures), host_(host) {
-    Label13 = new QLabel(QStringLiteral("Available Equipment:"), this);
+    Label13 = new QLabel(QStringLiteral("A&vailable Equipment:"), this);
     AvList = MakeList("AvList", this);
-    Label14 = new QLabel(QStringLiteral("Owned Equipment:"), this);
+    Label14 = new QLabel(QStringLiteral("Owned Eq&uipment:"), this);
     SelList = MakeList("SelList", this);
-    ComAdd = new QPushButton(QStringLiteral("Add >>"), this);
-    ComRemove = new QPushButton(QStringLiteral("<< Remove"), this);
-    ComClear = new QPushButton(QStringLiteral("Clear"), this);
+    ComAdd = new QPushButton(QStringLiteral("A&dd >>"), this);
+    ComRemove = new QPushButton(QStringLiteral("<< &Remove"), this);
+    ComClear = new QPushButton(QStringLiteral("&Clear"), this);
     Label3 = new QLabel(QStringLiteral("T: Torpedo, D: Detachable"), this);
 
-    static const char* const kCategories[5] = {"Energy", "Ballistic", "Missile", "Equipment", "Ammunition"};
+    static const char* const kCategories[5] = {"E&nergy", "&Ballistic", "M&issile", "E&quipment",
+                                               "A&mmunition"};
     OptTypeGroup = new QButtonGroup(this);
     OptTypeGroup->setExclusive(true);
     auto* options = new QGridLayout;
@@ -90,7 +92,7 @@ EquipmentPage::EquipmentPage(Context& ctx, GestureTracker& gestures, PageHost& h
     }
     OptType[0]->setChecked(true);
     // The box narrows the ammunition, so it stands under "Ammunition".
-    Check1 = new QCheckBox(QStringLiteral("For current weapons"), this);
+    Check1 = new QCheckBox(QStringLiteral("For current &weapons"), this);
     Check1->setChecked(true);
     options->addWidget(Check1, 2, 1, 1, 2);
 
@@ -180,6 +182,7 @@ void EquipmentPage::Connect() {
         connect(list, &EntryList::clicked, this, show);
     }
     connect(ComAdd, &QPushButton::clicked, this, [this] { ComAdd_Click(); });
+    AvList->installEventFilter(this);  // Enter adds the selected entries
     connect(ComRemove, &QPushButton::clicked, this, [this] { ComRemove_Click(); });
     connect(ComClear, &QPushButton::clicked, this, [this] { ComClear_Click(); });
 }
@@ -277,12 +280,36 @@ void EquipmentPage::ComAdd_Click() {
         // list is sorted again at its next refill.
         const QSignalBlocker blockAv(AvList);
         for (const EntryList::Span& span : AvList->SelectedSpans()) {
-            for (int i = 0; i < span.count; ++i) SelList->Entries()->Append(span.text);
-            AddUnits(ctx_, span.text, span.count);
+            TakeIntoOwned(span.text, span.count);
             for (int row = span.first; row < span.first + span.count; ++row) AvList->SetSelected(row, false);
         }
     }
     host_.RefreshMain();
+}
+
+void EquipmentPage::TakeIntoOwned(const QString& entry, int count) {
+    for (int i = 0; i < count; ++i) SelList->Entries()->Append(entry);
+    AddUnits(ctx_, entry, count);
+}
+
+void EquipmentPage::AddEntry(const QString& entry, int count) {
+    // A text the catalog does not know would put a line in the list that no count stands behind.
+    if (count < 1 || FindIndex(ctx_.catalog, entry.toStdString()) < 0) return;
+    const GestureScope gesture(gestures_, "Add");
+    TakeIntoOwned(entry, count);
+    host_.RefreshMain();
+}
+
+bool EquipmentPage::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == AvList && e->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            ComAdd_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void EquipmentPage::ComRemove_Click() {

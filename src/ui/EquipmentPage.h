@@ -34,6 +34,9 @@ public:
     void ShowItemInfo(const QString& strName);
     void ResetItemPanel();  // LPName "None Selected", the value labels "-"
     void ComClear_Click();
+    // `count` units of a catalog entry into the owned list as one "Add" gesture, as "Add >>" takes
+    // the selected entries; a text the catalog does not know adds nothing.
+    void AddEntry(const QString& entry, int count);
 
     // The focusable controls in reading order.
     std::vector<QWidget*> TabOrder() const;
@@ -44,6 +47,9 @@ private:
     void ShowItemValues(const CatalogItem& item);
     void ComAdd_Click();
     void ComRemove_Click();
+    // The lines at the end of the owned list and the units in the counts; no gesture, no refresh.
+    void TakeIntoOwned(const QString& entry, int count);
+    bool eventFilter(QObject* watched, QEvent* e) override;  // Enter on the available list
     // The category whose option is chosen (0..4).
     int ChosenCategory() const;
     // The value labels of the panel, LPName excluded.

@@ -187,6 +187,8 @@ void MainForm::BuildMenu() {
     MCheck = MOptions->addAction(ToQString("Design &Check..."));
     MCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     MBreakdown = MOptions->addAction(ToQString("&Breakdown..."));
+    MFind = MOptions->addAction(ToQString("&Find Equipment..."));
+    MFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     MAbout = bar->addMenu(ToQString("&About"));
     MAbout2 = MAbout->addAction(ToQString("&About Vantrel Beta 0.1..."));
     // Menus are windows of their own and do not inherit the form's font.
@@ -240,6 +242,7 @@ void MainForm::ConnectHandlers() {
     connect(MLibrary, &QAction::triggered, this, &MainForm::MLibrary_Click);
     connect(MCompare, &QAction::triggered, this, &MainForm::MCompare_Click);
     connect(MBreakdown, &QAction::triggered, this, [this] { ShowBreakdown(BreakdownForm::kWeight); });
+    connect(MFind, &QAction::triggered, this, &MainForm::MFind_Click);
 }
 
 void MainForm::SetBipedLine(int biped) {

@@ -41,6 +41,7 @@ class AboutForm;
 class DesignCheckForm;
 class BreakdownForm;
 class DesignLibraryForm;
+class FindEquipmentForm;
 class GestureTracker;
 class FileCommands;
 class EditCommands;
@@ -149,6 +150,10 @@ public:
     // A comparison window of two or three designs (file paths, an empty one for the open design).
     void OpenCompare(const QStringList& sources);
     DesignLibraryForm* LibraryWindow() const { return libraryForm_; }
+    // Options > Find Equipment... (MainFormFind.cpp): the finder over the whole catalog, which adds
+    // through the equipment page's own add; it follows the design while open.
+    void MFind_Click();
+    FindEquipmentForm* FindWindow() const { return findForm_; }
 
 protected:
     bool event(QEvent* e) override;
@@ -200,6 +205,7 @@ private:
     QAction* MPreferences = nullptr;
     QAction* MCheck = nullptr;      // "Design &Check...", Ctrl+K
     QAction* MBreakdown = nullptr;  // "&Breakdown...": the breakdown without a double-click on a panel
+    QAction* MFind = nullptr;       // "&Find Equipment...", Ctrl+F
     QAction* MAbout2 = nullptr;
     QLabel* CapMechName = nullptr;
     QLineEdit* TextMechName = nullptr;
@@ -226,6 +232,7 @@ private:
     DesignCheckForm* checkForm_ = nullptr;
     BreakdownForm* breakdownForm_ = nullptr;
     DesignLibraryForm* libraryForm_ = nullptr;
+    FindEquipmentForm* findForm_ = nullptr;
     bool liveReloadPosted_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include "ui/CompareForm.h"
 #include "ui/DesignCheckForm.h"
 #include "ui/DesignLibraryForm.h"
+#include "ui/FindEquipmentForm.h"
 #include "ui/HistoryForm.h"
 #include "ui/OptionsForm.h"
 #include "ui/RecentFiles.h"
@@ -263,6 +264,7 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
     form->OpenCompare({QString(), QString()});
     auto* compare = form->findChild<CompareForm*>();
     ASSERT_NE(compare, nullptr);
+    form->MFind_Click();
     struct Window {
         QWidget* window;
         QStringList order;
@@ -277,6 +279,9 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
                     {u"TextFolder"_s, u"ComFolder"_s, u"TextFind"_s, u"ComboChassis"_s, u"ComboClass"_s,
                      u"ComboTech"_s, u"ChkErrors"_s, u"GridDesigns"_s, u"ComClose"_s}                  },
              Window{compare,                 {u"ChkDifferences"_s, u"GridCompare"_s, u"ComClose"_s}    },
+             Window{form->FindWindow(),
+                    {u"TextSearch"_s, u"ComboCategory"_s, u"ChkOffered"_s, u"GridEquipment"_s, u"SpinCount"_s,
+                     u"ComAddFound"_s, u"ComClose"_s}                                                  }
     }) {
         SCOPED_TRACE(w.window->windowTitle().toStdString());
         w.window->activateWindow();

@@ -19,6 +19,7 @@
 #include "ui/DesignLibraryForm.h"
 #include "ui/EntryList.h"
 #include "ui/FileCommands.h"
+#include "ui/FindEquipmentForm.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
 #include "ui/RecentFiles.h"
@@ -35,6 +36,7 @@
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -251,6 +253,33 @@ void CheckWindows(const Catalog& catalog, const QString& folder) {
     Save(f->findChild<BreakdownForm*>(), folder, QStringLiteral("breakdown-window.png"));
 }
 
+// The finder's row named `name` becomes the current one.
+void MakeCurrent(QWidget* window, const QString& name) {
+    auto* grid = Find<QAbstractItemView>(window, "GridEquipment");
+    if (grid == nullptr) return;
+    for (int row = 0; row < grid->model()->rowCount(); ++row)
+        if (grid->model()->index(row, 0).data().toString() == name)
+            grid->setCurrentIndex(grid->model()->index(row, 0));
+}
+
+// The finder on an Inner Sphere suit that carries an SRM: Clan items and other ammunition greyed.
+void FindWindow(const Catalog& catalog, const QString& folder) {
+    Session s;
+    if (!s.Start(catalog)) return void(++failures);
+    MainForm* f = s.form.get();
+    if (auto* find = Find<QAction>(f, "MFind")) find->trigger();
+    auto* window = f->findChild<FindEquipmentForm*>();
+    auto* search = window ? Find<QLineEdit>(window, "TextSearch") : nullptr;
+    if (search == nullptr) return;
+    search->setText(QStringLiteral("srm 2"));
+    MakeCurrent(window, QStringLiteral("(I) SRM 2"));
+    if (auto* add = Find<QAbstractButton>(window, "ComAddFound")) add->click();
+    search->setText(QStringLiteral("srm"));
+    MakeCurrent(window, QStringLiteral("(C) SRM 2"));
+    QApplication::processEvents();
+    Save(window, folder, QStringLiteral("find-equipment.png"));
+}
+
 void Menus(const Catalog& catalog, const QString& folder) {
     Session s;
     if (!s.Start(catalog)) return void(++failures);
@@ -354,6 +383,7 @@ int main(int argc, char** argv) {
     vantrel::Pages(catalog, folder);
     vantrel::SlotPages(catalog, folder);
     vantrel::CheckWindows(catalog, folder);
+    vantrel::FindWindow(catalog, folder);
     vantrel::Menus(catalog, folder);
     vantrel::LibraryWindows(catalog, folder);
     return vantrel::failures == 0 ? 0 : 1;
