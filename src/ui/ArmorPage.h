@@ -22,10 +22,13 @@ class ArmorPage : public QFrame {
 public:
     ArmorPage(Context& ctx, GestureTracker& gestures, PageHost& host, QWidget* parent);
 
+    // Shows the armor list, points and weight as the state holds them; writes nothing.
     void RefreshP2();
     void ArmorSlide_Change();
     void ArmorSlide_MouseUp();
     void ComboAType_Click();
+    // The choice of entry `index` of the type list, by the user or by a technology base change.
+    void ChooseArmorType(int index);
     // Fills the type list for the design's technology base, with no entry selected.
     void RebuildAType();
     // Shows `list` as it was held, without running the list's handler.
@@ -43,7 +46,6 @@ private:
     Context& ctx_;
     GestureTracker& gestures_;
     PageHost& host_;
-    bool filling_ = false;
 
     QLabel* Label7 = nullptr;
     QComboBox* ComboAType = nullptr;  // shows ctx_.armorList, its selection written there

@@ -78,6 +78,7 @@ public:
     void RefreshP2() override;
     void RefreshP3() override;
     void RefreshP4() override;
+    void RunSlotRebuild() override;
     void RefreshCurrentPage() override;
     void TabStrip1_Click(int tab /*1..4*/);
     // Nest-safe bracket around a refresh. Qt already paints only from the event loop, once, what
@@ -91,6 +92,7 @@ public:
 
     // --- the pages' calls into one another ---
     void RebuildAType() override;
+    void ChooseArmorType(int index) override;
     void SetArmorMaximum(int maximum) override;
     void ComClear_Click() override;
     void ClearCS_Click() override;

@@ -3,6 +3,7 @@
 
 #include "model/Design.h"
 #include "platform/SettingsStore.h"
+#include "rules/ArmorList.h"
 #include "ui/Dialogs.h"
 #include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
@@ -47,6 +48,9 @@ bool MainForm::Form_Load(const QStringList& args) {
 
     ctx_.DesignFile.clear();
     NewDesign(ctx_.design);
+    ctx_.armorList = ArmorListFor(ctx_.design);
+    ctx_.RebuildSlots = true;
+    RunSlotRebuild();
     RefreshP1();
     RefreshP2();
     RefreshP3();

@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTabBar>
 
 namespace vantrel {
@@ -30,8 +31,13 @@ void MainForm::SetRedraw(bool enable) {
 void MainForm::RefreshMain() {
     SetRedraw(false);
     setWindowTitle(QStringLiteral("Vantrel - ") + TextMechName->text());
-    TextMechName->setText(QString::fromStdString(ctx_.design.MechName));
-    TextModel->setText(QString::fromStdString(ctx_.design.Model));
+    {
+        // Shown, not typed: the boxes' handlers stay out of it.
+        const QSignalBlocker blockName(TextMechName);
+        const QSignalBlocker blockModel(TextModel);
+        TextMechName->setText(QString::fromStdString(ctx_.design.MechName));
+        TextModel->setText(QString::fromStdString(ctx_.design.Model));
+    }
     MainCalc(ctx_);
     const Design& d = ctx_.design;
     const auto texts = StatusTexts(d);
@@ -49,6 +55,7 @@ void MainForm::RefreshMain() {
 void MainForm::RefreshP1() { chassisPage_->RefreshP1(); }
 void MainForm::RefreshP2() { armorPage_->RefreshP2(); }
 void MainForm::RebuildAType() { armorPage_->RebuildAType(); }
+void MainForm::ChooseArmorType(int index) { armorPage_->ChooseArmorType(index); }
 void MainForm::SetArmorMaximum(int maximum) { armorPage_->SetArmorMaximum(maximum); }
 
 // The slot page on show follows the chassis.
