@@ -90,10 +90,8 @@ bool FileCommands::WriteDesign(const QString& path) {
         return false;
     }
     recovery_->Remove();
-    // RefreshMain marks the design as changed, so the mark comes after it.
     host_.RefreshMain();
     host_.RefreshCurrentPage();
-    ctx_.Saved = true;
     emit designSaved();
     recent_->Add(path);
     return true;
@@ -204,7 +202,6 @@ void FileCommands::MNew_Click() {
     ctx_.RebuildSlots = true;
     host_.RunSlotRebuild();
     RefreshAll();
-    ctx_.Saved = true;
     host_.ReloadHistoryWindow();
     emit designReplaced();
 }
@@ -358,7 +355,6 @@ bool FileCommands::RestoreRecoveryCopy(std::optional<Design>& onDisk) {
         onDisk = std::move(file);
     LoadIntoWindow(restored);
     ctx_.DesignFile = path;
-    ctx_.Saved = false;  // until the undo watch compares it with `onDisk`
     return true;
 }
 

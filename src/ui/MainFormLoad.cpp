@@ -19,7 +19,6 @@ namespace vantrel {
 
 bool MainForm::Form_Load(const QStringList& args) {
     const GestureScope gesture(*gestures_, "Start");
-    ctx_.Saved = true;
     ctx_.SelLocation = -1;
     ctx_.SelSlot = 0;
 
@@ -56,7 +55,6 @@ bool MainForm::Form_Load(const QStringList& args) {
     RefreshP3();
     RefreshP4();
     RefreshMain();
-    ctx_.Saved = true;
     ResetItemPanel();
     edits_->StartFresh();
     return true;

@@ -46,7 +46,6 @@ void MainForm::RefreshMain() {
         if (Panels[i]->text() != text) Panels[i]->setText(text);
     }
     MarkPanels();
-    ctx_.Saved = false;
     // Changes made outside a gesture reach the open windows here; a gesture's at its end.
     if (!Gestures().Active()) RefreshLiveWindows();
     SetRedraw(true);

@@ -400,7 +400,6 @@ TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
     // Opening the slot page on a quad shows the quad frame and drops the selection.
     Choose(Combo("ComboChassis"), 1);
     ctx.SelLocation = 3;
-    ctx.Saved = true;
     ShowPage(3);
     EXPECT_TRUE(Find<QWidget>(*form, "Frame4B")->isVisible());
     EXPECT_FALSE(Find<QWidget>(*form, "Frame4")->isVisible());

@@ -222,7 +222,7 @@ TEST_F(SlotPageTest, RefusalsShowTheirMessageAndChangeNothing) {
     SlotPage* p = Biped();
     const int weapon = PlainItem(2);
     Own({"Para Foil", ctx.catalog[weapon].Name, "Heavy Battle Claw", "(I) Light Machine Gun Ammo"});
-    ctx.Saved = true;
+    form->Edits().MarkSaved();
     const Design before = d();
     const QStringList lines = OwnedOf(*p)->Lines();
 
