@@ -203,9 +203,11 @@ void ChassisPage::ComboChassis_Click() {
     }
     // The slot page must show the movement of the chassis now chosen, so lay it out again there.
     if (changed) ctx_.RebuildSlots = true;
+    // Within the new chassis's limits before the rebuild lays the movement out, so the slots hold as
+    // many movement entries as the design has points.
+    ClampMovement(d);
     host_.RunSlotRebuild();
     host_.RefreshP4();
-    ClampMovement(d);
     RefreshP1();
     host_.RefreshMain();
 }
@@ -337,9 +339,9 @@ void ChassisPage::MoveSlider_MouseUp(int k) {
     if (k == 2) d.VTOLMP = d.UMUMP = 0;
     if (k == 3) d.JumpMP = d.UMUMP = 0;
     if (k == 4) d.JumpMP = d.VTOLMP = 0;
+    ClampMovement(d);  // a stored value beyond its slider is laid out only as far as the limit
     host_.RunSlotRebuild();
     host_.RefreshP4();
-    ClampMovement(d);
     RefreshP1();
     host_.RefreshMain();
 }

@@ -12,8 +12,10 @@
 #include <QFile>
 #include <QProcess>
 
+#include <algorithm>
 #include <functional>
 #include <random>
+#include <utility>
 
 namespace vantrel::test {
 namespace {
@@ -116,6 +118,36 @@ TEST_F(StoredValues, DesignOutsideTheSlidersIsShownAsStored) {
     EXPECT_EQ(Lab("LabArmorW")->text(), "Armor Weight: 123 Kg"_q);
     EXPECT_TRUE(SameRecords(d(), stored));
     EXPECT_FALSE(form->Edits().Changed());
+}
+
+// The slots hold one movement entry per point after every gesture that lays the movement out, also
+// when that gesture brings the movement within a lower limit.
+TEST_F(StoredValues, MovementSlotsFollowTheClampedPoints) {
+    const auto entries = [&](int location, int code) {
+        const ConstSlotArrays a = Slots(std::as_const(d()), location);
+        return static_cast<int>(std::count(a.codes, a.codes + a.count, code));
+    };
+    // A Light Quad at 5 ground points turned Humanoid (3 at most).
+    ShowPage(0);
+    Choose(Combo("ComboChassis"), 1);
+    DragTo(Slider("Slider1"), 5);
+    ASSERT_EQ(entries(kQuadBody, kSlotGround), 5);
+    Choose(Combo("ComboChassis"), 0);
+    EXPECT_EQ(d().GroundMP, 3);
+    EXPECT_EQ(entries(kBody, kSlotGround), 3);
+
+    // A stored jump of 9 on an Exoskeleton, the ground slider released: 3 jump entries for 3 points.
+    Design stored;
+    NewDesign(stored);
+    stored.WeightClass = 0;
+    stored.JumpMP = 9;
+    form->Edits().MarkSaved();  // nothing to ask before the open
+    Open(Write(stored, "exo.vnt"));
+    ShowPage(0);
+    DragTo(Slider("Slider1"), 2);
+    EXPECT_EQ(d().JumpMP, 3);
+    EXPECT_EQ(entries(kBody, kSlotJump), 3);
+    EXPECT_EQ(entries(kBody, kSlotGround), 2);
 }
 
 // Whatever the user does with the first two pages' controls, the design keeps every limit the check
