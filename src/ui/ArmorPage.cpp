@@ -2,6 +2,7 @@
 
 #include "ui/ArmorPage.h"
 
+#include "equipment/DesignOperations.h"
 #include "model/Design.h"
 #include "rules/ArmorList.h"
 #include "rules/Limits.h"
@@ -149,29 +150,11 @@ void ArmorPage::RebuildAType() {
 }
 
 void ArmorPage::ComboAType_Click() {
-    const int index = ComboAType->currentIndex();
-    if (index >= 0) ChooseArmorType(index);
-}
-
-void ArmorPage::ChooseArmorType(int index) {
     // The selection reaches the armor list of the state inside the gesture, so that an undo of the
     // choice takes the selection back with it.
     const GestureScope gesture(gestures_, "Armor Type");
-    SelectArmorEntry(ctx_.armorList, index);
-    Design& d = ctx_.design;
-    if (d.IsQuad)
-        host_.ClearCST_Click();
-    else
-        host_.ClearCS_Click();
-    d.ArmorType = index;
-    ctx_.RebuildSlots = true;
-    int count = 0;
-    if (ArmorSlotCount(ctx_.armorList.text, count)) d.ArmorSlots = count;
-    host_.RunSlotRebuild();
-    host_.RefreshP4();
-    ClampArmor(d);
-    RefreshP2();
-    host_.RefreshMain();
+    const int index = ComboAType->currentIndex();
+    if (index >= 0) host_.ShowPages(ChooseArmorType(ctx_, index));
 }
 
 void ArmorPage::RefreshP2() {

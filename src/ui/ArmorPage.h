@@ -27,8 +27,6 @@ public:
     void ArmorSlide_Change();
     void ArmorSlide_MouseUp();
     void ComboAType_Click();
-    // The choice of entry `index` of the type list, by the user or by a technology base change.
-    void ChooseArmorType(int index);
     // Fills the type list for the design's technology base, with no entry selected.
     void RebuildAType();
     // Shows `list` as it was held, without running the list's handler.

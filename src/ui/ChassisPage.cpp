@@ -1,11 +1,10 @@
-// The first page: the suit's chassis and technology, heat sinks and movement. Each handler checks
-// nothing, writes the state, runs the refreshes its change touches in a fixed order and ends with
-// the status line. A refresh only shows the state: what a cascade resets (the movement brought within
-// the new limits, the turret of a suit made Humanoid) its handler does itself, at the point where the
-// refresh runs.
+// The first page: the suit's chassis and technology, heat sinks and movement. Each handler opens its
+// gesture, runs the choice's operation on the design (equipment/DesignOperations.h) and shows the pages
+// it names, then the status line. A refresh only shows the state.
 
 #include "ui/ChassisPage.h"
 
+#include "equipment/DesignOperations.h"
 #include "model/Design.h"
 #include "rules/Limits.h"
 #include "rules/SpeedCaption.h"
@@ -183,126 +182,41 @@ std::vector<QWidget*> ChassisPage::TabOrder() const {
 void ChassisPage::ComboChassis_Click() {
     const GestureScope gesture(gestures_, "Chassis Type");
     const int index = ComboChassis->currentIndex();
-    if (index < 0) return;
-    Design& d = ctx_.design;
-    const bool changed = (index == 0) == d.IsQuad;
-    if (changed) {
-        // The rebuild runs on the chassis being left: its slots go back to the unplaced counts.
-        ctx_.RebuildSlots = true;
-        host_.RunSlotRebuild();
-        host_.RefreshP4();
-        host_.RefreshP3();
-        host_.ComClear_Click();
-    }
-    if (index == 1) {
-        d.IsQuad = true;
-    } else {
-        d.IsQuad = false;
-        d.TurretSize = 0;
-        d.TurretConfig = false;
-    }
-    // The slot page must show the movement of the chassis now chosen, so lay it out again there.
-    if (changed) ctx_.RebuildSlots = true;
-    // Within the new chassis's limits before the rebuild lays the movement out, so the slots hold as
-    // many movement entries as the design has points.
-    ClampMovement(d);
-    host_.RunSlotRebuild();
-    host_.RefreshP4();
-    RefreshP1();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseChassis(ctx_, index == 1));
 }
 
 void ChassisPage::ComboType_Click() {
     const GestureScope gesture(gestures_, "Weight Class");
     const int index = ComboType->currentIndex();
-    if (index < 0) return;
-    Design& d = ctx_.design;
-    d.WeightClass = index;
-    const bool wasQuad = d.IsQuad;
-    if (d.WeightClass != 0) {
-        ComboChassis->setEnabled(true);
-    } else {
-        d.IsQuad = false;  // an Exoskeleton is always Humanoid
-        ComboChassis->setEnabled(false);
-    }
-    host_.ClearCS_Click();
-    host_.ClearCST_Click();
-    host_.ComClear_Click();
-    // The chassis list turned from Quad to Humanoid: that choice takes the turret away.
-    if (wasQuad && !d.IsQuad) {
-        d.TurretSize = 0;
-        d.TurretConfig = false;
-    }
-    ClampMovement(d);
-    RefreshP1();
-    ClampArmor(d);
-    host_.RefreshP2();
-    host_.RefreshP3();
-    ctx_.RebuildSlots = true;
-    host_.RunSlotRebuild();
-    host_.RefreshP4();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseWeightClass(ctx_, index));
 }
 
 void ChassisPage::ComboTechBase_Click() {
     const GestureScope gesture(gestures_, "Technology Base");
     const int index = ComboTechBase->currentIndex();
-    if (index < 0) return;
-    ctx_.design.TechBase = index;
-    host_.RebuildAType();
-    ctx_.design.ArmorType = 0;  // "Standard" heads every list
-    host_.ClearCS_Click();
-    host_.ClearCST_Click();
-    host_.ComClear_Click();
-    ClampMovement(ctx_.design);
-    RefreshP1();
-    // Choose the new list's entry at once rather than when the armor page is next opened: until then the
-    // armor weight, armor price and armor-system slots would still be those of the old base's type, and the
-    // status line would show them.
-    host_.ChooseArmorType(ctx_.design.ArmorType);
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseTechBase(ctx_, index));
 }
 
 void ChassisPage::ComboSS_Click() {
     const GestureScope gesture(gestures_, "Suit Systems");
     const int index = ComboSS->currentIndex();
-    if (index < 0) return;
-    ctx_.design.SuitSystems = index;
-    ClampMovement(ctx_.design);
-    RefreshP1();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseSuitSystems(ctx_, index));
 }
 
 void ChassisPage::ComboTurret_Click() {
     const GestureScope gesture(gestures_, "Turret");
     const int index = ComboTurret->currentIndex();
-    if (index < 0) return;
-    Design& d = ctx_.design;
-    d.TurretSize = index;
-    if (index == 0 && d.TurretConfig) d.TurretConfig = false;
-    ClampMovement(d);
-    RefreshP1();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseTurret(ctx_, index));
 }
 
 void ChassisPage::ChkConfig_MouseUp() {
     const GestureScope gesture(gestures_, "Configurable");
-    Design& d = ctx_.design;
-    if (d.TurretConfig)
-        d.TurretConfig = false;
-    else if (d.TurretSize > 0)
-        d.TurretConfig = true;
-    host_.RefreshMain();
-    ClampMovement(d);
-    RefreshP1();  // writes the tick back from the state
+    host_.ShowPages(ToggleConfigurableTurret(ctx_));  // the tick is written back from the state
 }
 
 void ChassisPage::ChkEnhanced_MouseUp() {
     const GestureScope gesture(gestures_, "Enhanced Imaging");
-    ctx_.design.EnhancedImaging = !ctx_.design.EnhancedImaging;
-    host_.RefreshMain();
-    ClampMovement(ctx_.design);
-    RefreshP1();
+    host_.ShowPages(ToggleEnhancedImaging(ctx_));
 }
 
 // --- movement sliders ---
@@ -333,17 +247,7 @@ void ChassisPage::MoveSlider_Change(int k) {
 
 void ChassisPage::MoveSlider_MouseUp(int k) {
     const GestureScope gesture(gestures_, MoveSliderName(k), GestureKind::Ends);
-    Design& d = ctx_.design;
-    ctx_.RebuildSlots = true;
-    // Jump, VTOL and underwater movement exclude each other; ground combines with any.
-    if (k == 2) d.VTOLMP = d.UMUMP = 0;
-    if (k == 3) d.JumpMP = d.UMUMP = 0;
-    if (k == 4) d.JumpMP = d.VTOLMP = 0;
-    ClampMovement(d);  // a stored value beyond its slider is laid out only as far as the limit
-    host_.RunSlotRebuild();
-    host_.RefreshP4();
-    RefreshP1();
-    host_.RefreshMain();
+    host_.ShowPages(ReleaseMovement(ctx_, static_cast<MoveKind>(k - 1)));
 }
 
 void ChassisPage::Slider1_Change() { MoveSlider_Change(1); }
@@ -357,12 +261,8 @@ void ChassisPage::Slider4_MouseUp() { MoveSlider_MouseUp(4); }
 
 void ChassisPage::HeatSinkSlide_MouseUp() {
     const GestureScope gesture(gestures_, "Heat Sinks");
-    Design& d = ctx_.design;
-    const int total = HeatSinkSlide->value();
-    d.HeatSinks = total - d.PlacedHeatSinks >= 0 ? total - d.PlacedHeatSinks : 0;
-    ClampMovement(d);
-    RefreshP1();  // puts the slider back on HeatSinks + PlacedHeatSinks
-    host_.RefreshMain();
+    // Showing the page puts the slider back on HeatSinks + PlacedHeatSinks.
+    host_.ShowPages(ReleaseHeatSinks(ctx_, HeatSinkSlide->value()));
 }
 
 void ChassisPage::RefreshP1() {

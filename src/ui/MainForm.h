@@ -92,7 +92,6 @@ public:
 
     // --- the pages' calls into one another ---
     void RebuildAType() override;
-    void ChooseArmorType(int index) override;
     void SetArmorMaximum(int maximum) override;
     void ComClear_Click() override;
     void ClearCS_Click() override;

@@ -54,7 +54,6 @@ void MainForm::RefreshMain() {
 void MainForm::RefreshP1() { chassisPage_->RefreshP1(); }
 void MainForm::RefreshP2() { armorPage_->RefreshP2(); }
 void MainForm::RebuildAType() { armorPage_->RebuildAType(); }
-void MainForm::ChooseArmorType(int index) { armorPage_->ChooseArmorType(index); }
 void MainForm::SetArmorMaximum(int maximum) { armorPage_->SetArmorMaximum(maximum); }
 
 // The slot page on show follows the chassis.

@@ -13,7 +13,6 @@ public:
     void RefreshP3() override {}
     void RefreshP4() override {}
     void RebuildAType() override {}
-    void ChooseArmorType(int) override {}
     void RunSlotRebuild() override {}
     void SetArmorMaximum(int) override {}
     void ComClear_Click() override {}
