@@ -3,6 +3,7 @@
 #include "rules/Tables.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vantrel {
 
@@ -54,11 +55,15 @@ std::optional<int> ArmorMaximum(const Design& d) {
 std::optional<int> ArmorWeightFor(int techBase, int armorType, int points) {
     int kg = 0;
     if (!ArmorKgPerPoint(techBase, armorType, kg)) return std::nullopt;
-    return points * kg;
+    const int64_t weight = int64_t{points} * kg;
+    if (weight < INT32_MIN || weight > INT32_MAX) return std::nullopt;
+    return static_cast<int>(weight);
 }
 
 std::optional<int> ArmorWeightOf(const Design& d) {
-    return ArmorWeightFor(d.TechBase, d.ArmorType, d.ArmorPoints + d.PlacedArmor);
+    const int64_t points = int64_t{d.ArmorPoints} + d.PlacedArmor;
+    if (points < INT32_MIN || points > INT32_MAX) return std::nullopt;
+    return ArmorWeightFor(d.TechBase, d.ArmorType, static_cast<int>(points));
 }
 
 void ClampMovement(Design& d) {
@@ -76,7 +81,7 @@ void ClampArmor(Design& d) {
     if (const std::optional<int> maximum = ArmorMaximum(d)) {
         // The slider cannot go below the placed points, so its top is never under them.
         const int top = std::max(*maximum, d.PlacedArmor);
-        if (d.PlacedArmor + d.ArmorPoints > top) d.ArmorPoints = top - d.PlacedArmor;
+        if (int64_t{d.PlacedArmor} + d.ArmorPoints > top) d.ArmorPoints = top - d.PlacedArmor;
     }
     if (const std::optional<int> weight = ArmorWeightOf(d)) d.ArmorWeight = *weight;
 }

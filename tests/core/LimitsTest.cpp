@@ -40,6 +40,7 @@ TEST(Limits, ArmorWeightByTechnologyListIndexAndPoints) {
     EXPECT_EQ(ArmorWeightFor(0, 4, 2), 230);           // Prototype Stealth
     EXPECT_EQ(ArmorWeightFor(1, 5, 2), std::nullopt);  // Clan offers five types
     EXPECT_EQ(ArmorWeightFor(3, 0, 2), std::nullopt);
+    EXPECT_EQ(ArmorWeightFor(0, 4, 100000000), std::nullopt);  // beyond what a weight can hold
     Design d;
     NewDesign(d);
     d.ArmorPoints = 2;
