@@ -7,6 +7,7 @@
 #include "files/DesignFile.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 
@@ -64,7 +65,7 @@ struct Window {
     bool OpenDesign(const Design& design, const QString& path) {
         std::string error;
         if (!DoSaveAs(design, path.toStdString(), error)) return false;
-        ctx.Saved = true;
+        form.Edits().MarkSaved();
         dialogs.fileNames.push_back(path);
         form.Files().MOpen_Click();
         Settle();

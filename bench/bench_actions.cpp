@@ -232,7 +232,7 @@ static void BM_OpenCommand(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         split.Start();
-        w.ctx.Saved = true;
+        w.form.Edits().MarkSaved();
         w.dialogs.fileNames.push_back(paths[++i % 2]);
         w.form.Files().MOpen_Click();
         split.HandlerDone();

@@ -62,7 +62,7 @@ static void BM_OpenLimitDesign(benchmark::State& state) {
     w.Settle();
     int i = 0;
     for (auto _ : state) {
-        w.ctx.Saved = true;
+        w.form.Edits().MarkSaved();
         w.dialogs.fileNames.push_back(paths[++i % 2]);
         w.form.Files().MOpen_Click();
         w.Settle();

@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
     }
     auto openOnce = [&](int i) {
         w.dialogs.files.clear();  // the fake dialogs record every request: not the program's memory
-        w.ctx.Saved = true;
+        w.form.Edits().MarkSaved();
         w.dialogs.fileNames.push_back(paths[i % 2]);
         w.form.Files().MOpen_Click();
         w.Settle();

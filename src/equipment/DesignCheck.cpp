@@ -2,9 +2,12 @@
 
 #include "equipment/Placement.h"
 #include "equipment/SlotView.h"
+#include "rules/Limits.h"
+#include "rules/Offer.h"
 #include "rules/Tables.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace vantrel {
@@ -44,6 +47,91 @@ void NotPlaced(std::vector<Finding>& out, const std::string& entry, int64_t coun
         Add(out, Finding::Kind::Warning, "not placed: " + entry + " (" + std::to_string(count) + ")");
 }
 
+std::string WithArticle(const std::string& word) {
+    const bool vowel = !word.empty() && std::string("AEIOU").find(word[0]) != std::string::npos;
+    return (vowel ? "an " : "a ") + word;
+}
+
+std::string Above(MoveKind kind, int value, int maximum) {
+    return std::string(MovementName(kind)) + " " + std::to_string(value) + " is above the maximum of " +
+           std::to_string(maximum);
+}
+
+// The limits the sliders of the first two pages keep: each movement kind within what the weight class,
+// chassis and technology allow, one kind beside ground at most, the armor within the class's points and
+// weighing what its points and type make.
+void CheckConstruction(const Design& d, std::vector<Finding>& out) {
+    using K = Finding::Kind;
+    const std::string className = WeightClassShortName(d.WeightClass);
+    const std::string chassis = kChassisNames[d.IsQuad ? 1 : 0];
+    if (d.GroundMP < kGroundMinimum)
+        Add(out, K::Error,
+            "ground movement " + std::to_string(d.GroundMP) + " is below the minimum of " +
+                std::to_string(kGroundMinimum));
+    for (MoveKind kind : {MoveKind::Ground, MoveKind::Jump, MoveKind::VTOL, MoveKind::UMU}) {
+        const int value = MovementPoints(d, kind);
+        const std::optional<int> slider = SliderMaximum(d, kind);
+        if (!MovementUsable(d, kind)) {
+            if (value <= 0) continue;
+            const std::string why = kind == MoveKind::UMU ? "an Exoskeleton cannot move underwater"
+                                    : d.TechBase == 0     ? "Inner Sphere suits cannot use VTOL"
+                                                          : "only Exoskeleton and Light suits can use VTOL";
+            Add(out, K::Error, Above(kind, value, 0) + ": " + why);
+        } else if (slider && value > *slider) {
+            std::string text = Above(kind, value, *slider);
+            if (kind == MoveKind::Ground)
+                text += " for " + WithArticle(chassis + " " + className) + " suit";
+            else if (kind == MoveKind::Jump)
+                text += " for " + WithArticle(className) + " suit";
+            Add(out, K::Error, text);
+        }
+    }
+    std::vector<std::string> extra;
+    for (MoveKind kind : {MoveKind::Jump, MoveKind::VTOL, MoveKind::UMU})
+        if (const int value = MovementPoints(d, kind); value > 0)
+            extra.push_back(std::string(MovementName(kind)) + " " + std::to_string(value));
+    if (extra.size() > 1) {
+        std::string kinds = extra[0];
+        for (size_t i = 1; i < extra.size(); ++i)
+            kinds += (i + 1 == extra.size() ? " and " : ", ") + extra[i];
+        Add(out, K::Error,
+            kinds + " together: a suit uses one of jump, VTOL and underwater movement at most");
+    }
+
+    const int64_t armor = int64_t{d.ArmorPoints} + d.PlacedArmor;
+    if (const std::optional<int> maximum = ArmorMaximum(d); maximum && armor > *maximum)
+        Add(out, K::Error,
+            "armor points " + std::to_string(armor) + " are above the maximum of " +
+                std::to_string(*maximum) + " for " + WithArticle(className) + " suit");
+    if (const std::optional<int> weight = ArmorWeightOf(d); weight && *weight != d.ArmorWeight)
+        Add(out, K::Error,
+            "armor weight " + std::to_string(d.ArmorWeight) + " kg does not match " + std::to_string(armor) +
+                " points of " + ArmorTypeName(d.TechBase, d.ArmorType) + " armor, which weigh " +
+                std::to_string(*weight) + " kg");
+
+    if (d.IsQuad && d.WeightClass == 0)
+        Add(out, K::Error, "a Quad Exoskeleton: an Exoskeleton is always Humanoid");
+    if (!d.IsQuad && d.TurretSize > 0)
+        Add(out, K::Error,
+            "a turret of " + std::to_string(d.TurretSize) + (d.TurretSize == 1 ? " slot" : " slots") +
+                " on a Humanoid: only a Quad carries a turret");
+    if (d.TurretConfig && d.TurretSize <= 0) Add(out, K::Error, "a configurable turret without a turret");
+}
+
+// Items and their ammunition, owned or placed, that the design's technology base does not offer.
+void CheckTechnology(const Design& d, const Catalog& catalog, std::vector<Finding>& out) {
+    const std::string base = d.TechBase >= 0 && d.TechBase < kTechBaseCount ? kTechBaseNames[d.TechBase] : "";
+    for (int i = 0; i < kCatalogSize; ++i) {
+        const std::string& name = catalog[i].Name;
+        if (OfferedByTechBase(name, d.TechBase)) continue;
+        const auto refuse = [&](const std::string& entry) {
+            Add(out, Finding::Kind::Error, entry + " is not offered to " + WithArticle(base) + " design");
+        };
+        if (d.OwnedCount[i] > 0 || d.PlacedCount[i] > 0) refuse(name);
+        if (d.OwnedAmmo[i] > 0 || d.PlacedAmmo[i] > 0) refuse(name + kAmmoSuffix);
+    }
+}
+
 }  // namespace
 
 std::vector<Finding> CheckDesign(const Context& ctx) {
@@ -60,6 +148,9 @@ std::vector<Finding> CheckDesign(const Context& ctx) {
         Add(out, K::Error,
             std::to_string(d.UsedCSlots) + " critical slots used, the chassis has " +
                 std::to_string(int64_t{d.UsedCSlots} + d.FreeCSlots));
+
+    CheckConstruction(d, out);
+    CheckTechnology(d, catalog, out);
 
     std::vector<const char*> broken;
     for (int i = 0; i < kCatalogSize; ++i)

@@ -16,7 +16,9 @@ struct Finding {
 };
 
 // What is wrong or unfinished with the design, errors first: overweight, too hot, more slots used
-// than the chassis has, placed equipment breaking a construction rule; then entries not yet placed
+// than the chassis has; movement, armor and turret outside what the weight class, chassis and
+// technology allow, items the technology base does not offer; placed equipment breaking a
+// construction rule; then entries not yet placed
 // (warnings); then slots filled on locations of the other chassis (notes). Reads the totals as
 // MainCalc last wrote them.
 std::vector<Finding> CheckDesign(const Context& ctx);

@@ -2,8 +2,10 @@
 
 #include "ui/ArmorPage.h"
 
+#include "equipment/DesignOperations.h"
 #include "model/Design.h"
 #include "rules/ArmorList.h"
+#include "rules/Limits.h"
 #include "rules/Tables.h"
 #include "sheet/QtText.h"
 #include "ui/DibSection.h"
@@ -73,7 +75,7 @@ void ArmorPage::Build() {
     for (const char* name : vantrel::AllOrig) AllOrig->addItem(ToQString(name));
     AllOrig->hide();
     ArmorSlide = new ReleaseSlider(this);
-    ArmorSlide->setRange(0, ClassLimits[1].armorMax);
+    ArmorSlide->setRange(0, 0);  // the first refresh gives it the class's range
     LabArmorP = CaptionLabel(ToQString("Armor Points: 0"), this);
     LabArmorW = CaptionLabel(ToQString("Armor Weight: 0 Kg"), this);
     Label10 = CaptionLabel(
@@ -102,13 +104,9 @@ void ArmorPage::Build() {
 void ArmorPage::Connect() {
     ComboAType->setFocusPolicy(Qt::StrongFocus);
     ComboAType->installEventFilter(new WheelGuard(this));
-    // The selection reaches the armor list of the state before the handler reads it, inside the
-    // same gesture, so that an undo of the choice takes the selection back with it.
-    connect(ComboAType, &QComboBox::currentIndexChanged, this, [this](int index) {
-        const GestureScope gesture(gestures_, "Armor Type");
-        SelectArmorEntry(ctx_.armorList, index);
-        if (!filling_ && index >= 0) ComboAType_Click();
-    });
+    // Only the user's choice arrives here: the refreshes and the list's rebuild write it with its
+    // signals blocked.
+    connect(ComboAType, &QComboBox::currentIndexChanged, this, [this] { ComboAType_Click(); });
     connect(ArmorSlide, &QSlider::valueChanged, this, &ArmorPage::ArmorSlide_Change);
     connect(ArmorSlide, &ReleaseSlider::mouseReleased, this, &ArmorPage::ArmorSlide_MouseUp);
     connect(ArmorSlide, &ReleaseSlider::keyReleased, this, &ArmorPage::ArmorSlide_MouseUp);
@@ -119,20 +117,23 @@ std::vector<QWidget*> ArmorPage::TabOrder() const { return {ComboAType, ArmorSli
 void ArmorPage::SetArmorMaximum(int maximum) { SetMaximumQuietly(ArmorSlide, maximum); }
 
 void ArmorPage::ShowArmorList(const ArmorList& list) {
-    const bool wasFilling = filling_;
-    filling_ = true;
-    ComboAType->clear();
-    for (const std::string& entry : list.entries) ComboAType->addItem(QString::fromStdString(entry));
+    const QSignalBlocker block(ComboAType);
+    QStringList entries;
+    for (const std::string& entry : list.entries) entries << QString::fromStdString(entry);
+    QStringList shown;
+    for (int i = 0; i < ComboAType->count(); ++i) shown << ComboAType->itemText(i);
+    if (shown != entries) {
+        ComboAType->clear();
+        ComboAType->addItems(entries);
+    }
     ComboAType->setCurrentIndex(ComboAType->findText(QString::fromStdString(list.text)));
-    filling_ = wasFilling;
 }
 
 void ArmorPage::ArmorSlide_Change() {
     const GestureScope gesture(gestures_, "Armor Points", GestureKind::Continues);
     Design& d = ctx_.design;
     d.ArmorPoints = ArmorSlide->value() - ArmorSlide->minimum();
-    int kg = 0;
-    if (ArmorKgPerPoint(d.TechBase, d.ArmorType, kg)) d.ArmorWeight = (d.ArmorPoints + d.PlacedArmor) * kg;
+    if (const std::optional<int> weight = ArmorWeightOf(d)) d.ArmorWeight = *weight;
     LabArmorP->setText(QStringLiteral("Armor Points: ") + QString::number(d.ArmorPoints + d.PlacedArmor));
     LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) +
                        QStringLiteral(" Kg"));
@@ -144,54 +145,28 @@ void ArmorPage::ArmorSlide_MouseUp() {
 }
 
 void ArmorPage::RebuildAType() {
-    // Filling an empty box makes Qt select its first entry; the list must end with no selection
-    // and without running its handler.
-    const bool wasFilling = filling_;
-    filling_ = true;
-    ComboAType->clear();
     RebuildArmorList(ctx_.armorList, ctx_.design.TechBase);
-    for (const std::string& entry : ctx_.armorList.entries)
-        ComboAType->addItem(QString::fromStdString(entry));
-    ComboAType->setCurrentIndex(-1);
-    ctx_.armorList.text.clear();
-    filling_ = wasFilling;
+    ShowArmorList(ctx_.armorList);
 }
 
 void ArmorPage::ComboAType_Click() {
+    // The selection reaches the armor list of the state inside the gesture, so that an undo of the
+    // choice takes the selection back with it.
     const GestureScope gesture(gestures_, "Armor Type");
     const int index = ComboAType->currentIndex();
-    if (index < 0) return;
-    Design& d = ctx_.design;
-    if (d.IsQuad)
-        host_.ClearCST_Click();
-    else
-        host_.ClearCS_Click();
-    d.ArmorType = index;
-    ctx_.RebuildSlots = true;
-    int count = 0;
-    if (ArmorSlotCount(ctx_.armorList.text, count)) d.ArmorSlots = count;
-    host_.RefreshP4();
-    RefreshP2();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseArmorType(ctx_, index));
 }
 
 void ArmorPage::RefreshP2() {
-    Design& d = ctx_.design;
-    ComboAType->setCurrentIndex(d.ArmorType);
-    int kg = 0;
-    if (ArmorKgPerPoint(d.TechBase, d.ArmorType, kg)) d.ArmorWeight = (d.PlacedArmor + d.ArmorPoints) * kg;
-    // The unplaced points are taken before the minimum moves: a minimum that pushes the slider up
-    // runs the value-change handler, which would rewrite them.
-    const int unplaced = d.ArmorPoints;
+    // Only shows: the armor as stored, the slider at its end when the points lie beyond it.
+    const Design& d = ctx_.design;
+    ShowArmorList(ctx_.armorList);
     {
         const QSignalBlocker block(ArmorSlide);
+        if (const std::optional<int> maximum = ArmorMaximum(d)) SetMaximumQuietly(ArmorSlide, *maximum);
         ArmorSlide->setMinimum(d.PlacedArmor);
+        ArmorSlide->setValue(d.PlacedArmor + d.ArmorPoints);
     }
-    const int wanted = ArmorSlide->minimum() + unplaced;
-    ArmorSlide->setValue(wanted <= ArmorSlide->maximum() ? wanted : ArmorSlide->maximum());
-    // A position the slider already had emits nothing; the state must still follow the position,
-    // or points above the maximum would stay on the design unseen.
-    if (ArmorSlide->value() - ArmorSlide->minimum() != d.ArmorPoints) ArmorSlide_Change();
     LabArmorP->setText(QStringLiteral("Armor Points: ") + QString::number(d.ArmorPoints + d.PlacedArmor));
     LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) +
                        QStringLiteral(" Kg"));

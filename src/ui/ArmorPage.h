@@ -22,6 +22,7 @@ class ArmorPage : public QFrame {
 public:
     ArmorPage(Context& ctx, GestureTracker& gestures, PageHost& host, QWidget* parent);
 
+    // Shows the armor list, points and weight as the state holds them; writes nothing.
     void RefreshP2();
     void ArmorSlide_Change();
     void ArmorSlide_MouseUp();
@@ -43,7 +44,6 @@ private:
     Context& ctx_;
     GestureTracker& gestures_;
     PageHost& host_;
-    bool filling_ = false;
 
     QLabel* Label7 = nullptr;
     QComboBox* ComboAType = nullptr;  // shows ctx_.armorList, its selection written there

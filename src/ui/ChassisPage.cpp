@@ -1,11 +1,12 @@
-// The first page: the suit's chassis and technology, heat sinks and movement. Each handler checks
-// nothing, writes the state, runs the refreshes its change touches in a fixed order and ends with
-// the status line. Writing a different selection into a list runs that list's handler, so the resets
-// cascade through the same handlers.
+// The first page: the suit's chassis and technology, heat sinks and movement. Each handler opens its
+// gesture, runs the choice's operation on the design (equipment/DesignOperations.h) and shows the pages
+// it names, then the status line. A refresh only shows the state.
 
 #include "ui/ChassisPage.h"
 
+#include "equipment/DesignOperations.h"
 #include "model/Design.h"
+#include "rules/Limits.h"
 #include "rules/SpeedCaption.h"
 #include "rules/Tables.h"
 #include "sheet/QtText.h"
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -180,107 +182,41 @@ std::vector<QWidget*> ChassisPage::TabOrder() const {
 void ChassisPage::ComboChassis_Click() {
     const GestureScope gesture(gestures_, "Chassis Type");
     const int index = ComboChassis->currentIndex();
-    if (index < 0) return;
-    Design& d = ctx_.design;
-    const bool changed = (index == 0) == d.IsQuad;
-    if (changed) {
-        // The rebuild runs on the chassis being left: its slots go back to the unplaced counts.
-        ctx_.RebuildSlots = true;
-        host_.RefreshP4();
-        host_.RefreshP3();
-        host_.ComClear_Click();
-    }
-    if (index == 1) {
-        d.IsQuad = true;
-    } else {
-        d.IsQuad = false;
-        d.TurretSize = 0;
-        d.TurretConfig = false;
-    }
-    // The slot page must show the movement of the chassis now chosen, so lay it out again there.
-    if (changed) ctx_.RebuildSlots = true;
-    host_.RefreshP4();
-    RefreshP1();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseChassis(ctx_, index == 1));
 }
 
 void ChassisPage::ComboType_Click() {
     const GestureScope gesture(gestures_, "Weight Class");
     const int index = ComboType->currentIndex();
-    if (index < 0) return;
-    Design& d = ctx_.design;
-    d.WeightClass = index;
-    if (d.WeightClass != 0) {
-        ComboChassis->setEnabled(true);
-    } else {
-        d.IsQuad = false;  // an Exoskeleton is always Humanoid
-        ComboChassis->setEnabled(false);
-    }
-    host_.ClearCS_Click();
-    host_.ClearCST_Click();
-    host_.ComClear_Click();
-    RefreshP1();
-    host_.RefreshP2();
-    host_.RefreshP3();
-    ctx_.RebuildSlots = true;
-    host_.RefreshP4();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseWeightClass(ctx_, index));
 }
 
 void ChassisPage::ComboTechBase_Click() {
     const GestureScope gesture(gestures_, "Technology Base");
     const int index = ComboTechBase->currentIndex();
-    if (index < 0) return;
-    ctx_.design.TechBase = index;
-    host_.RebuildAType();
-    ctx_.design.ArmorType = 0;  // "Standard" heads every list
-    host_.ClearCS_Click();
-    host_.ClearCST_Click();
-    host_.ComClear_Click();
-    RefreshP1();
-    // Select the new list's entry at once rather than when the armor page is next opened: until then the
-    // armor weight, armor price and armor-system slots would still be those of the old base's type, and the
-    // status line would show them.
-    host_.RefreshP2();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseTechBase(ctx_, index));
 }
 
 void ChassisPage::ComboSS_Click() {
     const GestureScope gesture(gestures_, "Suit Systems");
     const int index = ComboSS->currentIndex();
-    if (index < 0) return;
-    ctx_.design.SuitSystems = index;
-    RefreshP1();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseSuitSystems(ctx_, index));
 }
 
 void ChassisPage::ComboTurret_Click() {
     const GestureScope gesture(gestures_, "Turret");
     const int index = ComboTurret->currentIndex();
-    if (index < 0) return;
-    Design& d = ctx_.design;
-    d.TurretSize = index;
-    if (index == 0 && d.TurretConfig) d.TurretConfig = false;
-    RefreshP1();
-    host_.RefreshMain();
+    if (index >= 0) host_.ShowPages(ChooseTurret(ctx_, index));
 }
 
 void ChassisPage::ChkConfig_MouseUp() {
     const GestureScope gesture(gestures_, "Configurable");
-    Design& d = ctx_.design;
-    if (d.TurretConfig)
-        d.TurretConfig = false;
-    else if (d.TurretSize > 0)
-        d.TurretConfig = true;
-    host_.RefreshMain();
-    RefreshP1();  // writes the tick back from the state
+    host_.ShowPages(ToggleConfigurableTurret(ctx_));  // the tick is written back from the state
 }
 
 void ChassisPage::ChkEnhanced_MouseUp() {
     const GestureScope gesture(gestures_, "Enhanced Imaging");
-    ctx_.design.EnhancedImaging = !ctx_.design.EnhancedImaging;
-    host_.RefreshMain();
-    RefreshP1();
+    host_.ShowPages(ToggleEnhancedImaging(ctx_));
 }
 
 // --- movement sliders ---
@@ -311,15 +247,7 @@ void ChassisPage::MoveSlider_Change(int k) {
 
 void ChassisPage::MoveSlider_MouseUp(int k) {
     const GestureScope gesture(gestures_, MoveSliderName(k), GestureKind::Ends);
-    Design& d = ctx_.design;
-    ctx_.RebuildSlots = true;
-    // Jump, VTOL and underwater movement exclude each other; ground combines with any.
-    if (k == 2) d.VTOLMP = d.UMUMP = 0;
-    if (k == 3) d.JumpMP = d.UMUMP = 0;
-    if (k == 4) d.JumpMP = d.VTOLMP = 0;
-    host_.RefreshP4();
-    RefreshP1();
-    host_.RefreshMain();
+    host_.ShowPages(ReleaseMovement(ctx_, static_cast<MoveKind>(k - 1)));
 }
 
 void ChassisPage::Slider1_Change() { MoveSlider_Change(1); }
@@ -333,29 +261,29 @@ void ChassisPage::Slider4_MouseUp() { MoveSlider_MouseUp(4); }
 
 void ChassisPage::HeatSinkSlide_MouseUp() {
     const GestureScope gesture(gestures_, "Heat Sinks");
-    Design& d = ctx_.design;
-    const int total = HeatSinkSlide->value();
-    d.HeatSinks = total - d.PlacedHeatSinks >= 0 ? total - d.PlacedHeatSinks : 0;
-    RefreshP1();  // puts the slider back on HeatSinks + PlacedHeatSinks
-    host_.RefreshMain();
+    // Showing the page puts the slider back on HeatSinks + PlacedHeatSinks.
+    host_.ShowPages(ReleaseHeatSinks(ctx_, HeatSinkSlide->value()));
 }
 
 void ChassisPage::RefreshP1() {
-    Design& d = ctx_.design;
-    // Each selection that differs from the list's current one runs that list's handler.
+    const Design& d = ctx_.design;
+    // Only shows: no control's handler runs, nothing of the state is written. A stored value outside a
+    // slider's range leaves the slider at its end while the caption shows the value itself.
+    const QSignalBlocker blocks[] = {
+        QSignalBlocker(ComboType), QSignalBlocker(ComboTechBase), QSignalBlocker(ComboChassis),
+        QSignalBlocker(ComboSS),   QSignalBlocker(ComboTurret),   QSignalBlocker(ChkEnhanced),
+        QSignalBlocker(ChkConfig), QSignalBlocker(HeatSinkSlide), QSignalBlocker(Slider1),
+        QSignalBlocker(Slider2),   QSignalBlocker(Slider3),       QSignalBlocker(Slider4),
+    };
     ComboType->setCurrentIndex(d.WeightClass);
     ComboTechBase->setCurrentIndex(d.TechBase);
-    if (d.TechBase != 0) {
-        ChkEnhanced->setEnabled(true);
-    } else {
-        ChkEnhanced->setChecked(false);
-        ChkEnhanced->setEnabled(false);
-    }
+    ChkEnhanced->setEnabled(d.TechBase != 0);
     const bool quad = d.IsQuad;
     LabTurret->setVisible(quad);
     ComboTurret->setVisible(quad);
     ChkConfig->setVisible(quad);
     ComboChassis->setCurrentIndex(quad ? 1 : 0);
+    ComboChassis->setEnabled(d.WeightClass != 0);
     ComboSS->setCurrentIndex(d.SuitSystems);
 
     SetMaximumQuietly(HeatSinkSlide, d.MaxHeat + 5);
@@ -365,34 +293,19 @@ void ChassisPage::RefreshP1() {
     ComboTurret->setCurrentIndex(d.TurretSize);
     ChkConfig->setChecked(d.TurretConfig);
 
-    if (d.TechBase == 0 || d.WeightClass > 1) {
-        d.VTOLMP = 0;
-        Slider3->setEnabled(false);
-    } else {
-        Slider3->setEnabled(true);
+    Slider3->setEnabled(MovementUsable(d, MoveKind::VTOL));
+    Slider4->setEnabled(MovementUsable(d, MoveKind::UMU));
+    ReleaseSlider* sliders[kMoveKindCount] = {Slider1, Slider2, Slider3, Slider4};
+    for (int k = 0; k < kMoveKindCount; ++k) {
+        const auto kind = static_cast<MoveKind>(k);
+        if (const std::optional<int> top = SliderMaximum(d, kind)) SetMaximumQuietly(sliders[k], *top);
+        sliders[k]->setValue(MovementPoints(d, kind));
     }
-    if (d.WeightClass == 0) {
-        d.UMUMP = 0;
-        Slider4->setEnabled(false);
-    } else {
-        Slider4->setEnabled(true);
-    }
-    if (d.WeightClass >= 0 && d.WeightClass < kWeightClassCount) {
-        const ClassLimit& lim = ClassLimits[d.WeightClass];
-        SetMaximumQuietly(Slider1, d.IsQuad ? lim.groundMaxQuad : lim.groundMaxHumanoid);
-        SetMaximumQuietly(Slider2, lim.jumpMax);
-        host_.SetArmorMaximum(lim.armorMax);
-    }
-    int32_t* values[4] = {&d.GroundMP, &d.JumpMP, &d.VTOLMP, &d.UMUMP};
-    ReleaseSlider* sliders[4] = {Slider1, Slider2, Slider3, Slider4};
-    for (int k = 0; k < 4; ++k)
-        if (*values[k] > sliders[k]->maximum()) *values[k] = sliders[k]->maximum();
-    // Read each value before writing its slider: a position change runs the value-change handler.
-    for (int k = 0; k < 4; ++k) sliders[k]->setValue(*values[k]);
-    MLab1->setText(SpeedText(Slider1->value()));
-    MLab2->setText(JumpText(Slider2->value()));
-    MLab3->setText(SpeedText(Slider3->value()));
-    MLab4->setText(SpeedText(Slider4->value()));
+    if (const std::optional<int> armor = ArmorMaximum(d)) host_.SetArmorMaximum(*armor);
+    MLab1->setText(SpeedText(d.GroundMP));
+    MLab2->setText(JumpText(d.JumpMP));
+    MLab3->setText(SpeedText(d.VTOLMP));
+    MLab4->setText(SpeedText(d.UMUMP));
     CapTechLevel->setText(ComboTechBase->currentText() == QStringLiteral("Mixed")
                               ? QStringLiteral("Technology Level: 3")
                               : QStringLiteral("Technology Level: 2"));

@@ -22,10 +22,13 @@ QString StepText(const QString& command, const std::string& step) {
 
 EditCommands::EditCommands(Context& ctx, GestureTracker& gestures, ShowState show, QObject* parent)
     : QObject(parent), ctx_(ctx), gestures_(gestures), show_(std::move(show)), baseline_(ctx.design) {
+    ctx_.Saved.DeriveFrom([this] { return Changed(); });
     connect(&gestures_, &GestureTracker::gestureStarted, this, [this] { GestureStarted(); });
     connect(&gestures_, &GestureTracker::gestureEnded, this,
             [this](const QString& name) { GestureEnded(name); });
 }
+
+EditCommands::~EditCommands() { ctx_.Saved.DeriveFrom(nullptr); }
 
 void EditCommands::SetActions(QAction* undo, QAction* redo) {
     undoAction_ = undo;
@@ -54,7 +57,6 @@ void EditCommands::GestureEnded(const QString& name) {
         else
             openStep_.clear();
     }
-    ctx_.Saved = !Changed();
 }
 
 void EditCommands::StartFresh() {
@@ -62,19 +64,14 @@ void EditCommands::StartFresh() {
     baseline_ = ctx_.design;
     openStep_.clear();
     if (gestures_.Active()) before_ = CaptureState(ctx_);
-    ctx_.Saved = true;
     UpdateActions();
 }
 
-void EditCommands::MarkSaved() {
-    baseline_ = ctx_.design;
-    ctx_.Saved = true;
-}
+void EditCommands::MarkSaved() { baseline_ = ctx_.design; }
 
 void EditCommands::StartFrom(std::optional<Design> onDisk) {
     StartFresh();
     baseline_ = std::move(onDisk);
-    ctx_.Saved = !Changed();
 }
 
 bool EditCommands::Changed() const { return !baseline_ || !SameRecords(ctx_.design, *baseline_); }

@@ -23,7 +23,9 @@ class EditCommands : public QObject {
 public:
     // `show` brings a state into the window: the state itself and every control showing it.
     using ShowState = std::function<void(const DesignState&)>;
+    // Keeps the context's saved mark while it lives: the design counts as unchanged when Changed() is false.
     EditCommands(Context& ctx, GestureTracker& gestures, ShowState show, QObject* parent = nullptr);
+    ~EditCommands() override;
 
     // Keeps the menu entries' texts ("Undo Weight Class") and enabled states up to date.
     void SetActions(QAction* undo, QAction* redo);

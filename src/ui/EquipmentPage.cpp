@@ -1,5 +1,6 @@
 #include "ui/EquipmentPage.h"
 
+#include "equipment/DesignOperations.h"
 #include "equipment/SlotView.h"
 #include "model/Design.h"
 #include "model/ValueReader.h"
@@ -329,8 +330,7 @@ void EquipmentPage::ComRemove_Click() {
 
 void EquipmentPage::ComClear_Click() {
     const GestureScope gesture(gestures_, "Clear");
-    ctx_.design.OwnedCount.fill(0);
-    ctx_.design.OwnedAmmo.fill(0);
+    ClearOwned(ctx_.design);
     RefreshP3();
     host_.RefreshMain();
 }

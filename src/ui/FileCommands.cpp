@@ -12,6 +12,7 @@
 #include "platform/FileAssociation.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 #include "sheet/QtText.h"
 #include "ui/Dialogs.h"
@@ -109,10 +110,8 @@ FileCommands::SaveResult FileCommands::WriteDesign(const QString& path) {
     }
     RememberFileState(path);
     recovery_->Remove();
-    // RefreshMain marks the design as changed, so the mark comes after it.
     host_.RefreshMain();
     host_.RefreshCurrentPage();
-    ctx_.Saved = true;
     emit designSaved();
     recent_->Add(path);
     return SaveResult::Written;
@@ -180,21 +179,25 @@ void FileCommands::RefreshAll() {
     host_.RefreshMain();
 }
 
-// Brings a design read from a file into the window. The refreshes set the controls, whose change
-// handlers rewrite parts of the state (a chassis change clears the turret, a slot rebuild clears
-// the slots); assigning the file's design again after each round leaves the state exactly as the
-// file holds it.
+// Brings a design read from a file into the window: the state as the file holds it, shown once. The
+// refreshes write nothing back, so values outside what the sliders allow stay as they are (the design
+// check names them) and the design counts as unchanged.
 void FileCommands::LoadIntoWindow(const Design& loaded) {
     ctx_.design = loaded;
+    ctx_.armorList = ArmorListFor(loaded);
+    ctx_.RebuildSlots = false;
     RefreshAll();
-    ctx_.design = loaded;
-    RefreshAll();
-    // The second round's refreshes may still have moved things before its status line was written;
-    // the status line is written once more from the design as the file holds it.
-    ctx_.design = loaded;
-    host_.RefreshMain();
-    ctx_.design = loaded;
-    ctx_.Saved = true;
+    // The status line shows the totals worked out afresh; the state keeps those the file stored until
+    // the next gesture works them out again.
+    Design& d = ctx_.design;
+    d.CurrentKg = loaded.CurrentKg;
+    d.FreeKg = loaded.FreeKg;
+    d.MaxHeat = loaded.MaxHeat;
+    d.HeatDissipation = loaded.HeatDissipation;
+    d.UsedCSlots = loaded.UsedCSlots;
+    d.FreeCSlots = loaded.FreeCSlots;
+    d.EstimatedBV = loaded.EstimatedBV;
+    d.Cost = loaded.Cost;
     host_.ReloadHistoryWindow();
     emit designReplaced();
 }
@@ -215,9 +218,10 @@ void FileCommands::MNew_Click() {
     ctx_.DesignFile.clear();
     knownStamp_.reset();
     NewDesign(ctx_.design);
+    ctx_.armorList = ArmorListFor(ctx_.design);
     ctx_.RebuildSlots = true;
+    host_.RunSlotRebuild();
     RefreshAll();
-    ctx_.Saved = true;
     host_.ReloadHistoryWindow();
     emit designReplaced();
 }
@@ -380,7 +384,6 @@ bool FileCommands::RestoreRecoveryCopy(std::optional<Design>& onDisk) {
         onDisk = std::move(file);
     LoadIntoWindow(restored);
     ctx_.DesignFile = path;
-    ctx_.Saved = false;  // until the undo watch compares it with `onDisk`
     return true;
 }
 

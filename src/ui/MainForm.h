@@ -80,6 +80,7 @@ public:
     void RefreshP2() override;
     void RefreshP3() override;
     void RefreshP4() override;
+    void RunSlotRebuild() override;
     void RefreshCurrentPage() override;
     void TabStrip1_Click(int tab /*1..4*/);
     // Nest-safe bracket around a refresh. Qt already paints only from the event loop, once, what

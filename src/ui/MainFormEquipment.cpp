@@ -15,13 +15,14 @@ void MainForm::ShowItemInfo(const QString& strName) { equipmentPage_->ShowItemIn
 void MainForm::ResetItemPanel() { equipmentPage_->ResetItemPanel(); }
 void MainForm::ComClear_Click() { equipmentPage_->ComClear_Click(); }
 
+// The clearing inside a rebuild changes the totals, hence the status refresh.
+void MainForm::RunSlotRebuild() {
+    if (!ctx_.RebuildSlots) return;
+    RebuildMovementSlots(ctx_);
+    RefreshMain();
+}
+
 void MainForm::RefreshP4() {
-    // A requested rebuild runs before the drawing, so the movement entries it lays down show at once;
-    // the clearing inside it changes the totals, hence the status refresh.
-    if (ctx_.RebuildSlots) {
-        RebuildMovementSlots(ctx_);
-        RefreshMain();
-    }
     const std::vector<EntryRun> owned = OwnedEntryRuns(ctx_);
     const Highlight marks = SelectionHighlight(ctx_);
     bipedPage_->Fill(owned, marks);

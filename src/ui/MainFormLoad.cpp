@@ -3,6 +3,7 @@
 
 #include "model/Design.h"
 #include "platform/SettingsStore.h"
+#include "rules/ArmorList.h"
 #include "ui/Dialogs.h"
 #include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
@@ -18,7 +19,6 @@ namespace vantrel {
 
 bool MainForm::Form_Load(const QStringList& args) {
     const GestureScope gesture(*gestures_, "Start");
-    ctx_.Saved = true;
     ctx_.SelLocation = -1;
     ctx_.SelSlot = 0;
 
@@ -47,12 +47,14 @@ bool MainForm::Form_Load(const QStringList& args) {
 
     ctx_.DesignFile.clear();
     NewDesign(ctx_.design);
+    ctx_.armorList = ArmorListFor(ctx_.design);
+    ctx_.RebuildSlots = true;
+    RunSlotRebuild();
     RefreshP1();
     RefreshP2();
     RefreshP3();
     RefreshP4();
     RefreshMain();
-    ctx_.Saved = true;
     ResetItemPanel();
     edits_->StartFresh();
     return true;

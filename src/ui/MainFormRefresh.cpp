@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTabBar>
 
 namespace vantrel {
@@ -30,8 +31,13 @@ void MainForm::SetRedraw(bool enable) {
 void MainForm::RefreshMain() {
     SetRedraw(false);
     setWindowTitle(QStringLiteral("Vantrel - ") + TextMechName->text());
-    TextMechName->setText(QString::fromStdString(ctx_.design.MechName));
-    TextModel->setText(QString::fromStdString(ctx_.design.Model));
+    {
+        // Shown, not typed: the boxes' handlers stay out of it.
+        const QSignalBlocker blockName(TextMechName);
+        const QSignalBlocker blockModel(TextModel);
+        TextMechName->setText(QString::fromStdString(ctx_.design.MechName));
+        TextModel->setText(QString::fromStdString(ctx_.design.Model));
+    }
     MainCalc(ctx_);
     const Design& d = ctx_.design;
     const auto texts = StatusTexts(d);
@@ -40,7 +46,6 @@ void MainForm::RefreshMain() {
         if (Panels[i]->text() != text) Panels[i]->setText(text);
     }
     MarkPanels();
-    ctx_.Saved = false;
     // Changes made outside a gesture reach the open windows here; a gesture's at its end.
     if (!Gestures().Active()) RefreshLiveWindows();
     SetRedraw(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "equipment/DesignOperations.h"
+
 namespace vantrel {
 
 // What a page or the file commands may ask of the main window: the refreshes of the other pages
@@ -11,6 +13,9 @@ public:
     virtual void RefreshP2() = 0;
     virtual void RefreshP3() = 0;
     virtual void RefreshP4() = 0;
+    // The slot layout's rebuild a cascade asked for (RebuildSlots), then the status line; nothing
+    // when none is asked for. The refreshes only show, so the cascade runs it before RefreshP4.
+    virtual void RunSlotRebuild() = 0;
     // The cascades' calls into other pages: the armor type list, the armor slider's range, and the
     // clearing of the owned equipment and of the slots.
     virtual void RebuildAType() = 0;
@@ -25,6 +30,15 @@ public:
     // Notes typed in the open history window and not yet applied: they count as a change.
     virtual bool HistoryNotesPending() const = 0;
     virtual void ApplyHistoryNotes() = 0;
+
+    // The end of an operation's gesture: the pages it names, then the status line.
+    void ShowPages(const PagesToShow& pages) {
+        if (pages.slotLayouts) RefreshP4();
+        if (pages.chassis) RefreshP1();
+        if (pages.armor) RefreshP2();
+        if (pages.equipment) RefreshP3();
+        RefreshMain();
+    }
 
 protected:
     ~PageHost() = default;

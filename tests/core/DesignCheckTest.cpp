@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,22 +54,31 @@ struct Check : ::testing::Test {
 
 TEST_F(Check, LegalDesignHasNoFindings) {
     EXPECT_TRUE(Lines().empty());
-    // Every rule item placed the way the rules allow: jump for the foil and the dispenser, VTOL for the
-    // rack, one clamp, a Light suit with a booster and no wing, the camo on Standard armor.
+    // Every rule item placed the way the rules allow: jump for the foil and the dispenser, one clamp, a
+    // Light suit with a booster and no wing, the camo on Standard armor; then VTOL (a Clan suit, jump
+    // given up) for the rack and the dispenser.
     d.JumpMP = 1;
-    d.VTOLMP = 1;
     d.BodySlots[1] = kSlotJump;
-    d.BodySlots[2] = kSlotVTOL;
     Put1(kBody, 3, kParaFoil);
     Put1(kBody, 4, kMineDispenser);
     Put1(kBody, 5, kJumpBooster);
     Put1(kRightArm, 0, kClamps);
     Slots(d, kLeftArm).codes[0] = kSlotItemBase + kClamps;
-    Put1(kBody, 6, kBombRack);
     Put1(kBody, 7, kCamo);
     Put1(kBody, 8, kSpaceOps);
     d.RightArmSlots[1] = d.LeftArmSlots[1] = kSlotItemBase + kSpaceOps;
-    const std::vector<std::string> lines = Lines();
+    std::vector<std::string> lines = Lines();
+    EXPECT_TRUE(lines.empty()) << lines.front();
+    EXPECT_FALSE(HasError(CheckDesign(ctx)));
+
+    d.TechBase = 1;
+    d.JumpMP = 0;
+    d.VTOLMP = 1;
+    d.BodySlots[1] = kSlotVTOL;
+    d.BodySlots[3] = kSlotFree;
+    d.PlacedCount[kParaFoil] = 0;
+    Put1(kBody, 6, kBombRack);
+    lines = Lines();
     EXPECT_TRUE(lines.empty()) << lines.front();
     EXPECT_FALSE(HasError(CheckDesign(ctx)));
 }
@@ -86,6 +96,8 @@ TEST_F(Check, TotalsOverTheirLimits) {
     // Heat equal to the dissipation and weight at the limit are legal.
     d.OwnedCount[kLaser] = 1;
     d.HeatSinks = 1;
+    d.ArmorType = 2;  // Prototype: 4 points weigh 400 kg
+    d.ArmorPoints = 4;
     d.ArmorWeight = 750 - 100 - 150 - 100;
     EXPECT_EQ(Lines(), (Strings{"warning: not placed: Heat Sink (1)", "warning: not placed: Laser (1)"}));
     EXPECT_EQ(d.FreeKg, 0);
@@ -196,6 +208,86 @@ TEST_F(Check, EntriesNotYetPlacedAndSlotsOfTheOtherChassis) {
     d.IsQuad = true;
     const std::vector<std::string> lines = Lines();
     EXPECT_EQ(lines.back(), "note: Body of the Humanoid chassis holds 2 filled slots; the design is a Quad");
+}
+
+// Each limit the first two pages keep, broken alone on a new Light Inner Sphere Humanoid: exactly its
+// error, naming the value and the limit; the same design at the limit has none.
+TEST_F(Check, MovementArmorAndTurretOutsideTheirLimits) {
+    struct Case {
+        const char* label;
+        std::function<void()> set;
+        std::string error;  // empty: the design is legal
+    };
+    const std::string oneKind = " together: a suit uses one of jump, VTOL and underwater movement at most";
+    const std::vector<Case> cases = {
+        {"no ground",                          [&] { d.GroundMP = 0; },                                                       "ground movement 0 is below the minimum of 1"      },
+        {"ground on a Heavy",                  [&] { d.WeightClass = 3, d.GroundMP = 3; },
+         "ground movement 3 is above the maximum of 2 for a Humanoid Heavy suit"                                                                                                 },
+        {"ground on a Heavy quad",             [&] { d.WeightClass = 3, d.IsQuad = true, d.GroundMP = 4; },                   ""                                                 },
+        {"ground on a Light quad",             [&] { d.IsQuad = true, d.GroundMP = 6; },
+         "ground movement 6 is above the maximum of 5 for a Quad Light suit"                                                                                                     },
+        {"jump at the top",                    [&] { d.JumpMP = 3; },                                                         ""                                                 },
+        {"jump",                               [&] { d.JumpMP = 4; },                                                         "jump 4 is above the maximum of 3 for a Light suit"},
+        {"jump on an Assault",                 [&] { d.WeightClass = 4, d.JumpMP = 3; },
+         "jump 3 is above the maximum of 2 for an Assault suit"                                                                                                                  },
+        {"VTOL, Inner Sphere",                 [&] { d.VTOLMP = 2; },
+         "VTOL movement 2 is above the maximum of 0: Inner Sphere suits cannot use VTOL"                                                                                         },
+        {"VTOL, Clan Medium",                  [&] { d.TechBase = 1, d.WeightClass = 2, d.VTOLMP = 1; },
+         "VTOL movement 1 is above the maximum of 0: only Exoskeleton and Light suits can use VTOL"                                                                              },
+        {"VTOL, Mixed Exoskeleton at the top", [&] { d.TechBase = 2, d.WeightClass = 0, d.VTOLMP = 7; },                      ""                                                 },
+        {"VTOL, Clan Light",                   [&] { d.TechBase = 1, d.VTOLMP = 8; },
+         "VTOL movement 8 is above the maximum of 7"                                                                                                                             },
+        {"underwater, Exoskeleton",            [&] { d.WeightClass = 0, d.UMUMP = 1; },
+         "underwater movement 1 is above the maximum of 0: an Exoskeleton cannot move underwater"                                                                                },
+        {"underwater at the top",              [&] { d.UMUMP = 5; },                                                          ""                                                 },
+        {"underwater",                         [&] { d.UMUMP = 6; },                                                          "underwater movement 6 is above the maximum of 5"  },
+        {"jump and underwater",                [&] { d.JumpMP = 1, d.UMUMP = 2; },
+         "jump 1 and underwater movement 2" + oneKind                                                                                                                            },
+        {"all three",                          [&] { d.TechBase = 1, d.JumpMP = 1, d.VTOLMP = 1, d.UMUMP = 1; },
+         "jump 1, VTOL movement 1 and underwater movement 1" + oneKind                                                                                                           },
+        {"armor at the top",                   [&] { d.ArmorPoints = 2, d.PlacedArmor = 4, d.ArmorWeight = 300; },            ""                                                 },
+        {"armor",                              [&] { d.ArmorPoints = 3, d.PlacedArmor = 4, d.ArmorWeight = 350; },
+         "armor points 7 are above the maximum of 6 for a Light suit"                                                                                                            },
+        {"armor weight",                       [&] { d.ArmorPoints = 2, d.ArmorWeight = 90; },
+         "armor weight 90 kg does not match 2 points of Standard armor, which weigh 100 kg"                                                                                      },
+        {"armor weight of the type",           // list index 1 is Basic Stealth under Clan: 45 kg a point
+         [&] { d.TechBase = 1, d.ArmorType = 1, d.ArmorPoints = 2, d.ArmorWeight = 80; },
+         "armor weight 80 kg does not match 2 points of Basic Stealth armor, which weigh 90 kg"                                                                                  },
+        {"turret on a quad",                   [&] { d.IsQuad = true, d.TurretSize = 3, d.TurretConfig = true; },             ""                                                 },
+        {"turret on a humanoid",               [&] { d.TurretSize = 3; },
+         "a turret of 3 slots on a Humanoid: only a Quad carries a turret"                                                                                                       },
+        {"configurable, no turret",            [&] { d.IsQuad = true, d.TurretConfig = true; },
+         "a configurable turret without a turret"                                                                                                                                },
+        {"quad Exoskeleton",                   [&] { d.WeightClass = 0, d.IsQuad = true; },
+         "a Quad Exoskeleton: an Exoskeleton is always Humanoid"                                                                                                                 },
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        c.set();
+        Strings errors;
+        for (const std::string& line : Lines())
+            if (line.starts_with("error: ")) errors.push_back(line);
+        EXPECT_EQ(errors, c.error.empty() ? Strings{} : Strings{"error: " + c.error}) << c.label;
+    }
+}
+
+// Owned or placed, an item or its ammunition: the technology base must offer it.
+TEST_F(Check, ItemsTheTechnologyBaseDoesNotOffer) {
+    Put(ctx.catalog, 30, "(C) Flamer", 100, 1, kEnergy);
+    Put(ctx.catalog, 31, "(I) Gun", 100, 1, kBallistic).AmmoWeight = 10;
+    d.OwnedCount[30] = 1;
+    d.OwnedCount[31] = 1;
+    EXPECT_EQ(Lines(), (Strings{"error: (C) Flamer is not offered to an Inner Sphere design",
+                                "warning: not placed: (C) Flamer (1)", "warning: not placed: (I) Gun (1)"}));
+    d.TechBase = 2;  // Mixed takes both
+    EXPECT_FALSE(HasError(CheckDesign(ctx)));
+
+    d.TechBase = 1;
+    d.OwnedCount = d.OwnedAmmo = Counts{};
+    Put1(kBody, 1, 30);
+    d.BodySlots[2] = kSlotAmmoBase + 31;
+    d.PlacedAmmo[31] = 1;
+    EXPECT_EQ(Lines(), Strings{"error: (I) Gun Ammo is not offered to a Clan design"});
 }
 
 }  // namespace

@@ -267,15 +267,16 @@ TEST_F(MainFormTest, ArmorSliderFollowsTheMaximumAndThePlacedPoints) {
     EXPECT_EQ(d().ArmorWeight, 300);
     EXPECT_EQ(Lab("LabArmorP")->text(), "Armor Points: 6"_q);
 
-    // A design read from a file with 4 points placed and 20 unplaced on a Light suit: 2 stay unplaced.
+    // A design read from a file with 4 points placed and 20 unplaced on a Light suit is shown as it
+    // is: the slider at its end, the caption and the state at 24 points (the check names them).
     for (int i = 1; i <= 4; ++i) d().BodySlots[i] = kSlotArmor;
     d().PlacedArmor = 4;
     d().ArmorPoints = 20;
     form->RefreshP2();
     EXPECT_EQ(Slider("ArmorSlide")->minimum(), 4);
     EXPECT_EQ(Slider("ArmorSlide")->value(), 6);
-    EXPECT_EQ(d().ArmorPoints, 2);
-    EXPECT_EQ(Lab("LabArmorW")->text(), "Armor Weight: 300 Kg"_q);
+    EXPECT_EQ(d().ArmorPoints, 20);
+    EXPECT_EQ(Lab("LabArmorP")->text(), "Armor Points: 24"_q);
     // The placed points cannot be taken away with the slider.
     Slider("ArmorSlide")->setFocus();
     for (int i = 0; i < 4; ++i) Key(Slider("ArmorSlide"), Qt::Key_Left);
@@ -399,7 +400,6 @@ TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
     // Opening the slot page on a quad shows the quad frame and drops the selection.
     Choose(Combo("ComboChassis"), 1);
     ctx.SelLocation = 3;
-    ctx.Saved = true;
     ShowPage(3);
     EXPECT_TRUE(Find<QWidget>(*form, "Frame4B")->isVisible());
     EXPECT_FALSE(Find<QWidget>(*form, "Frame4")->isVisible());

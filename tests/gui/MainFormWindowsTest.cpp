@@ -104,7 +104,7 @@ TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
     HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(history->TextHistory->toPlainText(), "Old notes"_q);
-    ctx.Saved = true;
+    form->Edits().MarkSaved();
     form->Files().MNew_Click();
     EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
     history->ComChange->click();

@@ -222,7 +222,7 @@ TEST_F(SlotPageTest, RefusalsShowTheirMessageAndChangeNothing) {
     SlotPage* p = Biped();
     const int weapon = PlainItem(2);
     Own({"Para Foil", ctx.catalog[weapon].Name, "Heavy Battle Claw", "(I) Light Machine Gun Ammo"});
-    ctx.Saved = true;
+    form->Edits().MarkSaved();
     const Design before = d();
     const QStringList lines = OwnedOf(*p)->Lines();
 
@@ -401,6 +401,7 @@ TEST_F(SlotPageTest, DropIsHandledAfterTheDragEndsAndRebuildShowsAtOnce) {
     // A movement rebuild asked for by the first page shows as soon as the page is redrawn.
     d().JumpMP = 2;
     ctx.RebuildSlots = true;
+    form->RunSlotRebuild();
     form->RefreshP4();
     EXPECT_FALSE(ctx.RebuildSlots);
     EXPECT_EQ(Body(2)->text(), u"Jump Jets"_s);

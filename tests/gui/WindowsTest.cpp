@@ -382,14 +382,13 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     history.TextHistory->insertPlainText(QStringLiteral(" \"said\" he"));
     EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Line one\nLine two! said he"));
 
-    ctx.Saved = true;
     history.ComChange->click();
     EXPECT_EQ(ctx.design.History, "Line one\r\nLine two! said he");
     EXPECT_TRUE(ctx.Saved);
     EXPECT_FALSE(history.isVisible());
 
     // An unsaved design stays unsaved after a Change.
-    ctx.Saved = false;
+    ctx.Saved.DeriveFrom([] { return true; });
     history.Form_Load();
     history.TextHistory->setPlainText(QString());
     history.ComChange->click();

@@ -13,6 +13,7 @@ public:
     void RefreshP3() override {}
     void RefreshP4() override {}
     void RebuildAType() override {}
+    void RunSlotRebuild() override {}
     void SetArmorMaximum(int) override {}
     void ComClear_Click() override {}
     void ClearCS_Click() override {}
