@@ -6,6 +6,7 @@
 
 #include "files/DesignFile.h"
 #include "rules/ArmorList.h"
+#include "rules/Limits.h"
 #include "rules/MainCalc.h"
 #include "sheet/PlaySheetPainter.h"
 #include "sheet/SheetBook.h"
@@ -64,6 +65,7 @@ Context Raider() {
     own("Camo System", 1);
     own("Battle Claw", 2);
     d.ArmorPoints = 5;
+    d.ArmorWeight = ArmorWeightOf(d).value_or(0);
     d.JumpMP = 3;
     c.armorList = ArmorListFor(d);
     MainCalc(c);
