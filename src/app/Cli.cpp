@@ -1,5 +1,6 @@
 #include "app/Cli.h"
 
+#include "app/CliBlk.h"
 #include "equipment/DesignCheck.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
@@ -39,6 +40,8 @@ const char* const kUsage =
     "       vantrel --breakdown DESIGN.vnt\n"
     "       vantrel --export-text DESIGN.vnt OUT.txt\n"
     "       vantrel --record-sheet DESIGN.vnt OUT.pdf [--paper a4|letter] [--troopers N]\n"
+    "       vantrel --export-blk DESIGN.vnt OUT.blk [--troopers N] [--year N]\n"
+    "       vantrel --import-blk UNIT.blk OUT.vnt\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -58,6 +61,11 @@ const char* const kHelp =
     "  --record-sheet DESIGN.vnt OUT.pdf write the one-page record sheet of the design to OUT.pdf;\n"
     "                                    --paper a4 (the default) or letter, --troopers 1 to 6\n"
     "                                    (4 for the Inner Sphere, 5 for Clan and Mixed by default)\n"
+    "  --export-blk DESIGN.vnt OUT.blk   write the design as a MegaMek unit file; --troopers 1 to 6\n"
+    "                                    as for the record sheet, --year the unit's year (3075)\n"
+    "  --import-blk UNIT.blk OUT.vnt     read a MegaMek Battle Armor unit file into a design file and\n"
+    "                                    print what could not be carried over, one line each; exit\n"
+    "                                    status 0 when nothing was left out, 1 when something was\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"
@@ -219,6 +227,22 @@ int RunCommandLine(int argc, char** argv) {
     if (option == "--export-text") {
         if (argc != 4) return UsageError("--export-text takes a design file and an output file");
         return ExportText(argv[0], argv[2], argv[3]);
+    }
+    if (option == "--export-blk") {
+        BlkExportRequest request;
+        if (const std::string problem = ParseExportBlkArgs(argc, argv, request); !problem.empty())
+            return UsageError(problem);
+        auto ctx = std::make_unique<Context>();
+        if (!OpenAndCalculate(argv[0], request.design, *ctx)) return kFailed;
+        return ExportBlk(request, *ctx);
+    }
+    if (option == "--import-blk") {
+        BlkImportRequest request;
+        if (const std::string problem = ParseImportBlkArgs(argc, argv, request); !problem.empty())
+            return UsageError(problem);
+        auto ctx = std::make_unique<Context>();
+        if (!LoadProgramCatalog(argv[0], ctx->catalog)) return kFailed;
+        return ImportBlk(request, *ctx);
     }
     if (option == "--record-sheet") {
         SheetRequest request;

@@ -191,6 +191,18 @@ EquipmentLines Equipment(const Context& ctx, const MegaMekNameTable& names) {
             }
         }
     }
+    // MegaMek gives an anti-personnel weapon to the mount listed just before it.
+    std::vector<std::string> weapons, ordered;
+    for (const std::string& l : out.block)
+        if (l.find(":APM") != std::string::npos) weapons.push_back(l);
+    size_t next = 0;
+    for (const std::string& l : out.block) {
+        if (l.find(":APM") != std::string::npos) continue;
+        ordered.push_back(l);
+        if (l.rfind("BAAPMount", 0) == 0 && next < weapons.size()) ordered.push_back(weapons[next++]);
+    }
+    ordered.insert(ordered.end(), weapons.begin() + static_cast<long>(next), weapons.end());
+    out.block = std::move(ordered);
     return out;
 }
 
