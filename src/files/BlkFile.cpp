@@ -56,9 +56,16 @@ const char* MountOf(int location) {
     }
 }
 
+// A value of one line; one that would read as a tag has its brackets turned round ones.
 std::string OneLine(std::string text) {
     for (char& c : text)
         if (c == '\r' || c == '\n') c = ' ';
+    const size_t first = text.find_first_not_of(" \t");
+    const size_t last = text.find_last_not_of(" \t");
+    if (first != std::string::npos && text[first] == '<' && text[last] == '>') {
+        text[first] = '(';
+        text[last] = ')';
+    }
     return text;
 }
 

@@ -186,6 +186,8 @@ TEST(BlkExport, WritesTheUnitAsMegaMekReadsIt) {
     EXPECT_EQ(Value(file, "UnitType"), "BattleArmor");
     EXPECT_EQ(Value(file, "Name"), "Test Suit");
     EXPECT_EQ(Value(file, "Model"), "A B");  // one line: a break would end the block for MegaMek
+    d.MechName = "<Name>";
+    EXPECT_EQ(Value(BlkFileBytes(*ctx, Names(), {}), "Name"), "(Name)");  // not read as a tag
     EXPECT_EQ(Value(file, "year"), "3075");
     EXPECT_EQ(Value(file, "type"), "IS Level 2");
     EXPECT_EQ(Value(file, "chassis"), "biped");
