@@ -40,6 +40,8 @@ inline const QString kKeyLastFolder = QStringLiteral("LastFolder");
 inline const QString kKeySheetTroopers = QStringLiteral("SheetTroopers");  // default 0
 // The record sheet's paper: "A4" or "Letter".
 inline const QString kKeySheetPaper = QStringLiteral("SheetPaper");  // default A4
+// The year written into MegaMek unit files (the unit's introduction year there).
+inline const QString kKeyMegaMekYear = QStringLiteral("MegaMekYear");  // default 3075
 // The main window's place and size when it was last closed (Qt's saved geometry, base 64).
 inline const QString kKeyWindowGeometry = QStringLiteral("MainWindowGeometry");  // default empty
 

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -80,6 +81,16 @@ QString QtDialogs::File(QWidget* parent, const FileRequest& request) {
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::AskTroopers(QWidget* parent, int& troopers, int techTroopers) {
+    bool ok = false;
+    const int answer = QInputDialog::getInt(
+        parent, QStringLiteral("Vantrel"),
+        QStringLiteral("Troopers in the unit (%1 for its technology base):").arg(techTroopers), troopers, 1,
+        6, 1, &ok);
+    if (ok) troopers = answer;
+    return ok;
 }
 
 bool QtDialogs::AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) {

@@ -57,6 +57,8 @@ public:
     // recent list (a missing one leaves the list with a message).
     void OpenDropped(const QString& path);
     void OpenRecent(const QString& path);
+    // A design made elsewhere (an imported unit) stands in the window without a file.
+    void LoadUnsaved(const Design& loaded);
     RecentFiles& Recent() { return *recent_; }
     // Where the Open and Save As dialogs start (see DialogFolder); the saves folder is looked for in
     // the program's folder, which tests point elsewhere.
