@@ -54,7 +54,7 @@ foreach(case blk-is-biped-jump blk-clan-vtol blk-quad-turret-umu)
   if(NOT rc EQUAL status OR NOT err STREQUAL "" OR NOT printed STREQUAL report)
     fail("--import-blk ${case}: exit status ${rc} (expected ${status}), stderr: ${err}, printed:\n${out}")
   endif()
-  expect_same_file("--import-blk ${case}" "${work}/${case}.vnt" "${data}/${case}/design.vnt")
+  expect_same_file("--import-blk ${case}" "${work}/${case}.vnt" "${data}/${case}/imported.vnt")
 endforeach()
 
 # Out and back: the export of an imported design reads back to the same design, with nothing left out.

@@ -122,12 +122,19 @@ TEST_F(BlkCommandsTest, ImportShowsTheUnitAsANewUnsavedDesignAndItsReport) {
                 HasSubstr("unit.blk, line 30: Ground MP 5 is more than this suit allows (4)"));
     EXPECT_THAT(text.toStdString(), HasSubstr("unit.blk, line 42: Manipulator: a quad has no mount \"RA\""));
 
-    // The squad read is what the unit export asks first; New forgets it.
+    // The squad read is what the unit export and the record sheet ask first; New forgets it.
     Act("MExportBlk")->trigger();
     EXPECT_EQ(dialogs.troopersQuestions, std::vector<int>{4});
+    settings->Write(kKeySheetTroopers, "6"_q);
+    Act("MExportSheet")->trigger();
+    ASSERT_EQ(dialogs.sheetQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.sheetQuestions[0].shown.troopers, 4);
     dialogs.answers.push_back(Dialogs::Answer::No);  // do not save the imported design
     Act("MNew")->trigger();
     EXPECT_EQ(ctx.Troopers, 0);
+    Act("MExportSheet")->trigger();
+    ASSERT_EQ(dialogs.sheetQuestions.size(), 2u);
+    EXPECT_EQ(dialogs.sheetQuestions[1].shown.troopers, 6);  // the remembered choice again
 }
 
 TEST_F(BlkCommandsTest, ImportAsksAboutUnsavedChangesAndRefusesBadFilesWithoutChangingAnything) {
