@@ -73,7 +73,7 @@ sanitize:
 	cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# libFuzzer on the catalog and design-file readers, seeded with real files. FUZZ_SECONDS per target.
+# libFuzzer on the catalog, design-file and unit-file readers, seeded with real files. FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 60
 fuzz:
 	$(MAKE) deps EXTRA_PACKAGES="$(SAN_PACKAGES)"
@@ -81,16 +81,20 @@ fuzz:
 	  -DCMAKE_BUILD_TYPE=Debug -DVANTREL_GUI=OFF -DVANTREL_TESTS=OFF -DVANTREL_FUZZ=ON \
 	  -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
 	cmake --build build-fuzz -j $(JOBS)
-	mkdir -p build-fuzz/corpus/catalog build-fuzz/corpus/design
+	mkdir -p build-fuzz/corpus/catalog build-fuzz/corpus/design build-fuzz/corpus/blk
 	cp data/stuff.plb build-fuzz/corpus/catalog/shipped.plb
 	cp tests/data/catalog/stuff.plb build-fuzz/corpus/catalog/test.plb
 	for f in tests/data/*/design.vnt; do cp $$f build-fuzz/corpus/design/$$(basename $$(dirname $$f)).vnt; done
 	cp fuzz/regressions/catalog/* build-fuzz/corpus/catalog/ 2>/dev/null || true
 	cp fuzz/regressions/design/* build-fuzz/corpus/design/ 2>/dev/null || true
+	for f in tests/data/blk-*/unit.blk; do cp $$f build-fuzz/corpus/blk/$$(basename $$(dirname $$f)).blk; done
+	cp fuzz/regressions/blk/* build-fuzz/corpus/blk/ 2>/dev/null || true
 	./build-fuzz/fuzz/fuzz_catalog -max_total_time=$(FUZZ_SECONDS) -max_len=200000 -timeout=10 \
 	  -artifact_prefix=build-fuzz/ build-fuzz/corpus/catalog
 	./build-fuzz/fuzz/fuzz_design -max_total_time=$(FUZZ_SECONDS) -max_len=200000 -timeout=10 \
 	  -artifact_prefix=build-fuzz/ build-fuzz/corpus/design
+	./build-fuzz/fuzz/fuzz_blk -max_total_time=$(FUZZ_SECONDS) -max_len=200000 -timeout=10 \
+	  -artifact_prefix=build-fuzz/ build-fuzz/corpus/blk
 
 format:
 	$(MAKE) deps PACKAGES="$(LINT_PACKAGES)"

@@ -4,13 +4,16 @@
 
 #include "equipment/Clearing.h"
 #include "equipment/SlotView.h"
+#include "files/BlkFile.h"
 #include "files/DesignFile.h"
+#include "files/MegaMekNames.h"
 #include "files/Readout.h"
 #include "model/Catalog.h"
 #include "model/Context.h"
 #include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 
+#include <cstdlib>
 #include <string>
 
 namespace vantrel::fuzz {
@@ -54,6 +57,32 @@ inline void ExerciseDesign(const Catalog& catalog, const std::string& bytes) {
     ClearAllQuad(ctx);
     MainCalc(ctx);
     (void)DesignFileBytes(ctx.design);
+}
+
+// A unit file: whatever the reader accepts is written out again and read back, which must succeed.
+inline void ExerciseBlk(const Catalog& catalog, const std::string& bytes) {
+    static const MegaMekNameTable names = [&] {
+        MegaMekNameTable t;
+        std::string error;
+        int line = 0;
+        if (!ParseMegaMekNames(MegaMekNamesText(), catalog, t, error, line)) std::abort();
+        return t;
+    }();
+    BlkImport imported;
+    BlkRefusal refusal;
+    if (!ParseBlkFile(bytes, catalog, names, imported, refusal)) {
+        (void)FormatBlkLine("fuzz.blk", refusal.line, refusal.problem);
+        return;
+    }
+    (void)BlkReportText("fuzz.blk", imported.report);
+    Context ctx;
+    ctx.catalog = catalog;
+    ctx.design = imported.design;
+    ctx.armorList = imported.armorList;
+    MainCalc(ctx);
+    (void)Readout(ctx);
+    const std::string again = BlkFileBytes(ctx, names, {imported.troopers, kDefaultUnitYear});
+    if (!ParseBlkFile(again, catalog, names, imported, refusal)) std::abort();
 }
 
 }  // namespace vantrel::fuzz

@@ -1,5 +1,6 @@
 #include "app/Cli.h"
 
+#include "app/CliBlk.h"
 #include "app/CliList.h"
 #include "app/CliSheets.h"
 #include "equipment/DesignCheck.h"
@@ -45,6 +46,8 @@ const char* const kUsage =
     "       vantrel --list FOLDER [--recursive] [--format tsv|csv|json]\n"
     "       vantrel --record-sheet DESIGN.vnt... OUT.pdf [--kind play|design] [--per-page 1..4]\n"
     "                            [--gunnery N] [--anti-mech N] [--paper a4|letter] [--troopers N]\n"
+    "       vantrel --export-blk DESIGN.vnt OUT.blk [--troopers N] [--year N]\n"
+    "       vantrel --import-blk UNIT.blk OUT.vnt\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -76,6 +79,12 @@ const char* const kHelp =
     "                                    --per-page 1 to 4; a design that cannot be read is named\n"
     "                                    on standard error, the others are drawn, exit status 1;\n"
     "                                    --gunnery and --anti-mech 0 to 8 fill in the skills\n"
+    "  --export-blk DESIGN.vnt OUT.blk   write the design as a MegaMek unit file; --troopers 1 to 6\n"
+    "                                    as for the record sheet, --year the unit's year (3075)\n"
+    "  --import-blk UNIT.blk OUT.vnt     read a MegaMek Battle Armor unit file into a design file and\n"
+    "                                    print what could not be carried over, one line each; exit\n"
+    "                                    status 0 when nothing was left out, 1 when something was,\n"
+    "                                    2 when the unit file is refused\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"
@@ -254,6 +263,22 @@ int RunCommandLine(int argc, char** argv) {
     if (option == "--export-text") {
         if (argc != 4) return UsageError("--export-text takes a design file and an output file");
         return ExportText(argv[0], argv[2], argv[3]);
+    }
+    if (option == "--export-blk") {
+        BlkExportRequest request;
+        if (const std::string problem = ParseExportBlkArgs(argc, argv, request); !problem.empty())
+            return UsageError(problem);
+        auto ctx = std::make_unique<Context>();
+        if (!OpenAndCalculate(argv[0], request.design, *ctx)) return kFailed;
+        return ExportBlk(request, *ctx);
+    }
+    if (option == "--import-blk") {
+        BlkImportRequest request;
+        if (const std::string problem = ParseImportBlkArgs(argc, argv, request); !problem.empty())
+            return UsageError(problem);
+        auto ctx = std::make_unique<Context>();
+        if (!LoadProgramCatalog(argv[0], ctx->catalog)) return kFailed;
+        return ImportBlk(request, *ctx);
     }
     if (option == "--record-sheet") {
         if (IsSheetBookRequest(argc, argv)) {

@@ -47,6 +47,9 @@ struct Context {
     int16_t SelSlot = 0;
     bool RebuildSlots = true;
     ArmorList armorList;
+    // The squad a design brought from a unit file, asked first by the record sheet and the unit
+    // export; 0 = by technology base. The design file has no record for it.
+    int Troopers = 0;
 };
 
 }  // namespace vantrel

@@ -42,6 +42,8 @@ inline const QString kKeySheetTroopers = QStringLiteral("SheetTroopers");  // de
 inline const QString kKeySheetPaper = QStringLiteral("SheetPaper");  // default A4
 // The record sheet's kind: "Play" (squads for the table) or "Design" (slots, figure and notes).
 inline const QString kKeySheetKind = QStringLiteral("SheetKind");  // default Play
+// The year written into MegaMek unit files (the unit's introduction year there).
+inline const QString kKeyMegaMekYear = QStringLiteral("MegaMekYear");  // default 3075
 // The main window's place and size when it was last closed (Qt's saved geometry, base 64).
 inline const QString kKeyWindowGeometry = QStringLiteral("MainWindowGeometry");  // default empty
 

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -100,6 +101,16 @@ QStringList QtDialogs::Files(QWidget* parent, const FileRequest& request) {
     if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles();
+}
+
+bool QtDialogs::AskTroopers(QWidget* parent, int& troopers, int techTroopers) {
+    bool ok = false;
+    const int answer = QInputDialog::getInt(
+        parent, QStringLiteral("Vantrel"),
+        QStringLiteral("Troopers in the unit (%1 for its technology base):").arg(techTroopers), troopers, 1,
+        6, 1, &ok);
+    if (ok) troopers = answer;
+    return ok;
 }
 
 bool QtDialogs::AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) {

@@ -53,6 +53,13 @@ public:
     // holds the answer; `techTroopers` is the squad of the design's technology base. False when
     // cancelled.
     virtual bool AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) = 0;
+    // Asks the squad size (1..6) of a unit written for another program; `troopers` comes in as the
+    // default and holds the answer. False when cancelled.
+    virtual bool AskTroopers(QWidget* parent, int& troopers, int techTroopers) {
+        (void)parent;
+        (void)techTroopers;
+        return troopers >= 1;
+    }
     // The print dialog with its preview; `paint` draws on the printer as often as the preview needs.
     // True when the user printed, false when cancelled.
     virtual bool Print(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
@@ -66,6 +73,7 @@ public:
     QString File(QWidget* parent, const FileRequest& request) override;
     QStringList Files(QWidget* parent, const FileRequest& request) override;
     bool AskSheetOptions(QWidget* parent, SheetOptions& options, int techTroopers) override;
+    bool AskTroopers(QWidget* parent, int& troopers, int techTroopers) override;
     bool Print(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 };
 

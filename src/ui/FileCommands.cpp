@@ -263,6 +263,12 @@ void FileCommands::OpenChosen(const QString& path) {
     recent_->Add(path);
 }
 
+void FileCommands::LoadUnsaved(const Design& loaded) {
+    recovery_->Remove();
+    ctx_.DesignFile.clear();
+    LoadIntoWindow(loaded);
+}
+
 void FileCommands::OpenDropped(const QString& path) {
     const GestureScope gesture(gestures_, "Open");
     if (!UnsavedChangesCheck()) return;

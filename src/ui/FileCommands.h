@@ -60,6 +60,8 @@ public:
     // recent list (a missing one leaves the list with a message).
     void OpenDropped(const QString& path);
     void OpenRecent(const QString& path);
+    // A design made elsewhere (an imported unit) stands in the window without a file.
+    void LoadUnsaved(const Design& loaded);
     RecentFiles& Recent() { return *recent_; }
     // The Open dialog alone: the chosen design file (its folder remembered), or empty.
     QString AskDesignFile();

@@ -3,6 +3,7 @@
 #include "platform/AppPaths.h"
 #include "sheet/QtText.h"
 #include "ui/ArmorPage.h"
+#include "ui/BlkCommands.h"
 #include "ui/BreakdownForm.h"
 #include "ui/ChassisPage.h"
 #include "ui/ControlNames.h"
@@ -191,6 +192,8 @@ void MainForm::BuildMenu() {
     MFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     MAbout = bar->addMenu(ToQString("&About"));
     MAbout2 = MAbout->addAction(ToQString("&About Vantrel Beta 0.1..."));
+    blk_ = new BlkCommands(ctx_, *gestures_, dialogs_, settings_, *files_, *edits_, this);
+    blk_->AddTo(MFile, MQuit, MEdit);
     // Menus are windows of their own and do not inherit the form's font.
     for (QMenu* m : {MFile, MEdit, MOptions, MAbout}) m->setFont(font());
     MRecent->setFont(font());

@@ -46,6 +46,7 @@ class GestureTracker;
 class FileCommands;
 class EditCommands;
 class SheetCommands;
+class BlkCommands;
 struct DesignState;
 
 // The main window: menu, name and model boxes, four pages on a tab strip and the status bar.
@@ -179,6 +180,7 @@ private:
     FileCommands* files_ = nullptr;
     EditCommands* edits_ = nullptr;
     SheetCommands* sheets_ = nullptr;
+    BlkCommands* blk_ = nullptr;
     int redrawDepth_ = 0;
     int bipedLine_ = 0;
 

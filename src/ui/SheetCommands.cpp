@@ -67,6 +67,8 @@ Dialogs::SheetOptions SheetCommands::Remembered() const {
     Dialogs::SheetOptions options;
     const int troopers = settings_.ReadNumber(kKeySheetTroopers, 0);
     options.troopers = troopers >= kMinTroopers && troopers <= kMaxTroopers ? troopers : 0;
+    // A squad read with the design (from a unit file) comes first.
+    if (ctx_.Troopers >= kMinTroopers && ctx_.Troopers <= kMaxTroopers) options.troopers = ctx_.Troopers;
     options.paper = settings_.Read(kKeySheetPaper, kA4).trimmed().compare(kLetter, Qt::CaseInsensitive) == 0
                         ? Paper::Letter
                         : Paper::A4;

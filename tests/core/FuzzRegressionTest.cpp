@@ -48,5 +48,17 @@ TEST(FuzzRegressions, DesignInputs) {
     }
 }
 
+TEST(FuzzRegressions, UnitFileInputs) {
+    const fs::path root = VANTREL_SOURCE_DIR;
+    auto files = FilesIn(root / "fuzz/regressions/blk");
+    for (const auto& e : fs::directory_iterator(root / "tests/data"))
+        if (fs::exists(e.path() / "unit.blk")) files.push_back(e.path() / "unit.blk");
+    ASSERT_FALSE(files.empty());
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.string());
+        fuzz::ExerciseBlk(test::ShippedCatalog(), ReadAll(f));
+    }
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -68,6 +68,16 @@ public:
         sheetAnswers.pop_front();
         return true;
     }
+    // The squad question of a unit export: the default offered, then the answer (none = cancel).
+    std::vector<int> troopersQuestions;
+    std::deque<int> troopersAnswers;
+    bool AskTroopers(QWidget*, int& troopers, int) override {
+        troopersQuestions.push_back(troopers);
+        if (troopersAnswers.empty()) return false;
+        troopers = troopersAnswers.front();
+        troopersAnswers.pop_front();
+        return true;
+    }
     bool Print(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
         prints.push_back(printer.pageLayout().pageSize().id());
         if (onPrint) return onPrint(printer, paint);
