@@ -1,5 +1,6 @@
 #include "app/Cli.h"
 
+#include "app/CliSuggest.h"
 #include "equipment/DesignCheck.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
@@ -39,6 +40,7 @@ const char* const kUsage =
     "       vantrel --breakdown DESIGN.vnt\n"
     "       vantrel --export-text DESIGN.vnt OUT.txt\n"
     "       vantrel --record-sheet DESIGN.vnt OUT.pdf [--paper a4|letter] [--troopers N]\n"
+    "       vantrel --suggest DESIGN.vnt [--objective NAME] [--top N] [--time-limit S] [--apply OUT.vnt]\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -58,6 +60,12 @@ const char* const kHelp =
     "  --record-sheet DESIGN.vnt OUT.pdf write the one-page record sheet of the design to OUT.pdf;\n"
     "                                    --paper a4 (the default) or letter, --troopers 1 to 6\n"
     "                                    (4 for the Inner Sphere, 5 for Clan and Mixed by default)\n"
+    "  --suggest DESIGN.vnt              print the best equipment to add, proven, up to --top N\n"
+    "                                    proposals (5): --objective bv (the default),\n"
+    "                                    damage-short, damage-medium, damage-long or bv-per-cost;\n"
+    "                                    --time-limit S (2) ends the search with the best found;\n"
+    "                                    --apply OUT.vnt writes the first proposal, placed; exit\n"
+    "                                    status 1 when nothing can be added\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"
@@ -226,6 +234,11 @@ int RunCommandLine(int argc, char** argv) {
             return UsageError(problem);
         return RecordSheetCommand(argv[0], request);
     }
+    if (option == "--suggest")
+        return SuggestCommand(
+            argc, argv,
+            [&](const std::string& file, Context& ctx) { return OpenAndCalculate(argv[0], file, ctx); },
+            UsageError);
     return UsageError("unknown option " + option);
 }
 
