@@ -12,6 +12,7 @@ class HistoryForm;
 class AboutForm;
 class DesignCheckForm;
 class BreakdownForm;
+class SuggestForm;
 class SheetOptionsDialog;
 
 // Gives the controls of a window their established names as object names (an indexed control
@@ -30,6 +31,7 @@ void NameControls(HistoryForm& form);
 void NameControls(AboutForm& form);
 void NameControls(DesignCheckForm& form);
 void NameControls(BreakdownForm& form);
+void NameControls(SuggestForm& form);
 void NameControls(SheetOptionsDialog& dialog);
 
 }  // namespace vantrel

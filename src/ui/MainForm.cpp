@@ -183,6 +183,7 @@ void MainForm::BuildMenu() {
     MCheck = MOptions->addAction(ToQString("Design &Check..."));
     MCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     MBreakdown = MOptions->addAction(ToQString("&Breakdown..."));
+    MSuggest = MOptions->addAction(ToQString("&Suggest Equipment..."));
     MAbout = bar->addMenu(ToQString("&About"));
     MAbout2 = MAbout->addAction(ToQString("&About Vantrel Beta 0.1..."));
     // Menus are windows of their own and do not inherit the form's font.
@@ -233,6 +234,7 @@ void MainForm::ConnectHandlers() {
     connect(MPreferences, &QAction::triggered, this, &MainForm::MPreferences_Click);
     connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);
     connect(MBreakdown, &QAction::triggered, this, [this] { ShowBreakdown(BreakdownForm::kWeight); });
+    connect(MSuggest, &QAction::triggered, this, &MainForm::MSuggest_Click);
 }
 
 void MainForm::SetBipedLine(int biped) {

@@ -40,6 +40,7 @@ class HistoryForm;
 class AboutForm;
 class DesignCheckForm;
 class BreakdownForm;
+class SuggestForm;
 class GestureTracker;
 class FileCommands;
 class EditCommands;
@@ -142,6 +143,10 @@ public:
     DesignCheckForm* CheckWindow() const { return checkForm_; }
     BreakdownForm* BreakdownWindow() const { return breakdownForm_; }
 
+    // --- Options > Suggest Equipment... (MainFormSuggest.cpp) ---
+    void MSuggest_Click();
+    SuggestForm* SuggestWindow() const { return suggestForm_; }
+
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;  // asks Files().Form_QueryUnload
@@ -188,6 +193,7 @@ private:
     QAction* MPreferences = nullptr;
     QAction* MCheck = nullptr;      // "Design &Check...", Ctrl+K
     QAction* MBreakdown = nullptr;  // "&Breakdown...": the breakdown without a double-click on a panel
+    QAction* MSuggest = nullptr;    // "&Suggest Equipment..."
     QAction* MAbout2 = nullptr;
     QLabel* CapMechName = nullptr;
     QLineEdit* TextMechName = nullptr;
@@ -213,6 +219,7 @@ private:
     AboutForm* aboutForm_ = nullptr;
     DesignCheckForm* checkForm_ = nullptr;
     BreakdownForm* breakdownForm_ = nullptr;
+    SuggestForm* suggestForm_ = nullptr;
     bool liveReloadPosted_ = false;
 };
 

@@ -34,8 +34,8 @@ inline void FinishSuit(Context& ctx, const std::string& armor, int armorPoints,
     ctx.armorList = ArmorListFor(d);
     int kg = 0;
     if (ArmorKgPerPoint(d.TechBase, d.ArmorType, kg)) d.ArmorWeight = armorPoints * kg;
-    int slots = 0;
-    d.ArmorSlots = ArmorSlotCount(ctx.armorList.text, slots) ? slots : 0;
+    int systemSlots = 0;
+    d.ArmorSlots = ArmorSlotCount(ctx.armorList.text, systemSlots) ? systemSlots : 0;
     RebuildMovementSlots(ctx);
     for (const auto& [name, count] : owned) AddToStash(ctx.catalog, d, name, static_cast<int16_t>(count));
     PlaceAll(ctx);
