@@ -42,19 +42,24 @@ inline void FinishSuit(Context& ctx, const std::string& armor, int armorPoints,
     MainCalc(ctx);
 }
 
+// A new humanoid design of the class, base and suit systems given, ground movement `ground`.
+inline Context NewSuit(const Catalog& catalog, int weightClass, int techBase, int suitSystems, int ground) {
+    Context ctx;
+    ctx.catalog = catalog;
+    NewDesign(ctx.design);
+    ctx.design.WeightClass = weightClass;
+    ctx.design.TechBase = techBase;
+    ctx.design.SuitSystems = suitSystems;
+    ctx.design.GroundMP = ground;
+    return ctx;
+}
+
 // A Medium Inner Sphere humanoid with 600 kg and 8 slots free and no heat to spare: one ground and one
 // jump point, two points of Standard Stealth armor (five armor-system slots), a laser microphone, and a
 // glove and a manipulator on each arm.
 inline Context MediumSuit(const Catalog& catalog) {
-    Context ctx;
-    ctx.catalog = catalog;
-    NewDesign(ctx.design);
-    Design& d = ctx.design;
-    d.WeightClass = 2;
-    d.TechBase = 0;
-    d.SuitSystems = 1;
-    d.GroundMP = 1;
-    d.JumpMP = 1;
+    Context ctx = NewSuit(catalog, 2, 0, 1, 1);
+    ctx.design.JumpMP = 1;
     FinishSuit(ctx, "Standard Stealth", 2,
                {
                    {"Laser Microphone", 1},
@@ -65,17 +70,10 @@ inline Context MediumSuit(const Catalog& catalog) {
 }
 
 // The most room a suit offers: a Mixed-technology Assault humanoid with one ground point, Standard armor
-// of one point and three heat sinks placed: 1,290 kg, 15 slots and 3 heat to spare.
+// of one point and three heat sinks placed: 1,140 kg, 16 slots and 4 heat to spare.
 inline Context LargestSuit(const Catalog& catalog) {
-    Context ctx;
-    ctx.catalog = catalog;
-    NewDesign(ctx.design);
-    Design& d = ctx.design;
-    d.WeightClass = 4;
-    d.TechBase = 2;
-    d.SuitSystems = 2;
-    d.GroundMP = 1;
-    d.HeatSinks = 3;
+    Context ctx = NewSuit(catalog, 4, 2, 2, 1);
+    ctx.design.HeatSinks = 3;
     FinishSuit(ctx, "Standard", 1, {});
     return ctx;
 }
