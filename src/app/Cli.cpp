@@ -3,6 +3,7 @@
 #include "app/CliBlk.h"
 #include "app/CliList.h"
 #include "app/CliSheets.h"
+#include "app/CliSuggest.h"
 #include "equipment/DesignCheck.h"
 #include "files/AtomicFile.h"
 #include "files/DesignFile.h"
@@ -48,6 +49,7 @@ const char* const kUsage =
     "                            [--gunnery N] [--anti-mech N] [--paper a4|letter] [--troopers N]\n"
     "       vantrel --export-blk DESIGN.vnt OUT.blk [--troopers N] [--year N]\n"
     "       vantrel --import-blk UNIT.blk OUT.vnt\n"
+    "       vantrel --suggest DESIGN.vnt [--objective NAME] [--top N] [--time-limit S] [--apply OUT.vnt]\n"
     "       vantrel --help\n";
 
 const char* const kHelp =
@@ -85,6 +87,12 @@ const char* const kHelp =
     "                                    print what could not be carried over, one line each; exit\n"
     "                                    status 0 when nothing was left out, 1 when something was,\n"
     "                                    2 when the unit file is refused\n"
+    "  --suggest DESIGN.vnt              print the best equipment to add, proven, up to --top N\n"
+    "                                    proposals (5): --objective bv (the default),\n"
+    "                                    damage-short, damage-medium, damage-long or bv-per-cost;\n"
+    "                                    --time-limit S (2) ends the search with the best found;\n"
+    "                                    --apply OUT.vnt writes the first proposal, placed; exit\n"
+    "                                    status 1 when nothing can be added\n"
     "  --help                            show this text\n"
     "\n"
     "The equipment catalog stuff.plb is read from the program's folder. A file that cannot be read\n"
@@ -293,6 +301,11 @@ int RunCommandLine(int argc, char** argv) {
         return RecordSheetCommand(argv[0], request);
     }
     if (option == "--list") return ListFromCommandLine(argc, argv);
+    if (option == "--suggest")
+        return SuggestCommand(
+            argc, argv,
+            [&](const std::string& file, Context& ctx) { return OpenAndCalculate(argv[0], file, ctx); },
+            UsageError);
     return UsageError("unknown option " + option);
 }
 

@@ -20,6 +20,7 @@
 #include "ui/SheetOptionsDialog.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
+#include "ui/SuggestForm.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -159,6 +160,7 @@ void MainFormNaming::Menus(MainForm& f) {
     VANTREL_KEEP_NAME(f, MCheck);
     VANTREL_KEEP_NAME(f, MBreakdown);
     VANTREL_KEEP_NAME(f, MFind);
+    VANTREL_KEEP_NAME(f, MSuggest);
     VANTREL_KEEP_NAME(f, MAbout2);
 }
 
@@ -412,6 +414,20 @@ void NameControls(DesignCheckForm& f) {
     f.GridFindings->setTabKeyNavigation(false);
     Speak(f.ComClose, "Close");
     TabChain({f.GridFindings, f.ComClose});
+}
+
+void NameControls(SuggestForm& f) {
+    VANTREL_KEEP_NAME(f, ComboObjective);
+    VANTREL_KEEP_NAME(f, LabStatus);
+    VANTREL_KEEP_NAME(f, GridProposals);
+    VANTREL_KEEP_NAME(f, ComSearch);
+    VANTREL_KEEP_NAME(f, ComCancel);
+    VANTREL_KEEP_NAME(f, ComApply);
+    VANTREL_KEEP_NAME(f, ComClose);
+    Speak(f.ComboObjective, "Objective");
+    Speak(f.GridProposals, "Proposals");
+    f.GridProposals->setTabKeyNavigation(false);
+    TabChain({f.ComboObjective, f.ComSearch, f.ComCancel, f.GridProposals, f.ComApply, f.ComClose});
 }
 
 void NameControls(BreakdownForm& f) {

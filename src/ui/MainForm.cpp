@@ -190,6 +190,7 @@ void MainForm::BuildMenu() {
     MBreakdown = MOptions->addAction(ToQString("&Breakdown..."));
     MFind = MOptions->addAction(ToQString("&Find Equipment..."));
     MFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    MSuggest = MOptions->addAction(ToQString("&Suggest Equipment..."));
     MAbout = bar->addMenu(ToQString("&About"));
     MAbout2 = MAbout->addAction(ToQString("&About Vantrel Beta 0.1..."));
     blk_ = new BlkCommands(ctx_, *gestures_, dialogs_, settings_, *files_, *edits_, this);
@@ -246,6 +247,7 @@ void MainForm::ConnectHandlers() {
     connect(MCompare, &QAction::triggered, this, &MainForm::MCompare_Click);
     connect(MBreakdown, &QAction::triggered, this, [this] { ShowBreakdown(BreakdownForm::kWeight); });
     connect(MFind, &QAction::triggered, this, &MainForm::MFind_Click);
+    connect(MSuggest, &QAction::triggered, this, &MainForm::MSuggest_Click);
 }
 
 void MainForm::SetBipedLine(int biped) {

@@ -42,6 +42,7 @@ class DesignCheckForm;
 class BreakdownForm;
 class DesignLibraryForm;
 class FindEquipmentForm;
+class SuggestForm;
 class GestureTracker;
 class FileCommands;
 class EditCommands;
@@ -156,6 +157,9 @@ public:
     // through the equipment page's own add; it follows the design while open.
     void MFind_Click();
     FindEquipmentForm* FindWindow() const { return findForm_; }
+    // --- Options > Suggest Equipment... (MainFormSuggest.cpp) ---
+    void MSuggest_Click();
+    SuggestForm* SuggestWindow() const { return suggestForm_; }
 
 protected:
     bool event(QEvent* e) override;
@@ -209,6 +213,7 @@ private:
     QAction* MCheck = nullptr;      // "Design &Check...", Ctrl+K
     QAction* MBreakdown = nullptr;  // "&Breakdown...": the breakdown without a double-click on a panel
     QAction* MFind = nullptr;       // "&Find Equipment...", Ctrl+F
+    QAction* MSuggest = nullptr;    // "&Suggest Equipment..."
     QAction* MAbout2 = nullptr;
     QLabel* CapMechName = nullptr;
     QLineEdit* TextMechName = nullptr;
@@ -236,6 +241,7 @@ private:
     BreakdownForm* breakdownForm_ = nullptr;
     DesignLibraryForm* libraryForm_ = nullptr;
     FindEquipmentForm* findForm_ = nullptr;
+    SuggestForm* suggestForm_ = nullptr;
     bool liveReloadPosted_ = false;
 };
 
