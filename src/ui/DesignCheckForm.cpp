@@ -57,6 +57,7 @@ DesignCheckForm::DesignCheckForm(const Context& ctx, QWidget* parent)
     ComClose = new QPushButton(QStringLiteral("Close"), this);
     buttons->addWidget(ComClose);
     layout->addLayout(buttons);
+    ComClose->setAutoDefault(true);  // a focused button takes Enter as well as Space
     connect(ComClose, &QPushButton::clicked, this, &QWidget::close);
     CancelOnEscape(this, [this] { close(); });
     resize(520, 300);

@@ -44,6 +44,8 @@ void EditCommands::GestureEnded(const QString& name) {
         const GestureKind kind = gestures_.Kind();
         const bool goesOn = kind != GestureKind::Whole && openStep_ == name;
         const bool changed = ChangesDesign(before, CaptureState(ctx_));
+        if (changed && !goesOn) runStart_.reset();
+        if (changed && !goesOn && kind == GestureKind::Continues) runStart_ = before.design;
         if (changed) {
             history_.Record(name.toStdString(), std::move(before), goesOn);
             UpdateActions();
@@ -52,12 +54,20 @@ void EditCommands::GestureEnded(const QString& name) {
             openStep_ = name;
         else
             openStep_.clear();
+        // A run that comes back to where it began (a letter typed and deleted) leaves no step.
+        if (goesOn && changed && runStart_ && SameRecords(*runStart_, ctx_.design)) {
+            history_.DropNewest();
+            runStart_.reset();
+            openStep_.clear();
+            UpdateActions();
+        }
     }
     ctx_.Saved = !Changed();
 }
 
 void EditCommands::StartFresh() {
     history_.Clear();
+    runStart_.reset();
     baseline_ = ctx_.design;
     openStep_.clear();
     if (gestures_.Active()) before_ = CaptureState(ctx_);

@@ -63,6 +63,8 @@ OptionsForm::OptionsForm(SettingsStore& settings, std::function<void(int)> setBi
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdOK->setAutoDefault(true);  // a focused button takes Enter as well as Space
+    cmdCancel->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 

@@ -398,6 +398,37 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
 }
 
 // The shortest message keeps a box wide enough for its whole title; a long one is not narrowed.
+// A focused button of the small windows takes Enter (and the keypad's Enter) as a click.
+TEST_F(WindowsTest, FocusedButtonsAnswerEnter) {
+    const auto enter = [](QWidget* w, int key) {
+        w->setFocus();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    NewDesign(ctx.design);
+    HistoryForm history(ctx);
+    history.Form_Load();
+    history.show();
+    history.TextHistory->setPlainText(QStringLiteral("Night raid"));
+    enter(history.ComChange, Qt::Key_Return);
+    EXPECT_FALSE(history.isVisible());
+    EXPECT_EQ(ctx.design.History, "Night raid");
+    history.Form_Load();
+    history.show();
+    history.TextHistory->setPlainText(QStringLiteral("thrown away"));
+    enter(history.ComCancel, Qt::Key_Enter);
+    EXPECT_FALSE(history.isVisible());
+    EXPECT_EQ(ctx.design.History, "Night raid");
+
+    OptionsForm options(*settings, [](int) {});
+    options.Form_Load();
+    options.show();
+    options.SplashChk->setChecked(false);
+    enter(options.cmdOK, Qt::Key_Return);
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("0"));
+}
+
 TEST(MessageBoxes, AreWideEnoughForTheirTitle) {
     QMessageBox shortBox;
     shortBox.setWindowTitle(QStringLiteral("Vantrel"));
