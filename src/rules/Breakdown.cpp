@@ -51,7 +51,7 @@ Breakdown MakeBreakdown(const Context& ctx) {
     bv.Fixed(TermKind::Added, "Rounding", b.battleValue.total - unrounded);
 
     Recorder cost{b.cost.terms};
-    b.cost.total = static_cast<int32_t>(calc::CostCBills(ctx, cost));
+    b.cost.total = calc::CostCBills(ctx, cost);
     return b;
 }
 

@@ -21,7 +21,7 @@ struct Term {
 struct BreakdownSection {
     const char* title;  // "Weight", "Battle Value", "Cost"
     std::vector<Term> terms;
-    int32_t total = 0;  // the figure the status line shows
+    int64_t total = 0;  // the figure the status line shows
 };
 
 // Every term of MainCalc's weight, Battle Value and cost, in the order MainCalc sums them. The

@@ -1,7 +1,10 @@
 #include "rules/Breakdown.h"
 
 #include "TestCatalog.h"
+#include "files/DesignFile.h"
+#include "files/Readout.h"
 #include "model/Context.h"
+#include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
@@ -62,7 +65,7 @@ TEST(Breakdown, TermsAddUpToTheTotalsOfManyDesigns) {
         EXPECT_EQ(b.battleValue.total, d.EstimatedBV);
         EXPECT_EQ(b.cost.total, d.Cost);
         EXPECT_EQ(static_cast<int32_t>(static_cast<int64_t>(Fold(b.weight.terms))), d.CurrentKg);
-        EXPECT_EQ(static_cast<int32_t>(static_cast<int64_t>(Fold(b.cost.terms))), d.Cost);
+        EXPECT_EQ(static_cast<int64_t>(Fold(b.cost.terms)), d.Cost);
         // The Battle Value terms reach the unrounded total exactly, and the rounding the shown figure.
         const std::vector<Term>& bv = b.battleValue.terms;
         ASSERT_GE(bv.size(), 2u);
@@ -146,6 +149,44 @@ TEST(Breakdown, ValuesInShortestForm) {
     EXPECT_EQ(FormatTermValue(0.66), "0.66");
     EXPECT_EQ(FormatTermValue(0.1 + 0.2), "0.30000000000000004");
     EXPECT_EQ(FormatTermValue(-0.5), "-0.5");
+}
+
+// A design at the reader's limits costs billions: every place that shows the cost shows the sum of
+// the prices, and the file's 32-bit record keeps its bound until reading works the figure out again.
+TEST(Breakdown, CostBeyondThirtyTwoBitsShowsWhole) {
+    Context ctx;
+    ctx.catalog = test::ShippedCatalog();
+    NewDesign(ctx.design);
+    ctx.armorList = ArmorListFor(ctx.design);
+    MainCalc(ctx);
+    int64_t expected = ctx.design.Cost;
+    Design& d = ctx.design;
+    d.OwnedCount.fill(1000);
+    d.OwnedAmmo.fill(1000);
+    for (const CatalogItem& item : ctx.catalog) {
+        if (item.Price > 0) expected += 1000 * int64_t{item.Price};
+        if (item.AmmoPrice > 0) expected += 1000 * int64_t{item.AmmoPrice};
+    }
+    MainCalc(ctx);
+    ASSERT_GT(expected, int64_t{INT32_MAX});
+    EXPECT_EQ(d.Cost, expected);
+    const std::string figure = std::to_string(expected);
+    EXPECT_EQ(StatusTexts(d)[6], "Cost: " + figure);
+    EXPECT_NE(Readout(ctx).find("Cost: " + figure + " C-Bills\r\n"), std::string::npos);
+    const Breakdown b = MakeBreakdown(ctx);
+    EXPECT_EQ(b.cost.total, expected);
+    EXPECT_NE(BreakdownText(b).find("  Total: " + figure + "\n"), std::string::npos);
+
+    const std::string bytes = DesignFileBytes(d);
+    EXPECT_NE(bytes.find("\r\n2147483647\r\n"), std::string::npos);
+    Design read;
+    std::string error;
+    int bad = 0;
+    ASSERT_TRUE(ParseDesignFile(bytes, read, error, bad)) << error;
+    EXPECT_EQ(read.Cost, INT32_MAX);
+    ctx.design = read;
+    MainCalc(ctx);
+    EXPECT_EQ(ctx.design.Cost, expected);
 }
 
 }  // namespace
