@@ -46,7 +46,8 @@ const BreakdownSection& SectionOf(const Breakdown& b, int index) {
 
 }  // namespace
 
-BreakdownForm::BreakdownForm(const Context& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx) {
+// A tool window of the main window: it stays above it while the design is worked on.
+BreakdownForm::BreakdownForm(const Context& ctx, QWidget* parent) : QWidget(parent, Qt::Tool), ctx_(ctx) {
     setWindowTitle(QStringLiteral("Breakdown"));
     auto* layout = new QVBoxLayout(this);
     TabSections = new QTabBar(this);

@@ -13,6 +13,7 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QWindow>
 
 #include <functional>
 #include <utility>
@@ -120,6 +121,29 @@ TEST_F(DesignCheckWindowsTest, PanelsOfABrokenLimitTurnRedWithTheirTextsUnchange
     ShowPage(0);
     ASSERT_LT(d().FreeCSlots, 0);
     EXPECT_TRUE(Red()[4]);
+}
+
+// Both windows are tool windows of the main window, which the window manager keeps above it; asked
+// for again while the main window is active, each comes back to the front and takes the keyboard.
+TEST_F(DesignCheckWindowsTest, CheckAndBreakdownStayAboveTheMainWindow) {
+    Act("MCheck")->trigger();
+    Act("MBreakdown")->trigger();
+    for (QWidget* w : std::initializer_list<QWidget*>{form->CheckWindow(), form->BreakdownWindow()}) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->windowType(), Qt::Tool) << w->objectName().toStdString();
+        ASSERT_NE(w->windowHandle(), nullptr);
+        EXPECT_EQ(w->windowHandle()->transientParent(), form->windowHandle())
+            << w->objectName().toStdString();
+    }
+    QApplication::setActiveWindow(form.get());
+    ASSERT_EQ(QApplication::activeWindow(), form.get());
+    Act("MCheck")->trigger();
+    QApplication::processEvents();  // the activation comes back from the window system
+    EXPECT_EQ(QApplication::activeWindow(), form->CheckWindow());
+    QApplication::setActiveWindow(form.get());
+    Act("MBreakdown")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), form->BreakdownWindow());
 }
 
 TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
