@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -69,8 +71,8 @@ TEST(Breakdown, TermsAddUpToTheTotalsOfManyDesigns) {
         // The Battle Value terms reach the unrounded total exactly, and the rounding the shown figure.
         const std::vector<Term>& bv = b.battleValue.terms;
         ASSERT_GE(bv.size(), 2u);
-        EXPECT_EQ(bv[bv.size() - 2].name, "Unrounded total");
-        EXPECT_EQ(bv.back().name, "Rounding");
+        EXPECT_EQ(bv[bv.size() - 2].name, "Total before rounding");
+        EXPECT_EQ(bv.back().name, "Rounded to a whole number");
         const std::vector<Term> beforeRounding(bv.begin(), bv.end() - 2);
         EXPECT_EQ(Fold(beforeRounding), bv[bv.size() - 2].value);
         EXPECT_EQ(Fold(bv), static_cast<double>(d.EstimatedBV));
@@ -115,8 +117,8 @@ TEST(Breakdown, TermsOfAWorkedDesign) {
                                                "Speed factor=0.65",
                                                "Defensive value=6.4",
                                                "Tech base multiplier=4",
-                                               "Unrounded total=104.224",
-                                               "Rounding=-0.224"};
+                                               "Total before rounding=104.224",
+                                               "Rounded to a whole number=-0.224"};
     // Shortest forms of the floating-point steps may carry a last digit; compare the names and kinds
     // exactly and the values to a millionth.
     ASSERT_EQ(b.battleValue.terms.size(), expected.size());
@@ -141,14 +143,50 @@ TEST(Breakdown, TermsOfAWorkedDesign) {
     EXPECT_NE(text.find("\nCost\n  Base price: 25000\n"), std::string::npos);
 }
 
-TEST(Breakdown, ValuesInShortestForm) {
+// Values as a person reads them: no floating-point tails, at most three decimals, and the shown
+// total before rounding and the shown rounding add up to the shown total.
+TEST(Breakdown, ValuesReadAsAPersonWritesThem) {
     EXPECT_EQ(FormatTermValue(0), "0");
     EXPECT_EQ(FormatTermValue(-0.0), "0");
     EXPECT_EQ(FormatTermValue(1900), "1900");
     EXPECT_EQ(FormatTermValue(-145), "-145");
+    EXPECT_EQ(FormatTermValue(6521337500.0), "6521337500");
     EXPECT_EQ(FormatTermValue(0.66), "0.66");
-    EXPECT_EQ(FormatTermValue(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(FormatTermValue(0.1 + 0.2), "0.3");
     EXPECT_EQ(FormatTermValue(-0.5), "-0.5");
+    EXPECT_EQ(FormatTermValue(94.16000000000001), "94.16");
+    EXPECT_EQ(FormatTermValue(-0.21600000000000819), "-0.216");
+    EXPECT_EQ(FormatTermValue(2.0004), "2");
+    EXPECT_EQ(FormatTermValue(-0.0004), "0");
+
+    BreakdownSection bv{
+        "Battle Value",
+        {{"Weapons", 94.1234, TermKind::Added},
+          {kBeforeRounding, 94.1234, TermKind::Shown},
+          {kRounding, 94 - 94.1234, TermKind::Added}},
+        94
+    };
+    EXPECT_EQ(ShownValues(bv), (std::vector<std::string>{"94.123", "94.123", "-0.123"}));
+    bv.terms[0].value = bv.terms[1].value = 249.5449999;  // shown as 249.545, rounded down
+    bv.terms[2].value = 249 - 249.5449999;
+    bv.total = 249;
+    EXPECT_EQ(ShownValues(bv), (std::vector<std::string>{"249.545", "249.545", "-0.545"}));
+
+    // Every design of many: the two shown figures add up to the shown total, in thousandths.
+    Context ctx;
+    ctx.catalog = test::ShippedCatalog();
+    std::mt19937 rng(77);
+    for (int n = 0; n < 500; ++n) {
+        RandomDesign(rng, ctx);
+        MainCalc(ctx);
+        const Breakdown b = MakeBreakdown(ctx);
+        const std::vector<std::string> shown = ShownValues(b.battleValue);
+        ASSERT_GE(shown.size(), 2u);
+        const auto milli = [](const std::string& s) { return std::llround(std::stod(s) * 1000); };
+        EXPECT_EQ(milli(shown[shown.size() - 2]) + milli(shown.back()), int64_t{b.battleValue.total} * 1000)
+            << shown[shown.size() - 2] << " + " << shown.back();
+        for (const std::string& s : shown) EXPECT_LE(s.size() - std::min(s.size(), s.find('.')), 4u) << s;
+    }
 }
 
 // A design at the reader's limits costs billions: every place that shows the cost shows the sum of

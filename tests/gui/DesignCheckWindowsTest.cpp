@@ -203,7 +203,7 @@ TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
     DoubleClick(5);
     EXPECT_EQ(breakdown->CurrentSection(), BreakdownForm::kBattleValue);
     EXPECT_EQ(Column(grid, 1).last(), QString::number(d().EstimatedBV));
-    EXPECT_EQ(Column(grid, 0).at(grid->rowCount() - 2), u"Rounding"_s);
+    EXPECT_EQ(Column(grid, 0).at(grid->rowCount() - 2), u"Rounded to a whole number"_s);
     DoubleClick(6);
     EXPECT_EQ(breakdown->CurrentSection(), BreakdownForm::kCost);
     EXPECT_EQ(Column(grid, 1).last(), QString::number(d().Cost));
