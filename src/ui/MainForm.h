@@ -115,6 +115,7 @@ public:
     void UpdateMinimumSize();
     // The window's place and size from the last session (settings key "MainWindowGeometry").
     void RestoreWindowGeometry();
+    void KeepOnScreen();
     void SaveWindowGeometry();
 
     // --- auxiliary windows (MainFormWindows.cpp): created on first use, at most one of each; null

@@ -7,8 +7,10 @@
 #include "ui/Faces.h"
 
 #include <QAbstractScrollArea>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <functional>
@@ -228,7 +230,7 @@ TEST(Faces, FollowTheDesktopSizeAndPicturesTheScreensPixels) {
 
 TEST_F(WindowLayout, WindowComesBackAsLargeAsItWasLeftAndNeverBelowTheLeast) {
     EXPECT_TRUE(settings->Read(kKeyWindowGeometry, {}).isEmpty());
-    form->resize(1000, 700);
+    form->resize(780, 560);  // above the least size, within the test screen
     QApplication::processEvents();
     ASSERT_TRUE(form->close());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -236,7 +238,7 @@ TEST_F(WindowLayout, WindowComesBackAsLargeAsItWasLeftAndNeverBelowTheLeast) {
     EXPECT_EQ(settings->Read(kKeyBiped, u"unset"_s), u"unset"_s);  // the other keys stay as they were
 
     MainForm again(ctx, *settings, dialogs, platform);
-    EXPECT_EQ(again.size(), QSize(1000, 700));
+    EXPECT_EQ(again.size(), QSize(780, 560));
 
     // A size left under a smaller font comes back raised to what the font needs now.
     MainForm small(ctx, *settings, dialogs, platform);
@@ -251,6 +253,30 @@ TEST_F(WindowLayout, WindowComesBackAsLargeAsItWasLeftAndNeverBelowTheLeast) {
     settings->Write(kKeyWindowGeometry, u"not geometry"_s);
     MainForm damaged(ctx, *settings, dialogs, platform);
     EXPECT_EQ(damaged.size(), larger.minimumSize());
+}
+
+// A damaged stored place (far off the screen, 32767 pixels square) comes back on the screen and
+// within its size; a place on the screen stays as it was.
+TEST_F(WindowLayout, DamagedStoredPlaceComesBackOnTheScreen) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(room.width() >= form->minimumWidth() && room.height() >= form->minimumHeight());
+    for (const QRect stored :
+         {QRect(40000, 40000, 900, 600), QRect(-5000, 20, 900, 600), QRect(0, 0, 32767, 32767),
+          QRect(room.right() - 10, room.bottom() - 10, 32767, 32767)}) {
+        MainForm w(ctx, *settings, dialogs, platform);
+        w.setGeometry(stored);
+        w.SaveWindowGeometry();
+        MainForm again(ctx, *settings, dialogs, platform);
+        const QString what =
+            u"%1,%2 %3x%4"_s.arg(stored.x()).arg(stored.y()).arg(stored.width()).arg(stored.height());
+        EXPECT_TRUE(room.contains(again.frameGeometry())) << what.toStdString();
+        EXPECT_GE(again.width(), again.minimumWidth());
+    }
+    MainForm w(ctx, *settings, dialogs, platform);
+    w.setGeometry(room.left() + 10, room.top() + 20, form->minimumWidth(), form->minimumHeight());
+    w.SaveWindowGeometry();
+    MainForm kept(ctx, *settings, dialogs, platform);
+    EXPECT_EQ(kept.geometry(), w.geometry());
 }
 
 }  // namespace
