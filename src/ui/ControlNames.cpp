@@ -10,6 +10,7 @@
 #include "ui/ChassisPage.h"
 #include "ui/DesignCheckForm.h"
 #include "ui/EquipmentPage.h"
+#include "ui/HelpForm.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
@@ -37,6 +38,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <array>
@@ -150,6 +152,8 @@ void MainFormNaming::Menus(MainForm& f) {
     VANTREL_KEEP_NAME(f, MCheck);
     VANTREL_KEEP_NAME(f, MBreakdown);
     VANTREL_KEEP_NAME(f, MAbout2);
+    VANTREL_KEEP_NAME(f, MHelp);
+    VANTREL_KEEP_NAME(f, MHelpGuide);
 }
 
 void MainFormNaming::Frame(MainForm& f) {
@@ -391,6 +395,12 @@ void NameControls(AboutForm& f) {
     VANTREL_KEEP_NAME(f, Timer1);
     Speak(f.Picture2, "Picture");
     Speak(f.PresLabel, "Credits");
+}
+
+void NameControls(HelpForm& f) {
+    Keep(&f, QStringLiteral("HelpForm"));
+    VANTREL_KEEP_NAME(f, TextGuide);
+    Speak(f.TextGuide, "User Guide");
 }
 
 void NameControls(DesignCheckForm& f) {

@@ -6,6 +6,7 @@
 #include "ui/BreakdownForm.h"
 #include "ui/ChassisPage.h"
 #include "ui/ControlNames.h"
+#include "ui/ControlTips.h"
 #include "ui/EditCommands.h"
 #include "ui/EquipmentPage.h"
 #include "ui/Faces.h"
@@ -125,6 +126,7 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     ConnectHandlers();
     SetupDesignCheck();
     NameControls(*this);
+    SetToolTips(*this);
     UpdateMinimumSize();
     resize(minimumSize());
     RestoreWindowGeometry();
@@ -185,8 +187,11 @@ void MainForm::BuildMenu() {
     MBreakdown = MOptions->addAction(ToQString("&Breakdown..."));
     MAbout = bar->addMenu(ToQString("&About"));
     MAbout2 = MAbout->addAction(ToQString("&About Vantrel Beta 0.1..."));
+    MHelp = bar->addMenu(ToQString("&Help"));
+    MHelpGuide = MHelp->addAction(ToQString("Vantrel &Help"));
+    MHelpGuide->setShortcut(QKeySequence(Qt::Key_F1));
     // Menus are windows of their own and do not inherit the form's font.
-    for (QMenu* m : {MFile, MEdit, MOptions, MAbout}) m->setFont(font());
+    for (QMenu* m : {MFile, MEdit, MOptions, MAbout, MHelp}) m->setFont(font());
     MRecent->setFont(font());
 }
 
@@ -232,6 +237,7 @@ void MainForm::ConnectHandlers() {
     connect(MHistory, &QAction::triggered, this, &MainForm::MHistory_Click);
     connect(MPreferences, &QAction::triggered, this, &MainForm::MPreferences_Click);
     connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);
+    connect(MHelpGuide, &QAction::triggered, this, &MainForm::MHelpGuide_Click);
     connect(MBreakdown, &QAction::triggered, this, [this] { ShowBreakdown(BreakdownForm::kWeight); });
 }
 

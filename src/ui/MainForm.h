@@ -38,6 +38,7 @@ class SlotPage;
 class OptionsForm;
 class HistoryForm;
 class AboutForm;
+class HelpForm;
 class DesignCheckForm;
 class BreakdownForm;
 class GestureTracker;
@@ -122,7 +123,9 @@ public:
     // until then ---
     void MHistory_Click();
     void MPreferences_Click();
-    void MAbout_Click();  // "&About Vantrel Beta 0.1..." (MAbout2)
+    void MAbout_Click();      // "&About Vantrel Beta 0.1..." (MAbout2)
+    void MHelpGuide_Click();  // Help > "Vantrel &Help", F1
+    HelpForm* HelpWindow() const { return helpForm_; }
     OptionsForm* OptionsWindow() const { return optionsForm_; }
     HistoryForm* HistoryWindow() const { return historyForm_; }
     AboutForm* AboutWindow() const { return aboutForm_; }
@@ -190,6 +193,8 @@ private:
     QAction* MCheck = nullptr;      // "Design &Check...", Ctrl+K
     QAction* MBreakdown = nullptr;  // "&Breakdown...": the breakdown without a double-click on a panel
     QAction* MAbout2 = nullptr;
+    QMenu* MHelp = nullptr;
+    QAction* MHelpGuide = nullptr;  // "Vantrel &Help", F1
     QLabel* CapMechName = nullptr;
     QLineEdit* TextMechName = nullptr;
     QLabel* CapModel = nullptr;
@@ -212,6 +217,7 @@ private:
     OptionsForm* optionsForm_ = nullptr;
     HistoryForm* historyForm_ = nullptr;
     AboutForm* aboutForm_ = nullptr;
+    HelpForm* helpForm_ = nullptr;
     DesignCheckForm* checkForm_ = nullptr;
     BreakdownForm* breakdownForm_ = nullptr;
     bool liveReloadPosted_ = false;
