@@ -144,6 +144,12 @@ TEST_F(DesignCheckWindowsTest, CheckAndBreakdownStayAboveTheMainWindow) {
     Act("MBreakdown")->trigger();
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), form->BreakdownWindow());
+    if (const QByteArray shots = qgetenv("VANTREL_SHOTS"); !shots.isEmpty()) {
+        Add(u"Laser Rifle"_s);
+        form->BreakdownWindow()->ShowSection(BreakdownForm::kBattleValue);
+        QApplication::processEvents();
+        form->BreakdownWindow()->grab().save(QString::fromLocal8Bit(shots) + u"/breakdown.png"_s);
+    }
 }
 
 TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
