@@ -19,6 +19,7 @@ class QDropEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QLineEdit;
 class QMenu;
 class QStatusBar;
@@ -114,6 +115,9 @@ public:
     // The window's minimum: the size the pages were laid out for, or more when the desktop's font
     // needs it. Kept up to date as the layout changes.
     void UpdateMinimumSize();
+    // The room the screen offers the window; by default the available part of its screen. A room
+    // smaller than the window's least size makes the pages scroll.
+    void SetScreenRoom(QSize room);
     // The window's place and size from the last session (settings key "MainWindowGeometry").
     void RestoreWindowGeometry();
     void KeepOnScreen();
@@ -205,6 +209,10 @@ private:
     // Panels of a broken limit (overweight, too hot, more slots used than the chassis has).
     bool panelRed_[7] = {};
     QWidget* pageArea_ = nullptr;  // the frames are its children, stacked in one cell
+    QWidget* content_ = nullptr;   // the boxes, the tab strip and the pages
+    QScrollArea* pageScroll_ = nullptr;
+    QSize screenRoom_;  // set by SetScreenRoom; invalid: the screen's own
+    QSize Room() const;
 
     // --- the pages ---
     ChassisPage* chassisPage_ = nullptr;      // Frame1

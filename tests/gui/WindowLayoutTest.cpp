@@ -10,7 +10,10 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 
 #include <functional>
@@ -48,10 +51,15 @@ std::string Describe(const QWidget* w) {
         .toStdString();
 }
 
+// A scroll area of a control; the one around the pages holds them whole unless the screen is small.
+bool IsScrollArea(const QObject* o) {
+    return qobject_cast<const QAbstractScrollArea*>(o) && o->objectName() != u"PageScroll"_s;
+}
+
 // Whether `w` is one of the pieces a scroll area lays over its own frame (scroll bars, corner).
 bool InsideScrollArea(const QWidget* w) {
     for (const QObject* p = w->parent(); p; p = p->parent())
-        if (qobject_cast<const QAbstractScrollArea*>(p)) return true;
+        if (IsScrollArea(p)) return true;
     return false;
 }
 
@@ -76,7 +84,7 @@ void ExpectNothingCutOff(QWidget* top, const std::string& pageName) {
             }
             visit(w);
         }
-        if (InsideScrollArea(parent) || qobject_cast<QAbstractScrollArea*>(parent)) return;
+        if (InsideScrollArea(parent) || IsScrollArea(parent)) return;
         for (int i = 0; i < shown.size(); ++i)
             for (int j = i + 1; j < shown.size(); ++j)
                 EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
@@ -277,6 +285,39 @@ TEST_F(WindowLayout, DamagedStoredPlaceComesBackOnTheScreen) {
     w.SaveWindowGeometry();
     MainForm kept(ctx, *settings, dialogs, platform);
     EXPECT_EQ(kept.geometry(), w.geometry());
+}
+
+// A screen smaller than the least size (1600 x 1000 pixels at 2x): the window fits it, the pages
+// scroll, and the status line stays on show at the foot. On a screen of room they do not scroll.
+TEST_F(WindowLayout, PagesScrollOnASmallScreenAndTheStatusLineStays) {
+    auto* scroll = Find<QScrollArea>(*form, "PageScroll");
+    QApplication::processEvents();
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    const QSize least = form->minimumSize();
+
+    const QSize room(800, 500);
+    ASSERT_GT(least.height(), room.height());
+    form->SetScreenRoom(room);
+    QApplication::processEvents();
+    EXPECT_LE(form->minimumWidth(), room.width());
+    EXPECT_LE(form->minimumHeight(), room.height());
+    form->resize(room);
+    QApplication::processEvents();
+    EXPECT_LE(form->height(), room.height());
+    QStatusBar* status = form->statusBar();
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(form->rect().contains(status->geometry()));
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    if (const QByteArray shots = qgetenv("VANTREL_SHOTS"); !shots.isEmpty())
+        form->grab().save(QString::fromLocal8Bit(shots) + u"/small-screen.png"_s);
+    // Every page stays whole inside the area that scrolls.
+    EXPECT_GE(scroll->widget()->height(), scroll->widget()->minimumSizeHint().height());
+    EXPECT_GT(scroll->widget()->height(), scroll->viewport()->height());
+
+    form->SetScreenRoom(QSize(4000, 3000));
+    QApplication::processEvents();
+    EXPECT_EQ(form->minimumSize(), least);
 }
 
 }  // namespace
