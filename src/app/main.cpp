@@ -4,6 +4,7 @@
 #include "platform/LinuxPlatform.h"
 #include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
+#include "sheet/QtText.h"
 #include "ui/Dialogs.h"
 #include "ui/DibSection.h"
 #include "ui/FileCommands.h"
@@ -47,8 +48,10 @@ int main(int argc, char** argv) {
     vantrel::QtDialogs dialogs;
     vantrel::LinuxPlatform platform;
     auto ctx = std::make_unique<vantrel::Context>();
-    QStringList args = QApplication::arguments();
-    if (!args.isEmpty()) args.removeFirst();
+    // From the bytes (the toolkit's arguments lose a file name that is not valid UTF-8); the toolkit's
+    // own options are gone from argv by now.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << vantrel::FileNameFromBytes(QByteArray(argv[i]));
 
     // Between the splash closing and the main window showing no window is open; the program must not
     // end there. Ending on the last window closed starts with the main window.

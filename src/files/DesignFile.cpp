@@ -5,7 +5,9 @@
 #include "model/ValueReader.h"
 #include "rules/Tables.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -108,6 +110,10 @@ struct Writer {
     ValueWriter out;
     void Text(const std::string& s, const std::string&) { out.Text(s); }
     void Int(int32_t n, const std::string&, Check) { out.Int(n); }
+    // A total beyond the record's 32 bits is kept at its bound; reading works it out again.
+    void Int(int64_t n, const std::string&, Check) {
+        out.Int(static_cast<int32_t>(std::clamp<int64_t>(n, INT32_MIN, INT32_MAX)));
+    }
     void Flag(bool f, const std::string&) { out.Flag(f); }
 };
 
@@ -139,6 +145,11 @@ struct Reader {
     }
     void Flag(bool& f, const std::string& name) {
         if (Start()) Done(in.ReadFlag(f), name);
+    }
+    void Int(int64_t& n, const std::string& name, Check check) {
+        int32_t stored = 0;
+        Int(stored, name, check);
+        n = stored;
     }
     void Int(int32_t& n, const std::string& name, Check check) {
         if (!Start() || !Done(in.ReadInt(n), name)) return;

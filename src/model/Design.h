@@ -87,7 +87,8 @@ struct Design {
     int32_t UsedCSlots = 0;
     int32_t FreeCSlots = 0;
     int32_t EstimatedBV = 0;
-    int32_t Cost = 0;
+    // 64 bits: a design at the reader's limits costs billions. The file keeps it within its record.
+    int64_t Cost = 0;
 
     bool operator==(const Design&) const = default;
 };

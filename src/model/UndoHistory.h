@@ -62,6 +62,10 @@ public:
     DesignState Redo(DesignState current);
 
     void Clear();
+    // Forgets the newest undo step, as if it had never been recorded.
+    void DropNewest() {
+        if (!undo_.empty()) undo_.pop_back();
+    }
     std::size_t UndoCount() const { return undo_.size(); }
     std::size_t RedoCount() const { return redo_.size(); }
     std::size_t Limit() const { return limit_; }

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 
 namespace vantrel {
 
@@ -20,11 +21,12 @@ struct Recorder {
 void AppendSection(std::string& out, const BreakdownSection& section) {
     out += section.title;
     out += '\n';
-    for (const Term& t : section.terms) {
+    const std::vector<std::string> values = ShownValues(section);
+    for (std::size_t i = 0; i < section.terms.size(); ++i) {
         out += "  ";
-        out += t.name;
+        out += section.terms[i].name;
         out += ": ";
-        out += FormatTermValue(t.value);
+        out += values[i];
         out += '\n';
     }
     out += "  Total: ";
@@ -46,12 +48,12 @@ Breakdown MakeBreakdown(const Context& ctx) {
     Recorder bv{b.battleValue.terms};
     const double unrounded = calc::BattleValueUnrounded(ctx, bv);
     b.battleValue.total = calc::RoundBattleValue(unrounded);
-    bv.Fixed(TermKind::Shown, "Unrounded total", unrounded);
+    bv.Fixed(TermKind::Shown, kBeforeRounding, unrounded);
     // Exact: a whole number within one half of the total differs from it by a representable amount.
-    bv.Fixed(TermKind::Added, "Rounding", b.battleValue.total - unrounded);
+    bv.Fixed(TermKind::Added, kRounding, static_cast<double>(b.battleValue.total) - unrounded);
 
     Recorder cost{b.cost.terms};
-    b.cost.total = static_cast<int32_t>(calc::CostCBills(ctx, cost));
+    b.cost.total = calc::CostCBills(ctx, cost);
     return b;
 }
 
@@ -66,13 +68,55 @@ double Fold(const std::vector<Term>& terms) {
     return value;
 }
 
+namespace {
+
+constexpr double kMilli = 1000;
+
+// A count of thousandths as a decimal text: "-0.455", "94.16", "12".
+std::string FormatMilli(long long milli) {
+    if (milli == 0) return "0";
+    const bool negative = milli < 0;
+    const unsigned long long m = negative ? 0ULL - static_cast<unsigned long long>(milli) : milli;
+    std::string text = (negative ? "-" : "") + std::to_string(m / 1000);
+    if (unsigned long long fraction = m % 1000; fraction != 0) {
+        std::string digits = std::to_string(fraction);
+        digits.insert(0, 3 - digits.size(), '0');
+        digits.erase(digits.find_last_not_of('0') + 1);
+        text += '.' + digits;
+    }
+    return text;
+}
+
+}  // namespace
+
+const char* const kBeforeRounding = "Total before rounding";
+const char* const kRounding = "Rounded to a whole number";
+
 std::string FormatTermValue(double value) {
-    if (value == 0) return "0";  // also -0
-    if (std::trunc(value) == value && std::fabs(value) < 1e15)
-        return std::to_string(static_cast<long long>(value));
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, r.ptr);
+    if (!std::isfinite(value)) return std::to_string(value);
+    if (std::trunc(value) == value && std::fabs(value) < 1e15) {
+        return value == 0 ? "0" : std::to_string(static_cast<long long>(value));  // also -0
+    }
+    if (std::fabs(value) >= 1e15) {
+        char buffer[64];
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+        return std::string(buffer, r.ptr);
+    }
+    return FormatMilli(std::llround(value * kMilli));
+}
+
+std::vector<std::string> ShownValues(const BreakdownSection& section) {
+    const std::vector<Term>& terms = section.terms;
+    std::vector<std::string> out;
+    out.reserve(terms.size());
+    for (const Term& t : terms) out.push_back(FormatTermValue(t.value));
+    const std::size_t n = terms.size();
+    if (n >= 2 && terms[n - 1].name == kRounding && terms[n - 2].name == kBeforeRounding &&
+        std::fabs(terms[n - 2].value) < 1e12) {
+        const long long before = std::llround(terms[n - 2].value * kMilli);
+        out[n - 1] = FormatMilli(static_cast<long long>(section.total) * 1000 - before);
+    }
+    return out;
 }
 
 std::string BreakdownText(const Breakdown& breakdown) {

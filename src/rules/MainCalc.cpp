@@ -76,7 +76,7 @@ void MainCalc(Context& ctx) {
     d.FreeCSlots = available - used;
 
     d.EstimatedBV = calc::RoundBattleValue(calc::BattleValueUnrounded(ctx, none));
-    d.Cost = static_cast<int32_t>(calc::CostCBills(ctx, none));
+    d.Cost = calc::CostCBills(ctx, none);
 }
 
 }  // namespace vantrel

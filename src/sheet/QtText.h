@@ -12,7 +12,18 @@ namespace vantrel {
 inline QString ToQString(const std::string& utf8) { return QString::fromStdString(utf8); }
 inline QString ToQString(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// File names are bytes; most are UTF-8, but not all. A name read from bytes keeps each byte that is
+// not part of valid UTF-8 as the lone surrogate U+DC80 + (byte - 0x80), which no valid text holds, so
+// the name goes back to the very same bytes (the toolkit's own conversion makes such bytes U+FFFD and
+// the file cannot be found again). Shown in a message, such a byte appears as a replacement mark.
+QString FileNameFromBytes(const QByteArray& bytes);
+QByteArray FileNameBytes(const QString& name);
+
 // A path as the file functions of the core take it: in the file system's own encoding.
-inline std::string FileSystemName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+inline std::string FileSystemName(const QString& path) { return FileNameBytes(path).toStdString(); }
+// A path the core holds (DesignFile) as a name the windows pass around.
+inline QString FileNameFromSystem(const std::string& bytes) {
+    return FileNameFromBytes(QByteArray::fromStdString(bytes));
+}
 
 }  // namespace vantrel

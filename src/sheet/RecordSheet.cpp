@@ -129,6 +129,9 @@ RecordSheet BuildRecordSheet(const Context& ctx, int troopers) {
     sheet.name = d.MechName;
     sheet.model = d.Model;
     sheet.chassisLine = ChassisLine(d);
+    // The readout keeps its own word; the sheet says what the window's chassis list says.
+    if (const std::string readoutWord = "Chassis: Bipedal "; sheet.chassisLine.starts_with(readoutWord))
+        sheet.chassisLine = "Chassis: Humanoid " + sheet.chassisLine.substr(readoutWord.size());
     sheet.techBaseLine = TechBaseLine(d);
     sheet.techLevelLine = d.TechBase == 2 ? "Technology Level: 3" : "Technology Level: 2";
     for (const MovementLine& line : MovementLines(d))

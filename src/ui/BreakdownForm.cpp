@@ -23,8 +23,8 @@ namespace {
 QString HowText(TermKind kind) {
     switch (kind) {
         case TermKind::Added: return QStringLiteral("added");
-        case TermKind::Multiplier: return QStringLiteral("multiplies");
-        case TermKind::Shown: return QStringLiteral("shown");
+        case TermKind::Multiplier: return QStringLiteral("multiplier");
+        case TermKind::Shown: return QStringLiteral("not counted");
     }
     return {};
 }
@@ -46,7 +46,8 @@ const BreakdownSection& SectionOf(const Breakdown& b, int index) {
 
 }  // namespace
 
-BreakdownForm::BreakdownForm(const Context& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx) {
+// A tool window of the main window: it stays above it while the design is worked on.
+BreakdownForm::BreakdownForm(const Context& ctx, QWidget* parent) : QWidget(parent, Qt::Tool), ctx_(ctx) {
     setWindowTitle(QStringLiteral("Breakdown"));
     auto* layout = new QVBoxLayout(this);
     TabSections = new QTabBar(this);
@@ -61,11 +62,12 @@ BreakdownForm::BreakdownForm(const Context& ctx, QWidget* parent) : QWidget(pare
     const QFontMetrics metrics(font());
     GridTerms->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     GridTerms->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    GridTerms->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("-0.00000000000000001")) + 12);
-    GridTerms->setColumnWidth(2, metrics.horizontalAdvance(QStringLiteral("multiplies")) + 16);
+    GridTerms->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("-88888888888.888")) + 12);
+    GridTerms->setColumnWidth(2, metrics.horizontalAdvance(QStringLiteral("not counted")) + 16);
     layout->addWidget(GridTerms, 1);
     LabNote = new QLabel(
-        QStringLiteral("Terms fold in order from 0: each added term is added, each multiplier multiplies."),
+        QStringLiteral("Read from the top down, starting from 0: each value marked \"added\" is added, each "
+                       "\"multiplier\" multiplies what has come so far; rows \"not counted\" only explain."),
         this);
     LabNote->setWordWrap(true);
     layout->addWidget(LabNote);
@@ -126,12 +128,14 @@ void BreakdownForm::Fill(const Breakdown* before) {
                       SectionOf(*before, index).terms.size() == section.terms.size();
     const BreakdownSection* shown = same ? &SectionOf(*before, index) : nullptr;
     if (GridTerms->rowCount() != rows) GridTerms->setRowCount(rows);
+    std::vector<std::string> values;
     for (int row = 0; row + 1 < rows; ++row) {
         const auto at = static_cast<std::size_t>(row);
         const Term& t = section.terms[at];
         if (shown != nullptr && SameTerm(t, shown->terms[at])) continue;
+        if (values.empty()) values = ShownValues(section);
         SetCell(row, 0, QString::fromStdString(t.name));
-        SetCell(row, 1, QString::fromStdString(FormatTermValue(t.value)));
+        SetCell(row, 1, QString::fromStdString(values[at]));
         SetCell(row, 2, HowText(t.kind));
     }
     if (shown == nullptr || section.total != shown->total) {

@@ -13,6 +13,7 @@
 #include "ui/DesignLibraryForm.h"
 #include "ui/EquipmentPage.h"
 #include "ui/FindEquipmentForm.h"
+#include "ui/HelpForm.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
 #include "ui/MainFormControls.h"
@@ -44,6 +45,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <array>
@@ -162,6 +164,8 @@ void MainFormNaming::Menus(MainForm& f) {
     VANTREL_KEEP_NAME(f, MFind);
     VANTREL_KEEP_NAME(f, MSuggest);
     VANTREL_KEEP_NAME(f, MAbout2);
+    VANTREL_KEEP_NAME(f, MHelp);
+    VANTREL_KEEP_NAME(f, MHelpGuide);
 }
 
 void MainFormNaming::Frame(MainForm& f) {
@@ -403,6 +407,12 @@ void NameControls(AboutForm& f) {
     VANTREL_KEEP_NAME(f, Timer1);
     Speak(f.Picture2, "Picture");
     Speak(f.PresLabel, "Credits");
+}
+
+void NameControls(HelpForm& f) {
+    Keep(&f, QStringLiteral("HelpForm"));
+    VANTREL_KEEP_NAME(f, TextGuide);
+    Speak(f.TextGuide, "User Guide");
 }
 
 void NameControls(DesignCheckForm& f) {

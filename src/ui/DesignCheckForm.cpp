@@ -32,8 +32,8 @@ QString Counted(int n, const char* one, const char* many) {
 
 }  // namespace
 
-DesignCheckForm::DesignCheckForm(const Context& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window), ctx_(ctx) {
+// A tool window of the main window: it stays above it while the design is worked on.
+DesignCheckForm::DesignCheckForm(const Context& ctx, QWidget* parent) : QWidget(parent, Qt::Tool), ctx_(ctx) {
     setWindowTitle(QStringLiteral("Design Check"));
     auto* layout = new QVBoxLayout(this);
     LabSummary = new QLabel(this);

@@ -48,6 +48,8 @@ void EditCommands::GestureEnded(const QString& name) {
         const bool goesOn = kind != GestureKind::Whole && openStep_ == name;
         // The design compared where it stands: a captured copy would copy the notes once more.
         const bool changed = !SameRecords(before.design, ctx_.design);
+        if (changed && !goesOn) runStart_.reset();
+        if (changed && !goesOn && kind == GestureKind::Continues) runStart_ = before.design;
         if (changed) {
             history_.Record(name.toStdString(), std::move(before), goesOn);
             UpdateActions();
@@ -56,11 +58,19 @@ void EditCommands::GestureEnded(const QString& name) {
             openStep_ = name;
         else
             openStep_.clear();
+        // A run that comes back to where it began (a letter typed and deleted) leaves no step.
+        if (goesOn && changed && runStart_ && SameRecords(*runStart_, ctx_.design)) {
+            history_.DropNewest();
+            runStart_.reset();
+            openStep_.clear();
+            UpdateActions();
+        }
     }
 }
 
 void EditCommands::StartFresh() {
     history_.Clear();
+    runStart_.reset();
     baseline_ = ctx_.design;
     openStep_.clear();
     if (gestures_.Active()) before_ = CaptureState(ctx_);

@@ -64,6 +64,7 @@ private:
     bool replaying_ = false;
     // The step on top that the next gesture of its name goes on with (typing, a slider held).
     QString openStep_;
+    std::optional<Design> runStart_;  // the design the open step's run started from
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
 };

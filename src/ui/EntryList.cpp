@@ -106,9 +106,15 @@ EntryList::EntryList(QWidget* parent) : QAbstractItemView(parent), entries_(new 
     setSelectionMode(SingleSelection);
     setItemDelegate(new CachedTextDelegate(this));
     // Rows take the height and width of the first one, which may have changed.
-    const auto forget = [this] { rowSize_ = QSize(); };
-    connect(entries_, &QAbstractItemModel::rowsInserted, this, forget);
-    connect(entries_, &QAbstractItemModel::rowsRemoved, this, forget);
+    // The toolkit's view repaints nothing of its own when rows come or go (only a reset does): the
+    // scroll range and the rows on show are laid out and painted again here.
+    const auto changed = [this] {
+        rowSize_ = QSize();
+        scheduleDelayedItemsLayout();
+        viewport()->update();
+    };
+    connect(entries_, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(entries_, &QAbstractItemModel::rowsRemoved, this, changed);
 }
 
 QStringList EntryList::Lines() const {

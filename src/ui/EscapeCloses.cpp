@@ -42,6 +42,7 @@ QPushButton* AddCloseRow(QWidget* window, QBoxLayout* layout) {
     auto* close = new QPushButton(QStringLiteral("Close"), window);
     buttons->addWidget(close);
     layout->addLayout(buttons);
+    close->setAutoDefault(true);  // a focused button takes Enter as well as Space
     QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
     return close;
 }

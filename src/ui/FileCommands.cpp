@@ -27,6 +27,9 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <filesystem>
+#include <system_error>
+
 namespace vantrel {
 
 namespace {
@@ -125,7 +128,7 @@ FileCommands::SaveResult FileCommands::SaveAsCommand() {
     request.save = true;
     request.folder = DialogFolder();
     request.fileName = ctx_.DesignFile.empty() ? ToQString(ctx_.design.MechName) + QStringLiteral(".vnt")
-                                               : ToQString(ctx_.DesignFile);
+                                               : FileNameFromSystem(ctx_.DesignFile);
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
     const QString path = dialogs_.File(window_, request);
@@ -133,7 +136,7 @@ FileCommands::SaveResult FileCommands::SaveAsCommand() {
     RememberFolder(path);
 
     const std::string previous = ctx_.DesignFile;
-    ctx_.DesignFile = path.toStdString();
+    ctx_.DesignFile = FileSystemName(path);
     if (const SaveResult result = WriteDesign(path); result != SaveResult::Written) {
         // The chosen file does not hold the design: keep naming the one that may.
         ctx_.DesignFile = previous;
@@ -147,7 +150,7 @@ FileCommands::SaveResult FileCommands::SaveAsCommand() {
 FileCommands::SaveResult FileCommands::SaveCommand() {
     ctx_.WarnedOnSave = false;
     ShowSaveWarning();
-    if (!ctx_.DesignFile.empty()) return WriteDesign(ToQString(ctx_.DesignFile));
+    if (!ctx_.DesignFile.empty()) return WriteDesign(FileNameFromSystem(ctx_.DesignFile));
     ctx_.WarnedOnSave = true;
     return SaveAsCommand();
 }
@@ -238,7 +241,7 @@ QString FileCommands::AskDesignFile() {
     Dialogs::FileRequest request;
     request.save = false;
     request.folder = DialogFolder();
-    request.fileName = ToQString(ctx_.DesignFile);
+    request.fileName = FileNameFromSystem(ctx_.DesignFile);
     request.filter = kDesignFilter;
     request.defaultSuffix = kDesignExt;
     QString path = dialogs_.File(window_, request);
@@ -253,7 +256,7 @@ void FileCommands::OpenChosen(const QString& path) {
     Design loaded;
     if (!ReadDesign(path, loaded)) return;
 
-    ctx_.DesignFile = path.toStdString();
+    ctx_.DesignFile = FileSystemName(path);
     RememberFileState(path);
     recovery_->Remove();
     // The window is not disabled around the load: no input and no painting can come between the
@@ -278,7 +281,8 @@ void FileCommands::OpenDropped(const QString& path) {
 void FileCommands::OpenRecent(const QString& path) {
     const GestureScope gesture(gestures_, "Open");
     // Asked before the unsaved-changes question: there is nothing to open.
-    if (!QFileInfo(path).isFile()) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(FileSystemName(path)), error)) {
         recent_->Remove(path);
         Warn(QDir::toNativeSeparators(path) +
              QStringLiteral(" no longer exists. It has been removed from the recent files."));
@@ -386,8 +390,7 @@ bool FileCommands::RestoreRecoveryCopy(std::optional<Design>& onDisk) {
     Design file;
     std::string error;
     int badRecord = 0;
-    if (!path.empty() && DoOpen(FileSystemName(ToQString(path)), file, error, badRecord))
-        onDisk = std::move(file);
+    if (!path.empty() && DoOpen(path, file, error, badRecord)) onDisk = std::move(file);
     LoadIntoWindow(restored);
     ctx_.DesignFile = path;
     return true;

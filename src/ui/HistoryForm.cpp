@@ -62,6 +62,9 @@ HistoryForm::HistoryForm(Context& ctx, QWidget* parent, GestureTracker* gestures
     TextHistory->setTabChangesFocus(true);
     ComChange = new QPushButton(QStringLiteral("Change"), this);
     ComCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    // A focused button takes Enter as a dialog's does (a plain window's buttons take only Space).
+    ComChange->setAutoDefault(true);
+    ComCancel->setAutoDefault(true);
     connect(ComChange, &QPushButton::clicked, this, [this] { ComChange_Click(); });
     connect(ComCancel, &QPushButton::clicked, this, [this] { ComCancel_Click(); });
 

@@ -7,6 +7,7 @@
 #include "ui/BreakdownForm.h"
 #include "ui/ChassisPage.h"
 #include "ui/ControlNames.h"
+#include "ui/ControlTips.h"
 #include "ui/EditCommands.h"
 #include "ui/EquipmentPage.h"
 #include "ui/Faces.h"
@@ -28,6 +29,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -40,6 +43,8 @@ namespace {
 
 constexpr int kFormWidth = 760;
 constexpr int kFormHeight = 540;
+// The least height the scrolled pages keep on a screen too low for them.
+constexpr QSize kLeastScrolled(0, 200);
 constexpr int kFontPoints = 9;
 
 }  // namespace
@@ -120,12 +125,23 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
         frame->setSizePolicy(policy);
     }
 
-    setCentralWidget(central);
+    // The boxes, the tab strip and the pages scroll when the screen is smaller than they need (a
+    // small screen at 2x); elsewhere the area is as large as they are and shows no scroll bar. The
+    // menu and the status line stay outside it, always on show.
+    content_ = central;
+    pageScroll_ = new QScrollArea(this);
+    pageScroll_->setObjectName(QStringLiteral("PageScroll"));
+    pageScroll_->setFrameShape(QFrame::NoFrame);
+    pageScroll_->setFocusPolicy(Qt::NoFocus);
+    pageScroll_->setWidgetResizable(true);
+    pageScroll_->setWidget(central);
+    setCentralWidget(pageScroll_);
     BuildMenu();
     BuildStatusBar();
     ConnectHandlers();
     SetupDesignCheck();
     NameControls(*this);
+    SetToolTips(*this);
     UpdateMinimumSize();
     resize(minimumSize());
     RestoreWindowGeometry();
@@ -138,10 +154,46 @@ std::array<QWidget*, 5> MainForm::Frames() const {
 void MainForm::UpdateMinimumSize() {
     // An explicit minimum stops the layout from raising it, so the layout's own is taken in here.
     QSize wanted(kFormWidth, kFormHeight);
+    const QSize content = content_ && content_->layout() ? content_->layout()->totalMinimumSize() : QSize();
+    if (pageScroll_ && layout() && content.isValid()) {
+        // The scroll area keeps the whole of its content unless the screen cannot hold the window.
+        const QSize now = pageScroll_->minimumSize();
+        const QSize around = layout()->totalMinimumSize() - now;  // the menu bar's height
+        QSize full = wanted.expandedTo(content + around);
+        if (StatBar) full.setWidth(std::max(full.width(), StatBar->minimumSizeHint().width()));
+        QSize target = content;
+        const QSize room = Room();
+        // Only the height gives way: the status panels need their width side by side.
+        if (room.isValid() && full.height() > room.height())
+            target.setHeight(
+                std::max(kLeastScrolled.height(), content.height() - (full.height() - room.height())));
+        if (now != target) {
+            pageScroll_->setMinimumSize(target);
+            layout()->invalidate();
+        }
+    }
     if (layout()) wanted = wanted.expandedTo(layout()->totalMinimumSize());
     // The main window's layout leaves out the status bar's width; its panels must not overlap.
     if (StatBar) wanted.setWidth(std::max(wanted.width(), StatBar->minimumSizeHint().width()));
+    const QSize room = Room();
+    // On a screen smaller than the least size the window takes the screen and its pages scroll.
+    if (room.isValid() && pageScroll_ && pageScroll_->minimumSize() != content)
+        wanted.setHeight(std::min(wanted.height(), room.height()));
     if (minimumSize() != wanted) setMinimumSize(wanted);
+}
+
+void MainForm::SetScreenRoom(QSize room) {
+    screenRoom_ = room;
+    UpdateMinimumSize();
+    KeepOnScreen();
+}
+
+QSize MainForm::Room() const {
+    if (screenRoom_.isValid()) return screenRoom_;
+    const QScreen* s = screen();
+    if (s == nullptr) return {};
+    // The window's frame takes its part of the room as well.
+    return s->availableGeometry().size() - (frameGeometry().size() - size());
 }
 
 bool MainForm::event(QEvent* e) {
@@ -195,8 +247,11 @@ void MainForm::BuildMenu() {
     MAbout2 = MAbout->addAction(ToQString("&About Vantrel Beta 0.1..."));
     blk_ = new BlkCommands(ctx_, *gestures_, dialogs_, settings_, *files_, *edits_, this);
     blk_->AddTo(MFile, MQuit, MEdit);
+    MHelp = bar->addMenu(ToQString("&Help"));
+    MHelpGuide = MHelp->addAction(ToQString("Vantrel &Help"));
+    MHelpGuide->setShortcut(QKeySequence(Qt::Key_F1));
     // Menus are windows of their own and do not inherit the form's font.
-    for (QMenu* m : {MFile, MEdit, MOptions, MAbout}) m->setFont(font());
+    for (QMenu* m : {MFile, MEdit, MOptions, MAbout, MHelp}) m->setFont(font());
     MRecent->setFont(font());
 }
 
@@ -245,6 +300,7 @@ void MainForm::ConnectHandlers() {
     connect(MAbout2, &QAction::triggered, this, &MainForm::MAbout_Click);
     connect(MLibrary, &QAction::triggered, this, &MainForm::MLibrary_Click);
     connect(MCompare, &QAction::triggered, this, &MainForm::MCompare_Click);
+    connect(MHelpGuide, &QAction::triggered, this, &MainForm::MHelpGuide_Click);
     connect(MBreakdown, &QAction::triggered, this, [this] { ShowBreakdown(BreakdownForm::kWeight); });
     connect(MFind, &QAction::triggered, this, &MainForm::MFind_Click);
     connect(MSuggest, &QAction::triggered, this, &MainForm::MSuggest_Click);

@@ -19,6 +19,7 @@ class QDropEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QLineEdit;
 class QMenu;
 class QStatusBar;
@@ -38,6 +39,7 @@ class SlotPage;
 class OptionsForm;
 class HistoryForm;
 class AboutForm;
+class HelpForm;
 class DesignCheckForm;
 class BreakdownForm;
 class DesignLibraryForm;
@@ -118,15 +120,21 @@ public:
     // The window's minimum: the size the pages were laid out for, or more when the desktop's font
     // needs it. Kept up to date as the layout changes.
     void UpdateMinimumSize();
+    // The room the screen offers the window; by default the available part of its screen. A room
+    // smaller than the window's least size makes the pages scroll.
+    void SetScreenRoom(QSize room);
     // The window's place and size from the last session (settings key "MainWindowGeometry").
     void RestoreWindowGeometry();
+    void KeepOnScreen();
     void SaveWindowGeometry();
 
     // --- auxiliary windows (MainFormWindows.cpp): created on first use, at most one of each; null
     // until then ---
     void MHistory_Click();
     void MPreferences_Click();
-    void MAbout_Click();  // "&About Vantrel Beta 0.1..." (MAbout2)
+    void MAbout_Click();      // "&About Vantrel Beta 0.1..." (MAbout2)
+    void MHelpGuide_Click();  // Help > "Vantrel &Help", F1
+    HelpForm* HelpWindow() const { return helpForm_; }
     OptionsForm* OptionsWindow() const { return optionsForm_; }
     HistoryForm* HistoryWindow() const { return historyForm_; }
     AboutForm* AboutWindow() const { return aboutForm_; }
@@ -215,6 +223,8 @@ private:
     QAction* MFind = nullptr;       // "&Find Equipment...", Ctrl+F
     QAction* MSuggest = nullptr;    // "&Suggest Equipment..."
     QAction* MAbout2 = nullptr;
+    QMenu* MHelp = nullptr;
+    QAction* MHelpGuide = nullptr;  // "Vantrel &Help", F1
     QLabel* CapMechName = nullptr;
     QLineEdit* TextMechName = nullptr;
     QLabel* CapModel = nullptr;
@@ -225,6 +235,10 @@ private:
     // Panels of a broken limit (overweight, too hot, more slots used than the chassis has).
     bool panelRed_[7] = {};
     QWidget* pageArea_ = nullptr;  // the frames are its children, stacked in one cell
+    QWidget* content_ = nullptr;   // the boxes, the tab strip and the pages
+    QScrollArea* pageScroll_ = nullptr;
+    QSize screenRoom_;  // set by SetScreenRoom; invalid: the screen's own
+    QSize Room() const;
 
     // --- the pages ---
     ChassisPage* chassisPage_ = nullptr;      // Frame1
@@ -237,6 +251,7 @@ private:
     OptionsForm* optionsForm_ = nullptr;
     HistoryForm* historyForm_ = nullptr;
     AboutForm* aboutForm_ = nullptr;
+    HelpForm* helpForm_ = nullptr;
     DesignCheckForm* checkForm_ = nullptr;
     BreakdownForm* breakdownForm_ = nullptr;
     DesignLibraryForm* libraryForm_ = nullptr;

@@ -1,6 +1,7 @@
 // A design file dropped on the window from the file manager. Equipment dragged within the window is
 // text and never reaches here: the slot labels take it, and the window refuses text.
 
+#include "sheet/QtText.h"
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 
@@ -20,7 +21,10 @@ QString DroppedDesign(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
-    QString path = urls.front().toLocalFile();
+    // From the URL's bytes: toLocalFile() turns a name that is not valid UTF-8 into another name.
+    const QUrl& url = urls.front();
+    QString path =
+        FileNameFromBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     if (QFileInfo(path).suffix().compare(QLatin1String("vnt"), Qt::CaseInsensitive) != 0) return {};
     return path;
 }

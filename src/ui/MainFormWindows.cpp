@@ -5,6 +5,7 @@
 #include "ui/ControlNames.h"
 #include "ui/FileCommands.h"
 #include "ui/Gesture.h"
+#include "ui/HelpForm.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainForm.h"
 #include "ui/OptionsForm.h"
@@ -87,6 +88,16 @@ void MainForm::MAbout_Click() {
         CentreOn(aboutForm_, this);
     }
     OpenOnce(aboutForm_);
+}
+
+void MainForm::MHelpGuide_Click() {
+    const GestureScope gesture(*gestures_, "Help");
+    if (helpForm_ == nullptr) {
+        helpForm_ = new HelpForm(this);
+        NameControls(*helpForm_);
+        CentreOn(helpForm_, this);
+    }
+    OpenOnce(helpForm_);
 }
 
 }  // namespace vantrel

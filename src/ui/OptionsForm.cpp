@@ -47,6 +47,16 @@ OptionsForm::OptionsForm(SettingsStore& settings, std::function<void(int)> setBi
     Label1->setBuddy(SplashChk);
     Biped[0] = new QRadioButton(QStringLiteral("Happy Biped"), picOptions);
     Biped[1] = new QRadioButton(QStringLiteral("Sad Biped"), picOptions);
+    SplashChk->setToolTip(
+        QStringLiteral("Show the splash picture while the equipment catalog is read at start-up. Takes "
+                       "effect at the next start."));
+    Label1->setToolTip(SplashChk->toolTip());
+    Biped[0]->setToolTip(
+        QStringLiteral("The suit figure on the Allocate Equipment page looks happy (its line drawn low). "
+                       "Takes effect at once."));
+    Biped[1]->setToolTip(
+        QStringLiteral("The suit figure on the Allocate Equipment page looks sad (its line drawn high). "
+                       "Takes effect at once."));
     fraSample2 = SampleFrame(QStringLiteral("Sample 2"), picOptions);
     fraSample3 = SampleFrame(QStringLiteral("Sample 3"), picOptions);
     fraSample4 = SampleFrame(QStringLiteral("Sample 4"), picOptions);
@@ -63,6 +73,8 @@ OptionsForm::OptionsForm(SettingsStore& settings, std::function<void(int)> setBi
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdOK->setAutoDefault(true);  // a focused button takes Enter as well as Space
+    cmdCancel->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 

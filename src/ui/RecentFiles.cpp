@@ -1,6 +1,7 @@
 #include "ui/RecentFiles.h"
 
 #include "platform/SettingsStore.h"
+#include "sheet/QtText.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,12 +18,27 @@ namespace {
 // The same file reached by another spelling of its path is the same entry.
 QString Normalized(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
+// A name whose bytes are not UTF-8 cannot be a JSON text: it is kept as a file URL of its bytes
+// ("file:///home/me/%FF.vnt"). The stored paths are absolute, so a plain one never starts so.
+const QString kBytesPrefix = QStringLiteral("file://");
+
+QString Stored(const QString& path) {
+    const QByteArray bytes = FileNameBytes(path);
+    if (bytes == path.toUtf8()) return path;
+    return kBytesPrefix + QString::fromLatin1(bytes.toPercentEncoding("/"));
+}
+
+QString FromStored(const QString& entry) {
+    if (!entry.startsWith(kBytesPrefix)) return entry;
+    return FileNameFromBytes(QByteArray::fromPercentEncoding(entry.mid(kBytesPrefix.size()).toLatin1()));
+}
+
 // A path may hold any character but NUL, so the list is kept as a JSON array of texts.
 QStringList Parse(const QString& text) {
     QStringList out;
     const QJsonArray array = QJsonDocument::fromJson(text.toUtf8()).array();
     for (const auto& v : array) {
-        const QString path = v.toString();
+        const QString path = FromStored(v.toString());
         if (!path.isEmpty() && !out.contains(path)) out << path;
         if (out.size() == RecentFiles::kMaxEntries) break;
     }
@@ -56,9 +72,11 @@ QStringList RecentFiles::Entries() const { return entries_; }
 void RecentFiles::Flush() {
     if (!writeTimer_->isActive()) return;
     writeTimer_->stop();
-    settings_.Write(kKeyRecentFiles,
-                    QString::fromUtf8(
-                        QJsonDocument(QJsonArray::fromStringList(entries_)).toJson(QJsonDocument::Compact)));
+    QStringList stored;
+    for (const QString& entry : entries_) stored << Stored(entry);
+    settings_.Write(
+        kKeyRecentFiles,
+        QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(stored)).toJson(QJsonDocument::Compact)));
 }
 
 void RecentFiles::Add(const QString& path) {

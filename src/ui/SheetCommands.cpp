@@ -144,8 +144,9 @@ void SheetCommands::MExportSheet_Click() {
     if (!AskOptions(options)) return;
 
     // Beside the design, or where Save As starts when it has no file yet.
-    const QString folder =
-        ctx_.DesignFile.empty() ? saveAsFolder_() : QFileInfo(ToQString(ctx_.DesignFile)).absolutePath();
+    const QString folder = ctx_.DesignFile.empty()
+                               ? saveAsFolder_()
+                               : QFileInfo(FileNameFromSystem(ctx_.DesignFile)).absolutePath();
     Dialogs::FileRequest request;
     request.save = true;
     request.folder = folder;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
@@ -46,6 +47,7 @@ SplashForm::SplashForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, 
       catalogPath_(catalogPath) {
     setWindowTitle(kTitle);
     SetBlack(this);
+    setFocusPolicy(Qt::StrongFocus);
 
     Picture2 = new ClickLabel(this);
     Picture2->setFixedSize(kPictureWidth, kPictureHeight);
@@ -53,13 +55,15 @@ SplashForm::SplashForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, 
     SetBlack(Picture2);
     Picture2->onClick = [this] { Picture2_Click(); };
 
-    // On the picture's black foot, so that the picture itself stays as drawn; clicks go through.
+    // On the picture's foot, on a dark plate of its own: the picture behind it is busy and light in
+    // places, and grey letters straight on it could not be read. Clicks go through.
     LabContinue = new QLabel(QStringLiteral("Click to continue"), Picture2);
     LabContinue->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LabContinue->setStyleSheet(QStringLiteral("color: #b0b0b0; background: transparent;"));
-    QFont small = LabContinue->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    LabContinue->setFont(small);
+    LabContinue->setStyleSheet(QStringLiteral(
+        "color: #ffffff; background: rgba(0, 0, 0, 215); border-radius: 4px; padding: 2px 7px;"));
+    QFont bold = LabContinue->font();
+    bold.setBold(true);
+    LabContinue->setFont(bold);
     LabContinue->adjustSize();
     LabContinue->move(kPictureWidth - LabContinue->width() - 8, kPictureHeight - LabContinue->height() - 6);
     LabContinue->hide();
@@ -96,6 +100,9 @@ void SplashForm::Form_Load() {
         move(screen->availableGeometry().center() - rect().center());
     }
     show();
+    // The keys that continue reach the window without a click on it first.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
     Timer1->start();
 }
 
@@ -137,6 +144,24 @@ void SplashForm::Picture2_Click() {
     FadeSteps out{255, 5, -10, frameMs, onFadeFrame, [this] { return StillOpen(); }};
     if (!FadePicture(*Picture2, picture, out)) return;
     HandOver();
+}
+
+// Without a mouse: Enter, Space and Escape do what the click on the picture does.
+void SplashForm::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+        case Qt::Key_Escape:
+            if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+                e->accept();
+                Picture2_Click();
+                return;
+            }
+            break;
+        default: break;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void SplashForm::HandOver() {

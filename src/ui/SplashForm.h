@@ -8,6 +8,7 @@
 #include <functional>
 
 class QCloseEvent;
+class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -49,6 +50,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void HandOver();

@@ -37,7 +37,7 @@ pdf_text("${pdf}")
 if(NOT pages EQUAL 1)
   fail("--record-sheet new-design: ${pages} pages")
 endif()
-expect_text("new-design" "Battle Armor" "Chassis: Bipedal Light (750Kg)" "Current Kg: 100" "Free Kg: 650"
+expect_text("new-design" "Battle Armor" "Chassis: Humanoid Light (750Kg)" "Current Kg: 100" "Free Kg: 650"
   "Max Heat: 0" "Heat Dissipation: 1" "Free CSlots: 19" "Estimated BV: 11" "Cost: 47500"
   "Squad: 4 troopers" "Trooper 4")
 string(REGEX MATCHALL "Trooper [1-9] +1 pip" troopers "${text}")

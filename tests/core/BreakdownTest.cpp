@@ -1,13 +1,18 @@
 #include "rules/Breakdown.h"
 
 #include "TestCatalog.h"
+#include "files/DesignFile.h"
+#include "files/Readout.h"
 #include "model/Context.h"
+#include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
 #include "rules/Tables.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -62,12 +67,12 @@ TEST(Breakdown, TermsAddUpToTheTotalsOfManyDesigns) {
         EXPECT_EQ(b.battleValue.total, d.EstimatedBV);
         EXPECT_EQ(b.cost.total, d.Cost);
         EXPECT_EQ(static_cast<int32_t>(static_cast<int64_t>(Fold(b.weight.terms))), d.CurrentKg);
-        EXPECT_EQ(static_cast<int32_t>(static_cast<int64_t>(Fold(b.cost.terms))), d.Cost);
+        EXPECT_EQ(static_cast<int64_t>(Fold(b.cost.terms)), d.Cost);
         // The Battle Value terms reach the unrounded total exactly, and the rounding the shown figure.
         const std::vector<Term>& bv = b.battleValue.terms;
         ASSERT_GE(bv.size(), 2u);
-        EXPECT_EQ(bv[bv.size() - 2].name, "Unrounded total");
-        EXPECT_EQ(bv.back().name, "Rounding");
+        EXPECT_EQ(bv[bv.size() - 2].name, "Total before rounding");
+        EXPECT_EQ(bv.back().name, "Rounded to a whole number");
         const std::vector<Term> beforeRounding(bv.begin(), bv.end() - 2);
         EXPECT_EQ(Fold(beforeRounding), bv[bv.size() - 2].value);
         EXPECT_EQ(Fold(bv), static_cast<double>(d.EstimatedBV));
@@ -112,8 +117,8 @@ TEST(Breakdown, TermsOfAWorkedDesign) {
                                                "Speed factor=0.65",
                                                "Defensive value=6.4",
                                                "Tech base multiplier=4",
-                                               "Unrounded total=104.224",
-                                               "Rounding=-0.224"};
+                                               "Total before rounding=104.224",
+                                               "Rounded to a whole number=-0.224"};
     // Shortest forms of the floating-point steps may carry a last digit; compare the names and kinds
     // exactly and the values to a millionth.
     ASSERT_EQ(b.battleValue.terms.size(), expected.size());
@@ -138,14 +143,88 @@ TEST(Breakdown, TermsOfAWorkedDesign) {
     EXPECT_NE(text.find("\nCost\n  Base price: 25000\n"), std::string::npos);
 }
 
-TEST(Breakdown, ValuesInShortestForm) {
+// Values as a person reads them: no floating-point tails, at most three decimals, and the shown
+// total before rounding and the shown rounding add up to the shown total.
+TEST(Breakdown, ValuesReadAsAPersonWritesThem) {
     EXPECT_EQ(FormatTermValue(0), "0");
     EXPECT_EQ(FormatTermValue(-0.0), "0");
     EXPECT_EQ(FormatTermValue(1900), "1900");
     EXPECT_EQ(FormatTermValue(-145), "-145");
+    EXPECT_EQ(FormatTermValue(6521337500.0), "6521337500");
     EXPECT_EQ(FormatTermValue(0.66), "0.66");
-    EXPECT_EQ(FormatTermValue(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(FormatTermValue(0.1 + 0.2), "0.3");
     EXPECT_EQ(FormatTermValue(-0.5), "-0.5");
+    EXPECT_EQ(FormatTermValue(94.16000000000001), "94.16");
+    EXPECT_EQ(FormatTermValue(-0.21600000000000819), "-0.216");
+    EXPECT_EQ(FormatTermValue(2.0004), "2");
+    EXPECT_EQ(FormatTermValue(-0.0004), "0");
+
+    BreakdownSection bv{
+        "Battle Value",
+        {{"Weapons", 94.1234, TermKind::Added},
+          {kBeforeRounding, 94.1234, TermKind::Shown},
+          {kRounding, 94 - 94.1234, TermKind::Added}},
+        94
+    };
+    EXPECT_EQ(ShownValues(bv), (std::vector<std::string>{"94.123", "94.123", "-0.123"}));
+    bv.terms[0].value = bv.terms[1].value = 249.5449999;  // shown as 249.545, rounded down
+    bv.terms[2].value = 249 - 249.5449999;
+    bv.total = 249;
+    EXPECT_EQ(ShownValues(bv), (std::vector<std::string>{"249.545", "249.545", "-0.545"}));
+
+    // Every design of many: the two shown figures add up to the shown total, in thousandths.
+    Context ctx;
+    ctx.catalog = test::ShippedCatalog();
+    std::mt19937 rng(77);
+    for (int n = 0; n < 500; ++n) {
+        RandomDesign(rng, ctx);
+        MainCalc(ctx);
+        const Breakdown b = MakeBreakdown(ctx);
+        const std::vector<std::string> shown = ShownValues(b.battleValue);
+        ASSERT_GE(shown.size(), 2u);
+        const auto milli = [](const std::string& s) { return std::llround(std::stod(s) * 1000); };
+        EXPECT_EQ(milli(shown[shown.size() - 2]) + milli(shown.back()), int64_t{b.battleValue.total} * 1000)
+            << shown[shown.size() - 2] << " + " << shown.back();
+        for (const std::string& s : shown) EXPECT_LE(s.size() - std::min(s.size(), s.find('.')), 4u) << s;
+    }
+}
+
+// A design at the reader's limits costs billions: every place that shows the cost shows the sum of
+// the prices, and the file's 32-bit record keeps its bound until reading works the figure out again.
+TEST(Breakdown, CostBeyondThirtyTwoBitsShowsWhole) {
+    Context ctx;
+    ctx.catalog = test::ShippedCatalog();
+    NewDesign(ctx.design);
+    ctx.armorList = ArmorListFor(ctx.design);
+    MainCalc(ctx);
+    int64_t expected = ctx.design.Cost;
+    Design& d = ctx.design;
+    d.OwnedCount.fill(1000);
+    d.OwnedAmmo.fill(1000);
+    for (const CatalogItem& item : ctx.catalog) {
+        if (item.Price > 0) expected += 1000 * int64_t{item.Price};
+        if (item.AmmoPrice > 0) expected += 1000 * int64_t{item.AmmoPrice};
+    }
+    MainCalc(ctx);
+    ASSERT_GT(expected, int64_t{INT32_MAX});
+    EXPECT_EQ(d.Cost, expected);
+    const std::string figure = std::to_string(expected);
+    EXPECT_EQ(StatusTexts(d)[6], "Cost: " + figure);
+    EXPECT_NE(Readout(ctx).find("Cost: " + figure + " C-Bills\r\n"), std::string::npos);
+    const Breakdown b = MakeBreakdown(ctx);
+    EXPECT_EQ(b.cost.total, expected);
+    EXPECT_NE(BreakdownText(b).find("  Total: " + figure + "\n"), std::string::npos);
+
+    const std::string bytes = DesignFileBytes(d);
+    EXPECT_NE(bytes.find("\r\n2147483647\r\n"), std::string::npos);
+    Design read;
+    std::string error;
+    int bad = 0;
+    ASSERT_TRUE(ParseDesignFile(bytes, read, error, bad)) << error;
+    EXPECT_EQ(read.Cost, INT32_MAX);
+    ctx.design = read;
+    MainCalc(ctx);
+    EXPECT_EQ(ctx.design.Cost, expected);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QWindow>
 
 #include <functional>
 #include <utility>
@@ -122,6 +123,35 @@ TEST_F(DesignCheckWindowsTest, PanelsOfABrokenLimitTurnRedWithTheirTextsUnchange
     EXPECT_TRUE(Red()[4]);
 }
 
+// Both windows are tool windows of the main window, which the window manager keeps above it; asked
+// for again while the main window is active, each comes back to the front and takes the keyboard.
+TEST_F(DesignCheckWindowsTest, CheckAndBreakdownStayAboveTheMainWindow) {
+    Act("MCheck")->trigger();
+    Act("MBreakdown")->trigger();
+    for (QWidget* w : std::initializer_list<QWidget*>{form->CheckWindow(), form->BreakdownWindow()}) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->windowType(), Qt::Tool) << w->objectName().toStdString();
+        ASSERT_NE(w->windowHandle(), nullptr);
+        EXPECT_EQ(w->windowHandle()->transientParent(), form->windowHandle())
+            << w->objectName().toStdString();
+    }
+    QApplication::setActiveWindow(form.get());
+    ASSERT_EQ(QApplication::activeWindow(), form.get());
+    Act("MCheck")->trigger();
+    QApplication::processEvents();  // the activation comes back from the window system
+    EXPECT_EQ(QApplication::activeWindow(), form->CheckWindow());
+    QApplication::setActiveWindow(form.get());
+    Act("MBreakdown")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), form->BreakdownWindow());
+    if (const QByteArray shots = qgetenv("VANTREL_SHOTS"); !shots.isEmpty()) {
+        Add(u"Laser Rifle"_s);
+        form->BreakdownWindow()->ShowSection(BreakdownForm::kBattleValue);
+        QApplication::processEvents();
+        form->BreakdownWindow()->grab().save(QString::fromLocal8Bit(shots) + u"/breakdown.png"_s);
+    }
+}
+
 TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
     Act("MCheck")->trigger();
     DesignCheckForm* check = form->CheckWindow();
@@ -179,7 +209,7 @@ TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
     DoubleClick(5);
     EXPECT_EQ(breakdown->CurrentSection(), BreakdownForm::kBattleValue);
     EXPECT_EQ(Column(grid, 1).last(), QString::number(d().EstimatedBV));
-    EXPECT_EQ(Column(grid, 0).at(grid->rowCount() - 2), u"Rounding"_s);
+    EXPECT_EQ(Column(grid, 0).at(grid->rowCount() - 2), u"Rounded to a whole number"_s);
     DoubleClick(6);
     EXPECT_EQ(breakdown->CurrentSection(), BreakdownForm::kCost);
     EXPECT_EQ(Column(grid, 1).last(), QString::number(d().Cost));

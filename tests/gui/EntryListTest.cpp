@@ -5,6 +5,7 @@
 
 #include "MainFormFixture.h"
 
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -142,6 +143,24 @@ std::vector<QAction*> PlaceActions(const SlotPage& page) {
             Find<QAction>(page, "PlaceInLeftArm")};
 }
 
+// The regions a widget paints, as the event loop delivers them.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* w) : widget_(w) { w->installEventFilter(this); }
+    void Clear() { region_ = QRegion(); }
+    bool Covers(const QRect& r) const { return !r.isEmpty() && (region_ & r) == QRegion(r); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == widget_ && e->type() == QEvent::Paint) region_ += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+    QRegion region_;
+};
+
 class EntryListPages : public MainFormFixture {
 protected:
     // Every owned count of the design at `count`.
@@ -251,6 +270,38 @@ TEST_F(EntryListPages, AddRemoveAndInformationOnAHugeOwnedList) {
         EXPECT_EQ(owned->Text(r), ExpectedLine(r)) << r;
         EXPECT_TRUE(owned->IsSelected(r)) << r;
     }
+}
+
+// What the owned list paints after "Add >>" and "<< Remove" on a list on show: the rows that came
+// and went are repainted, and the scroll range follows the rows.
+TEST_F(EntryListPages, AddAndRemoveRepaintTheOwnedListOnShow) {
+    ShowPage(2);
+    EquipmentPage* p = Equipment();
+    EntryList* owned = Find<EntryList>(*p, "SelList");
+    QApplication::processEvents();  // the page's first paint
+    PaintRecorder painted(owned->viewport());
+
+    AddAvailable(u"Laser Rifle"_s);
+    QApplication::processEvents();
+    ASSERT_EQ(owned->count(), 1);
+    EXPECT_TRUE(painted.Covers(owned->visualRect(owned->Index(0)))) << "the added row is not painted";
+
+    painted.Clear();
+    for (int i = 0; i < 60; ++i) AddAvailable(u"Laser Rifle"_s);
+    QApplication::processEvents();
+    ASSERT_EQ(owned->count(), 61);
+    EXPECT_GT(owned->verticalScrollBar()->maximum(), 0) << "no scroll range for rows beyond the view";
+    EXPECT_TRUE(painted.Covers(owned->visualRect(owned->Index(1))));
+
+    owned->verticalScrollBar()->setValue(0);
+    owned->selectAll();
+    QApplication::processEvents();
+    painted.Clear();
+    Find<QPushButton>(*p, "ComRemove")->click();
+    QApplication::processEvents();
+    ASSERT_EQ(owned->count(), 0);
+    EXPECT_EQ(owned->verticalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(painted.Covers(owned->viewport()->rect())) << "rows taken out stay on screen";
 }
 
 // On the slot page: arrows choose an owned entry and open the place actions, a refill shuts them,

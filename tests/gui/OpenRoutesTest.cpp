@@ -3,6 +3,8 @@
 
 #include "FindWidget.h"
 #include "MainFormFixture.h"
+#include "files/DesignFile.h"
+#include "sheet/QtText.h"
 #include "ui/RecentFiles.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
@@ -18,6 +20,10 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace vantrel::test {
 namespace {
@@ -231,6 +237,71 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("record 623"_q));
     EXPECT_TRUE(d() == before);
+}
+
+// File names are bytes: names that are not valid UTF-8 go to a text and back unchanged, and valid
+// ones read as the toolkit reads them.
+TEST(FileNames, BytesThatAreNotUtf8ComeBackUnchanged) {
+    for (const QByteArray& bytes : {QByteArray("/tmp/r\xe9sum\xe9.vnt"), QByteArray("\xff\xfe"),
+                                    QByteArray("a\xc3"), QByteArray("\xed\xa0\x80x"), QByteArray("\xe2\x82"),
+                                    QByteArray("\xf0\x9f\x98\x80 \xc3\xa9 \x80"), QByteArray("\xc0\xaf")}) {
+        const QString name = FileNameFromBytes(bytes);
+        EXPECT_EQ(FileNameBytes(name), bytes) << bytes.toHex().toStdString();
+        EXPECT_NE(name, QString::fromUtf8(bytes));  // the toolkit's reading loses the bytes
+    }
+    const QByteArray valid("/home/zo\xc3\xab/\xf0\x9f\x98\x80 \xe2\x82\xac.vnt");
+    EXPECT_EQ(FileNameFromBytes(valid), QString::fromUtf8(valid));
+    EXPECT_EQ(FileNameBytes(QString::fromUtf8(valid)), valid);
+}
+
+// A design whose file name is not valid UTF-8 opens from the command line, a drop and the recent
+// list, and Save writes that same file.
+TEST_F(OpenRoutes, NamesThatAreNotUtf8OpenEveryWay) {
+    namespace fs = std::filesystem;
+    const QByteArray bytes = QFile::encodeName(dir.path()) + QByteArray("/r\xe9sum\xe9 \xff.vnt");
+    const fs::path onDisk(bytes.toStdString());
+    fs::copy_file(Golden("quad-turret/design.vnt"_q).toStdString(), onDisk);
+    const QString name = FileNameFromBytes(bytes);
+    const auto files = [&] {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(dir.path().toStdString()))
+            if (e.path().extension() == ".vnt") out.push_back(e.path().filename().string());
+        return out;
+    };
+
+    ASSERT_TRUE(form->Files().CommandLineOpen({name}));
+    EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(u'\n').toStdString();
+    EXPECT_EQ(form->Files().Recent().Entries(), QStringList{name});
+
+    // Opened by a drop, as a file manager sends the URL; Save writes to the file it came from.
+    form->Files().MNew_Click();
+    MakeUnsaved();
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"))});
+    EXPECT_TRUE(Drop(Find<QStatusBar>(*form, "StatBar"), data));
+    EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
+    EXPECT_EQ(ctx.DesignFile, bytes.toStdString());
+    Find<QLineEdit>(*form, "TextModel")->setText("Renamed"_q);
+    form->Files().MSave_Click();
+    EXPECT_TRUE(ctx.Saved);
+    EXPECT_EQ(files(), std::vector<std::string>{onDisk.filename().string()});  // no second file
+    Design read;
+    std::string error;
+    int bad = 0;
+    ASSERT_TRUE(DoOpen(onDisk.string(), read, error, bad)) << error;
+    EXPECT_EQ(read.Model, "Renamed");
+
+    // The recent list keeps the name through the settings and opens it.
+    form->Files().Recent().Flush();
+    RecentFiles again(*settings);
+    EXPECT_EQ(again.Entries(), QStringList{name});
+    form->Files().MNew_Click();
+    dialogs.messages.clear();
+    Choose(0);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(u'\n').toStdString();
+    EXPECT_EQ(Find<QLineEdit>(*form, "TextModel")->text(), "Renamed"_q);
 }
 
 TEST_F(OpenRoutes, OtherDropsAreIgnored) {

@@ -115,7 +115,7 @@ TEST(RecordSheet, NewDesignShowsItsFiguresAndAFourTrooperSquad) {
     const Loaded l = Load("new-design");
     const RecordSheet s = BuildRecordSheet(l);
     EXPECT_EQ(s.name, "Battle Armor");
-    EXPECT_EQ(s.chassisLine, "Chassis: Bipedal Light (750Kg)");
+    EXPECT_EQ(s.chassisLine, "Chassis: Humanoid Light (750Kg)");
     EXPECT_EQ(s.techLevelLine, "Technology Level: 2");
     ASSERT_EQ(s.movement.size(), 4u);
     EXPECT_EQ(s.movement[0].caption, "10.8 Km/H");

@@ -274,6 +274,37 @@ TEST_F(UndoTest, TypingInOneBoxIsOneStepUntilAnotherGestureComes) {
     EXPECT_FALSE(Act("MRedo")->isEnabled());
 }
 
+// Typing that comes back to the text it started from leaves no step, so the next Ctrl+Z undoes
+// the gesture before; typing on afterwards is a step of its own again.
+TEST_F(UndoTest, TypingThatNetsToNothingMakesNoStep) {
+    const QString model = Line("TextModel")->text();
+    Line("TextModel")->setText("X-1"_q);
+    ASSERT_EQ(Steps(), 1u);
+    QLineEdit* name = Line("TextMechName");
+    name->setFocus();
+    name->end(false);
+    Key(name, Qt::Key_A, "a"_q);
+    Key(name, Qt::Key_Backspace, QString());
+    EXPECT_EQ(d().MechName, "Battle Armor");
+    EXPECT_EQ(Steps(), 1u);
+    EXPECT_EQ(Act("MUndo")->text(), "&Undo Model"_q);
+
+    Key(name, Qt::Key_B, "b"_q);
+    Key(name, Qt::Key_C, "c"_q);
+    Key(name, Qt::Key_Backspace, QString());  // "Battle Armorb": still a change
+    EXPECT_EQ(Steps(), 2u);
+    EXPECT_EQ(Act("MUndo")->text(), "&Undo Name"_q);
+    Key(name, Qt::Key_Backspace, QString());  // back to the start of this run
+    EXPECT_EQ(Steps(), 1u);
+    Key(name, Qt::Key_D, "d"_q);
+    EXPECT_EQ(Steps(), 2u);
+    Undo();
+    EXPECT_EQ(name->text(), "Battle Armor"_q);
+    Undo();
+    EXPECT_EQ(Line("TextModel")->text(), model);
+    EXPECT_TRUE(ctx.Saved);
+}
+
 TEST_F(UndoTest, HistoryNotesAreAStep) {
     form->MHistory_Click();
     HistoryForm* history = form->HistoryWindow();

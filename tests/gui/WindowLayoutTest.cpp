@@ -7,8 +7,13 @@
 #include "ui/Faces.h"
 
 #include <QAbstractScrollArea>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 
 #include <functional>
@@ -46,10 +51,15 @@ std::string Describe(const QWidget* w) {
         .toStdString();
 }
 
+// A scroll area of a control; the one around the pages holds them whole unless the screen is small.
+bool IsScrollArea(const QObject* o) {
+    return qobject_cast<const QAbstractScrollArea*>(o) && o->objectName() != u"PageScroll"_s;
+}
+
 // Whether `w` is one of the pieces a scroll area lays over its own frame (scroll bars, corner).
 bool InsideScrollArea(const QWidget* w) {
     for (const QObject* p = w->parent(); p; p = p->parent())
-        if (qobject_cast<const QAbstractScrollArea*>(p)) return true;
+        if (IsScrollArea(p)) return true;
     return false;
 }
 
@@ -74,7 +84,7 @@ void ExpectNothingCutOff(QWidget* top, const std::string& pageName) {
             }
             visit(w);
         }
-        if (InsideScrollArea(parent) || qobject_cast<QAbstractScrollArea*>(parent)) return;
+        if (InsideScrollArea(parent) || IsScrollArea(parent)) return;
         for (int i = 0; i < shown.size(); ++i)
             for (int j = i + 1; j < shown.size(); ++j)
                 EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
@@ -228,7 +238,7 @@ TEST(Faces, FollowTheDesktopSizeAndPicturesTheScreensPixels) {
 
 TEST_F(WindowLayout, WindowComesBackAsLargeAsItWasLeftAndNeverBelowTheLeast) {
     EXPECT_TRUE(settings->Read(kKeyWindowGeometry, {}).isEmpty());
-    form->resize(1000, 700);
+    form->resize(780, 560);  // above the least size, within the test screen
     QApplication::processEvents();
     ASSERT_TRUE(form->close());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -236,7 +246,7 @@ TEST_F(WindowLayout, WindowComesBackAsLargeAsItWasLeftAndNeverBelowTheLeast) {
     EXPECT_EQ(settings->Read(kKeyBiped, u"unset"_s), u"unset"_s);  // the other keys stay as they were
 
     MainForm again(ctx, *settings, dialogs, platform);
-    EXPECT_EQ(again.size(), QSize(1000, 700));
+    EXPECT_EQ(again.size(), QSize(780, 560));
 
     // A size left under a smaller font comes back raised to what the font needs now.
     MainForm small(ctx, *settings, dialogs, platform);
@@ -251,6 +261,63 @@ TEST_F(WindowLayout, WindowComesBackAsLargeAsItWasLeftAndNeverBelowTheLeast) {
     settings->Write(kKeyWindowGeometry, u"not geometry"_s);
     MainForm damaged(ctx, *settings, dialogs, platform);
     EXPECT_EQ(damaged.size(), larger.minimumSize());
+}
+
+// A damaged stored place (far off the screen, 32767 pixels square) comes back on the screen and
+// within its size; a place on the screen stays as it was.
+TEST_F(WindowLayout, DamagedStoredPlaceComesBackOnTheScreen) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(room.width() >= form->minimumWidth() && room.height() >= form->minimumHeight());
+    for (const QRect stored :
+         {QRect(40000, 40000, 900, 600), QRect(-5000, 20, 900, 600), QRect(0, 0, 32767, 32767),
+          QRect(room.right() - 10, room.bottom() - 10, 32767, 32767)}) {
+        MainForm w(ctx, *settings, dialogs, platform);
+        w.setGeometry(stored);
+        w.SaveWindowGeometry();
+        MainForm again(ctx, *settings, dialogs, platform);
+        const QString what =
+            u"%1,%2 %3x%4"_s.arg(stored.x()).arg(stored.y()).arg(stored.width()).arg(stored.height());
+        EXPECT_TRUE(room.contains(again.frameGeometry())) << what.toStdString();
+        EXPECT_GE(again.width(), again.minimumWidth());
+    }
+    MainForm w(ctx, *settings, dialogs, platform);
+    w.setGeometry(room.left() + 10, room.top() + 20, form->minimumWidth(), form->minimumHeight());
+    w.SaveWindowGeometry();
+    MainForm kept(ctx, *settings, dialogs, platform);
+    EXPECT_EQ(kept.geometry(), w.geometry());
+}
+
+// A screen smaller than the least size (1600 x 1000 pixels at 2x): the window fits it, the pages
+// scroll, and the status line stays on show at the foot. On a screen of room they do not scroll.
+TEST_F(WindowLayout, PagesScrollOnASmallScreenAndTheStatusLineStays) {
+    auto* scroll = Find<QScrollArea>(*form, "PageScroll");
+    QApplication::processEvents();
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    const QSize least = form->minimumSize();
+
+    const QSize room(800, 500);
+    ASSERT_GT(least.height(), room.height());
+    form->SetScreenRoom(room);
+    QApplication::processEvents();
+    EXPECT_LE(form->minimumWidth(), room.width());
+    EXPECT_LE(form->minimumHeight(), room.height());
+    form->resize(room);
+    QApplication::processEvents();
+    EXPECT_LE(form->height(), room.height());
+    QStatusBar* status = form->statusBar();
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(form->rect().contains(status->geometry()));
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    if (const QByteArray shots = qgetenv("VANTREL_SHOTS"); !shots.isEmpty())
+        form->grab().save(QString::fromLocal8Bit(shots) + u"/small-screen.png"_s);
+    // Every page stays whole inside the area that scrolls.
+    EXPECT_GE(scroll->widget()->height(), scroll->widget()->minimumSizeHint().height());
+    EXPECT_GT(scroll->widget()->height(), scroll->viewport()->height());
+
+    form->SetScreenRoom(QSize(4000, 3000));
+    QApplication::processEvents();
+    EXPECT_EQ(form->minimumSize(), least);
 }
 
 }  // namespace

@@ -21,10 +21,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -185,6 +187,44 @@ TEST_F(WindowsTest, SplashReadsCatalogFadesInAndHandsOverOnClick) {
     EXPECT_EQ(handovers, 1);
     EXPECT_TRUE(stops.empty());
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Enter, the keypad's Enter, Space and Escape continue as the click does, once the catalog is
+// read; the hint stands out from the picture around it.
+TEST_F(WindowsTest, SplashContinuesFromTheKeyboard) {
+    int expected = 0;
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}) {
+        auto splash = MakeSplash(catalogPath);
+        splash->Form_Load();
+        const auto press = [&] {
+            QWidget* target = splash->focusWidget() != nullptr ? splash->focusWidget() : splash.get();
+            QTest::keyClick(target, static_cast<Qt::Key>(key),
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        };
+        press();  // the catalog is not read yet
+        EXPECT_EQ(handovers, expected) << key;
+        splash->Timer1_Timer();
+        ASSERT_TRUE(splash->CatalogReady);
+        if (key == Qt::Key_Return) {
+            // The hint's letters against the ground behind them: a clear step in lightness.
+            const QImage shown = splash->Picture2->grab().toImage();
+            const QRect hint = splash->LabContinue->geometry() & shown.rect();
+            std::vector<int> lightness;
+            for (int y = hint.top(); y <= hint.bottom(); ++y)
+                for (int x = hint.left(); x <= hint.right(); ++x)
+                    lightness.push_back(shown.pixelColor(x, y).lightness());
+            ASSERT_FALSE(lightness.empty());
+            std::sort(lightness.begin(), lightness.end());
+            const int ground = lightness[lightness.size() / 2], letters = lightness.back();
+            EXPECT_GT(letters - ground, 150) << letters << " on " << ground;
+            // Every pixel of the ground near the median: nothing of the picture shows through it.
+            EXPECT_LT(lightness[lightness.size() / 4] - lightness.front(), 40);
+        }
+        press();
+        EXPECT_EQ(handovers, ++expected) << key;
+        EXPECT_FALSE(splash->isVisible());
+    }
+    EXPECT_TRUE(stops.empty());
 }
 
 TEST_F(WindowsTest, SplashStopsStartUpOnABadCatalog) {
@@ -397,6 +437,37 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
 }
 
 // The shortest message keeps a box wide enough for its whole title; a long one is not narrowed.
+// A focused button of the small windows takes Enter (and the keypad's Enter) as a click.
+TEST_F(WindowsTest, FocusedButtonsAnswerEnter) {
+    const auto enter = [](QWidget* w, int key) {
+        w->setFocus();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    NewDesign(ctx.design);
+    HistoryForm history(ctx);
+    history.Form_Load();
+    history.show();
+    history.TextHistory->setPlainText(QStringLiteral("Night raid"));
+    enter(history.ComChange, Qt::Key_Return);
+    EXPECT_FALSE(history.isVisible());
+    EXPECT_EQ(ctx.design.History, "Night raid");
+    history.Form_Load();
+    history.show();
+    history.TextHistory->setPlainText(QStringLiteral("thrown away"));
+    enter(history.ComCancel, Qt::Key_Enter);
+    EXPECT_FALSE(history.isVisible());
+    EXPECT_EQ(ctx.design.History, "Night raid");
+
+    OptionsForm options(*settings, [](int) {});
+    options.Form_Load();
+    options.show();
+    options.SplashChk->setChecked(false);
+    enter(options.cmdOK, Qt::Key_Return);
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("0"));
+}
+
 TEST(MessageBoxes, AreWideEnoughForTheirTitle) {
     QMessageBox shortBox;
     shortBox.setWindowTitle(QStringLiteral("Vantrel"));

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace vantrel {
+
+// "Vantrel Help": the short user guide shipped in the program's resources, in a window of its own.
+class HelpForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpForm(QWidget* parent = nullptr);
+
+    // Runs each time the window is opened: the guide from its start.
+    void Form_Load();
+
+    QTextBrowser* TextGuide = nullptr;
+};
+
+}  // namespace vantrel
