@@ -18,6 +18,17 @@
 
 namespace vantrel::fuzz {
 
+// The shipped catalog, read once for the whole run.
+inline const Catalog& ShippedCatalog() {
+    static const Catalog catalog = [] {
+        Catalog c;
+        CatalogError e;
+        if (!LoadCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
+        return c;
+    }();
+    return catalog;
+}
+
 inline void ExerciseCatalog(const std::string& bytes) {
     static Catalog catalog;
     CatalogError error;

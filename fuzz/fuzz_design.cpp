@@ -6,19 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-const vantrel::Catalog& TheCatalog() {
-    static const vantrel::Catalog catalog = [] {
-        vantrel::Catalog c;
-        vantrel::CatalogError e;
-        if (!vantrel::LoadCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
-        return c;
-    }();
-    return catalog;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    vantrel::fuzz::ExerciseDesign(TheCatalog(), std::string(reinterpret_cast<const char*>(data), size));
+    vantrel::fuzz::ExerciseDesign(vantrel::fuzz::ShippedCatalog(),
+                                  std::string(reinterpret_cast<const char*>(data), size));
     return 0;
 }

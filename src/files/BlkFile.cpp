@@ -1069,26 +1069,8 @@ bool ParseBlkFile(const std::string& bytes, const Catalog& catalog, const MegaMe
 
 bool ReadBlkFile(const std::string& path, const Catalog& catalog, const MegaMekNameTable& names,
                  BlkImport& out, BlkRefusal& refusal) {
-    if (IsNonRegularFile(path)) return Refuse(refusal, 0, kNotRegularFile);
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return Refuse(refusal, 0, std::string("the file cannot be opened: ") + std::strerror(errno));
-    std::string bytes;
-    char buffer[65536];
-    bool readError = false;
-    for (;;) {
-        const size_t n = std::fread(buffer, 1, sizeof buffer, file);
-        bytes.append(buffer, n);
-        if (static_cast<long>(bytes.size()) > kMaxBlkFileBytes) break;
-        if (n < sizeof buffer) {
-            readError = std::ferror(file) != 0;
-            break;
-        }
-    }
-    const int err = errno;
-    std::fclose(file);
-    if (readError) return Refuse(refusal, 0, std::string("the file cannot be read: ") + std::strerror(err));
+    std::string bytes, error;
+    if (!ReadFileBytes(path, kMaxBlkFileBytes, bytes, error)) return Refuse(refusal, 0, error);
     return ParseBlkFile(bytes, catalog, names, out, refusal);
 }
 

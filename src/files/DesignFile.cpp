@@ -211,34 +211,8 @@ bool ParseDesignFile(const std::string& bytes, Design& out, std::string& error, 
 
 bool DoOpen(const std::string& fileName, Design& out, std::string& error, int& badRecord) {
     badRecord = 0;
-    if (IsNonRegularFile(fileName)) {
-        error = kNotRegularFile;
-        return false;
-    }
-    errno = 0;
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (file == nullptr) {
-        error = std::string("the file cannot be opened: ") + std::strerror(errno);
-        return false;
-    }
     std::string bytes;
-    char buffer[65536];
-    bool readError = false;
-    for (;;) {
-        const size_t n = std::fread(buffer, 1, sizeof buffer, file);
-        bytes.append(buffer, n);
-        if (static_cast<long>(bytes.size()) > kMaxFileBytes) break;
-        if (n < sizeof buffer) {
-            readError = std::ferror(file) != 0;
-            break;
-        }
-    }
-    const int err = errno;
-    std::fclose(file);
-    if (readError) {
-        error = std::string("the file cannot be read: ") + std::strerror(err);
-        return false;
-    }
+    if (!ReadFileBytes(fileName, kMaxFileBytes, bytes, error)) return false;
     if (static_cast<long>(bytes.size()) > kMaxFileBytes) {
         error = "the file is far too large to be a design file";
         return false;

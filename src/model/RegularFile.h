@@ -10,4 +10,8 @@ bool IsNonRegularFile(const std::string& path);
 
 extern const char* const kNotRegularFile;  // "the file is not a regular file"
 
+// Reads a regular file whole, stopping once more than `maxBytes` have come in (the caller refuses such
+// a file by its size); false with the reason when it cannot be opened or read.
+bool ReadFileBytes(const std::string& path, long maxBytes, std::string& bytes, std::string& error);
+
 }  // namespace vantrel
