@@ -1,7 +1,9 @@
 #include "files/DesignList.h"
 
 #include "equipment/DesignCheck.h"
+#include "files/BlkFile.h"
 #include "files/DesignFile.h"
+#include "files/MegaMekNames.h"
 #include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
 #include "rules/StatusLine.h"
@@ -32,12 +34,33 @@ bool IsNumericColumn(int column) {
 
 namespace {
 
-bool ReadVnt(const std::string& path, Design& out, std::string& problem) {
+bool ReadVnt(const Catalog&, const std::string& path, Design& out, std::string& problem) {
     std::string error;
     int badRecord = 0;
     if (DoOpen(path, out, error, badRecord)) return true;
     problem = FormatOpenError(path, badRecord, error);
     return false;
+}
+
+// A MegaMek unit file, read as Import MegaMek Unit reads it; what it could not carry over is the
+// import's report, not a reason to leave the file out.
+bool ReadBlk(const Catalog& catalog, const std::string& path, Design& out, std::string& problem) {
+    MegaMekNameTable names;
+    std::string error;
+    int line = 0;
+    if (!ParseMegaMekNames(MegaMekNamesText(), catalog, names, error, line)) {
+        problem = "Cannot read " + path + ": the MegaMek name table does not fit the catalog (line " +
+                  std::to_string(line) + ": " + error + ").";
+        return false;
+    }
+    BlkImport unit;
+    BlkRefusal refusal;
+    if (!ReadBlkFile(path, catalog, names, unit, refusal)) {
+        problem = FormatBlkLine(path, refusal.line, refusal.problem);
+        return false;
+    }
+    out = std::move(unit.design);
+    return true;
 }
 
 std::string Lower(std::string text) {
@@ -129,6 +152,7 @@ namespace {
 // A unit file reader of another program goes here, beside the design file's own.
 constexpr DesignReader kDesignReaders[] = {
     {".vnt", ReadVnt},
+    {".blk", ReadBlk},
 };
 }  // namespace
 
@@ -174,7 +198,7 @@ DesignRow ReadDesignRow(Context& scratch, const ListedFile& file) {
         c[kColProblem] = "Not a design file: " + file.path + ".";
         return row;
     }
-    if (!reader->read(file.path, scratch.design, problem)) {
+    if (!reader->read(scratch.catalog, file.path, scratch.design, problem)) {
         c[kColProblem] = problem.empty() ? "Cannot read " + file.path + "." : problem;
         return row;
     }

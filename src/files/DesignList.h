@@ -60,7 +60,7 @@ struct DesignRow {
 // reads a file into a design, or says why it cannot.
 struct DesignReader {
     const char* extension;
-    bool (*read)(const std::string& path, Design& out, std::string& problem);
+    bool (*read)(const Catalog& catalog, const std::string& path, Design& out, std::string& problem);
 };
 
 // Every kind of design file the listing reads; another reader joins by adding its line here.

@@ -158,8 +158,17 @@ void BlkCommands::MImportBlk_Click() {
     request.filter = kBlkFilter;
     request.defaultSuffix = kBlkExt;
     const QString path = dialogs_.File(window_, request);
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) Import(path, names);
+}
 
+void BlkCommands::ImportFile(const QString& path) {
+    const GestureScope gesture(gestures_, "Import MegaMek Unit");
+    if (!files_.UnsavedChangesCheck()) return;
+    MegaMekNameTable names;
+    if (Names(names)) Import(path, names);
+}
+
+void BlkCommands::Import(const QString& path, const MegaMekNameTable& names) {
     BlkImport imported;
     BlkRefusal refusal;
     if (!ReadBlkFile(FileSystemName(path), ctx_.catalog, names, imported, refusal)) {

@@ -49,6 +49,9 @@ public:
 
     void MExportBlk_Click();
     void MImportBlk_Click();
+    // The same import of a unit file already chosen (a row of the design library), with the
+    // unsaved-changes question first.
+    void ImportFile(const QString& path);
     void MCopyReadout_Click();
     void MCopyReadoutChat_Click();
 
@@ -59,6 +62,7 @@ public:
 
 private:
     bool Names(MegaMekNameTable& out);
+    void Import(const QString& path, const MegaMekNameTable& names);
     void Warn(const QString& text);
     Context& ctx_;
     GestureTracker& gestures_;

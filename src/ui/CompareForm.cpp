@@ -1,8 +1,10 @@
 #include "ui/CompareForm.h"
 
 #include "files/DesignFile.h"
+#include "files/DesignList.h"
 #include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
+#include "sheet/QtText.h"
 #include "ui/CachedTextDelegate.h"
 #include "ui/EscapeCloses.h"
 #include "ui/Gesture.h"
@@ -65,13 +67,20 @@ bool CompareForm::SetDesigns(const QStringList& sources, QString& problem) {
             continue;
         }
         auto ctx = std::make_unique<Context>();
+        ctx->catalog = open_.catalog;
+        // Design files and MegaMek unit files alike, through the listing's readers.
+        const std::string path = FileSystemName(source);
+        const DesignReader* reader = ReaderFor(path);
         std::string error;
         int badRecord = 0;
-        if (!DoOpen(source.toStdString(), ctx->design, error, badRecord)) {
+        if (reader == nullptr && !DoOpen(path, ctx->design, error, badRecord)) {
             problem = Text(FormatOpenError(QDir::toNativeSeparators(source).toStdString(), badRecord, error));
             return false;
         }
-        ctx->catalog = open_.catalog;
+        if (reader != nullptr && !reader->read(ctx->catalog, path, ctx->design, error)) {
+            problem = Text(error);
+            return false;
+        }
         ctx->armorList = ArmorListFor(ctx->design);
         MainCalc(*ctx);
         read.push_back(std::move(ctx));

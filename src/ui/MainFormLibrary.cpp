@@ -1,5 +1,6 @@
 // The design library and the comparison windows.
 
+#include "ui/BlkCommands.h"
 #include "ui/CompareForm.h"
 #include "ui/ControlNames.h"
 #include "ui/DesignLibraryForm.h"
@@ -20,8 +21,17 @@ void MainForm::MLibrary_Click() {
         DesignLibraryForm::Commands commands;
         // Queued, as a dropped file is: the question and any refusal come after the key or click.
         commands.open = [this](const QString& path) {
+            // A MegaMek unit file in the folder is imported; a design file opens.
+            const bool unit = path.endsWith(QStringLiteral(".blk"), Qt::CaseInsensitive);
             QMetaObject::invokeMethod(
-                files_, [files = files_, path] { files->OpenDropped(path); }, Qt::QueuedConnection);
+                files_,
+                [files = files_, blk = blk_, path, unit] {
+                    if (unit)
+                        blk->ImportFile(path);
+                    else
+                        files->OpenDropped(path);
+                },
+                Qt::QueuedConnection);
         };
         commands.compare = [this](const QStringList& paths) { OpenCompare(paths); };
         commands.sheets = [this](const QStringList& paths) { sheets_->SheetsOf(paths); };

@@ -1,5 +1,6 @@
 #include "files/DesignList.h"
 
+#include "TestCatalog.h"
 #include "TestFiles.h"
 #include "files/DesignFile.h"
 #include "model/Design.h"
@@ -81,7 +82,8 @@ TEST(DesignList, GoldenFoldersMatchSummaryAndCheck) {
     const std::vector<DesignRow> rows = ListRows(kData.string(), true);
     std::vector<std::string> expectedFiles;
     for (const auto& e : fs::recursive_directory_iterator(kData))
-        if (e.path().extension() == ".vnt") expectedFiles.push_back(e.path().string());
+        if (e.path().extension() == ".vnt" || e.path().extension() == ".blk")
+            expectedFiles.push_back(e.path().string());
     std::sort(expectedFiles.begin(), expectedFiles.end());
     ASSERT_EQ(Column(rows, kColFile), expectedFiles);
 
@@ -89,6 +91,7 @@ TEST(DesignList, GoldenFoldersMatchSummaryAndCheck) {
     for (const DesignRow& row : rows) {
         const fs::path folder = fs::path(row[kColFile]).parent_path();
         SCOPED_TRACE(folder.filename().string());
+        if (fs::path(row[kColFile]).extension() == ".blk") continue;  // below, with the shipped catalog
         if (fs::exists(folder / "error.txt")) {
             EXPECT_NE(row[kColProblem].find("record " + Lines(ReadBytes(folder / "error.txt"))[0]),
                       std::string::npos)
@@ -129,6 +132,31 @@ TEST(DesignList, GoldenFoldersMatchSummaryAndCheck) {
         EXPECT_FALSE(row[kColArmorType].empty());
     }
     EXPECT_GE(compared, 2);
+}
+
+// A MegaMek unit file is a row of its own, with every figure of the design its import gives.
+TEST(DesignList, UnitFilesListAsTheirImport) {
+    TempDir dir;
+    std::vector<ListedFile> files;
+    for (const char* unit : {"blk-is-biped-jump", "blk-clan-vtol", "blk-quad-turret-umu"}) {
+        fs::copy_file(kData / unit / "unit.blk", dir.path / (std::string(unit) + ".blk"));
+        fs::copy_file(kData / unit / "imported.vnt", dir.path / (std::string(unit) + ".vnt"));
+    }
+    std::string error;
+    ASSERT_TRUE(ListDesignFiles(dir.path.string(), false, files, error)) << error;
+    std::vector<DesignRow> rows;
+    ReadDesignRows(test::ShippedCatalog(), files, 2, 4, [&](std::vector<DesignRow>& b) {
+        rows.insert(rows.end(), b.begin(), b.end());
+        return true;
+    });
+    ASSERT_EQ(rows.size(), 6u);
+    for (std::size_t i = 0; i < rows.size(); i += 2) {
+        SCOPED_TRACE(rows[i][kColFile]);
+        EXPECT_TRUE(rows[i].Readable()) << rows[i][kColProblem];
+        EXPECT_FALSE(rows[i][kColName].empty());
+        for (int column = kColName; column < kDesignColumnCount; ++column)
+            EXPECT_EQ(rows[i][column], rows[i + 1][column]) << column;
+    }
 }
 
 // Among designs: a damaged file, a sub-folder with a design, a named pipe with the design extension

@@ -298,6 +298,20 @@ TEST_F(Library, SelectionCopiesShowsInFolderAndCompares) {
     EXPECT_EQ(platform.opened.back(), pdf);
 }
 
+// A MegaMek unit file in the folder is a row like any design; Enter imports it as a new design.
+TEST_F(Library, UnitFilesAreListedAndImportedFromTheTable) {
+    Write("plain.vnt"_q, "Plain", "");
+    ASSERT_TRUE(QFile::copy(Golden("blk-clan-vtol/unit.blk"), designs.filePath("kestrel.blk"_q)));
+    DesignLibraryForm* library = Open();
+    EXPECT_EQ(Shown(library, kColName), (QStringList{"Kestrel Test Suit"_q, "Plain"_q}));
+    SelectRows(library, {"Kestrel Test Suit"_q});
+    Key(Grid(library), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Line("TextMechName")->text(), "Kestrel Test Suit"_q);
+    EXPECT_TRUE(ctx.DesignFile.empty());
+    EXPECT_FALSE(ctx.Saved);
+}
+
 TEST_F(Library, KeepsColumnWidthsAndSortOrder) {
     Write("a.vnt"_q, "Alpha", "");
     DesignLibraryForm* library = Open();
