@@ -180,6 +180,7 @@ void FileCommands::RefreshAll() {
     host_.RefreshP3();
     host_.RefreshP4();
     host_.RefreshMain();
+    host_.ShowTitle();
 }
 
 // Brings a design read from a file into the window: the state as the file holds it, shown once. The

@@ -80,6 +80,7 @@ public:
 
     // --- refreshes and the redraw lock ---
     void RefreshMain() override;
+    void ShowTitle() override;
     void RefreshP1() override;
     void RefreshP2() override;
     void RefreshP3() override;

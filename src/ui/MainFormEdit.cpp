@@ -19,6 +19,7 @@ void MainForm::ShowState(const DesignState& state) {
     RefreshP3();
     RefreshP4();
     RefreshMain();
+    ShowTitle();
     ShowFrameOf(TabStrip1->currentIndex() + 1);
     if (!typingNotes) ReloadHistoryWindow();
     SetRedraw(true);

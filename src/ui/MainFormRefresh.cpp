@@ -51,6 +51,8 @@ void MainForm::RefreshMain() {
     SetRedraw(true);
 }
 
+void MainForm::ShowTitle() { setWindowTitle(QStringLiteral("Vantrel - ") + TextMechName->text()); }
+
 void MainForm::RefreshP1() { chassisPage_->RefreshP1(); }
 void MainForm::RefreshP2() { armorPage_->RefreshP2(); }
 void MainForm::RebuildAType() { armorPage_->RebuildAType(); }

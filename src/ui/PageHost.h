@@ -9,6 +9,9 @@ namespace vantrel {
 class PageHost {
 public:
     virtual void RefreshMain() = 0;
+    // The window's title for the design on show. RefreshMain takes the title from the name box before
+    // writing the box, so a design put back whole (Open, Undo) needs this after its one refresh.
+    virtual void ShowTitle() {}
     virtual void RefreshP1() = 0;
     virtual void RefreshP2() = 0;
     virtual void RefreshP3() = 0;

@@ -171,6 +171,7 @@ TEST_F(OpenRoutes, OpenedAndSavedDesignsFillTheMenuAndOpenLikeOpen) {
     Choose(1);
     EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
     EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
+    EXPECT_EQ(form->windowTitle(), "Vantrel - "_q + kQuadName);  // the title follows at once
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
     EXPECT_TRUE(ctx.Saved);
     EXPECT_EQ(form->Files().Recent().Entries(), (QStringList{quad, saved}));
@@ -224,6 +225,7 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     EXPECT_TRUE(Drop(FindAt<SlotLabel>(*Biped(), "BodyCrit", 3), file));
     EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
     EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
+    EXPECT_EQ(form->windowTitle(), "Vantrel - "_q + kQuadName);  // the title follows at once
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
     EXPECT_TRUE(ctx.Saved);
     EXPECT_EQ(form->Files().Recent().Entries(), QStringList{quad});

@@ -265,6 +265,7 @@ TEST_F(UndoTest, TypingInOneBoxIsOneStepUntilAnotherGestureComes) {
     EXPECT_EQ(Line("TextModel")->text(), QString::fromStdString(start.design.Model));
     Undo();
     EXPECT_EQ(Line("TextMechName")->text(), "Battle Armorabc"_q);
+    EXPECT_EQ(form->windowTitle(), "Vantrel - Battle Armorabc"_q);
     Undo();
     EXPECT_TRUE(Now() == start) << Differences(Now(), start);
     EXPECT_EQ(Line("TextMechName")->text(), "Battle Armor"_q);
