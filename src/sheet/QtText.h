@@ -20,6 +20,15 @@ QString FileNameFromBytes(const QByteArray& bytes);
 QByteArray FileNameBytes(const QString& name);
 
 // A path as the file functions of the core take it: in the file system's own encoding.
+// The design's name as a file name proposed in a save dialog: a separator in it would name another
+// folder, and an empty name takes `fallback`.
+inline QString ProposedFileName(const std::string& name, const QString& fallback, const QString& extension) {
+    QString out = ToQString(name).trimmed();
+    out.replace(QLatin1Char('/'), QLatin1Char('-'));
+    out.replace(QLatin1Char('\\'), QLatin1Char('-'));
+    return (out.isEmpty() ? fallback : out) + extension;
+}
+
 inline std::string FileSystemName(const QString& path) { return FileNameBytes(path).toStdString(); }
 // A path the core holds (DesignFile) as a name the windows pass around.
 inline QString FileNameFromSystem(const std::string& bytes) {

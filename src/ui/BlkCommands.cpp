@@ -32,14 +32,6 @@ const QString kTitle = QStringLiteral("Vantrel");
 const QString kBlkFilter = QStringLiteral("MegaMek Unit Files (*.blk)|*.blk|All Files (*.*)|*.*");
 const QString kBlkExt = QStringLiteral("blk");
 
-// The design's name as a file name: a separator in it would name another folder.
-QString ProposedName(const std::string& name) {
-    QString out = ToQString(name).trimmed();
-    out.replace(QLatin1Char('/'), QLatin1Char('-'));
-    out.replace(QLatin1Char('\\'), QLatin1Char('-'));
-    return (out.isEmpty() ? QStringLiteral("Battle Armor") : out) + QStringLiteral(".blk");
-}
-
 }  // namespace
 
 BlkReportForm::BlkReportForm(QWidget* parent) : QDialog(parent) {
@@ -129,7 +121,9 @@ void BlkCommands::MExportBlk_Click() {
     Dialogs::FileRequest request;
     request.save = true;
     request.folder = files_.DialogFolder();
-    request.fileName = QDir(request.folder).filePath(ProposedName(ctx_.design.MechName));
+    request.fileName = QDir(request.folder)
+                           .filePath(ProposedFileName(ctx_.design.MechName, QStringLiteral("Battle Armor"),
+                                                      QStringLiteral(".blk")));
     request.filter = kBlkFilter;
     request.defaultSuffix = kBlkExt;
     const QString path = dialogs_.File(window_, request);

@@ -37,14 +37,6 @@ const QString kPlay = QStringLiteral("Play");
 const QString kDesign = QStringLiteral("Design");
 const QString kDesignFilter = QStringLiteral("Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*");
 
-// The design's name as a file name: a separator in it would name another folder.
-QString ProposedName(const std::string& name) {
-    QString out = ToQString(name).trimmed();
-    out.replace(QLatin1Char('/'), QLatin1Char('-'));
-    out.replace(QLatin1Char('\\'), QLatin1Char('-'));
-    return (out.isEmpty() ? QStringLiteral("Record Sheet") : out) + QStringLiteral(".pdf");
-}
-
 }  // namespace
 
 SheetCommands::SheetCommands(Context& ctx, GestureTracker& gestures, Dialogs& dialogs,
@@ -150,7 +142,8 @@ void SheetCommands::MExportSheet_Click() {
     Dialogs::FileRequest request;
     request.save = true;
     request.folder = folder;
-    request.fileName = QDir(folder).filePath(ProposedName(ctx_.design.MechName));
+    request.fileName = QDir(folder).filePath(
+        ProposedFileName(ctx_.design.MechName, QStringLiteral("Record Sheet"), QStringLiteral(".pdf")));
     request.filter = kPdfFilter;
     request.defaultSuffix = kPdfExt;
     const QString path = dialogs_.File(window_, request);
