@@ -14,12 +14,12 @@
 
 namespace vantrel::bench {
 
-inline const Catalog& ShippedCatalog() {
-    static const Catalog catalog = [] {
+inline const CatalogRef& ShippedCatalog() {
+    static const CatalogRef catalog = [] {
         Catalog c;
         CatalogError e;
         if (!LoadCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
-        return c;
+        return ShareCatalog(std::move(c));
     }();
     return catalog;
 }

@@ -36,7 +36,8 @@ protected:
 
 struct Window {
     QTemporaryDir dir;
-    Context ctx;
+    Document doc;
+    Context& ctx = doc.ctx;
     test::FakeDialogs dialogs;
     NullPlatform platform;
     SettingsStore settings;
@@ -46,8 +47,8 @@ struct Window {
 
     // With `catalog`, the catalog was already read (as the splash screen does); without, the
     // window reads it from the program directory as it does with the splash screen off.
-    explicit Window(const Catalog* catalog)
-        : settings(dir.filePath(QStringLiteral("settings.ini"))), form(ctx, settings, dialogs, platform) {
+    explicit Window(const CatalogRef* catalog)
+        : settings(dir.filePath(QStringLiteral("settings.ini"))), form(doc, settings, dialogs, platform) {
         settings.Write(kKeyFileAssoc, QStringLiteral("1"));
         if (catalog) {
             settings.Write(kKeySplash, QStringLiteral("1"));

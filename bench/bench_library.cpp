@@ -100,7 +100,7 @@ BENCHMARK(BM_ListCommand)
 // and the heap the rows hold.
 static void BM_LibraryWindow(benchmark::State& state) {
     const QString folder = DesignFolder(static_cast<int>(state.range(0)));
-    const Catalog& catalog = ShippedCatalog();
+    const CatalogRef& catalog = ShippedCatalog();
     QTemporaryDir settingsDir;
     for (auto _ : state) {
         SettingsStore settings(settingsDir.filePath(QStringLiteral("settings.ini")));

@@ -3,6 +3,7 @@
 #include "BenchDesign.h"
 #include "BenchWindow.h"
 #include "FindWidget.h"
+#include "model/Document.h"
 #include "ui/EditCommands.h"
 #include "ui/Gesture.h"
 
@@ -61,10 +62,12 @@ BENCHMARK(BM_Redo)->Unit(benchmark::kMicrosecond);
 // One gesture that changes one record of the busy design, bracketed; with the recorder (1) it takes
 // the state at the start, compares at the end and keeps a step. The difference is the bracket's cost.
 static void BM_GestureBracket(benchmark::State& state) {
-    Context ctx = FullDesign();
+    Document doc;
+    doc.ctx = FullDesign();
+    Context& ctx = doc.ctx;
     GestureTracker tracker;
     std::unique_ptr<EditCommands> edits;
-    if (state.range(0) == 1) edits = std::make_unique<EditCommands>(ctx, tracker, [](const DesignState&) {});
+    if (state.range(0) == 1) edits = std::make_unique<EditCommands>(doc, tracker, [](const DesignState&) {});
     for (auto _ : state) {
         const GestureScope gesture(tracker, "Ground Speed");
         ctx.design.GroundMP ^= 1;
@@ -83,10 +86,12 @@ BENCHMARK(BM_GestureBracket)->ArgName("recorder")->DenseRange(0, 1)->Unit(benchm
 // the notes too, so each step needs a text of its own and the bound in bytes holds the total.
 // steps_mb is what the steps hold at the end, bytes_per_step the average.
 void GesturesWithNotes(benchmark::State& state, bool notesChange) {
-    Context ctx = FullDesign();
+    Document doc;
+    doc.ctx = FullDesign();
+    Context& ctx = doc.ctx;
     ctx.design.History.assign(static_cast<std::size_t>(state.range(0)) << 20, 'n');
     GestureTracker tracker;
-    EditCommands edits(ctx, tracker, [](const DesignState&) {});
+    EditCommands edits(doc, tracker, [](const DesignState&) {});
     for (auto _ : state) {
         const GestureScope gesture(tracker, notesChange ? "History Notes" : "Ground Speed");
         ctx.design.GroundMP ^= 1;

@@ -19,12 +19,12 @@
 namespace vantrel::fuzz {
 
 // The shipped catalog, read once for the whole run.
-inline const Catalog& ShippedCatalog() {
-    static const Catalog catalog = [] {
+inline const CatalogRef& ShippedCatalog() {
+    static const CatalogRef catalog = [] {
         Catalog c;
         CatalogError e;
         if (!LoadCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
-        return c;
+        return ShareCatalog(std::move(c));
     }();
     return catalog;
 }
@@ -35,7 +35,7 @@ inline void ExerciseCatalog(const std::string& bytes) {
     if (!ParseCatalog(bytes, catalog, error)) (void)FormatCatalogError("fuzz.plb", error);
 }
 
-inline void ExerciseDesign(const Catalog& catalog, const std::string& bytes) {
+inline void ExerciseDesign(const CatalogRef& catalog, const std::string& bytes) {
     Context ctx;
     ctx.catalog = catalog;
     std::string error;
@@ -71,7 +71,7 @@ inline void ExerciseDesign(const Catalog& catalog, const std::string& bytes) {
 }
 
 // A unit file: whatever the reader accepts is written out again and read back, which must succeed.
-inline void ExerciseBlk(const Catalog& catalog, const std::string& bytes) {
+inline void ExerciseBlk(const CatalogRef& catalog, const std::string& bytes) {
     static const MegaMekNameTable names = [&] {
         MegaMekNameTable t;
         std::string error;

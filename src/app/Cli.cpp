@@ -111,10 +111,10 @@ int UsageError(const std::string& problem) {
     return kFailed;
 }
 
-bool LoadProgramCatalog(const char* argv0, Catalog& catalog) {
+bool LoadProgramCatalog(const char* argv0, CatalogRef& catalog) {
     const std::string path = (ProgramFolder(argv0) / "stuff.plb").string();
     CatalogError error;
-    if (LoadCatalog(path, catalog, error)) return true;
+    if (LoadSharedCatalog(path, catalog, error)) return true;
     std::cerr << FormatCatalogError(path, error) << "\n";
     return false;
 }
@@ -238,9 +238,9 @@ int ListFromCommandLine(int argc, char** argv) {
     ListRequest request;
     if (const std::string problem = ParseListRequest(argc, argv, request); !problem.empty())
         return UsageError(problem);
-    auto catalog = std::make_unique<Catalog>();
-    if (!LoadProgramCatalog(argv[0], *catalog)) return kFailed;
-    return ListCommand(*catalog, request);
+    CatalogRef catalog;
+    if (!LoadProgramCatalog(argv[0], catalog)) return kFailed;
+    return ListCommand(catalog, request);
 }
 
 }  // namespace
@@ -292,7 +292,8 @@ int RunCommandLine(int argc, char** argv) {
         if (IsSheetBookRequest(argc, argv)) {
             std::string problem;
             const int status = RecordSheetsCommand(
-                argc, argv, [&](Catalog& catalog) { return LoadProgramCatalog(argv[0], catalog); }, problem);
+                argc, argv, [&](CatalogRef& catalog) { return LoadProgramCatalog(argv[0], catalog); },
+                problem);
             return problem.empty() ? status : UsageError(problem);
         }
         SheetRequest request;

@@ -41,7 +41,7 @@ std::string ParseListRequest(int argc, char** argv, ListRequest& request) {
     return {};
 }
 
-int ListCommand(const Catalog& catalog, const ListRequest& request) {
+int ListCommand(const CatalogRef& catalog, const ListRequest& request) {
     std::vector<ListedFile> files;
     std::string error;
     if (!ListDesignFiles(request.folder, request.recursive, files, error)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/DesignList.h"
+#include "model/Context.h"
 
 #include <string>
 
@@ -17,6 +18,6 @@ std::string ParseListRequest(int argc, char** argv, ListRequest& request);
 
 // Writes one row per design file of the folder to standard output: exit status 0, 1 when a file could
 // not be read (its row says why), 2 when the folder itself could not be read or the output failed.
-int ListCommand(const Catalog& catalog, const ListRequest& request);
+int ListCommand(const CatalogRef& catalog, const ListRequest& request);
 
 }  // namespace vantrel

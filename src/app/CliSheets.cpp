@@ -104,7 +104,7 @@ bool IsSheetBookRequest(int argc, char** argv) {
     return files > 2;
 }
 
-int RecordSheetsCommand(int argc, char** argv, const std::function<bool(Catalog&)>& loadCatalog,
+int RecordSheetsCommand(int argc, char** argv, const std::function<bool(CatalogRef&)>& loadCatalog,
                         std::string& usageProblem) {
     BookRequest request;
     usageProblem = Parse(argc, argv, request);
@@ -116,14 +116,14 @@ int RecordSheetsCommand(int argc, char** argv, const std::function<bool(Catalog&
             return kFailed;
         }
     }
-    auto catalog = std::make_unique<Catalog>();
-    if (!loadCatalog(*catalog)) return kFailed;
+    CatalogRef catalog;
+    if (!loadCatalog(catalog)) return kFailed;
     SheetBook book;
     book.kind = request.kind;
     book.perPage = request.perPage;
     const PlayTables tables = request.kind == SheetKind::Play ? LoadPlayTables() : PlayTables{};
     const std::vector<std::string> failed =
-        AddDesignFiles(book, *catalog, request.designs, request.troopers, tables, request.skills);
+        AddDesignFiles(book, catalog, request.designs, request.troopers, tables, request.skills);
     for (const std::string& line : failed) std::cerr << line << "\n";
     if (book.Count() == 0) return kFailed;
     std::string error;

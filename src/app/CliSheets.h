@@ -16,7 +16,7 @@ bool IsSheetBookRequest(int argc, char** argv);
 // read is named on standard error and the others are still drawn (exit status 1). `loadCatalog`
 // reads the program's catalog, saying why on standard error when it cannot. Arguments that make no
 // request leave `usageProblem` saying why, and nothing is read or written.
-int RecordSheetsCommand(int argc, char** argv, const std::function<bool(Catalog&)>& loadCatalog,
+int RecordSheetsCommand(int argc, char** argv, const std::function<bool(CatalogRef&)>& loadCatalog,
                         std::string& usageProblem);
 
 }  // namespace vantrel

@@ -1,5 +1,5 @@
 #include "app/Cli.h"
-#include "model/Context.h"
+#include "model/Document.h"
 #include "platform/AppPaths.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/SettingsStore.h"
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     vantrel::SettingsStore settings;
     vantrel::QtDialogs dialogs;
     vantrel::LinuxPlatform platform;
-    auto ctx = std::make_unique<vantrel::Context>();
+    auto doc = std::make_unique<vantrel::Document>();
     // From the bytes (the toolkit's arguments lose a file name that is not valid UTF-8); the toolkit's
     // own options are gone from argv by now.
     QStringList args;
@@ -74,10 +74,10 @@ int main(int argc, char** argv) {
         else
             QCoreApplication::exit(0);
     });
-    vantrel::SplashForm splash(*ctx, settings, dialogs, vantrel::CatalogPath());
+    vantrel::SplashForm splash(doc->ctx.catalog, settings, dialogs, vantrel::CatalogPath());
     splash.onStop = endStartUp;
     splash.onDone = [&] {
-        mainForm = std::make_unique<vantrel::MainForm>(*ctx, settings, dialogs, platform);
+        mainForm = std::make_unique<vantrel::MainForm>(*doc, settings, dialogs, platform);
         if (!mainForm->Form_Load(args)) {
             endStartUp(1);
             return;

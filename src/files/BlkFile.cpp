@@ -488,7 +488,7 @@ struct Mounted {
 
 class Importer {
 public:
-    Importer(const Catalog& catalog, const MegaMekNameTable& names, BlkImport& out)
+    Importer(const CatalogRef& catalog, const MegaMekNameTable& names, BlkImport& out)
         : names_(names), out_(out), ctx_(std::make_unique<Context>()) {
         ctx_->catalog = catalog;
     }
@@ -1053,7 +1053,7 @@ bool WriteBlkFile(const std::string& path, const std::string& bytes, std::string
     return WriteFileAtomically(path, bytes, error);
 }
 
-bool ParseBlkFile(const std::string& bytes, const Catalog& catalog, const MegaMekNameTable& names,
+bool ParseBlkFile(const std::string& bytes, const CatalogRef& catalog, const MegaMekNameTable& names,
                   BlkImport& out, BlkRefusal& refusal) {
     if (static_cast<long>(bytes.size()) > kMaxBlkFileBytes)
         return Refuse(refusal, 0,
@@ -1067,7 +1067,7 @@ bool ParseBlkFile(const std::string& bytes, const Catalog& catalog, const MegaMe
     return true;
 }
 
-bool ReadBlkFile(const std::string& path, const Catalog& catalog, const MegaMekNameTable& names,
+bool ReadBlkFile(const std::string& path, const CatalogRef& catalog, const MegaMekNameTable& names,
                  BlkImport& out, BlkRefusal& refusal) {
     std::string bytes, error;
     if (!ReadFileBytes(path, kMaxBlkFileBytes, bytes, error)) return Refuse(refusal, 0, error);

@@ -55,11 +55,11 @@ struct BlkRefusal {
 // required tag, holds an unclosed block or a number out of range; `out` is then untouched.
 // Accepted, every mounted item is placed where its mount says through the drop's own rules, what
 // they refuse stays owned, and `out.report` lists everything not carried over.
-bool ParseBlkFile(const std::string& bytes, const Catalog& catalog, const MegaMekNameTable& names,
+bool ParseBlkFile(const std::string& bytes, const CatalogRef& catalog, const MegaMekNameTable& names,
                   BlkImport& out, BlkRefusal& refusal);
 
 // Same, on a file; also refuses what is not a regular file or is larger than kMaxBlkFileBytes.
-bool ReadBlkFile(const std::string& path, const Catalog& catalog, const MegaMekNameTable& names,
+bool ReadBlkFile(const std::string& path, const CatalogRef& catalog, const MegaMekNameTable& names,
                  BlkImport& out, BlkRefusal& refusal);
 
 // "unit.blk, line 12: the problem" (without the line when it is 0).

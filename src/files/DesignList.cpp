@@ -34,7 +34,7 @@ bool IsNumericColumn(int column) {
 
 namespace {
 
-bool ReadVnt(const Catalog&, const std::string& path, Design& out, std::string& problem) {
+bool ReadVnt(const CatalogRef&, const std::string& path, Design& out, std::string& problem) {
     std::string error;
     int badRecord = 0;
     if (DoOpen(path, out, error, badRecord)) return true;
@@ -44,7 +44,7 @@ bool ReadVnt(const Catalog&, const std::string& path, Design& out, std::string& 
 
 // A MegaMek unit file, read as Import MegaMek Unit reads it; what it could not carry over is the
 // import's report, not a reason to leave the file out.
-bool ReadBlk(const Catalog& catalog, const std::string& path, Design& out, std::string& problem) {
+bool ReadBlk(const CatalogRef& catalog, const std::string& path, Design& out, std::string& problem) {
     MegaMekNameTable names;
     std::string error;
     int line = 0;
@@ -83,9 +83,8 @@ std::string ShortClassName(int weightClass) {
 }
 
 void StartFresh(Context& ctx) {
-    Catalog catalog = std::move(ctx.catalog);
-    ctx = Context{};
-    ctx.catalog = std::move(catalog);
+    // Built around the catalog it had, so no catalog of its own is made on the way.
+    ctx = Context(std::move(ctx.catalog));
 }
 
 void WalkFolder(const fs::path& folder, bool recursive, std::vector<ListedFile>& out) {
@@ -230,11 +229,11 @@ DesignRow ReadDesignRow(Context& scratch, const ListedFile& file) {
     return row;
 }
 
-void ReadDesignRows(const Catalog& catalog, const std::vector<ListedFile>& files, int workers,
+void ReadDesignRows(const CatalogRef& catalog, const std::vector<ListedFile>& files, int workers,
                     std::size_t batchSize, const std::function<bool(std::vector<DesignRow>&)>& batchDone) {
     workers = std::max(1, workers);
     batchSize = std::max<std::size_t>(1, batchSize);
-    // One scratch context a worker, each with its own copy of the catalog, kept for every batch.
+    // One scratch context a worker over the shared catalog, kept for every batch.
     std::vector<std::unique_ptr<Context>> scratch;
     for (int i = 0; i < workers; ++i) {
         scratch.push_back(std::make_unique<Context>());

@@ -60,7 +60,7 @@ struct DesignRow {
 // reads a file into a design, or says why it cannot.
 struct DesignReader {
     const char* extension;
-    bool (*read)(const Catalog& catalog, const std::string& path, Design& out, std::string& problem);
+    bool (*read)(const CatalogRef& catalog, const std::string& path, Design& out, std::string& problem);
 };
 
 // Every kind of design file the listing reads; another reader joins by adding its line here.
@@ -90,7 +90,7 @@ DesignRow ReadDesignRow(Context& scratch, const ListedFile& file);
 // Reads the rows of `files` on `workers` threads and hands them on in the files' order, at most
 // `batchSize` at a time, so memory does not grow with the number of files. Reading stops after a
 // batch for which `batchDone` returns false.
-void ReadDesignRows(const Catalog& catalog, const std::vector<ListedFile>& files, int workers,
+void ReadDesignRows(const CatalogRef& catalog, const std::vector<ListedFile>& files, int workers,
                     std::size_t batchSize, const std::function<bool(std::vector<DesignRow>&)>& batchDone);
 
 enum class ListFormat { Tsv, Csv, Json };

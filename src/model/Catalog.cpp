@@ -89,6 +89,14 @@ bool LoadCatalog(const std::string& fileName, Catalog& out, CatalogError& error,
     return ParseCatalog(bytes, out, error, progress, user);
 }
 
+bool LoadSharedCatalog(const std::string& fileName, CatalogRef& out, CatalogError& error,
+                       void (*progress)(int recordsRead, void* user), void* user) {
+    auto loaded = std::make_shared<Catalog>();
+    if (!LoadCatalog(fileName, *loaded, error, progress, user)) return false;
+    out = CatalogRef(std::move(loaded));
+    return true;
+}
+
 std::string FormatCatalogError(const std::string& fileName, const CatalogError& error) {
     if (error.record == 0)
         return "Cannot read the equipment catalog " + fileName + ": " + error.message + ".";

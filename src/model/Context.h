@@ -4,7 +4,6 @@
 #include "model/Design.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,28 +19,15 @@ struct ArmorList {
     bool operator==(const ArmorList&) const = default;
 };
 
-// Whether the design counts as unchanged since it was last opened, saved or made new. Nothing stores
-// it: the keeper of that state (the window's undo watch) answers, by comparing the records; with no
-// keeper every design counts as unchanged. A copy of the context is another design with no keeper, and
-// assigning a context keeps the keeper it had.
-class SavedMark {
-public:
-    SavedMark() = default;
-    SavedMark(const SavedMark&) {}
-    SavedMark& operator=(const SavedMark&) { return *this; }
-    explicit operator bool() const { return !changed_ || !changed_(); }
-    void DeriveFrom(std::function<bool()> changed) { changed_ = std::move(changed); }
-
-private:
-    std::function<bool()> changed_;
-};
-
-// The one shared state: the design, the catalog and the working fields of the session.
+// Everything the rules read: one design with its working fields, over the shared catalog. A plain
+// record of a few kilobytes, so a copy is another design to try things on.
 struct Context {
-    Catalog catalog;
+    Context() = default;
+    explicit Context(CatalogRef shared) : catalog(std::move(shared)) {}
+
+    CatalogRef catalog;
     Design design;
     std::string DesignFile;
-    SavedMark Saved;
     bool WarnedOnSave = false;
     int16_t SelLocation = -1;
     int16_t SelSlot = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Context.h"
 #include "sheet/PlaySheet.h"
 #include "sheet/RecordSheet.h"
 
@@ -62,7 +63,7 @@ namespace vantrel {
 // Reads each design file with `catalog`, works its totals out and adds its sheet to the book, in
 // the order given (play blocks carry `skills`); returns one line for each file that could not be read, naming
 // it and the problem.
-std::vector<std::string> AddDesignFiles(SheetBook& book, const Catalog& catalog,
+std::vector<std::string> AddDesignFiles(SheetBook& book, const CatalogRef& catalog,
                                         const std::vector<std::string>& files, int troopers,
                                         const PlayTables& tables, const PlaySkills& skills = {});
 

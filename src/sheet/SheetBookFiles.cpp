@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-std::vector<std::string> AddDesignFiles(SheetBook& book, const Catalog& catalog,
+std::vector<std::string> AddDesignFiles(SheetBook& book, const CatalogRef& catalog,
                                         const std::vector<std::string>& files, int troopers,
                                         const PlayTables& tables, const PlaySkills& skills) {
     std::vector<std::string> failed;

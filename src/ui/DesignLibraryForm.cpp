@@ -47,7 +47,7 @@ std::vector<int> SelectedSourceRows(const QTableView& view, const DesignLibraryF
 
 }  // namespace
 
-DesignLibraryForm::DesignLibraryForm(const Catalog& catalog, SettingsStore& settings, Dialogs& dialogs,
+DesignLibraryForm::DesignLibraryForm(const CatalogRef& catalog, SettingsStore& settings, Dialogs& dialogs,
                                      Platform& platform, Commands commands, QWidget* parent)
     : QWidget(parent, Qt::Window),
       settings_(settings),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Catalog.h"
+#include "model/Context.h"
 
 #include <QFileSystemWatcher>
 #include <QStringList>
@@ -38,8 +39,8 @@ public:
         std::function<void(const QStringList& paths)> sheets;   // record sheets of one or more designs
     };
 
-    DesignLibraryForm(const Catalog& catalog, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
-                      Commands commands, QWidget* parent = nullptr);
+    DesignLibraryForm(const CatalogRef& catalog, SettingsStore& settings, Dialogs& dialogs,
+                      Platform& platform, Commands commands, QWidget* parent = nullptr);
     ~DesignLibraryForm() override;
 
     // Shows the folder last used, or `fallback` when there is none or it is gone.

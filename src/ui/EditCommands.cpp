@@ -2,7 +2,7 @@
 
 #include "ui/EditCommands.h"
 
-#include "model/Context.h"
+#include "model/Document.h"
 #include "ui/Gesture.h"
 
 #include <QAction>
@@ -20,15 +20,15 @@ QString StepText(const QString& command, const std::string& step) {
 
 }  // namespace
 
-EditCommands::EditCommands(Context& ctx, GestureTracker& gestures, ShowState show, QObject* parent)
-    : QObject(parent), ctx_(ctx), gestures_(gestures), show_(std::move(show)), baseline_(ctx.design) {
-    ctx_.Saved.DeriveFrom([this] { return Changed(); });
+EditCommands::EditCommands(Document& doc, GestureTracker& gestures, ShowState show, QObject* parent)
+    : QObject(parent), doc_(doc), ctx_(doc.ctx), gestures_(gestures), show_(std::move(show)) {
+    doc_.MarkSaved();
     connect(&gestures_, &GestureTracker::gestureStarted, this, [this] { GestureStarted(); });
     connect(&gestures_, &GestureTracker::gestureEnded, this,
             [this](const QString& name) { GestureEnded(name); });
 }
 
-EditCommands::~EditCommands() { ctx_.Saved.DeriveFrom(nullptr); }
+const UndoHistory& EditCommands::History() const { return doc_.history; }
 
 void EditCommands::SetActions(QAction* undo, QAction* redo) {
     undoAction_ = undo;
@@ -51,7 +51,7 @@ void EditCommands::GestureEnded(const QString& name) {
         if (changed && !goesOn) runStart_.reset();
         if (changed && !goesOn && kind == GestureKind::Continues) runStart_ = before.design;
         if (changed) {
-            history_.Record(name.toStdString(), std::move(before), goesOn);
+            doc_.history.Record(name.toStdString(), std::move(before), goesOn);
             UpdateActions();
         }
         if (kind == GestureKind::Continues && (changed || goesOn))
@@ -60,7 +60,7 @@ void EditCommands::GestureEnded(const QString& name) {
             openStep_.clear();
         // A run that comes back to where it began (a letter typed and deleted) leaves no step.
         if (goesOn && changed && runStart_ && SameRecords(*runStart_, ctx_.design)) {
-            history_.DropNewest();
+            doc_.history.DropNewest();
             runStart_.reset();
             openStep_.clear();
             UpdateActions();
@@ -69,34 +69,34 @@ void EditCommands::GestureEnded(const QString& name) {
 }
 
 void EditCommands::StartFresh() {
-    history_.Clear();
+    doc_.StartFresh();
     runStart_.reset();
-    baseline_ = ctx_.design;
     openStep_.clear();
     if (gestures_.Active()) before_ = CaptureState(ctx_);
     UpdateActions();
 }
 
-void EditCommands::MarkSaved() { baseline_ = ctx_.design; }
+void EditCommands::MarkSaved() { doc_.MarkSaved(); }
 
 void EditCommands::StartFrom(std::optional<Design> onDisk) {
     StartFresh();
-    baseline_ = std::move(onDisk);
+    doc_.StartFrom(std::move(onDisk));
 }
 
-bool EditCommands::Changed() const { return !baseline_ || !SameRecords(ctx_.design, *baseline_); }
+bool EditCommands::Changed() const { return doc_.Changed(); }
 
 void EditCommands::MUndo_Click() { Replay(true); }
 void EditCommands::MRedo_Click() { Replay(false); }
 
 void EditCommands::Replay(bool undo) {
-    if (undo ? !history_.CanUndo() : !history_.CanRedo()) return;
+    if (undo ? !doc_.history.CanUndo() : !doc_.history.CanRedo()) return;
     // Runs as a gesture so that whatever follows gestures (the status line, the design check)
     // follows an undo too; it records nothing itself.
     const GestureScope gesture(gestures_, undo ? "Undo" : "Redo");
     replaying_ = true;
     before_.reset();
-    const DesignState target = undo ? history_.Undo(CaptureState(ctx_)) : history_.Redo(CaptureState(ctx_));
+    const DesignState target =
+        undo ? doc_.history.Undo(CaptureState(ctx_)) : doc_.history.Redo(CaptureState(ctx_));
     show_(target);
     ApplyState(ctx_, target);  // the controls' handlers may have touched it on the way
     openStep_.clear();
@@ -106,12 +106,12 @@ void EditCommands::Replay(bool undo) {
 
 void EditCommands::UpdateActions() {
     if (undoAction_) {
-        undoAction_->setEnabled(history_.CanUndo());
-        undoAction_->setText(StepText(QStringLiteral("&Undo"), history_.UndoName()));
+        undoAction_->setEnabled(doc_.history.CanUndo());
+        undoAction_->setText(StepText(QStringLiteral("&Undo"), doc_.history.UndoName()));
     }
     if (redoAction_) {
-        redoAction_->setEnabled(history_.CanRedo());
-        redoAction_->setText(StepText(QStringLiteral("&Redo"), history_.RedoName()));
+        redoAction_->setEnabled(doc_.history.CanRedo());
+        redoAction_->setText(StepText(QStringLiteral("&Redo"), doc_.history.RedoName()));
     }
     emit stepsChanged();
 }

@@ -12,7 +12,7 @@ class QAction;
 
 namespace vantrel {
 
-struct Context;
+class Document;
 class GestureTracker;
 
 // Undo and redo of whole gestures. The state is taken when a gesture begins; when it ends having
@@ -23,9 +23,8 @@ class EditCommands : public QObject {
 public:
     // `show` brings a state into the window: the state itself and every control showing it.
     using ShowState = std::function<void(const DesignState&)>;
-    // Keeps the context's saved mark while it lives: the design counts as unchanged when Changed() is false.
-    EditCommands(Context& ctx, GestureTracker& gestures, ShowState show, QObject* parent = nullptr);
-    ~EditCommands() override;
+    // Steps go into the document's history; its last opened or saved records start as it stands.
+    EditCommands(Document& doc, GestureTracker& gestures, ShowState show, QObject* parent = nullptr);
 
     // Keeps the menu entries' texts ("Undo Weight Class") and enabled states up to date.
     void SetActions(QAction* undo, QAction* redo);
@@ -44,7 +43,7 @@ public:
     // The records differ from the last start or save.
     bool Changed() const;
 
-    const UndoHistory& History() const { return history_; }
+    const UndoHistory& History() const;
 
 signals:
     void stepsChanged();
@@ -55,11 +54,10 @@ private:
     void Replay(bool undo);
     void UpdateActions();
 
+    Document& doc_;
     Context& ctx_;
     GestureTracker& gestures_;
     ShowState show_;
-    UndoHistory history_;
-    std::optional<Design> baseline_;  // none: every state counts as changed
     std::optional<DesignState> before_;
     bool replaying_ = false;
     // The step on top that the next gesture of its name goes on with (typing, a slider held).

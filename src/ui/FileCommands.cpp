@@ -6,7 +6,7 @@
 #include "files/AtomicFile.h"
 #include "files/DesignFile.h"
 #include "files/Readout.h"
-#include "model/Context.h"
+#include "model/Document.h"
 #include "platform/AppPaths.h"
 #include "platform/CommandLine.h"
 #include "platform/FileAssociation.h"
@@ -43,10 +43,11 @@ const QString kExportExt = QStringLiteral("txt");
 
 }  // namespace
 
-FileCommands::FileCommands(Context& ctx, PageHost& host, GestureTracker& gestures, Dialogs& dialogs,
+FileCommands::FileCommands(Document& doc, PageHost& host, GestureTracker& gestures, Dialogs& dialogs,
                            SettingsStore& settings, Platform& platform, QWidget* window)
     : QObject(window),
-      ctx_(ctx),
+      doc_(doc),
+      ctx_(doc.ctx),
       host_(host),
       gestures_(gestures),
       dialogs_(dialogs),
@@ -54,7 +55,7 @@ FileCommands::FileCommands(Context& ctx, PageHost& host, GestureTracker& gesture
       platform_(platform),
       window_(window),
       recovery_(new Recovery(
-          ctx, gestures, dialogs, [this] { return HasUnsavedChanges(); }, window)),
+          doc.ctx, gestures, dialogs, [this] { return HasUnsavedChanges(); }, window)),
       recent_(new RecentFiles(settings, this)) {
     recovery_->setParent(this);
     programFolder_ = ProgramDirectory();
@@ -155,7 +156,7 @@ FileCommands::SaveResult FileCommands::SaveCommand() {
     return SaveAsCommand();
 }
 
-bool FileCommands::HasUnsavedChanges() const { return !ctx_.Saved || host_.HistoryNotesPending(); }
+bool FileCommands::HasUnsavedChanges() const { return doc_.Changed() || host_.HistoryNotesPending(); }
 
 // After Yes the command goes on only when the design was written: a cancelled Save As or a failed
 // write stops it, so the design the user asked to keep is never thrown away.

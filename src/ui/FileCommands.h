@@ -14,6 +14,7 @@ class QWidget;
 namespace vantrel {
 
 struct Context;
+class Document;
 struct Design;
 class Dialogs;
 class GestureTracker;
@@ -29,7 +30,7 @@ class SettingsStore;
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(Context& ctx, PageHost& host, GestureTracker& gestures, Dialogs& dialogs,
+    FileCommands(Document& doc, PageHost& host, GestureTracker& gestures, Dialogs& dialogs,
                  SettingsStore& settings, Platform& platform, QWidget* window);
 
     void MNew_Click();
@@ -94,6 +95,7 @@ private:
     void OpenChosen(const QString& path);
     void RememberFolder(const QString& chosen);
 
+    Document& doc_;
     Context& ctx_;
     PageHost& host_;
     GestureTracker& gestures_;

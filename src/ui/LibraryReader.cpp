@@ -15,7 +15,7 @@ constexpr std::size_t kBatchSize = 64;
 
 }  // namespace
 
-LibraryReader::LibraryReader(const Catalog& catalog, Handlers handlers, QObject* parent)
+LibraryReader::LibraryReader(const CatalogRef& catalog, Handlers handlers, QObject* parent)
     : QObject(parent), catalog_(catalog), handlers_(std::move(handlers)) {}
 
 LibraryReader::~LibraryReader() { Stop(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/DesignList.h"
+#include "model/Context.h"
 #include "ui/DesignLibraryModel.h"
 
 #include <QHash>
@@ -30,7 +31,7 @@ public:
         std::function<void(const QString& problem)> failed;  // the folder itself cannot be read
     };
 
-    LibraryReader(const Catalog& catalog, Handlers handlers, QObject* parent = nullptr);
+    LibraryReader(const CatalogRef& catalog, Handlers handlers, QObject* parent = nullptr);
     ~LibraryReader() override;
 
     void Start(const QString& folder, const QHash<QString, LibraryStamp>& known);
@@ -42,7 +43,7 @@ private:
     // Runs `report` on the window's thread unless another job has started since.
     void Post(int generation, std::function<void()> report);
 
-    const Catalog& catalog_;
+    CatalogRef catalog_;
     Handlers handlers_;
     std::thread worker_;
     std::atomic<bool> stop_{false};

@@ -49,18 +49,19 @@ constexpr int kFontPoints = 9;
 
 }  // namespace
 
-MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
+MainForm::MainForm(Document& doc, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
                    QWidget* parent)
     : QMainWindow(parent),
-      ctx_(ctx),
+      doc_(doc),
+      ctx_(doc.ctx),
       settings_(settings),
       dialogs_(dialogs),
       platform_(platform),
       catalogPath_(CatalogPath()),
       gestures_(new GestureTracker(this)),
-      files_(new FileCommands(ctx, *this, *gestures_, dialogs, settings, platform, this)),
+      files_(new FileCommands(doc, *this, *gestures_, dialogs, settings, platform, this)),
       edits_(new EditCommands(
-          ctx, *gestures_, [this](const DesignState& state) { ShowState(state); }, this)) {
+          doc, *gestures_, [this](const DesignState& state) { ShowState(state); }, this)) {
     connect(files_, &FileCommands::designReplaced, edits_, &EditCommands::StartFresh);
     connect(files_, &FileCommands::designSaved, edits_, &EditCommands::MarkSaved);
     setFont(FixedFace(kFontPoints));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Context.h"
+#include "model/Document.h"
 #include "ui/PageHost.h"
 
 #include <QMainWindow>
@@ -60,10 +60,11 @@ struct DesignState;
 class MainForm : public QMainWindow, public PageHost {
     Q_OBJECT
 public:
-    MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
+    MainForm(Document& doc, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
              QWidget* parent = nullptr);
     ~MainForm() override;
 
+    Document& doc_;
     Context& ctx_;
     SettingsStore& settings_;
     Dialogs& dialogs_;

@@ -23,17 +23,14 @@ bool MainForm::Form_Load(const QStringList& args) {
     ctx_.SelSlot = 0;
 
     if (settings_.ReadNumber(kKeySplash, 1) == 0) {
-        // Read into a scratch catalog so that a failure never leaves a partial one behind.
-        auto loaded = std::make_unique<Catalog>();
         CatalogError error;
-        if (!LoadCatalog(QFile::encodeName(catalogPath_).toStdString(), *loaded, error)) {
+        if (!LoadSharedCatalog(QFile::encodeName(catalogPath_).toStdString(), ctx_.catalog, error)) {
             const std::string text =
                 FormatCatalogError(QDir::toNativeSeparators(catalogPath_).toStdString(), error);
             dialogs_.Message(this, QString::fromStdString(text), QStringLiteral("Vantrel"),
                              Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
             return false;
         }
-        ctx_.catalog = *loaded;
     }
 
     files_->FirstStartRegistration();

@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace vantrel {
 
 namespace {
@@ -38,10 +40,10 @@ void SetBlack(QWidget* w) {
 
 }  // namespace
 
-SplashForm::SplashForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, const QString& catalogPath,
-                       QWidget* parent)
+SplashForm::SplashForm(CatalogRef& catalog, SettingsStore& settings, Dialogs& dialogs,
+                       const QString& catalogPath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      ctx_(ctx),
+      catalog_(catalog),
       settings_(settings),
       dialogs_(dialogs),
       catalogPath_(catalogPath) {
@@ -116,8 +118,8 @@ void SplashForm::Timer1_Timer() {
     auto progress = [](int recordsRead, void* bar) {
         static_cast<QProgressBar*>(bar)->setValue(recordsRead);
     };
-    if (!LoadCatalog(QFile::encodeName(catalogPath_).toStdString(), ctx_.catalog, error, progress,
-                     ProgressBar1)) {
+    if (!LoadSharedCatalog(QFile::encodeName(catalogPath_).toStdString(), catalog_, error, progress,
+                           ProgressBar1)) {
         const std::string shownName = QDir::toNativeSeparators(catalogPath_).toStdString();
         dialogs_.Message(this, QString::fromStdString(FormatCatalogError(shownName, error)), kTitle,
                          Dialogs::Icon::Critical, Dialogs::Buttons::Ok);

@@ -15,7 +15,7 @@ class QTimer;
 
 namespace vantrel {
 
-struct Context;
+class CatalogRef;
 class Dialogs;
 class SettingsStore;
 
@@ -25,7 +25,7 @@ class SettingsStore;
 class SplashForm : public QWidget {
     Q_OBJECT
 public:
-    SplashForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, const QString& catalogPath,
+    SplashForm(CatalogRef& catalog, SettingsStore& settings, Dialogs& dialogs, const QString& catalogPath,
                QWidget* parent = nullptr);
 
     // Hands over to the main window; called once, after the splash has closed.
@@ -57,7 +57,7 @@ private:
     void Stop(int status);
     bool StillOpen() const { return !stopped_ && isVisible(); }
 
-    Context& ctx_;
+    CatalogRef& catalog_;  // where the catalog read goes
     SettingsStore& settings_;
     Dialogs& dialogs_;
     QString catalogPath_;

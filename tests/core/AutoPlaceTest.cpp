@@ -24,7 +24,7 @@ struct AutoPlace : ::testing::Test {
 
     void SetUp() override {
         ctx.armorList.text = "Standard";
-        ctx.catalog = RulesCatalog();
+        test::Editable(ctx, RulesCatalog());
         NewDesign(d);
         d.BodySlots[0] = kSlotGround;
     }

@@ -22,7 +22,7 @@ struct Offered : ::testing::Test {
     Design& d = ctx.design;
 
     void SetUp() override {
-        Catalog& c = ctx.catalog = RulesCatalog();
+        Catalog& c = test::Editable(ctx, RulesCatalog());
         Put(c, kClanLaser, "(C) ER Small Laser", 300, 1, kEnergy);
         Put(c, kIsLaser, "(I) ER Small Laser", 350, 1, kEnergy);
         Put(c, kClanSrm, "(C) SRM 2", 100, 1, kMissile).AmmoWeight = 20;
@@ -156,7 +156,7 @@ TEST_F(Offered, EntriesListItemsThenAmmunitionInCatalogOrder) {
     EXPECT_EQ(EntryText(ctx.catalog, entries[kCatalogSize]), "SRM 4 Ammo");
     EXPECT_EQ(EntryCategory(ctx.catalog, entries[kCatalogSize]), kAmmunition);
     EXPECT_EQ(EntryCategory(ctx.catalog, entries[kSrm4]), kMissile);
-    ctx.catalog[0].Category = 9;  // a category no option lists
+    test::Edited(ctx)[0].Category = 9;  // a category no option lists
     EXPECT_EQ(EntryCategory(ctx.catalog, entries[0]), kEquipment);
 }
 

@@ -30,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Catalog& Shipped() { return test::ShippedCatalog(); }
+const CatalogRef& Shipped() { return test::ShippedCatalog(); }
 
 const MegaMekNameTable& Names() {
     static const MegaMekNameTable table = [] {

@@ -81,7 +81,7 @@ TEST(Breakdown, TermsAddUpToTheTotalsOfManyDesigns) {
 
 TEST(Breakdown, TermsOfAWorkedDesign) {
     Context ctx;
-    Catalog& c = ctx.catalog = test::PlainCatalog();
+    Catalog& c = test::Editable(ctx, test::PlainCatalog());
     test::Put(c, 0, "Gun", 100, 1, kBallistic).BV = 10;
     test::Put(c, 1, "SRM", 60, 1, kMissile).BV = 3;
     c[1].AmmoWeight = 20;

@@ -20,7 +20,7 @@ struct Clearing : ::testing::Test {
     std::string& armor = ctx.armorList.text = "Standard";  // the armor type list's selection
 
     void SetUp() override {
-        ctx.catalog = RulesCatalog();
+        test::Editable(ctx, RulesCatalog());
         NewDesign(d);
         ctx.RebuildSlots = false;
         d.BodySlots[0] = kSlotGround;
@@ -255,7 +255,7 @@ TEST_F(Clearing, DamagedSpansStayInBounds) {
     d.TurretSlots[3] = -7;
     d.TurretSpan[4] = 50;
     d.TurretSlots[4] = kMediumLaser + 6;
-    ctx.catalog[kMediumLaser].CSlots = 40;
+    test::Edited(ctx)[kMediumLaser].CSlots = 40;
     ClearAllQuad(ctx);
     ExpectFree(kTurret, {2, 3, 4});
     EXPECT_EQ(d.PlacedCount[kMediumLaser], -1);  // no floor: counts follow what the slots held
@@ -266,7 +266,7 @@ TEST_F(Clearing, CatalogSlotCountChangedSincePlacing) {
     // still returned by the sweep.
     Place(kBody, 4, "SRM 4");
     Place(kBody, 6, "Heat Sink");
-    ctx.catalog[kSrm4].CSlots = 3;
+    test::Edited(ctx)[kSrm4].CSlots = 3;
     ClearAllHumanoid(ctx);
     EXPECT_EQ(d.OwnedCount[kSrm4], 1);
     EXPECT_EQ(std::pair(d.HeatSinks, d.PlacedHeatSinks), std::pair(1, 0));

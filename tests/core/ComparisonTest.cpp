@@ -13,7 +13,7 @@ namespace {
 
 std::unique_ptr<Context> Calculated(const std::function<void(Design&)>& change = {}) {
     auto ctx = std::make_unique<Context>();
-    ctx->catalog = test::RulesCatalog();
+    test::Editable(*ctx, test::RulesCatalog());
     NewDesign(ctx->design);
     if (change) change(ctx->design);
     ctx->armorList = ArmorListFor(ctx->design);

@@ -24,7 +24,7 @@ struct Check : ::testing::Test {
     Design& d = ctx.design;
 
     void SetUp() override {
-        Catalog& c = ctx.catalog = RulesCatalog();
+        Catalog& c = test::Editable(ctx, RulesCatalog());
         Put(c, kCamo, "Camo System", 100, 2);  // light enough for the legal design with every rule item
         Put(c, kLaser, "Laser", 150, 1, kEnergy).Heat = 2;
         Put(c, kSrm, "SRM", 60, 1, kMissile).AmmoWeight = 10;
@@ -273,8 +273,8 @@ TEST_F(Check, MovementArmorAndTurretOutsideTheirLimits) {
 
 // Owned or placed, an item or its ammunition: the technology base must offer it.
 TEST_F(Check, ItemsTheTechnologyBaseDoesNotOffer) {
-    Put(ctx.catalog, 30, "(C) Flamer", 100, 1, kEnergy);
-    Put(ctx.catalog, 31, "(I) Gun", 100, 1, kBallistic).AmmoWeight = 10;
+    Put(test::Edited(ctx), 30, "(C) Flamer", 100, 1, kEnergy);
+    Put(test::Edited(ctx), 31, "(I) Gun", 100, 1, kBallistic).AmmoWeight = 10;
     d.OwnedCount[30] = 1;
     d.OwnedCount[31] = 1;
     EXPECT_EQ(Lines(), (Strings{"error: (C) Flamer is not offered to an Inner Sphere design",

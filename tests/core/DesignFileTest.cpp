@@ -76,7 +76,7 @@ std::string Join(const std::vector<std::string>& lines) {
 // The new design as the New command leaves it: ground movement laid down, totals calculated.
 Design NewDesignAfterRefresh() {
     auto ctx = std::make_unique<Context>();
-    ctx->catalog = test::PlainCatalog();
+    test::Editable(*ctx, test::PlainCatalog());
     NewDesign(ctx->design);
     ctx->design.BodySlots[0] = kSlotGround;
     ctx->armorList.text = "Standard";
@@ -413,7 +413,7 @@ TEST(DesignFileCases, GoldenFolders) {
         ASSERT_TRUE(ok) << FormatOpenError(file.string(), bad, error);
         EXPECT_EQ(DesignFileBytes(d), ReadBytes(file));
         auto ctx = std::make_unique<Context>();
-        ctx->catalog = catalog;
+        ctx->catalog = ShareCatalog(catalog);
         ctx->design = d;
         ctx->armorList = ArmorListFor(d);
         MainCalc(*ctx);

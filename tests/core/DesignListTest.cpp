@@ -47,14 +47,14 @@ struct TempDir {
     }
 };
 
-const Catalog& TestCatalogOfData() {
-    static const std::unique_ptr<Catalog> catalog = [] {
-        auto c = std::make_unique<Catalog>();
+const CatalogRef& TestCatalogOfData() {
+    static const CatalogRef catalog = [] {
+        auto c = std::make_shared<Catalog>();
         CatalogError error;
         EXPECT_TRUE(LoadCatalog((kData / "catalog" / "stuff.plb").string(), *c, error));
-        return c;
+        return CatalogRef(std::move(c));
     }();
-    return *catalog;
+    return catalog;
 }
 
 std::vector<DesignRow> ListRows(const std::string& folder, bool recursive, int workers = 2,

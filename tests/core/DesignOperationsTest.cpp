@@ -16,7 +16,7 @@ struct Operations : ::testing::Test {
     Design& d = ctx.design;
 
     void SetUp() override {
-        ctx.catalog = RulesCatalog();
+        test::Editable(ctx, RulesCatalog());
         NewDesign(d);
         ctx.armorList = ArmorListFor(d);
         ctx.RebuildSlots = true;

@@ -15,7 +15,7 @@ using test::Put;
 
 struct Calc : ::testing::Test {
     Context ctx;
-    Catalog& cat = ctx.catalog = test::PlainCatalog();
+    Catalog& cat = test::Editable(ctx, test::PlainCatalog());
     Design& d = ctx.design;
     void SetUp() override {
         NewDesign(d);

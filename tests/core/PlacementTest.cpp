@@ -34,7 +34,7 @@ struct Placement : ::testing::Test {
     std::string& armor = ctx.armorList.text = "Standard";  // the armor type list's selection
 
     void SetUp() override {
-        ctx.catalog = RulesCatalog();
+        test::Editable(ctx, RulesCatalog());
         NewDesign(d);
         d.BodySlots[0] = kSlotGround;
     }
@@ -214,7 +214,7 @@ TEST_F(Placement, ClampsAndManipulators) {
 
     // A clamp pair takes one slot in each arm whatever its slot count: no room check in the arms.
     d.PlacedCount[kClamps] = 0;
-    ctx.catalog[kClawClamps].CSlots = 2;
+    test::Edited(ctx)[kClawClamps].CSlots = 2;
     ExpectPlaced(kLeftArm, 3, "Claws and Magnetic Clamps");
     EXPECT_EQ(d.LeftArmSlots[3], kClawClamps + 6);
     EXPECT_EQ(d.RightArmSlots[2], kClawClamps + 6);
@@ -310,10 +310,10 @@ TEST_F(Placement, OddInputsStayInBounds) {
     ExpectSilent(kRightArm, 4, "Heat Sink");
 
     // Names the rules look up may be missing from a catalog: nothing is read outside it.
-    ctx.catalog = test::PlainCatalog();
-    Put(ctx.catalog, kJumpBooster, "Jump Booster", 125, 2);
-    Put(ctx.catalog, kClamps, "Magnetic Clamps", 30, 1);
-    Put(ctx.catalog, kBombRack, "Bomb Rack", 100, 2);
+    test::Editable(ctx, test::PlainCatalog());
+    Put(test::Edited(ctx), kJumpBooster, "Jump Booster", 125, 2);
+    Put(test::Edited(ctx), kClamps, "Magnetic Clamps", 30, 1);
+    Put(test::Edited(ctx), kBombRack, "Bomb Rack", 100, 2);
     d.VTOLMP = 1;
     ExpectPlaced(kBody, 1, "Jump Booster");
     ExpectPlaced(kLeftArm, 0, "Magnetic Clamps");
@@ -322,13 +322,13 @@ TEST_F(Placement, OddInputsStayInBounds) {
     ExpectNotPlaced(kBody, 6, "Manipulator");
 
     // A record without a slot count still takes one slot, so that it can be cleared again.
-    ctx.catalog[30].CSlots = 0;
+    test::Edited(ctx)[30].CSlots = 0;
     ExpectPlaced(kBody, 6, "Item 30");
     EXPECT_EQ(d.BodySlots[6], 36);
     EXPECT_EQ(d.BodySpan[6], 1);
-    ctx.catalog[31].CSlots = 1000000;
+    test::Edited(ctx)[31].CSlots = 1000000;
     ExpectNoRoom(kBody, 7, "Item 31");
-    ctx.catalog[31].CSlots = 2147483647;
+    test::Edited(ctx)[31].CSlots = 2147483647;
     ExpectNoRoom(kBody, 7, "Item 31");
 }
 

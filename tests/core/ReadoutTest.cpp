@@ -36,7 +36,7 @@ std::vector<std::string> Section(const std::vector<std::string>& lines, const st
 
 struct ReadoutFixture : ::testing::Test {
     Context ctx;
-    Catalog& cat = ctx.catalog = test::PlainCatalog();
+    Catalog& cat = test::Editable(ctx, test::PlainCatalog());
     Design& d = ctx.design;
     void SetUp() override {
         NewDesign(d);

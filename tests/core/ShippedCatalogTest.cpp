@@ -18,7 +18,7 @@
 namespace vantrel {
 namespace {
 
-const Catalog& Shipped() { return test::ShippedCatalog(); }
+const CatalogRef& Shipped() { return test::ShippedCatalog(); }
 
 int CountNamed(const std::string& name) {
     int n = 0;

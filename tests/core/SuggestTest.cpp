@@ -38,7 +38,7 @@ Case RandomCaseOnce(std::mt19937& rng) {
     Case c;
     Context& ctx = c.ctx;
     const Catalog& shipped = ShippedCatalog();
-    ctx.catalog = test::PlainCatalog();
+    test::Editable(ctx, test::PlainCatalog());
     const auto pick = [&](int lo, int hi) {
         return lo + static_cast<int>(rng() % static_cast<unsigned>(hi - lo + 1));
     };
@@ -48,7 +48,7 @@ Case RandomCaseOnce(std::mt19937& rng) {
     }
     for (const char* rule : {"Camo System", "Mine Dispenser", "Vibro-Claws", "Magnetic Clamps"})
         if (rng() % 3 == 0) c.items.push_back(Index(rule));
-    for (int i : c.items) ctx.catalog[i] = shipped[i];
+    for (int i : c.items) test::Edited(ctx)[i] = shipped[i];
 
     Design& d = ctx.design;
     NewDesign(d);
@@ -284,10 +284,10 @@ TEST(Suggest, SaysWhyNothingCanBeAdded) {
 // alone makes a weapon already carried count for damage.
 TEST(Suggest, AmmunitionOnlyWithItsWeapon) {
     Context ctx;
-    ctx.catalog = test::PlainCatalog();
+    test::Editable(ctx, test::PlainCatalog());
     const int srm = Index("(I) SRM 6");
-    ctx.catalog[srm] = ShippedCatalog()[srm];
-    ctx.catalog[srm].Heat = 0;
+    test::Edited(ctx)[srm] = ShippedCatalog()[srm];
+    test::Edited(ctx)[srm].Heat = 0;
     NewDesign(ctx.design);
     ctx.design.WeightClass = 2;
     test::FinishSuit(ctx, "Standard", 0, {});

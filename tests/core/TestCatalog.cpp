@@ -56,13 +56,23 @@ Catalog RulesCatalog() {
     return c;
 }
 
-const Catalog& ShippedCatalog() {
-    static const Catalog catalog = [] {
+Catalog& Editable(Context& ctx, Catalog catalog) {
+    auto owned = std::make_shared<Catalog>(std::move(catalog));
+    Catalog& edited = *owned;
+    ctx.catalog = CatalogRef(std::move(owned));
+    return edited;
+}
+
+// Made writable by Editable, so casting the constness away is sound.
+Catalog& Edited(Context& ctx) { return const_cast<Catalog&>(ctx.catalog.get()); }
+
+const CatalogRef& ShippedCatalog() {
+    static const CatalogRef catalog = [] {
         Catalog c;
         CatalogError e;
         if (!LoadCatalog(VANTREL_CATALOG_PATH, c, e))
             throw std::runtime_error(FormatCatalogError(VANTREL_CATALOG_PATH, e));
-        return c;
+        return ShareCatalog(std::move(c));
     }();
     return catalog;
 }

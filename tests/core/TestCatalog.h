@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Catalog.h"
+#include "model/Context.h"
 
 #include <initializer_list>
 #include <string>
@@ -24,7 +25,14 @@ constexpr int kParaFoil = 0, kMineDispenser = 1, kJumpBooster = 2, kPartialWing 
 // Laser (500 kg, 3 slots), an SRM 4 (240 kg, 2 slots, 40 kg loads) and a Small Laser (200 kg).
 Catalog RulesCatalog();
 
+// Gives `ctx` a catalog of its own, which the test may go on editing through it (a catalog file edited
+// since a design was placed, records set up one by one); returns it. The program's catalog never
+// changes once read.
+Catalog& Editable(Context& ctx, Catalog catalog);
+// The catalog Editable gave `ctx`, to edit further.
+Catalog& Edited(Context& ctx);
+
 // The catalog shipped with the program (data/stuff.plb), loaded once.
-const Catalog& ShippedCatalog();
+const CatalogRef& ShippedCatalog();
 
 }  // namespace vantrel::test

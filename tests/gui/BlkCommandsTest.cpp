@@ -112,7 +112,7 @@ TEST_F(BlkCommandsTest, ImportShowsTheUnitAsANewUnsavedDesignAndItsReport) {
     // Ground MP 5 is above the quad's 4: kept as read, not clamped by the import.
     EXPECT_EQ(d().GroundMP, 5);
     EXPECT_TRUE(ctx.DesignFile.empty());
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
     EXPECT_TRUE(form->Files().HasUnsavedChanges());
     EXPECT_EQ(ctx.Troopers, 4);
     // The report window lists what stayed behind with the file's lines.
@@ -140,7 +140,7 @@ TEST_F(BlkCommandsTest, ImportShowsTheUnitAsANewUnsavedDesignAndItsReport) {
 
 TEST_F(BlkCommandsTest, ImportAsksAboutUnsavedChangesAndRefusesBadFilesWithoutChangingAnything) {
     Line("TextMechName")->setText("Unsaved Work"_q);
-    ASSERT_FALSE(ctx.Saved);
+    ASSERT_FALSE(doc.Saved());
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
     Act("MImportBlk")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -183,7 +183,7 @@ TEST_F(BlkCommandsTest, CopyReadoutPutsTheReadoutOnTheClipboardAndChangesNothing
     Line("TextMechName")->setText("Clip Probe"_q);
     const Design before = d();
     const std::size_t steps = Steps();
-    const bool saved = static_cast<bool>(ctx.Saved);
+    const bool saved = static_cast<bool>(doc.Saved());
     Act("MCopyReadout")->trigger();
     const QString plain = QGuiApplication::clipboard()->text();
     Context copy = ctx;
@@ -198,7 +198,7 @@ TEST_F(BlkCommandsTest, CopyReadoutPutsTheReadoutOnTheClipboardAndChangesNothing
     EXPECT_EQ(chat, "```\n"_q + expected + "```\n"_q);
     EXPECT_TRUE(d() == before);
     EXPECT_EQ(Steps(), steps);
-    EXPECT_EQ(static_cast<bool>(ctx.Saved), saved);
+    EXPECT_EQ(static_cast<bool>(doc.Saved()), saved);
 }
 
 // The report window as the person sees it, kept for a look by eye.

@@ -210,7 +210,7 @@ TEST_F(Library, OpeningAsksAboutUnsavedChangesAsOpenDoes) {
     Write("plain.vnt"_q, "Plain", "");
     DesignLibraryForm* library = Open();
     Choose(Combo("ComboType"), 3);
-    ASSERT_FALSE(ctx.Saved);
+    ASSERT_FALSE(doc.Saved());
     const Design changed = d();
 
     // Enter on a row: the question, and Cancel keeps the work.
@@ -235,7 +235,7 @@ TEST_F(Library, OpeningAsksAboutUnsavedChangesAsOpenDoes) {
     EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
     EXPECT_EQ(Line("TextMechName")->text(), "Quad One"_q);
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
 
     // Saved: the Open button opens another without a question.
     dialogs.messages.clear();
@@ -309,7 +309,7 @@ TEST_F(Library, UnitFilesAreListedAndImportedFromTheTable) {
     QCoreApplication::processEvents();
     EXPECT_EQ(Line("TextMechName")->text(), "Kestrel Test Suit"_q);
     EXPECT_TRUE(ctx.DesignFile.empty());
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
 }
 
 TEST_F(Library, KeepsColumnWidthsAndSortOrder) {

@@ -166,7 +166,9 @@ TEST_F(EquipmentPageTest, InformationPanel) {
     // A fractional Battle Value in the general number format; an item without weight shows "-".
     form->ShowItemInfo(u"Claws and Magnetic Clamps"_s);
     EXPECT_EQ(Find<QLabel>(*p, "LBV")->text(), u"1.5"_s);
-    ctx.catalog[FindIndex(ctx.catalog, "Laser Rifle")].Weight = -1;
+    Catalog edited = ctx.catalog;
+    edited[FindIndex(ctx.catalog, "Laser Rifle")].Weight = -1;
+    ctx.catalog = ShareCatalog(edited);
     form->ShowItemInfo(u"Laser Rifle"_s);
     EXPECT_EQ(Find<QLabel>(*p, "LWeight")->text(), u"-"_s);
     // Ammunition: one load's weight and its shots.

@@ -147,7 +147,7 @@ TEST_F(FileCommands, SaveWithoutAFileActsAsSaveAsWarningOnce) {
     ASSERT_EQ(dialogs.files.size(), 1u);
     ExpectRequest(dialogs.files[0], true, SavesFolder(), "Battle Armor.vnt"_q);
     EXPECT_EQ(ctx.DesignFile, path.toStdString());
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_FALSE(ctx.WarnedOnSave);
     EXPECT_EQ(ReadBytes(path), Bytes(DesignFileBytes(d())));
 
@@ -169,7 +169,7 @@ TEST_F(FileCommands, SaveWithoutAFileActsAsSaveAsWarningOnce) {
     form->Files().MSave_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{kTooHot});
     EXPECT_TRUE(ctx.DesignFile.empty());
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
     EXPECT_FALSE(ctx.WarnedOnSave);
 }
 
@@ -182,11 +182,11 @@ TEST_F(FileCommands, SaveWithAFileWritesSilently) {
     dialogs.messages.clear();
 
     Choose(Find<QComboBox>(*form, "ComboType"), 3);  // Heavy
-    ASSERT_FALSE(ctx.Saved);
+    ASSERT_FALSE(doc.Saved());
     form->Files().MSave_Click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.files.size(), 1u);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_EQ(ctx.DesignFile, path.toStdString());
     EXPECT_EQ(ReadBytes(path), Bytes(DesignFileBytes(d())));
     EXPECT_TRUE(ReadBytes(path).contains("\r\n3\r\n"));  // record 3, the weight class
@@ -196,7 +196,7 @@ TEST_F(FileCommands, SaveWithAFileWritesSilently) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(ctx.DesignFile.empty());
     EXPECT_EQ(d().WeightClass, 1);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
 }
 
 TEST_F(FileCommands, YesThenCancelledSaveAsCancelsTheCommand) {
@@ -211,7 +211,7 @@ TEST_F(FileCommands, YesThenCancelledSaveAsCancelsTheCommand) {
     EXPECT_EQ(dialogs.files[0].fileName, "Wolf.vnt"_q);
     EXPECT_EQ(d().WeightClass, 3);
     EXPECT_EQ(d().MechName, "Wolf");
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
 
     // Open: the question and the cancelled Save As; no open dialog follows.
     dialogs.messages.clear();
@@ -254,7 +254,7 @@ TEST_F(FileCommands, NameAndModelBoxes) {
     EXPECT_EQ(d().MechName, "Gr\u00fcn ");
 
     // A typed name or model is a change like any other: Quit asks before throwing it away.
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
     dialogs.answers.push_back(Dialogs::Answer::No);
     form->Files().MQuit_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Save changes to Gr\u00fcn ?")});
@@ -273,7 +273,7 @@ TEST_F(FileCommands, OpenGivesExactlyTheFileState) {
     ExpectRequest(dialogs.files[0], false, SavesFolder(), QString());
     EXPECT_TRUE(d() == wanted);
     EXPECT_EQ(ctx.DesignFile, path.toStdString());
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     // The controls show the file's choices, and the window works again.
     EXPECT_EQ(Find<QComboBox>(*form, "ComboChassis")->currentIndex(), 1);
     EXPECT_EQ(Find<QComboBox>(*form, "ComboType")->currentIndex(), 2);
@@ -308,7 +308,7 @@ TEST_F(FileCommands, RefusedFileKeepsTheDesignAndItsFile) {
         EXPECT_TRUE(refusal.text.contains(record)) << refusal.text.toStdString();
         EXPECT_TRUE(d() == before);
         EXPECT_EQ(ctx.DesignFile, kept.toStdString());
-        EXPECT_FALSE(ctx.Saved);
+        EXPECT_FALSE(doc.Saved());
         EXPECT_TRUE(form->isEnabled());
     };
 
@@ -342,7 +342,7 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     ExpectCouldNotSave(1);
     EXPECT_TRUE(dialogs.messages[0].text.contains(path));
     EXPECT_EQ(ReadBytes(path), old);
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".tmp"_q), QStringList());
 
     // Save As into a folder that does not exist: no "Saved to", DesignFile unchanged.
@@ -351,7 +351,7 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     form->Files().MSaveAs_Click();
     ExpectCouldNotSave(1);
     EXPECT_EQ(ctx.DesignFile, path.toStdString());
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
 
     // Answering Yes on closing and failing to write keeps the window and the design.
     dialogs.messages.clear();
@@ -373,7 +373,7 @@ TEST_F(FileCommands, ReadoutOfANewDesign) {
     EXPECT_EQ(dialogs.files[0].defaultSuffix, "txt"_q);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(platform.opened, QStringList{path});
-    EXPECT_TRUE(ctx.Saved);  // writing a readout changes nothing in the design
+    EXPECT_TRUE(doc.Saved());  // writing a readout changes nothing in the design
     EXPECT_EQ(ReadBytes(path), ReadBytes(Golden("new-design/readout.txt"_q)));
 
     // Cancelled: nothing written, nothing shown, and Save As still proposes the design extension.
@@ -423,7 +423,7 @@ TEST_F(FileCommands, SavingOverAnotherProgramsChangesAsksFirst) {
     ASSERT_EQ(dialogs.texts(), QStringList{question});
     EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
     EXPECT_EQ(ReadBytes(path), theirs);
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
 
     // The close request's "Save changes?" with Yes, then No to replacing: the window stays open.
     dialogs.messages.clear();
@@ -438,7 +438,7 @@ TEST_F(FileCommands, SavingOverAnotherProgramsChangesAsksFirst) {
     form->Files().MSave_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{question});
     EXPECT_EQ(ReadBytes(path), Bytes(DesignFileBytes(d())));
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     dialogs.messages.clear();
     Choose(Find<QComboBox>(*form, "ComboType"), 2);
     form->Files().MSave_Click();
@@ -485,7 +485,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         CatalogError error;
-        ASSERT_TRUE(LoadCatalog(Golden("catalog/stuff.plb"_q).toStdString(), ctx.catalog, error));
+        ASSERT_TRUE(LoadSharedCatalog(Golden("catalog/stuff.plb"_q).toStdString(), ctx.catalog, error));
         Create();
         ASSERT_TRUE(form->Form_Load({}));
     }
@@ -576,7 +576,7 @@ TEST_F(StartUp, CommandLineOpensADesignOrFallsBackToANewOne) {
     // As a Windows shell passes it: in quotes, upper-case extension.
     Load({QLatin1Char('"') + path + QLatin1Char('"')});
     EXPECT_TRUE(d() == wanted);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_TRUE(ctx.DesignFile.empty());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), "Grendel, Mk 2"_q);
@@ -588,13 +588,13 @@ TEST_F(StartUp, CommandLineOpensADesignOrFallsBackToANewOne) {
     // As a terminal or a file manager passes it: bare.
     Load({path});
     EXPECT_TRUE(d() == wanted);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     // The status line shows the opened design, exactly as File > Open then shows it.
     const QStringList shown = Panels();
     dialogs.fileNames.push_back(path);
     form->Files().MOpen_Click();
     EXPECT_EQ(shown, Panels());
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     // No question on closing a design straight from the command line.
     dialogs.messages.clear();
     form->close();
@@ -617,7 +617,7 @@ TEST_F(StartUp, CommandLineOpensADesignOrFallsBackToANewOne) {
     EXPECT_TRUE(dialogs.messages[0].text.contains("record 4"_q));
     EXPECT_EQ(d().MechName, "Battle Armor");
     EXPECT_FALSE(d().IsQuad);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
 }
 
 }  // namespace vantrel::test

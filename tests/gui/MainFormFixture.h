@@ -93,15 +93,15 @@ public:
 };
 
 // The catalog shipped with the program, read once per test run.
-inline const Catalog& GuiShippedCatalog() {
-    static const std::unique_ptr<Catalog> catalog = [] {
-        auto c = std::make_unique<Catalog>();
+inline const CatalogRef& GuiShippedCatalog() {
+    static const CatalogRef catalog = [] {
+        auto c = std::make_shared<Catalog>();
         CatalogError e;
         if (!LoadCatalog(VANTREL_CATALOG_PATH, *c, e))
             throw std::runtime_error(FormatCatalogError(VANTREL_CATALOG_PATH, e));
-        return c;
+        return CatalogRef(std::move(c));
     }();
-    return *catalog;
+    return catalog;
 }
 
 // The pieces of a main window, not yet loaded: tests of start-up set the settings first.
@@ -109,7 +109,8 @@ inline const Catalog& GuiShippedCatalog() {
 class MainFormHarness : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    Context ctx;
+    Document doc;
+    Context& ctx = doc.ctx;
     FakeDialogs dialogs;
     RecordingPlatform platform;
     std::unique_ptr<SettingsStore> settings;
@@ -119,7 +120,7 @@ protected:
         : settings(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")))) {}
 
     void Create() {
-        form = std::make_unique<MainForm>(ctx, *settings, dialogs, platform);
+        form = std::make_unique<MainForm>(doc, *settings, dialogs, platform);
         form->Files().RecoveryCopy().SetFolder(dir.filePath(QStringLiteral("recovery")));
         form->show();  // offscreen: laid out and visible, so geometry and visibility mean something
     }

@@ -33,7 +33,7 @@ TEST_F(MainFormTest, NewDesignAsTheUserFirstSeesIt) {
     EXPECT_EQ(Panels(), (QStringList{"Current Kg: 100 "_q, "Free Kg: 650 "_q, "Max Heat: 0 "_q,
                                      "Heat Dissipation: 1 "_q, "Free CSlots: 19 "_q, "Estimated BV: 11 "_q,
                                      "Cost: 47500 "_q}));
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_EQ(d().WeightClass, 1);
     EXPECT_FALSE(Combo("ComboTurret")->isVisible());
     EXPECT_FALSE(Box("ChkEnhanced")->isEnabled());
@@ -99,7 +99,7 @@ TEST_F(MainFormTest, ExoskeletonFromATurretedQuad) {
     // The humanoid body carries the movement now; the quad body is empty.
     EXPECT_EQ(BodyStart(d()), (std::vector<int>{kSlotGround, kSlotGround, kSlotGround, kSlotFree}));
     for (int i = 0; i < kQuadSlotCount; ++i) EXPECT_EQ(d().QuadSlots[i], kSlotFree) << i;
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
 
     // Light again: the chassis list is usable, the chassis stays Humanoid until the user picks Quad.
     Choose(Combo("ComboType"), 1);
@@ -404,7 +404,7 @@ TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
     EXPECT_TRUE(Find<QWidget>(*form, "Frame4B")->isVisible());
     EXPECT_FALSE(Find<QWidget>(*form, "Frame4")->isVisible());
     EXPECT_EQ(ctx.SelLocation, -1);
-    EXPECT_FALSE(ctx.Saved);  // the chassis differs from the new design's, whatever page is on show
+    EXPECT_FALSE(doc.Saved());  // the chassis differs from the new design's, whatever page is on show
 
     // Nested locks release at the outermost release only; an unbalanced release is harmless.
     for (bool on : {false, false, true}) form->SetRedraw(on);
@@ -467,7 +467,7 @@ TEST_F(MainFormStartTest, SplashSettingDecidesWhoReadsTheCatalog) {
     EXPECT_EQ(ctx.catalog[301].Name, GuiShippedCatalog()[301].Name);
     EXPECT_EQ(form->BipedLine(), 1);
     EXPECT_EQ(Panels()[6], "Cost: 47500 "_q);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
 }
 
 TEST_F(MainFormStartTest, UnreadableCatalogStopsStartUp) {

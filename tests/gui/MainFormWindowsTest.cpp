@@ -59,7 +59,7 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     EXPECT_EQ(history->TextHistory->toPlainText(), "Raid notes\nsecond line"_q);
 
     // Typed and not applied yet: closing asks, and Cancel keeps the window and the typing.
-    ASSERT_TRUE(ctx.Saved);
+    ASSERT_TRUE(doc.Saved());
     EXPECT_FALSE(form->Files().Form_QueryUnload());
     EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
     EXPECT_EQ(history->TextHistory->toPlainText(), "Raid notes\nsecond line"_q);
@@ -68,7 +68,7 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     const QStringList panels = Panels();
     history->ComChange->click();
     EXPECT_EQ(d().History, "Raid notes\r\nsecond line");
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
     EXPECT_EQ(Panels(), panels);
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
     EXPECT_FALSE(form->Files().Form_QueryUnload());
@@ -78,7 +78,7 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     form->MHistory_Click();
     history->TextHistory->clear();
     history->ComChange->click();
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_TRUE(form->Files().Form_QueryUnload());
     EXPECT_TRUE(dialogs.messages.empty());
     form->MHistory_Click();

@@ -120,7 +120,7 @@ protected:
     }
     void MakeUnsaved() {
         MainFormHarness::Choose(Find<QComboBox>(*form, "ComboType"), 3);
-        ASSERT_FALSE(ctx.Saved);
+        ASSERT_FALSE(doc.Saved());
     }
 
     // The toolkit's road for a drag from another program: the hover enters the widget under the
@@ -173,7 +173,7 @@ TEST_F(OpenRoutes, OpenedAndSavedDesignsFillTheMenuAndOpenLikeOpen) {
     EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
     EXPECT_EQ(form->windowTitle(), "Vantrel - "_q + kQuadName);  // the title follows at once
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_EQ(form->Files().Recent().Entries(), (QStringList{quad, saved}));
     EXPECT_TRUE(dialogs.files.size() == 2u);  // no dialog for an entry
 }
@@ -227,7 +227,7 @@ TEST_F(OpenRoutes, ADroppedDesignFileOpensAsOpenDoes) {
     EXPECT_EQ(Find<QLineEdit>(*form, "TextMechName")->text(), kQuadName);
     EXPECT_EQ(form->windowTitle(), "Vantrel - "_q + kQuadName);  // the title follows at once
     EXPECT_EQ(ctx.DesignFile, quad.toStdString());
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_EQ(form->Files().Recent().Entries(), QStringList{quad});
 
     // A refused file: Open's message, the design stays.
@@ -287,7 +287,7 @@ TEST_F(OpenRoutes, NamesThatAreNotUtf8OpenEveryWay) {
     EXPECT_EQ(ctx.DesignFile, bytes.toStdString());
     Find<QLineEdit>(*form, "TextModel")->setText("Renamed"_q);
     form->Files().MSave_Click();
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_EQ(files(), std::vector<std::string>{onDisk.filename().string()});  // no second file
     Design read;
     std::string error;

@@ -148,7 +148,7 @@ TEST_F(PlaceWithoutDrag, PlaceAllPlacesWhatFitsAndNamesTheRest) {
         EXPECT_TRUE(text.contains(entry + u": "_s)) << entry.toStdString();
     EXPECT_EQ(d().PlacedHeatSinks, 3);
     EXPECT_EQ(d().PlacedCount[FindIndex(ctx.catalog, "Magnetic Clamps")], 1);
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
 
     // Nothing left to place: no message at all.
     form->ClearCS_Click();

@@ -34,7 +34,7 @@ const std::string kData = VANTREL_SOURCE_DIR "/tests/data/";
 Context Load(const std::string& name, const std::string& catalog = kData + "catalog/stuff.plb") {
     Context c;
     CatalogError catalogError;
-    EXPECT_TRUE(LoadCatalog(catalog, c.catalog, catalogError)) << catalogError.message;
+    EXPECT_TRUE(LoadSharedCatalog(catalog, c.catalog, catalogError)) << catalogError.message;
     std::string error;
     int record = 0;
     EXPECT_TRUE(DoOpen(kData + name + "/design.vnt", c.design, error, record)) << error;

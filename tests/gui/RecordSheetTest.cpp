@@ -41,7 +41,7 @@ using Loaded = Context;
 Loaded Load(const std::string& name, const std::string& catalogPath = kTestCatalog) {
     Loaded l;
     CatalogError catalogError;
-    EXPECT_TRUE(LoadCatalog(catalogPath, l.catalog, catalogError)) << catalogError.message;
+    EXPECT_TRUE(LoadSharedCatalog(catalogPath, l.catalog, catalogError)) << catalogError.message;
     std::string error;
     int record = 0;
     EXPECT_TRUE(DoOpen(kData + name + "/design.vnt", l.design, error, record)) << error;

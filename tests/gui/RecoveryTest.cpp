@@ -60,7 +60,7 @@ protected:
     void Change() {
         Choose(Find<QComboBox>(*form, "ComboType"),
                Find<QComboBox>(*form, "ComboType")->currentIndex() == 3 ? 2 : 3);
-        ASSERT_FALSE(ctx.Saved);
+        ASSERT_FALSE(doc.Saved());
     }
     void ChangeAndKeep() {
         Change();
@@ -70,9 +70,9 @@ protected:
 
     // The next start of the program on the same folder. The first window goes without closing, as
     // in a crash.
-    std::unique_ptr<MainForm> Restart(Context& next, FakeDialogs& answers, const QStringList& args = {}) {
+    std::unique_ptr<MainForm> Restart(Document& next, FakeDialogs& answers, const QStringList& args = {}) {
         form.reset();
-        next.catalog = GuiShippedCatalog();
+        next.ctx.catalog = GuiShippedCatalog();
         auto w = std::make_unique<MainForm>(next, *settings, answers, platform);
         w->Files().RecoveryCopy().SetFolder(folder);
         EXPECT_TRUE(w->Form_Load(args));
@@ -109,7 +109,7 @@ TEST_F(RecoveryCopy, GoesOnSaveNewOpenAndACleanQuit) {
     ChangeAndKeep();
     dialogs.fileNames.push_back(file);
     form->Files().MSaveAs_Click();
-    ASSERT_TRUE(ctx.Saved);
+    ASSERT_TRUE(doc.Saved());
     EXPECT_FALSE(CopyExists());
     EXPECT_FALSE(QFileInfo::exists(pathFile));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Rec().Pending(); }, 5000));
@@ -119,12 +119,12 @@ TEST_F(RecoveryCopy, GoesOnSaveNewOpenAndACleanQuit) {
     ChangeAndKeep();
     dialogs.fileNames.push_back(dir.filePath("no such folder/suit.vnt"_q));
     form->Files().MSaveAs_Click();
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
     EXPECT_TRUE(CopyExists());
 
     // Save to the design's file.
     form->Files().MSave_Click();
-    ASSERT_TRUE(ctx.Saved);
+    ASSERT_TRUE(doc.Saved());
     EXPECT_FALSE(CopyExists());
 
     // New and Open with the changes thrown away, and a refused Open that keeps them.
@@ -173,7 +173,7 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
     otherDesign.MechName = "Other";
     WriteBytes(other, DesignBytes(otherDesign));
 
-    Context next;
+    Document next;
     FakeDialogs answers;
     answers.answers.push_back(Dialogs::Answer::Restore);
     const auto w = Restart(next, answers, {other});
@@ -181,15 +181,15 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
     EXPECT_EQ(answers.messages[0].buttons, Dialogs::Buttons::RestoreDiscard);
     EXPECT_EQ(answers.messages[0].text, "Unsaved changes to Grendel ("_q + file +
                                             ") were kept when Vantrel last ended. Restore them?"_q);
-    EXPECT_EQ(DesignBytes(next.design), kept);
-    EXPECT_EQ(next.DesignFile, file.toStdString());
-    EXPECT_FALSE(next.Saved);
+    EXPECT_EQ(DesignBytes(next.ctx.design), kept);
+    EXPECT_EQ(next.ctx.DesignFile, file.toStdString());
+    EXPECT_FALSE(next.Saved());
     EXPECT_EQ(Find<QLineEdit>(*w, "TextMechName")->text(), "Grendel"_q);
     EXPECT_TRUE(CopyExists());
 
     // Still unsaved after a gesture that changes nothing; closing asks, and Cancel keeps the copy.
     w->TabStrip1_Click(2);
-    EXPECT_FALSE(next.Saved);
+    EXPECT_FALSE(next.Saved());
     answers.answers.push_back(Dialogs::Answer::Cancel);
     EXPECT_FALSE(w->Files().Form_QueryUnload());
     EXPECT_EQ(answers.messages.back().text, "Save changes to Grendel?"_q);
@@ -197,7 +197,7 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
 
     // Save goes to the design's own file, and the copy goes.
     w->Files().MSave_Click();
-    EXPECT_TRUE(next.Saved);
+    EXPECT_TRUE(next.Saved());
     EXPECT_EQ(ReadBytes(file), kept);
     EXPECT_FALSE(CopyExists());
 }
@@ -210,18 +210,18 @@ TEST_F(RecoveryCopy, DiscardRemovesItAndStartUpGoesOn) {
     wanted.WeightClass = 4;
     WriteBytes(file, DesignBytes(wanted));
 
-    Context next;
+    Document next;
     FakeDialogs answers;
     answers.answers.push_back(Dialogs::Answer::Discard);
     auto w = Restart(next, answers, {file});
     EXPECT_EQ(answers.messages.size(), 1u);
     EXPECT_FALSE(CopyExists());
     EXPECT_FALSE(QFileInfo::exists(pathFile));
-    EXPECT_TRUE(next.design == wanted);
-    EXPECT_TRUE(next.Saved);
+    EXPECT_TRUE(next.ctx.design == wanted);
+    EXPECT_TRUE(next.Saved());
 
     // Nothing is asked at the start after that.
-    Context third;
+    Document third;
     FakeDialogs none;
     form = std::move(w);
     const auto w3 = Restart(third, none);
@@ -234,7 +234,7 @@ TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
     for (const QByteArray& damaged : {whole.left(whole.size() / 2), QByteArray("\"unfinished\r\n")}) {
         SCOPED_TRACE(damaged.size());
         WriteBytes(copy, damaged);
-        Context next;
+        Document next;
         FakeDialogs answers;
         const auto w = Restart(next, answers);
         ASSERT_EQ(answers.messages.size(), 1u);
@@ -246,8 +246,8 @@ TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
         EXPECT_TRUE(shown.text.contains("record"_q)) << shown.text.toStdString();
         EXPECT_EQ(shown.buttons, Dialogs::Buttons::Ok);
         EXPECT_FALSE(CopyExists());
-        EXPECT_TRUE(next.Saved);
-        EXPECT_EQ(next.design.WeightClass, 1);  // a new design
+        EXPECT_TRUE(next.Saved());
+        EXPECT_EQ(next.ctx.design.WeightClass, 1);  // a new design
     }
 }
 
@@ -258,8 +258,7 @@ TEST_F(RecoveryCopy, EveryWindowKeepsItsOwnCopyAndEachIsOfferedLater) {
 
     // A second window beside it: the first one's copy is neither offered nor touched, and the
     // second keeps its own work in a file of its own.
-    Context other;
-    other.catalog = GuiShippedCatalog();
+    Document other(GuiShippedCatalog());
     FakeDialogs otherDialogs;
     auto second = std::make_unique<MainForm>(other, *settings, otherDialogs, platform);
     Recovery& secondCopy = second->Files().RecoveryCopy();
@@ -270,22 +269,22 @@ TEST_F(RecoveryCopy, EveryWindowKeepsItsOwnCopyAndEachIsOfferedLater) {
     Find<QLineEdit>(*second, "TextMechName")->setText("Second"_q);
     Choose(Find<QComboBox>(*second, "ComboType"), 4);
     secondCopy.EndSession();  // as a logout ends it
-    EXPECT_EQ(ReadBytes(secondCopy.CopyPath()), DesignBytes(other.design));
+    EXPECT_EQ(ReadBytes(secondCopy.CopyPath()), DesignBytes(other.ctx.design));
     EXPECT_EQ(ReadBytes(copy), first);
 
     // Both end without closing. The next start offers both, whichever program wrote them.
     second.reset();
-    Context next;
+    Document next;
     FakeDialogs answers;
     answers.answers = {Dialogs::Answer::Discard, Dialogs::Answer::Restore};
     const auto w = Restart(next, answers);
     ASSERT_EQ(answers.messages.size(), 2u);
     const bool firstAskedFirst = answers.messages[0].text.contains("First"_q);
     EXPECT_TRUE(answers.messages[firstAskedFirst ? 1 : 0].text.contains("Second"_q));
-    EXPECT_EQ(next.design.MechName, firstAskedFirst ? "Second" : "First");
+    EXPECT_EQ(next.ctx.design.MechName, firstAskedFirst ? "Second" : "First");
     // The discarded one is gone, the restored one goes on as the new window's copy.
     EXPECT_EQ(QDir(folder).entryList({"*.vnt"_q}, QDir::Files).size(), 1);
-    EXPECT_EQ(ReadBytes(w->Files().RecoveryCopy().CopyPath()), DesignBytes(next.design));
+    EXPECT_EQ(ReadBytes(w->Files().RecoveryCopy().CopyPath()), DesignBytes(next.ctx.design));
 }
 
 TEST_F(RecoveryCopy, AWindowThatCanKeepNoCopySaysSoWhenItStarts) {
@@ -295,7 +294,7 @@ TEST_F(RecoveryCopy, AWindowThatCanKeepNoCopySaysSoWhenItStarts) {
     for (const QString& where : {plainFile, plainFile + "/below"_q}) {
         SCOPED_TRACE(where.toStdString());
         folder = where;
-        Context next;
+        Document next;
         FakeDialogs answers;
         const auto w = Restart(next, answers);
         ASSERT_EQ(answers.messages.size(), 1u);
@@ -314,7 +313,7 @@ TEST_F(RecoveryCopy, AWindowThatCanKeepNoCopySaysSoWhenItStarts) {
     rlimit none = saved;
     none.rlim_cur = 0;
     setrlimit(RLIMIT_FSIZE, &none);
-    Context next;
+    Document next;
     FakeDialogs answers;
     const auto w = Restart(next, answers);
     setrlimit(RLIMIT_FSIZE, &saved);
@@ -341,12 +340,12 @@ TEST_F(RecoveryCopy, NotesTypedButNotAppliedAreKept) {
     EXPECT_EQ(ReadBytes(copy), DesignBytes(withNotes));
 
     // A crash now, and the next start brings the notes back.
-    Context next;
+    Document next;
     FakeDialogs answers;
     answers.answers.push_back(Dialogs::Answer::Restore);
     const auto w = Restart(next, answers);
-    EXPECT_EQ(next.design.History, withNotes.History);
-    EXPECT_FALSE(next.Saved);
+    EXPECT_EQ(next.ctx.design.History, withNotes.History);
+    EXPECT_FALSE(next.Saved());
 }
 
 // A folder nobody may add files to: the mode does not stop root, so root makes it immutable too.
@@ -386,7 +385,7 @@ TEST_F(RecoveryCopy, ACopyInAReadOnlyFolderIsStillOfferedAndWhatHappensIsSaid) {
         if (!readOnly.ok()) GTEST_SKIP() << "the folder cannot be made read-only here";
 
         // Discard cannot remove it: said, and it stays for the next start.
-        Context next;
+        Document next;
         FakeDialogs answers;
         answers.answers.push_back(Dialogs::Answer::Discard);
         auto w = Restart(next, answers);
@@ -402,13 +401,13 @@ TEST_F(RecoveryCopy, ACopyInAReadOnlyFolderIsStillOfferedAndWhatHappensIsSaid) {
 
         // Restore brings the work back.
         form = std::move(w);
-        Context third;
+        Document third;
         FakeDialogs restore;
         restore.answers.push_back(Dialogs::Answer::Restore);
         const auto w3 = Restart(third, restore);
         ASSERT_GE(restore.messages.size(), 1u);
-        EXPECT_EQ(third.design.MechName, "Kept");
-        EXPECT_EQ(DesignBytes(third.design), kept);
+        EXPECT_EQ(third.ctx.design.MechName, "Kept");
+        EXPECT_EQ(DesignBytes(third.ctx.design), kept);
     }
 }
 
@@ -416,7 +415,7 @@ TEST_F(RecoveryCopy, AFolderWhereACopyWouldBeIsNotReportedAsDiscarded) {
     form.reset();
     QDir(folder).mkpath("recovery.vnt"_q);
     for (int start = 0; start < 2; ++start) {
-        Context next;
+        Document next;
         FakeDialogs answers;
         const auto w = Restart(next, answers);
         ASSERT_EQ(answers.messages.size(), 1u);
@@ -424,7 +423,7 @@ TEST_F(RecoveryCopy, AFolderWhereACopyWouldBeIsNotReportedAsDiscarded) {
                                                 " is a folder, not a file: it holds no unsaved work and was "
                                                 "left as it is."_q);
         EXPECT_TRUE(QFileInfo(QDir(folder).filePath("recovery.vnt"_q)).isDir());
-        EXPECT_TRUE(next.Saved);
+        EXPECT_TRUE(next.Saved());
         form = nullptr;
     }
 }

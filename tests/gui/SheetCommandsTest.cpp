@@ -141,7 +141,7 @@ TEST_F(SheetCommandsTest, ExportWritesTheCommandLinesSheetBesideTheDesign) {
     EXPECT_THAT(text.toStdString(), Not(HasSubstr("Trooper 5")));
 
     // Nothing in the design changed: no undo step, still saved.
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     EXPECT_EQ(form->Edits().History().UndoCount(), steps);
 
     // A chosen squad and Letter paper, and a new design with no file: Save As's folder.

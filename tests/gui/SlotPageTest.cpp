@@ -212,7 +212,7 @@ TEST_F(SlotPageTest, NewHumanoidDesignAndDropsOnEveryLocation) {
     ExpectPlaced(p, u"Heat Sink"_s, LeftArm(0), 1);
     ExpectPlaced(p, u"(I) Light Machine Gun Ammo"_s, LeftArm(2), 1);
     EXPECT_EQ(d().LeftArmSlots[2], Index("(I) Light Machine Gun") + kSlotAmmoBase);
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
     // The quad page's list shows the same owned entries, now none.
     EXPECT_EQ(OwnedOf(*Quad())->count(), 0);
 }

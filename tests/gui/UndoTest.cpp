@@ -131,7 +131,7 @@ TEST_F(UndoTest, EditMenuSitsBetweenFileAndOptionsAndStartsEmpty) {
     EXPECT_FALSE(Act("MUndo")->isEnabled() || Act("MRedo")->isEnabled());
     EXPECT_EQ(Act("MUndo")->text(), "&Undo"_q);
     Undo();  // nothing to undo: nothing happens
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
 }
 
 TEST_F(UndoTest, ListsCheckBoxesAndSlidersOfTheFirstTwoPages) {
@@ -269,7 +269,7 @@ TEST_F(UndoTest, TypingInOneBoxIsOneStepUntilAnotherGestureComes) {
     Undo();
     EXPECT_TRUE(Now() == start) << Differences(Now(), start);
     EXPECT_EQ(Line("TextMechName")->text(), "Battle Armor"_q);
-    EXPECT_TRUE(ctx.Saved);  // back to the design as it started
+    EXPECT_TRUE(doc.Saved());  // back to the design as it started
     // Typing after an undo ends the redo list.
     Key(Line("TextMechName"), Qt::Key_Z, "z"_q);
     EXPECT_FALSE(Act("MRedo")->isEnabled());
@@ -303,7 +303,7 @@ TEST_F(UndoTest, TypingThatNetsToNothingMakesNoStep) {
     EXPECT_EQ(name->text(), "Battle Armor"_q);
     Undo();
     EXPECT_EQ(Line("TextModel")->text(), model);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
 }
 
 TEST_F(UndoTest, HistoryNotesAreAStep) {
@@ -325,14 +325,14 @@ TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {
     Choose(Combo("ComboTechBase"), 1);
     dialogs.fileNames.push_back(path);
     form->Files().MSaveAs_Click();
-    ASSERT_TRUE(ctx.Saved);
+    ASSERT_TRUE(doc.Saved());
     EXPECT_EQ(Steps(), 2u);  // the save is no step and keeps the steps
 
     // Undone away from the saved state and back again: changed, then unchanged.
     Undo();
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
     Redo();
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     dialogs.messages.clear();
     EXPECT_TRUE(form->Files().Form_QueryUnload());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -344,7 +344,7 @@ TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {
     EXPECT_EQ(Steps(), 0u);
     EXPECT_FALSE(Act("MUndo")->isEnabled());
     EXPECT_FALSE(Act("MRedo")->isEnabled());
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
 
     Choose(Combo("ComboType"), 1);
     dialogs.answers.push_back(Dialogs::Answer::No);
@@ -352,7 +352,7 @@ TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {
     form->Files().MOpen_Click();
     EXPECT_EQ(d().WeightClass, 2);
     EXPECT_EQ(Steps(), 0u);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
 }
 
 // A long random run of gestures, undone to the start and redone to the end.
@@ -409,7 +409,7 @@ TEST_F(UndoTest, RandomGesturesUndoneToTheStartAndRedoneToTheEnd) {
     while (Act("MUndo")->isEnabled()) Undo();
     EXPECT_TRUE(Now() == start) << Differences(Now(), start);
     EXPECT_EQ(Shown(), shownAtStart);
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_TRUE(doc.Saved());
     while (Act("MRedo")->isEnabled()) Redo();
     EXPECT_TRUE(Now() == end) << Differences(Now(), end);
     EXPECT_EQ(Shown(), shownAtEnd);

@@ -245,21 +245,21 @@ TEST_F(WindowLayout, WindowComesBackAsLargeAsItWasLeftAndNeverBelowTheLeast) {
     EXPECT_FALSE(settings->Read(kKeyWindowGeometry, {}).isEmpty());
     EXPECT_EQ(settings->Read(kKeyBiped, u"unset"_s), u"unset"_s);  // the other keys stay as they were
 
-    MainForm again(ctx, *settings, dialogs, platform);
+    MainForm again(doc, *settings, dialogs, platform);
     EXPECT_EQ(again.size(), QSize(780, 560));
 
     // A size left under a smaller font comes back raised to what the font needs now.
-    MainForm small(ctx, *settings, dialogs, platform);
+    MainForm small(doc, *settings, dialogs, platform);
     small.resize(kLaidOut);
     small.SaveWindowGeometry();
     const DesktopFont twelve(12);
-    MainForm larger(ctx, *settings, dialogs, platform);
+    MainForm larger(doc, *settings, dialogs, platform);
     EXPECT_GT(larger.width(), kLaidOut.width());
     EXPECT_EQ(larger.size(), larger.minimumSize());
 
     // A damaged entry is ignored.
     settings->Write(kKeyWindowGeometry, u"not geometry"_s);
-    MainForm damaged(ctx, *settings, dialogs, platform);
+    MainForm damaged(doc, *settings, dialogs, platform);
     EXPECT_EQ(damaged.size(), larger.minimumSize());
 }
 
@@ -271,19 +271,19 @@ TEST_F(WindowLayout, DamagedStoredPlaceComesBackOnTheScreen) {
     for (const QRect stored :
          {QRect(40000, 40000, 900, 600), QRect(-5000, 20, 900, 600), QRect(0, 0, 32767, 32767),
           QRect(room.right() - 10, room.bottom() - 10, 32767, 32767)}) {
-        MainForm w(ctx, *settings, dialogs, platform);
+        MainForm w(doc, *settings, dialogs, platform);
         w.setGeometry(stored);
         w.SaveWindowGeometry();
-        MainForm again(ctx, *settings, dialogs, platform);
+        MainForm again(doc, *settings, dialogs, platform);
         const QString what =
             u"%1,%2 %3x%4"_s.arg(stored.x()).arg(stored.y()).arg(stored.width()).arg(stored.height());
         EXPECT_TRUE(room.contains(again.frameGeometry())) << what.toStdString();
         EXPECT_GE(again.width(), again.minimumWidth());
     }
-    MainForm w(ctx, *settings, dialogs, platform);
+    MainForm w(doc, *settings, dialogs, platform);
     w.setGeometry(room.left() + 10, room.top() + 20, form->minimumWidth(), form->minimumHeight());
     w.SaveWindowGeometry();
-    MainForm kept(ctx, *settings, dialogs, platform);
+    MainForm kept(doc, *settings, dialogs, platform);
     EXPECT_EQ(kept.geometry(), w.geometry());
 }
 

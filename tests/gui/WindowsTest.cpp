@@ -1,6 +1,6 @@
 #include "FakeDialogs.h"
 #include "model/Catalog.h"
-#include "model/Context.h"
+#include "model/Document.h"
 #include "platform/SettingsStore.h"
 #include "ui/AboutForm.h"
 #include "ui/Dialogs.h"
@@ -104,7 +104,7 @@ protected:
 
     // A splash window wired to record what it hands over.
     std::unique_ptr<SplashForm> MakeSplash(const QString& path) {
-        auto splash = std::make_unique<SplashForm>(ctx, *settings, dialogs, path);
+        auto splash = std::make_unique<SplashForm>(ctx.catalog, *settings, dialogs, path);
         splash->frameMs = 0;
         splash->onDone = [this] { ++handovers; };
         splash->onStop = [this](int status) { stops.push_back(status); };
@@ -115,7 +115,8 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> settings;
     test::FakeDialogs dialogs;
-    Context ctx;
+    Document doc;
+    Context& ctx = doc.ctx;
     const QString catalogPath = QStringLiteral(VANTREL_CATALOG_PATH);
     std::string lastName;
     int handovers = 0;
@@ -422,18 +423,22 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     history.TextHistory->insertPlainText(QStringLiteral(" \"said\" he"));
     EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Line one\nLine two! said he"));
 
+    doc.MarkSaved();
     history.ComChange->click();
     EXPECT_EQ(ctx.design.History, "Line one\r\nLine two! said he");
-    EXPECT_TRUE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());  // the notes are part of the design
     EXPECT_FALSE(history.isVisible());
 
-    // An unsaved design stays unsaved after a Change.
-    ctx.Saved.DeriveFrom([] { return true; });
+    // Notes applied as they stand change nothing.
+    doc.MarkSaved();
+    history.Form_Load();
+    history.ComChange->click();
+    EXPECT_TRUE(doc.Saved());
     history.Form_Load();
     history.TextHistory->setPlainText(QString());
     history.ComChange->click();
     EXPECT_EQ(ctx.design.History, "");
-    EXPECT_FALSE(ctx.Saved);
+    EXPECT_FALSE(doc.Saved());
 }
 
 // The shortest message keeps a box wide enough for its whole title; a long one is not narrowed.

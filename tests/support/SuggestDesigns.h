@@ -43,7 +43,8 @@ inline void FinishSuit(Context& ctx, const std::string& armor, int armorPoints,
 }
 
 // A new humanoid design of the class, base and suit systems given, ground movement `ground`.
-inline Context NewSuit(const Catalog& catalog, int weightClass, int techBase, int suitSystems, int ground) {
+inline Context NewSuit(const CatalogRef& catalog, int weightClass, int techBase, int suitSystems,
+                       int ground) {
     Context ctx;
     ctx.catalog = catalog;
     NewDesign(ctx.design);
@@ -57,7 +58,7 @@ inline Context NewSuit(const Catalog& catalog, int weightClass, int techBase, in
 // A Medium Inner Sphere humanoid with 600 kg and 8 slots free and no heat to spare: one ground and one
 // jump point, two points of Standard Stealth armor (five armor-system slots), a laser microphone, and a
 // glove and a manipulator on each arm.
-inline Context MediumSuit(const Catalog& catalog) {
+inline Context MediumSuit(const CatalogRef& catalog) {
     Context ctx = NewSuit(catalog, 2, 0, 1, 1);
     ctx.design.JumpMP = 1;
     FinishSuit(ctx, "Standard Stealth", 2,
@@ -71,7 +72,7 @@ inline Context MediumSuit(const Catalog& catalog) {
 
 // The most room a suit offers: a Mixed-technology Assault humanoid with one ground point, Standard armor
 // of one point and three heat sinks placed: 1,140 kg, 16 slots and 4 heat to spare.
-inline Context LargestSuit(const Catalog& catalog) {
+inline Context LargestSuit(const CatalogRef& catalog) {
     Context ctx = NewSuit(catalog, 4, 2, 2, 1);
     ctx.design.HeatSinks = 3;
     FinishSuit(ctx, "Standard", 1, {});
