@@ -1,5 +1,5 @@
 #include "app/Cli.h"
-#include "model/Document.h"
+#include "model/Catalog.h"
 #include "platform/AppPaths.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/SettingsStore.h"
@@ -7,10 +7,8 @@
 #include "sheet/QtText.h"
 #include "ui/Dialogs.h"
 #include "ui/DibSection.h"
-#include "ui/FileCommands.h"
-#include "ui/MainForm.h"
-#include "ui/Recovery.h"
 #include "ui/SplashForm.h"
+#include "ui/WindowSet.h"
 
 #include <QApplication>
 #include <QFont>
@@ -47,7 +45,7 @@ int main(int argc, char** argv) {
     vantrel::SettingsStore settings;
     vantrel::QtDialogs dialogs;
     vantrel::LinuxPlatform platform;
-    auto doc = std::make_unique<vantrel::Document>();
+    vantrel::CatalogRef catalog;  // read by the splash screen, or by the first window with it off
     // From the bytes (the toolkit's arguments lose a file name that is not valid UTF-8); the toolkit's
     // own options are gone from argv by now.
     QStringList args;
@@ -62,27 +60,26 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(status);  // nothing to do before the event loop runs
     };
 
-    std::unique_ptr<vantrel::MainForm> mainForm;
+    std::unique_ptr<vantrel::WindowSet> windows;
     // A logout or shutdown ends the session: the unsaved design is kept as the recovery copy and
     // the program ends without a question nobody would answer.
     vantrel::TerminationSignals terminationSignals;
     bool terminated = false;
     QObject::connect(&terminationSignals, &vantrel::TerminationSignals::received, &app, [&] {
         terminated = true;
-        if (mainForm)
-            mainForm->Files().RecoveryCopy().EndSession();
+        if (windows)
+            windows->EndSession();
         else
             QCoreApplication::exit(0);
     });
-    vantrel::SplashForm splash(doc->ctx.catalog, settings, dialogs, vantrel::CatalogPath());
+    vantrel::SplashForm splash(catalog, settings, dialogs, vantrel::CatalogPath());
     splash.onStop = endStartUp;
     splash.onDone = [&] {
-        mainForm = std::make_unique<vantrel::MainForm>(*doc, settings, dialogs, platform);
-        if (!mainForm->Form_Load(args)) {
+        windows = std::make_unique<vantrel::WindowSet>(catalog, settings, dialogs, platform);
+        if (windows->Start(args) == nullptr) {
             endStartUp(1);
             return;
         }
-        mainForm->show();
         QApplication::setQuitOnLastWindowClosed(true);
         // Start-up probe of the benchmarks: end as soon as the main window is up.
         if (qEnvironmentVariableIsSet("VANTREL_QUIT_WHEN_SHOWN"))

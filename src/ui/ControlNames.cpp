@@ -145,6 +145,8 @@ void MainFormNaming::Menus(MainForm& f) {
     VANTREL_KEEP_NAME(f, MAbout);
     VANTREL_KEEP_NAME(f, MNew);
     VANTREL_KEEP_NAME(f, MOpen);
+    VANTREL_KEEP_NAME(f, MNewWindow);
+    VANTREL_KEEP_NAME(f, MOpenNewWindow);
     VANTREL_KEEP_NAME(f, MRecent);
     VANTREL_KEEP_NAME(f, MLibrary);
     VANTREL_KEEP_NAME(f, MCompare);
@@ -505,6 +507,7 @@ void NameControls(DesignLibraryForm& f) {
     VANTREL_KEEP_NAME(f, ComCompare);
     VANTREL_KEEP_NAME(f, ComClose);
     VANTREL_KEEP_NAME(f, ActOpen);
+    VANTREL_KEEP_NAME(f, ActOpenNew);
     VANTREL_KEEP_NAME(f, ActCompare);
     VANTREL_KEEP_NAME(f, ActShowInFolder);
     VANTREL_KEEP_NAME(f, ActCopy);

@@ -146,6 +146,7 @@ DesignLibraryForm::DesignLibraryForm(const CatalogRef& catalog, SettingsStore& s
     layout->addLayout(bottom);
 
     ActOpen = new QAction(QStringLiteral("&Open"), this);
+    ActOpenNew = new QAction(QStringLiteral("Open in &New Window"), this);
     ActCompare = new QAction(QStringLiteral("&Compare"), this);
     ActShowInFolder = new QAction(QStringLiteral("Show in &Folder"), this);
     ActSheets = new QAction(QStringLiteral("Record &Sheets of Selected..."), this);
@@ -172,6 +173,12 @@ DesignLibraryForm::DesignLibraryForm(const CatalogRef& catalog, SettingsStore& s
     GridDesigns->installEventFilter(this);
     connect(ComOpen, &QPushButton::clicked, this, &DesignLibraryForm::OpenCurrent);
     connect(ActOpen, &QAction::triggered, this, &DesignLibraryForm::OpenCurrent);
+    connect(ActOpenNew, &QAction::triggered, this, [this] {
+        const QModelIndex current = GridDesigns->currentIndex();
+        if (!current.isValid() || !commands_.openInNewWindow) return;
+        commands_.openInNewWindow(
+            QString::fromStdString(model_->Entry(filter_->mapToSource(current).row()).row[kColFile]));
+    });
     connect(ComCompare, &QPushButton::clicked, this, &DesignLibraryForm::CompareSelected);
     connect(ActCompare, &QAction::triggered, this, &DesignLibraryForm::CompareSelected);
     connect(ActShowInFolder, &QAction::triggered, this, &DesignLibraryForm::ShowInFolder);
@@ -336,6 +343,7 @@ void DesignLibraryForm::UpdateActions() {
     const bool one = GridDesigns->currentIndex().isValid() && !rows.empty();
     const bool compare = rows.size() >= 2 && rows.size() <= 3 && allReadable;
     ActOpen->setEnabled(one);
+    ActOpenNew->setEnabled(one);
     ComOpen->setEnabled(one);
     ActShowInFolder->setEnabled(one);
     ActCompare->setEnabled(compare);
@@ -363,6 +371,7 @@ void DesignLibraryForm::ShowContextMenu(const QPoint& at) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("LibraryMenu"));
     menu.addAction(ActOpen);
+    if (commands_.openInNewWindow) menu.addAction(ActOpenNew);
     menu.addAction(ActCompare);
     menu.addAction(ActShowInFolder);
     menu.addAction(ActSheets);

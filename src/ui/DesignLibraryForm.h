@@ -34,9 +34,10 @@ class DesignLibraryForm : public QWidget {
     Q_OBJECT
 public:
     struct Commands {
-        std::function<void(const QString& path)> open;          // with the unsaved-changes question
-        std::function<void(const QStringList& paths)> compare;  // two or three designs
-        std::function<void(const QStringList& paths)> sheets;   // record sheets of one or more designs
+        std::function<void(const QString& path)> open;             // with the unsaved-changes question
+        std::function<void(const QString& path)> openInNewWindow;  // none: the entry is not offered
+        std::function<void(const QStringList& paths)> compare;     // two or three designs
+        std::function<void(const QStringList& paths)> sheets;      // record sheets of one or more designs
     };
 
     DesignLibraryForm(const CatalogRef& catalog, SettingsStore& settings, Dialogs& dialogs,
@@ -68,6 +69,7 @@ public:
     QPushButton* ComCompare = nullptr;
     QPushButton* ComClose = nullptr;
     QAction* ActOpen = nullptr;
+    QAction* ActOpenNew = nullptr;  // "Open in &New Window"
     QAction* ActCompare = nullptr;
     QAction* ActShowInFolder = nullptr;
     QAction* ActCopy = nullptr;

@@ -212,6 +212,13 @@ void MainForm::BuildMenu() {
     MNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     MOpen = MFile->addAction(ToQString("&Open..."));
     MOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    MNewWindow = MFile->addAction(ToQString("New &Window"));
+    MNewWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    MOpenNewWindow = MFile->addAction(ToQString("Open in New Window..."));
+    MOpenNewWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    // Shown once the window belongs to the program's set of windows.
+    MNewWindow->setVisible(false);
+    MOpenNewWindow->setVisible(false);
     MRecent = MFile->addMenu(ToQString("Recent &Files"));
     files_->Recent().Attach(MRecent);
     MLibrary = MFile->addAction(ToQString("Design &Library..."));
@@ -293,7 +300,14 @@ void MainForm::ConnectHandlers() {
     connect(MPrintSheet, &QAction::triggered, sheets_, &SheetCommands::MPrintSheet_Click);
     connect(MExportSheet, &QAction::triggered, sheets_, &SheetCommands::MExportSheet_Click);
     connect(MSheetsOfSeveral, &QAction::triggered, sheets_, &SheetCommands::MSheetsOfSeveral_Click);
-    connect(MQuit, &QAction::triggered, files_, &FileCommands::MQuit_Click);
+    connect(MQuit, &QAction::triggered, this, [this] {
+        if (windowCommands_.quitAll)
+            windowCommands_.quitAll();
+        else
+            files_->MQuit_Click();
+    });
+    connect(MNewWindow, &QAction::triggered, this, &MainForm::MNewWindow_Click);
+    connect(MOpenNewWindow, &QAction::triggered, this, &MainForm::MOpenNewWindow_Click);
     connect(MUndo, &QAction::triggered, edits_, &EditCommands::MUndo_Click);
     connect(MRedo, &QAction::triggered, edits_, &EditCommands::MRedo_Click);
     connect(MHistory, &QAction::triggered, this, &MainForm::MHistory_Click);

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <string>
 
 class QAction;
@@ -76,6 +77,27 @@ public:
     // Start-up of the window; false when start-up must stop (the catalog could not be read).
     // `args` are the command-line arguments after the program name.
     bool Form_Load(const QStringList& args);
+    // Whether Form_Load brought back work kept from an ended session (more may wait for windows of
+    // their own).
+    bool RestoredAtStart() const { return restoredAtStart_; }
+    // A further window's start: a new design, nothing asked.
+    void StartBlank();
+    // Offers work kept from an ended session; true when one copy was restored into this window.
+    bool RestoreKeptWork();
+    // A design file opened, or a MegaMek unit file imported, as the library opens them; no
+    // unsaved-changes question.
+    void OpenOrImport(const QString& path);
+
+    // What the program's set of windows does for File > New Window, Open in New Window and Quit.
+    // A window without them (alone, as tests make it) hides the two entries and Quit closes it.
+    struct WindowCommands {
+        std::function<void()> newWindow;
+        std::function<void(const QString& path)> openInNewWindow;
+        std::function<void()> quitAll;  // asks each window with unsaved changes in turn
+    };
+    void SetWindowCommands(WindowCommands commands);
+    void MNewWindow_Click();
+    void MOpenNewWindow_Click();
     // Where Form_Load reads the catalog when the splash screen is off (CatalogPath() by default).
     QString catalogPath_;
 
@@ -205,9 +227,11 @@ private:
     QMenu* MAbout = nullptr;
     QAction* MNew = nullptr;
     QAction* MOpen = nullptr;
-    QMenu* MRecent = nullptr;     // "Recent &Files", filled by Files().Recent()
-    QAction* MLibrary = nullptr;  // "Design &Library...", Ctrl+L
-    QAction* MCompare = nullptr;  // "Compa&re With..."
+    QAction* MNewWindow = nullptr;      // "New &Window", Ctrl+Shift+N
+    QAction* MOpenNewWindow = nullptr;  // "Open in New Window...", Ctrl+Shift+O
+    QMenu* MRecent = nullptr;           // "Recent &Files", filled by Files().Recent()
+    QAction* MLibrary = nullptr;        // "Design &Library...", Ctrl+L
+    QAction* MCompare = nullptr;        // "Compa&re With..."
     QAction* MSave = nullptr;
     QAction* MSaveAs = nullptr;
     QAction* MExport = nullptr;
@@ -260,6 +284,8 @@ private:
     FindEquipmentForm* findForm_ = nullptr;
     SuggestForm* suggestForm_ = nullptr;
     bool liveReloadPosted_ = false;
+    bool restoredAtStart_ = false;
+    WindowCommands windowCommands_;
 };
 
 }  // namespace vantrel

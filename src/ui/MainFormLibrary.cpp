@@ -19,20 +19,18 @@ void MainForm::MLibrary_Click() {
     const bool created = libraryForm_ == nullptr;
     if (created) {
         DesignLibraryForm::Commands commands;
-        // Queued, as a dropped file is: the question and any refusal come after the key or click.
         commands.open = [this](const QString& path) {
-            // A MegaMek unit file in the folder is imported; a design file opens.
-            const bool unit = path.endsWith(QStringLiteral(".blk"), Qt::CaseInsensitive);
+            // Queued, as a dropped file is: the question and any refusal come after the key or click.
             QMetaObject::invokeMethod(
-                files_,
-                [files = files_, blk = blk_, path, unit] {
-                    if (unit)
-                        blk->ImportFile(path);
-                    else
-                        files->OpenDropped(path);
-                },
-                Qt::QueuedConnection);
+                this, [this, path] { OpenOrImport(path); }, Qt::QueuedConnection);
         };
+        if (windowCommands_.openInNewWindow) {
+            commands.openInNewWindow = [this](const QString& path) {
+                QMetaObject::invokeMethod(
+                    this, [open = windowCommands_.openInNewWindow, path] { open(path); },
+                    Qt::QueuedConnection);
+            };
+        }
         commands.compare = [this](const QStringList& paths) { OpenCompare(paths); };
         commands.sheets = [this](const QStringList& paths) { sheets_->SheetsOf(paths); };
         libraryForm_ =
@@ -46,6 +44,14 @@ void MainForm::MLibrary_Click() {
     libraryForm_->show();
     libraryForm_->raise();
     libraryForm_->activateWindow();
+}
+
+void MainForm::OpenOrImport(const QString& path) {
+    // A MegaMek unit file is imported; a design file opens.
+    if (path.endsWith(QStringLiteral(".blk"), Qt::CaseInsensitive))
+        blk_->ImportFile(path);
+    else
+        files_->OpenDropped(path);
 }
 
 void MainForm::MCompare_Click() {

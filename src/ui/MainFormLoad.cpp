@@ -36,12 +36,26 @@ bool MainForm::Form_Load(const QStringList& args) {
     files_->FirstStartRegistration();
     SetBipedLine(settings_.ReadNumber(kKeyBiped, 0));
     // Work kept from a session that ended unsaved comes before the command line's design.
-    if (std::optional<Design> onDisk; files_->RestoreRecoveryCopy(onDisk)) {
-        edits_->StartFrom(std::move(onDisk));
+    if (RestoreKeptWork()) {
+        restoredAtStart_ = true;
         return true;
     }
     if (files_->CommandLineOpen(args)) return true;
+    StartBlank();
+    return true;
+}
 
+bool MainForm::RestoreKeptWork() {
+    std::optional<Design> onDisk;
+    if (!files_->RestoreRecoveryCopy(onDisk)) return false;
+    edits_->StartFrom(std::move(onDisk));
+    return true;
+}
+
+void MainForm::StartBlank() {
+    const GestureScope gesture(*gestures_, "Start");
+    ctx_.SelLocation = -1;
+    ctx_.SelSlot = 0;
     ctx_.DesignFile.clear();
     NewDesign(ctx_.design);
     ctx_.armorList = ArmorListFor(ctx_.design);
@@ -54,7 +68,6 @@ bool MainForm::Form_Load(const QStringList& args) {
     RefreshMain();
     ResetItemPanel();
     edits_->StartFresh();
-    return true;
 }
 
 }  // namespace vantrel

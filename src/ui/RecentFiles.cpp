@@ -55,21 +55,19 @@ QString EntryText(int index, const QString& path) {
 
 }  // namespace
 
-RecentFiles::RecentFiles(SettingsStore& settings, QObject* parent)
+RecentList::RecentList(SettingsStore& settings, QObject* parent)
     : QObject(parent),
       settings_(settings),
       entries_(Parse(settings.Read(kKeyRecentFiles, QString()))),
       writeTimer_(new QTimer(this)) {
     writeTimer_->setSingleShot(true);
     writeTimer_->setInterval(1000);
-    connect(writeTimer_, &QTimer::timeout, this, &RecentFiles::Flush);
+    connect(writeTimer_, &QTimer::timeout, this, &RecentList::Flush);
 }
 
-RecentFiles::~RecentFiles() { Flush(); }
+RecentList::~RecentList() { Flush(); }
 
-QStringList RecentFiles::Entries() const { return entries_; }
-
-void RecentFiles::Flush() {
+void RecentList::Flush() {
     if (!writeTimer_->isActive()) return;
     writeTimer_->stop();
     QStringList stored;
@@ -79,7 +77,7 @@ void RecentFiles::Flush() {
         QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(stored)).toJson(QJsonDocument::Compact)));
 }
 
-void RecentFiles::Add(const QString& path) {
+void RecentList::Add(const QString& path) {
     const QString entry = Normalized(path);
     QStringList entries = Entries();
     if (!entries.isEmpty() && entries.front() == entry) return;  // every save of the same file
@@ -89,16 +87,28 @@ void RecentFiles::Add(const QString& path) {
     Store(entries);
 }
 
-void RecentFiles::Remove(const QString& path) {
+void RecentList::Remove(const QString& path) {
     QStringList entries = Entries();
     if (entries.removeAll(Normalized(path)) + entries.removeAll(path) > 0) Store(entries);
 }
 
-void RecentFiles::Clear() { Store({}); }
+void RecentList::Clear() { Store({}); }
 
-void RecentFiles::Store(const QStringList& entries) {
+void RecentList::Store(const QStringList& entries) {
     entries_ = entries;
     writeTimer_->start();
+    emit changed();
+}
+
+RecentFiles::RecentFiles(SettingsStore& settings, QObject* parent) : QObject(parent), own_(settings) {
+    listChanged_ = connect(&own_, &RecentList::changed, this, &RecentFiles::Rebuild);
+}
+
+void RecentFiles::Share(RecentList& shared) {
+    own_.Flush();
+    disconnect(listChanged_);
+    list_ = &shared;
+    listChanged_ = connect(list_, &RecentList::changed, this, &RecentFiles::Rebuild);
     Rebuild();
 }
 
@@ -123,7 +133,7 @@ void RecentFiles::Rebuild() {
     if (!entries.isEmpty()) menu_->addSeparator();
     QAction* clear = menu_->addAction(QStringLiteral("Clear Recent Files"));
     clear->setEnabled(!entries.isEmpty());
-    connect(clear, &QAction::triggered, this, &RecentFiles::Clear, Qt::QueuedConnection);
+    connect(clear, &QAction::triggered, list_, &RecentList::Clear, Qt::QueuedConnection);
 }
 
 }  // namespace vantrel
