@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 namespace vantrel {
 
@@ -35,12 +36,17 @@ int32_t& Units(Design& d, CountOf c) { return c.ammo ? d.OwnedAmmo[c.index] : d.
 int32_t Units(const Design& d, CountOf c) { return c.ammo ? d.OwnedAmmo[c.index] : d.OwnedCount[c.index]; }
 
 // The counts of every record whose name is the text, or whose ammunition it names ("<name> Ammo").
+// Compared in place: a Remove of a long owned list asks this for hundreds of entries.
 std::vector<CountOf> CountsOf(const Catalog& catalog, const std::string& text) {
+    const std::string_view suffix = kAmmoSuffix;
+    const bool ammoText = text.ends_with(suffix);
+    const std::string_view ammoOf =
+        std::string_view(text).substr(0, ammoText ? text.size() - suffix.size() : 0);
     std::vector<CountOf> out;
     for (int i = 0; i < kCatalogSize; ++i) {
         if (text == catalog[i].Name)
             out.push_back({i, false});
-        else if (text == catalog[i].Name + kAmmoSuffix)
+        else if (ammoText && ammoOf == catalog[i].Name)
             out.push_back({i, true});
     }
     return out;
