@@ -16,6 +16,8 @@ namespace vantrel {
 
 namespace {
 
+constexpr int64_t kMostUnits = std::numeric_limits<int32_t>::max();
+
 // A rebuild asked for and not yet run is run now.
 void RunRebuild(Context& ctx) {
     if (ctx.RebuildSlots) RebuildMovementSlots(ctx);
@@ -91,10 +93,9 @@ bool Addable(const Context& ctx, const OwnedRun& entry) {
     const std::vector<CountOf> counts = CountsOf(ctx.catalog, entry.text);
     // An item that fires no ammunition has none to carry; counts past their range would wrap round to
     // negative units.
-    constexpr int64_t kMost = std::numeric_limits<int32_t>::max();
-    return !counts.empty() && std::ranges::all_of(counts, [&](CountOf c) {
+    return !counts.empty() && std::all_of(counts.begin(), counts.end(), [&](CountOf c) {
         return (!c.ammo || ctx.catalog[c.index].AmmoWeight != -1) &&
-               int64_t{Units(ctx.design, c)} + entry.count <= kMost;
+               int64_t{Units(ctx.design, c)} + entry.count <= kMostUnits;
     });
 }
 
@@ -140,7 +141,8 @@ void SlideArmor(Context& ctx, int total) {
     // The slider starts at the placed points: they are taken away only by clearing their slots.
     if (const std::optional<int> most = ArmorMaximum(d)) total = std::min(total, *most);
     total = std::max(total, d.PlacedArmor);
-    d.ArmorPoints = total - d.PlacedArmor;
+    // A file's negative placed points must not wrap the unplaced ones round.
+    d.ArmorPoints = static_cast<int32_t>(std::min<int64_t>(int64_t{total} - d.PlacedArmor, kMostUnits));
     if (const std::optional<int> weight = ArmorWeightOf(d)) d.ArmorWeight = *weight;
 }
 

@@ -207,6 +207,9 @@ TEST_F(Operations, SlidersKeepTheirRanges) {
     SlideArmor(ctx, 6);
     EXPECT_EQ(d.ArmorPoints, 0);
     EXPECT_EQ(d.ArmorWeight, 8 * 40);
+    d.PlacedArmor = std::numeric_limits<int32_t>::min();
+    SlideArmor(ctx, 3);
+    EXPECT_EQ(d.ArmorPoints, std::numeric_limits<int32_t>::max());
 
     // Ground keeps 1..3 on a Light Humanoid, 5 on a Quad; VTOL has no room under Inner Sphere.
     SlideMovement(ctx, MoveKind::Ground, 5);
@@ -230,7 +233,7 @@ TEST_F(Operations, AvailableEntriesFollowTheTechnologyAndTheWeaponsCarried) {
     ctx.catalog[30].Name = "(C) ER Laser";
     ctx.catalog[31].Name = "(I) ER Laser";
     const auto has = [](const std::vector<std::string>& entries, const std::string& entry) {
-        return std::ranges::find(entries, entry) != entries.end();
+        return std::find(entries.begin(), entries.end(), entry) != entries.end();
     };
     std::vector<std::string> energy = AvailableEntries(ctx, kEnergy, true);
     EXPECT_TRUE(has(energy, "(I) ER Laser"));
