@@ -1,13 +1,22 @@
 #include "equipment/DesignOperations.h"
 
+#include "equipment/Availability.h"
 #include "equipment/Clearing.h"
 #include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
+#include "rules/Offer.h"
 #include "rules/Tables.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string_view>
 
 namespace vantrel {
 
 namespace {
+
+constexpr int64_t kMostUnits = std::numeric_limits<int32_t>::max();
 
 // A rebuild asked for and not yet run is run now.
 void RunRebuild(Context& ctx) {
@@ -19,11 +28,122 @@ PagesToShow Done(Context& ctx, PagesToShow pages) {
     return pages;
 }
 
+// One owned count an entry text stands for: an item's units, or the loads of its ammunition.
+struct CountOf {
+    int index;
+    bool ammo;
+};
+
+int32_t& Units(Design& d, CountOf c) { return c.ammo ? d.OwnedAmmo[c.index] : d.OwnedCount[c.index]; }
+int32_t Units(const Design& d, CountOf c) { return c.ammo ? d.OwnedAmmo[c.index] : d.OwnedCount[c.index]; }
+
+// The counts of every record whose name is the text, or whose ammunition it names ("<name> Ammo").
+// Compared in place: a Remove of a long owned list asks this for hundreds of entries.
+std::vector<CountOf> CountsOf(const Catalog& catalog, const std::string& text) {
+    const std::string_view suffix = kAmmoSuffix;
+    const bool ammoText = text.ends_with(suffix);
+    const std::string_view ammoOf =
+        std::string_view(text).substr(0, ammoText ? text.size() - suffix.size() : 0);
+    std::vector<CountOf> out;
+    for (int i = 0; i < kCatalogSize; ++i) {
+        if (text == catalog[i].Name)
+            out.push_back({i, false});
+        else if (ammoText && ammoOf == catalog[i].Name)
+            out.push_back({i, true});
+    }
+    return out;
+}
+
+// Entries of the sliders and the armor type. The heat sink is matched whole: a Heat Sensor shares its
+// first six letters and is an item like any other.
+bool KeptByRemove(const std::string& entry) {
+    return entry.starts_with(kArmorPrefix) || entry == kHeatSinkEntry || entry.starts_with(kASysPrefix);
+}
+
 }  // namespace
 
 void ClearOwned(Design& d) {
     d.OwnedCount.fill(0);
     d.OwnedAmmo.fill(0);
+}
+
+PagesToShow ClearEquipment(Context& ctx) {
+    ClearOwned(ctx.design);
+    return Done(ctx, {.equipment = true});
+}
+
+std::vector<std::string> AvailableEntries(const Context& ctx, int category, bool carriedOnly) {
+    const Catalog& catalog = ctx.catalog;
+    const int techBase = ctx.design.TechBase;
+    std::vector<std::string> out;
+    for (const CatalogItem& item : catalog)
+        if (item.Category == category && OfferedByTechBase(item.Name, techBase)) out.push_back(item.Name);
+    if (category != kAmmunition) return out;
+    for (int i = 0; i < kCatalogSize; ++i) {
+        const CatalogItem& item = catalog[i];
+        if (item.AmmoWeight == -1 || !OfferedByTechBase(item.Name, techBase)) continue;
+        if (carriedOnly && !CarriesWeapon(ctx.design, i)) continue;
+        out.push_back(item.Name + kAmmoSuffix);
+    }
+    return out;
+}
+
+bool Addable(const Context& ctx, const OwnedRun& entry) {
+    if (entry.count < 1 || !OfferedByTechBase(entry.text, ctx.design.TechBase)) return false;
+    const std::vector<CountOf> counts = CountsOf(ctx.catalog, entry.text);
+    // An item that fires no ammunition has none to carry; counts past their range would wrap round to
+    // negative units.
+    return !counts.empty() && std::all_of(counts.begin(), counts.end(), [&](CountOf c) {
+        return (!c.ammo || ctx.catalog[c.index].AmmoWeight != -1) &&
+               int64_t{Units(ctx.design, c)} + entry.count <= kMostUnits;
+    });
+}
+
+OwnedChange AddEquipment(Context& ctx, const std::vector<OwnedRun>& entries) {
+    OwnedChange change;
+    for (const OwnedRun& entry : entries) {
+        const bool addable = Addable(ctx, entry);
+        change.taken.push_back(addable);
+        if (!addable) continue;
+        for (CountOf c : CountsOf(ctx.catalog, entry.text)) Units(ctx.design, c) += entry.count;
+    }
+    change.pages = Done(ctx, {});
+    return change;
+}
+
+OwnedChange RemoveEquipment(Context& ctx, const std::vector<OwnedRun>& entries) {
+    OwnedChange change;
+    for (const OwnedRun& entry : entries) {
+        const bool kept = KeptByRemove(entry.text);
+        change.taken.push_back(!kept);
+        if (kept || entry.count < 1) continue;
+        // A list behind its counts cannot take them below none.
+        for (CountOf c : CountsOf(ctx.catalog, entry.text)) {
+            int32_t& units = Units(ctx.design, c);
+            units = units > entry.count ? units - entry.count : 0;
+        }
+    }
+    change.pages = Done(ctx, {});
+    return change;
+}
+
+void SlideMovement(Context& ctx, MoveKind kind, int points) {
+    Design& d = ctx.design;
+    const int least = kind == MoveKind::Ground ? kGroundMinimum : 0;
+    int value = std::max(points, least);
+    if (const std::optional<int> most = MovementMaximum(d, kind))
+        value = std::min(value, std::max(*most, least));
+    MovementPoints(d, kind) = value;
+}
+
+void SlideArmor(Context& ctx, int total) {
+    Design& d = ctx.design;
+    // The slider starts at the placed points: they are taken away only by clearing their slots.
+    if (const std::optional<int> most = ArmorMaximum(d)) total = std::min(total, *most);
+    total = std::max(total, d.PlacedArmor);
+    // A file's negative placed points must not wrap the unplaced ones round.
+    d.ArmorPoints = static_cast<int32_t>(std::min<int64_t>(int64_t{total} - d.PlacedArmor, kMostUnits));
+    if (const std::optional<int> weight = ArmorWeightOf(d)) d.ArmorWeight = *weight;
 }
 
 PagesToShow ChooseChassis(Context& ctx, bool quad) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "equipment/SlotView.h"
 #include "model/Context.h"
 #include "rules/Limits.h"
+
+#include <vector>
 
 namespace vantrel {
 
@@ -44,7 +47,42 @@ PagesToShow ReleaseHeatSinks(Context& ctx, int total);
 // to place, the weight of the points of the type.
 PagesToShow ChooseArmorType(Context& ctx, int index);
 
+// A movement slider moved to `points`: the kind's field within the slider's range (ground at least 1,
+// none above what the class, chassis and technology allow). The other kinds, the slots and the totals
+// wait for the release.
+void SlideMovement(Context& ctx, MoveKind kind, int points);
+// The armor slider moved to `total` points, placed ones included: the unplaced points are what lies
+// between the placed ones and the class's maximum, and the weight follows them. The totals wait for
+// the release.
+void SlideArmor(Context& ctx, int total);
+
 // The owned equipment emptied (heat sinks and armor-system slots stay).
 void ClearOwned(Design& d);
+// "Clear" on the equipment page: ClearOwned, the lists filled again.
+PagesToShow ClearEquipment(Context& ctx);
+
+// The entries the available list offers for a category (0..4) in catalog order: the items of the
+// category the technology base offers, and under Ammunition the ammunition of each offered item that
+// fires some after them (with `carriedOnly`, only of weapons the design owns or has placed).
+std::vector<std::string> AvailableEntries(const Context& ctx, int category, bool carriedOnly);
+
+// What "Add >>" or "<< Remove" did with the entries given, in their order: whether each entry's
+// lines go into (Add) or out of (Remove) the owned list. The window edits its list in place by the
+// same entries, so it keeps its order and selection until its next refill; besides the status line
+// no page is shown again.
+struct OwnedChange {
+    std::vector<bool> taken;
+    PagesToShow pages;
+};
+
+// Whether Add takes `entry` (an item's name, or the name followed by " Ammo") `count` times: the
+// catalog knows it, the technology base offers it, the count is at least 1 and the units stay within
+// the design's counts. A refusal says nothing.
+bool Addable(const Context& ctx, const OwnedRun& entry);
+// "Add >>": the units of each addable entry into the owned items or ammunition.
+OwnedChange AddEquipment(Context& ctx, const std::vector<OwnedRun>& entries);
+// "<< Remove": the units of each entry out of the owned items or ammunition, never below none. Heat
+// sinks and the armor entries belong to the sliders and the armor type: they stay, without a word.
+OwnedChange RemoveEquipment(Context& ctx, const std::vector<OwnedRun>& entries);
 
 }  // namespace vantrel

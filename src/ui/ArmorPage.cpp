@@ -131,9 +131,12 @@ void ArmorPage::ShowArmorList(const ArmorList& list) {
 
 void ArmorPage::ArmorSlide_Change() {
     const GestureScope gesture(gestures_, "Armor Points", GestureKind::Continues);
-    Design& d = ctx_.design;
-    d.ArmorPoints = ArmorSlide->value() - ArmorSlide->minimum();
-    if (const std::optional<int> weight = ArmorWeightOf(d)) d.ArmorWeight = *weight;
+    SlideArmor(ctx_, ArmorSlide->value());
+    ShowArmorCaptions();
+}
+
+void ArmorPage::ShowArmorCaptions() {
+    const Design& d = ctx_.design;
     LabArmorP->setText(QStringLiteral("Armor Points: ") + QString::number(d.ArmorPoints + d.PlacedArmor));
     LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) +
                        QStringLiteral(" Kg"));
@@ -167,9 +170,7 @@ void ArmorPage::RefreshP2() {
         ArmorSlide->setMinimum(d.PlacedArmor);
         ArmorSlide->setValue(d.PlacedArmor + d.ArmorPoints);
     }
-    LabArmorP->setText(QStringLiteral("Armor Points: ") + QString::number(d.ArmorPoints + d.PlacedArmor));
-    LabArmorW->setText(QStringLiteral("Armor Weight: ") + QString::number(d.ArmorWeight) +
-                       QStringLiteral(" Kg"));
+    ShowArmorCaptions();
 }
 
 }  // namespace vantrel

@@ -40,6 +40,8 @@ private:
     friend void NameControls(ArmorPage& page);
     void Build();
     void Connect();
+    // "Armor Points: " and "Armor Weight: " from the state.
+    void ShowArmorCaptions();
 
     Context& ctx_;
     GestureTracker& gestures_;

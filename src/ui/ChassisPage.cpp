@@ -223,26 +223,17 @@ void ChassisPage::ChkEnhanced_MouseUp() {
 
 void ChassisPage::MoveSlider_Change(int k) {
     const GestureScope gesture(gestures_, MoveSliderName(k), GestureKind::Continues);
-    Design& d = ctx_.design;
-    switch (k) {
-        case 1:
-            d.GroundMP = Slider1->value();
-            MLab1->setText(SpeedText((d.GroundMP)));
-            break;
-        case 2:
-            d.JumpMP = Slider2->value();
-            MLab2->setText(JumpText((d.JumpMP)));
-            break;
-        case 3:
-            d.VTOLMP = Slider3->value();
-            MLab3->setText(SpeedText((d.VTOLMP)));
-            break;
-        case 4:
-            d.UMUMP = Slider4->value();
-            MLab4->setText(SpeedText((d.UMUMP)));
-            break;
-        default: break;
-    }
+    if (k < 1 || k > kMoveKindCount) return;
+    const ReleaseSlider* const sliders[kMoveKindCount] = {Slider1, Slider2, Slider3, Slider4};
+    const auto kind = static_cast<MoveKind>(k - 1);
+    SlideMovement(ctx_, kind, sliders[k - 1]->value());
+    ShowMoveCaption(kind);
+}
+
+void ChassisPage::ShowMoveCaption(MoveKind kind) {
+    QLabel* const labels[kMoveKindCount] = {MLab1, MLab2, MLab3, MLab4};
+    const int points = MovementPoints(ctx_.design, kind);
+    labels[static_cast<int>(kind)]->setText(kind == MoveKind::Jump ? JumpText(points) : SpeedText(points));
 }
 
 void ChassisPage::MoveSlider_MouseUp(int k) {
@@ -302,10 +293,7 @@ void ChassisPage::RefreshP1() {
         sliders[k]->setValue(MovementPoints(d, kind));
     }
     if (const std::optional<int> armor = ArmorMaximum(d)) host_.SetArmorMaximum(*armor);
-    MLab1->setText(SpeedText(d.GroundMP));
-    MLab2->setText(JumpText(d.JumpMP));
-    MLab3->setText(SpeedText(d.VTOLMP));
-    MLab4->setText(SpeedText(d.UMUMP));
+    for (int k = 0; k < kMoveKindCount; ++k) ShowMoveCaption(static_cast<MoveKind>(k));
     CapTechLevel->setText(ComboTechBase->currentText() == QStringLiteral("Mixed")
                               ? QStringLiteral("Technology Level: 3")
                               : QStringLiteral("Technology Level: 2"));

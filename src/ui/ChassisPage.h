@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Context.h"
+#include "rules/Limits.h"
 
 #include <QFrame>
 
@@ -53,6 +54,8 @@ private:
     void Build();
     void Connect();
     void MoveSlider_Change(int k);
+    // The caption beside the kind's slider, from the state.
+    void ShowMoveCaption(MoveKind kind);
     void MoveSlider_MouseUp(int k);
 
     Context& ctx_;

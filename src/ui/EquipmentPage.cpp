@@ -4,7 +4,6 @@
 #include "equipment/SlotView.h"
 #include "model/Design.h"
 #include "model/ValueReader.h"
-#include "rules/Offer.h"
 #include "sheet/QtText.h"
 #include "ui/EntryList.h"
 #include "ui/Faces.h"
@@ -24,8 +23,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cstdint>
 #include <vector>
 
 namespace vantrel {
@@ -48,22 +45,12 @@ QStringList SelectedInOrder(const EntryList* list) {
     return out;
 }
 
-// Entries that belong to the sliders and the armor type: "<< Remove" leaves them. The heat sink is
-// matched whole: a Heat Sensor shares its first six letters and is an item like any other.
-bool KeptByRemove(const QString& entry) {
-    return entry.startsWith(QLatin1String(kArmorPrefix)) || entry == QLatin1String(kHeatSinkEntry) ||
-           entry.startsWith(QLatin1String(kASysPrefix));
-}
-
-// Adds `count` units (negative: takes them) in steps the stash's 16-bit count argument holds.
-void AddUnits(Context& ctx, const QString& entry, int count) {
-    const std::string name = entry.toStdString();
-    constexpr int kStep = 1000;
-    for (int left = count; left != 0;) {
-        const int step = std::clamp(left, -kStep, kStep);
-        AddToStash(ctx.catalog, ctx.design, name, static_cast<int16_t>(step));
-        left -= step;
-    }
+// The spans as the core's entries, in list order.
+std::vector<OwnedRun> Runs(const std::vector<EntryList::Span>& spans) {
+    std::vector<OwnedRun> out;
+    out.reserve(spans.size());
+    for (const EntryList::Span& span : spans) out.push_back({span.text.toStdString(), span.count});
+    return out;
 }
 
 }  // namespace
@@ -204,24 +191,9 @@ std::array<QLabel*, 9> EquipmentPage::ValueLabels() const {
 }
 
 void EquipmentPage::RefreshP3() {
-    const Design& d = ctx_.design;
-    const Catalog& catalog = ctx_.catalog;
-    const int category = ChosenCategory();
-
     QStringList available;
-    for (const CatalogItem& item : catalog)
-        if (OfferedByTechBase(item.Name, d.TechBase) && item.Category == category)
-            available << ToQString(item.Name);
-    if (category == kAmmunition) {
-        const bool currentOnly = Check1->isChecked();
-        for (int i = 0; i < kCatalogSize; ++i) {
-            const CatalogItem& item = catalog[i];
-            if (!OfferedByTechBase(item.Name, d.TechBase) || item.AmmoWeight == -1) continue;
-            // A weapon carried counts whether it is still owned or already placed.
-            if (currentOnly && d.OwnedCount[i] < 1 && d.PlacedCount[i] < 1) continue;
-            available << ToQString(item.Name + kAmmoSuffix);
-        }
-    }
+    for (const std::string& entry : AvailableEntries(ctx_, ChosenCategory(), Check1->isChecked()))
+        available << ToQString(entry);
     {
         const QSignalBlocker block(AvList);
         AvList->SetEntries(available);
@@ -276,29 +248,33 @@ void EquipmentPage::ResetItemPanel() {
 
 void EquipmentPage::ComAdd_Click() {
     const GestureScope gesture(gestures_, "Add");
+    const std::vector<EntryList::Span> spans = AvList->SelectedSpans();
+    const OwnedChange change = AddEquipment(ctx_, Runs(spans));
     {
         // The new lines go to the end of the owned list, in the order of the available list; the
         // list is sorted again at its next refill.
         const QSignalBlocker blockAv(AvList);
-        for (const EntryList::Span& span : AvList->SelectedSpans()) {
-            TakeIntoOwned(span.text, span.count);
+        for (size_t i = 0; i < spans.size(); ++i) {
+            const EntryList::Span& span = spans[i];
+            if (change.taken[i]) AppendOwned(span.text, span.count);
             for (int row = span.first; row < span.first + span.count; ++row) AvList->SetSelected(row, false);
         }
     }
-    host_.RefreshMain();
+    host_.ShowPages(change.pages);
 }
 
-void EquipmentPage::TakeIntoOwned(const QString& entry, int count) {
+void EquipmentPage::AppendOwned(const QString& entry, int count) {
     for (int i = 0; i < count; ++i) SelList->Entries()->Append(entry);
-    AddUnits(ctx_, entry, count);
 }
 
 void EquipmentPage::AddEntry(const QString& entry, int count) {
-    // A text the catalog does not know would put a line in the list that no count stands behind.
-    if (count < 1 || FindIndex(ctx_.catalog, entry.toStdString()) < 0) return;
+    // A refusal opens no gesture: nothing of the design changes.
+    const OwnedRun run{entry.toStdString(), count};
+    if (!Addable(ctx_, run)) return;
     const GestureScope gesture(gestures_, "Add");
-    TakeIntoOwned(entry, count);
-    host_.RefreshMain();
+    const OwnedChange change = AddEquipment(ctx_, {run});
+    if (change.taken[0]) AppendOwned(entry, count);
+    host_.ShowPages(change.pages);
 }
 
 bool EquipmentPage::eventFilter(QObject* watched, QEvent* e) {
@@ -315,24 +291,21 @@ bool EquipmentPage::eventFilter(QObject* watched, QEvent* e) {
 
 void EquipmentPage::ComRemove_Click() {
     const GestureScope gesture(gestures_, "Remove");
+    OwnedChange change;
     {
-        // Last span first, so the rows of the spans still to come stay where they are.
         const QSignalBlocker blockSel(SelList);
         const std::vector<EntryList::Span> spans = SelList->SelectedSpans();
-        for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
-            if (KeptByRemove(span->text)) continue;
-            AddUnits(ctx_, span->text, -span->count);
-            SelList->Entries()->Take(span->first, span->count);
-        }
+        change = RemoveEquipment(ctx_, Runs(spans));
+        // Last span first, so the rows of the spans still to come stay where they are.
+        for (size_t i = spans.size(); i-- > 0;)
+            if (change.taken[i]) SelList->Entries()->Take(spans[i].first, spans[i].count);
     }
-    host_.RefreshMain();
+    host_.ShowPages(change.pages);
 }
 
 void EquipmentPage::ComClear_Click() {
     const GestureScope gesture(gestures_, "Clear");
-    ClearOwned(ctx_.design);
-    RefreshP3();
-    host_.RefreshMain();
+    host_.ShowPages(ClearEquipment(ctx_));
 }
 
 }  // namespace vantrel

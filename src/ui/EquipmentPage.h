@@ -35,7 +35,7 @@ public:
     void ResetItemPanel();  // LPName "None Selected", the value labels "-"
     void ComClear_Click();
     // `count` units of a catalog entry into the owned list as one "Add" gesture, as "Add >>" takes
-    // the selected entries; a text the catalog does not know adds nothing.
+    // the selected entries; an entry Add refuses (Addable) adds nothing and opens no gesture.
     void AddEntry(const QString& entry, int count);
 
     // The focusable controls in reading order.
@@ -47,8 +47,8 @@ private:
     void ShowItemValues(const CatalogItem& item);
     void ComAdd_Click();
     void ComRemove_Click();
-    // The lines at the end of the owned list and the units in the counts; no gesture, no refresh.
-    void TakeIntoOwned(const QString& entry, int count);
+    // `count` lines of the entry at the end of the owned list, as Add left the counts; no refresh.
+    void AppendOwned(const QString& entry, int count);
     bool eventFilter(QObject* watched, QEvent* e) override;  // Enter on the available list
     // The category whose option is chosen (0..4).
     int ChosenCategory() const;

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace vantrel {
 namespace {
 
@@ -178,6 +182,152 @@ TEST_F(Operations, SliderReleasesAndArmorType) {
     EXPECT_EQ(d.ArmorWeight, 4 * 55);
     ChooseArmorType(ctx, 2);  // Prototype: no armor-system slots
     EXPECT_EQ(d.ArmorSlots, 0);
+}
+
+TEST_F(Operations, SlidersKeepTheirRanges) {
+    // Light Inner Sphere Standard: 6 points at most, 50 kg each.
+    SlideArmor(ctx, 4);
+    EXPECT_EQ(d.ArmorPoints, 4);
+    EXPECT_EQ(d.ArmorWeight, 200);
+    SlideArmor(ctx, 9);
+    EXPECT_EQ(d.ArmorPoints, 6);
+    EXPECT_EQ(d.ArmorWeight, 300);
+    // With 4 placed the total cannot go below them; the weight counts placed and unplaced points of
+    // the type (Advanced: 40 kg a point).
+    ChooseArmorType(ctx, 1);
+    d.PlacedArmor = 4;
+    SlideArmor(ctx, 2);
+    EXPECT_EQ(d.ArmorPoints, 0);
+    EXPECT_EQ(d.ArmorWeight, 4 * 40);
+    SlideArmor(ctx, 7);
+    EXPECT_EQ(d.ArmorPoints, 2);
+    EXPECT_EQ(d.ArmorWeight, 6 * 40);
+    // More placed than the class carries (a file's): none unplaced, whatever the slider says.
+    d.PlacedArmor = 8;
+    SlideArmor(ctx, 6);
+    EXPECT_EQ(d.ArmorPoints, 0);
+    EXPECT_EQ(d.ArmorWeight, 8 * 40);
+    d.PlacedArmor = std::numeric_limits<int32_t>::min();
+    SlideArmor(ctx, 3);
+    EXPECT_EQ(d.ArmorPoints, std::numeric_limits<int32_t>::max());
+
+    // Ground keeps 1..3 on a Light Humanoid, 5 on a Quad; VTOL has no room under Inner Sphere.
+    SlideMovement(ctx, MoveKind::Ground, 5);
+    EXPECT_EQ(d.GroundMP, 3);
+    SlideMovement(ctx, MoveKind::Ground, 0);
+    EXPECT_EQ(d.GroundMP, 1);
+    SlideMovement(ctx, MoveKind::VTOL, 4);
+    EXPECT_EQ(d.VTOLMP, 0);
+    // A move changes only its own kind: the others and the slots wait for the release.
+    d.UMUMP = 2;
+    SlideMovement(ctx, MoveKind::Jump, 2);
+    EXPECT_EQ(d.JumpMP, 2);
+    EXPECT_EQ(d.UMUMP, 2);
+    EXPECT_EQ(Count(kBody, kSlotJump), 0);
+    ChooseChassis(ctx, true);
+    SlideMovement(ctx, MoveKind::Ground, 5);
+    EXPECT_EQ(d.GroundMP, 5);
+}
+
+TEST_F(Operations, AvailableEntriesFollowTheTechnologyAndTheWeaponsCarried) {
+    ctx.catalog[30].Name = "(C) ER Laser";
+    ctx.catalog[31].Name = "(I) ER Laser";
+    const auto has = [](const std::vector<std::string>& entries, const std::string& entry) {
+        return std::find(entries.begin(), entries.end(), entry) != entries.end();
+    };
+    std::vector<std::string> energy = AvailableEntries(ctx, kEnergy, true);
+    EXPECT_TRUE(has(energy, "(I) ER Laser"));
+    EXPECT_FALSE(has(energy, "(C) ER Laser"));
+    EXPECT_TRUE(has(energy, "Medium Laser"));
+    EXPECT_FALSE(has(energy, "SRM 4"));  // a missile
+    ChooseTechBase(ctx, 1);
+    energy = AvailableEntries(ctx, kEnergy, true);
+    EXPECT_TRUE(has(energy, "(C) ER Laser"));
+    EXPECT_FALSE(has(energy, "(I) ER Laser"));
+
+    // Ammunition of the weapons carried, owned or placed; all of the base without the narrowing.
+    EXPECT_TRUE(AvailableEntries(ctx, kAmmunition, true).empty());
+    EXPECT_EQ(AvailableEntries(ctx, kAmmunition, false), std::vector<std::string>{"SRM 4 Ammo"});
+    d.PlacedCount[kSrm4] = 1;
+    EXPECT_EQ(AvailableEntries(ctx, kAmmunition, true), std::vector<std::string>{"SRM 4 Ammo"});
+}
+
+TEST_F(Operations, AddRemoveAndClearTheOwnedEquipment) {
+    constexpr int kClanLaser = 30;
+    ctx.catalog[kClanLaser].Name = "(C) ER Laser";
+    const int before = d.CurrentKg;
+
+    // Items and ammunition, the totals worked out; only the status line is shown again.
+    OwnedChange added = AddEquipment(ctx, {
+                                              {"SRM 4",        2},
+                                              {"SRM 4 Ammo",   1},
+                                              {"Medium Laser", 1}
+    });
+    EXPECT_EQ(added.taken, (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(added.pages, PagesToShow{});
+    EXPECT_EQ(d.OwnedCount[kSrm4], 2);
+    EXPECT_EQ(d.OwnedAmmo[kSrm4], 1);
+    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
+    EXPECT_EQ(d.CurrentKg, before + 2 * 240 + 40 + 500);
+
+    // Refused, each alone and nothing of it taken: a Clan item under Inner Sphere, a text the catalog
+    // does not know, no units, ammunition of a weapon that fires none, a count past its range.
+    d.OwnedCount[kSmallLaser] = std::numeric_limits<int32_t>::max() - 1;
+    added = AddEquipment(ctx, {
+                                  {"(C) ER Laser",      1},
+                                  {"Gauss Rifle",       1},
+                                  {"Medium Laser",      0},
+                                  {"Medium Laser Ammo", 1},
+                                  {"Small Laser",       2},
+                                  {"Small Laser",       1}
+    });
+    EXPECT_EQ(added.taken, (std::vector<bool>{false, false, false, false, false, true}));
+    EXPECT_EQ(d.OwnedCount[kClanLaser], 0);
+    EXPECT_EQ(d.OwnedCount[kMediumLaser], 1);
+    EXPECT_EQ(d.OwnedAmmo[kMediumLaser], 0);
+    EXPECT_EQ(d.OwnedCount[kSmallLaser], std::numeric_limits<int32_t>::max());
+    d.OwnedCount[kSmallLaser] = 0;
+    ChooseTechBase(ctx, 1);  // Clan offers it (and empties the owned equipment)
+    EXPECT_TRUE(AddEquipment(ctx,
+                             {
+                                 {"(C) ER Laser", 1}
+    })
+                    .taken[0]);
+    EXPECT_EQ(d.OwnedCount[kClanLaser], 1);
+
+    // Remove leaves the heat sinks and the armor entries; an item whose name begins like the heat
+    // sink's goes. The last unit leaves none, and a list behind its counts takes none below 0.
+    ctx.catalog[31].Name = "Heat Sensor";
+    d.OwnedCount[31] = 1;
+    d.OwnedCount[kSrm4] = 2;
+    d.OwnedAmmo[kSrm4] = 1;
+    d.HeatSinks = 3;
+    d.ArmorSlots = 2;
+    const OwnedChange removed = RemoveEquipment(ctx, {
+                                                         {"Heat Sink",           3},
+                                                         {"ASys: Basic Stealth", 2},
+                                                         {"Armor: Standard",     1},
+                                                         {"Heat Sensor",         1},
+                                                         {"SRM 4",               1},
+                                                         {"SRM 4 Ammo",          4},
+                                                         {"(C) ER Laser",        1}
+    });
+    EXPECT_EQ(removed.taken, (std::vector<bool>{false, false, false, true, true, true, true}));
+    EXPECT_EQ(removed.pages, PagesToShow{});
+    EXPECT_EQ(d.HeatSinks, 3);
+    EXPECT_EQ(d.ArmorSlots, 2);
+    EXPECT_EQ(d.OwnedCount[31], 0);
+    EXPECT_EQ(d.OwnedCount[kSrm4], 1);
+    EXPECT_EQ(d.OwnedAmmo[kSrm4], 0);
+    EXPECT_EQ(d.OwnedCount[kClanLaser], 0);
+
+    // Clear empties items and ammunition and refills the lists; heat sinks and armor slots stay.
+    d.OwnedAmmo[kSrm4] = 5;
+    EXPECT_EQ(ClearEquipment(ctx), PagesToShow{.equipment = true});
+    EXPECT_EQ(d.OwnedCount[kSrm4], 0);
+    EXPECT_EQ(d.OwnedAmmo[kSrm4], 0);
+    EXPECT_EQ(d.HeatSinks, 3);
+    EXPECT_EQ(d.ArmorSlots, 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "MainFormFixture.h"
 #include "ui/EntryList.h"
+#include "ui/Gesture.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -142,6 +143,34 @@ TEST_F(EquipmentPageTest, AddRemoveAndClear) {
     Find<QPushButton>(*p, "ComClear")->click();
     EXPECT_EQ(SelList()->Lines(), (QStringList{u"Heat Sink"_s, u"Heat Sink"_s, u"Heat Sink"_s, asys}));
     for (int i = 0; i < kCatalogSize; ++i) EXPECT_EQ(d().OwnedCount[i] + d().OwnedAmmo[i], 0) << i;
+}
+
+// The finder's Add: a taken entry's lines at the end of the owned list; one Add refuses changes nothing
+// and is no gesture at all, so nothing that follows gestures hears of it.
+TEST_F(EquipmentPageTest, AddOfTheFinderTakesOnlyWhatAddTakes) {
+    ShowPage(2);
+    int ended = 0;
+    QObject::connect(&form->Gestures(), &GestureTracker::gestureEnded, form.get(), [&] { ++ended; });
+    const auto before = d().OwnedCount;
+    for (const auto& [entry, count] : {
+             std::pair{u"(C) ER Small Laser"_s, 1}, // Clan only, on an Inner Sphere design
+             std::pair{u"No Such Thing"_s,      1},
+             std::pair{u"Laser Rifle"_s,        0},
+             std::pair{u"Laser Rifle Ammo"_s,   1}, // the rifle fires none
+    }) {
+        Equipment()->AddEntry(entry, count);
+        EXPECT_EQ(SelList()->count(), 0) << entry.toStdString();
+    }
+    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(d().OwnedCount, before);
+    EXPECT_EQ(Steps(), 0u);
+
+    Equipment()->AddEntry(u"(I) Light Machine Gun Ammo"_s, 2);
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(SelList()->Lines(),
+              (QStringList{u"(I) Light Machine Gun Ammo"_s, u"(I) Light Machine Gun Ammo"_s}));
+    EXPECT_EQ(d().OwnedAmmo[FindIndex(ctx.catalog, "(I) Light Machine Gun")], 2);
+    EXPECT_EQ(Steps(), 1u);
 }
 
 TEST_F(EquipmentPageTest, InformationPanel) {
