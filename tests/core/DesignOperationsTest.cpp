@@ -230,8 +230,8 @@ TEST_F(Operations, SlidersKeepTheirRanges) {
 }
 
 TEST_F(Operations, AvailableEntriesFollowTheTechnologyAndTheWeaponsCarried) {
-    ctx.catalog[30].Name = "(C) ER Laser";
-    ctx.catalog[31].Name = "(I) ER Laser";
+    test::Edited(ctx)[30].Name = "(C) ER Laser";
+    test::Edited(ctx)[31].Name = "(I) ER Laser";
     const auto has = [](const std::vector<std::string>& entries, const std::string& entry) {
         return std::find(entries.begin(), entries.end(), entry) != entries.end();
     };
@@ -254,7 +254,7 @@ TEST_F(Operations, AvailableEntriesFollowTheTechnologyAndTheWeaponsCarried) {
 
 TEST_F(Operations, AddRemoveAndClearTheOwnedEquipment) {
     constexpr int kClanLaser = 30;
-    ctx.catalog[kClanLaser].Name = "(C) ER Laser";
+    test::Edited(ctx)[kClanLaser].Name = "(C) ER Laser";
     const int before = d.CurrentKg;
 
     // Items and ammunition, the totals worked out; only the status line is shown again.
@@ -297,7 +297,7 @@ TEST_F(Operations, AddRemoveAndClearTheOwnedEquipment) {
 
     // Remove leaves the heat sinks and the armor entries; an item whose name begins like the heat
     // sink's goes. The last unit leaves none, and a list behind its counts takes none below 0.
-    ctx.catalog[31].Name = "Heat Sensor";
+    test::Edited(ctx)[31].Name = "Heat Sensor";
     d.OwnedCount[31] = 1;
     d.OwnedCount[kSrm4] = 2;
     d.OwnedAmmo[kSrm4] = 1;
