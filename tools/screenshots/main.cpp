@@ -9,6 +9,7 @@
 #include "model/Catalog.h"
 #include "model/Context.h"
 #include "model/Design.h"
+#include "model/Document.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "rules/ArmorList.h"
@@ -26,6 +27,7 @@
 #include "ui/Recovery.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
+#include "ui/WindowSet.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -40,6 +42,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
@@ -177,23 +181,24 @@ void DoubleClick(QWidget* w) {
 
 struct Session {
     QTemporaryDir dir;
-    Context ctx;
+    Document doc;
+    Context& ctx = doc.ctx;
     test::FakeDialogs dialogs;
     QuietPlatform platform;
     SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
     std::unique_ptr<MainForm> form;
 
-    bool Start(const Catalog& catalog) {
+    bool Start(const CatalogRef& catalog) {
         settings.Write(kKeySplash, QStringLiteral("1"));  // the catalog is already read
         ctx.catalog = catalog;
-        form = std::make_unique<MainForm>(ctx, settings, dialogs, platform);
+        form = std::make_unique<MainForm>(doc, settings, dialogs, platform);
         form->Files().RecoveryCopy().SetFolder(dir.filePath(QStringLiteral("recovery")));
         form->show();
         return form->Form_Load({});
     }
 };
 
-void Pages(const Catalog& catalog, const QString& folder) {
+void Pages(const CatalogRef& catalog, const QString& folder) {
     Session s;
     if (!s.Start(catalog)) return void(++failures);
     MainForm* f = s.form.get();
@@ -209,7 +214,7 @@ void Pages(const Catalog& catalog, const QString& folder) {
     }
 }
 
-void SlotPages(const Catalog& catalog, const QString& folder) {
+void SlotPages(const CatalogRef& catalog, const QString& folder) {
     for (const bool quad : {false, true}) {
         Session s;
         if (!s.Start(catalog)) return void(++failures);
@@ -238,7 +243,7 @@ void SlotPages(const Catalog& catalog, const QString& folder) {
     }
 }
 
-void CheckWindows(const Catalog& catalog, const QString& folder) {
+void CheckWindows(const CatalogRef& catalog, const QString& folder) {
     Session s;
     if (!s.Start(catalog)) return void(++failures);
     MainForm* f = s.form.get();
@@ -263,7 +268,7 @@ void MakeCurrent(QWidget* window, const QString& name) {
 }
 
 // The finder on an Inner Sphere suit that carries an SRM: Clan items and other ammunition greyed.
-void FindWindow(const Catalog& catalog, const QString& folder) {
+void FindWindow(const CatalogRef& catalog, const QString& folder) {
     Session s;
     if (!s.Start(catalog)) return void(++failures);
     MainForm* f = s.form.get();
@@ -280,7 +285,7 @@ void FindWindow(const Catalog& catalog, const QString& folder) {
     Save(window, folder, QStringLiteral("find-equipment.png"));
 }
 
-void Menus(const Catalog& catalog, const QString& folder) {
+void Menus(const CatalogRef& catalog, const QString& folder) {
     Session s;
     if (!s.Start(catalog)) return void(++failures);
     MainForm* f = s.form.get();
@@ -296,7 +301,7 @@ void Menus(const Catalog& catalog, const QString& folder) {
 }
 
 // A folder of a few designs of every class, one unreadable, in the library; two of them compared.
-void LibraryWindows(const Catalog& catalog, const QString& folder) {
+void LibraryWindows(const CatalogRef& catalog, const QString& folder) {
     Session s;
     if (!s.Start(catalog)) return void(++failures);
     MainForm* f = s.form.get();
@@ -363,6 +368,39 @@ void LibraryWindows(const Catalog& catalog, const QString& folder) {
     Save(f->findChild<CompareForm*>(), folder, QStringLiteral("compare.png"));
 }
 
+// Two main windows side by side, each with a design of its own, pictured as the desktop shows them.
+void TwoWindows(const CatalogRef& catalog, const QString& folder) {
+    QTemporaryDir dir;
+    test::FakeDialogs dialogs;
+    QuietPlatform platform;
+    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    settings.Write(kKeySplash, QStringLiteral("1"));
+    WindowSet set(catalog, settings, dialogs, platform);
+    set.recoveryFolder = dir.filePath(QStringLiteral("recovery"));
+    MainForm* first = set.Start({});
+    if (first == nullptr) return void(++failures);
+    if (auto* name = Find<QLineEdit>(first, "TextMechName")) name->setText(QStringLiteral("Raven"));
+    if (auto* action = Find<QAction>(first, "MNewWindow")) action->trigger();
+    if (set.Windows().size() != 2) return void(++failures);
+    MainForm* second = set.Windows()[1];
+    if (auto* name = Find<QLineEdit>(second, "TextMechName")) name->setText(QStringLiteral("Gnome"));
+    if (auto* weight = Find<QComboBox>(second, "ComboType")) weight->setCurrentIndex(4);
+    QApplication::processEvents();
+    // Both windows on one picture, where the second stands against the first.
+    const QRect both = first->frameGeometry().united(second->frameGeometry());
+    QPixmap picture(both.size());
+    picture.fill(Qt::darkGray);
+    QPainter painter(&picture);
+    painter.drawPixmap(first->geometry().topLeft() - both.topLeft(), first->grab());
+    painter.drawPixmap(second->geometry().topLeft() - both.topLeft(), second->grab());
+    painter.end();
+    const QString path = QDir(folder).filePath(QStringLiteral("two-windows.png"));
+    if (picture.save(path))
+        std::printf("%s\n", qPrintable(path));
+    else
+        ++failures;
+}
+
 }  // namespace
 }  // namespace vantrel
 
@@ -374,9 +412,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder));
         return 1;
     }
-    vantrel::Catalog catalog;
+    vantrel::CatalogRef catalog;
     vantrel::CatalogError error;
-    if (!vantrel::LoadCatalog(VANTREL_CATALOG_PATH, catalog, error)) {
+    if (!vantrel::LoadSharedCatalog(VANTREL_CATALOG_PATH, catalog, error)) {
         std::fprintf(stderr, "%s\n", vantrel::FormatCatalogError(VANTREL_CATALOG_PATH, error).c_str());
         return 1;
     }
@@ -386,5 +424,6 @@ int main(int argc, char** argv) {
     vantrel::FindWindow(catalog, folder);
     vantrel::Menus(catalog, folder);
     vantrel::LibraryWindows(catalog, folder);
+    vantrel::TwoWindows(catalog, folder);
     return vantrel::failures == 0 ? 0 : 1;
 }
