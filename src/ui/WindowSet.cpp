@@ -32,7 +32,9 @@ WindowSet::WindowSet(CatalogRef catalog, SettingsStore& settings, Dialogs& dialo
       recent_(new RecentList(settings, this)) {}
 
 WindowSet::~WindowSet() {
-    // Windows before the documents they show, newest first.
+    // Windows before the documents they show, newest first; the list no longer follows them.
+    for (const auto& e : entries_)
+        if (e->form) disconnect(e->form, nullptr, this, nullptr);
     while (!entries_.empty()) entries_.pop_back();
 }
 

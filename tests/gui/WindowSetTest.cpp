@@ -146,5 +146,32 @@ TEST_F(WindowSetTest, OpenInNewWindowAndTheSharedRecentList) {
     EXPECT_EQ(set->Windows().size(), 2u);
 }
 
+// Each window keeps its own copy; after a crash each kept design comes back in a window of its own.
+TEST_F(WindowSetTest, EachKeptDesignComesBackInAWindowOfItsOwn) {
+    MainForm* first = set->Start({});
+    ASSERT_NE(first, nullptr);
+    MainForm* second = set->NewWindow();
+    Find<QLineEdit>(*first, "TextMechName")->setText(u"Alpha"_s);
+    Find<QLineEdit>(*second, "TextMechName")->setText(u"Beta"_s);
+    for (MainForm* w : set->Windows()) w->Files().RecoveryCopy().Flush();
+    set.reset();  // gone without closing, as in a crash
+
+    FakeDialogs answers;
+    answers.answers = {Dialogs::Answer::Restore, Dialogs::Answer::Restore};
+    WindowSet next(GuiShippedCatalog(), settings, answers, platform);
+    next.recoveryFolder = dir.filePath(u"recovery"_s);
+    ASSERT_NE(next.Start({}), nullptr);
+    EXPECT_EQ(answers.messages.size(), 2u);
+    ASSERT_EQ(next.Windows().size(), 2u);
+    QStringList names;
+    for (MainForm* w : next.Windows()) {
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(w->Edits().Changed());  // restored work is unsaved work
+        names << Name(*w);
+    }
+    names.sort();
+    EXPECT_EQ(names, (QStringList{u"Alpha"_s, u"Beta"_s}));
+}
+
 }  // namespace
 }  // namespace vantrel::test
