@@ -3,7 +3,9 @@
 
 #include "files/BlkFile.h"
 
+#include "../support/ScratchFiles.h"
 #include "TestCatalog.h"
+#include "TestFiles.h"
 #include "equipment/AutoPlace.h"
 #include "equipment/Clearing.h"
 #include "files/DesignFile.h"
@@ -90,6 +92,14 @@ std::vector<std::string> BlockLines(const std::string& file, const std::string& 
 std::string Value(const std::string& file, const std::string& tag) {
     const std::vector<std::string> lines = BlockLines(file, tag);
     return lines.empty() ? std::string("<none>") : lines.front();
+}
+
+// The first value of each block, as "tag=value".
+void ExpectValues(const std::string& file, std::initializer_list<std::string> wanted) {
+    for (const std::string& w : wanted) {
+        const size_t at = w.find('=');
+        EXPECT_EQ(Value(file, w.substr(0, at)), w.substr(at + 1)) << w;
+    }
 }
 
 BlkImport Import(const std::string& text, std::vector<BlkReportLine>* report = nullptr) {
@@ -183,22 +193,12 @@ TEST(BlkExport, WritesTheUnitAsMegaMekReadsIt) {
     ASSERT_EQ(PlaceIn(*ctx, kLeftArm, "Manipulator").kind, DropResult::Kind::Placed);
     const std::string file = BlkFileBytes(*ctx, Names(), {});
 
-    EXPECT_EQ(Value(file, "UnitType"), "BattleArmor");
-    EXPECT_EQ(Value(file, "Name"), "Test Suit");
-    EXPECT_EQ(Value(file, "Model"), "A B");  // one line: a break would end the block for MegaMek
+    // The model on one line: a break would end the block for MegaMek.
+    ExpectValues(file, {"UnitType=BattleArmor", "Name=Test Suit", "Model=A B", "year=3075", "type=IS Level 2",
+                        "chassis=biped", "weightclass=2", "motion_type=Jump", "cruiseMP=1", "jumpingMP=3",
+                        "armor_type=32", "armor=7", "Trooper Count=4", "turret=<none>"});
     d.MechName = "<Name>";
     EXPECT_EQ(Value(BlkFileBytes(*ctx, Names(), {}), "Name"), "(Name)");  // not read as a tag
-    EXPECT_EQ(Value(file, "year"), "3075");
-    EXPECT_EQ(Value(file, "type"), "IS Level 2");
-    EXPECT_EQ(Value(file, "chassis"), "biped");
-    EXPECT_EQ(Value(file, "weightclass"), "2");
-    EXPECT_EQ(Value(file, "motion_type"), "Jump");
-    EXPECT_EQ(Value(file, "cruiseMP"), "1");
-    EXPECT_EQ(Value(file, "jumpingMP"), "3");
-    EXPECT_EQ(Value(file, "armor_type"), "32");
-    EXPECT_EQ(Value(file, "armor"), "7");
-    EXPECT_EQ(Value(file, "Trooper Count"), "4");
-    EXPECT_EQ(Value(file, "turret"), "<none>");
     const std::vector<std::string> eq = BlockLines(file, "Squad Equipment");
     EXPECT_EQ(eq, (std::vector<std::string>{"ISBAMediumLaser:RA", "ISBASRM2", "BA-SRM2 Ammo:Body:Shots2#",
                                             "BA-SRM2 Ammo:Shots2#", "BABasicManipulator:LA"}));
@@ -219,12 +219,9 @@ TEST(BlkExport, MovementTechBaseTurretAndSquad) {
     d.UMUMP = 3;
     Settle(*ctx);
     std::string file = BlkFileBytes(*ctx, Names(), {});
-    EXPECT_EQ(Value(file, "type"), "Clan Level 2");
-    EXPECT_EQ(Value(file, "chassis"), "quad");
-    EXPECT_EQ(Value(file, "turret"), "Modular:3");  // the slots it offers, one going to the mechanism
-    EXPECT_EQ(Value(file, "motion_type"), "UMU");
-    EXPECT_EQ(Value(file, "jumpingMP"), "3");
-    EXPECT_EQ(Value(file, "Trooper Count"), "5");
+    // A modular turret: the slots it offers, one going to the mechanism.
+    ExpectValues(file, {"type=Clan Level 2", "chassis=quad", "turret=Modular:3", "motion_type=UMU",
+                        "jumpingMP=3", "Trooper Count=5"});
     EXPECT_EQ(BlockLines(file, "Squad Equipment").size(), 0u);
     EXPECT_NE(file.find("<Point Equipment>"), std::string::npos);
 
@@ -233,29 +230,22 @@ TEST(BlkExport, MovementTechBaseTurretAndSquad) {
     d.TechBase = 2;
     d.TurretConfig = false;
     file = BlkFileBytes(*ctx, Names(), {6, 3080});
-    EXPECT_EQ(Value(file, "motion_type"), "VTOL");
-    EXPECT_EQ(Value(file, "jumpingMP"), "4");
-    EXPECT_EQ(Value(file, "type"), "Mixed (IS Chassis)");
-    EXPECT_EQ(Value(file, "turret"), "Standard:4");
-    EXPECT_EQ(Value(file, "Trooper Count"), "6");
-    EXPECT_EQ(Value(file, "year"), "3080");
+    ExpectValues(file, {"motion_type=VTOL", "jumpingMP=4", "type=Mixed (IS Chassis)", "turret=Standard:4",
+                        "Trooper Count=6", "year=3080"});
 }
 
 TEST(BlkExport, WriteKeepsTheOldFileWhenItCannotWrite) {
-    const fs::path dir = fs::temp_directory_path() / ("vantrel-blk-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const fs::path target = dir / "unit.blk";
+    const test::TempDir dir;
+    const fs::path target = dir.path / "unit.blk";
     std::string error;
     ASSERT_TRUE(WriteBlkFile(target.string(), "old", error)) << error;
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(dir.path, fs::perms::owner_read | fs::perms::owner_exec);
     const bool wrote = WriteBlkFile(target.string(), "new", error);
-    fs::permissions(dir, fs::perms::owner_all);
+    fs::permissions(dir.path, fs::perms::owner_all);
     if (::geteuid() != 0) {  // root writes anyway
         EXPECT_FALSE(wrote);
-        std::ifstream in(target);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+        EXPECT_EQ(test::ReadBytes(target), "old");
     }
-    fs::remove_all(dir);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -493,16 +483,9 @@ TEST(BlkRoundTrip, ExportThenImportGivesTheSameDesign) {
     }
 }
 
-fs::path DataDir() { return fs::path(VANTREL_SOURCE_DIR) / "tests" / "data"; }
-
-std::string ReadText(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::vector<fs::path> Fixtures() {
     std::vector<fs::path> out;
-    for (const auto& e : fs::directory_iterator(DataDir()))
+    for (const auto& e : fs::directory_iterator(test::kData))
         if (e.path().filename().string().rfind("blk-", 0) == 0 && fs::exists(e.path() / "unit.blk"))
             out.push_back(e.path());
     std::sort(out.begin(), out.end());
@@ -537,14 +520,14 @@ TEST(BlkGolden, FixturesImportToTheirDesignAndReport) {
             std::ofstream(dir / "imported.vnt", std::ios::binary) << design;
             std::ofstream(dir / "report.txt", std::ios::binary) << report;
         }
-        EXPECT_EQ(design, ReadText(dir / "imported.vnt")) << dir;
-        EXPECT_EQ(report, ReadText(dir / "report.txt")) << dir;
+        EXPECT_EQ(design, test::ReadBytes(dir / "imported.vnt")) << dir;
+        EXPECT_EQ(report, test::ReadBytes(dir / "report.txt")) << dir;
     }
 }
 
 TEST(BlkRoundTrip, ImportThenExportGivesTheFixturesEquipmentLines) {
     for (const fs::path& dir : Fixtures()) {
-        const std::string text = ReadText(dir / "unit.blk");
+        const std::string text = test::ReadBytes(dir / "unit.blk");
         BlkImport imp;
         BlkRefusal refusal;
         ASSERT_TRUE(ParseBlkFile(text, Shipped(), Names(), imp, refusal)) << dir;

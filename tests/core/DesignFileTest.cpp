@@ -1,5 +1,6 @@
 #include "files/DesignFile.h"
 
+#include "../support/ScratchFiles.h"
 #include "TestCatalog.h"
 #include "TestFiles.h"
 #include "files/AtomicFile.h"
@@ -14,13 +15,8 @@
 #include <chrono>
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <random>
-#include <signal.h>
 #include <sstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,32 +27,8 @@ namespace fs = std::filesystem;
 
 using test::kData;
 using test::ReadBytes;
-
-void WriteBytes(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
-}
-
-// A fresh folder per test, removed afterwards.
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        std::random_device rd;
-        path = fs::temp_directory_path() / ("vantrel-test-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(path);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path, ec);
-    }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(path)) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-};
+using test::TempDir;
+using test::WriteBytes;
 
 std::vector<std::string> Records(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -305,16 +277,11 @@ TEST(DesignFile, FailedSaveLeavesTheOldFile) {
     const fs::path file = dir.path / "old.vnt";
     WriteBytes(file, "old contents\r\n");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved1 = DoSaveAs(d, file.string(), error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(saved1);
+    {
+        const test::FileSizeLimit limit(1000);
+        ASSERT_TRUE(limit.ok());
+        EXPECT_FALSE(DoSaveAs(d, file.string(), error));
+    }
     EXPECT_NE(error.find("writing failed"), std::string::npos) << error;
     EXPECT_EQ(ReadBytes(file), "old contents\r\n");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"folder.vnt", "old.vnt"}));

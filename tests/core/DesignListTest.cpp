@@ -1,5 +1,6 @@
 #include "files/DesignList.h"
 
+#include "../support/ScratchFiles.h"
 #include "TestCatalog.h"
 #include "TestFiles.h"
 #include "files/DesignFile.h"
@@ -24,6 +25,7 @@ namespace fs = std::filesystem;
 
 using test::kData;
 using test::ReadBytes;
+using test::TempDir;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -31,21 +33,6 @@ std::vector<std::string> Lines(const std::string& text) {
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
-
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        std::random_device rd;
-        path = fs::temp_directory_path() / ("vantrel-list-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(path);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        for (const auto& e : fs::recursive_directory_iterator(path, ec))
-            fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path, ec);
-    }
-};
 
 const CatalogRef& TestCatalogOfData() {
     static const CatalogRef catalog = [] {

@@ -1,14 +1,14 @@
 #include "files/Readout.h"
 
+#include "../support/ScratchFiles.h"
 #include "TestCatalog.h"
+#include "TestFiles.h"
 #include "model/Context.h"
 #include "rules/SpeedCaption.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 namespace vantrel {
 namespace {
@@ -157,28 +157,22 @@ TEST_F(ReadoutFixture, CombinedDamage) {
     d.PlacedAmmo[2] = 4;  // ammunition deals no damage of its own
     d.PlacedCount[3] = 5;
     d.PlacedCount[4] = 2;
-    auto lines = Run();
-    EXPECT_EQ(lines[lines.size() - 4], "All Weapons - Combined Damage: 13.5");
+    const auto combined = [&] { return Run().end()[-4]; };
+    EXPECT_EQ(combined(), "All Weapons - Combined Damage: 13.5");
     d.PlacedCount[2] = 2;
-    lines = Run();
-    EXPECT_EQ(lines[lines.size() - 4], "All Weapons - Combined Damage: 29.5");
+    EXPECT_EQ(combined(), "All Weapons - Combined Damage: 29.5");
     d.OwnedCount[1] = 2;
-    lines = Run();
-    EXPECT_EQ(lines[lines.size() - 4], "All Weapons - Combined Damage: 27");
+    EXPECT_EQ(combined(), "All Weapons - Combined Damage: 27");
 }
 
 TEST(Readout, WrittenInWindows1252) {
-    const auto dir = std::filesystem::temp_directory_path() / "vantrel-readout-test";
-    std::filesystem::create_directories(dir);
-    const auto file = dir / "out.txt";
+    const test::TempDir dir;
+    const auto file = dir.path / "out.txt";
     std::string error;
     ASSERT_TRUE(WriteReadout(file.string(), "Name: Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD\r\n", error))
         << error;
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(bytes, "Name: Caf\xE9 \x80 ?\r\n");
-    EXPECT_FALSE(WriteReadout(dir.string(), "x", error));  // a folder is not replaced
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(test::ReadBytes(file), "Name: Caf\xE9 \x80 ?\r\n");
+    EXPECT_FALSE(WriteReadout(dir.path.string(), "x", error));  // a folder is not replaced
 }
 
 }  // namespace

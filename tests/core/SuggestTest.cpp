@@ -70,10 +70,7 @@ Case RandomCaseOnce(std::mt19937& rng) {
     const int owned = c.items[0];
     const bool ownOne = rng() % 3 == 0 && OfferedByTechBase(shipped[owned].Name, d.TechBase);
     if (ownOne) {
-        test::FinishSuit(ctx, armor, pick(0, 3),
-                         {
-                             {shipped[owned].Name.c_str(), 1}
-        });
+        test::FinishSuit(ctx, armor, pick(0, 3), {std::pair(shipped[owned].Name.c_str(), 1)});
     } else {
         test::FinishSuit(ctx, armor, pick(0, 3), {});
     }
@@ -291,43 +288,23 @@ TEST(Suggest, AmmunitionOnlyWithItsWeapon) {
     NewDesign(ctx.design);
     ctx.design.WeightClass = 2;
     test::FinishSuit(ctx, "Standard", 0, {});
+    const Addition weapon{srm, false, 1}, load{srm, true, 1}, twoLoads{srm, true, 2};
     AdditionChecker bv(ctx, Objective::BattleValue);
-    EXPECT_FALSE(bv.Try({
-        {srm, true, 1}
-    }));
-    EXPECT_TRUE(bv.Try({
-        {srm, false, 1},
-        {srm, true,  1}
-    }));
+    EXPECT_FALSE(bv.Try({load}));
+    EXPECT_TRUE(bv.Try({weapon, load}));
     AdditionChecker damage(ctx, Objective::DamageShort);
-    EXPECT_FALSE(damage.Try({
-        {srm, false, 1}
-    }));
-    EXPECT_FALSE(damage.Try({
-        {srm, false, 1},
-        {srm, true,  2}
-    }));
-    EXPECT_EQ(damage
-                  .Try({
-                      {srm, false, 1},
-                      {srm, true,  1}
-    })
-                  ->value,
-              12);
+    EXPECT_FALSE(damage.Try({weapon}));
+    EXPECT_FALSE(damage.Try({weapon, twoLoads}));
+    EXPECT_EQ(damage.Try({weapon, load})->value, 12);
 
-    test::FinishSuit(ctx, "Standard", 0,
-                     {
-                         {"(I) SRM 6", 2}
-    });
+    test::FinishSuit(ctx, "Standard", 0, {std::pair("(I) SRM 6", 2)});
     SuggestOptions options;
     options.objective = Objective::DamageLong;
     const SuggestResult r = Suggest(ctx, options);
     ASSERT_FALSE(r.proposals.empty());
     EXPECT_EQ(r.baseValue, 0);
     EXPECT_EQ(r.proposals[0].value, 24);
-    EXPECT_EQ(r.proposals[0].added, (std::vector<Addition>{
-                                        {srm, true, 1}
-    }));
+    EXPECT_EQ(r.proposals[0].added, std::vector<Addition>{load});
 }
 
 TEST(Suggest, ObjectivesByName) {

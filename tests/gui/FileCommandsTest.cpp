@@ -3,6 +3,8 @@
 
 #include "FindWidget.h"
 #include "MainFormFixture.h"
+#include "QtFiles.h"
+#include "ScratchFiles.h"
 #include "files/DesignFile.h"
 #include "platform/AppPaths.h"
 
@@ -11,32 +13,12 @@
 #include <QLineEdit>
 #include <QTabBar>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
-
 namespace vantrel::test {
 
 namespace {
 
 const QString kOverweight = "Warning: Your Battle Armor is overweight and will not function."_q;
 const QString kTooHot = "Warning: Your Battle Armor generates too much heat and will not function."_q;
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QString Golden(const QString& name) { return QStringLiteral(VANTREL_SOURCE_DIR "/tests/data/") + name; }
-
-QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
 
 void ExpectRequest(const Dialogs::FileRequest& r, bool save, const QString& folder, const QString& fileName) {
     EXPECT_EQ(r.save, save);
@@ -330,14 +312,10 @@ TEST_F(FileCommands, FailedSaveKeepsTheOldFileAndTheDesignUnsaved) {
     dialogs.messages.clear();
 
     // Writing stops after a kilobyte (a full disk, a quota): the save fails half-way.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    form->Files().MSave_Click();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    {
+        const FileSizeLimit kilobyte(1024);
+        form->Files().MSave_Click();
+    }
 
     ExpectCouldNotSave(1);
     EXPECT_TRUE(dialogs.messages[0].text.contains(path));

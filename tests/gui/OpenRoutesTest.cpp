@@ -3,6 +3,7 @@
 
 #include "FindWidget.h"
 #include "MainFormFixture.h"
+#include "QtFiles.h"
 #include "files/DesignFile.h"
 #include "sheet/QtText.h"
 #include "ui/RecentFiles.h"
@@ -27,8 +28,6 @@
 
 namespace vantrel::test {
 namespace {
-
-QString Golden(const QString& name) { return QStringLiteral(VANTREL_SOURCE_DIR "/tests/data/") + name; }
 
 const QString kQuadName = "Quad Tester, Mk II"_q;
 

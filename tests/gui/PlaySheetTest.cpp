@@ -4,6 +4,7 @@
 
 #include "sheet/PlaySheet.h"
 
+#include "SheetTools.h"
 #include "files/DesignFile.h"
 #include "rules/ArmorList.h"
 #include "rules/Limits.h"
@@ -15,9 +16,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -29,21 +28,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-const std::string kData = VANTREL_SOURCE_DIR "/tests/data/";
-
-Context Load(const std::string& name, const std::string& catalog = kData + "catalog/stuff.plb") {
-    Context c;
-    CatalogError catalogError;
-    EXPECT_TRUE(LoadSharedCatalog(catalog, c.catalog, catalogError)) << catalogError.message;
-    std::string error;
-    int record = 0;
-    EXPECT_TRUE(DoOpen(kData + name + "/design.vnt", c.design, error, record)) << error;
-    c.armorList = ArmorListFor(c.design);
-    MainCalc(c);
-    return c;
-}
-
-Context Shipped(const std::string& name) { return Load(name, VANTREL_CATALOG_PATH); }
+Context Shipped(const std::string& name) { return LoadGolden(name, VANTREL_CATALOG_PATH); }
 
 // A suit of the shipped catalog with what the tables speak of: pulse and variable lasers, a
 // one-shot launcher, ammunition, manipulators and equipment; its skills given.
@@ -81,7 +66,7 @@ const PlayWeapon* Weapon(const PlaySheet& s, const std::string& name) {
 }
 
 TEST(PlaySheet, FiguresOfTheNewDesignAndTheQuad) {
-    const PlaySheet fresh = BuildPlaySheet(Load("new-design"), Tables());
+    const PlaySheet fresh = BuildPlaySheet(LoadGolden("new-design"), Tables());
     EXPECT_EQ(fresh.chassis, "Humanoid");
     EXPECT_EQ(fresh.weightClass, "Light (750Kg)");
     EXPECT_EQ(fresh.technology, "Inner Sphere, level 2");
@@ -94,7 +79,7 @@ TEST(PlaySheet, FiguresOfTheNewDesignAndTheQuad) {
     EXPECT_TRUE(fresh.weapons.empty());
     EXPECT_TRUE(fresh.errors.empty());
 
-    const Context quad = Load("quad-turret");
+    const Context quad = LoadGolden("quad-turret");
     const PlaySheet s = BuildPlaySheet(quad, Tables(), 6);
     EXPECT_EQ(s.chassis, "Quad");
     EXPECT_EQ(s.technology, "Clan, level 2");
@@ -198,22 +183,6 @@ TEST(PlaySheet, BusyBlocksKeepEveryPieceApartAtEverySquadSize) {
     }
 }
 
-// Output of a poppler tool run on PDF bytes.
-QString Poppler(const QString& tool, QStringList args, const QByteArray& pdf) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("book.pdf"));
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(pdf);
-    f.close();
-    args << path << QStringLiteral("-");
-    if (tool == QStringLiteral("pdftohtml")) args.removeLast();
-    QProcess p;
-    p.start(tool, args);
-    EXPECT_TRUE(p.waitForFinished(30000)) << tool.toStdString() << " (poppler-utils) is needed";
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // The bookmarks as a PDF reader lists them: title and page.
 std::vector<std::string> Outline(const QByteArray& pdf) {
     const QString xml = Poppler(
@@ -235,8 +204,8 @@ int Pages(const QByteArray& pdf) {
 std::vector<PlaySheet> FourDesigns() {
     const PlayTables t = Tables();
     return {BuildPlaySheet(Shipped("shipped-catalog/full-humanoid"), t),
-            BuildPlaySheet(Raider(), t, 0, {"4", "5"}), BuildPlaySheet(Load("quad-turret"), t, 6),
-            BuildPlaySheet(Load("new-design"), t, 1)};
+            BuildPlaySheet(Raider(), t, 0, {"4", "5"}), BuildPlaySheet(LoadGolden("quad-turret"), t, 6),
+            BuildPlaySheet(LoadGolden("new-design"), t, 1)};
 }
 
 TEST(SheetBook, PagesAndOneBookmarkPerDesignInOrder) {
@@ -260,7 +229,7 @@ TEST(SheetBook, PagesAndOneBookmarkPerDesignInOrder) {
     SheetBook designs;
     designs.kind = SheetKind::Design;
     for (const char* name : {"new-design", "quad-turret", "new-design"})
-        designs.designs.push_back(BuildRecordSheet(Load(name)));
+        designs.designs.push_back(BuildRecordSheet(LoadGolden(name)));
     const QByteArray three = SheetBookPdf(designs, Paper::A4);
     EXPECT_EQ(Pages(three), 3);
     EXPECT_EQ(Outline(three).size(), 3u);
@@ -309,7 +278,7 @@ TEST(SheetBook, TextOfAPlayPageAndOfADesignSheetAsGolden) {
     ExpectGolden(SheetBookPdf(play, Paper::A4), QStringLiteral("play-page.txt"));
     SheetBook design;
     design.kind = SheetKind::Design;
-    design.designs = {BuildRecordSheet(Load("quad-turret"))};
+    design.designs = {BuildRecordSheet(LoadGolden("quad-turret"))};
     ExpectGolden(SheetBookPdf(design, Paper::A4), QStringLiteral("design-sheet.txt"));
 }
 

@@ -3,6 +3,7 @@
 
 #include "sheet/RecordSheet.h"
 
+#include "SheetTools.h"
 #include "files/DesignFile.h"
 #include "rules/ArmorList.h"
 #include "rules/MainCalc.h"
@@ -13,7 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -30,27 +30,10 @@ using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-const std::string kData = VANTREL_SOURCE_DIR "/tests/data/";
-const std::string kTestCatalog = kData + "catalog/stuff.plb";
-
 // The context as the command line leaves it: catalog, design and the armor list's selection.
 using Loaded = Context;
 
-// A golden design as the command line reads it: the file, then the totals recomputed. The full
-// humanoid (under shipped-catalog/) is made of items of the shipped catalog, the others of the test one.
-Loaded Load(const std::string& name, const std::string& catalogPath = kTestCatalog) {
-    Loaded l;
-    CatalogError catalogError;
-    EXPECT_TRUE(LoadSharedCatalog(catalogPath, l.catalog, catalogError)) << catalogError.message;
-    std::string error;
-    int record = 0;
-    EXPECT_TRUE(DoOpen(kData + name + "/design.vnt", l.design, error, record)) << error;
-    l.armorList = ArmorListFor(l.design);
-    MainCalc(l);
-    return l;
-}
-
-Loaded FullHumanoid() { return Load("shipped-catalog/full-humanoid", VANTREL_CATALOG_PATH); }
+Loaded FullHumanoid() { return LoadGolden("shipped-catalog/full-humanoid", VANTREL_CATALOG_PATH); }
 
 // The text of the PDF and its page count (pdftotext ends every page with a form feed).
 struct PdfText {
@@ -59,17 +42,8 @@ struct PdfText {
 };
 
 PdfText ReadPdf(const QByteArray& pdf) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(pdf);
-    f.close();
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
     PdfText out;
-    out.text = QString::fromUtf8(p.readAllStandardOutput());
+    out.text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout")}, pdf);
     out.pages = static_cast<int>(out.text.count(QLatin1Char('\f')));
     return out;
 }
@@ -112,7 +86,7 @@ const SheetItem* Find(const RecordSheet& s, const std::string& name, const std::
 }
 
 TEST(RecordSheet, NewDesignShowsItsFiguresAndAFourTrooperSquad) {
-    const Loaded l = Load("new-design");
+    const Loaded l = LoadGolden("new-design");
     const RecordSheet s = BuildRecordSheet(l);
     EXPECT_EQ(s.name, "Battle Armor");
     EXPECT_EQ(s.chassisLine, "Chassis: Humanoid Light (750Kg)");
@@ -136,7 +110,7 @@ TEST(RecordSheet, NewDesignShowsItsFiguresAndAFourTrooperSquad) {
 }
 
 TEST(RecordSheet, QuadWithTurretListsWhereEveryItemIsAndAClanSquadOfFive) {
-    const Loaded l = Load("quad-turret");
+    const Loaded l = LoadGolden("quad-turret");
     const RecordSheet s = BuildRecordSheet(l);
     EXPECT_THAT(s.pips, ElementsAre(5, 5, 5, 5, 5));  // 4 armor points and the operator, Clan
     EXPECT_EQ(s.chassisLine, "Chassis: Quad Heavy (1500Kg)");
@@ -185,7 +159,7 @@ TEST(RecordSheet, LinkedItemsOfTheFullHumanoidCountOnceWhereTheirFirstSlotIs) {
 }
 
 TEST(RecordSheet, GoldenDesignsPrintOnOnePageWithEveryFigureInTheText) {
-    const Loaded cases[] = {Load("new-design"), Load("quad-turret"), FullHumanoid()};
+    const Loaded cases[] = {LoadGolden("new-design"), LoadGolden("quad-turret"), FullHumanoid()};
     for (const Loaded& l : cases) {
         const RecordSheet s = BuildRecordSheet(l);
         for (Paper paper : {Paper::A4, Paper::Letter}) {
@@ -233,7 +207,7 @@ TEST(RecordSheet, TheLargestDesignFitsItsPageInSmallerTypeAndSaysHowManyMore) {
 // One word longer than the page: cut into full lines, and the cutting takes no longer than the
 // page needs (it once measured every shorter prefix of the whole note, minutes for this one).
 TEST(RecordSheet, AnUnbrokenNoteIsCutIntoFullLines) {
-    Loaded l = Load("new-design");
+    Loaded l = LoadGolden("new-design");
     l.design.History = std::string(20000, 'x');
     MainCalc(l);
     SheetLayout layout;
@@ -251,7 +225,7 @@ TEST(RecordSheet, AnUnbrokenNoteIsCutIntoFullLines) {
 // Only what can reach the page is laid out: notes far longer than the box show the same page as
 // notes just too long for it, cut with "...".
 TEST(RecordSheet, NotesBeyondThePageDoNotChangeWhatItShows) {
-    Loaded l = Load("new-design");
+    Loaded l = LoadGolden("new-design");
     std::string head;
     for (int i = 0; i < 300; ++i) head += "Line " + std::to_string(i) + " of the notes, with some words.\r\n";
     MainCalc(l);
@@ -280,7 +254,7 @@ TEST(RecordSheet, NotesBeyondThePageDoNotChangeWhatItShows) {
 }
 
 TEST(RecordSheet, AFailedWriteSaysWhyAndLeavesTheOldFile) {
-    const Loaded l = Load("new-design");
+    const Loaded l = LoadGolden("new-design");
     const RecordSheet s = BuildRecordSheet(l);
     QTemporaryDir dir;
     const std::string missing = dir.filePath(QStringLiteral("no-folder/sheet.pdf")).toStdString();

@@ -3,6 +3,8 @@
 
 #include "FindWidget.h"
 #include "MainFormFixture.h"
+#include "QtFiles.h"
+#include "ScratchFiles.h"
 #include "files/DesignFile.h"
 #include "platform/TerminationSignals.h"
 #include "ui/HistoryForm.h"
@@ -18,29 +20,10 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantrel::test {
-
-namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
 
 class RecoveryCopy : public MainFormFixture {
 protected:
@@ -68,15 +51,23 @@ protected:
         ASSERT_TRUE(CopyExists());
     }
 
-    // The next start of the program on the same folder. The first window goes without closing, as
-    // in a crash.
-    std::unique_ptr<MainForm> Restart(Document& next, FakeDialogs& answers, const QStringList& args = {}) {
+    // The next start of the program on the same folder, with its own document and dialogs answering
+    // `answers` in turn. The first window goes without closing, as in a crash.
+    struct Start {
+        Document doc;
+        FakeDialogs dialogs;
+        std::unique_ptr<MainForm> w;
+    };
+    std::unique_ptr<Start> Restart(std::initializer_list<Dialogs::Answer> answers = {},
+                                   const QStringList& args = {}) {
         form.reset();
-        next.ctx.catalog = GuiShippedCatalog();
-        auto w = std::make_unique<MainForm>(next, *settings, answers, platform);
-        w->Files().RecoveryCopy().SetFolder(folder);
-        EXPECT_TRUE(w->Form_Load(args));
-        return w;
+        auto next = std::make_unique<Start>();
+        next->doc.ctx.catalog = GuiShippedCatalog();
+        next->dialogs.answers = answers;
+        next->w = std::make_unique<MainForm>(next->doc, *settings, next->dialogs, platform);
+        next->w->Files().RecoveryCopy().SetFolder(folder);
+        EXPECT_TRUE(next->w->Form_Load(args));
+        return next;
     }
 
     QString folder, copy, pathFile;
@@ -173,31 +164,28 @@ TEST_F(RecoveryCopy, RestoreGivesTheRecordsAndTheFilePathUnsaved) {
     otherDesign.MechName = "Other";
     WriteBytes(other, DesignBytes(otherDesign));
 
-    Document next;
-    FakeDialogs answers;
-    answers.answers.push_back(Dialogs::Answer::Restore);
-    const auto w = Restart(next, answers, {other});
-    ASSERT_EQ(answers.messages.size(), 1u);
-    EXPECT_EQ(answers.messages[0].buttons, Dialogs::Buttons::RestoreDiscard);
-    EXPECT_EQ(answers.messages[0].text, "Unsaved changes to Grendel ("_q + file +
-                                            ") were kept when Vantrel last ended. Restore them?"_q);
-    EXPECT_EQ(DesignBytes(next.ctx.design), kept);
-    EXPECT_EQ(next.ctx.DesignFile, file.toStdString());
-    EXPECT_FALSE(next.Saved());
-    EXPECT_EQ(Find<QLineEdit>(*w, "TextMechName")->text(), "Grendel"_q);
+    const auto next = Restart({Dialogs::Answer::Restore}, {other});
+    ASSERT_EQ(next->dialogs.messages.size(), 1u);
+    EXPECT_EQ(next->dialogs.messages[0].buttons, Dialogs::Buttons::RestoreDiscard);
+    EXPECT_EQ(next->dialogs.messages[0].text, "Unsaved changes to Grendel ("_q + file +
+                                                  ") were kept when Vantrel last ended. Restore them?"_q);
+    EXPECT_EQ(DesignBytes(next->doc.ctx.design), kept);
+    EXPECT_EQ(next->doc.ctx.DesignFile, file.toStdString());
+    EXPECT_FALSE(next->doc.Saved());
+    EXPECT_EQ(Find<QLineEdit>(*next->w, "TextMechName")->text(), "Grendel"_q);
     EXPECT_TRUE(CopyExists());
 
     // Still unsaved after a gesture that changes nothing; closing asks, and Cancel keeps the copy.
-    w->TabStrip1_Click(2);
-    EXPECT_FALSE(next.Saved());
-    answers.answers.push_back(Dialogs::Answer::Cancel);
-    EXPECT_FALSE(w->Files().Form_QueryUnload());
-    EXPECT_EQ(answers.messages.back().text, "Save changes to Grendel?"_q);
+    next->w->TabStrip1_Click(2);
+    EXPECT_FALSE(next->doc.Saved());
+    next->dialogs.answers.push_back(Dialogs::Answer::Cancel);
+    EXPECT_FALSE(next->w->Files().Form_QueryUnload());
+    EXPECT_EQ(next->dialogs.messages.back().text, "Save changes to Grendel?"_q);
     EXPECT_TRUE(CopyExists());
 
     // Save goes to the design's own file, and the copy goes.
-    w->Files().MSave_Click();
-    EXPECT_TRUE(next.Saved());
+    next->w->Files().MSave_Click();
+    EXPECT_TRUE(next->doc.Saved());
     EXPECT_EQ(ReadBytes(file), kept);
     EXPECT_FALSE(CopyExists());
 }
@@ -210,22 +198,16 @@ TEST_F(RecoveryCopy, DiscardRemovesItAndStartUpGoesOn) {
     wanted.WeightClass = 4;
     WriteBytes(file, DesignBytes(wanted));
 
-    Document next;
-    FakeDialogs answers;
-    answers.answers.push_back(Dialogs::Answer::Discard);
-    auto w = Restart(next, answers, {file});
-    EXPECT_EQ(answers.messages.size(), 1u);
+    const auto next = Restart({Dialogs::Answer::Discard}, {file});
+    EXPECT_EQ(next->dialogs.messages.size(), 1u);
     EXPECT_FALSE(CopyExists());
     EXPECT_FALSE(QFileInfo::exists(pathFile));
-    EXPECT_TRUE(next.ctx.design == wanted);
-    EXPECT_TRUE(next.Saved());
+    EXPECT_TRUE(next->doc.ctx.design == wanted);
+    EXPECT_TRUE(next->doc.Saved());
 
     // Nothing is asked at the start after that.
-    Document third;
-    FakeDialogs none;
-    form = std::move(w);
-    const auto w3 = Restart(third, none);
-    EXPECT_TRUE(none.messages.empty());
+    form = std::move(next->w);
+    EXPECT_TRUE(Restart()->dialogs.messages.empty());
 }
 
 TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
@@ -234,11 +216,9 @@ TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
     for (const QByteArray& damaged : {whole.left(whole.size() / 2), QByteArray("\"unfinished\r\n")}) {
         SCOPED_TRACE(damaged.size());
         WriteBytes(copy, damaged);
-        Document next;
-        FakeDialogs answers;
-        const auto w = Restart(next, answers);
-        ASSERT_EQ(answers.messages.size(), 1u);
-        const auto& shown = answers.messages[0];
+        const auto next = Restart();
+        ASSERT_EQ(next->dialogs.messages.size(), 1u);
+        const auto& shown = next->dialogs.messages[0];
         EXPECT_TRUE(
             shown.text.startsWith(QStringLiteral("The recovery copy of unsaved work could not be read and "
                                                  "was discarded. Cannot open the design file ")))
@@ -246,8 +226,8 @@ TEST_F(RecoveryCopy, DamagedCopyIsReportedAndDiscarded) {
         EXPECT_TRUE(shown.text.contains("record"_q)) << shown.text.toStdString();
         EXPECT_EQ(shown.buttons, Dialogs::Buttons::Ok);
         EXPECT_FALSE(CopyExists());
-        EXPECT_TRUE(next.Saved());
-        EXPECT_EQ(next.ctx.design.WeightClass, 1);  // a new design
+        EXPECT_TRUE(next->doc.Saved());
+        EXPECT_EQ(next->doc.ctx.design.WeightClass, 1);  // a new design
     }
 }
 
@@ -274,17 +254,14 @@ TEST_F(RecoveryCopy, EveryWindowKeepsItsOwnCopyAndEachIsOfferedLater) {
 
     // Both end without closing. The next start offers both, whichever program wrote them.
     second.reset();
-    Document next;
-    FakeDialogs answers;
-    answers.answers = {Dialogs::Answer::Discard, Dialogs::Answer::Restore};
-    const auto w = Restart(next, answers);
-    ASSERT_EQ(answers.messages.size(), 2u);
-    const bool firstAskedFirst = answers.messages[0].text.contains("First"_q);
-    EXPECT_TRUE(answers.messages[firstAskedFirst ? 1 : 0].text.contains("Second"_q));
-    EXPECT_EQ(next.ctx.design.MechName, firstAskedFirst ? "Second" : "First");
+    const auto next = Restart({Dialogs::Answer::Discard, Dialogs::Answer::Restore});
+    ASSERT_EQ(next->dialogs.messages.size(), 2u);
+    const bool firstAskedFirst = next->dialogs.messages[0].text.contains("First"_q);
+    EXPECT_TRUE(next->dialogs.messages[firstAskedFirst ? 1 : 0].text.contains("Second"_q));
+    EXPECT_EQ(next->doc.ctx.design.MechName, firstAskedFirst ? "Second" : "First");
     // The discarded one is gone, the restored one goes on as the new window's copy.
     EXPECT_EQ(QDir(folder).entryList({"*.vnt"_q}, QDir::Files).size(), 1);
-    EXPECT_EQ(ReadBytes(w->Files().RecoveryCopy().CopyPath()), DesignBytes(next.ctx.design));
+    EXPECT_EQ(ReadBytes(next->w->Files().RecoveryCopy().CopyPath()), DesignBytes(next->doc.ctx.design));
 }
 
 TEST_F(RecoveryCopy, AWindowThatCanKeepNoCopySaysSoWhenItStarts) {
@@ -294,31 +271,24 @@ TEST_F(RecoveryCopy, AWindowThatCanKeepNoCopySaysSoWhenItStarts) {
     for (const QString& where : {plainFile, plainFile + "/below"_q}) {
         SCOPED_TRACE(where.toStdString());
         folder = where;
-        Document next;
-        FakeDialogs answers;
-        const auto w = Restart(next, answers);
-        ASSERT_EQ(answers.messages.size(), 1u);
-        EXPECT_TRUE(answers.messages[0].text.startsWith("No recovery copy of unsaved work can be kept in "_q +
-                                                        where + ": "_q))
-            << answers.messages[0].text.toStdString();
-        EXPECT_TRUE(answers.messages[0].text.endsWith("save your work to keep it."_q));
+        const auto next = Restart();
+        ASSERT_EQ(next->dialogs.messages.size(), 1u);
+        EXPECT_TRUE(next->dialogs.messages[0].text.startsWith(
+            "No recovery copy of unsaved work can be kept in "_q + where + ": "_q))
+            << next->dialogs.messages[0].text.toStdString();
+        EXPECT_TRUE(next->dialogs.messages[0].text.endsWith("save your work to keep it."_q));
     }
 
     // A full disk: the folder is there, but not even the lock file can be written.
     folder = dir.filePath("full"_q);
     ASSERT_TRUE(QDir().mkpath(folder));
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit none = saved;
-    none.rlim_cur = 0;
-    setrlimit(RLIMIT_FSIZE, &none);
-    Document next;
-    FakeDialogs answers;
-    const auto w = Restart(next, answers);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(answers.texts(),
+    std::unique_ptr<Start> next;
+    {
+        const FileSizeLimit full(0);
+        ASSERT_TRUE(full.ok());
+        next = Restart();
+    }
+    EXPECT_EQ(next->dialogs.texts(),
               QStringList{"No recovery copy of unsaved work can be kept in "_q + folder +
                           ": no file can be written there. A crash or the end of the session "
                           "would lose unsaved changes: save your work to keep it."_q});
@@ -340,12 +310,9 @@ TEST_F(RecoveryCopy, NotesTypedButNotAppliedAreKept) {
     EXPECT_EQ(ReadBytes(copy), DesignBytes(withNotes));
 
     // A crash now, and the next start brings the notes back.
-    Document next;
-    FakeDialogs answers;
-    answers.answers.push_back(Dialogs::Answer::Restore);
-    const auto w = Restart(next, answers);
-    EXPECT_EQ(next.ctx.design.History, withNotes.History);
-    EXPECT_FALSE(next.Saved());
+    const auto next = Restart({Dialogs::Answer::Restore});
+    EXPECT_EQ(next->doc.ctx.design.History, withNotes.History);
+    EXPECT_FALSE(next->doc.Saved());
 }
 
 // A folder nobody may add files to: the mode does not stop root, so root makes it immutable too.
@@ -385,29 +352,24 @@ TEST_F(RecoveryCopy, ACopyInAReadOnlyFolderIsStillOfferedAndWhatHappensIsSaid) {
         if (!readOnly.ok()) GTEST_SKIP() << "the folder cannot be made read-only here";
 
         // Discard cannot remove it: said, and it stays for the next start.
-        Document next;
-        FakeDialogs answers;
-        answers.answers.push_back(Dialogs::Answer::Discard);
-        auto w = Restart(next, answers);
-        ASSERT_EQ(answers.messages.size(), 3u);
-        EXPECT_TRUE(answers.messages[0].text.startsWith("Unsaved changes to Kept were kept"_q));
+        const auto next = Restart({Dialogs::Answer::Discard});
+        ASSERT_EQ(next->dialogs.messages.size(), 3u);
+        EXPECT_TRUE(next->dialogs.messages[0].text.startsWith("Unsaved changes to Kept were kept"_q));
+        EXPECT_TRUE(next->dialogs.messages[1].text.startsWith("The recovery copy "_q + copy +
+                                                              " could not be removed ("_q))
+            << next->dialogs.messages[1].text.toStdString();
         EXPECT_TRUE(
-            answers.messages[1].text.startsWith("The recovery copy "_q + copy + " could not be removed ("_q))
-            << answers.messages[1].text.toStdString();
-        EXPECT_TRUE(answers.messages[1].text.endsWith(") and will be offered again at the next start."_q));
+            next->dialogs.messages[1].text.endsWith(") and will be offered again at the next start."_q));
         EXPECT_TRUE(
-            answers.messages[2].text.startsWith("No recovery copy of unsaved work can be kept in "_q));
+            next->dialogs.messages[2].text.startsWith("No recovery copy of unsaved work can be kept in "_q));
         EXPECT_EQ(ReadBytes(copy), kept);
 
         // Restore brings the work back.
-        form = std::move(w);
-        Document third;
-        FakeDialogs restore;
-        restore.answers.push_back(Dialogs::Answer::Restore);
-        const auto w3 = Restart(third, restore);
-        ASSERT_GE(restore.messages.size(), 1u);
-        EXPECT_EQ(third.ctx.design.MechName, "Kept");
-        EXPECT_EQ(DesignBytes(third.ctx.design), kept);
+        form = std::move(next->w);
+        const auto third = Restart({Dialogs::Answer::Restore});
+        ASSERT_GE(third->dialogs.messages.size(), 1u);
+        EXPECT_EQ(third->doc.ctx.design.MechName, "Kept");
+        EXPECT_EQ(DesignBytes(third->doc.ctx.design), kept);
     }
 }
 
@@ -415,15 +377,14 @@ TEST_F(RecoveryCopy, AFolderWhereACopyWouldBeIsNotReportedAsDiscarded) {
     form.reset();
     QDir(folder).mkpath("recovery.vnt"_q);
     for (int start = 0; start < 2; ++start) {
-        Document next;
-        FakeDialogs answers;
-        const auto w = Restart(next, answers);
-        ASSERT_EQ(answers.messages.size(), 1u);
-        EXPECT_EQ(answers.messages[0].text, "The recovery copy "_q + QDir(folder).filePath("recovery.vnt"_q) +
-                                                " is a folder, not a file: it holds no unsaved work and was "
-                                                "left as it is."_q);
+        const auto next = Restart();
+        ASSERT_EQ(next->dialogs.messages.size(), 1u);
+        EXPECT_EQ(next->dialogs.messages[0].text,
+                  "The recovery copy "_q + QDir(folder).filePath("recovery.vnt"_q) +
+                      " is a folder, not a file: it holds no unsaved work and was "
+                      "left as it is."_q);
         EXPECT_TRUE(QFileInfo(QDir(folder).filePath("recovery.vnt"_q)).isDir());
-        EXPECT_TRUE(next.Saved());
+        EXPECT_TRUE(next->doc.Saved());
         form = nullptr;
     }
 }

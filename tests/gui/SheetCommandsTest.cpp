@@ -5,6 +5,9 @@
 
 #include "FindWidget.h"
 #include "MainFormFixture.h"
+#include "QtFiles.h"
+#include "ScratchFiles.h"
+#include "SheetTools.h"
 #include "sheet/PlaySheet.h"
 #include "sheet/RecordSheet.h"
 #include "ui/EditCommands.h"
@@ -25,28 +28,12 @@
 
 #include <gmock/gmock.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace vantrel::test {
 
 namespace {
 
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-QString Poppler(const QString& tool, const QStringList& args) {
-    QProcess p;
-    p.start(tool, args);
-    EXPECT_TRUE(p.waitForFinished(30000)) << tool.toStdString() << " (poppler-utils) is needed";
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 QString PdfText(const QString& path) { return Poppler("pdftotext"_q, {"-layout"_q, path, "-"_q}); }
 
@@ -275,20 +262,12 @@ TEST_F(SheetCommandsTest, TheChoiceIsRememberedInANewWindow) {
 
 TEST_F(SheetCommandsTest, AFailedWriteSaysWhyAndKeepsTheOldFile) {
     const QString out = Path("old.pdf"_q);
+    ASSERT_NO_FATAL_FAILURE(WriteBytes(out, "old sheet"));
     {
-        QFile f(out);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("old sheet");
+        // Writing stops after a kilobyte (a full disk, a quota).
+        const FileSizeLimit kilobyte(1024);
+        Export(Options(0, Paper::A4), out);
     }
-    // Writing stops after a kilobyte (a full disk, a quota).
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    Export(Options(0, Paper::A4), out);
-    setrlimit(RLIMIT_FSIZE, &saved);
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const QString message = dialogs.messages[0].text;
