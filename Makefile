@@ -13,7 +13,7 @@ WERROR    ?=
 WERROR_ARG = $(if $(WERROR),-DVANTREL_WERROR=$(if $(filter 1 ON on yes,$(WERROR)),ON,OFF))
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test screenshots package bench sanitize fuzz format format-check tidy clean
+.PHONY: deps build run test screenshots package bench bench-startup sanitize fuzz format format-check tidy clean
 
 deps:
 	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
@@ -62,6 +62,15 @@ bench:
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/vantrel_bench --benchmark_repetitions=5 \
 	  --benchmark_report_aggregates_only=true $(BENCH_ARGS)
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/vantrel_memory
+
+# Start-up: instructions (callgrind) of Vantrel to its window shown and to every page built, against the
+# empty and the text yardstick windows, then the times (BM_StartUp). COUNTS=folder keeps the callgrind files.
+bench-startup:
+	$(MAKE) deps EXTRA_PACKAGES=valgrind
+	$(MAKE) build-bench/build.ninja BUILD=build-bench CMAKE_ARGS="-DVANTREL_BENCH=ON"
+	cmake --build build-bench -j $(JOBS) --target vantrel_bench
+	sh bench/count_startup.sh build-bench $(COUNTS)
+	QT_QPA_PLATFORM=offscreen ./build-bench/bench/vantrel_bench --benchmark_filter=BM_StartUp
 
 # The whole test suite built with clang under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:

@@ -135,6 +135,7 @@ struct MainFormNaming {
     static void Menus(MainForm& f);
     static void Frame(MainForm& f);
     static void OrderTabs(MainForm& f);
+    static void LaterPages(MainForm& f);
     static void All(MainForm& f);
 };
 
@@ -190,17 +191,21 @@ void MainFormNaming::Frame(MainForm& f) {
 // page below. Pages that are hidden are passed over by Tab, so one chain serves every page.
 void MainFormNaming::OrderTabs(MainForm& f) {
     std::vector<QWidget*> chain{f.TextMechName, f.TextModel, f.TabStrip1};
-    for (const std::vector<QWidget*>& page :
-         {f.chassisPage_->TabOrder(), f.armorPage_->TabOrder(), f.equipmentPage_->TabOrder(),
-          f.bipedPage_->TabOrder(), f.quadPage_->TabOrder()})
-        chain.insert(chain.end(), page.begin(), page.end());
+    const auto add = [&chain](const auto* page) {
+        if (page == nullptr) return;  // not built yet
+        const std::vector<QWidget*> order = page->TabOrder();
+        chain.insert(chain.end(), order.begin(), order.end());
+    };
+    add(f.chassisPage_);
+    add(f.armorPage_);
+    add(f.equipmentPage_);
+    add(f.bipedPage_);
+    add(f.quadPage_);
     TabChain(chain);
 }
 
-void MainFormNaming::All(MainForm& f) {
-    Menus(f);
-    Frame(f);
-    NameControls(*f.chassisPage_);
+// The pages after the first, which the window may build later than itself.
+void MainFormNaming::LaterPages(MainForm& f) {
     NameControls(*f.armorPage_);
     Keep(f.equipmentPage_, QStringLiteral("Frame3"));
     Keep(f.bipedPage_, QStringLiteral("Frame4"));
@@ -208,12 +213,24 @@ void MainFormNaming::All(MainForm& f) {
     NameControls(*f.equipmentPage_);
     NameControls(*f.bipedPage_);
     NameControls(*f.quadPage_);
+}
+
+void MainFormNaming::All(MainForm& f) {
+    Menus(f);
+    Frame(f);
+    NameControls(*f.chassisPage_);
+    if (f.PagesBuilt()) LaterPages(f);
     OrderTabs(f);
     PageKeys(f, f.TabStrip1);
     ContextMenuKey(f);
 }
 
 void NameControls(MainForm& f) { MainFormNaming::All(f); }
+
+void NameLaterPages(MainForm& f) {
+    MainFormNaming::LaterPages(f);
+    MainFormNaming::OrderTabs(f);
+}
 
 void NameControls(ChassisPage& f) {
     Keep(&f, QStringLiteral("Frame1"));

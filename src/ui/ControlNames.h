@@ -26,6 +26,8 @@ class CompareForm;
 // Ctrl+PgUp, which turn to the next and the previous page, and Shift+F10 for the focused control's
 // context menu.
 void NameControls(MainForm& form);
+// The pages the main window built after itself, and the tab order through every page.
+void NameLaterPages(MainForm& form);
 void NameControls(ChassisPage& page);
 void NameControls(ArmorPage& page);
 void NameControls(EquipmentPage& page);

@@ -38,6 +38,11 @@ QFont FixedFace(qreal points) {
         QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                            QStringLiteral("Arimo")};
         QFont::insertSubstitutions(wanted.first(), wanted.mid(1));
+        // A face installed under its own name first: asking for a name resolves the desktop's aliases,
+        // a search of its own for each name.
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& face : wanted)
+            if (installed.contains(face, Qt::CaseInsensitive)) return QStringList{face};
         for (const QString& face : wanted)
             if (QFontDatabase::hasFamily(face)) return QStringList{face};
         return wanted;

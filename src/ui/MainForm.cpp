@@ -33,6 +33,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -50,7 +51,7 @@ constexpr int kFontPoints = 9;
 }  // namespace
 
 MainForm::MainForm(Document& doc, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
-                   QWidget* parent)
+                   QWidget* parent, PagesAtStart pages)
     : QMainWindow(parent),
       doc_(doc),
       ctx_(doc.ctx),
@@ -112,19 +113,8 @@ MainForm::MainForm(Document& doc, SettingsStore& settings, Dialogs& dialogs, Pla
     outer->addLayout(tabs, 1);
 
     chassisPage_ = new ChassisPage(ctx_, *gestures_, *this, pageArea_);
-    armorPage_ = new ArmorPage(ctx_, *gestures_, *this, pageArea_);
-    equipmentPage_ = new EquipmentPage(ctx_, *gestures_, *this, pageArea_);
-    bipedPage_ = new SlotPage(SlotPage::Chassis::Humanoid, ctx_, *gestures_, *this, dialogs_, pageArea_);
-    quadPage_ = new SlotPage(SlotPage::Chassis::Quad, ctx_, *gestures_, *this, dialogs_, pageArea_);
-    bipedPage_->SetEmotLine(bipedLine_ != 0);
-    for (QWidget* frame : Frames()) {
-        grid->addWidget(frame, 0, 0);
-        if (frame != chassisPage_) frame->hide();
-        // Every page counts towards the window's minimum, not only the one on show.
-        QSizePolicy policy = frame->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        frame->setSizePolicy(policy);
-    }
+    StackFrame(chassisPage_);
+    if (pages == PagesAtStart::All) AddLaterPages();
 
     // The boxes, the tab strip and the pages scroll when the screen is smaller than they need (a
     // small screen at 2x); elsewhere the area is as large as they are and shows no scroll bar. The
@@ -150,6 +140,47 @@ MainForm::MainForm(Document& doc, SettingsStore& settings, Dialogs& dialogs, Pla
 
 std::array<QWidget*, 5> MainForm::Frames() const {
     return {chassisPage_, armorPage_, equipmentPage_, bipedPage_, quadPage_};
+}
+
+void MainForm::StackFrame(QWidget* frame) {
+    static_cast<QGridLayout*>(pageArea_->layout())->addWidget(frame, 0, 0);
+    if (frame != chassisPage_) frame->hide();
+    // Every page counts towards the window's minimum, not only the one on show.
+    QSizePolicy policy = frame->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    frame->setSizePolicy(policy);
+}
+
+void MainForm::AddLaterPages() {
+    armorPage_ = new ArmorPage(ctx_, *gestures_, *this, pageArea_);
+    equipmentPage_ = new EquipmentPage(ctx_, *gestures_, *this, pageArea_);
+    bipedPage_ = new SlotPage(SlotPage::Chassis::Humanoid, ctx_, *gestures_, *this, dialogs_, pageArea_);
+    quadPage_ = new SlotPage(SlotPage::Chassis::Quad, ctx_, *gestures_, *this, dialogs_, pageArea_);
+    bipedPage_->SetEmotLine(bipedLine_ != 0);
+    for (QWidget* frame : {static_cast<QWidget*>(armorPage_), static_cast<QWidget*>(equipmentPage_),
+                           static_cast<QWidget*>(bipedPage_), static_cast<QWidget*>(quadPage_)})
+        StackFrame(frame);
+}
+
+void MainForm::BuildPages() {
+    if (PagesBuilt()) return;
+    AddLaterPages();
+    NameLaterPages(*this);
+    SetToolTips(*pageArea_);
+    // What start-up and every gesture since would have shown on them.
+    RefreshP2();
+    RefreshP3();
+    RefreshP4();
+    ResetItemPanel();
+    // The window takes the least size of every page now, as if they had been there from the start.
+    // The layouts would learn of the new pages only from posted requests, which stop at the scroll
+    // area, so they are worked out again here.
+    pageArea_->updateGeometry();
+    content_->layout()->invalidate();
+    content_->layout()->activate();
+    const QSize before = minimumSize();
+    UpdateMinimumSize();
+    if (minimumSize() != before) KeepOnScreen();
 }
 
 void MainForm::UpdateMinimumSize() {
@@ -200,6 +231,11 @@ QSize MainForm::Room() const {
 bool MainForm::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
     if (e->type() == QEvent::LayoutRequest) UpdateMinimumSize();
+    // The pages left for later are built once the window has been drawn, so it shows that much sooner.
+    if (e->type() == QEvent::Paint && !PagesBuilt() && !pagesPosted_) {
+        pagesPosted_ = true;
+        QTimer::singleShot(0, this, &MainForm::BuildPages);
+    }
     return handled;
 }
 
@@ -323,7 +359,7 @@ void MainForm::ConnectHandlers() {
 
 void MainForm::SetBipedLine(int biped) {
     bipedLine_ = biped;
-    bipedPage_->SetEmotLine(biped != 0);
+    if (bipedPage_) bipedPage_->SetEmotLine(biped != 0);
 }
 
 }  // namespace vantrel

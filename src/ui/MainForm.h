@@ -61,8 +61,11 @@ struct DesignState;
 class MainForm : public QMainWindow, public PageHost {
     Q_OBJECT
 public:
+    // Which pages the window builds at once: all, or only the first, the others once the window has
+    // been drawn (the program's start-up) or when something needs them first.
+    enum class PagesAtStart { All, First };
     MainForm(Document& doc, SettingsStore& settings, Dialogs& dialogs, Platform& platform,
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr, PagesAtStart pages = PagesAtStart::All);
     ~MainForm() override;
 
     Document& doc_;
@@ -100,6 +103,10 @@ public:
     void MOpenNewWindow_Click();
     // Where Form_Load reads the catalog when the splash screen is off (CatalogPath() by default).
     QString catalogPath_;
+
+    // Builds the pages left for later and shows the design on them; nothing when they are built.
+    void BuildPages();
+    bool PagesBuilt() const { return armorPage_ != nullptr; }
 
     // --- refreshes and the redraw lock ---
     void RefreshMain() override;
@@ -203,6 +210,8 @@ protected:
 
 private:
     friend struct MainFormNaming;
+    void StackFrame(QWidget* frame);
+    void AddLaterPages();
     void BuildMenu();
     void BuildStatusBar();
     void SetupDesignCheck();
@@ -286,6 +295,7 @@ private:
     bool liveReloadPosted_ = false;
     bool restoredAtStart_ = false;
     WindowCommands windowCommands_;
+    bool pagesPosted_ = false;  // the build of the pages left for later is on its way
 };
 
 }  // namespace vantrel

@@ -105,7 +105,8 @@ QComboBox* FixedList(const QStringList& entries, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->addItems(entries);
     box->setCurrentIndex(-1);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Sized to its entries when first shown (the default), which is sizing to them always while they
+    // never change; following them would build the drop-down's view at once rather than when opened.
     return box;
 }
 

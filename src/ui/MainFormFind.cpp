@@ -14,7 +14,11 @@ void MainForm::MFind_Click() {
     if (created) {
         findForm_ = new FindEquipmentForm(
             ctx_, *gestures_,
-            [this](const QString& entry, int count) { equipmentPage_->AddEntry(entry, count); }, this);
+            [this](const QString& entry, int count) {
+                BuildPages();
+                equipmentPage_->AddEntry(entry, count);
+            },
+            this);
         NameControls(*findForm_);
         findForm_->move(frameGeometry().center() - QPoint(findForm_->width() / 2, findForm_->height() / 2));
     }

@@ -54,12 +54,21 @@ void MainForm::RefreshMain() {
 void MainForm::ShowTitle() { setWindowTitle(QStringLiteral("Vantrel - ") + TextMechName->text()); }
 
 void MainForm::RefreshP1() { chassisPage_->RefreshP1(); }
-void MainForm::RefreshP2() { armorPage_->RefreshP2(); }
-void MainForm::RebuildAType() { armorPage_->RebuildAType(); }
-void MainForm::SetArmorMaximum(int maximum) { armorPage_->SetArmorMaximum(maximum); }
+// A page not built yet is refreshed when it is built; what changes the design builds it first.
+void MainForm::RefreshP2() {
+    if (armorPage_) armorPage_->RefreshP2();
+}
+void MainForm::RebuildAType() {
+    BuildPages();
+    armorPage_->RebuildAType();
+}
+void MainForm::SetArmorMaximum(int maximum) {
+    if (armorPage_) armorPage_->SetArmorMaximum(maximum);
+}
 
 // The slot page on show follows the chassis.
 void MainForm::ShowFrameOf(int tab) {
+    if (tab != 1) BuildPages();
     QWidget* shown = nullptr;
     switch (tab) {
         case 1: shown = chassisPage_; break;
@@ -69,7 +78,7 @@ void MainForm::ShowFrameOf(int tab) {
         default: break;
     }
     for (QWidget* frame : Frames())
-        if (frame != shown) frame->hide();
+        if (frame && frame != shown) frame->hide();
     if (shown) shown->show();
 }
 

@@ -57,17 +57,9 @@ SplashForm::SplashForm(CatalogRef& catalog, SettingsStore& settings, Dialogs& di
     SetBlack(Picture2);
     Picture2->onClick = [this] { Picture2_Click(); };
 
-    // On the picture's foot, on a dark plate of its own: the picture behind it is busy and light in
-    // places, and grey letters straight on it could not be read. Clicks go through.
+    // Clicks go through; its look and place come on the shown road.
     LabContinue = new QLabel(QStringLiteral("Click to continue"), Picture2);
     LabContinue->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LabContinue->setStyleSheet(QStringLiteral(
-        "color: #ffffff; background: rgba(0, 0, 0, 215); border-radius: 4px; padding: 2px 7px;"));
-    QFont bold = LabContinue->font();
-    bold.setBold(true);
-    LabContinue->setFont(bold);
-    LabContinue->adjustSize();
-    LabContinue->move(kPictureWidth - LabContinue->width() - 8, kPictureHeight - LabContinue->height() - 6);
     LabContinue->hide();
 
     ProgressBar1 = new QProgressBar(this);
@@ -95,9 +87,10 @@ void SplashForm::Form_Load() {
         HandOver();
         return;
     }
-    // Sized only on the shown road: measuring the window lays out its progress bar, work wasted when
-    // the splash screen is off.
+    // Sized only on the shown road: measuring the window lays out its progress bar and the label's
+    // text in a face of its own, work wasted when the splash screen is off.
     setFixedSize(sizeHint());
+    PlaceContinueLabel();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -106,6 +99,18 @@ void SplashForm::Form_Load() {
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
     Timer1->start();
+}
+
+// On the picture's foot, on a dark plate of its own: the picture behind it is busy and light in places,
+// and grey letters straight on it could not be read.
+void SplashForm::PlaceContinueLabel() {
+    LabContinue->setStyleSheet(QStringLiteral(
+        "color: #ffffff; background: rgba(0, 0, 0, 215); border-radius: 4px; padding: 2px 7px;"));
+    QFont bold = LabContinue->font();
+    bold.setBold(true);
+    LabContinue->setFont(bold);
+    LabContinue->adjustSize();
+    LabContinue->move(kPictureWidth - LabContinue->width() - 8, kPictureHeight - LabContinue->height() - 6);
 }
 
 void SplashForm::Timer1_Timer() {

@@ -53,6 +53,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void PlaceContinueLabel();
     void HandOver();
     void Stop(int status);
     bool StillOpen() const { return !stopped_ && isVisible(); }

@@ -41,7 +41,7 @@ WindowSet::~WindowSet() {
 MainForm* WindowSet::Create() {
     auto entry = std::make_unique<Entry>();
     entry->doc = std::make_unique<Document>(catalog_);
-    auto* form = new MainForm(*entry->doc, settings_, dialogs_, platform_);
+    auto* form = new MainForm(*entry->doc, settings_, dialogs_, platform_, nullptr, pagesAtStart);
     form->setAttribute(Qt::WA_DeleteOnClose);
     if (!catalogPath.isEmpty()) form->catalogPath_ = catalogPath;
     if (!recoveryFolder.isEmpty()) form->Files().RecoveryCopy().SetFolder(recoveryFolder);

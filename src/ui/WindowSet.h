@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Catalog.h"
+#include "ui/MainForm.h"
 
 #include <QObject>
 #include <QString>
@@ -13,7 +14,6 @@ namespace vantrel {
 
 class Dialogs;
 class Document;
-class MainForm;
 class Platform;
 class RecentList;
 class SettingsStore;
@@ -48,6 +48,8 @@ public:
     QString catalogPath;
     // Where the windows keep their recovery copies; empty: the user's data folder.
     QString recoveryFolder;
+    // Whether a window builds every page at once or the first only, the others after it is drawn.
+    MainForm::PagesAtStart pagesAtStart = MainForm::PagesAtStart::All;
 
 private:
     struct Entry;
