@@ -64,7 +64,6 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     connect(files_, &FileCommands::designReplaced, edits_, &EditCommands::StartFresh);
     connect(files_, &FileCommands::designSaved, edits_, &EditCommands::MarkSaved);
     setFont(FixedFace(kFontPoints));
-    setWindowTitle(QStringLiteral("Vantrel - "));
     setAcceptDrops(true);  // design files from the file manager
 
     auto* central = new QWidget(this);
@@ -76,6 +75,7 @@ MainForm::MainForm(Context& ctx, SettingsStore& settings, Dialogs& dialogs, Plat
     auto* names = new QHBoxLayout;
     CapMechName = CaptionLabel(ToQString("Battle Armor Name:"), central);
     TextMechName = new QLineEdit(central);
+    ShowTitle();
     CapModel = CaptionLabel(ToQString("Model:"), central);
     TextModel = new QLineEdit(central);
     const QRegularExpression noQuote(QStringLiteral("[^\"]*"));
