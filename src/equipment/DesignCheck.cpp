@@ -14,12 +14,6 @@ namespace vantrel {
 
 namespace {
 
-const char* LocationName(int location) {
-    static const char* const kNames[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Quad Body",
-                                                       "Turret"};
-    return kNames[location];
-}
-
 int FilledSlots(const Design& d, int location) {
     const ConstSlotArrays a = Slots(d, location);
     int n = 0;
@@ -174,7 +168,7 @@ std::vector<Finding> CheckDesign(const Context& ctx) {
     for (int location : others)
         if (const int n = FilledSlots(d, location); n > 0)
             Add(out, K::Note,
-                std::string(LocationName(location)) + " of the " + other + " chassis holds " +
+                std::string(CheckLocationName(location)) + " of the " + other + " chassis holds " +
                     std::to_string(n) + (n == 1 ? " filled slot" : " filled slots") + "; the design is a " +
                     chassis);
     return out;

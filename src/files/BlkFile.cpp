@@ -947,11 +947,6 @@ private:
         }
     }
 
-    static std::string LocationName(int location) {
-        static const char* const kNames[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Body", "Turret"};
-        return kNames[location];
-    }
-
     // Heat sinks, armor-system slots and armor points go where the hints had them.
     void WorkingEntries() {
         const std::string armor = ctx_->armorList.text;

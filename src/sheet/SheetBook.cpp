@@ -101,10 +101,6 @@ BookLayout PaintBook(QPagedPaintDevice& device, QPainter& painter, const SheetBo
                                         : PaintDesignBook(device, painter, book, pageMm);
 }
 
-QPageSize PageSize(Paper paper) {
-    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
-}
-
 // A PDF text string that holds any character: UTF-16BE with its byte order mark, in hex.
 QByteArray PdfText(const std::string& utf8) {
     QByteArray out = "<FEFF";
