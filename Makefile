@@ -111,7 +111,7 @@ format-check:
 TIDY_FILES ?= $$(git ls-files 'src/*.cpp')
 tidy: build
 	$(MAKE) deps PACKAGES="$(LINT_PACKAGES)"
-	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 \
+	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 1 \
 	  clang-tidy-14 -p $(BUILD) --quiet --extra-arg=-Wno-unknown-warning-option
 
 clean:

@@ -82,7 +82,9 @@ BookLayout PaintDesignBook(QPagedPaintDevice& device, QPainter& painter, const S
         const int at = static_cast<int>(i % perPage);
         const int page = static_cast<int>(i / perPage);
         if (i > 0 && at == 0) device.newPage();
-        const QPointF origin(at % 2 * pageMm.width() * scale, at / 2 * pageMm.height() * scale);
+        const int column = at % 2;
+        const int row = at / 2;  // two sheets a row
+        const QPointF origin(column * pageMm.width() * scale, row * pageMm.height() * scale);
         painter.save();
         painter.translate(origin * k);
         painter.scale(scale, scale);
