@@ -72,14 +72,15 @@ bench-startup:
 	sh bench/count_startup.sh build-bench $(COUNTS)
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/vantrel_bench --benchmark_filter=BM_StartUp
 
-# The whole test suite built with clang under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole test suite built with clang under AddressSanitizer and UndefinedBehaviorSanitizer, with leak
+# detection: every test process reports what it did not free at its exit.
 sanitize:
 	$(MAKE) deps EXTRA_PACKAGES="$(SAN_PACKAGES)"
 	[ -f build-san/build.ninja ] || CC=clang-14 CXX=clang++-14 cmake -S . -B build-san -G Ninja \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	$(if $(WERROR),cmake -S . -B build-san $(WERROR_ARG) >/dev/null)
 	cmake --build build-san -j $(JOBS)
-	cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
 # libFuzzer on the catalog, design-file and unit-file readers, seeded with real files. FUZZ_SECONDS per target.
@@ -119,7 +120,7 @@ format-check:
 TIDY_FILES ?= $$(git ls-files 'src/*.cpp')
 tidy: build
 	$(MAKE) deps PACKAGES="$(LINT_PACKAGES)"
-	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 \
+	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 1 \
 	  clang-tidy-14 -p $(BUILD) --quiet --extra-arg=-Wno-unknown-warning-option
 
 clean:

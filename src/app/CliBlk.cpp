@@ -54,8 +54,8 @@ std::string ParseExportBlkArgs(int argc, char** argv, BlkExportRequest& request)
             continue;
         }
         if (i + 1 >= argc) return arg + " needs a value";
-        const std::string problem = arg == "--troopers" ? ReadOption(arg, argv[++i], 1, 6, request.troopers)
-                                                        : ReadOption(arg, argv[++i], 1, 9999, request.year);
+        std::string problem = arg == "--troopers" ? ReadOption(arg, argv[++i], 1, 6, request.troopers)
+                                                  : ReadOption(arg, argv[++i], 1, 9999, request.year);
         if (!problem.empty()) return problem;
     }
     if (files.size() != 2) return "--export-blk takes a design file and an output file";

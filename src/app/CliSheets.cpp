@@ -38,12 +38,9 @@ bool Digit(const std::string& value, int low, int high, int& out) {
 
 std::string ParseOption(const std::string& option, const std::string& value, BookRequest& r) {
     if (option == "--paper") {
-        if (value == "a4" || value == "A4")
-            r.paper = Paper::A4;
-        else if (value == "letter" || value == "Letter")
-            r.paper = Paper::Letter;
-        else
-            return "--paper takes a4 or letter, not " + value;
+        const std::optional<Paper> paper = PaperNamed(value);
+        if (!paper) return "--paper takes a4 or letter, not " + value;
+        r.paper = *paper;
     } else if (option == "--troopers") {
         if (!Digit(value, kMinTroopers, kMaxTroopers, r.troopers))
             return "--troopers takes a number from 1 to 6, not " + value;

@@ -74,7 +74,7 @@ std::string WhyNotForTechBase(const std::string& name, int techBase) {
 
 std::vector<CatalogEntry> CatalogEntries(const Catalog& catalog) {
     std::vector<CatalogEntry> out;
-    out.reserve(2 * kCatalogSize);
+    out.reserve(2 * static_cast<std::size_t>(kCatalogSize));
     for (int i = 0; i < kCatalogSize; ++i) out.push_back({i, false});
     for (int i = 0; i < kCatalogSize; ++i)
         if (catalog[i].AmmoWeight != -1) out.push_back({i, true});

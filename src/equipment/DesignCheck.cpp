@@ -14,12 +14,6 @@ namespace vantrel {
 
 namespace {
 
-const char* LocationName(int location) {
-    static const char* const kNames[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Quad Body",
-                                                       "Turret"};
-    return kNames[location];
-}
-
 int FilledSlots(const Design& d, int location) {
     const ConstSlotArrays a = Slots(d, location);
     int n = 0;
@@ -57,10 +51,8 @@ std::string Above(MoveKind kind, int value, int maximum) {
            std::to_string(maximum);
 }
 
-// The limits the sliders of the first two pages keep: each movement kind within what the weight class,
-// chassis and technology allow, one kind beside ground at most, the armor within the class's points and
-// weighing what its points and type make.
-void CheckConstruction(const Design& d, std::vector<Finding>& out) {
+// Each movement kind within what the weight class, chassis and technology allow.
+void CheckMovement(const Design& d, std::vector<Finding>& out) {
     using K = Finding::Kind;
     const std::string className = WeightClassShortName(d.WeightClass);
     const std::string chassis = kChassisNames[d.IsQuad ? 1 : 0];
@@ -80,12 +72,18 @@ void CheckConstruction(const Design& d, std::vector<Finding>& out) {
         } else if (slider && value > *slider) {
             std::string text = Above(kind, value, *slider);
             if (kind == MoveKind::Ground)
-                text += " for " + WithArticle(chassis + " " + className) + " suit";
+                text.append(" for ")
+                    .append(WithArticle(std::string(chassis).append(" ").append(className)))
+                    .append(" suit");
             else if (kind == MoveKind::Jump)
-                text += " for " + WithArticle(className) + " suit";
+                text.append(" for ").append(WithArticle(className)).append(" suit");
             Add(out, K::Error, text);
         }
     }
+}
+
+// Jump, VTOL and underwater movement: one kind at most.
+void CheckOneMovementKind(const Design& d, std::vector<Finding>& out) {
     std::vector<std::string> extra;
     for (MoveKind kind : {MoveKind::Jump, MoveKind::VTOL, MoveKind::UMU})
         if (const int value = MovementPoints(d, kind); value > 0)
@@ -94,9 +92,19 @@ void CheckConstruction(const Design& d, std::vector<Finding>& out) {
         std::string kinds = extra[0];
         for (size_t i = 1; i < extra.size(); ++i)
             kinds += (i + 1 == extra.size() ? " and " : ", ") + extra[i];
-        Add(out, K::Error,
+        Add(out, Finding::Kind::Error,
             kinds + " together: a suit uses one of jump, VTOL and underwater movement at most");
     }
+}
+
+// The limits the sliders of the first two pages keep: each movement kind within what the weight class,
+// chassis and technology allow, one kind beside ground at most, the armor within the class's points and
+// weighing what its points and type make.
+void CheckConstruction(const Design& d, std::vector<Finding>& out) {
+    using K = Finding::Kind;
+    const std::string className = WeightClassShortName(d.WeightClass);
+    CheckMovement(d, out);
+    CheckOneMovementKind(d, out);
 
     const int64_t armor = int64_t{d.ArmorPoints} + d.PlacedArmor;
     if (const std::optional<int> maximum = ArmorMaximum(d); maximum && armor > *maximum)
@@ -174,7 +182,7 @@ std::vector<Finding> CheckDesign(const Context& ctx) {
     for (int location : others)
         if (const int n = FilledSlots(d, location); n > 0)
             Add(out, K::Note,
-                std::string(LocationName(location)) + " of the " + other + " chassis holds " +
+                std::string(CheckLocationName(location)) + " of the " + other + " chassis holds " +
                     std::to_string(n) + (n == 1 ? " filled slot" : " filled slots") + "; the design is a " +
                     chassis);
     return out;

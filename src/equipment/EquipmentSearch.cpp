@@ -28,6 +28,16 @@ EntryFigure Text(const std::string& text) {
     return {text, v, end == text.c_str() || !std::isfinite(v)};
 }
 
+// The number of a condition: a whole number or decimal, nothing after it.
+std::optional<double> ConditionNumber(const std::string& number) {
+    if (number.empty() || !(std::isdigit(static_cast<unsigned char>(number[0])) || number[0] == '-'))
+        return std::nullopt;
+    char* end = nullptr;
+    const double v = std::strtod(number.c_str(), &end);
+    if (*end != '\0' || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
 // "long>=6": the figure's word, a comparison and a whole number or decimal, nothing else.
 std::optional<FigureCondition> Condition(const std::string& word) {
     for (int f = 0; f < kFigureCount; ++f) {
@@ -45,13 +55,9 @@ std::optional<FigureCondition> Condition(const std::string& word) {
         } else {
             continue;
         }
-        const std::string number = word.substr(at);
-        if (number.empty() || !(std::isdigit(static_cast<unsigned char>(number[0])) || number[0] == '-'))
-            return std::nullopt;
-        char* end = nullptr;
-        const double v = std::strtod(number.c_str(), &end);
-        if (*end != '\0' || !std::isfinite(v)) return std::nullopt;
-        return FigureCondition{f, op, v};
+        const std::optional<double> v = ConditionNumber(word.substr(at));
+        if (!v) return std::nullopt;
+        return FigureCondition{f, op, *v};
     }
     return std::nullopt;
 }

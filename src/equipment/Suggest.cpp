@@ -530,6 +530,22 @@ double Search::PricedBound(const Prices& p, int from) const {
     return sum;
 }
 
+namespace {
+
+// Where in [0, hi] the convex `f` is least, by ternary search.
+template <class F>
+double LeastAt(double hi, F f) {
+    double lo = 0;
+    for (int step = 0; step < 30 && hi - lo > 1e-9 * (1 + hi); ++step) {
+        const double a = lo + (hi - lo) / 3, b = hi - (hi - lo) / 3;
+        const bool left = f(a) <= f(b);
+        (left ? hi : lo) = left ? b : a;
+    }
+    return (lo + hi) / 2;
+}
+
+}  // namespace
+
 // The bound is convex in the prices: a few rounds of ternary search along each in turn, at the root.
 void Search::ChoosePrices() {
     for (std::size_t k = 0; k < cands_.size(); ++k) units_[k] = MostUnits(cands_[k]);
@@ -541,15 +557,8 @@ void Search::ChoosePrices() {
     const auto bound = [&](double kg, double heat) { return PricedBound(MakePrices(kg, heat), 0); };
     double kg = 0, heat = 0;
     for (int round = 0; round < 3; ++round) {
-        for (int axis = 0; axis < 2; ++axis) {
-            double lo = 0, hi = axis == 0 ? topKg : topHeat;
-            for (int step = 0; step < 30 && hi - lo > 1e-9 * (1 + hi); ++step) {
-                const double a = lo + (hi - lo) / 3, b = hi - (hi - lo) / 3;
-                const bool left = axis == 0 ? bound(a, heat) <= bound(b, heat) : bound(kg, a) <= bound(kg, b);
-                (left ? hi : lo) = left ? b : a;
-            }
-            (axis == 0 ? kg : heat) = (lo + hi) / 2;
-        }
+        kg = LeastAt(topKg, [&](double at) { return bound(at, heat); });
+        heat = LeastAt(topHeat, [&](double at) { return bound(kg, at); });
     }
     prices_ = MakePrices(kg, heat);
 }

@@ -155,8 +155,44 @@ void AddUnits(EquipmentLines& out, const std::string& megaMekName, const std::st
         if (megaMekName.rfind("Infantry", 0) == 0) line += ":APM";
         if (mount) line += std::string(":") + mount;
         out.block.push_back(line);
-        if (shared) out.comments.push_back("means " + megaMekName + "\t" + entry);
+        if (shared)
+            out.comments.push_back(std::string("means ").append(megaMekName).append("\t").append(entry));
     }
+}
+
+// The ammunition of one entry: MegaMek keeps the loads of one location in one line, counted in shots.
+void AddAmmoRuns(EquipmentLines& out, const std::string& ammoName, const std::string& entry, bool shared,
+                 const std::vector<int>& mounts, int placedLoads, int ownedLoads, int shotsPerLoad) {
+    std::vector<std::pair<int, int>> runs;  // location (-1 = owned), loads
+    const int placed = std::min<int>(placedLoads, static_cast<int>(mounts.size()));
+    for (int u = 0; u < placed; ++u) {
+        if (runs.empty() || runs.back().first != mounts[u]) runs.push_back({mounts[u], 0});
+        ++runs.back().second;
+    }
+    const int owned = ownedLoads + placedLoads - placed;
+    if (owned > 0) runs.push_back({-1, owned});
+    for (const auto& [location, loads] : runs) {
+        std::string line = ammoName;
+        if (location >= 0) line += std::string(":") + MountOf(location);
+        line += ":Shots" + std::to_string(loads * shotsPerLoad) + "#";
+        out.block.push_back(line);
+        if (shared) out.comments.push_back(std::string("means ").append(ammoName).append("\t").append(entry));
+    }
+}
+
+// MegaMek gives an anti-personnel weapon to the mount listed just before it.
+std::vector<std::string> WithAntiPersonnelAfterMounts(const std::vector<std::string>& block) {
+    std::vector<std::string> weapons, ordered;
+    for (const std::string& l : block)
+        if (l.find(":APM") != std::string::npos) weapons.push_back(l);
+    size_t next = 0;
+    for (const std::string& l : block) {
+        if (l.find(":APM") != std::string::npos) continue;
+        ordered.push_back(l);
+        if (l.rfind("BAAPMount", 0) == 0 && next < weapons.size()) ordered.push_back(weapons[next++]);
+    }
+    ordered.insert(ordered.end(), weapons.begin() + static_cast<long>(next), weapons.end());
+    return ordered;
 }
 
 EquipmentLines Equipment(const Context& ctx, const MegaMekNameTable& names) {
@@ -179,37 +215,12 @@ EquipmentLines Equipment(const Context& ctx, const MegaMekNameTable& names) {
                 AddUnits(out, ammoName, entry, false, mounts, d.PlacedAmmo[idx], d.OwnedAmmo[idx]);
                 continue;
             }
-            // MegaMek keeps the loads of one location in one line, counted in shots.
             const bool shared = names.ForAmmo(ammoName).size() > 1;
-            std::vector<std::pair<int, int>> runs;  // location (-1 = owned), loads
-            const int placed = std::min<int>(d.PlacedAmmo[idx], static_cast<int>(mounts.size()));
-            for (int u = 0; u < placed; ++u) {
-                if (runs.empty() || runs.back().first != mounts[u]) runs.push_back({mounts[u], 0});
-                ++runs.back().second;
-            }
-            const int owned = d.OwnedAmmo[idx] + d.PlacedAmmo[idx] - placed;
-            if (owned > 0) runs.push_back({-1, owned});
-            for (const auto& [location, loads] : runs) {
-                std::string line = ammoName;
-                if (location >= 0) line += std::string(":") + MountOf(location);
-                line += ":Shots" + std::to_string(loads * item.Shots) + "#";
-                out.block.push_back(line);
-                if (shared) out.comments.push_back("means " + ammoName + "\t" + entry);
-            }
+            AddAmmoRuns(out, ammoName, entry, shared, mounts, d.PlacedAmmo[idx], d.OwnedAmmo[idx],
+                        item.Shots);
         }
     }
-    // MegaMek gives an anti-personnel weapon to the mount listed just before it.
-    std::vector<std::string> weapons, ordered;
-    for (const std::string& l : out.block)
-        if (l.find(":APM") != std::string::npos) weapons.push_back(l);
-    size_t next = 0;
-    for (const std::string& l : out.block) {
-        if (l.find(":APM") != std::string::npos) continue;
-        ordered.push_back(l);
-        if (l.rfind("BAAPMount", 0) == 0 && next < weapons.size()) ordered.push_back(weapons[next++]);
-    }
-    ordered.insert(ordered.end(), weapons.begin() + static_cast<long>(next), weapons.end());
-    out.block = std::move(ordered);
+    out.block = WithAntiPersonnelAfterMounts(out.block);
     return out;
 }
 
@@ -250,19 +261,44 @@ bool Refuse(BlkRefusal& refusal, int line, std::string problem) {
     return false;
 }
 
+// The block being read: its tag as written and in lower case, and its lines.
+struct OpenBlock {
+    std::string tag;
+    std::string name;
+    Block block;
+};
+
+// A closing tag `text` on line `number` hands the open block to `out`; false with the refusal when it
+// closes no block or another one.
+bool CloseBlock(std::string_view text, int number, OpenBlock& open, Blocks& out, BlkRefusal& refusal) {
+    const std::string closing = LowerAscii(Trim(text.substr(2, text.size() - 3)));
+    if (open.tag.empty()) return Refuse(refusal, number, "</" + closing + "> closes no block");
+    if (closing != open.tag)
+        return Refuse(refusal, number,
+                      "the block <" + open.name + "> opened on line " + std::to_string(open.block.openLine) +
+                          " is closed by </" + std::string(text.substr(2, text.size() - 3)) + ">");
+    out.byTag.emplace(open.tag, std::move(open.block));
+    open.tag.clear();
+    open.block = Block{};
+    return true;
+}
+
+// The next line of `rest`, without its line feed; `rest` keeps what follows.
+std::string_view NextLine(std::string_view& rest) {
+    const size_t end = rest.find('\n');
+    const std::string_view line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    return line;
+}
+
 bool SplitBlocks(const std::string& bytes, Blocks& out, BlkRefusal& refusal) {
     std::string_view rest(bytes);
     if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
-    std::string open;  // lower-case tag of the block being read
-    Block current;
-    std::string openName;
+    OpenBlock open;
     int number = 0;
     while (!rest.empty()) {
-        const size_t end = rest.find('\n');
-        const std::string_view raw = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
         ++number;
-        const std::string_view text = Trim(raw);
+        const std::string_view text = Trim(NextLine(rest));
         if (text.empty()) continue;
         if (text.front() == '#') {
             if (text.rfind(kComment, 0) == 0)
@@ -271,31 +307,23 @@ bool SplitBlocks(const std::string& bytes, Blocks& out, BlkRefusal& refusal) {
         }
         const bool tag = text.size() >= 3 && text.front() == '<' && text.back() == '>';
         if (tag && text[1] == '/') {
-            const std::string closing = LowerAscii(Trim(text.substr(2, text.size() - 3)));
-            if (open.empty()) return Refuse(refusal, number, "</" + closing + "> closes no block");
-            if (closing != open)
-                return Refuse(refusal, number,
-                              "the block <" + openName + "> opened on line " +
-                                  std::to_string(current.openLine) + " is closed by </" +
-                                  std::string(text.substr(2, text.size() - 3)) + ">");
-            out.byTag.emplace(open, std::move(current));
-            open.clear();
-            current = Block{};
+            if (!CloseBlock(text, number, open, out, refusal)) return false;
             continue;
         }
         if (tag) {
-            if (!open.empty())
+            if (!open.tag.empty())
                 return Refuse(
-                    refusal, current.openLine,
-                    "the block <" + openName + "> is not closed before line " + std::to_string(number));
-            openName = std::string(Trim(text.substr(1, text.size() - 2)));
-            open = LowerAscii(openName);
-            current.openLine = number;
+                    refusal, open.block.openLine,
+                    "the block <" + open.name + "> is not closed before line " + std::to_string(number));
+            open.name = std::string(Trim(text.substr(1, text.size() - 2)));
+            open.tag = LowerAscii(open.name);
+            open.block.openLine = number;
             continue;
         }
-        if (!open.empty()) current.lines.push_back({number, std::string(text)});
+        if (!open.tag.empty()) open.block.lines.push_back({number, std::string(text)});
     }
-    if (!open.empty()) return Refuse(refusal, current.openLine, "the block <" + openName + "> is not closed");
+    if (!open.tag.empty())
+        return Refuse(refusal, open.block.openLine, "the block <" + open.name + "> is not closed");
     return true;
 }
 
@@ -383,6 +411,83 @@ bool Numbers(std::string_view text, std::array<int, N>& out, int min, int max) {
     return Trim(text).empty();
 }
 
+// `N` whole numbers into `into`; false, and `into` left alone, when they cannot be read.
+template <std::size_t N>
+bool ReadInto(std::string_view value, std::optional<std::array<int, N>>& into, int min, int max) {
+    std::array<int, N> read{};
+    if (!Numbers(value, read, min, max)) return false;
+    into = read;
+    return true;
+}
+
+bool ReadInto(std::string_view value, std::optional<int>& into, int min, int max) {
+    std::array<int, 1> one{};
+    if (!Numbers(value, one, min, max)) return false;
+    into = one[0];
+    return true;
+}
+
+// "slots <location word> <code>,<code>,...": the slot codes of one location, at most as many as it has.
+bool ReadSlotsHint(std::string_view value, Hints& h) {
+    const size_t sp = value.find(' ');
+    const std::string_view word = value.substr(0, sp);
+    const int location = static_cast<int>(std::find_if(std::begin(kLocationWords), std::end(kLocationWords),
+                                                       [&](const char* w) { return word == w; }) -
+                                          std::begin(kLocationWords));
+    if (location >= kLocationCount || sp == std::string_view::npos) return false;
+    std::vector<int> codes;
+    std::string_view list = value.substr(sp + 1);
+    while (!list.empty()) {
+        const size_t comma = list.find(',');
+        int code = 0;
+        if (!ReadNumber(list.substr(0, comma), kSlotArmorSystem, kSlotAmmoLast, code) ||
+            codes.size() >= static_cast<size_t>(kSlotCounts[location]))
+            return false;
+        codes.push_back(code);
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+    }
+    h.slots[location] = std::move(codes);
+    return true;
+}
+
+// One "#vantrel <key> <value>" line into `h`; false when it is not understood.
+bool ReadHint(std::string_view key, std::string_view value, const Line& c, Hints& h) {
+    if (key == "movement") return ReadInto(value, h.movement, 0, kMaxMovementPoints);
+    if (key == "heatsinks") return ReadInto(value, h.heatSinks, 0, kMaxCount);
+    if (key == "armorslots") return ReadInto(value, h.armorSlots, 0, kMaxCount);
+    if (key == "suitsystems") return ReadInto(value, h.suitSystems, 0, 2);
+    if (key == "imaging") {
+        std::optional<int> imaging;
+        if (!ReadInto(value, imaging, 0, 1)) return false;
+        h.imaging = *imaging == 1;
+        return true;
+    }
+    if (key == "spare") return ReadInto(value, h.spare, -999999999, 999999999);
+    if (key == "turret") {
+        std::optional<std::array<int, 2>> turret;
+        if (!ReadInto(value, turret, 0, kTurretSlotCount) || (*turret)[1] > 1) return false;
+        h.turret = turret;
+        return true;
+    }
+    if (key == "history") {
+        h.history = Unescape(value);
+        return true;
+    }
+    if (key == "slots") return ReadSlotsHint(value, h);
+    if (key == "means") {
+        const size_t tab = value.find('\t');
+        if (tab == std::string_view::npos) return false;
+        h.means[MegaMekNameKey(value.substr(0, tab))].emplace_back(value.substr(tab + 1));
+        return true;
+    }
+    if (key == "item") {
+        if (value.find('\t') == std::string_view::npos) return false;
+        h.items.push_back({c.number, std::string(value)});
+        return true;
+    }
+    return false;
+}
+
 // Comment lines that cannot be read are left aside with a report line: they are hints, and the
 // file's own tags still make a unit.
 Hints ReadHints(const std::vector<Line>& comments, std::vector<BlkReportLine>& report) {
@@ -393,64 +498,7 @@ Hints ReadHints(const std::vector<Line>& comments, std::vector<BlkReportLine>& r
         const std::string_view key = text.substr(0, blank);
         const std::string_view value =
             blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
-        bool ok = true;
-        std::array<int, 1> one{};
-        if (key == "movement") {
-            std::array<int, 4> m{};
-            ok = Numbers(value, m, 0, kMaxMovementPoints);
-            if (ok) h.movement = m;
-        } else if (key == "heatsinks") {
-            ok = Numbers(value, one, 0, kMaxCount);
-            if (ok) h.heatSinks = one[0];
-        } else if (key == "armorslots") {
-            ok = Numbers(value, one, 0, kMaxCount);
-            if (ok) h.armorSlots = one[0];
-        } else if (key == "suitsystems") {
-            ok = Numbers(value, one, 0, 2);
-            if (ok) h.suitSystems = one[0];
-        } else if (key == "imaging") {
-            ok = Numbers(value, one, 0, 1);
-            if (ok) h.imaging = one[0] == 1;
-        } else if (key == "spare") {
-            std::array<int, 4> s{};
-            ok = Numbers(value, s, -999999999, 999999999);
-            if (ok) h.spare = s;
-        } else if (key == "turret") {
-            std::array<int, 2> t{};
-            ok = Numbers(value, t, 0, kTurretSlotCount) && t[1] <= 1;
-            if (ok) h.turret = t;
-        } else if (key == "history") {
-            h.history = Unescape(value);
-        } else if (key == "slots") {
-            const size_t sp = value.find(' ');
-            const std::string_view word = value.substr(0, sp);
-            const int location =
-                static_cast<int>(std::find_if(std::begin(kLocationWords), std::end(kLocationWords),
-                                              [&](const char* w) { return word == w; }) -
-                                 std::begin(kLocationWords));
-            ok = location < kLocationCount && sp != std::string_view::npos;
-            std::vector<int> codes;
-            std::string_view list = ok ? value.substr(sp + 1) : std::string_view();
-            while (ok && !list.empty()) {
-                const size_t comma = list.find(',');
-                int code = 0;
-                ok = ReadNumber(list.substr(0, comma), kSlotArmorSystem, kSlotAmmoLast, code) &&
-                     codes.size() < static_cast<size_t>(kSlotCounts[location]);
-                codes.push_back(code);
-                list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
-            }
-            if (ok) h.slots[location] = std::move(codes);
-        } else if (key == "means") {
-            const size_t tab = value.find('\t');
-            ok = tab != std::string_view::npos;
-            if (ok) h.means[MegaMekNameKey(value.substr(0, tab))].emplace_back(value.substr(tab + 1));
-        } else if (key == "item") {
-            ok = value.find('\t') != std::string_view::npos;
-            if (ok) h.items.push_back({c.number, std::string(value)});
-        } else {
-            ok = false;
-        }
-        if (!ok)
+        if (!ReadHint(key, value, c, h))
             report.push_back(
                 {c.number, "the comment \"#vantrel " + c.text.substr(0, 60) + "\" is not understood"});
     }
@@ -475,6 +523,12 @@ void ReportLimits(const Design& d, int line, std::vector<BlkReportLine>& report)
     check("VTOL MP", d.VTOLMP, lim.vtolUnlessInnerSphere && d.TechBase != 0, kVTOLMax);
     check("UMU MP", d.UMUMP, lim.umuUsable, kUMUMax);
     check("Armor", d.ArmorPoints, true, lim.armorMax);
+}
+
+// The location a mount flag names on this chassis; -1 for one it lacks.
+int MountLocation(const std::string& flag, bool quad) {
+    if (quad) return flag == "body" ? kQuadBody : flag == "tu" ? kTurret : -1;
+    return flag == "body" ? kBody : flag == "la" ? kLeftArm : flag == "ra" ? kRightArm : -1;
 }
 
 struct Mounted {
@@ -719,32 +773,34 @@ private:
                 sizeNext = false;
                 continue;
             }
-            const std::string flag = LowerAscii(part);
-            if (flag == "body" || flag == "la" || flag == "ra" || flag == "tu") {
-                m.mountWord = part;
-                int loc = -1;
-                if (ctx_->design.IsQuad)
-                    loc = flag == "body" ? kQuadBody : flag == "tu" ? kTurret : -1;
-                else
-                    loc = flag == "body" ? kBody : flag == "la" ? kLeftArm : flag == "ra" ? kRightArm : -1;
-                if (loc < 0)
-                    m.mountMissing = true;
-                else
-                    m.mount = loc;
-            } else if (flag.rfind("shots", 0) == 0) {
-                std::string digits = flag.substr(5);
-                if (!digits.empty() && digits.back() == '#') digits.pop_back();
-                if (!ReadNumber(digits, 0, kMaxShots, m.shots)) m.shots = -1;
-            } else if (flag == "size") {
-                sizeNext = true;
-            } else if (flag == "apm" || flag == "dwp" || flag == "sswm" || flag == "omni" || flag.empty()) {
-                // Mount flags with no counterpart: the item itself carries over.
-            } else {
-                report_.push_back({l.number, "the flag \":" + part.substr(0, 30) + "\" of \"" +
-                                                 m.name.substr(0, 60) + "\" is not understood and left out"});
-            }
+            sizeNext = ReadFlag(l, part, m);
         }
         return m;
+    }
+
+    // One flag after the name into `m`; true when the part after it is the flag's value.
+    bool ReadFlag(const Line& l, const std::string& part, Mounted& m) {
+        const std::string flag = LowerAscii(part);
+        if (flag == "body" || flag == "la" || flag == "ra" || flag == "tu") {
+            m.mountWord = part;
+            const int loc = MountLocation(flag, ctx_->design.IsQuad);
+            if (loc < 0)
+                m.mountMissing = true;
+            else
+                m.mount = loc;
+        } else if (flag.rfind("shots", 0) == 0) {
+            std::string digits = flag.substr(5);
+            if (!digits.empty() && digits.back() == '#') digits.pop_back();
+            if (!ReadNumber(digits, 0, kMaxShots, m.shots)) m.shots = -1;
+        } else if (flag == "size") {
+            return true;
+        } else if (flag == "apm" || flag == "dwp" || flag == "sswm" || flag == "omni" || flag.empty()) {
+            // Mount flags with no counterpart: the item itself carries over.
+        } else {
+            report_.push_back({l.number, "the flag \":" + part.substr(0, 30) + "\" of \"" +
+                                             m.name.substr(0, 60) + "\" is not understood and left out"});
+        }
+        return false;
     }
 
     bool EquipmentBlocks(const Tags& tags, std::vector<Mounted>& lines, BlkRefusal& refusal) {
@@ -905,6 +961,25 @@ private:
         }
     }
 
+    // One unit of `entry` into location `mount`: on its hinted slot when it has one, else where the place
+    // command would put it; the hints follow what was placed.
+    DropResult PlaceOne(int mount, const std::string& entry, int idx, bool ammo) {
+        const int code = (ammo ? kSlotAmmoBase : kSlotItemBase) + idx;
+        const Design before = ctx_->design;
+        DropResult r;
+        if (const std::optional<int> hint = HintSlot(mount, code)) {
+            r = DropOnSlot(*ctx_, mount, *hint, entry, entry);
+            if (r.kind == DropResult::Kind::Placed)
+                UseHint(mount, *hint, ammo ? 1 : std::max(1, ctx_->catalog[idx].CSlots));
+        }
+        if (r.kind != DropResult::Kind::Placed) {
+            const PlaceTarget t = FindPlaceSlot(*ctx_, mount, entry);
+            r = DropOnSlot(*ctx_, mount, t.slot, entry, entry);
+        }
+        if (r.kind == DropResult::Kind::Placed) FollowHints(before, mount, code);
+        return r;
+    }
+
     void Place(int line, const std::string& entry, std::optional<int> mount, const std::string& missingMount,
                int units) {
         Design& d = ctx_->design;
@@ -919,37 +994,21 @@ private:
             }
             AddToStash(ctx_->catalog, d, entry, 1);
             if (!missingMount.empty()) {
-                report_.push_back({line, entry + ": a " + std::string(d.IsQuad ? "quad" : "humanoid") +
-                                             " has no mount \"" + missingMount + "\"; it stays unplaced"});
+                std::string text = entry;
+                text.append(": a ").append(d.IsQuad ? "quad" : "humanoid").append(" has no mount \"");
+                text.append(missingMount).append("\"; it stays unplaced");
+                report_.push_back({line, text});
                 continue;
             }
             if (!mount) continue;  // listed without a mount: owned, as MegaMek has it
-            const int code = (ammo ? kSlotAmmoBase : kSlotItemBase) + idx;
-            const Design before = d;
-            DropResult r;
-            if (const std::optional<int> hint = HintSlot(*mount, code)) {
-                r = DropOnSlot(*ctx_, *mount, *hint, entry, entry);
-                if (r.kind == DropResult::Kind::Placed)
-                    UseHint(*mount, *hint, ammo ? 1 : std::max(1, ctx_->catalog[idx].CSlots));
-            }
-            if (r.kind != DropResult::Kind::Placed) {
-                const PlaceTarget t = FindPlaceSlot(*ctx_, *mount, entry);
-                r = DropOnSlot(*ctx_, *mount, t.slot, entry, entry);
-            }
-            if (r.kind == DropResult::Kind::Placed) {
-                FollowHints(before, *mount, code);
-                continue;
-            }
+            const DropResult r = PlaceOne(*mount, entry, idx, ammo);
+            if (r.kind == DropResult::Kind::Placed) continue;
             const std::string why =
                 !r.message.empty() ? r.message : std::string("the rules do not allow it there");
-            report_.push_back({line, entry + " cannot be placed in the " + LocationName(*mount) + ": " + why +
-                                         " It stays unplaced."});
+            std::string text = entry;
+            text.append(" cannot be placed in the ").append(LocationName(*mount)).append(": ").append(why);
+            report_.push_back({line, text.append(" It stays unplaced.")});
         }
-    }
-
-    static std::string LocationName(int location) {
-        static const char* const kNames[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Body", "Turret"};
-        return kNames[location];
     }
 
     // Heat sinks, armor-system slots and armor points go where the hints had them.

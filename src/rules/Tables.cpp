@@ -1,5 +1,7 @@
 #include "rules/Tables.h"
 
+#include "model/Design.h"
+
 namespace vantrel {
 
 const ClassLimit ClassLimits[kWeightClassCount] = {
@@ -77,6 +79,15 @@ const char* const kSuitSystemNames[3] = {"Basic", "Inner Sphere", "Clan"};
 std::string TurretCaption(int size) {
     if (size == 0) return "None (0 Kg, 0 CSlot)";
     return std::to_string(size * 10) + " Kg (" + std::to_string(size) + " CSlot)";
+}
+
+const char* LocationName(int location) {
+    static const char* const kNames[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Body", "Turret"};
+    return location >= 0 && location < kLocationCount ? kNames[location] : "";
+}
+
+const char* CheckLocationName(int location) {
+    return location == kQuadBody ? "Quad Body" : LocationName(location);
 }
 
 }  // namespace vantrel

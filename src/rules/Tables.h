@@ -43,4 +43,11 @@ extern const char* const kChassisNames[2];
 extern const char* const kSuitSystemNames[3];
 std::string TurretCaption(int size);  // "None (0 Kg, 0 CSlot)", "10 Kg (1 CSlot)", ...
 
+// A location of the suit by number, as the slot page, the sheets and the reports name it: the quad's
+// body is the body to a player. Empty for a number that is no location.
+const char* LocationName(int location);
+// The design check weighs one chassis's locations against the other's, so it names the quad's body
+// "Quad Body"; every other location as above.
+const char* CheckLocationName(int location);
+
 }  // namespace vantrel

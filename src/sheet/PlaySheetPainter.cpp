@@ -40,6 +40,13 @@ constexpr int kColumnCount = sizeof(kColumns) / sizeof(kColumns[0]);
 
 QString Q(const std::string& s) { return ToQString(s); }
 
+// "2 x Name" for more than one, else the name alone.
+QString Counted(int count, const std::string& name) {
+    return (count > 1 ? QString::number(count) + QStringLiteral(" x ") : QString()) + Q(name);
+}
+
+QString OrDash(const std::string& s) { return s.empty() ? QStringLiteral("-") : Q(s); }
+
 QString Plural(int n, const char* one, const char* many) {
     return QString::number(n) + QLatin1Char(' ') + QString::fromLatin1(n == 1 ? one : many);
 }
@@ -151,8 +158,9 @@ private:
              f);
         layout.pipMm = kPip;
         auto cell = [&](int i) {
+            const int row = i / perRow;  // whole rows
             return QRectF(areaX + (i % perRow) * kPitch + (kPitch - kPip) / 2,
-                          y + (i / perRow) * kPitch + (kPitch - kPip) / 2, kPip, kPip);
+                          y + row * kPitch + (kPitch - kPip) / 2, kPip, kPip);
         };
         if (draw_) {
             const double line = 0.25;
@@ -207,15 +215,12 @@ private:
         }
         for (const PlayWeapon& wpn : s_.weapons) {
             if (entry++ >= shown) break;
-            const QString name =
-                (wpn.count > 1 ? QString::number(wpn.count) + QStringLiteral(" x ") : QString()) +
-                Q(wpn.name);
-            const QStringList lines = ink_.Wrap(f, name, nameW - 0.6, kNameLines);
+            const QStringList lines = ink_.Wrap(f, Counted(wpn.count, wpn.name), nameW - 0.6, kNameLines);
             for (int i = 0; i < lines.size(); ++i)
                 Text(QStringLiteral("weapon"), QRectF(x, y + i * rh, nameW - 0.6, rh), lines[i], f);
             cells(QStringLiteral("weapon figures"), y,
                   {Q(wpn.damage), Q(wpn.minRange), Q(wpn.shortRange), Q(wpn.mediumRange), Q(wpn.longRange),
-                   wpn.toHit.empty() ? QStringLiteral("-") : Q(wpn.toHit)},
+                   OrDash(wpn.toHit)},
                   f);
             y += lines.size() * rh;
             if (wpn.usesAmmo) y += Ammo(wpn, x + 2, y, w - 2, f);
@@ -229,8 +234,7 @@ private:
         const double lh = ink_.LineHeight(f);
         for (const PlayEquipment& e : s_.equipment) {
             if (entry++ >= shown) break;
-            QString text =
-                (e.count > 1 ? QString::number(e.count) + QStringLiteral(" x ") : QString()) + Q(e.name);
+            QString text = Counted(e.count, e.name);
             if (!e.effect.empty()) text += QStringLiteral(": ") + Q(e.effect);
             y += Lines(QStringLiteral("equipment"), x, y, w, text, f, 3);
         }
@@ -260,8 +264,9 @@ private:
         const int rows = (wpn.shots + perRow - 1) / perRow;
         if (draw_) {
             for (int i = 0; i < wpn.shots; ++i) {
+                const int row = i / perRow;  // whole rows
                 const QRectF box(x + labelW + (i % perRow) * kBoxPitch + (kBoxPitch - kBox) / 2,
-                                 y + (i / perRow) * rowH + (rowH - kBox) / 2, kBox, kBox);
+                                 y + row * rowH + (rowH - kBox) / 2, kBox, kBox);
                 ink_.Frame(box, 0.2, Qt::white);
                 Put(QStringLiteral("shot"), box);
             }

@@ -4,14 +4,34 @@
 #include "files/DesignFile.h"
 #include "files/Readout.h"
 #include "rules/StatusLine.h"
+#include "rules/Tables.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <utility>
 
 namespace vantrel {
 
 const char* const kUnequipped = "Unequipped";
+
+namespace {
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+std::optional<Paper> PaperNamed(std::string_view name) {
+    for (Paper paper : {Paper::A4, Paper::Letter})
+        if (SameLetters(name, PaperName(paper))) return paper;
+    return std::nullopt;
+}
+
+const char* PaperName(Paper paper) { return paper == Paper::Letter ? "Letter" : "A4"; }
 
 namespace {
 
@@ -26,14 +46,14 @@ struct Place {
 std::vector<Place> Places(const Design& d) {
     if (d.IsQuad) {
         return {
-            {kQuadBody, "Body",   kQuadSlotCount      },
-            {kTurret,   "Turret", TurretUsableSlots(d)}
+            {kQuadBody, LocationName(kQuadBody), kQuadSlotCount      },
+            {kTurret,   LocationName(kTurret),   TurretUsableSlots(d)}
         };
     }
     return {
-        {kBody,     "Body",      kBodySlotCount},
-        {kRightArm, "Right Arm", kArmSlotCount },
-        {kLeftArm,  "Left Arm",  kArmSlotCount }
+        {kBody,     LocationName(kBody),     kBodySlotCount},
+        {kRightArm, LocationName(kRightArm), kArmSlotCount },
+        {kLeftArm,  LocationName(kLeftArm),  kArmSlotCount }
     };
 }
 

@@ -2,7 +2,9 @@
 
 #include "model/Context.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -11,6 +13,12 @@ namespace vantrel {
 // figures can be checked without a page.
 
 enum class Paper { A4, Letter };
+
+// The paper by the name the command line and the settings give, "A4" or "Letter" in any case; none
+// for another name.
+std::optional<Paper> PaperNamed(std::string_view name);
+// The name the settings store: "A4" or "Letter".
+const char* PaperName(Paper paper);
 
 constexpr int kMinTroopers = 1;
 constexpr int kMaxTroopers = 6;

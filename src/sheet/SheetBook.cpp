@@ -82,7 +82,9 @@ BookLayout PaintDesignBook(QPagedPaintDevice& device, QPainter& painter, const S
         const int at = static_cast<int>(i % perPage);
         const int page = static_cast<int>(i / perPage);
         if (i > 0 && at == 0) device.newPage();
-        const QPointF origin(at % 2 * pageMm.width() * scale, at / 2 * pageMm.height() * scale);
+        const int column = at % 2;
+        const int row = at / 2;  // two sheets a row
+        const QPointF origin(column * pageMm.width() * scale, row * pageMm.height() * scale);
         painter.save();
         painter.translate(origin * k);
         painter.scale(scale, scale);
@@ -99,10 +101,6 @@ BookLayout PaintBook(QPagedPaintDevice& device, QPainter& painter, const SheetBo
     if (book.Count() == 0) return {1, {}};
     return book.kind == SheetKind::Play ? PaintPlayBook(device, painter, book, pageMm)
                                         : PaintDesignBook(device, painter, book, pageMm);
-}
-
-QPageSize PageSize(Paper paper) {
-    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
 // A PDF text string that holds any character: UTF-16BE with its byte order mark, in hex.

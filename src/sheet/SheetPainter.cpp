@@ -495,6 +495,10 @@ bool PaintHistory(Ink& ink, const QRectF& r, const RecordSheet& s) {
 
 QSizeF PaperSizeMm(Paper paper) { return paper == Paper::Letter ? QSizeF(215.9, 279.4) : QSizeF(210, 297); }
 
+QPageSize PageSize(Paper paper) {
+    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
 SheetLayout PaintRecordSheet(QPainter& painter, const RecordSheet& s, const QSizeF& pageMm) {
     Ink ink(painter);
     painter.setRenderHint(QPainter::Antialiasing);

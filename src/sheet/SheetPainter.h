@@ -2,6 +2,7 @@
 
 #include "sheet/RecordSheet.h"
 
+#include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -14,6 +15,8 @@ namespace vantrel {
 
 // Page size in millimetres, portrait.
 QSizeF PaperSizeMm(Paper paper);
+// The page size a PDF writer or a printer takes for the paper.
+QPageSize PageSize(Paper paper);
 
 // Where the blocks of the sheet went, in millimetres from the page's top left corner.
 struct SheetLayout {

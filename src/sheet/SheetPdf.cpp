@@ -21,10 +21,6 @@ namespace {
 
 constexpr int kResolution = 600;  // dpi of the layout; the text and lines stay vector
 
-QPageSize PageSize(Paper paper) {
-    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
-}
-
 }  // namespace
 
 QByteArray RecordSheetPdf(const RecordSheet& sheet, Paper paper, SheetLayout* layout) {

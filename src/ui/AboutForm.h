@@ -29,11 +29,6 @@ public:
     void Timer1_Timer();  // one step of the text fade
     void Picture2_Click();
 
-    ClickLabel* Picture2 = nullptr;
-    ClickLabel* PresLabel = nullptr;
-    QLabel* PresLabel2 = nullptr;  // the shadow under PresLabel
-    QTimer* Timer1 = nullptr;
-
     int LineIndex = 1;  // the credit line shown after the current fade
     int Level = 0;      // fade level of the text: 250 down to -300 in steps of 50
     int frameMs = kFadeFrameMs;
@@ -46,6 +41,11 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    friend void NameControls(AboutForm& form);
+    ClickLabel* Picture2 = nullptr;
+    ClickLabel* PresLabel = nullptr;
+    QLabel* PresLabel2 = nullptr;  // the shadow under PresLabel
+    QTimer* Timer1 = nullptr;
     bool cycling_ = false;  // a picture click's fades are running
 };
 

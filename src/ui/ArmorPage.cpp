@@ -6,7 +6,6 @@
 #include "model/Design.h"
 #include "rules/ArmorList.h"
 #include "rules/Limits.h"
-#include "rules/Tables.h"
 #include "sheet/QtText.h"
 #include "ui/DibSection.h"
 #include "ui/Faces.h"
@@ -71,9 +70,6 @@ void ArmorPage::Build() {
     Label7 = CaptionLabel(ToQString("Armor Type:"), this);
     ComboAType = new QComboBox(this);
     ComboAType->setMinimumWidth(ScaledPx(170));
-    AllOrig = new QComboBox(this);
-    for (const char* name : vantrel::AllOrig) AllOrig->addItem(ToQString(name));
-    AllOrig->hide();
     ArmorSlide = new ReleaseSlider(this);
     ArmorSlide->setRange(0, 0);  // the first refresh gives it the class's range
     LabArmorP = CaptionLabel(ToQString("Armor Points: 0"), this);

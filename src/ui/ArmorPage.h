@@ -49,7 +49,6 @@ private:
 
     QLabel* Label7 = nullptr;
     QComboBox* ComboAType = nullptr;  // shows ctx_.armorList, its selection written there
-    QComboBox* AllOrig = nullptr;     // hidden: the nine armor type names in master order
     ReleaseSlider* ArmorSlide = nullptr;
     QLabel* LabArmorP = nullptr;
     QLabel* LabArmorW = nullptr;

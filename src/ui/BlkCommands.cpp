@@ -137,8 +137,7 @@ void BlkCommands::MExportBlk_Click() {
     MainCalc(*copy);
     std::string error;
     if (!WriteBlkFile(FileSystemName(path), BlkFileBytes(*copy, names, options), error))
-        Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-             ToQString(error) + QLatin1Char('.'));
+        Warn(CouldNotSave(path, ToQString(error)));
 }
 
 void BlkCommands::MImportBlk_Click() {

@@ -27,14 +27,15 @@ public:
     int CurrentSection() const;
     const Breakdown& Terms() const { return breakdown_; }
 
-    QTabBar* TabSections = nullptr;
-    QTableWidget* GridTerms = nullptr;
-    QLabel* LabNote = nullptr;
-
 protected:
     void changeEvent(QEvent* e) override;  // back from minimised: reads the design again
 
 private:
+    friend void NameControls(BreakdownForm& form);
+    QTabBar* TabSections = nullptr;
+    QTableWidget* GridTerms = nullptr;
+    QLabel* LabNote = nullptr;
+
     // Fills the table with the section on show; `before`, the breakdown the table showed until now,
     // spares the rows whose term is unchanged.
     void Fill(const Breakdown* before = nullptr);

@@ -35,15 +35,16 @@ public:
     void Form_Load();
     const std::vector<ComparisonRow>& Rows() const { return rows_; }
 
+protected:
+    void changeEvent(QEvent* e) override;
+
+private:
+    friend void NameControls(CompareForm& form);
     QLabel* LabHint = nullptr;
     QCheckBox* ChkDifferences = nullptr;
     QTableWidget* GridCompare = nullptr;
     QPushButton* ComClose = nullptr;
 
-protected:
-    void changeEvent(QEvent* e) override;
-
-private:
     void FollowOpenDesign();
     void ShowRows();
     QStringList Headers() const;

@@ -292,7 +292,6 @@ void NameControls(ArmorPage& f) {
     Keep(&f, QStringLiteral("Frame2"));
     VANTREL_KEEP_NAME(f, Label7);
     VANTREL_KEEP_NAME(f, ComboAType);
-    VANTREL_KEEP_NAME(f, AllOrig);
     VANTREL_KEEP_NAME(f, ArmorSlide);
     VANTREL_KEEP_NAME(f, LabArmorP);
     VANTREL_KEEP_NAME(f, LabArmorW);
@@ -300,7 +299,6 @@ void NameControls(ArmorPage& f) {
     VANTREL_KEEP_NAME(f, Picture1);
     Speak(&f, "Allocate Armor");
     Speak(f.ComboAType, "Armor Type");
-    Speak(f.AllOrig, "All Armor Types");
     Speak(f.ArmorSlide, "Armor Points");
     Speak(f.Picture1, "Illustration");
     Caption(f.Label7, f.ComboAType);

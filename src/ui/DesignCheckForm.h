@@ -26,14 +26,15 @@ public:
     void Form_Load();
     const std::vector<Finding>& Findings() const { return findings_; }
 
-    QLabel* LabSummary = nullptr;
-    QTableWidget* GridFindings = nullptr;
-    QPushButton* ComClose = nullptr;
-
 protected:
     void changeEvent(QEvent* e) override;  // back from minimised: checks the design again
 
 private:
+    friend void NameControls(DesignCheckForm& form);
+    QLabel* LabSummary = nullptr;
+    QTableWidget* GridFindings = nullptr;
+    QPushButton* ComClose = nullptr;
+
     void SetCell(int row, int column, const QString& text, const QColor& colour);
 
     const Context& ctx_;

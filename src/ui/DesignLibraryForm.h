@@ -53,6 +53,13 @@ public:
     // The files of the selected rows, in the table's order.
     QStringList SelectedFiles() const;
 
+protected:
+    void changeEvent(QEvent* e) override;  // back to the front: looks for changed files
+    void hideEvent(QHideEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;  // Ctrl+C on the table copies the rows
+
+private:
+    friend void NameControls(DesignLibraryForm& form);
     QLabel* LabFolder = nullptr;
     QLineEdit* TextFolder = nullptr;
     QPushButton* ComFolder = nullptr;
@@ -75,12 +82,6 @@ public:
     QAction* ActCopy = nullptr;
     QAction* ActSheets = nullptr;
 
-protected:
-    void changeEvent(QEvent* e) override;  // back to the front: looks for changed files
-    void hideEvent(QHideEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;  // Ctrl+C on the table copies the rows
-
-private:
     void ComFolder_Click();
     void OpenCurrent();
     void CompareSelected();

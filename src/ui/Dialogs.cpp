@@ -4,6 +4,7 @@
 #include "ui/SheetOptionsDialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -15,6 +16,11 @@
 #include <QSpacerItem>
 
 namespace vantrel {
+
+QString CouldNotSave(const QString& path, const QString& reason) {
+    return QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+           reason + QLatin1Char('.');
+}
 
 QStringList FilterList(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));

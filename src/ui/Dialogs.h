@@ -84,4 +84,7 @@ void WidenForTitle(QMessageBox& box);
 // Turns the "Description (*.a)|*.a|..." filter text into the toolkit's filter list.
 QStringList FilterList(const QString& filter);
 
+// The warning of every command that writes a file: "Could not save <path>: <reason>."
+QString CouldNotSave(const QString& path, const QString& reason);
+
 }  // namespace vantrel

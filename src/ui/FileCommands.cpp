@@ -108,8 +108,7 @@ FileCommands::SaveResult FileCommands::WriteDesign(const QString& path) {
     if (!MayReplace(path)) return SaveResult::Cancelled;
     std::string error;
     if (!DoSaveAs(ctx_.design, FileSystemName(path), error)) {
-        Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-             ToQString(error) + QLatin1Char('.'));
+        Warn(CouldNotSave(path, ToQString(error)));
         return SaveResult::Failed;
     }
     RememberFileState(path);
@@ -330,8 +329,7 @@ void FileCommands::MExport_Click() {
     if (SameFile(FileSystemName(path), FileSystemName(ToQString(ctx_.DesignFile))))
         error = kTargetIsTheDesign;
     if (!error.empty() || !WriteReadout(FileSystemName(path), Readout(ctx_), error)) {
-        Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-             ToQString(error) + QLatin1Char('.'));
+        Warn(CouldNotSave(path, ToQString(error)));
         return;
     }
     // Without a program for text files the user would see nothing at all: say where it went.

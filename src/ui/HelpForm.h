@@ -15,6 +15,8 @@ public:
     // Runs each time the window is opened: the guide from its start.
     void Form_Load();
 
+private:
+    friend void NameControls(HelpForm& form);
     QTextBrowser* TextGuide = nullptr;
 };
 

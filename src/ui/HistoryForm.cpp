@@ -65,6 +65,7 @@ HistoryForm::HistoryForm(Context& ctx, QWidget* parent, GestureTracker* gestures
     // A focused button takes Enter as a dialog's does (a plain window's buttons take only Space).
     ComChange->setAutoDefault(true);
     ComCancel->setAutoDefault(true);
+    connect(TextHistory, &QPlainTextEdit::textChanged, this, &HistoryForm::notesEdited);
     connect(ComChange, &QPushButton::clicked, this, [this] { ComChange_Click(); });
     connect(ComCancel, &QPushButton::clicked, this, [this] { ComCancel_Click(); });
 

@@ -41,11 +41,16 @@ public:
     // The notes as the box holds them, in the design's form.
     std::string Notes() const;
 
+signals:
+    // The notes in the box changed, typed or shown: what the recovery copy keeps may differ now.
+    void notesEdited();
+
+private:
+    friend void NameControls(HistoryForm& form);
     NoQuoteTextEdit* TextHistory = nullptr;
     QPushButton* ComChange = nullptr;
     QPushButton* ComCancel = nullptr;
 
-private:
     Context& ctx_;
     GestureTracker* gestures_;
 };

@@ -66,7 +66,6 @@ MainForm::MainForm(Document& doc, SettingsStore& settings, Dialogs& dialogs, Pla
     connect(files_, &FileCommands::designReplaced, edits_, &EditCommands::StartFresh);
     connect(files_, &FileCommands::designSaved, edits_, &EditCommands::MarkSaved);
     setFont(FixedFace(kFontPoints));
-    setWindowTitle(QStringLiteral("Vantrel - "));
     setAcceptDrops(true);  // design files from the file manager
 
     auto* central = new QWidget(this);
@@ -78,6 +77,7 @@ MainForm::MainForm(Document& doc, SettingsStore& settings, Dialogs& dialogs, Pla
     auto* names = new QHBoxLayout;
     CapMechName = CaptionLabel(ToQString("Battle Armor Name:"), central);
     TextMechName = new QLineEdit(central);
+    ShowTitle();
     CapModel = CaptionLabel(ToQString("Model:"), central);
     TextModel = new QLineEdit(central);
     const QRegularExpression noQuote(QStringLiteral("[^\"]*"));

@@ -118,10 +118,9 @@ public:
     void RunSlotRebuild() override;
     void RefreshCurrentPage() override;
     void TabStrip1_Click(int tab /*1..4*/);
-    // Nest-safe bracket around a refresh. Qt already paints only from the event loop, once, what
-    // changed; the lock counts, so a refresh never forces a repaint of the whole window.
+    // Bracket around a refresh, nest-safe because it holds nothing: Qt already paints only from the
+    // event loop, once, what changed, so a refresh never forces a repaint of the whole window.
     void SetRedraw(bool enable);
-    bool RedrawLocked() const { return redrawDepth_ > 0; }
 
     // Position of the biped figure's line: 0 "Happy Biped" (480), anything else "Sad Biped" (360).
     void SetBipedLine(int biped);
@@ -226,7 +225,6 @@ private:
     EditCommands* edits_ = nullptr;
     SheetCommands* sheets_ = nullptr;
     BlkCommands* blk_ = nullptr;
-    int redrawDepth_ = 0;
     int bipedLine_ = 0;
 
     // --- controls outside the pages ---

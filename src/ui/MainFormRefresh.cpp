@@ -18,19 +18,13 @@ namespace vantrel {
 
 // Qt paints only from the event loop, into a back buffer, and merges every update asked for before
 // then into one repaint of the changed widgets: a refresh can show no intermediate state. So the lock
-// only counts. Turning the window's updates off and on instead repainted the whole window after every
-// refresh, most of the cost of each user action.
-void MainForm::SetRedraw(bool enable) {
-    if (!enable) {
-        ++redrawDepth_;
-        return;
-    }
-    if (redrawDepth_ > 0) --redrawDepth_;  // an unbalanced release is harmless
-}
+// has nothing to do. Turning the window's updates off and on instead repainted the whole window after
+// every refresh, most of the cost of each user action.
+void MainForm::SetRedraw(bool /*enable*/) {}
 
 void MainForm::RefreshMain() {
     SetRedraw(false);
-    setWindowTitle(QStringLiteral("Vantrel - ") + TextMechName->text());
+    ShowTitle();  // the name shown until now: the box takes the design's name below
     {
         // Shown, not typed: the boxes' handlers stay out of it.
         const QSignalBlocker blockName(TextMechName);

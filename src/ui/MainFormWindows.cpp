@@ -42,7 +42,7 @@ void MainForm::MHistory_Click() {
         historyForm_ = new HistoryForm(ctx_, this, gestures_);
         // Notes typed but not applied are work too: the recovery copy keeps them.
         Recovery& recovery = files_->RecoveryCopy();
-        connect(historyForm_->TextHistory, &QPlainTextEdit::textChanged, &recovery, &Recovery::NotesTyped);
+        connect(historyForm_, &HistoryForm::notesEdited, &recovery, &Recovery::NotesTyped);
         recovery.SetPendingNotes([this]() -> std::optional<std::string> {
             if (!HistoryNotesPending()) return std::nullopt;
             return historyForm_->Notes();

@@ -28,6 +28,8 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
 
+private:
+    friend void NameControls(OptionsForm& form);
     QLabel* Label1 = nullptr;
     QCheckBox* SplashChk = nullptr;
     QRadioButton* Biped[2] = {};
@@ -38,7 +40,6 @@ public:
     QGroupBox* fraSample3 = nullptr;
     QGroupBox* fraSample4 = nullptr;
 
-private:
     SettingsStore& settings_;
     std::function<void(int)> setBipedLine_;
 };

@@ -31,8 +31,6 @@ namespace {
 const QString kTitle = QStringLiteral("Vantrel");
 const QString kPdfFilter = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*");
 const QString kPdfExt = QStringLiteral("pdf");
-const QString kLetter = QStringLiteral("Letter");
-const QString kA4 = QStringLiteral("A4");
 const QString kPlay = QStringLiteral("Play");
 const QString kDesign = QStringLiteral("Design");
 const QString kDesignFilter = QStringLiteral("Vantrel Files (*.vnt)|*.vnt|All Files (*.*)|*.*");
@@ -61,9 +59,8 @@ Dialogs::SheetOptions SheetCommands::Remembered() const {
     options.troopers = troopers >= kMinTroopers && troopers <= kMaxTroopers ? troopers : 0;
     // A squad read with the design (from a unit file) comes first.
     if (ctx_.Troopers >= kMinTroopers && ctx_.Troopers <= kMaxTroopers) options.troopers = ctx_.Troopers;
-    options.paper = settings_.Read(kKeySheetPaper, kA4).trimmed().compare(kLetter, Qt::CaseInsensitive) == 0
-                        ? Paper::Letter
-                        : Paper::A4;
+    options.paper =
+        PaperNamed(settings_.Read(kKeySheetPaper, QString()).trimmed().toStdString()).value_or(Paper::A4);
     options.kind = settings_.Read(kKeySheetKind, kPlay).trimmed().compare(kDesign, Qt::CaseInsensitive) == 0
                        ? SheetKind::Design
                        : SheetKind::Play;
@@ -72,7 +69,7 @@ Dialogs::SheetOptions SheetCommands::Remembered() const {
 
 void SheetCommands::Remember(const Dialogs::SheetOptions& options) {
     settings_.Write(kKeySheetTroopers, QString::number(options.troopers));
-    settings_.Write(kKeySheetPaper, options.paper == Paper::Letter ? kLetter : kA4);
+    settings_.Write(kKeySheetPaper, ToQString(PaperName(options.paper)));
     settings_.Write(kKeySheetKind, options.kind == SheetKind::Design ? kDesign : kPlay);
 }
 
@@ -111,9 +108,7 @@ void SheetCommands::MPrintSheet_Click() {
     QPrinter printer(QPrinter::HighResolution);
     // The PDF export's resolution: the layout rounds to the same device units on paper.
     printer.setResolution(600);
-    printer.setPageLayout(
-        QPageLayout(QPageSize(options.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4),
-                    QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setPageLayout(QPageLayout(PageSize(options.paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer.setFullPage(true);
     printer.setDocName(ToQString(ctx_.design.MechName));
     printer.setCreator(QStringLiteral("Vantrel"));
@@ -161,8 +156,7 @@ void SheetCommands::MExportSheet_Click() {
                       ? WriteSheetBookPdf(file, Book(options), options.paper, error)
                       : WriteRecordSheetPdf(file, Sheet(options), options.paper, error);
     if (!written) {
-        Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-             ToQString(error) + QLatin1Char('.'));
+        Warn(CouldNotSave(path, ToQString(error)));
         return;
     }
     Show(path);
@@ -207,8 +201,7 @@ void SheetCommands::SheetsOf(const QStringList& designs) {
     const QString target = QFileInfo(path).canonicalFilePath();  // empty while the file is not there
     for (const QString& design : designs) {
         if (!target.isEmpty() && QFileInfo(design).canonicalFilePath() == target) {
-            Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) +
-                 QStringLiteral(": it is one of the designs to draw."));
+            Warn(CouldNotSave(path, QStringLiteral("it is one of the designs to draw")));
             return;
         }
     }
@@ -227,8 +220,7 @@ void SheetCommands::SheetsOf(const QStringList& designs) {
     }
     std::string error;
     if (!WriteSheetBookPdf(FileSystemName(path), book, options.paper, error)) {
-        Warn(QStringLiteral("Could not save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-             ToQString(error) + QLatin1Char('.'));
+        Warn(CouldNotSave(path, ToQString(error)));
         return;
     }
     if (!failed.empty())

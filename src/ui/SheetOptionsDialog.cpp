@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -37,7 +39,7 @@ SheetOptionsDialog::SheetOptionsDialog(const Dialogs::SheetOptions& options, int
     PaperBox = new QComboBox(this);
     PaperBox->addItem(QStringLiteral("A4 (210 x 297 mm)"), static_cast<int>(Paper::A4));
     PaperBox->addItem(QStringLiteral("US Letter (8.5 x 11 in)"), static_cast<int>(Paper::Letter));
-    PaperBox->setCurrentIndex(options.paper == Paper::Letter ? 1 : 0);
+    PaperBox->setCurrentIndex(std::max(0, PaperBox->findData(static_cast<int>(options.paper))));
 
     auto* form = new QFormLayout;
     auto* kindLabel = new QLabel(QStringLiteral("S&heet:"), this);
@@ -63,7 +65,7 @@ SheetOptionsDialog::SheetOptionsDialog(const Dialogs::SheetOptions& options, int
 Dialogs::SheetOptions SheetOptionsDialog::Options() const {
     Dialogs::SheetOptions out;
     out.troopers = Squad->currentData().toInt();
-    out.paper = PaperBox->currentIndex() == 1 ? Paper::Letter : Paper::A4;
+    out.paper = static_cast<Paper>(PaperBox->currentData().toInt());
     out.kind = Kind->currentIndex() == 1 ? SheetKind::Design : SheetKind::Play;
     return out;
 }

@@ -18,6 +18,8 @@ public:
 
     Dialogs::SheetOptions Options() const;
 
+private:
+    friend void NameControls(SheetOptionsDialog& dialog);
     QComboBox* Kind = nullptr;   // "Play sheet", "Design sheet"
     QComboBox* Squad = nullptr;  // "By technology base (N troopers)", then 1..6
     QComboBox* PaperBox = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/SlotPage.h"
 
 #include "model/Design.h"
+#include "rules/Tables.h"
 #include "ui/DibSection.h"
 #include "ui/Faces.h"
 #include "ui/SlotLabel.h"
@@ -254,15 +255,15 @@ void SlotPage::BuildHumanoid() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
-    grid->addWidget(LocationHeading("Body", this), 0, 0);
+    grid->addWidget(LocationHeading(LocationName(kBody), this), 0, 0);
     for (int i = 0; i < 12; ++i) grid->addWidget(BodyCrit[i], 1 + i, 0);
     // The arms keep their own column so the figure's height does not spread the body's rows.
     auto* arms = new QVBoxLayout;
     arms->setSpacing(2);
-    arms->addWidget(LocationHeading("Right Arm", this));
+    arms->addWidget(LocationHeading(LocationName(kRightArm), this));
     for (SlotLabel* l : RightCrit) arms->addWidget(l);
     arms->addSpacing(4);
-    arms->addWidget(LocationHeading("Left Arm", this));
+    arms->addWidget(LocationHeading(LocationName(kLeftArm), this));
     for (SlotLabel* l : LeftCrit) arms->addWidget(l);
     arms->addSpacing(8);
     arms->addWidget(Figure, 0, Qt::AlignHCenter);
@@ -292,7 +293,7 @@ void SlotPage::BuildQuad() {
     PlaceInTurret = PlaceAction("PlaceInTurret", "Place in Turret", QuadOwned);
     Label40 = new QLabel(QStringLiteral("Owned Equipment"), this);
     Label2 = new QLabel(QStringLiteral("ASys: Armor Systems"), this);
-    TurretHeader = Heading(QStringLiteral("Turret"), this);
+    TurretHeader = LocationHeading(LocationName(kTurret), this);
 
     auto* framed = new QVBoxLayout(TurretFramer);
     // The outline's own line is part of the margin: with all of it inside, the slots were squeezed
@@ -309,7 +310,7 @@ void SlotPage::BuildQuad() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
-    grid->addWidget(LocationHeading("Body", this), 0, 0);
+    grid->addWidget(LocationHeading(LocationName(kBody), this), 0, 0);
     for (int i = 0; i < 16; ++i) grid->addWidget(QuadCrit[i], 1 + i, 0);
     auto* turret = new QVBoxLayout;
     turret->setSpacing(2);

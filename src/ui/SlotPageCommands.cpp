@@ -6,6 +6,7 @@
 #include "equipment/Placement.h"
 #include "equipment/SlotView.h"
 #include "model/Design.h"
+#include "rules/Tables.h"
 #include "sheet/QtText.h"
 #include "ui/Dialogs.h"
 #include "ui/Gesture.h"
@@ -44,11 +45,6 @@ int OwnedLines(const Context& ctx) {
     int lines = 0;
     for (const OwnedRun& run : OwnedRuns(ctx)) lines += run.count;
     return lines;
-}
-
-const char* LocationName(int location) {
-    static const char* const names[kLocationCount] = {"Body", "Left Arm", "Right Arm", "Body", "Turret"};
-    return location >= 0 && location < kLocationCount ? names[location] : "";
 }
 
 }  // namespace

@@ -37,6 +37,14 @@ public:
     bool Searching() const { return worker_.joinable() && running_; }
     const SuggestResult& Result() const { return result_; }
 
+signals:
+    void searchFinished();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;  // a search under way is cancelled
+
+private:
+    friend void NameControls(SuggestForm& form);
     QComboBox* ComboObjective = nullptr;
     QLabel* LabStatus = nullptr;
     QTableWidget* GridProposals = nullptr;
@@ -45,13 +53,6 @@ public:
     QPushButton* ComApply = nullptr;
     QPushButton* ComClose = nullptr;
 
-signals:
-    void searchFinished();
-
-protected:
-    void closeEvent(QCloseEvent* e) override;  // a search under way is cancelled
-
-private:
     void Start();
     void Stop();
     void Finished(int generation, const SuggestResult& result);

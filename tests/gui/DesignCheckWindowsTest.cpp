@@ -6,6 +6,7 @@
 #include "rules/Breakdown.h"
 #include "rules/StatusLine.h"
 #include "ui/BreakdownForm.h"
+#include "ui/ControlNames.h"
 #include "ui/DesignCheckForm.h"
 
 #include <QImage>
@@ -88,13 +89,18 @@ protected:
     // The open windows show what windows opened afresh on the design would.
     void ExpectAsNew() {
         DesignCheckForm check(ctx);
+        NameControls(check);
         check.Form_Load();
-        EXPECT_EQ(Cells(form->CheckWindow()->GridFindings), Cells(check.GridFindings));
-        EXPECT_EQ(form->CheckWindow()->LabSummary->text(), check.LabSummary->text());
+        EXPECT_EQ(Cells(Find<QTableWidget>(*form->CheckWindow(), "GridFindings")),
+                  Cells(Find<QTableWidget>(check, "GridFindings")));
+        EXPECT_EQ(Find<QLabel>(*form->CheckWindow(), "LabSummary")->text(),
+                  Find<QLabel>(check, "LabSummary")->text());
         BreakdownForm breakdown(ctx);
+        NameControls(breakdown);
         breakdown.Form_Load();
         breakdown.ShowSection(form->BreakdownWindow()->CurrentSection());
-        EXPECT_EQ(Cells(form->BreakdownWindow()->GridTerms), Cells(breakdown.GridTerms));
+        EXPECT_EQ(Cells(Find<QTableWidget>(*form->BreakdownWindow(), "GridTerms")),
+                  Cells(Find<QTableWidget>(breakdown, "GridTerms")));
     }
 };
 
@@ -158,16 +164,17 @@ TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());
     EXPECT_FALSE(check->isModal());
-    EXPECT_EQ(check->GridFindings->rowCount(), 0);
+    EXPECT_EQ(Find<QTableWidget>(*check, "GridFindings")->rowCount(), 0);
 
     Add(u"(I) ER Medium Laser"_s);
-    EXPECT_EQ(Column(check->GridFindings, 0), (QStringList{u"error"_s, u"error"_s, u"warning"_s}));
-    EXPECT_EQ(Column(check->GridFindings, 1),
+    EXPECT_EQ(Column(Find<QTableWidget>(*check, "GridFindings"), 0),
+              (QStringList{u"error"_s, u"error"_s, u"warning"_s}));
+    EXPECT_EQ(Column(Find<QTableWidget>(*check, "GridFindings"), 1),
               (QStringList{u"overweight by "_s + QString::number(-d().FreeKg) + u" kg"_s,
                            u"heat 4 above dissipation"_s, u"not placed: (I) ER Medium Laser (1)"_s}));
-    EXPECT_EQ(check->LabSummary->text(), u"2 errors, 1 warning, 0 notes"_s);
+    EXPECT_EQ(Find<QLabel>(*check, "LabSummary")->text(), u"2 errors, 1 warning, 0 notes"_s);
     Undo();
-    EXPECT_EQ(check->GridFindings->rowCount(), 0);
+    EXPECT_EQ(Find<QTableWidget>(*check, "GridFindings")->rowCount(), 0);
 
     // Asked for again, by the menu or a double-click on a red panel: the same window.
     Add(u"(I) ER Medium Laser"_s);
@@ -176,16 +183,16 @@ TEST_F(DesignCheckWindowsTest, CheckWindowOpensOnceAndFollowsEveryGesture) {
     EXPECT_FALSE(check->isVisible());
     DoubleClick(1);  // Free Kg is
     EXPECT_TRUE(check->isVisible());
-    EXPECT_EQ(check->GridFindings->rowCount(), 3);
+    EXPECT_EQ(Find<QTableWidget>(*check, "GridFindings")->rowCount(), 3);
     form->MCheck_Click();
     EXPECT_EQ(form->findChildren<DesignCheckForm*>().size(), 1);
 
     // A closed window does not follow; opened again it shows the design of now.
     check->close();
     RemoveAll();
-    EXPECT_EQ(check->GridFindings->rowCount(), 3);
+    EXPECT_EQ(Find<QTableWidget>(*check, "GridFindings")->rowCount(), 3);
     Act("MCheck")->trigger();
-    EXPECT_EQ(check->GridFindings->rowCount(), 0);
+    EXPECT_EQ(Find<QTableWidget>(*check, "GridFindings")->rowCount(), 0);
 }
 
 TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
@@ -195,7 +202,7 @@ TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
     EXPECT_TRUE(breakdown->isVisible());
     EXPECT_FALSE(breakdown->isModal());
     EXPECT_EQ(breakdown->CurrentSection(), BreakdownForm::kWeight);
-    QTableWidget* grid = breakdown->GridTerms;
+    QTableWidget* grid = Find<QTableWidget>(*breakdown, "GridTerms");
     EXPECT_EQ(Column(grid, 0).first(), u"Chassis"_s);
     EXPECT_EQ(Column(grid, 0).last(), u"Total"_s);
     EXPECT_EQ(Column(grid, 1).last(), u"100"_s);
@@ -219,7 +226,7 @@ TEST_F(DesignCheckWindowsTest, BreakdownWindowOfEachTotalFollowsEveryGesture) {
     EXPECT_FALSE(Column(grid, 0).contains(u"Laser Rifle"_s));
     EXPECT_EQ(Column(grid, 1).last(), u"47500"_s);
     // A click on a tab shows that section of the design as it stands.
-    breakdown->TabSections->setCurrentIndex(BreakdownForm::kWeight);
+    Find<QTabBar>(*breakdown, "TabSections")->setCurrentIndex(BreakdownForm::kWeight);
     EXPECT_EQ(Column(grid, 1).last(), u"100"_s);
 }
 
@@ -228,19 +235,21 @@ TEST_F(DesignCheckWindowsTest, WindowsRewritingOnlyWhatChangedShowWhatNewWindows
     DoubleClick(5);
     BreakdownForm* breakdown = form->BreakdownWindow();
     const std::vector<std::pair<const char*, std::function<void()>>> gestures{
-        {"laser",            [&] { Add(u"(I) ER Medium Laser"_s); }                                  },
-        {"rifle",            [&] { Add(u"Laser Rifle"_s); }                                          },
-        {"speed",            [&] { GroundSpeed(2); }                                                 },
-        {"weight tab",       [&] { breakdown->TabSections->setCurrentIndex(BreakdownForm::kWeight); }},
-        {"speed again",      [&] { GroundSpeed(3); }                                                 },
-        {"undo",             [&] { Undo(); }                                                         },
-        {"cost tab",         [&] { breakdown->TabSections->setCurrentIndex(BreakdownForm::kCost); }  },
-        {"clear",            [&] { RemoveAll(); }                                                    },
-        {"undo clear",       [&] { Undo(); }                                                         },
-        {"undo speed",       [&] { Undo(); }                                                         },
-        {"weight class",     [&] { WeightClass(2); }                                                 },
-        {"battle value tab", [&] { DoubleClick(5); }                                                 },
-        {"undo class",       [&] { Undo(); }                                                         },
+        {"laser",            [&] { Add(u"(I) ER Medium Laser"_s); }                                },
+        {"rifle",            [&] { Add(u"Laser Rifle"_s); }                                        },
+        {"speed",            [&] { GroundSpeed(2); }                                               },
+        {"weight tab",
+         [&] { Find<QTabBar>(*breakdown, "TabSections")->setCurrentIndex(BreakdownForm::kWeight); }},
+        {"speed again",      [&] { GroundSpeed(3); }                                               },
+        {"undo",             [&] { Undo(); }                                                       },
+        {"cost tab",
+         [&] { Find<QTabBar>(*breakdown, "TabSections")->setCurrentIndex(BreakdownForm::kCost); }  },
+        {"clear",            [&] { RemoveAll(); }                                                  },
+        {"undo clear",       [&] { Undo(); }                                                       },
+        {"undo speed",       [&] { Undo(); }                                                       },
+        {"weight class",     [&] { WeightClass(2); }                                               },
+        {"battle value tab", [&] { DoubleClick(5); }                                               },
+        {"undo class",       [&] { Undo(); }                                                       },
     };
     for (const auto& [name, gesture] : gestures) {
         SCOPED_TRACE(name);
@@ -249,7 +258,7 @@ TEST_F(DesignCheckWindowsTest, WindowsRewritingOnlyWhatChangedShowWhatNewWindows
     }
 
     // Gestures that come before the loop turns are read once.
-    QTableWidget* grid = breakdown->GridTerms;
+    QTableWidget* grid = Find<QTableWidget>(*breakdown, "GridTerms");
     int totalWrites = 0;
     QObject::connect(grid->model(), &QAbstractItemModel::dataChanged, grid, [&](const QModelIndex& at) {
         if (at.row() == grid->rowCount() - 1 && at.column() == 1) ++totalWrites;
@@ -277,8 +286,8 @@ TEST_F(DesignCheckWindowsTest, MinimisedWindowsWaitAndCatchUpWhenRestored) {
 
     check->showNormal();
     breakdown->showNormal();
-    EXPECT_EQ(check->GridFindings->rowCount(), 3);
-    EXPECT_EQ(Column(breakdown->GridTerms, 1).last(), QString::number(d().CurrentKg));
+    EXPECT_EQ(Find<QTableWidget>(*check, "GridFindings")->rowCount(), 3);
+    EXPECT_EQ(Column(Find<QTableWidget>(*breakdown, "GridTerms"), 1).last(), QString::number(d().CurrentKg));
     ExpectAsNew();
 }
 
@@ -289,10 +298,11 @@ TEST_F(DesignCheckWindowsTest, CellsAreDrawnWhereTheStyleDrawsThem) {
     DoubleClick(5);
     DesignCheckForm* check = form->CheckWindow();
     check->resize(300, 300);  // the longest findings are elided
-    check->GridFindings->selectRow(1);
-    form->BreakdownWindow()->GridTerms->selectRow(2);
+    Find<QTableWidget>(*check, "GridFindings")->selectRow(1);
+    Find<QTableWidget>(*form->BreakdownWindow(), "GridTerms")->selectRow(2);
     Turn();
-    for (QTableWidget* grid : {check->GridFindings, form->BreakdownWindow()->GridTerms}) {
+    for (QTableWidget* grid : {Find<QTableWidget>(*check, "GridFindings"),
+                               Find<QTableWidget>(*form->BreakdownWindow(), "GridTerms")}) {
         const QImage kept = grid->grab().toImage();
         EXPECT_EQ(grid->grab().toImage(), kept);  // drawn again from what it keeps
         grid->setItemDelegate(new QStyledItemDelegate(grid));

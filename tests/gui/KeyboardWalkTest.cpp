@@ -294,9 +294,9 @@ TEST_F(KeyboardWalk, AuxiliaryWindowsWalkRoundAndSpeak) {
             EXPECT_TRUE(!x || !Spoken(x).isEmpty()) << Names({x}).join(u' ').toStdString();
         if (w.window == form->OptionsWindow()) {
             // The arrow keys lead from the chosen option to the other.
-            form->OptionsWindow()->Biped[0]->setFocus();
-            QTest::keyClick(form->OptionsWindow()->Biped[0], Qt::Key_Down);
-            EXPECT_TRUE(form->OptionsWindow()->Biped[1]->hasFocus());
+            FindAt<QRadioButton>(*form->OptionsWindow(), "Biped", 0)->setFocus();
+            QTest::keyClick(FindAt<QRadioButton>(*form->OptionsWindow(), "Biped", 0), Qt::Key_Down);
+            EXPECT_TRUE(FindAt<QRadioButton>(*form->OptionsWindow(), "Biped", 1)->hasFocus());
         }
         // Mnemonics of a window pick one control each.
         QStringList texts;

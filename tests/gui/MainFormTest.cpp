@@ -406,13 +406,14 @@ TEST_F(MainFormTest, PagesTitleAndRedrawLock) {
     EXPECT_EQ(ctx.SelLocation, -1);
     EXPECT_FALSE(doc.Saved());  // the chassis differs from the new design's, whatever page is on show
 
-    // Nested locks release at the outermost release only; an unbalanced release is harmless.
+    // Nested locks and an unbalanced release leave the window painting, and a refresh inside them shows.
     for (bool on : {false, false, true}) form->SetRedraw(on);
-    EXPECT_TRUE(form->RedrawLocked());
+    ctx.design.MechName = "Locked";
+    form->RefreshMain();
     for (bool on : {true, true, false}) form->SetRedraw(on);
-    EXPECT_TRUE(form->RedrawLocked());
     form->SetRedraw(true);
     EXPECT_TRUE(form->updatesEnabled());
+    EXPECT_EQ(Line("TextMechName")->text(), QStringLiteral("Locked"));
 }
 
 TEST_F(MainFormTest, UnfocusedWheelAndOverweight) {

@@ -24,24 +24,24 @@ TEST_F(MainFormWindowsTest, PreferencesOpenOnceAndMoveTheBipedLineAtOnce) {
     ASSERT_NE(options, nullptr);
     EXPECT_TRUE(options->isVisible());
     EXPECT_FALSE(options->isModal());
-    EXPECT_TRUE(options->Biped[0]->isChecked());
+    EXPECT_TRUE(FindAt<QRadioButton>(*options, "Biped", 0)->isChecked());
 
     // Asked for again while open: the same window, its choices kept.
-    options->Biped[1]->click();
+    FindAt<QRadioButton>(*options, "Biped", 1)->click();
     Find<QAction>(*form, "MPreferences")->trigger();
     EXPECT_EQ(form->OptionsWindow(), options);
     EXPECT_EQ(form->findChildren<OptionsForm*>().size(), 1);
-    EXPECT_TRUE(options->Biped[1]->isChecked());
+    EXPECT_TRUE(FindAt<QRadioButton>(*options, "Biped", 1)->isChecked());
 
-    options->cmdOK->click();
+    Find<QPushButton>(*options, "cmdOK")->click();
     EXPECT_EQ(form->BipedLine(), 1);
 
     // Opened after closing, it reads the settings again.
     settings->Write(kKeyBiped, "0"_q);
     form->MPreferences_Click();
     EXPECT_EQ(form->OptionsWindow(), options);
-    EXPECT_TRUE(options->Biped[0]->isChecked());
-    options->cmdCancel->click();
+    EXPECT_TRUE(FindAt<QRadioButton>(*options, "Biped", 0)->isChecked());
+    Find<QPushButton>(*options, "cmdCancel")->click();
     EXPECT_EQ(form->BipedLine(), 1);  // Cancel moves nothing
 }
 
@@ -51,22 +51,22 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     ASSERT_NE(history, nullptr);
     EXPECT_TRUE(history->isVisible());
     EXPECT_EQ(history->windowTitle(), "History - Battle Armor"_q);
-    EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
+    EXPECT_TRUE(Find<NoQuoteTextEdit>(*history, "TextHistory")->toPlainText().isEmpty());
 
-    history->TextHistory->setPlainText("Raid notes\nsecond line"_q);
+    Find<NoQuoteTextEdit>(*history, "TextHistory")->setPlainText("Raid notes\nsecond line"_q);
     form->MHistory_Click();  // already open: brought forward, the typing kept
     EXPECT_EQ(form->findChildren<HistoryForm*>().size(), 1);
-    EXPECT_EQ(history->TextHistory->toPlainText(), "Raid notes\nsecond line"_q);
+    EXPECT_EQ(Find<NoQuoteTextEdit>(*history, "TextHistory")->toPlainText(), "Raid notes\nsecond line"_q);
 
     // Typed and not applied yet: closing asks, and Cancel keeps the window and the typing.
     ASSERT_TRUE(doc.Saved());
     EXPECT_FALSE(form->Files().Form_QueryUnload());
     EXPECT_EQ(dialogs.texts(), QStringList{"Save changes to Battle Armor?"_q});
-    EXPECT_EQ(history->TextHistory->toPlainText(), "Raid notes\nsecond line"_q);
+    EXPECT_EQ(Find<NoQuoteTextEdit>(*history, "TextHistory")->toPlainText(), "Raid notes\nsecond line"_q);
     dialogs.messages.clear();
 
     const QStringList panels = Panels();
-    history->ComChange->click();
+    Find<QPushButton>(*history, "ComChange")->click();
     EXPECT_EQ(d().History, "Raid notes\r\nsecond line");
     EXPECT_FALSE(doc.Saved());
     EXPECT_EQ(Panels(), panels);
@@ -76,23 +76,23 @@ TEST_F(MainFormWindowsTest, HistoryNotesAreAChangeTypedOrApplied) {
     dialogs.messages.clear();
     // Typed back to the notes as they were: nothing to ask.
     form->MHistory_Click();
-    history->TextHistory->clear();
-    history->ComChange->click();
+    Find<NoQuoteTextEdit>(*history, "TextHistory")->clear();
+    Find<QPushButton>(*history, "ComChange")->click();
     EXPECT_TRUE(doc.Saved());
     EXPECT_TRUE(form->Files().Form_QueryUnload());
     EXPECT_TRUE(dialogs.messages.empty());
     form->MHistory_Click();
-    history->TextHistory->setPlainText("Raid notes\nsecond line"_q);
-    history->ComChange->click();
+    Find<NoQuoteTextEdit>(*history, "TextHistory")->setPlainText("Raid notes\nsecond line"_q);
+    Find<QPushButton>(*history, "ComChange")->click();
 
     // The caption follows the name when opened again.
     d().MechName = "Grenadier";
     form->MHistory_Click();
     EXPECT_EQ(form->HistoryWindow(), history);
     EXPECT_EQ(history->windowTitle(), "History - Grenadier"_q);
-    EXPECT_EQ(history->TextHistory->toPlainText(), "Raid notes\nsecond line"_q);
-    history->TextHistory->setPlainText("not kept"_q);
-    history->ComCancel->click();
+    EXPECT_EQ(Find<NoQuoteTextEdit>(*history, "TextHistory")->toPlainText(), "Raid notes\nsecond line"_q);
+    Find<NoQuoteTextEdit>(*history, "TextHistory")->setPlainText("not kept"_q);
+    Find<QPushButton>(*history, "ComCancel")->click();
     EXPECT_EQ(d().History, "Raid notes\r\nsecond line");
 }
 
@@ -103,11 +103,11 @@ TEST_F(MainFormWindowsTest, OpenHistoryWindowFollowsNew) {
     form->MHistory_Click();
     HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
-    EXPECT_EQ(history->TextHistory->toPlainText(), "Old notes"_q);
+    EXPECT_EQ(Find<NoQuoteTextEdit>(*history, "TextHistory")->toPlainText(), "Old notes"_q);
     form->Edits().MarkSaved();
     form->Files().MNew_Click();
-    EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
-    history->ComChange->click();
+    EXPECT_TRUE(Find<NoQuoteTextEdit>(*history, "TextHistory")->toPlainText().isEmpty());
+    Find<QPushButton>(*history, "ComChange")->click();
     EXPECT_TRUE(d().History.empty());
 }
 
@@ -125,15 +125,15 @@ TEST_F(MainFormWindowsTest, AboutOpensOnceAndStartsFromTheFirstPicture) {
     form->MAbout_Click();  // open: nothing restarts
     EXPECT_EQ(form->findChildren<AboutForm*>().size(), 1);
     EXPECT_EQ(about->PictureState, 2);
-    EXPECT_TRUE(about->Timer1->isActive());
+    EXPECT_TRUE(Find<QTimer>(*about, "Timer1")->isActive());
 
     about->close();
-    EXPECT_FALSE(about->Timer1->isActive());  // closing ends the text fade
+    EXPECT_FALSE(Find<QTimer>(*about, "Timer1")->isActive());  // closing ends the text fade
     form->MAbout_Click();
     EXPECT_EQ(form->AboutWindow(), about);
     EXPECT_EQ(about->PictureState, 1);
     EXPECT_EQ(about->LineIndex, 1);
-    EXPECT_EQ(about->PresLabel->text(), AboutForm::CreditLine(1));
+    EXPECT_EQ(Find<ClickLabel>(*about, "PresLabel")->text(), AboutForm::CreditLine(1));
 }
 
 }  // namespace

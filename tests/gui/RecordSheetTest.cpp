@@ -278,6 +278,13 @@ TEST(RecordSheet, AFailedWriteSaysWhyAndLeavesTheOldFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no temporary left
 }
 
+// The command line and the settings name the paper the same way; a name round-trips through the settings.
+TEST(RecordSheet, PaperIsNamedOneWayEverywhere) {
+    for (const char* name : {"a4", "A4", "letter", "Letter", "LETTER"}) EXPECT_TRUE(PaperNamed(name)) << name;
+    for (const char* name : {"", "a3", "Legal", "A4 "}) EXPECT_FALSE(PaperNamed(name)) << name;
+    for (Paper paper : {Paper::A4, Paper::Letter}) EXPECT_EQ(PaperNamed(PaperName(paper)), paper);
+}
+
 }  // namespace
 
 }  // namespace vantrel::test

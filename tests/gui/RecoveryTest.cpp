@@ -298,9 +298,9 @@ TEST_F(RecoveryCopy, NotesTypedButNotAppliedAreKept) {
     form->MHistory_Click();
     HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
-    QTest::keyClicks(history->TextHistory, "Built for the siege"_q);
-    QTest::keyClick(history->TextHistory, Qt::Key_Return);
-    QTest::keyClicks(history->TextHistory, "of Luthien"_q);
+    QTest::keyClicks(Find<NoQuoteTextEdit>(*history, "TextHistory"), "Built for the siege"_q);
+    QTest::keyClick(Find<NoQuoteTextEdit>(*history, "TextHistory"), Qt::Key_Return);
+    QTest::keyClicks(Find<NoQuoteTextEdit>(*history, "TextHistory"), "of Luthien"_q);
     // Typing alone starts the write; the design itself is not touched.
     EXPECT_TRUE(Rec().Pending());
     ASSERT_TRUE(QTest::qWaitFor([&] { return CopyExists(); }, 5000));

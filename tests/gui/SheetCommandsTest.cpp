@@ -10,6 +10,7 @@
 #include "SheetTools.h"
 #include "sheet/PlaySheet.h"
 #include "sheet/RecordSheet.h"
+#include "ui/ControlNames.h"
 #include "ui/EditCommands.h"
 #include "ui/Gesture.h"
 #include "ui/SheetOptionsDialog.h"
@@ -389,17 +390,18 @@ TEST_F(SheetCommandsTest, SeveralDesignsGoIntoOnePdfAndUnreadableOnesAreNamed) {
 // The real options dialog: the choice it comes up with and gives back.
 TEST(SheetOptionsDialogTest, OffersTheTechSquadAndEachSizeAndBothPapers) {
     SheetOptionsDialog dialog(Options(5, Paper::Letter), 4);
-    EXPECT_EQ(dialog.Squad->count(), 7);  // the technology base's squad, then 1 to 6
-    EXPECT_EQ(dialog.Squad->itemText(0), "By technology base (4 troopers)"_q);
-    EXPECT_EQ(dialog.PaperBox->count(), 2);
+    NameControls(dialog);
+    EXPECT_EQ(Find<QComboBox>(dialog, "Squad")->count(), 7);  // the technology base's squad, then 1 to 6
+    EXPECT_EQ(Find<QComboBox>(dialog, "Squad")->itemText(0), "By technology base (4 troopers)"_q);
+    EXPECT_EQ(Find<QComboBox>(dialog, "PaperBox")->count(), 2);
     EXPECT_EQ(dialog.Options(), Options(5, Paper::Letter));
-    dialog.Squad->setCurrentIndex(0);
-    dialog.PaperBox->setCurrentIndex(0);
+    Find<QComboBox>(dialog, "Squad")->setCurrentIndex(0);
+    Find<QComboBox>(dialog, "PaperBox")->setCurrentIndex(0);
     EXPECT_EQ(dialog.Options(), Options(0, Paper::A4));
     // The play sheet first, then the design sheet.
-    EXPECT_EQ(dialog.Kind->itemText(0), "Play sheet"_q);
-    EXPECT_EQ(dialog.Kind->itemText(1), "Design sheet"_q);
-    dialog.Kind->setCurrentIndex(0);
+    EXPECT_EQ(Find<QComboBox>(dialog, "Kind")->itemText(0), "Play sheet"_q);
+    EXPECT_EQ(Find<QComboBox>(dialog, "Kind")->itemText(1), "Design sheet"_q);
+    Find<QComboBox>(dialog, "Kind")->setCurrentIndex(0);
     EXPECT_EQ(dialog.Options(), Options(0, Paper::A4, SheetKind::Play));
     // A remembered size out of range comes up as the technology base's.
     EXPECT_EQ(SheetOptionsDialog(Options(9, Paper::A4), 5).Options(), Options(0, Paper::A4));

@@ -310,13 +310,13 @@ TEST_F(UndoTest, HistoryNotesAreAStep) {
     form->MHistory_Click();
     HistoryForm* history = form->HistoryWindow();
     ASSERT_NE(history, nullptr);
-    history->TextHistory->setPlainText("Raid notes"_q);
+    Find<NoQuoteTextEdit>(*history, "TextHistory")->setPlainText("Raid notes"_q);
     EXPECT_EQ(Steps(), 0u);  // typed, not applied
-    ExpectOneStep("History Notes"_q, [&] { history->ComChange->click(); });
+    ExpectOneStep("History Notes"_q, [&] { Find<QPushButton>(*history, "ComChange")->click(); });
     Undo();
     EXPECT_TRUE(d().History.empty());
     form->MHistory_Click();
-    EXPECT_TRUE(history->TextHistory->toPlainText().isEmpty());
+    EXPECT_TRUE(Find<NoQuoteTextEdit>(*history, "TextHistory")->toPlainText().isEmpty());
 }
 
 TEST_F(UndoTest, NewAndOpenStartAFreshHistorySaveKeepsIt) {

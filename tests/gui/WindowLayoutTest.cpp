@@ -4,6 +4,7 @@
 
 #include "MainFormFixture.h"
 #include "ui/AboutForm.h"
+#include "ui/ControlNames.h"
 #include "ui/Faces.h"
 
 #include <QAbstractScrollArea>
@@ -184,16 +185,19 @@ TEST_F(WindowLayoutLargeFont, TextsGrowAndTheWindowWithThemWithoutCuttingAnythin
 
     // The about window widens for its longest credit line.
     AboutForm about;
+    NameControls(about);
     about.Form_Load();
     about.show();
     QApplication::processEvents();
-    const QFontMetrics metrics(about.PresLabel->font());
-    EXPECT_DOUBLE_EQ(about.PresLabel->font().pointSizeF(), 11 * 12 / 9.0);
+    const QFontMetrics metrics(Find<ClickLabel>(about, "PresLabel")->font());
+    EXPECT_DOUBLE_EQ(Find<ClickLabel>(about, "PresLabel")->font().pointSizeF(), 11 * 12 / 9.0);
     for (int i = 1; i <= AboutForm::kCreditCount; ++i)
-        EXPECT_LE(metrics.horizontalAdvance(AboutForm::CreditLine(i)), about.PresLabel->width()) << i;
-    EXPECT_GE(about.PresLabel->height(), metrics.height());
-    EXPECT_TRUE(about.rect().contains(about.PresLabel->geometry()));
-    EXPECT_TRUE(about.rect().contains(about.Picture2->geometry()));
+        EXPECT_LE(metrics.horizontalAdvance(AboutForm::CreditLine(i)),
+                  Find<ClickLabel>(about, "PresLabel")->width())
+            << i;
+    EXPECT_GE(Find<ClickLabel>(about, "PresLabel")->height(), metrics.height());
+    EXPECT_TRUE(about.rect().contains(Find<ClickLabel>(about, "PresLabel")->geometry()));
+    EXPECT_TRUE(about.rect().contains(Find<ClickLabel>(about, "Picture2")->geometry()));
 }
 
 TEST(Faces, FollowTheDesktopSizeAndPicturesTheScreensPixels) {

@@ -1,8 +1,10 @@
 #include "FakeDialogs.h"
+#include "FindWidget.h"
 #include "model/Catalog.h"
 #include "model/Document.h"
 #include "platform/SettingsStore.h"
 #include "ui/AboutForm.h"
+#include "ui/ControlNames.h"
 #include "ui/Dialogs.h"
 #include "ui/DibSection.h"
 #include "ui/HistoryForm.h"
@@ -32,6 +34,9 @@
 
 namespace vantrel {
 namespace {
+
+using test::Find;
+using test::FindAt;
 
 // A left click as the user gives it: press and release over the middle of the widget.
 void Click(QWidget* w) {
@@ -268,12 +273,16 @@ TEST_F(WindowsTest, SplashClosedByTheUserEndsStartUp) {
 
 TEST_F(WindowsTest, AboutTextFadesAndCyclesOverThirteenClicks) {
     AboutForm about;
+    NameControls(about);
+    ClickLabel* const credit = Find<ClickLabel>(about, "PresLabel");
+    QTimer* const fade = Find<QTimer>(about, "Timer1");
+    QLabel* const shadow = Find<QLabel>(about, "PresLabel2");
     about.Form_Load();
-    EXPECT_EQ(about.PresLabel->text(), AboutForm::CreditLine(1));
-    EXPECT_FALSE(about.Timer1->isActive());
+    EXPECT_EQ(credit->text(), AboutForm::CreditLine(1));
+    EXPECT_FALSE(fade->isActive());
 
     auto grey = [](const QLabel* l) { return l->palette().color(QPalette::WindowText); };
-    Click(about.PresLabel);
+    Click(credit);
 
     // Level before the tick -> caption colour, shadow colour, caption text.
     struct Step {
@@ -295,24 +304,24 @@ TEST_F(WindowsTest, AboutTextFadesAndCyclesOverThirteenClicks) {
     for (const Step& s : steps) {
         ASSERT_EQ(about.Level, s.level);
         about.Timer1_Timer();
-        EXPECT_EQ(grey(about.PresLabel), QColor(s.text, s.text, s.text)) << "level " << s.level;
-        EXPECT_EQ(grey(about.PresLabel2), QColor(s.shadow, s.shadow, s.shadow)) << "level " << s.level;
-        EXPECT_EQ(about.PresLabel->text(), AboutForm::CreditLine(s.line)) << "level " << s.level;
-        EXPECT_EQ(about.PresLabel2->text(), about.PresLabel->text()) << "level " << s.level;
+        EXPECT_EQ(grey(credit), QColor(s.text, s.text, s.text)) << "level " << s.level;
+        EXPECT_EQ(grey(shadow), QColor(s.shadow, s.shadow, s.shadow)) << "level " << s.level;
+        EXPECT_EQ(credit->text(), AboutForm::CreditLine(s.line)) << "level " << s.level;
+        EXPECT_EQ(shadow->text(), credit->text()) << "level " << s.level;
     }
     ASSERT_EQ(about.Level, -300);
     about.Timer1_Timer();
-    EXPECT_FALSE(about.Timer1->isActive());
-    EXPECT_EQ(grey(about.PresLabel), QColor(250, 250, 250));
+    EXPECT_FALSE(fade->isActive());
+    EXPECT_EQ(grey(credit), QColor(250, 250, 250));
 
     // Twelve more clicks, each run to its end, go through the other lines and back to the first.
-    QStringList seen{about.PresLabel->text()};
+    QStringList seen{credit->text()};
     for (int click = 2; click <= 13; ++click) {
         about.PresLabel_Click();
-        for (int guard = 0; about.Timer1->isActive() && guard < 50; ++guard) about.Timer1_Timer();
-        ASSERT_FALSE(about.Timer1->isActive());
-        seen << about.PresLabel->text();
-        EXPECT_EQ(about.PresLabel2->text(), about.PresLabel->text());
+        for (int guard = 0; fade->isActive() && guard < 50; ++guard) about.Timer1_Timer();
+        ASSERT_FALSE(fade->isActive());
+        seen << credit->text();
+        EXPECT_EQ(shadow->text(), credit->text());
     }
     QStringList expected;
     for (int line = 2; line <= 13; ++line) expected << AboutForm::CreditLine(line);
@@ -328,21 +337,23 @@ TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
     ASSERT_FALSE(art[1] == art[2] || art[2] == art[3] || art[3].isNull());
 
     AboutForm about;
+    NameControls(about);
+    ClickLabel* const picture = Find<ClickLabel>(about, "Picture2");
     about.frameMs = 0;
     about.PictureState = 3;  // left over from an earlier window
     about.Form_Load();
     about.show();
     EXPECT_EQ(about.PictureState, 1);
-    EXPECT_EQ(Shown(about.Picture2), art[1]);
+    EXPECT_EQ(Shown(picture), art[1]);
 
     std::vector<int> levels;
     std::vector<QImage> blackFrames;
     int nestedClicks = 0;
     about.onFadeFrame = [&](int level) {
         levels.push_back(level);
-        if (level == 0) blackFrames.push_back(Shown(about.Picture2));
+        if (level == 0) blackFrames.push_back(Shown(picture));
         // A click during the cycle is ignored.
-        if (level == 125 && nestedClicks++ == 0) Click(about.Picture2);
+        if (level == 125 && nestedClicks++ == 0) Click(picture);
     };
     std::vector<int> expectedLevels = Levels(255, 5, -10);
     for (int l : Levels(0, 250, 10)) expectedLevels.push_back(l);
@@ -351,10 +362,10 @@ TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
     for (int next : order) {
         levels.clear();
         nestedClicks = 0;
-        Click(about.Picture2);
+        Click(picture);
         EXPECT_EQ(levels, expectedLevels);
         EXPECT_EQ(about.PictureState, next);
-        EXPECT_EQ(Shown(about.Picture2), art[next]);
+        EXPECT_EQ(Shown(picture), art[next]);
     }
     ASSERT_EQ(blackFrames.size(), 4u);
     for (const QImage& f : blackFrames) EXPECT_TRUE(AllBlack(f));
@@ -363,21 +374,23 @@ TEST_F(WindowsTest, AboutPictureCyclesWithFadesAndRestartsOnOpen) {
     about.close();
     about.Form_Load();
     EXPECT_EQ(about.PictureState, 1);
-    EXPECT_EQ(Shown(about.Picture2), art[1]);
+    EXPECT_EQ(Shown(picture), art[1]);
 }
 
 TEST_F(WindowsTest, PreferencesOkWritesTextsAndMovesTheLineCancelWritesNothing) {
     std::vector<int> lines;
     OptionsForm options(*settings, [&](int biped) { lines.push_back(biped); });
+    NameControls(options);
+    QCheckBox* const splash = Find<QCheckBox>(options, "SplashChk");
     // Defaults: splash on, happy biped.
     options.Form_Load();
     options.show();
-    EXPECT_TRUE(options.SplashChk->isChecked());
-    EXPECT_TRUE(options.Biped[0]->isChecked());
+    EXPECT_TRUE(splash->isChecked());
+    EXPECT_TRUE(FindAt<QRadioButton>(options, "Biped", 0)->isChecked());
 
-    options.SplashChk->setChecked(false);
-    options.Biped[1]->click();
-    options.cmdOK->click();
+    splash->setChecked(false);
+    FindAt<QRadioButton>(options, "Biped", 1)->click();
+    Find<QPushButton>(options, "cmdOK")->click();
     EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("0"));
     EXPECT_EQ(settings->Read(kKeyBiped, QStringLiteral("?")), QStringLiteral("1"));
     EXPECT_EQ(lines, std::vector<int>{1});
@@ -386,11 +399,11 @@ TEST_F(WindowsTest, PreferencesOkWritesTextsAndMovesTheLineCancelWritesNothing) 
     // Opened again it shows what was stored; Cancel keeps it.
     options.Form_Load();
     options.show();
-    EXPECT_FALSE(options.SplashChk->isChecked());
-    EXPECT_TRUE(options.Biped[1]->isChecked());
-    options.SplashChk->setChecked(true);
-    options.Biped[0]->click();
-    options.cmdCancel->click();
+    EXPECT_FALSE(splash->isChecked());
+    EXPECT_TRUE(FindAt<QRadioButton>(options, "Biped", 1)->isChecked());
+    splash->setChecked(true);
+    FindAt<QRadioButton>(options, "Biped", 0)->click();
+    Find<QPushButton>(options, "cmdCancel")->click();
     EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("0"));
     EXPECT_EQ(settings->Read(kKeyBiped, QStringLiteral("?")), QStringLiteral("1"));
     EXPECT_EQ(lines, std::vector<int>{1});
@@ -400,31 +413,33 @@ TEST_F(WindowsTest, PreferencesOkWritesTextsAndMovesTheLineCancelWritesNothing) 
     settings->Write(kKeySplash, QStringLiteral("yes"));
     settings->Write(kKeyBiped, QStringLiteral("7"));
     options.Form_Load();
-    EXPECT_FALSE(options.SplashChk->isChecked());
-    EXPECT_TRUE(options.Biped[1]->isChecked());
+    EXPECT_FALSE(splash->isChecked());
+    EXPECT_TRUE(FindAt<QRadioButton>(options, "Biped", 1)->isChecked());
 }
 
 TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     NewDesign(ctx.design);
     ctx.design.History = "Built for the\r\nnight raid";
     HistoryForm history(ctx);
+    NameControls(history);
+    NoQuoteTextEdit* const notes = Find<NoQuoteTextEdit>(history, "TextHistory");
     history.Form_Load();
     history.show();
-    EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Built for the\nnight raid"));
+    EXPECT_EQ(notes->toPlainText(), QStringLiteral("Built for the\nnight raid"));
 
     // The box refuses the double quote however it arrives.
-    history.TextHistory->setPlainText(QStringLiteral("Line one\nLine two"));
-    history.TextHistory->moveCursor(QTextCursor::End);
+    notes->setPlainText(QStringLiteral("Line one\nLine two"));
+    notes->moveCursor(QTextCursor::End);
     for (const QString& c : {QStringLiteral("\""), QStringLiteral("!")}) {
         QKeyEvent key(QEvent::KeyPress, c == QStringLiteral("!") ? Qt::Key_Exclam : Qt::Key_QuoteDbl,
                       Qt::ShiftModifier, c);
-        QApplication::sendEvent(history.TextHistory, &key);
+        QApplication::sendEvent(notes, &key);
     }
-    history.TextHistory->insertPlainText(QStringLiteral(" \"said\" he"));
-    EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Line one\nLine two! said he"));
+    notes->insertPlainText(QStringLiteral(" \"said\" he"));
+    EXPECT_EQ(notes->toPlainText(), QStringLiteral("Line one\nLine two! said he"));
 
     doc.MarkSaved();
-    history.ComChange->click();
+    Find<QPushButton>(history, "ComChange")->click();
     EXPECT_EQ(ctx.design.History, "Line one\r\nLine two! said he");
     EXPECT_FALSE(doc.Saved());  // the notes are part of the design
     EXPECT_FALSE(history.isVisible());
@@ -432,11 +447,11 @@ TEST_F(WindowsTest, HistoryChangeAndCancelLeaveSavedAlone) {
     // Notes applied as they stand change nothing.
     doc.MarkSaved();
     history.Form_Load();
-    history.ComChange->click();
+    Find<QPushButton>(history, "ComChange")->click();
     EXPECT_TRUE(doc.Saved());
     history.Form_Load();
-    history.TextHistory->setPlainText(QString());
-    history.ComChange->click();
+    notes->setPlainText(QString());
+    Find<QPushButton>(history, "ComChange")->click();
     EXPECT_EQ(ctx.design.History, "");
     EXPECT_FALSE(doc.Saved());
 }
@@ -451,24 +466,26 @@ TEST_F(WindowsTest, FocusedButtonsAnswerEnter) {
     };
     NewDesign(ctx.design);
     HistoryForm history(ctx);
+    NameControls(history);
     history.Form_Load();
     history.show();
-    history.TextHistory->setPlainText(QStringLiteral("Night raid"));
-    enter(history.ComChange, Qt::Key_Return);
+    Find<NoQuoteTextEdit>(history, "TextHistory")->setPlainText(QStringLiteral("Night raid"));
+    enter(Find<QPushButton>(history, "ComChange"), Qt::Key_Return);
     EXPECT_FALSE(history.isVisible());
     EXPECT_EQ(ctx.design.History, "Night raid");
     history.Form_Load();
     history.show();
-    history.TextHistory->setPlainText(QStringLiteral("thrown away"));
-    enter(history.ComCancel, Qt::Key_Enter);
+    Find<NoQuoteTextEdit>(history, "TextHistory")->setPlainText(QStringLiteral("thrown away"));
+    enter(Find<QPushButton>(history, "ComCancel"), Qt::Key_Enter);
     EXPECT_FALSE(history.isVisible());
     EXPECT_EQ(ctx.design.History, "Night raid");
 
     OptionsForm options(*settings, [](int) {});
+    NameControls(options);
     options.Form_Load();
     options.show();
-    options.SplashChk->setChecked(false);
-    enter(options.cmdOK, Qt::Key_Return);
+    Find<QCheckBox>(options, "SplashChk")->setChecked(false);
+    enter(Find<QPushButton>(options, "cmdOK"), Qt::Key_Return);
     EXPECT_FALSE(options.isVisible());
     EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("0"));
 }
@@ -496,12 +513,14 @@ TEST_F(WindowsTest, WindowsTakeTheKeyboardAndEscapeCancels) {
     NewDesign(ctx.design);
     ctx.design.History = "kept";
     HistoryForm history(ctx);
+    NameControls(history);
+    NoQuoteTextEdit* const notes = Find<NoQuoteTextEdit>(history, "TextHistory");
     history.Form_Load();
     history.show();
     // Typing lands in the notes at once.
-    EXPECT_EQ(history.focusWidget(), history.TextHistory);
-    history.TextHistory->setPlainText(QStringLiteral("thrown away"));
-    Escape(history.TextHistory);
+    EXPECT_EQ(history.focusWidget(), notes);
+    notes->setPlainText(QStringLiteral("thrown away"));
+    Escape(notes);
     EXPECT_FALSE(history.isVisible());
     EXPECT_EQ(ctx.design.History, "kept");
 
@@ -510,26 +529,28 @@ TEST_F(WindowsTest, WindowsTakeTheKeyboardAndEscapeCancels) {
     history.show();
     QString pasted;
     for (int i = 0; i < 2000; ++i) pasted += QStringLiteral("a\"");
-    history.TextHistory->setPlainText(QString());
-    history.TextHistory->insertPlainText(pasted + QStringLiteral("!"));
-    EXPECT_EQ(history.TextHistory->toPlainText(), QString(2000, QLatin1Char('a')) + QStringLiteral("!"));
-    EXPECT_EQ(history.TextHistory->textCursor().position(), 2001);
+    notes->setPlainText(QString());
+    notes->insertPlainText(pasted + QStringLiteral("!"));
+    EXPECT_EQ(notes->toPlainText(), QString(2000, QLatin1Char('a')) + QStringLiteral("!"));
+    EXPECT_EQ(notes->textCursor().position(), 2001);
 
     // Characters the design file's code page cannot hold would be saved as '?': not taken.
-    history.TextHistory->setPlainText(QString());
-    history.TextHistory->insertPlainText(QStringLiteral("Zo\u00eb \u20ac5 \u65e5\U0001F600!"));
-    EXPECT_EQ(history.TextHistory->toPlainText(), QStringLiteral("Zo\u00eb \u20ac5 !"));
-    EXPECT_EQ(history.TextHistory->textCursor().position(), 8);
+    notes->setPlainText(QString());
+    notes->insertPlainText(QStringLiteral("Zo\u00eb \u20ac5 \u65e5\U0001F600!"));
+    EXPECT_EQ(notes->toPlainText(), QStringLiteral("Zo\u00eb \u20ac5 !"));
+    EXPECT_EQ(notes->textCursor().position(), 8);
 
     OptionsForm options(*settings, [](int) {});
+    NameControls(options);
     options.Form_Load();
     options.show();
-    options.SplashChk->setChecked(false);
-    Escape(options.SplashChk);
+    Find<QCheckBox>(options, "SplashChk")->setChecked(false);
+    Escape(Find<QCheckBox>(options, "SplashChk"));
     EXPECT_FALSE(options.isVisible());
     EXPECT_EQ(settings->Read(kKeySplash, QStringLiteral("?")), QStringLiteral("?"));  // nothing written
 
     AboutForm about;
+    NameControls(about);
     about.show();
     Escape(&about);
     EXPECT_FALSE(about.isVisible());
