@@ -175,6 +175,8 @@ bool FileCommands::UnsavedChangesCheck() {
 }
 
 void FileCommands::RefreshAll() {
+    // The pages read totals (the heat sink slider's reach is the heat); a file's stored ones may be stale.
+    MainCalc(ctx_);
     host_.RefreshP1();
     host_.RefreshP2();
     host_.RefreshP3();

@@ -1,6 +1,7 @@
 // Bringing a state of the design back into the window, for undo and redo.
 
 #include "model/UndoHistory.h"
+#include "rules/MainCalc.h"
 #include "ui/MainForm.h"
 
 #include <QTabBar>
@@ -14,6 +15,8 @@ void MainForm::ShowState(const DesignState& state) {
     // Notes the user is typing in the history window stay there.
     const bool typingNotes = HistoryNotesPending();
     ApplyState(ctx_, state);
+    // The pages read totals (the heat sink slider's reach is the heat); a file's stored ones may be stale.
+    MainCalc(ctx_);
     RefreshP1();
     RefreshP2();
     RefreshP3();

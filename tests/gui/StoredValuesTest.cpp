@@ -262,5 +262,26 @@ TEST_F(StoredValues, CheckCommandFailsEachFileOutsideTheLimits) {
 }
 #endif
 
+// The heat sink slider reaches as far as the design's worked-out heat allows, whatever totals the file
+// stored, after Open and after an Undo brings the design back.
+TEST_F(StoredValues, HeatSinkRangeFollowsTheWorkedOutHeatNotTheStoredOne) {
+    Design stored;
+    NewDesign(stored);
+    stored.WeightClass = 3;
+    AddToStash(ctx.catalog, stored, "(I) Medium Laser", 2);
+    Context worked = ctx;
+    worked.design = stored;
+    MainCalc(worked);
+    ASSERT_GT(worked.design.MaxHeat, 0);
+    stored.MaxHeat = 0;  // an old or hand-made file with totals that no longer agree
+    Open(Write(stored, "stale-totals.vnt"));
+    auto* slider = Find<QSlider>(*form, "HeatSinkSlide");
+    EXPECT_EQ(slider->maximum(), worked.design.MaxHeat + 5);
+
+    Find<QComboBox>(*form, "ComboTechBase")->setCurrentIndex(1);
+    form->Edits().MUndo_Click();
+    EXPECT_EQ(slider->maximum(), worked.design.MaxHeat + 5);
+}
+
 }  // namespace
 }  // namespace vantrel::test
