@@ -143,11 +143,6 @@ void ArmorPage::ArmorSlide_MouseUp() {
     host_.RefreshMain();
 }
 
-void ArmorPage::RebuildAType() {
-    RebuildArmorList(ctx_.armorList, ctx_.design.TechBase);
-    ShowArmorList(ctx_.armorList);
-}
-
 void ArmorPage::ComboAType_Click() {
     // The selection reaches the armor list of the state inside the gesture, so that an undo of the
     // choice takes the selection back with it.

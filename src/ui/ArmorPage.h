@@ -27,8 +27,6 @@ public:
     void ArmorSlide_Change();
     void ArmorSlide_MouseUp();
     void ComboAType_Click();
-    // Fills the type list for the design's technology base, with no entry selected.
-    void RebuildAType();
     // Shows `list` as it was held, without running the list's handler.
     void ShowArmorList(const ArmorList& list);
     // The most armor points the weight class allows.

@@ -127,7 +127,6 @@ public:
     int BipedLine() const { return bipedLine_; }
 
     // --- the pages' calls into one another ---
-    void RebuildAType() override;
     void SetArmorMaximum(int maximum) override;
     void ComClear_Click() override;
     void ClearCS_Click() override;

@@ -52,10 +52,6 @@ void MainForm::RefreshP1() { chassisPage_->RefreshP1(); }
 void MainForm::RefreshP2() {
     if (armorPage_) armorPage_->RefreshP2();
 }
-void MainForm::RebuildAType() {
-    BuildPages();
-    armorPage_->RebuildAType();
-}
 void MainForm::SetArmorMaximum(int maximum) {
     if (armorPage_) armorPage_->SetArmorMaximum(maximum);
 }

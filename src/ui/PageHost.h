@@ -19,9 +19,8 @@ public:
     // The slot layout's rebuild a cascade asked for (RebuildSlots), then the status line; nothing
     // when none is asked for. The refreshes only show, so the cascade runs it before RefreshP4.
     virtual void RunSlotRebuild() = 0;
-    // The cascades' calls into other pages: the armor type list, the armor slider's range, and the
+    // The cascades' calls into other pages: the armor slider's range, and the
     // clearing of the owned equipment and of the slots.
-    virtual void RebuildAType() = 0;
     virtual void SetArmorMaximum(int maximum) = 0;
     virtual void ComClear_Click() = 0;
     virtual void ClearCS_Click() = 0;

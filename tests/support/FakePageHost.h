@@ -12,7 +12,6 @@ public:
     void RefreshP2() override {}
     void RefreshP3() override {}
     void RefreshP4() override {}
-    void RebuildAType() override {}
     void RunSlotRebuild() override {}
     void SetArmorMaximum(int) override {}
     void ComClear_Click() override {}
