@@ -21,6 +21,7 @@
 #include "ui/SheetOptionsDialog.h"
 #include "ui/SlotLabel.h"
 #include "ui/SlotPage.h"
+#include "ui/SplashForm.h"
 #include "ui/SuggestForm.h"
 
 #include <QAbstractItemView>
@@ -424,6 +425,14 @@ void NameControls(AboutForm& f) {
     VANTREL_KEEP_NAME(f, Timer1);
     Speak(f.Picture2, "Picture");
     Speak(f.PresLabel, "Credits");
+}
+
+void NameControls(SplashForm& f) {
+    VANTREL_KEEP_NAME(f, Picture2);
+    VANTREL_KEEP_NAME(f, LabContinue);
+    VANTREL_KEEP_NAME(f, ProgressBar1);
+    VANTREL_KEEP_NAME(f, Timer1);
+    Speak(f.Picture2, "Picture");
 }
 
 void NameControls(HelpForm& f) {

@@ -3,6 +3,7 @@
 #include "model/Catalog.h"
 #include "model/Context.h"
 #include "platform/SettingsStore.h"
+#include "ui/ControlNames.h"
 #include "ui/Dialogs.h"
 #include "ui/DibSection.h"
 #include "ui/Faces.h"
@@ -78,6 +79,7 @@ SplashForm::SplashForm(CatalogRef& catalog, SettingsStore& settings, Dialogs& di
     Timer1->setSingleShot(true);
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    NameControls(*this);
 }
 
 void SplashForm::Form_Load() {

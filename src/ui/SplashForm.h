@@ -41,10 +41,6 @@ public:
     void Timer1_Timer();
     void Picture2_Click();
 
-    ClickLabel* Picture2 = nullptr;
-    QLabel* LabContinue = nullptr;  // "Click to continue", shown once the catalog is read
-    QProgressBar* ProgressBar1 = nullptr;
-    QTimer* Timer1 = nullptr;
     bool CatalogReady = false;
     int frameMs = kFadeFrameMs;
 
@@ -53,6 +49,11 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    friend void NameControls(SplashForm& form);
+    ClickLabel* Picture2 = nullptr;
+    QLabel* LabContinue = nullptr;  // "Click to continue", shown once the catalog is read
+    QProgressBar* ProgressBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
     void PlaceContinueLabel();
     void HandOver();
     void Stop(int status);

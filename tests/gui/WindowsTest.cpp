@@ -138,7 +138,7 @@ TEST_F(WindowsTest, SplashOffNeverShowsAndHandsOverAtOnce) {
     QApplication::processEvents();
     EXPECT_EQ(handovers, 1);
     EXPECT_EQ(shows.count, 0);
-    EXPECT_FALSE(splash->Timer1->isActive());
+    EXPECT_FALSE(Find<QTimer>(*splash, "Timer1")->isActive());
     EXPECT_EQ(ctx.catalog[0].Name, "");  // the main window reads the catalog on this road
     EXPECT_TRUE(stops.empty());
 }
@@ -146,50 +146,52 @@ TEST_F(WindowsTest, SplashOffNeverShowsAndHandsOverAtOnce) {
 TEST_F(WindowsTest, SplashReadsCatalogFadesInAndHandsOverOnClick) {
     auto splash = MakeSplash(catalogPath);
     std::vector<int> progress;
-    QObject::connect(splash->ProgressBar1, &QProgressBar::valueChanged,
+    QObject::connect(Find<QProgressBar>(*splash, "ProgressBar1"), &QProgressBar::valueChanged,
                      [&](int v) { progress.push_back(v); });
     // Clicks during the fade-in arrive inside its loop and must do nothing.
     splash->onFadeFrame = [&](int level) {
         frames.push_back(level);
-        if (level == 100 && frames.size() < 30) Click(splash->Picture2);
+        if (level == 100 && frames.size() < 30) Click(Find<QLabel>(*splash, "Picture2"));
     };
 
     splash->Form_Load();
     EXPECT_TRUE(splash->isVisible());
-    EXPECT_TRUE(splash->Timer1->isActive());
-    EXPECT_FALSE(splash->LabContinue->isVisible());
-    Click(splash->Picture2);  // before the catalog is read
+    EXPECT_TRUE(Find<QTimer>(*splash, "Timer1")->isActive());
+    EXPECT_FALSE(Find<QLabel>(*splash, "LabContinue")->isVisible());
+    Click(Find<QLabel>(*splash, "Picture2"));  // before the catalog is read
 
     splash->Timer1_Timer();
-    EXPECT_EQ(splash->ProgressBar1->maximum(), 302);
+    EXPECT_EQ(Find<QProgressBar>(*splash, "ProgressBar1")->maximum(), 302);
     EXPECT_EQ(progress, Levels(1, 302, 1));  // one step per record
     EXPECT_EQ(ctx.catalog[kCatalogSize - 1].Name, lastName);
     EXPECT_EQ(frames, Levels(0, 250, 10));
     EXPECT_EQ(handovers, 0);
     EXPECT_TRUE(splash->CatalogReady);
     // The hint sits inside the picture and lets clicks through to it.
-    EXPECT_TRUE(splash->LabContinue->isVisible());
-    EXPECT_EQ(splash->LabContinue->text(), QStringLiteral("Click to continue"));
-    EXPECT_TRUE(splash->Picture2->rect().contains(splash->LabContinue->geometry()));
-    EXPECT_TRUE(splash->LabContinue->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_TRUE(Find<QLabel>(*splash, "LabContinue")->isVisible());
+    EXPECT_EQ(Find<QLabel>(*splash, "LabContinue")->text(), QStringLiteral("Click to continue"));
+    EXPECT_TRUE(
+        Find<QLabel>(*splash, "Picture2")->rect().contains(Find<QLabel>(*splash, "LabContinue")->geometry()));
+    EXPECT_TRUE(Find<QLabel>(*splash, "LabContinue")->testAttribute(Qt::WA_TransparentForMouseEvents));
     const QImage art = Art(101);
     ASSERT_FALSE(art.isNull());
-    EXPECT_EQ(Shown(splash->Picture2), art);  // the picture itself at the end, not the last fade frame
+    EXPECT_EQ(Shown(Find<QLabel>(*splash, "Picture2")),
+              art);  // the picture itself at the end, not the last fade frame
 
     // The click fades out; a second click during the fade-out must not hand over twice.
     frames.clear();
     splash->onFadeFrame = [&](int level) {
         frames.push_back(level);
         if (level == 255) {
-            EXPECT_EQ(Shown(splash->Picture2), art);
+            EXPECT_EQ(Shown(Find<QLabel>(*splash, "Picture2")), art);
         }
-        if (level == 105) Click(splash->Picture2);
+        if (level == 105) Click(Find<QLabel>(*splash, "Picture2"));
     };
-    Click(splash->Picture2);
+    Click(Find<QLabel>(*splash, "Picture2"));
     EXPECT_EQ(frames, Levels(255, 5, -10));
     EXPECT_EQ(handovers, 1);
     EXPECT_FALSE(splash->isVisible());
-    Click(splash->Picture2);
+    Click(Find<QLabel>(*splash, "Picture2"));
     EXPECT_EQ(handovers, 1);
     EXPECT_TRUE(stops.empty());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -213,8 +215,8 @@ TEST_F(WindowsTest, SplashContinuesFromTheKeyboard) {
         ASSERT_TRUE(splash->CatalogReady);
         if (key == Qt::Key_Return) {
             // The hint's letters against the ground behind them: a clear step in lightness.
-            const QImage shown = splash->Picture2->grab().toImage();
-            const QRect hint = splash->LabContinue->geometry() & shown.rect();
+            const QImage shown = Find<QLabel>(*splash, "Picture2")->grab().toImage();
+            const QRect hint = Find<QLabel>(*splash, "LabContinue")->geometry() & shown.rect();
             std::vector<int> lightness;
             for (int y = hint.top(); y <= hint.bottom(); ++y)
                 for (int x = hint.left(); x <= hint.right(); ++x)
@@ -245,7 +247,7 @@ TEST_F(WindowsTest, SplashStopsStartUpOnABadCatalog) {
     EXPECT_TRUE(m.text.contains(QStringLiteral("short.plb: record 11, field 1"))) << m.text.toStdString();
     EXPECT_EQ(stops, std::vector<int>{1});
     EXPECT_FALSE(splash->isVisible());
-    Click(splash->Picture2);
+    Click(Find<QLabel>(*splash, "Picture2"));
     EXPECT_EQ(handovers, 0);
 
     // A missing file is named as well.
