@@ -399,6 +399,12 @@ void TwoWindows(const CatalogRef& catalog, const QString& folder) {
         std::printf("%s\n", qPrintable(path));
     else
         ++failures;
+    // The File menu of a window of the set, with its window entries.
+    if (auto* file = Find<QMenu>(first, "MFile")) {
+        file->popup(first->mapToGlobal(QPoint(0, 20)));
+        Save(file, folder, QStringLiteral("file-menu-windows.png"));
+        file->hide();
+    }
 }
 
 }  // namespace
