@@ -88,9 +88,11 @@ std::vector<std::string> AvailableEntries(const Context& ctx, int category, bool
     return out;
 }
 
-bool Addable(const Context& ctx, const OwnedRun& entry) {
+namespace {
+
+// Whether `entry` may go onto `counts`, the counts its text stands for.
+bool AddableTo(const Context& ctx, const OwnedRun& entry, const std::vector<CountOf>& counts) {
     if (entry.count < 1 || !OfferedByTechBase(entry.text, ctx.design.TechBase)) return false;
-    const std::vector<CountOf> counts = CountsOf(ctx.catalog, entry.text);
     // An item that fires no ammunition has none to carry; counts past their range would wrap round to
     // negative units.
     return !counts.empty() && std::all_of(counts.begin(), counts.end(), [&](CountOf c) {
@@ -99,13 +101,20 @@ bool Addable(const Context& ctx, const OwnedRun& entry) {
     });
 }
 
+}  // namespace
+
+bool Addable(const Context& ctx, const OwnedRun& entry) {
+    return AddableTo(ctx, entry, CountsOf(ctx.catalog, entry.text));
+}
+
 OwnedChange AddEquipment(Context& ctx, const std::vector<OwnedRun>& entries) {
     OwnedChange change;
     for (const OwnedRun& entry : entries) {
-        const bool addable = Addable(ctx, entry);
+        const std::vector<CountOf> counts = CountsOf(ctx.catalog, entry.text);
+        const bool addable = AddableTo(ctx, entry, counts);
         change.taken.push_back(addable);
         if (!addable) continue;
-        for (CountOf c : CountsOf(ctx.catalog, entry.text)) Units(ctx.design, c) += entry.count;
+        for (CountOf c : counts) Units(ctx.design, c) += entry.count;
     }
     change.pages = Done(ctx, {});
     return change;
