@@ -174,10 +174,8 @@ DesignLibraryForm::DesignLibraryForm(const CatalogRef& catalog, SettingsStore& s
     connect(ComOpen, &QPushButton::clicked, this, &DesignLibraryForm::OpenCurrent);
     connect(ActOpen, &QAction::triggered, this, &DesignLibraryForm::OpenCurrent);
     connect(ActOpenNew, &QAction::triggered, this, [this] {
-        const QModelIndex current = GridDesigns->currentIndex();
-        if (!current.isValid() || !commands_.openInNewWindow) return;
-        commands_.openInNewWindow(
-            QString::fromStdString(model_->Entry(filter_->mapToSource(current).row()).row[kColFile]));
+        const QString file = CurrentFile();
+        if (!file.isEmpty() && commands_.openInNewWindow) commands_.openInNewWindow(file);
     });
     connect(ComCompare, &QPushButton::clicked, this, &DesignLibraryForm::CompareSelected);
     connect(ActCompare, &QAction::triggered, this, &DesignLibraryForm::CompareSelected);
@@ -303,11 +301,15 @@ QStringList DesignLibraryForm::SelectedFiles() const {
     return files;
 }
 
-void DesignLibraryForm::OpenCurrent() {
+QString DesignLibraryForm::CurrentFile() const {
     const QModelIndex current = GridDesigns->currentIndex();
-    if (!current.isValid() || !commands_.open) return;
-    const int row = filter_->mapToSource(current).row();
-    commands_.open(QString::fromStdString(model_->Entry(row).row[kColFile]));
+    if (!current.isValid()) return {};
+    return QString::fromStdString(model_->Entry(filter_->mapToSource(current).row()).row[kColFile]);
+}
+
+void DesignLibraryForm::OpenCurrent() {
+    const QString file = CurrentFile();
+    if (!file.isEmpty() && commands_.open) commands_.open(file);
 }
 
 void DesignLibraryForm::CompareSelected() {

@@ -83,6 +83,8 @@ private:
     QAction* ActSheets = nullptr;
 
     void ComFolder_Click();
+    // The file of the current row; empty when there is none.
+    QString CurrentFile() const;
     void OpenCurrent();
     void CompareSelected();
     void ShowInFolder();
