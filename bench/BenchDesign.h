@@ -16,10 +16,10 @@ namespace vantrel::bench {
 
 inline const CatalogRef& ShippedCatalog() {
     static const CatalogRef catalog = [] {
-        Catalog c;
+        CatalogRef c;
         CatalogError e;
-        if (!LoadCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
-        return ShareCatalog(std::move(c));
+        if (!LoadSharedCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
+        return c;
     }();
     return catalog;
 }

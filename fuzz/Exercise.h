@@ -21,10 +21,10 @@ namespace vantrel::fuzz {
 // The shipped catalog, read once for the whole run.
 inline const CatalogRef& ShippedCatalog() {
     static const CatalogRef catalog = [] {
-        Catalog c;
+        CatalogRef c;
         CatalogError e;
-        if (!LoadCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
-        return ShareCatalog(std::move(c));
+        if (!LoadSharedCatalog(VANTREL_CATALOG_PATH, c, e)) std::abort();
+        return c;
     }();
     return catalog;
 }

@@ -36,10 +36,10 @@ std::vector<std::string> Lines(const std::string& text) {
 
 const CatalogRef& TestCatalogOfData() {
     static const CatalogRef catalog = [] {
-        auto c = std::make_shared<Catalog>();
+        CatalogRef c;
         CatalogError error;
-        EXPECT_TRUE(LoadCatalog((kData / "catalog" / "stuff.plb").string(), *c, error));
-        return CatalogRef(std::move(c));
+        EXPECT_TRUE(LoadSharedCatalog((kData / "catalog" / "stuff.plb").string(), c, error));
+        return c;
     }();
     return catalog;
 }

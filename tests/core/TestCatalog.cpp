@@ -68,11 +68,11 @@ Catalog& Edited(Context& ctx) { return const_cast<Catalog&>(ctx.catalog.get()); 
 
 const CatalogRef& ShippedCatalog() {
     static const CatalogRef catalog = [] {
-        Catalog c;
+        CatalogRef c;
         CatalogError e;
-        if (!LoadCatalog(VANTREL_CATALOG_PATH, c, e))
+        if (!LoadSharedCatalog(VANTREL_CATALOG_PATH, c, e))
             throw std::runtime_error(FormatCatalogError(VANTREL_CATALOG_PATH, e));
-        return ShareCatalog(std::move(c));
+        return c;
     }();
     return catalog;
 }

@@ -95,11 +95,11 @@ public:
 // The catalog shipped with the program, read once per test run.
 inline const CatalogRef& GuiShippedCatalog() {
     static const CatalogRef catalog = [] {
-        auto c = std::make_shared<Catalog>();
+        CatalogRef c;
         CatalogError e;
-        if (!LoadCatalog(VANTREL_CATALOG_PATH, *c, e))
+        if (!LoadSharedCatalog(VANTREL_CATALOG_PATH, c, e))
             throw std::runtime_error(FormatCatalogError(VANTREL_CATALOG_PATH, e));
-        return CatalogRef(std::move(c));
+        return c;
     }();
     return catalog;
 }
