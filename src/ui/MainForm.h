@@ -128,9 +128,10 @@ public:
 
     // --- the pages' calls into one another ---
     void SetArmorMaximum(int maximum) override;
-    void ComClear_Click() override;
-    void ClearCS_Click() override;
-    void ClearCST_Click() override;
+    // The equipment page's Clear and the slot pages' Clear All, run on whichever page is built.
+    void ComClear_Click();
+    void ClearCS_Click();
+    void ClearCST_Click();
     void ShowItemInfo(const QString& strName);
     void ResetItemPanel();  // LPName "None Selected", the value labels "-"
 

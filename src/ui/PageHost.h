@@ -19,12 +19,8 @@ public:
     // The slot layout's rebuild a cascade asked for (RebuildSlots), then the status line; nothing
     // when none is asked for. The refreshes only show, so the cascade runs it before RefreshP4.
     virtual void RunSlotRebuild() = 0;
-    // The cascades' calls into other pages: the armor slider's range, and the
-    // clearing of the owned equipment and of the slots.
+    // The cascades' call into the armor page: the armor slider's range.
     virtual void SetArmorMaximum(int maximum) = 0;
-    virtual void ComClear_Click() = 0;
-    virtual void ClearCS_Click() = 0;
-    virtual void ClearCST_Click() = 0;
     // Shows again the page the tab strip has chosen, refreshing it.
     virtual void RefreshCurrentPage() = 0;
     // An open history window shows the notes of the design now held (after New or Open).

@@ -14,9 +14,6 @@ public:
     void RefreshP4() override {}
     void RunSlotRebuild() override {}
     void SetArmorMaximum(int) override {}
-    void ComClear_Click() override {}
-    void ClearCS_Click() override {}
-    void ClearCST_Click() override {}
     void RefreshCurrentPage() override {}
     void ReloadHistoryWindow() override {}
     bool HistoryNotesPending() const override { return false; }
